@@ -1,0 +1,35 @@
+#pragma once
+
+#include "bookingtable.h"
+#include "result.h"
+
+#include <filesystem>
+
+namespace penvaro::core {
+
+// An account file of the older edition is told by its name, not its content: the name ends
+// in "02" (usually "*.p02") and its records have the 140-byte layout.
+bool IsLegacyAccountFileName(const std::filesystem::path &path);
+
+// The name a converted legacy file gets: the last two characters replaced by "11".
+std::filesystem::path ConvertedAccountFileName(const std::filesystem::path &path);
+
+// Replaces the table's contents with the file's records (in the older layout when the name
+// says so) and sets the count. A refused load leaves an empty table with count 0.
+Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &table);
+
+// Replaces the file with the table's first count records. The previous file stays whole until
+// the new one is completely on disk.
+Result<void> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path);
+
+// Adds one record at the end of the last whole record of an existing file. Refuses when the
+// file already holds as many records as a table can load.
+Result<void> AppendBooking(const BookingRecord &record, const std::filesystem::path &path);
+
+// Reads an older-layout file into the table and writes it as "*.p11" beside the old file,
+// which stays unchanged. Returns the new file's path. An existing target is never replaced:
+// the result is a TargetExists error and both files and the table are left as they were.
+Result<std::filesystem::path> ConvertLegacyFile(const std::filesystem::path &path,
+                                                BookingTable &table);
+
+} // namespace penvaro::core

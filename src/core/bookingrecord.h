@@ -1,0 +1,73 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace penvaro::core {
+
+// The value of Satzart. A damaged file may hold any other byte; it is kept as read.
+enum class BookingKind : std::uint8_t {
+    StartValue = 0,
+    Completed = 1,
+    Planned = 2,
+    Recurring = 4,
+    Empty = 6,
+};
+
+// A Windows-1252 text of fixed capacity behind a length byte, as stored in the account file.
+// The length byte is kept as read even when it exceeds the capacity, so that a damaged record
+// is written back unchanged.
+template<std::size_t Capacity>
+struct ShortText {
+    static constexpr std::size_t capacity = Capacity;
+
+    std::uint8_t length = 0;
+    std::array<std::uint8_t, Capacity> chars{};
+
+    std::size_t usedLength() const { return std::min<std::size_t>(length, Capacity); }
+    std::string toUtf8() const;
+    // Converts to Windows-1252 and cuts the text to the capacity.
+    void setUtf8(std::string_view text);
+
+    friend bool operator==(const ShortText &, const ShortText &) = default;
+};
+
+struct BookingRecord {
+    BookingKind Satzart = BookingKind::Empty;
+    std::uint16_t Auszugsjahr = 0; // kind 4: interval in months
+    std::uint16_t Auszugsnr = 0;   // kind 4: day of the month the booking falls due
+    double Auszugsdatum = 0.0;
+    double Wertdatum = 0.0; // kind 4: first due date
+    ShortText<10> Buchungsart;
+    ShortText<30> Absender;
+    ShortText<50> Verwendungszweck;
+    double Buchungsdatum = 0.0;
+    char16_t SollHaben = u'+';
+    std::int64_t Betrag = 0; // ten-thousandths of a euro
+
+    friend bool operator==(const BookingRecord &, const BookingRecord &) = default;
+};
+
+inline constexpr std::size_t BookingRecordSize = 132;
+inline constexpr std::size_t LegacyBookingRecordSize = 140;
+
+// Field-by-field little-endian codecs, independent of how the compiler lays out the struct.
+// Texts are copied as they stand; scrambling is a separate step (ScrambleTexts).
+void EncodeBookingRecord(const BookingRecord &record, std::span<std::uint8_t, BookingRecordSize> out);
+BookingRecord DecodeBookingRecord(std::span<const std::uint8_t, BookingRecordSize> in);
+void EncodeLegacyBookingRecord(const BookingRecord &record,
+                               std::span<std::uint8_t, LegacyBookingRecordSize> out);
+BookingRecord DecodeLegacyBookingRecord(std::span<const std::uint8_t, LegacyBookingRecordSize> in);
+
+inline constexpr std::uint8_t ScrambleKey = 0x9F;
+
+// Reversible transform of the three texts between memory and disk; applying it twice gives the
+// original. Blanks stay blanks, so the byte whose image is the blank (0x7F) reads back as one.
+void ScrambleTexts(BookingRecord &record);
+
+} // namespace penvaro::core

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "bookingrecord.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace penvaro::core {
+
+inline constexpr int MaxBookings = 5000;
+
+// All bookings of the open account file. Slots are numbered 1 to 5000; slots 1 to count are
+// used, every later slot holds the empty-slot values. The six run indices are 1-based slot
+// numbers, 0 meaning "none", and are valid after SortBookingTable until the table changes.
+struct BookingTable {
+    BookingTable();
+
+    BookingRecord &slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }
+    const BookingRecord &slot(int number) const
+    {
+        return slots[static_cast<std::size_t>(number - 1)];
+    }
+
+    std::vector<BookingRecord> slots;
+    std::uint16_t count = 0;
+    std::int32_t FirstDone = 0;
+    std::int32_t LastDone = 0;
+    std::int32_t FirstPlanned = 0;
+    std::int32_t LastPlanned = 0;
+    std::int32_t FirstRecurring = 0;
+    std::int32_t LastRecurring = 0;
+};
+
+// Writes the empty-slot values into all 5000 slots. Leaves the count alone, and the character
+// bytes behind the length bytes as they are.
+void ClearBookingTable(BookingTable &table);
+
+} // namespace penvaro::core

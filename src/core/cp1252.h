@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace penvaro::core {
+
+// Texts on disk are Windows-1252; the program works in UTF-8.
+std::string Cp1252ToUtf8(std::string_view cp1252);
+// A character that Windows-1252 cannot hold, and any malformed UTF-8, becomes "?".
+std::string Utf8ToCp1252(std::string_view utf8);
+
+} // namespace penvaro::core

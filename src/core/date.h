@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace penvaro::core {
+
+// Dates are day counts since 30.12.1899 held in a double; only the whole day counts.
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    friend bool operator==(const CivilDate &, const CivilDate &) = default;
+};
+
+bool IsValidCivilDate(const CivilDate &date);
+double DayCountFromCivil(const CivilDate &date);
+// Years 1 to 9999 only; anything else (including NaN) has no calendar date.
+std::optional<CivilDate> CivilFromDayCount(double dayCount);
+
+// "dd.mm.yyyy"; a day count without calendar date gives "-".
+std::string FormatDate(double dayCount);
+// Accepts "d.m.yyyy" with one- or two-digit day and month and a four-digit year; an impossible
+// date such as 31.02.2011 is refused.
+std::optional<double> ParseDate(std::string_view text);
+
+} // namespace penvaro::core
