@@ -58,7 +58,8 @@ inline constexpr std::size_t LegacyBookingRecordSize = 140;
 
 // Field-by-field little-endian codecs, independent of how the compiler lays out the struct.
 // Texts are copied as they stand; scrambling is a separate step (ScrambleTexts).
-void EncodeBookingRecord(const BookingRecord &record, std::span<std::uint8_t, BookingRecordSize> out);
+void EncodeBookingRecord(const BookingRecord &record,
+                         std::span<std::uint8_t, BookingRecordSize> out);
 BookingRecord DecodeBookingRecord(std::span<const std::uint8_t, BookingRecordSize> in);
 void EncodeLegacyBookingRecord(const BookingRecord &record,
                                std::span<std::uint8_t, LegacyBookingRecordSize> out);

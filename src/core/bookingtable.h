@@ -16,8 +16,7 @@ struct BookingTable {
     BookingTable();
 
     BookingRecord &slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }
-    const BookingRecord &slot(int number) const
-    {
+    const BookingRecord &slot(int number) const {
         return slots[static_cast<std::size_t>(number - 1)];
     }
 

@@ -23,8 +23,10 @@ struct Error {
 template<typename T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : m_data(std::in_place_index<0>, std::move(value)) {}
-    Result(Error error) : m_data(std::in_place_index<1>, std::move(error)) {}
+    Result(T value)
+        : m_data(std::in_place_index<0>, std::move(value)) {}
+    Result(Error error)
+        : m_data(std::in_place_index<1>, std::move(error)) {}
 
     bool hasValue() const { return m_data.index() == 0; }
     explicit operator bool() const { return hasValue(); }
@@ -46,7 +48,8 @@ template<>
 class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error)) {}
+    Result(Error error)
+        : m_error(std::move(error)) {}
 
     bool hasValue() const { return !m_error.has_value(); }
     explicit operator bool() const { return hasValue(); }

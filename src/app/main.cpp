@@ -1,0 +1,39 @@
+#include "welcomepanel.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with an English message; say it plainly instead.
+bool displayAvailable() {
+    const auto set = [](const char *name) {
+        const char *value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (!displayAvailable()) {
+        std::fputs("penvaro: Keine grafische Oberfläche gefunden (weder DISPLAY noch "
+                   "WAYLAND_DISPLAY gesetzt); das Programm kann nicht starten.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Penvaro 2011"));
+
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("MainForm"));
+    window.setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
+    window.setCentralWidget(new penvaro::app::WelcomePanel(&window));
+    window.resize(750, 550);
+    window.show();
+    return QApplication::exec();
+}

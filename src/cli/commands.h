@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace penvaro::cli {
+
+// Each command takes the arguments after its name and returns the exit status.
+int RunDump(const std::vector<std::string> &args);
+int RunConvert(const std::vector<std::string> &args);
+
+} // namespace penvaro::cli

@@ -1,0 +1,38 @@
+#include "dumpformat.h"
+
+#include "core/cp1252.h"
+#include "core/date.h"
+
+namespace penvaro::cli {
+std::string FormatDumpLine(int slot, const core::BookingRecord &r) {
+    std::string line;
+    auto field = [&line](const std::string &text) {
+        line += '\t';
+        line += text;
+    };
+    line = std::to_string(slot);
+    field(std::to_string(static_cast<int>(r.Satzart)));
+    field(std::to_string(r.Auszugsjahr));
+    field(std::to_string(r.Auszugsnr));
+    field(core::FormatDate(r.Auszugsdatum));
+    field(core::FormatDate(r.Wertdatum));
+    field(r.Buchungsart.toUtf8());
+    field(r.Absender.toUtf8());
+    field(r.Verwendungszweck.toUtf8());
+    field(core::FormatDate(r.Buchungsdatum));
+    std::string sollHaben;
+    core::AppendUtf8(sollHaben, r.SollHaben);
+    field(sollHaben);
+    field(std::to_string(r.Betrag));
+    return line;
+}
+
+std::string FormatRunsLine(const core::BookingTable &table) {
+    std::string line = "runs";
+    for (const int index : {table.FirstDone, table.LastDone, table.FirstPlanned, table.LastPlanned,
+                            table.FirstRecurring, table.LastRecurring})
+        line += '\t' + std::to_string(index);
+    return line;
+}
+
+} // namespace penvaro::cli

@@ -1,0 +1,122 @@
+#include "fileio.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace penvaro::core {
+namespace {
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The rename is only durable once the folder entry itself is on disk.
+void syncFolder(const std::filesystem::path &folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string DescribeSystemError(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return "Die Datei oder der Ordner ist nicht vorhanden.";
+    case EACCES:
+    case EPERM:
+        return "Keine Berechtigung.";
+    case ENOSPC:
+        return "Auf dem Datenträger ist kein Platz mehr.";
+    case EDQUOT:
+        return "Das Speicherkontingent ist erschöpft.";
+    case EFBIG:
+        return "Die Datei wird zu groß.";
+    case EROFS:
+        return "Der Datenträger ist schreibgeschützt.";
+    case EISDIR:
+        return "Das ist ein Ordner, keine Datei.";
+    case ENOTDIR:
+        return "Ein Teil des Pfades ist kein Ordner.";
+    case EIO:
+        return "Ein-/Ausgabefehler des Datenträgers.";
+    default:
+        return std::strerror(errorNumber);
+    }
+}
+
+Error ReadFailure(const std::filesystem::path &path, int errorNumber) {
+    return {ErrorKind::Io,
+            "Beim Lesen von " + path.string() + ": " + DescribeSystemError(errorNumber)};
+}
+
+Error WriteFailure(const std::filesystem::path &path, int errorNumber) {
+    return {ErrorKind::Io,
+            "Beim Schreiben von " + path.string() + ": " + DescribeSystemError(errorNumber)};
+}
+
+Error ExistingTargetFailure(const std::filesystem::path &path) {
+    return {ErrorKind::TargetExists,
+            "Die Datei " + path.string() + " ist schon vorhanden; sie wird nicht ersetzt."};
+}
+
+Result<void> WriteFileAtomically(const std::filesystem::path &requested,
+                                 std::span<const std::uint8_t> bytes, ExistingFile existing) {
+    // Replace what a symbolic link points to, not the link.
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::is_symlink(requested, ec)
+                                           ? std::filesystem::weakly_canonical(requested, ec)
+                                           : requested;
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+
+    std::string tempName = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
+    if (fd < 0)
+        return WriteFailure(path, errno);
+
+    struct stat previous {};
+    if (::stat(path.c_str(), &previous) == 0)
+        ::fchmod(fd, previous.st_mode & 07777);
+
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+        const int failure = errno;
+        ::close(fd);
+        ::unlink(tempName.c_str());
+        return WriteFailure(path, failure);
+    }
+    if (::close(fd) != 0) {
+        const int failure = errno;
+        ::unlink(tempName.c_str());
+        return WriteFailure(path, failure);
+    }
+    // link() refuses an existing target atomically, where a check before rename() would race.
+    const bool moved = existing == ExistingFile::Keep
+                           ? ::link(tempName.c_str(), path.c_str()) == 0
+                           : ::rename(tempName.c_str(), path.c_str()) == 0;
+    const int failure = errno;
+    if (existing == ExistingFile::Keep || !moved)
+        ::unlink(tempName.c_str());
+    if (!moved && failure == EEXIST)
+        return ExistingTargetFailure(path);
+    if (!moved)
+        return WriteFailure(path, failure);
+    syncFolder(folder);
+    return {};
+}
+
+} // namespace penvaro::core

@@ -1,0 +1,275 @@
+#include "support/records.h"
+#include "support/tempdir.h"
+
+#include "core/accountfile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace penvaro;
+using core::BookingRecord;
+using core::BookingTable;
+using test::ReadBytes;
+using test::WriteBytes;
+
+namespace {
+
+std::vector<BookingRecord> manyRecords(int n) {
+    std::vector<BookingRecord> records;
+    for (int i = 0; i < n; ++i)
+        records.push_back(test::Completed(2011, 1 + i % 50, "15.03.2011", 1000 + i));
+    return records;
+}
+
+std::vector<BookingRecord> used(const BookingTable &table) {
+    return {table.slots.begin(), table.slots.begin() + table.count};
+}
+
+// Makes writes beyond `bytes` fail as on a full disk, for the lifetime of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
+
+private:
+    rlimit m_previous{};
+};
+
+} // namespace
+
+TEST(AccountFile, LoadsWhatWasSavedAndSizesTheFileByTheCount) {
+    test::TempDir dir;
+    const auto path = dir.path("giro.p11");
+    const std::vector<BookingRecord> records = {
+        test::StartValue(5000000),
+        test::Completed(2011, 3, "01.02.2011", -125000, "   "),
+        test::Completed(2011, 4, "02.02.2011", 99, "Miete März  Nr. 5"),
+        test::Planned("01.07.2011"),
+        test::Recurring(28, "28.01.2011", 3),
+    };
+    BookingTable table;
+    test::Fill(table, records);
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(test::FileBytes(records), ReadBytes(path));
+
+    BookingTable loaded;
+    ASSERT_TRUE(core::LoadAccountFile(path, loaded));
+    EXPECT_EQ(records, used(loaded));
+    EXPECT_EQ("   ", loaded.slot(2).Verwendungszweck.toUtf8());
+}
+
+TEST(AccountFile, TheByteWhoseImageIsABlankComesBackAsABlank) {
+    test::TempDir dir;
+    const auto path = dir.path("kasse.p11");
+    BookingRecord r = test::Completed(2011, 1, "01.01.2011");
+    r.Absender.setUtf8("A\x7F"
+                       "B");
+    BookingTable table;
+    test::Fill(table, {r});
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(' ', ReadBytes(path)[32 + 2]);
+    ASSERT_TRUE(core::LoadAccountFile(path, table));
+    EXPECT_EQ("A B", table.slot(1).Absender.toUtf8());
+}
+
+TEST(AccountFile, FileSizesDecideTheCount) {
+    struct Case {
+        const char *name;
+        int records;
+        std::size_t strayBytes;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"empty file", 0, 0, true},
+        {"shorter than one record", 0, 131, true},
+        {"stray bytes after 1000 records", 1000, 50, true},
+        {"full table", 5000, 0, true},
+        {"one record too many", 5001, 0, false},
+    };
+    test::TempDir dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = dir.path("konto.p11");
+        auto bytes = test::FileBytes(manyRecords(c.records));
+        bytes.resize(bytes.size() + c.strayBytes, 0xAB);
+        WriteBytes(path, bytes);
+
+        BookingTable table;
+        test::Fill(table, manyRecords(7));
+        const auto result = core::LoadAccountFile(path, table);
+        EXPECT_EQ(c.loads, result.hasValue());
+        EXPECT_EQ(c.loads ? c.records : 0, table.count);
+        if (table.count < core::MaxBookings) {
+            EXPECT_EQ(core::BookingKind::Empty, table.slot(table.count + 1).Satzart);
+        }
+        if (!c.loads) {
+            EXPECT_EQ(core::ErrorKind::TooLarge, result.error().kind);
+        }
+    }
+}
+
+TEST(AccountFile, SavingDropsStrayBytesAndAnEmptyTableWritesNothing) {
+    test::TempDir dir;
+    const auto path = dir.path("konto.p11");
+    auto bytes = test::FileBytes(manyRecords(3));
+    bytes.resize(bytes.size() + 50, 0x11);
+    WriteBytes(path, bytes);
+    BookingTable table;
+    ASSERT_TRUE(core::LoadAccountFile(path, table));
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(3 * core::BookingRecordSize, std::filesystem::file_size(path));
+
+    table.count = 0;
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(0u, std::filesystem::file_size(path));
+}
+
+TEST(AccountFile, ASmallerFileLeavesTheLaterSlotsEmpty) {
+    test::TempDir dir;
+    WriteBytes(dir.path("gross.p11"), test::FileBytes(manyRecords(4000)));
+    WriteBytes(dir.path("klein.p11"), test::FileBytes(manyRecords(100)));
+    BookingTable table;
+    ASSERT_TRUE(core::LoadAccountFile(dir.path("gross.p11"), table));
+    ASSERT_TRUE(core::LoadAccountFile(dir.path("klein.p11"), table));
+    EXPECT_EQ(100, table.count);
+    for (int slot = 101; slot <= core::MaxBookings; ++slot)
+        ASSERT_EQ(core::BookingKind::Empty, table.slot(slot).Satzart) << slot;
+}
+
+TEST(AccountFile, UnreadableFilesGiveAnErrorNamingTheFile) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path("ordner.p11"));
+    for (const auto &path : {dir.path("fehlt.p11"), dir.path("ordner.p11")}) {
+        SCOPED_TRACE(path);
+        BookingTable table;
+        test::Fill(table, manyRecords(3));
+        const auto result = core::LoadAccountFile(path, table);
+        ASSERT_FALSE(result);
+        EXPECT_NE(std::string::npos, result.error().message.find(path.string()));
+        EXPECT_EQ(0, table.count);
+    }
+}
+
+TEST(AccountFile, AFailedSaveLeavesThePreviousFileWhole) {
+    test::TempDir dir;
+    const auto path = dir.path("giro.p11");
+    const auto previous = test::FileBytes(manyRecords(10));
+    WriteBytes(path, previous);
+    BookingTable table;
+    test::Fill(table, manyRecords(5000));
+    {
+        FileSizeLimit limit(4096);
+        const auto result = core::SaveAccountFile(table, path);
+        ASSERT_FALSE(result);
+        EXPECT_NE(std::string::npos, result.error().message.find("giro.p11"));
+    }
+    EXPECT_EQ(previous, ReadBytes(path));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path("")),
+                               std::filesystem::directory_iterator()));
+}
+
+TEST(AccountFile, ANewFileIsPrivateAndAReplacedOneKeepsItsPermissions) {
+    test::TempDir dir;
+    const auto path = dir.path("giro.p11");
+    BookingTable table;
+    test::Fill(table, manyRecords(2));
+    const auto mode = [&path] {
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 0777;
+    };
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(0600u, mode());
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    EXPECT_EQ(0640u, mode());
+}
+
+TEST(AppendBooking, AddsOneAlignedRecordAtTheEnd) {
+    struct Case {
+        const char *name;
+        std::size_t strayBytes;
+    };
+    const Case cases[] = {{"whole records", 0}, {"torn earlier write", 77}};
+    test::TempDir dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = dir.path("giro.p11");
+        auto bytes = test::FileBytes(manyRecords(2));
+        bytes.resize(bytes.size() + c.strayBytes, 0x55);
+        WriteBytes(path, bytes);
+
+        const BookingRecord added = test::Completed(2011, 9, "09.09.2011", 4711, "neu");
+        ASSERT_TRUE(core::AppendBooking(added, path));
+        EXPECT_EQ(3 * core::BookingRecordSize, std::filesystem::file_size(path));
+        BookingTable table;
+        ASSERT_TRUE(core::LoadAccountFile(path, table));
+        ASSERT_EQ(3, table.count);
+        EXPECT_EQ(added, table.slot(3));
+    }
+}
+
+TEST(AppendBooking, RefusesAMissingFileAndAFullOne) {
+    test::TempDir dir;
+    const BookingRecord added = test::Completed(2011, 9, "09.09.2011");
+    EXPECT_EQ(core::ErrorKind::Io, core::AppendBooking(added, dir.path("fehlt.p11")).error().kind);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("fehlt.p11")));
+
+    const auto full = dir.path("voll.p11");
+    WriteBytes(full, test::FileBytes(manyRecords(core::MaxBookings)));
+    EXPECT_EQ(core::ErrorKind::TooLarge, core::AppendBooking(added, full).error().kind);
+    EXPECT_EQ(core::MaxBookings * core::BookingRecordSize, std::filesystem::file_size(full));
+}
+
+TEST(ConvertLegacyFile, WritesTheNewLayoutBesideTheOldFile) {
+    test::TempDir dir;
+    const auto old = dir.path("konto.p02");
+    const std::vector<BookingRecord> records = {
+        test::StartValue(100),
+        test::Completed(1999, 12, "30.12.1999", -5000, "Überweisung Müller"),
+        test::Planned("01.02.2000"),
+    };
+    const auto oldBytes = test::LegacyFileBytes(records);
+    WriteBytes(old, oldBytes);
+
+    BookingTable table;
+    const auto converted = core::ConvertLegacyFile(old, table);
+    ASSERT_TRUE(converted);
+    EXPECT_EQ(dir.path("konto.p11"), *converted);
+    EXPECT_EQ(records, used(table));
+    EXPECT_EQ(test::FileBytes(records), ReadBytes(*converted));
+    EXPECT_EQ(oldBytes, ReadBytes(old));
+}
+
+TEST(ConvertLegacyFile, NeverReplacesAnExistingTarget) {
+    test::TempDir dir;
+    WriteBytes(dir.path("konto.p02"), test::LegacyFileBytes(manyRecords(4)));
+    const auto existing = test::FileBytes(manyRecords(1));
+    WriteBytes(dir.path("konto.p11"), existing);
+    BookingTable table;
+    test::Fill(table, manyRecords(2));
+
+    const auto converted = core::ConvertLegacyFile(dir.path("konto.p02"), table);
+    ASSERT_FALSE(converted);
+    EXPECT_EQ(core::ErrorKind::TargetExists, converted.error().kind);
+    EXPECT_EQ(existing, ReadBytes(dir.path("konto.p11")));
+    EXPECT_EQ(2, table.count);
+}
+
+TEST(AccountFileName, TheLastTwoCharactersTellTheLayout) {
+    EXPECT_TRUE(core::IsLegacyAccountFileName("/home/a/konto.p02"));
+    EXPECT_TRUE(core::IsLegacyAccountFileName("konto2002"));
+    EXPECT_FALSE(core::IsLegacyAccountFileName("konto.p11"));
+    EXPECT_FALSE(core::IsLegacyAccountFileName("konto.p020"));
+    EXPECT_EQ("/home/a/konto.p11", core::ConvertedAccountFileName("/home/a/konto.p02").string());
+    EXPECT_EQ("konto2011", core::ConvertedAccountFileName("konto2002").string());
+}

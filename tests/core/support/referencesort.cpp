@@ -1,0 +1,81 @@
+#include "referencesort.h"
+
+#include <functional>
+
+namespace penvaro::test {
+namespace {
+
+using core::BookingKind;
+using core::BookingRecord;
+
+void selectionSort(core::BookingTable &t, int from, int to, bool ascending,
+                   const std::function<double(const BookingRecord &)> &key) {
+    for (int i = from; i <= to - 1; ++i) {
+        BookingRecord candidate = t.slot(i);
+        int position = i;
+        for (int j = i + 1; j <= to; ++j) {
+            const double k = key(t.slot(j));
+            const double c = key(candidate);
+            if ((ascending && k < c) || (!ascending && k > c)) {
+                candidate = t.slot(j);
+                position = j;
+            }
+        }
+        t.slot(position) = t.slot(i);
+        t.slot(i) = candidate;
+    }
+}
+
+int firstOfKind(const core::BookingTable &t, const std::function<bool(BookingKind)> &is) {
+    for (int s = 1; s <= core::MaxBookings; ++s) {
+        if (is(t.slot(s).Satzart))
+            return s;
+    }
+    return 0;
+}
+
+int lastOfRun(const core::BookingTable &t, int first, BookingKind upTo) {
+    for (int s = first + 1; s <= core::MaxBookings; ++s) {
+        if (t.slot(s).Satzart > upTo)
+            return s - 1;
+    }
+    return t.count;
+}
+
+} // namespace
+
+void ReferenceSortBookingTable(core::BookingTable &t, const core::SortOrder &order) {
+    if (t.count > 1)
+        selectionSort(t, 1, t.count, true,
+                      [](const BookingRecord &r) { return static_cast<double>(r.Satzart); });
+    t.FirstDone = firstOfKind(t, [](BookingKind k) {
+        return k == BookingKind::StartValue || k == BookingKind::Completed;
+    });
+    t.LastDone = lastOfRun(t, t.FirstDone, BookingKind::Completed);
+    t.FirstPlanned = firstOfKind(t, [](BookingKind k) { return k == BookingKind::Planned; });
+    t.LastPlanned = lastOfRun(t, t.FirstPlanned, BookingKind::Planned);
+    t.FirstRecurring = firstOfKind(t, [](BookingKind k) { return k == BookingKind::Recurring; });
+    t.LastRecurring = lastOfRun(t, t.FirstRecurring, BookingKind::Recurring);
+
+    if (t.FirstDone > 0) {
+        selectionSort(t, t.FirstDone, t.LastDone, order.doneAscending, [&](const BookingRecord &r) {
+            switch (order.done) {
+            case core::DoneOrder::StatementDate:
+                return r.Auszugsdatum;
+            case core::DoneOrder::ValueDate:
+                return r.Wertdatum;
+            case core::DoneOrder::Normal:
+                break;
+            }
+            return r.Auszugsjahr * 1000 + r.Auszugsnr + 0.00001 * r.Wertdatum;
+        });
+    }
+    if (t.FirstPlanned > 0)
+        selectionSort(t, t.FirstPlanned, t.LastPlanned, order.plannedAscending,
+                      [](const BookingRecord &r) { return r.Wertdatum; });
+    if (t.FirstRecurring > 0)
+        selectionSort(t, t.FirstRecurring, t.LastRecurring, true,
+                      [](const BookingRecord &r) { return static_cast<double>(r.Auszugsnr); });
+}
+
+} // namespace penvaro::test
