@@ -37,7 +37,7 @@ core::BookingRecord Completed(int year, int statement, const std::string &valueD
     r.Wertdatum = day(valueDate);
     r.Auszugsdatum = r.Wertdatum;
     r.Buchungsdatum = r.Wertdatum;
-    r.Buchungsart.setUtf8("Überweisung");
+    r.Buchungsart.setUtf8("Abbuchung");
     r.Absender.setUtf8("Stadtwerke Köln");
     r.Verwendungszweck.setUtf8(purpose.empty() ? "Abschlag " + valueDate : purpose);
     r.SollHaben = amount < 0 ? u'-' : u'+';

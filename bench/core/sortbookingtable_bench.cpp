@@ -1,0 +1,70 @@
+#include "support/records.h"
+#include "support/referencesort.h"
+
+#include "core/sortbookingtable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+using namespace penvaro;
+
+namespace {
+
+// A full table as a long-kept account has it: mostly completed bookings over many years,
+// some planned and recurring ones, many statements sharing numbers.
+std::vector<core::BookingRecord> fullTable() {
+    std::mt19937 rng(42);
+    std::vector<core::BookingRecord> records;
+    records.push_back(test::StartValue(1000000));
+    for (int i = 1; i < core::MaxBookings; ++i) {
+        const int day = 1 + static_cast<int>(rng() % 28);
+        const int month = 1 + static_cast<int>(rng() % 12);
+        const int year = 1995 + static_cast<int>(rng() % 16);
+        char date[16];
+        std::snprintf(date, sizeof date, "%02d.%02d.%04d", day, month, year);
+        if (i % 20 == 0)
+            records.push_back(test::Planned(date));
+        else if (i % 97 == 0)
+            records.push_back(test::Recurring(day, date));
+        else
+            records.push_back(test::Completed(year, month, date, i));
+    }
+    return records;
+}
+
+enum class Input { Random, Ordered };
+
+template<void (*Sort)(core::BookingTable &, const core::SortOrder &)>
+void sortTable(benchmark::State &state) {
+    const auto input = static_cast<Input>(state.range(0));
+    core::BookingTable original;
+    test::Fill(original, fullTable());
+    if (input == Input::Ordered)
+        core::SortBookingTable(original, {});
+    core::BookingTable table;
+    for (auto _ : state) {
+        state.PauseTiming();
+        table = original;
+        state.ResumeTiming();
+        Sort(table, {});
+        benchmark::DoNotOptimize(table.slots.data());
+    }
+}
+
+void fastSort(core::BookingTable &table, const core::SortOrder &order) {
+    core::SortBookingTable(table, order);
+}
+
+} // namespace
+
+BENCHMARK(sortTable<fastSort>)
+    ->ArgName("ordered")
+    ->Arg(static_cast<int>(Input::Random))
+    ->Arg(static_cast<int>(Input::Ordered))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(sortTable<test::ReferenceSortBookingTable>)
+    ->ArgName("ordered")
+    ->Arg(static_cast<int>(Input::Random))
+    ->Arg(static_cast<int>(Input::Ordered))
+    ->Unit(benchmark::kMillisecond);
