@@ -1,7 +1,9 @@
 #include "welcomepanel.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +36,22 @@ int main(int argc, char **argv) {
     window.setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
     window.setCentralWidget(new penvaro::app::WelcomePanel(&window));
     window.resize(750, 550);
+
+    QCommandLineParser parser;
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Zeichnet das Hauptfenster in die PNG-Datei und beendet das Programm."),
+        QStringLiteral("DATEI.png"));
+    parser.addOption(screenshot);
+    parser.addHelpOption();
+    parser.process(app);
+
     window.show();
+    if (parser.isSet(screenshot)) {
+        QTimer::singleShot(0, &window, [&] {
+            const bool saved = window.grab().save(parser.value(screenshot), "PNG");
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }
