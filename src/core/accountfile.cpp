@@ -11,46 +11,9 @@
 namespace penvaro::core {
 namespace {
 
-// Reads the whole file, refusing before any reading when it holds more records than fit.
-Result<std::vector<std::uint8_t>> readRecords(const std::filesystem::path &path,
-                                              std::size_t recordSize) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return ReadFailure(path, errno);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int failure = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        return ReadFailure(path, failure);
-    }
-    const auto records = static_cast<std::size_t>(info.st_size) / recordSize;
-    if (records > static_cast<std::size_t>(MaxBookings)) {
-        ::close(fd);
-        return Error{ErrorKind::TooLarge, "Beim Lesen von " + path.string() + ": Die Datei enthält "
-                                              + std::to_string(records) + " Datensätze; höchstens "
-                                              + std::to_string(MaxBookings)
-                                              + " können geladen werden."};
-    }
-    std::vector<std::uint8_t> bytes(records * recordSize);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int failure = n < 0 ? errno : EIO;
-            ::close(fd);
-            return ReadFailure(path, failure);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    return bytes;
-}
-
 template<std::size_t RecordSize, BookingRecord (*Decode)(std::span<const std::uint8_t, RecordSize>)>
 Result<void> loadInto(const std::filesystem::path &path, BookingTable &table) {
-    auto bytes = readRecords(path, RecordSize);
+    auto bytes = ReadRecords(path, RecordSize, static_cast<std::size_t>(MaxBookings));
     ClearBookingTable(table);
     table.count = 0;
     if (!bytes)

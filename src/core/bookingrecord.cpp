@@ -1,7 +1,5 @@
 #include "bookingrecord.h"
 
-#include "cp1252.h"
-
 #include <bit>
 #include <cstring>
 
@@ -96,24 +94,6 @@ bool scramble(ShortText<N> &text) {
 }
 
 } // namespace
-
-template<std::size_t Capacity>
-std::string ShortText<Capacity>::toUtf8() const {
-    return Cp1252ToUtf8(
-        std::string_view(reinterpret_cast<const char *>(chars.data()), usedLength()));
-}
-
-template<std::size_t Capacity>
-void ShortText<Capacity>::setUtf8(std::string_view text) {
-    const std::string encoded = Utf8ToCp1252(text);
-    const std::size_t n = std::min(encoded.size(), Capacity);
-    std::memcpy(chars.data(), encoded.data(), n);
-    length = static_cast<std::uint8_t>(n);
-}
-
-template struct ShortText<10>;
-template struct ShortText<30>;
-template struct ShortText<50>;
 
 void EncodeBookingRecord(const BookingRecord &record,
                          std::span<std::uint8_t, BookingRecordSize> out) {

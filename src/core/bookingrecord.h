@@ -1,12 +1,10 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
+#include "shorttext.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string>
-#include <string_view>
 
 namespace penvaro::core {
 
@@ -17,24 +15,6 @@ enum class BookingKind : std::uint8_t {
     Planned = 2,
     Recurring = 4,
     Empty = 6,
-};
-
-// A Windows-1252 text of fixed capacity behind a length byte, as stored in the account file.
-// The length byte is kept as read even when it exceeds the capacity, so that a damaged record
-// is written back unchanged.
-template<std::size_t Capacity>
-struct ShortText {
-    static constexpr std::size_t capacity = Capacity;
-
-    std::uint8_t length = 0;
-    std::array<std::uint8_t, Capacity> chars{};
-
-    std::size_t usedLength() const { return std::min<std::size_t>(length, Capacity); }
-    std::string toUtf8() const;
-    // Converts to Windows-1252 and cuts the text to the capacity.
-    void setUtf8(std::string_view text);
-
-    friend bool operator==(const ShortText &, const ShortText &) = default;
 };
 
 struct BookingRecord {

@@ -69,6 +69,42 @@ Error WriteFailure(const std::filesystem::path &path, int errorNumber) {
             "Beim Schreiben von " + path.string() + ": " + DescribeSystemError(errorNumber)};
 }
 
+Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
+                                              std::size_t recordSize, std::size_t maxRecords) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadFailure(path, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int failure = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        return ReadFailure(path, failure);
+    }
+    const auto records = static_cast<std::size_t>(info.st_size) / recordSize;
+    if (records > maxRecords) {
+        ::close(fd);
+        return Error{ErrorKind::TooLarge, "Beim Lesen von " + path.string() + ": Die Datei enthält "
+                                              + std::to_string(records) + " Datensätze; höchstens "
+                                              + std::to_string(maxRecords)
+                                              + " können geladen werden."};
+    }
+    std::vector<std::uint8_t> bytes(records * recordSize);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int failure = n < 0 ? errno : EIO;
+            ::close(fd);
+            return ReadFailure(path, failure);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return bytes;
+}
+
 Error ExistingTargetFailure(const std::filesystem::path &path) {
     return {ErrorKind::TargetExists,
             "Die Datei " + path.string() + " ist schon vorhanden; sie wird nicht ersetzt."};

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace penvaro::core {
 
@@ -16,6 +17,11 @@ std::string DescribeSystemError(int errorNumber);
 Error ReadFailure(const std::filesystem::path &path, int errorNumber);
 Error WriteFailure(const std::filesystem::path &path, int errorNumber);
 Error ExistingTargetFailure(const std::filesystem::path &path);
+
+// Reads the whole records of a file of fixed-size records; trailing bytes of a partial record
+// are left out. A file of more than maxRecords records is refused before anything is read.
+Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
+                                              std::size_t recordSize, std::size_t maxRecords);
 
 enum class ExistingFile { Replace, Keep };
 

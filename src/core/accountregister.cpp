@@ -1,0 +1,158 @@
+#include "accountregister.h"
+
+#include "fileio.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace penvaro::core {
+namespace {
+
+constexpr std::size_t belegtOffset = 0;
+constexpr std::size_t dateinameOffset = 2;
+constexpr std::size_t kontonummerOffset = 258;
+constexpr std::size_t kontobezeichnungOffset = 274;
+constexpr std::size_t kontostandOffset = 315;
+
+template<std::size_t N>
+void putText(std::uint8_t *out, const ShortText<N> &text) {
+    out[0] = text.length;
+    std::memcpy(out + 1, text.chars.data(), N);
+}
+
+template<std::size_t N>
+void getText(const std::uint8_t *in, ShortText<N> &text) {
+    text.length = in[0];
+    std::memcpy(text.chars.data(), in + 1, N);
+}
+
+void encode(const RegisterEntry &entry, std::uint8_t *out) {
+    out[belegtOffset] = static_cast<std::uint8_t>(entry.Belegt);
+    out[belegtOffset + 1] = static_cast<std::uint8_t>(entry.Belegt >> 8);
+    putText(out + dateinameOffset, entry.Dateiname);
+    putText(out + kontonummerOffset, entry.Kontonummer);
+    putText(out + kontobezeichnungOffset, entry.Kontobezeichnung);
+    const auto balance = static_cast<std::uint64_t>(entry.Kontostand);
+    for (std::size_t i = 0; i < 8; ++i)
+        out[kontostandOffset + i] = static_cast<std::uint8_t>(balance >> (8 * i));
+}
+
+RegisterEntry decode(const std::uint8_t *in) {
+    RegisterEntry entry;
+    entry.Belegt = static_cast<std::uint16_t>(in[belegtOffset] | (in[belegtOffset + 1] << 8));
+    getText(in + dateinameOffset, entry.Dateiname);
+    getText(in + kontonummerOffset, entry.Kontonummer);
+    getText(in + kontobezeichnungOffset, entry.Kontobezeichnung);
+    std::uint64_t balance = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        balance |= static_cast<std::uint64_t>(in[kontostandOffset + i]) << (8 * i);
+    entry.Kontostand = static_cast<std::int64_t>(balance);
+    return entry;
+}
+
+Result<void> createEmpty(const std::filesystem::path &path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return WriteFailure(path, errno);
+    ::close(fd);
+    return {};
+}
+
+// The entry belongs to the account file when its stored name is the file's full path. A
+// prefix test would also hit "giro.p11" when "giro.p1" is meant.
+bool isEntryOf(const RegisterEntry &entry, const ShortText<255> &name) {
+    return entry.Dateiname.usedLength() == name.usedLength()
+           && std::memcmp(entry.Dateiname.chars.data(), name.chars.data(), name.usedLength()) == 0;
+}
+
+ShortText<255> storedName(const std::string &accountFile) {
+    ShortText<255> name;
+    name.setUtf8(accountFile);
+    return name;
+}
+
+} // namespace
+
+Result<AccountRegister> LoadAccountRegister(const std::filesystem::path &registerPath) {
+    std::error_code ec;
+    if (!std::filesystem::exists(registerPath, ec)) {
+        if (auto created = createEmpty(registerPath); !created)
+            return created.error();
+        return AccountRegister{};
+    }
+    const auto bytes = ReadRecords(registerPath, RegisterEntrySize, MaxRegisterEntries);
+    if (!bytes)
+        return bytes.error();
+    AccountRegister accounts;
+    for (std::size_t offset = 0; offset < bytes->size(); offset += RegisterEntrySize)
+        accounts.entries.push_back(decode(bytes->data() + offset));
+    return accounts;
+}
+
+Result<void> SaveAccountRegister(const AccountRegister &accounts,
+                                 const std::filesystem::path &registerPath) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(accounts.entries.size() * RegisterEntrySize);
+    for (const RegisterEntry &entry : accounts.entries) {
+        if (entry.Belegt == 0)
+            continue;
+        bytes.resize(bytes.size() + RegisterEntrySize);
+        encode(entry, bytes.data() + bytes.size() - RegisterEntrySize);
+    }
+    return WriteFileAtomically(registerPath, bytes);
+}
+
+Result<void> RecordInRegister(const std::filesystem::path &registerPath,
+                              const std::string &accountFile, const std::string &kontonummer,
+                              const std::string &kontobezeichnung, std::int64_t balance) {
+    auto accounts = LoadAccountRegister(registerPath);
+    if (!accounts)
+        return accounts.error();
+    const ShortText<255> name = storedName(accountFile);
+    bool found = false;
+    for (RegisterEntry &entry : accounts->entries) {
+        if (!isEntryOf(entry, name))
+            continue;
+        entry.Belegt = RegisterEntryInUse;
+        entry.Kontonummer.setUtf8(kontonummer);
+        entry.Kontobezeichnung.setUtf8(kontobezeichnung);
+        entry.Kontostand = balance;
+        found = true;
+    }
+    if (!found) {
+        if (accounts->entries.size() >= MaxRegisterEntries)
+            return Error{ErrorKind::TooLarge,
+                         "Die Kontenliste " + registerPath.string() + " ist voll: Sie fasst "
+                             + std::to_string(MaxRegisterEntries)
+                             + " Kontodateien. Löschen Sie Einträge in der Kontenübersicht."};
+        RegisterEntry entry;
+        entry.Dateiname = name;
+        entry.Kontonummer.setUtf8(kontonummer);
+        entry.Kontobezeichnung.setUtf8(kontobezeichnung);
+        entry.Kontostand = balance;
+        accounts->entries.push_back(entry);
+    }
+    return SaveAccountRegister(*accounts, registerPath);
+}
+
+Result<void> UpdateRegisterBalance(const std::filesystem::path &registerPath,
+                                   const std::string &accountFile, std::int64_t balance) {
+    auto accounts = LoadAccountRegister(registerPath);
+    if (!accounts)
+        return accounts.error();
+    const ShortText<255> name = storedName(accountFile);
+    bool changed = false;
+    for (RegisterEntry &entry : accounts->entries) {
+        if (isEntryOf(entry, name)) {
+            entry.Belegt = RegisterEntryInUse;
+            entry.Kontostand = balance;
+            changed = true;
+        }
+    }
+    if (!changed)
+        return {};
+    return SaveAccountRegister(*accounts, registerPath);
+}
+
+} // namespace penvaro::core
