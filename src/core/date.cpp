@@ -31,17 +31,17 @@ CivilDate civilFromDays(long long z) {
 
 constexpr long long unixDayOf18991230 = -25569;
 
-int daysInMonth(int year, int month) {
+} // namespace
+
+int DaysInMonth(int year, int month) {
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : lengths[month - 1];
 }
 
-} // namespace
-
 bool IsValidCivilDate(const CivilDate &date) {
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12
-           && date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+           && date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
 }
 
 double DayCountFromCivil(const CivilDate &date) {

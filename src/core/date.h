@@ -16,6 +16,8 @@ struct CivilDate {
 };
 
 bool IsValidCivilDate(const CivilDate &date);
+// Month 1 to 12 of any year of the Gregorian calendar.
+int DaysInMonth(int year, int month);
 double DayCountFromCivil(const CivilDate &date);
 // Years 1 to 9999 only; anything else (including NaN) has no calendar date.
 std::optional<CivilDate> CivilFromDayCount(double dayCount);

@@ -12,6 +12,7 @@ enum class ErrorKind {
     TooLarge,     // more records than the booking table holds
     TargetExists, // a conversion would replace an existing file
     Invalid,      // a value that cannot be used (bad date, bad number, bad name)
+    Overflow,     // a sum of amounts beyond the signed 64-bit range
 };
 
 struct Error {

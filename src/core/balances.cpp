@@ -1,0 +1,119 @@
+#include "balances.h"
+
+#include "wideint.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace penvaro::core {
+namespace {
+
+bool isDone(BookingKind kind) {
+    return kind == BookingKind::StartValue || kind == BookingKind::Completed;
+}
+
+Int128 signedAmount(const BookingRecord &r) {
+    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+}
+
+Result<std::int64_t> narrow(Int128 sum, const std::string &what) {
+    if (sum < std::numeric_limits<std::int64_t>::min()
+        || sum > std::numeric_limits<std::int64_t>::max()) {
+        return Error{
+            ErrorKind::Overflow,
+            what + " liegt außerhalb des darstellbaren Bereichs von ±922.337.203.685.477,58 €."};
+    }
+    return static_cast<std::int64_t>(sum);
+}
+
+template<typename Counts>
+Int128 sumOf(const BookingTable &table, Counts counts) {
+    Int128 sum = 0;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (counts(table.slot(slot)))
+            sum += signedAmount(table.slot(slot));
+    }
+    return sum;
+}
+
+// Appends the running balance of every record of the run's kinds to rows, in table order,
+// accumulating from the oldest end of the run.
+template<typename IsKind>
+Result<void> fillRun(const BookingTable &table, IsKind isKind, bool ascending, Int128 &balance,
+                     std::vector<std::int64_t> &rows) {
+    std::vector<int> slots;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (isKind(table.slot(slot).Satzart))
+            slots.push_back(slot);
+    }
+    rows.resize(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const std::size_t row = ascending ? i : slots.size() - 1 - i;
+        balance += signedAmount(table.slot(slots[row]));
+        auto value = narrow(balance, "Der Kontostand nach Datensatz " + std::to_string(slots[row]));
+        if (!value)
+            return value.error();
+        rows[row] = *value;
+    }
+    return {};
+}
+
+} // namespace
+
+Result<std::int64_t> ComputeBookBalance(const BookingTable &table) {
+    return narrow(sumOf(table, [](const BookingRecord &r) { return isDone(r.Satzart); }),
+                  "Der Kontostand");
+}
+
+Result<std::int64_t> ComputePlannedSum(const BookingTable &table) {
+    return narrow(
+        sumOf(table, [](const BookingRecord &r) { return r.Satzart == BookingKind::Planned; }),
+        "Die Summe der geplanten Buchungen");
+}
+
+Result<ProjectedBalance> ComputeProjectedBalance(const BookingTable &table,
+                                                 std::int64_t bookBalance,
+                                                 std::int64_t plannedSum) {
+    auto total = narrow(Int128{bookBalance} + plannedSum, "Der voraussichtliche Kontostand");
+    if (!total)
+        return total.error();
+    ProjectedBalance projected;
+    projected.total = *total;
+    // A recurring booking's Wertdatum is the first execution of a template, not a booking
+    // date, so it never dates the projected balance, not even from slot 1.
+    for (int slot = 1; slot <= table.count; ++slot) {
+        const BookingRecord &r = table.slot(slot);
+        if (r.Satzart == BookingKind::Recurring)
+            continue;
+        if (!projected.latestValueDate || r.Wertdatum > *projected.latestValueDate)
+            projected.latestValueDate = r.Wertdatum;
+    }
+    projected.shown = table.count > 1 && projected.latestValueDate.has_value();
+    return projected;
+}
+
+Result<std::int64_t> ComputeTodayBalance(const BookingTable &table, double today) {
+    const double tomorrow = std::floor(today) + 1.0;
+    return narrow(sumOf(table,
+                        [tomorrow](const BookingRecord &r) {
+                            return (isDone(r.Satzart) || r.Satzart == BookingKind::Planned)
+                                   && r.Wertdatum < tomorrow;
+                        }),
+                  "Der heutige Kontostand");
+}
+
+Result<RunningBalances> FillRunningBalances(const BookingTable &table, const SortOrder &order) {
+    RunningBalances balances;
+    Int128 balance = 0;
+    if (auto done = fillRun(table, isDone, order.doneAscending, balance, balances.done); !done)
+        return done.error();
+    if (auto planned = fillRun(
+            table, [](BookingKind k) { return k == BookingKind::Planned; }, order.plannedAscending,
+            balance, balances.planned);
+        !planned)
+        return planned.error();
+    return balances;
+}
+
+} // namespace penvaro::core

@@ -1,0 +1,182 @@
+#include "recurring.h"
+
+#include "date.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace penvaro::core {
+namespace {
+
+// The execution days a check day stands for: its own day, and on the last day of a short
+// month also the days that month lacks. Otherwise a booking due on the 30th would never be
+// checked for February and so never planned for March.
+bool executesOn(int executionDay, const CivilDate &check) {
+    return executionDay == check.day
+           || (check.day == DaysInMonth(check.year, check.month) && executionDay > check.day
+               && executionDay <= 31);
+}
+
+// N: the execution day one month after the check month. Always a real date.
+double comparisonDate(const CivilDate &check, int executionDay) {
+    if (check.month == 1 && executionDay >= 29)
+        return DayCountFromCivil({check.year, 3, 1});
+    if (check.month == 12)
+        return DayCountFromCivil({check.year + 1, 1, executionDay});
+    if (executionDay == 31)
+        return DayCountFromCivil({check.year, check.month + 1, 30});
+    return DayCountFromCivil({check.year, check.month + 1, executionDay});
+}
+
+// Intervals 2, 3 and 6 plan the months that leave the first execution's remainder; 12 follows
+// the same rule, so a yearly booking repeats every year in the month of its first execution.
+bool intervalAllows(int interval, int targetMonth, int firstMonth) {
+    switch (interval) {
+    case 1:
+        return true;
+    case 2:
+    case 3:
+    case 6:
+    case 12:
+        return targetMonth % interval == firstMonth % interval;
+    default:
+        return false;
+    }
+}
+
+bool isDue(const BookingRecord &r, const CivilDate &check, const CivilDate &target) {
+    if (r.Satzart != BookingKind::Recurring || !executesOn(r.Auszugsnr, check))
+        return false;
+    if (!(r.Wertdatum <= comparisonDate(check, r.Auszugsnr) + 1.0))
+        return false;
+    const auto first = CivilFromDayCount(r.Wertdatum);
+    return first && intervalAllows(r.Auszugsjahr, target.month, first->month);
+}
+
+CivilDate nextMonth(const CivilDate &date) {
+    return date.month == 12 ? CivilDate{date.year + 1, 1, 1}
+                            : CivilDate{date.year, date.month + 1, 1};
+}
+
+Error tableFull(const CivilDate &check) {
+    return {ErrorKind::TooLarge,
+            "Die am " + FormatDate(DayCountFromCivil(check))
+                + " fälligen monatlichen Buchungen passen nicht mehr in die Tabelle, die "
+                  "höchstens "
+                + std::to_string(MaxBookings) + " Datensätze aufnimmt."};
+}
+
+std::vector<int> recurringSlots(const BookingTable &table) {
+    std::vector<int> slots;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (table.slot(slot).Satzart == BookingKind::Recurring)
+            slots.push_back(slot);
+    }
+    return slots;
+}
+
+// The due records among the given ones, all created or none.
+template<typename Records>
+Result<int> applyDay(BookingTable &table, const Records &records, const CivilDate &check) {
+    const CivilDate target = nextMonth(check);
+    std::vector<const BookingRecord *> due;
+    for (const BookingRecord &r : records) {
+        if (isDue(r, check, target))
+            due.push_back(&r);
+    }
+    if (table.count + due.size() > static_cast<std::size_t>(MaxBookings))
+        return tableFull(check);
+    for (const BookingRecord *r : due) {
+        if (auto created = CreatePlannedFromRecurring(table, *r, target.month, target.year);
+            !created)
+            return created.error();
+    }
+    return static_cast<int>(due.size());
+}
+
+Result<CivilDate> checkDate(double day) {
+    const auto date = CivilFromDayCount(day);
+    if (!date)
+        return Error{ErrorKind::Invalid, "Der Prüftag ist kein gültiges Datum."};
+    return *date;
+}
+
+double oneMonthBefore(const CivilDate &today) {
+    if (today.month == 1)
+        return DayCountFromCivil({today.year - 1, 12, today.day});
+    const int month = today.month - 1;
+    return DayCountFromCivil(
+        {today.year, month, std::min(today.day, DaysInMonth(today.year, month))});
+}
+
+} // namespace
+
+Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord &recurring,
+                                        int month, int year) {
+    if (!IsValidCivilDate({year, month, 1}))
+        return Error{ErrorKind::Invalid, "Der Monat " + std::to_string(month) + "/"
+                                             + std::to_string(year) + " ist ungültig."};
+    if (table.count >= MaxBookings)
+        return Error{ErrorKind::TooLarge, "Die Tabelle ist voll: Sie nimmt höchstens "
+                                              + std::to_string(MaxBookings) + " Datensätze auf."};
+    const CivilDate wanted{year, month, recurring.Auszugsnr};
+    BookingRecord planned;
+    planned.Satzart = BookingKind::Planned;
+    planned.Wertdatum = DayCountFromCivil(IsValidCivilDate(wanted) ? wanted : nextMonth(wanted));
+    planned.Buchungsart = recurring.Buchungsart;
+    planned.Absender = recurring.Absender;
+    planned.Verwendungszweck = recurring.Verwendungszweck;
+    planned.SollHaben = recurring.SollHaben;
+    planned.Betrag = recurring.Betrag;
+    ++table.count;
+    table.slot(table.count) = planned;
+    return {};
+}
+
+Result<int> ApplyRecurringDay(BookingTable &table, double day) {
+    const auto check = checkDate(day);
+    if (!check)
+        return check.error();
+    std::vector<BookingRecord> records;
+    for (const int slot : recurringSlots(table))
+        records.push_back(table.slot(slot));
+    return applyDay(table, records, *check);
+}
+
+Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &record, double day) {
+    const auto check = checkDate(day);
+    if (!check)
+        return check.error();
+    // A copy, so that a record inside the table stays valid while slots are written.
+    return applyDay(table, std::vector<BookingRecord>{record}, *check);
+}
+
+Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double nextCheckDay,
+                                                   double today) {
+    const auto todayDate = CivilFromDayCount(today);
+    if (!todayDate)
+        return Error{ErrorKind::Invalid, "Das heutige Datum ist ungültig."};
+    double day = std::trunc(nextCheckDay);
+    if (day == 0.0 || !CivilFromDayCount(day))
+        day = oneMonthBefore(*todayDate);
+
+    // The recurring bookings are the same on every day; only planned ones are appended.
+    std::vector<BookingRecord> records;
+    for (const int slot : recurringSlots(table))
+        records.push_back(table.slot(slot));
+
+    RecurringCatchUp catchUp;
+    for (const double last = DayCountFromCivil(*todayDate); day <= last; day += 1.0) {
+        auto created = applyDay(table, records, *CivilFromDayCount(day));
+        if (!created) {
+            catchUp.stopped = created.error();
+            break;
+        }
+        catchUp.created += *created;
+    }
+    catchUp.nextCheckDay = day;
+    return catchUp;
+}
+
+} // namespace penvaro::core

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "bookingtable.h"
+#include "result.h"
+
+#include <optional>
+
+namespace penvaro::core {
+
+// Recurring bookings (kind 4) turn into planned bookings (kind 2) for the month after the
+// check day on which they fall due. Nothing here reads or writes a file or the clock: the
+// caller hands in the days, saves the table when bookings were created and sorts it.
+
+// Appends a planned booking made from the recurring booking in slot count + 1, dated on its
+// execution day of the month, or on the 1st of the following month when the month has no such
+// day. Refuses with TooLarge when the table is full.
+Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord &recurring,
+                                        int month, int year);
+
+// Checks one day for every recurring booking among the used slots, in table order, and returns
+// how many planned bookings it appended. When they do not all fit into the table, none is
+// appended (TooLarge), so that the day can be checked again as a whole.
+Result<int> ApplyRecurringDay(BookingTable &table, double day);
+
+// The same check for one recurring booking; a record of any other kind yields nothing.
+Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &record, double day);
+
+struct RecurringCatchUp {
+    double nextCheckDay = 0.0; // the new "LM": the first day not checked yet
+    int created = 0;           // planned bookings appended after the previous count
+    // Set when the table had no room for the bookings of nextCheckDay; the days from there on
+    // are checked at the next opening.
+    std::optional<Error> stopped;
+};
+
+// Checks every day from "LM" through today. "LM" 0 means never checked: the check then starts
+// at today's day one month earlier (clamped to that month's last day). An "LM" without a
+// calendar date is damaged and is treated like 0.
+Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double nextCheckDay,
+                                                   double today);
+
+} // namespace penvaro::core

@@ -1,0 +1,273 @@
+#include "support/records.h"
+
+#include "core/date.h"
+#include "core/recurring.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace penvaro;
+using core::BookingKind;
+using core::BookingRecord;
+using core::BookingTable;
+
+namespace {
+
+double day(const std::string &text) {
+    return text == "0" ? 0.0 : *core::ParseDate(text);
+}
+
+struct CatchUp {
+    std::vector<std::string> planned; // value dates in creation order
+    std::string nextCheckDay;
+};
+
+CatchUp catchUp(const std::vector<BookingRecord> &records, const std::string &lm,
+                const std::string &today) {
+    BookingTable table;
+    test::Fill(table, records);
+    const auto result = core::ApplyDueRecurringBookings(table, day(lm), day(today));
+    EXPECT_TRUE(result);
+    EXPECT_FALSE(result->stopped);
+    CatchUp out{{}, core::FormatDate(result->nextCheckDay)};
+    for (int slot = static_cast<int>(records.size()) + 1; slot <= table.count; ++slot) {
+        EXPECT_EQ(BookingKind::Planned, table.slot(slot).Satzart);
+        out.planned.push_back(core::FormatDate(table.slot(slot).Wertdatum));
+    }
+    EXPECT_EQ(static_cast<int>(out.planned.size()), result->created);
+    return out;
+}
+
+} // namespace
+
+TEST(RecurringBookings, CatchUpPlansTheDueMonthsOfEachInterval) {
+    struct Case {
+        const char *name;
+        std::vector<BookingRecord> records;
+        const char *lm;
+        const char *today;
+        std::vector<std::string> planned;
+        const char *nextCheckDay;
+    };
+    const Case cases[] = {
+        {"monthly, due within the checked days",
+         {test::Completed(2011, 1, "02.05.2011"), test::Recurring(15, "15.06.2011")},
+         "10.05.2011",
+         "20.05.2011",
+         {"15.06.2011"},
+         "21.05.2011"},
+        {"the same day again creates nothing",
+         {test::Recurring(15, "15.06.2011")},
+         "21.05.2011",
+         "21.05.2011",
+         {},
+         "22.05.2011"},
+        {"opened again on a checked day",
+         {test::Recurring(15, "15.06.2011")},
+         "21.05.2011",
+         "20.05.2011",
+         {},
+         "21.05.2011"},
+        {"first execution more than a month ahead waits",
+         {test::Recurring(15, "15.08.2011")},
+         "10.05.2011",
+         "20.07.2011",
+         {"15.08.2011"},
+         "21.07.2011"},
+        {"day 30 in February moves to 1 March, March keeps its 30th",
+         {test::Recurring(30, "30.01.2011")},
+         "01.01.2011",
+         "30.04.2011",
+         {"01.03.2011", "30.03.2011", "30.04.2011", "30.05.2011"},
+         "01.05.2011"},
+        {"day 29 in a leap year's February",
+         {test::Recurring(29, "29.01.2012")},
+         "01.01.2012",
+         "31.03.2012",
+         {"29.02.2012", "29.03.2012", "29.04.2012"},
+         "01.04.2012"},
+        {"every 2 months from February",
+         {test::Recurring(10, "10.02.2011", 2)},
+         "01.01.2011",
+         "31.12.2011",
+         {"10.02.2011", "10.04.2011", "10.06.2011", "10.08.2011", "10.10.2011", "10.12.2011"},
+         "01.01.2012"},
+        {"every 3 months from January",
+         {test::Recurring(15, "15.01.2011", 3)},
+         "01.12.2010",
+         "30.11.2011",
+         {"15.01.2011", "15.04.2011", "15.07.2011", "15.10.2011"},
+         "01.12.2011"},
+        {"every 6 months from March",
+         {test::Recurring(5, "05.03.2011", 6)},
+         "01.01.2011",
+         "31.12.2011",
+         {"05.03.2011", "05.09.2011"},
+         "01.01.2012"},
+        {"every 12 months from January repeats each January",
+         {test::Recurring(20, "20.01.2011", 12)},
+         "01.12.2010",
+         "31.12.2012",
+         {"20.01.2011", "20.01.2012", "20.01.2013"},
+         "01.01.2013"},
+        {"every 12 months from June",
+         {test::Recurring(15, "15.06.2011", 12)},
+         "01.01.2011",
+         "31.12.2012",
+         {"15.06.2011", "15.06.2012"},
+         "01.01.2013"},
+        {"an interval the dialogs never store",
+         {test::Recurring(15, "15.01.2011", 5)},
+         "01.01.2011",
+         "31.12.2011",
+         {},
+         "01.01.2012"},
+        {"in table order",
+         {test::Recurring(9, "09.02.2011"), test::Recurring(9, "09.03.2011")},
+         "09.02.2011",
+         "09.02.2011",
+         {"09.03.2011", "09.03.2011"},
+         "10.02.2011"},
+        {"never checked: from the same day a month earlier",
+         {test::Recurring(19, "19.01.2011"), test::Recurring(20, "20.01.2011")},
+         "0",
+         "20.05.2011",
+         {"20.05.2011", "19.06.2011", "20.06.2011"},
+         "21.05.2011"},
+        {"never checked in January: from December",
+         {test::Recurring(14, "14.01.2010"), test::Recurring(15, "15.01.2010")},
+         "0",
+         "15.01.2011",
+         {"15.01.2011", "14.02.2011", "15.02.2011"},
+         "16.01.2011"},
+        {"never checked on 31 March: from 28 February",
+         {test::Recurring(27, "27.01.2011"), test::Recurring(28, "28.01.2011")},
+         "0",
+         "31.03.2011",
+         {"28.03.2011", "27.04.2011", "28.04.2011"},
+         "01.04.2011"},
+        {"never checked on 31 March of a leap year: from 29 February",
+         {test::Recurring(28, "28.01.2012"), test::Recurring(29, "29.01.2012")},
+         "0",
+         "31.03.2012",
+         {"29.03.2012", "28.04.2012", "29.04.2012"},
+         "01.04.2012"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CatchUp result = catchUp(c.records, c.lm, c.today);
+        EXPECT_EQ(c.planned, result.planned);
+        EXPECT_EQ(c.nextCheckDay, result.nextCheckDay);
+    }
+}
+
+TEST(RecurringBookings, ComparisonDateAllowsAFirstExecutionUpToOneDayAfterIt) {
+    struct Case {
+        const char *checkDay;
+        int executionDay;
+        const char *comparisonDate;
+    };
+    const Case cases[] = {
+        {"31.01.2011", 31, "01.03.2011"}, {"29.01.2011", 29, "01.03.2011"},
+        {"31.03.2011", 31, "30.04.2011"}, {"31.12.2011", 31, "31.01.2012"},
+        {"15.05.2011", 15, "15.06.2011"}, {"28.02.2011", 30, "30.03.2011"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.checkDay);
+        for (const int daysAfter : {1, 2}) {
+            BookingTable table;
+            const std::string first =
+                core::FormatDate(day(c.comparisonDate) + static_cast<double>(daysAfter));
+            test::Fill(table, {test::Recurring(c.executionDay, first)});
+            const auto created = core::ApplyRecurringDay(table, day(c.checkDay));
+            ASSERT_TRUE(created);
+            EXPECT_EQ(daysAfter == 1 ? 1 : 0, *created) << "first execution " << first;
+        }
+    }
+}
+
+TEST(RecurringBookings, APlannedBookingCopiesAmountAndTextsOnly) {
+    BookingRecord recurring = test::Recurring(30, "30.01.2011", 3);
+    recurring.SollHaben = u'-';
+    recurring.Betrag = 6543210;
+    BookingTable table;
+    test::Fill(table, {recurring});
+
+    ASSERT_TRUE(core::CreatePlannedFromRecurring(table, recurring, 2, 2011));
+    BookingRecord expected;
+    expected.Satzart = BookingKind::Planned;
+    expected.Wertdatum = day("01.03.2011");
+    expected.Buchungsart = recurring.Buchungsart;
+    expected.Absender = recurring.Absender;
+    expected.Verwendungszweck = recurring.Verwendungszweck;
+    expected.SollHaben = u'-';
+    expected.Betrag = 6543210;
+    ASSERT_EQ(2, table.count);
+    EXPECT_EQ(expected, table.slot(2));
+
+    ASSERT_TRUE(core::CreatePlannedFromRecurring(table, recurring, 12, 2011));
+    EXPECT_EQ(day("30.12.2011"), table.slot(3).Wertdatum);
+    EXPECT_FALSE(core::CreatePlannedFromRecurring(table, recurring, 13, 2011));
+    EXPECT_EQ(3, table.count);
+}
+
+TEST(RecurringBookings, ASingleRecordIsCheckedOnlyWhenItIsRecurring) {
+    BookingTable table;
+    test::Fill(table, {test::Completed(2011, 1, "15.05.2011")});
+    const BookingRecord recurring = test::Recurring(15, "15.06.2011");
+    BookingRecord planned = recurring;
+    planned.Satzart = BookingKind::Planned;
+
+    EXPECT_EQ(0, *core::ApplyRecurringDayFor(table, planned, day("15.05.2011")));
+    EXPECT_EQ(0, *core::ApplyRecurringDayFor(table, recurring, day("14.05.2011")));
+    EXPECT_EQ(1, *core::ApplyRecurringDayFor(table, recurring, day("15.05.2011")));
+    EXPECT_EQ(2, table.count);
+    EXPECT_EQ(day("15.06.2011"), table.slot(2).Wertdatum);
+    // The table itself holds no recurring booking, so the whole-table rule finds nothing.
+    EXPECT_EQ(0, *core::ApplyRecurringDay(table, day("15.05.2011")));
+}
+
+TEST(RecurringBookings, AFullTableStopsBeforeTheDayThatDoesNotFit) {
+    std::vector<BookingRecord> records(core::MaxBookings - 4,
+                                       test::Completed(2011, 1, "02.05.2011"));
+    records.push_back(test::Recurring(14, "14.06.2011"));
+    records.push_back(test::Recurring(15, "15.06.2011"));
+    records.push_back(test::Recurring(15, "15.06.2011"));
+    BookingTable table;
+    test::Fill(table, records);
+
+    const auto result =
+        core::ApplyDueRecurringBookings(table, day("10.05.2011"), day("20.05.2011"));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(1, result->created);
+    EXPECT_EQ(core::MaxBookings, table.count);
+    EXPECT_EQ(day("14.06.2011"), table.slot(core::MaxBookings).Wertdatum);
+    // 15.05 is left whole for the next opening.
+    EXPECT_EQ(day("15.05.2011"), result->nextCheckDay);
+    ASSERT_TRUE(result->stopped);
+    EXPECT_EQ(core::ErrorKind::TooLarge, result->stopped->kind);
+    EXPECT_NE(std::string::npos, result->stopped->message.find("15.05.2011"));
+
+    EXPECT_FALSE(core::CreatePlannedFromRecurring(table, records.back(), 6, 2011));
+    EXPECT_EQ(core::MaxBookings, table.count);
+}
+
+TEST(RecurringBookings, DamagedDaysAreHandledSafely) {
+    const std::vector<BookingRecord> records = {test::Recurring(20, "20.01.2011")};
+    // An "LM" without a calendar date starts over like a never checked account.
+    for (const double lm : {std::nan(""), 1e300, -1e300}) {
+        SCOPED_TRACE(lm);
+        BookingTable table;
+        test::Fill(table, records);
+        const auto result = core::ApplyDueRecurringBookings(table, lm, day("20.05.2011"));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(2, result->created);
+        EXPECT_EQ(day("21.05.2011"), result->nextCheckDay);
+    }
+    BookingTable table;
+    test::Fill(table, records);
+    EXPECT_FALSE(core::ApplyDueRecurringBookings(table, 0.0, std::nan("")));
+    EXPECT_FALSE(core::ApplyRecurringDay(table, 1e300));
+    EXPECT_EQ(1, table.count);
+}
