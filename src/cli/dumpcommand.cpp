@@ -3,6 +3,7 @@
 #include "dumpformat.h"
 
 #include "core/accountfile.h"
+#include "core/balances.h"
 #include "core/sortbookingtable.h"
 
 #include <iostream>
@@ -28,10 +29,34 @@ std::optional<bool> parseDirection(const std::string &value) {
     return std::nullopt;
 }
 
+// The running balance of each slot as FillRunningBalances gives it per grid row; empty for
+// the kinds that have none.
+std::vector<std::string> balanceFields(const core::BookingTable &table,
+                                       const core::RunningBalances &balances) {
+    std::vector<std::string> fields;
+    std::size_t doneRow = 0;
+    std::size_t plannedRow = 0;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        switch (table.slot(slot).Satzart) {
+        case core::BookingKind::StartValue:
+        case core::BookingKind::Completed:
+            fields.push_back(std::to_string(balances.done[doneRow++]));
+            break;
+        case core::BookingKind::Planned:
+            fields.push_back(std::to_string(balances.planned[plannedRow++]));
+            break;
+        default:
+            fields.emplace_back();
+            break;
+        }
+    }
+    return fields;
+}
+
 } // namespace
 
 int RunDump(const std::vector<std::string> &args) {
-    const auto parsed = ParseArguments(args, {{"sort-by", "sort1", "sort2"}, {}});
+    const auto parsed = ParseArguments(args, {{"sort-by", "sort1", "sort2"}, {"balances"}});
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 1) {
@@ -52,11 +77,26 @@ int RunDump(const std::vector<std::string> &args) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
-    core::SortBookingTable(table, {*sortBy, *sort1, *sort2});
+    const core::SortOrder order{*sortBy, *sort1, *sort2};
+    core::SortBookingTable(table, order);
+
+    std::vector<std::string> balances;
+    if (parsed->flags.contains("balances")) {
+        const auto running = core::FillRunningBalances(table, order);
+        if (!running) {
+            PrintError("In " + parsed->positional.front() + ": " + running.error().message);
+            return ExitFileError;
+        }
+        balances = balanceFields(table, *running);
+    }
 
     std::string out;
-    for (int slot = 1; slot <= table.count; ++slot)
-        out += FormatDumpLine(slot, table.slot(slot)) + '\n';
+    for (int slot = 1; slot <= table.count; ++slot) {
+        out += FormatDumpLine(slot, table.slot(slot));
+        if (!balances.empty())
+            out += '\t' + balances[static_cast<std::size_t>(slot - 1)];
+        out += '\n';
+    }
     out += FormatRunsLine(table) + '\n';
     std::cout << out << std::flush;
     return ExitOk;

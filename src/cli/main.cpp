@@ -14,14 +14,28 @@ constexpr const char *usage =
     "\n"
     "Befehle:\n"
     "  dump DATEI [--sort-by normal|ad|wd] [--sort1 asc|desc] [--sort2 asc|desc]\n"
+    "       [--balances]\n"
     "      Gibt die Buchungen der Kontodatei in Tabellenreihenfolge aus, eine Zeile je\n"
     "      Datensatz (Felder durch Tabulatoren getrennt), danach die Zeile \"runs\".\n"
     "      Eine Datei, deren Name auf 02 endet, wird im alten Format gelesen.\n"
+    "      Mit --balances endet jede Zeile einer gebuchten oder geplanten Buchung mit ihrem\n"
+    "      laufenden Kontostand in Zehntausendstel Euro; bei anderen Sätzen bleibt das Feld leer.\n"
+    "  balance DATEI [--today TT.MM.JJJJ] [--rate KURS] [--currency NAME]\n"
+    "      Gibt die Zeilen book (Kontostand), planned (Summe der geplanten Buchungen),\n"
+    "      projected (Kontostand am spätesten Wertdatum, mit diesem Datum) und today\n"
+    "      (heutiger Kontostand) aus, je in Zehntausendstel Euro und als Euro-Text.\n"
+    "      --today ersetzt das heutige Datum. Mit --rate (z. B. 1,95583) folgt der Betrag in\n"
+    "      der Landeswährung, deren Name --currency angibt (Standard DM).\n"
+    "  recurring DATEI --lm TT.MM.JJJJ|0 --today TT.MM.JJJJ\n"
+    "      Zeigt, ohne etwas zu schreiben, die geplanten Buchungen, die die monatlichen\n"
+    "      Buchungen vom Prüftag --lm (0: nie geprüft) bis --today anlegen würden, im Format\n"
+    "      von dump, danach die Zeile \"LM\" mit dem nächsten Prüftag.\n"
     "  convert DATEI.p02\n"
     "      Schreibt die Kontodatei im alten Format als DATEI.p11 daneben; eine vorhandene\n"
     "      DATEI.p11 wird nie ersetzt.\n"
     "\n"
-    "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar, 2 falscher Aufruf.\n";
+    "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
+    "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum).\n";
 
 } // namespace
 
@@ -35,6 +49,8 @@ int main(int argc, char **argv) {
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"dump", RunDump},
         {"convert", RunConvert},
+        {"balance", RunBalance},
+        {"recurring", RunRecurring},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {
