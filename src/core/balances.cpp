@@ -17,13 +17,19 @@ Int128 signedAmount(const BookingRecord &r) {
     return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
 }
 
-Result<std::int64_t> narrow(Int128 sum, const std::string &what) {
-    if (sum < std::numeric_limits<std::int64_t>::min()
-        || sum > std::numeric_limits<std::int64_t>::max()) {
-        return Error{
-            ErrorKind::Overflow,
+bool fits(Int128 sum) {
+    return sum >= std::numeric_limits<std::int64_t>::min()
+           && sum <= std::numeric_limits<std::int64_t>::max();
+}
+
+Error overflow(const std::string &what) {
+    return {ErrorKind::Overflow,
             what + " liegt außerhalb des darstellbaren Bereichs von ±922.337.203.685.477,58 €."};
-    }
+}
+
+Result<std::int64_t> narrow(Int128 sum, const char *what) {
+    if (!fits(sum))
+        return overflow(what);
     return static_cast<std::int64_t>(sum);
 }
 
@@ -51,10 +57,9 @@ Result<void> fillRun(const BookingTable &table, IsKind isKind, bool ascending, I
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::size_t row = ascending ? i : slots.size() - 1 - i;
         balance += signedAmount(table.slot(slots[row]));
-        auto value = narrow(balance, "Der Kontostand nach Datensatz " + std::to_string(slots[row]));
-        if (!value)
-            return value.error();
-        rows[row] = *value;
+        if (!fits(balance))
+            return overflow("Der Kontostand nach Datensatz " + std::to_string(slots[row]));
+        rows[row] = static_cast<std::int64_t>(balance);
     }
     return {};
 }
