@@ -2,6 +2,7 @@
 
 #include "date.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ bool intervalAllows(int interval, int targetMonth, int firstMonth) {
 bool isDue(const BookingRecord &r, const CivilDate &check, const CivilDate &target) {
     if (r.Satzart != BookingKind::Recurring || !executesOn(r.Auszugsnr, check))
         return false;
+    // Written so that a damaged (NaN) first execution is never due.
     if (!(r.Wertdatum <= comparisonDate(check, r.Auszugsnr) + 1.0))
         return false;
     const auto first = CivilFromDayCount(r.Wertdatum);
@@ -67,18 +69,19 @@ Error tableFull(const CivilDate &check) {
                 + std::to_string(MaxBookings) + " Datensätze aufnimmt."};
 }
 
-std::vector<int> recurringSlots(const BookingTable &table) {
-    std::vector<int> slots;
+// Copies, so that they stay as they are while planned bookings are written into the table.
+std::vector<BookingRecord> recurringRecords(const BookingTable &table) {
+    std::vector<BookingRecord> records;
     for (int slot = 1; slot <= table.count; ++slot) {
         if (table.slot(slot).Satzart == BookingKind::Recurring)
-            slots.push_back(slot);
+            records.push_back(table.slot(slot));
     }
-    return slots;
+    return records;
 }
 
 // The due records among the given ones, all created or none.
-template<typename Records>
-Result<int> applyDay(BookingTable &table, const Records &records, const CivilDate &check) {
+Result<int> applyDay(BookingTable &table, const std::vector<BookingRecord> &records,
+                     const CivilDate &check) {
     const CivilDate target = nextMonth(check);
     std::vector<const BookingRecord *> due;
     for (const BookingRecord &r : records) {
@@ -138,17 +141,13 @@ Result<int> ApplyRecurringDay(BookingTable &table, double day) {
     const auto check = checkDate(day);
     if (!check)
         return check.error();
-    std::vector<BookingRecord> records;
-    for (const int slot : recurringSlots(table))
-        records.push_back(table.slot(slot));
-    return applyDay(table, records, *check);
+    return applyDay(table, recurringRecords(table), *check);
 }
 
 Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &record, double day) {
     const auto check = checkDate(day);
     if (!check)
         return check.error();
-    // A copy, so that a record inside the table stays valid while slots are written.
     return applyDay(table, std::vector<BookingRecord>{record}, *check);
 }
 
@@ -162,13 +161,15 @@ Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double n
         day = oneMonthBefore(*todayDate);
 
     // The recurring bookings are the same on every day; only planned ones are appended.
-    std::vector<BookingRecord> records;
-    for (const int slot : recurringSlots(table))
-        records.push_back(table.slot(slot));
+    const std::vector<BookingRecord> records = recurringRecords(table);
 
     RecurringCatchUp catchUp;
     for (const double last = DayCountFromCivil(*todayDate); day <= last; day += 1.0) {
-        auto created = applyDay(table, records, *CivilFromDayCount(day));
+        // Only the days before 01.01.0001 have no calendar date; nothing is due on them.
+        const auto check = CivilFromDayCount(day);
+        if (!check)
+            continue;
+        auto created = applyDay(table, records, *check);
         if (!created) {
             catchUp.stopped = created.error();
             break;

@@ -267,6 +267,10 @@ TEST(RecurringBookings, DamagedDaysAreHandledSafely) {
     }
     BookingTable table;
     test::Fill(table, records);
+    // Never checked on the calendar's first day: the month before it has no dates.
+    const auto first = core::ApplyDueRecurringBookings(table, 0.0, day("01.01.0001"));
+    ASSERT_TRUE(first);
+    EXPECT_EQ(day("02.01.0001"), first->nextCheckDay);
     EXPECT_FALSE(core::ApplyDueRecurringBookings(table, 0.0, std::nan("")));
     EXPECT_FALSE(core::ApplyRecurringDay(table, 1e300));
     EXPECT_EQ(1, table.count);
