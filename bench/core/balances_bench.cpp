@@ -65,5 +65,3 @@ void BM_RunningBalanceTexts(benchmark::State &state) {
 BENCHMARK(BM_RunningBalanceTexts);
 
 } // namespace
-
-BENCHMARK_MAIN();

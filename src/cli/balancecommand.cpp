@@ -18,12 +18,12 @@ namespace {
 // A plain decimal number with "." or "," as the decimal separator.
 std::optional<core::ExchangeRate> parseRate(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
-    const bool plain = !text.empty() && text.find_first_not_of("0123456789.") == std::string::npos
-                       && std::count(text.begin(), text.end(), '.') <= 1 && text != ".";
+    // No sign, exponent, "inf" or "nan", which from_chars would take.
+    const bool plain = text.find_first_not_of("0123456789.") == std::string::npos;
     double rate = 0.0;
-    if (!plain
-        || std::from_chars(text.data(), text.data() + text.size(), rate).ptr
-               != text.data() + text.size())
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, rate);
+    if (!plain || error != std::errc{} || stop != end)
         return std::nullopt;
     const auto exact = core::ExchangeRateFromDouble(rate);
     if (!exact)

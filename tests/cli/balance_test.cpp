@@ -156,6 +156,7 @@ TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
         {"impossible today", {"balance", giro, "--today", "31.02.2011"}, 2, "", "--today"},
         {"bad rate", {"balance", giro, "--rate", "1,9,5"}, 2, "", "--rate"},
         {"rate with a sign", {"balance", giro, "--rate", "-2"}, 2, "", "--rate"},
+        {"empty rate", {"balance", giro, "--rate", ""}, 2, "", "--rate"},
         {"two files", {"balance", giro, start}, 2, "", "genau eine"},
         {"no check day", {"recurring", rentFile, "--today", "20.05.2011"}, 2, "", "--lm"},
         {"bad check day",
