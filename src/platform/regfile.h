@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/result.h"
+#include "registryvalue.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace penvaro::platform {
+
+class RegistryStore;
+
+// The registry editor's export format ("Windows Registry Editor Version 5.00"), so that a
+// backup can be read by people and tools that know that format.
+
+// UTF-16LE with byte-order mark and CRLF line ends, as the registry editor writes it.
+QByteArray FormatRegistryFile(const std::vector<KeyContents> &keys);
+
+// Accepts UTF-16LE with byte-order mark, or UTF-8 with or without one. Sections outside
+// HKEY_LOCAL_MACHINE and deletion entries are refused. Errors name the line.
+core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes);
+
+// Writes the key with everything below it.
+core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString &keyPath,
+                                      const QString &filePath);
+
+// Reads the whole file first and merges it in one transaction: a file with any error changes
+// nothing.
+core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath);
+
+} // namespace penvaro::platform

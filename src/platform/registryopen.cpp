@@ -1,0 +1,157 @@
+#include "registrystore.h"
+
+#include "sqlite.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+namespace penvaro::platform {
+
+namespace {
+
+constexpr int BusyTimeoutMilliseconds = 10000;
+
+const char *const Schema = R"sql(
+CREATE TABLE IF NOT EXISTS keys(
+    id INTEGER PRIMARY KEY,
+    parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
+    name TEXT NOT NULL,
+    folded TEXT NOT NULL);
+CREATE UNIQUE INDEX IF NOT EXISTS keys_by_parent ON keys(parent, folded);
+INSERT OR IGNORE INTO keys(id, parent, name, folded)
+    VALUES(0, NULL, 'HKEY_LOCAL_MACHINE', 'hkey_local_machine');
+CREATE TABLE IF NOT EXISTS vals(
+    key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,
+    name TEXT NOT NULL,
+    folded TEXT NOT NULL,
+    type INTEGER NOT NULL,
+    data,
+    PRIMARY KEY(key, folded));
+)sql";
+
+enum class Check { Usable, Damaged, Failed };
+
+bool IsDamageCode(int code) {
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+// Tells a file that is no database, or not ours, or broken, from one that is merely locked
+// or unreadable: only the first kind may be set aside.
+Check CheckDatabase(sqlite3 *db) {
+    SqliteStatement quickCheck(db, "PRAGMA quick_check");
+    const int code = quickCheck.step();
+    if (IsDamageCode(code))
+        return Check::Damaged;
+    if (code != SQLITE_ROW)
+        return Check::Failed;
+    if (quickCheck.text(0) != u"ok")
+        return Check::Damaged;
+
+    const int schemaCode = Execute(db, "BEGIN IMMEDIATE");
+    if (schemaCode != SQLITE_OK)
+        return IsDamageCode(schemaCode) ? Check::Damaged : Check::Failed;
+    const int createCode = Execute(db, Schema);
+    if (createCode != SQLITE_OK) {
+        Execute(db, "ROLLBACK");
+        // CREATE ... IF NOT EXISTS only fails on a file of another layout or a broken one.
+        return createCode == SQLITE_ERROR || IsDamageCode(createCode) ? Check::Damaged
+                                                                      : Check::Failed;
+    }
+    if (Execute(db, "COMMIT") != SQLITE_OK) {
+        Execute(db, "ROLLBACK");
+        return Check::Failed;
+    }
+    SqliteStatement keys(db, "SELECT id, parent, name, folded FROM keys LIMIT 0");
+    SqliteStatement values(db, "SELECT key, name, folded, type, data FROM vals LIMIT 0");
+    if (keys.prepareCode() != SQLITE_OK || values.prepareCode() != SQLITE_OK)
+        return Check::Damaged;
+    return Check::Usable;
+}
+
+struct Attempt {
+    sqlite3 *db = nullptr;
+    Check check = Check::Failed;
+    QString message;
+};
+
+Attempt OpenDatabase(const QString &path) {
+    Attempt attempt;
+    const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &attempt.db,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (code == SQLITE_OK) {
+        sqlite3_busy_timeout(attempt.db, BusyTimeoutMilliseconds);
+        Execute(attempt.db, "PRAGMA foreign_keys = ON");
+        attempt.check = CheckDatabase(attempt.db);
+    }
+    if (attempt.check != Check::Usable) {
+        attempt.message = attempt.db != nullptr ? LastSqliteMessage(attempt.db)
+                                                : QString::fromUtf8(sqlite3_errstr(code));
+        sqlite3_close(attempt.db);
+        attempt.db = nullptr;
+    }
+    return attempt;
+}
+
+// Renames the damaged file, and its rollback journal with it, to a name that no file has yet.
+QString SetAside(const QString &path) {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = path + QStringLiteral(".beschädigt-") + stamp;
+    for (int n = 2;
+         QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-journal")); ++n)
+        target = path + QStringLiteral(".beschädigt-") + stamp + u'-' + QString::number(n);
+    if (!QFile::rename(path, target))
+        return {};
+    const QString journal = path + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal))
+        QFile::rename(journal, target + QStringLiteral("-journal"));
+    return target;
+}
+
+core::Error OpeningError(const QString &message) {
+    return core::Error{core::ErrorKind::Io, message.toStdString()};
+}
+
+} // namespace
+
+QString RegistryStore::DefaultDatabasePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/penvaro/einstellungen.sqlite");
+}
+
+RegistryStore::Opening RegistryStore::Open(const QString &databasePath) {
+    const auto unusable = [&](const QString &reason) {
+        const QString message =
+            QStringLiteral("Die Einstellungsdatei „%1“ kann nicht benutzt werden (%2). "
+                           "Einstellungen werden in dieser Sitzung nicht gespeichert.")
+                .arg(QDir::toNativeSeparators(databasePath), reason);
+        return Opening{std::unique_ptr<RegistryStore>(new RegistryStore(nullptr, message)),
+                       OpeningError(message)};
+    };
+
+    QDir().mkpath(QFileInfo(databasePath).absolutePath());
+    Attempt attempt = OpenDatabase(databasePath);
+    if (attempt.check == Check::Usable)
+        return Opening{std::unique_ptr<RegistryStore>(new RegistryStore(attempt.db, {})), {}};
+    if (attempt.check == Check::Failed)
+        return unusable(attempt.message);
+
+    const QString setAside = SetAside(databasePath);
+    if (setAside.isEmpty())
+        return unusable(QStringLiteral("beschädigt und kann nicht umbenannt werden"));
+    attempt = OpenDatabase(databasePath);
+    if (attempt.check != Check::Usable)
+        return unusable(attempt.message);
+    const QString message =
+        QStringLiteral("Die Einstellungsdatei „%1“ war beschädigt. Sie wurde unter dem Namen "
+                       "„%2“ aufbewahrt; das Programm beginnt mit den Standardeinstellungen.")
+            .arg(QDir::toNativeSeparators(databasePath), QDir::toNativeSeparators(setAside));
+    return Opening{std::unique_ptr<RegistryStore>(new RegistryStore(attempt.db, {})),
+                   OpeningError(message)};
+}
+
+} // namespace penvaro::platform

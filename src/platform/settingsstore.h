@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace penvaro::platform {
+
+class RegistryStore;
+class UiService;
+
+// The key of the program-wide settings, below which everything else of the program lives.
+QString ProductKey();
+// The key of one account file's settings: the product key, a backslash and the file's full path.
+QString FileSettingsKey(const QString &accountFile);
+
+inline constexpr std::int32_t ErrorSaveSettings = 311;
+inline constexpr std::int32_t ErrorLoadSettings = 312;
+inline constexpr std::int32_t ErrorSaveLastFileName = 313;
+
+// The settings record of the running program and its loading from and saving to the store.
+// The current account file is the record's "Datei"; its settings are read and written in that
+// file's own key. Failures of the program-wide key are shown in the error window; those of the
+// file's key are ignored, the values in memory stay.
+class SettingsStore {
+public:
+    SettingsStore(RegistryStore &store, UiService &ui);
+
+    core::Settings &settings() { return m_settings; }
+    const core::Settings &settings() const { return m_settings; }
+
+    // Missing or mistyped values give their defaults; a missing text reads as empty.
+    void LoadSettings();
+    // Writes everything except the window size and state and the program folder, which the
+    // main window writes itself.
+    void SaveSettings();
+    void SaveLastFileName();
+
+private:
+    RegistryStore &m_store;
+    UiService &m_ui;
+    core::Settings m_settings;
+    core::Settings m_defaults;
+};
+
+} // namespace penvaro::platform

@@ -1,0 +1,263 @@
+#include "platform/programfolder.h"
+#include "platform/settingsstore.h"
+#include "scripteduiservice.h"
+#include "storefixture.h"
+
+#include <cmath>
+#include <limits>
+
+namespace penvaro::platform {
+namespace {
+
+using testing::ScriptedUiService;
+
+const QString File = QStringLiteral("/daten/giro.p11");
+
+class SettingsStoreTest : public StoreTest {
+protected:
+    void storeValue(const QString &key, const QString &name, const RegistryValue &value) {
+        ASSERT_TRUE(store->createKey(key));
+        ASSERT_TRUE(store->setValue(key, name, value));
+    }
+
+    std::optional<RegistryValue> stored(const QString &key, const QString &name) const {
+        auto value = store->value(key, name);
+        return value ? *value : std::nullopt;
+    }
+
+    ScriptedUiService ui;
+    SettingsStore settings{*store, ui};
+};
+
+TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll) {
+    settings.LoadSettings();
+    EXPECT_EQ(settings.settings(), core::Settings{});
+
+    settings.settings().Datei = File.toStdString();
+    settings.SaveSettings();
+
+    EXPECT_EQ(store->valueNames(ProductKey())->size(), 15);
+    EXPECT_EQ(store->valueNames(FileSettingsKey(File))->size(), 38);
+    EXPECT_TRUE(ui.shown().empty());
+}
+
+TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
+    core::Settings changed;
+    changed.Datei = File.toStdString();
+    changed.Tab1ZeiAbst = 22;
+    changed.KorrH = -15;
+    changed.SummeZan = false;
+    changed.FontName = "DejaVu Sans";
+    changed.Autospeichern = true;
+    changed.Tabellenformat = "kodiert";
+    changed.AusstellOrt = "Köln";
+    changed.LM = 40550.0;
+    changed.AuszugsdatAN = false;
+    changed.BuchungsdatAN = true;
+    changed.SortBy = "wd";
+    changed.Sort2 = false;
+    changed.Eurokurs = 13.7603;
+    changed.Waehrung = "ATS";
+    changed.natKontostand = true;
+    changed.WSollhaben = 30;
+    changed.WSollhaben2 = 31;
+    changed.Kontoinhaber = "Jörg Müller";
+    changed.Formular20 = false;
+    settings.settings() = changed;
+    settings.SaveSettings();
+
+    SettingsStore reloaded(*store, ui);
+    reloaded.settings().Datei = File.toStdString();
+    reloaded.LoadSettings();
+    EXPECT_EQ(reloaded.settings(), changed);
+}
+
+TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
+    const QString product = ProductKey();
+    const QString file = FileSettingsKey(File);
+    const auto text = [](const char *t) { return RegistryValue{QString::fromUtf8(t)}; };
+    const auto number = [](std::int32_t n) { return RegistryValue{n}; };
+    using S = core::Settings;
+    struct Case {
+        const char *what;
+        QString key;
+        QString name;
+        RegistryValue value;
+        std::function<bool(const S &)> holds;
+    };
+    const Case cases[] = {
+        {"integer stored as text", product, QStringLiteral("Breite"), text("900"),
+         [](const S &s) { return s.Breite == 750; }},
+        {"integer stored as binary", product, QStringLiteral("StartB"), QByteArray(4, '\1'),
+         [](const S &s) { return s.StartB == 3; }},
+        {"negative integer", product, QStringLiteral("KorrV"), number(-12),
+         [](const S &s) { return s.KorrV == -12; }},
+        {"boolean stored as text", file, QStringLiteral("Sort1"), text("0"),
+         [](const S &s) { return s.Sort1; }},
+        {"boolean from any non-zero number", product, QStringLiteral("Autospeichern"), number(7),
+         [](const S &s) { return s.Autospeichern; }},
+        {"boolean zero", file, QStringLiteral("TabGepan"), number(0),
+         [](const S &s) { return !s.TabGepan; }},
+        {"float of 4 bytes", file, QStringLiteral("Zinsen"), QByteArray(4, '\0'),
+         [](const S &s) { return s.Zinsen == 2.0; }},
+        {"float stored as text", file, QStringLiteral("Eurokurs"), text("13.7603"),
+         [](const S &s) { return s.Eurokurs == 1.95583; }},
+        {"float that is no number", file, QStringLiteral("Sollzinsen"),
+         BinaryFromDouble(std::numeric_limits<double>::quiet_NaN()),
+         [](const S &s) { return s.Sollzinsen == 9.0; }},
+        {"infinite date", file, QStringLiteral("LM"),
+         BinaryFromDouble(std::numeric_limits<double>::infinity()),
+         [](const S &s) { return s.LM == 0.0; }},
+        {"program folder stored as number", product, QStringLiteral("Pfad"), number(1),
+         [](const S &s) { return s.Pfad == ProgramFolder().toStdString(); }},
+        {"text stored as number", product, QStringLiteral("WindowState"), number(1),
+         [](const S &s) { return s.WindowState.empty(); }},
+        {"empty font name", product, QStringLiteral("FontName"), text(""),
+         [](const S &s) { return s.FontName == "Arial"; }},
+        {"font name stored as number", product, QStringLiteral("FontName"), number(3),
+         [](const S &s) { return s.FontName == "Arial"; }},
+        {"empty currency", file, QStringLiteral("Waehrung"), text(""),
+         [](const S &s) { return s.Waehrung == "DM"; }},
+        {"empty sort order stays empty", file, QStringLiteral("SortBy"), text(""),
+         [](const S &s) {
+             return s.SortBy.empty()
+                    && core::SortOrderFromSettings(s).done == core::DoneOrder::Normal;
+         }},
+        {"name in another case", file, QStringLiteral("WSOLLHABEN"), number(44),
+         [](const S &s) { return s.WSollhaben == 44; }},
+        {"form 24 chosen", file, QStringLiteral("20"), number(0),
+         [](const S &s) { return !s.Formular20; }},
+        {"text with umlauts", file, QStringLiteral("Institut"), text("Sparkasse Köln"),
+         [](const S &s) { return s.Institut == "Sparkasse Köln"; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(store->deleteKey(QStringLiteral("SOFTWARE")));
+        storeValue(product, QStringLiteral("Datei"), File);
+        storeValue(c.key, c.name, c.value);
+        SettingsStore loaded(*store, ui);
+
+        loaded.LoadSettings();
+
+        EXPECT_TRUE(c.holds(loaded.settings()));
+    }
+    EXPECT_TRUE(ui.shown().empty());
+}
+
+TEST_F(SettingsStoreTest, AFileNameEndingInEightIsNotReopened) {
+    for (const auto &[stored, loaded] :
+         {std::pair{"C:\\alt\\konto.p98", ""}, std::pair{"/alt/konto.p98", ""},
+          std::pair{"/daten/konto.p11", "/daten/konto.p11"}}) {
+        SCOPED_TRACE(stored);
+        storeValue(ProductKey(), QStringLiteral("Datei"), QString::fromUtf8(stored));
+        settings.LoadSettings();
+        EXPECT_EQ(settings.settings().Datei, loaded);
+    }
+}
+
+TEST_F(SettingsStoreTest, WithoutStatementDataTheBookingsSortByValueDate) {
+    storeValue(ProductKey(), QStringLiteral("Datei"), File);
+    storeValue(FileSettingsKey(File), QStringLiteral("auszugsdatan"), std::int32_t{0});
+    storeValue(FileSettingsKey(File), QStringLiteral("SortBy"), QStringLiteral("ad"));
+    storeValue(FileSettingsKey(File), QStringLiteral("Sort1"), std::int32_t{0});
+
+    settings.LoadSettings();
+
+    EXPECT_FALSE(settings.settings().AuszugsdatAN);
+    EXPECT_EQ(settings.settings().SortBy, "wd");
+    const core::SortOrder order = core::SortOrderFromSettings(settings.settings());
+    EXPECT_EQ(order.done, core::DoneOrder::ValueDate);
+    EXPECT_FALSE(order.doneAscending);
+    EXPECT_TRUE(order.plannedAscending);
+}
+
+TEST_F(SettingsStoreTest, SavingLeavesAloneWhatOthersWrite) {
+    const QString file = FileSettingsKey(File);
+    const std::vector<std::tuple<QString, QString, RegistryValue>> foreign{
+        {ProductKey(), QStringLiteral("Pfad"), QStringLiteral("/opt/penvaro/")},
+        {ProductKey(), QStringLiteral("WindowState"), QStringLiteral("wsMaximized")},
+        {ProductKey(), QStringLiteral("Breite"), std::int32_t{1000}},
+        {ProductKey(), QStringLiteral("Hoehe"), std::int32_t{800}},
+        {file, QStringLiteral("Titel1"), QStringLiteral("Meine Buchungen")},
+        {file, QStringLiteral("Titel2"), QStringLiteral("Meine Planung")},
+        {file, QStringLiteral("20117"), BinaryFromDouble(40550.0)},
+    };
+    for (const auto &[key, name, value] : foreign)
+        storeValue(key, name, value);
+    settings.settings().Datei = File.toStdString();
+    settings.settings().Pfad = "/anders/";
+    settings.settings().WindowState = "wsNormal";
+    settings.settings().Breite = 10;
+    settings.settings().Hoehe = 10;
+
+    settings.SaveSettings();
+
+    for (const auto &[key, name, value] : foreign)
+        EXPECT_EQ(stored(key, name), value) << name.toStdString();
+}
+
+TEST_F(SettingsStoreTest, ANewFileStartsWithTheSettingsOfTheFileBefore) {
+    const QString newFile = QStringLiteral("/daten/kasse.p11");
+    storeValue(ProductKey(), QStringLiteral("Datei"), File);
+    storeValue(FileSettingsKey(File), QStringLiteral("Eurokurs"), BinaryFromDouble(13.7603));
+    settings.LoadSettings();
+
+    settings.settings().Datei = newFile.toStdString();
+    settings.SaveSettings();
+    settings.LoadSettings();
+
+    EXPECT_EQ(settings.settings().Eurokurs, 13.7603);
+    EXPECT_EQ(stored(FileSettingsKey(newFile), QStringLiteral("Eurokurs")),
+              BinaryFromDouble(13.7603));
+    EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{newFile});
+}
+
+TEST_F(SettingsStoreTest, SaveLastFileNameWritesOnlyTheFileName) {
+    settings.settings().Datei = File.toStdString();
+    settings.SaveLastFileName();
+    EXPECT_EQ(*store->valueNames(ProductKey()), QStringList{QStringLiteral("Datei")});
+    EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{File});
+    EXPECT_FALSE(*store->keyExists(FileSettingsKey(File)));
+}
+
+TEST_F(SettingsStoreTest, WithoutACurrentFileNoFileKeyIsWritten) {
+    settings.SaveSettings();
+    EXPECT_TRUE(store->subkeyNames(ProductKey())->isEmpty());
+}
+
+TEST_F(SettingsStoreTest, AFileKeyThatCannotBeOpenedIsIgnored) {
+    // A path with a name longer than a key name may be: the file's settings stay in memory.
+    const QString longFile =
+        QStringLiteral("/daten/") + QString(300, u'x') + QStringLiteral(".p11");
+    settings.settings().Datei = longFile.toStdString();
+    settings.settings().Eurokurs = 13.7603;
+    settings.SaveSettings();
+    settings.LoadSettings();
+    EXPECT_EQ(settings.settings().Eurokurs, 13.7603);
+    EXPECT_EQ(settings.settings().Datei, longFile.toStdString());
+    EXPECT_TRUE(ui.shown().empty());
+}
+
+TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsReportedWithTheCodeOfEachOperation) {
+    const QString blocker = m_dir.filePath(QStringLiteral("datei"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    auto broken = RegistryStore::Open(blocker + QStringLiteral("/x.sqlite")).store;
+    SettingsStore unusable(*broken, ui);
+    unusable.settings().Datei = File.toStdString();
+    unusable.settings().Eurokurs = 13.7603;
+
+    unusable.LoadSettings();
+    unusable.SaveSettings();
+    unusable.SaveLastFileName();
+
+    using Kind = ScriptedUiService::Kind;
+    const QString text = QStringLiteral("Registry-Fehler");
+    EXPECT_EQ(ui.shown(), (std::vector<ScriptedUiService::Shown>{{Kind::ErrorWindow, text, 312},
+                                                                 {Kind::ErrorWindow, text, 311},
+                                                                 {Kind::ErrorWindow, text, 313}}));
+    EXPECT_EQ(unusable.settings().Eurokurs, 13.7603);
+}
+
+} // namespace
+} // namespace penvaro::platform

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/uiservice.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <vector>
+
+namespace penvaro::testing {
+
+// Answers in place of the user from queues filled by the test and records everything the
+// program showed. An empty queue gives the cautious answer: No, cancel, rejected.
+class ScriptedUiService final : public platform::UiService {
+public:
+    enum class Kind {
+        Information,
+        Question,
+        ErrorWindow,
+        Failure,
+        OpenFile,
+        SaveFile,
+        Modal,
+        Document
+    };
+
+    struct Shown {
+        Kind kind;
+        QString text; // message, chooser caption, dialog objectName or document path
+        std::int32_t code = 0;
+
+        friend bool operator==(const Shown &, const Shown &) = default;
+    };
+
+    void setNextAnswer(platform::Answer answer) { m_answers.push_back(answer); }
+    void setNextFileName(const QString &fileName) { m_fileNames.push_back(fileName); }
+    // Acts on the dialog as the user would and returns its result code.
+    void setNextModal(std::function<int(QDialog &)> action) {
+        m_modals.push_back(std::move(action));
+    }
+    void setOpenDocumentResult(bool opened) { m_documentOpens = opened; }
+
+    const std::vector<Shown> &shown() const { return m_shown; }
+    void clear() { m_shown.clear(); }
+
+    void information(const QString &text) override;
+    platform::Answer askYesNo(const QString &text, platform::Answer defaultAnswer) override;
+    void showErrorWindow(std::int32_t code, const QString &text) override;
+    void showFailure(const QString &description) override;
+    QString openFileName(const QString &caption, const QString &filter) override;
+    QString saveFileName(const QString &caption, const QString &filter) override;
+    int runModal(QDialog &dialog) override;
+    bool openDocument(const QString &path) override;
+
+private:
+    QString nextFileName();
+
+    std::vector<Shown> m_shown;
+    std::deque<platform::Answer> m_answers;
+    std::deque<QString> m_fileNames;
+    std::deque<std::function<int(QDialog &)>> m_modals;
+    bool m_documentOpens = true;
+};
+
+void PrintTo(const ScriptedUiService::Shown &shown, std::ostream *out);
+
+} // namespace penvaro::testing
