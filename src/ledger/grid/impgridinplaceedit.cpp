@@ -68,7 +68,7 @@ void TImpGridInplaceEdit::dropDown() {
     m_activeList->setPalette(palette());
     QStringList items = column.PickList();
     // A handler may replace or change the list it is given; without one it stays as it is.
-    emit m_grid->OnPicklistDropdown(this, col, m_grid->Row(), items);
+    Q_EMIT m_grid->OnPicklistDropdown(this, col, m_grid->Row(), items);
     m_activeList->setItems(items);
 
     const auto rows = static_cast<int>(
@@ -106,7 +106,7 @@ void TImpGridInplaceEdit::closeUp(bool takeValue) {
 }
 
 void TImpGridInplaceEdit::ellipsisClicked() {
-    emit m_grid->OnElippsisclicked(m_grid, m_grid->Col(), m_grid->Row());
+    Q_EMIT m_grid->OnElippsisclicked(m_grid, m_grid->Col(), m_grid->Row());
 }
 
 void TImpGridInplaceEdit::paintEvent(QPaintEvent *event) {

@@ -76,10 +76,10 @@ void ImpGridModel::setCell(int col, int row, const QString &text) {
     if (m_bulkDepth > 0)
         return;
     if (row == 0) {
-        emit headerDataChanged(Qt::Horizontal, col, col);
+        Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
     } else {
         const QModelIndex changed = index(row - 1, col);
-        emit dataChanged(changed, changed);
+        Q_EMIT dataChanged(changed, changed);
     }
 }
 
@@ -119,8 +119,8 @@ void ImpGridModel::endBulkUpdate() {
         }
     }
     if (m_rows > 1)
-        emit dataChanged(index(0, 0), index(m_rows - 2, m_cols - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+        Q_EMIT dataChanged(index(0, 0), index(m_rows - 2, m_cols - 1));
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
 }
 
 int ImpGridModel::rowCount(const QModelIndex &parent) const {

@@ -157,13 +157,13 @@ void TImpStringgrid::keyPressEvent(QKeyEvent *event) {
         const int gridLineWidth = showGrid() ? 1 : 0;
         if ((RowCount() + 1) * (m_defaultRowHeight + gridLineWidth) > height()) {
             if (!m_tooManyRowsReported)
-                emit OnTooMuchrows(this);
+                Q_EMIT OnTooMuchrows(this);
             m_tooManyRowsReported = true;
         } else {
             m_tooManyRowsReported = false;
         }
         setRowCount(RowCount() + 1);
-        emit OnNewRow(this);
+        Q_EMIT OnNewRow(this);
         clearRow(RowCount() - 1);
     }
     QTableView::keyPressEvent(event);
@@ -171,12 +171,12 @@ void TImpStringgrid::keyPressEvent(QKeyEvent *event) {
 
 void TImpStringgrid::mouseReleaseEvent(QMouseEvent *event) {
     QTableView::mouseReleaseEvent(event);
-    emit OnMouseUp(this);
+    Q_EMIT OnMouseUp(this);
 }
 
 bool TImpStringgrid::eventFilter(QObject *watched, QEvent *event) {
     if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease)
-        emit OnMouseUp(this);
+        Q_EMIT OnMouseUp(this);
     return QTableView::eventFilter(watched, event);
 }
 

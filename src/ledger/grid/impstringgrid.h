@@ -77,7 +77,7 @@ public:
 
     ImpGridModel *gridModel() const { return m_model; }
 
-signals:
+Q_SIGNALS:
     void OnTooMuchrows(penvaro::ledger::TImpStringgrid *sender);
     void OnNewRow(penvaro::ledger::TImpStringgrid *sender);
     void OnElippsisclicked(penvaro::ledger::TImpStringgrid *sender, int col, int row);

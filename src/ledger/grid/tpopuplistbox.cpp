@@ -53,11 +53,11 @@ void TPopupListbox::keyPressEvent(QKeyEvent *event) {
         return;
     case Qt::Key_Escape:
         m_searchText.clear();
-        emit closeUpRequested(false);
+        Q_EMIT closeUpRequested(false);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit closeUpRequested(true);
+        Q_EMIT closeUpRequested(true);
         return;
     default:
         break;
@@ -91,7 +91,7 @@ void TPopupListbox::mouseReleaseEvent(QMouseEvent *event) {
     const bool inside = viewport()->rect().contains(pos);
     if (QListWidgetItem *hit = inside ? itemAt(pos) : nullptr)
         setCurrentItem(hit);
-    emit closeUpRequested(inside);
+    Q_EMIT closeUpRequested(inside);
 }
 
 } // namespace penvaro::ledger

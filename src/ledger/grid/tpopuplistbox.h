@@ -20,7 +20,7 @@ public:
     // Milliseconds of a steady clock; tests hand in their own.
     void setClock(std::function<qint64()> now) { m_now = std::move(now); }
 
-signals:
+Q_SIGNALS:
     void closeUpRequested(bool takeValue);
 
 protected:

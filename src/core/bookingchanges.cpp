@@ -1,0 +1,77 @@
+#include "bookingchanges.h"
+
+namespace penvaro::core {
+namespace {
+
+// Runs a change on the table and writes the file; a failed write puts the table back.
+template<typename Change>
+Result<void> changeAndSave(BookingTable &table, const std::filesystem::path &accountFile,
+                           Change change) {
+    const std::vector<BookingRecord> previousSlots(table.slots.begin(),
+                                                   table.slots.begin() + table.count + 1);
+    const std::uint16_t previousCount = table.count;
+    change();
+    auto saved = SaveAccountFile(table, accountFile);
+    if (!saved) {
+        std::copy(previousSlots.begin(), previousSlots.end(), table.slots.begin());
+        table.count = previousCount;
+    }
+    return saved;
+}
+
+} // namespace
+
+Error TableFullError() {
+    return {ErrorKind::TooLarge, "Die Buchungstabelle ist voll: Eine Kontodatei fasst höchstens "
+                                     + std::to_string(MaxBookings)
+                                     + " Buchungen. Die Buchung wurde nicht gespeichert."};
+}
+
+Result<void> AddBooking(BookingTable &table, const BookingRecord &record,
+                        const std::filesystem::path &accountFile) {
+    if (table.count >= MaxBookings)
+        return TableFullError();
+    if (auto appended = AppendBooking(record, accountFile); !appended)
+        return appended;
+    table.slot(table.count + 1) = record;
+    ++table.count;
+    return {};
+}
+
+Result<void> AddBookings(BookingTable &table, const std::vector<BookingRecord> &records,
+                         const std::filesystem::path &accountFile) {
+    if (records.size() > static_cast<std::size_t>(MaxBookings - table.count))
+        return TableFullError();
+    if (records.empty())
+        return {};
+    const std::uint16_t previousCount = table.count;
+    for (const BookingRecord &record : records)
+        table.slot(++table.count) = record;
+    auto saved = SaveAccountFile(table, accountFile);
+    if (!saved) {
+        for (int slot = previousCount + 1; slot <= table.count; ++slot)
+            table.slot(slot) = BookingRecord{};
+        table.count = previousCount;
+    }
+    return saved;
+}
+
+Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &record,
+                            const std::filesystem::path &accountFile) {
+    if (slot < 1 || slot > table.count)
+        return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+    return changeAndSave(table, accountFile, [&] { table.slot(slot) = record; });
+}
+
+Result<void> DeleteBooking(BookingTable &table, int slot,
+                           const std::filesystem::path &accountFile) {
+    if (slot < 1 || slot > table.count)
+        return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+    return changeAndSave(table, accountFile, [&] {
+        table.slot(slot) = table.slot(table.count);
+        table.slot(table.count) = BookingRecord{};
+        --table.count;
+    });
+}
+
+} // namespace penvaro::core

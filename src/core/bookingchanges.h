@@ -1,0 +1,46 @@
+#pragma once
+
+#include "accountfile.h"
+#include "bookingtable.h"
+#include "result.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace penvaro::core {
+
+// Every change of bookings goes to the account file at once. These operations keep the table
+// and the file in step: when the file cannot be written, the table is left as it was, so the
+// program never shows a booking that the file does not hold. The caller sorts and refreshes.
+
+// Puts the record into the slot after the last used one and appends it to the file. A full
+// table refuses it.
+Result<void> AddBooking(BookingTable &table, const BookingRecord &record,
+                        const std::filesystem::path &accountFile);
+
+// Adds several records at once, all or none, rewriting the file.
+Result<void> AddBookings(BookingTable &table, const std::vector<BookingRecord> &records,
+                         const std::filesystem::path &accountFile);
+
+// Replaces the record in a used slot and rewrites the file.
+Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &record,
+                            const std::filesystem::path &accountFile);
+
+// Copies the last used slot over the deleted one, empties the vacated slot, shrinks the count
+// and rewrites the file.
+Result<void> DeleteBooking(BookingTable &table, int slot, const std::filesystem::path &accountFile);
+
+// The slot of the r-th record (r from 1) among the records that the predicate accepts, in
+// table order; 0 when there is no such record. Grid rows name their records this way.
+template<typename Accepts>
+int NthSlotOf(const BookingTable &table, int r, Accepts accepts) {
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (accepts(table.slot(slot).Satzart) && --r == 0)
+            return slot;
+    }
+    return 0;
+}
+
+Error TableFullError();
+
+} // namespace penvaro::core

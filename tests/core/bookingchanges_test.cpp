@@ -1,0 +1,105 @@
+#include "support/records.h"
+#include "support/tempdir.h"
+
+#include "core/bookingchanges.h"
+
+#include <gtest/gtest.h>
+
+using namespace penvaro;
+using core::BookingKind;
+using core::BookingRecord;
+using core::BookingTable;
+
+namespace {
+
+std::vector<BookingRecord> used(const BookingTable &table) {
+    return {table.slots.begin(), table.slots.begin() + table.count};
+}
+
+// An account file on disk and the table loaded from it.
+struct Account {
+    Account() {
+        test::Fill(table, {test::StartValue(100000), test::Completed(2011, 1, "03.01.2011"),
+                           test::Planned("01.02.2011")});
+        EXPECT_TRUE(core::SaveAccountFile(table, file));
+    }
+
+    std::vector<BookingRecord> onDisk() const {
+        BookingTable loaded;
+        EXPECT_TRUE(core::LoadAccountFile(file, loaded));
+        return used(loaded);
+    }
+
+    test::TempDir dir;
+    std::filesystem::path file = dir.path("giro.p11");
+    BookingTable table;
+};
+
+} // namespace
+
+TEST(BookingChanges, EachChangeReachesTableAndFile) {
+    Account a;
+    const BookingRecord added = test::Completed(2011, 2, "04.02.2011", 777);
+    ASSERT_TRUE(core::AddBooking(a.table, added, a.file));
+    EXPECT_EQ(added, a.table.slot(4));
+    EXPECT_EQ(used(a.table), a.onDisk());
+
+    BookingRecord changed = added;
+    changed.Betrag = 888;
+    ASSERT_TRUE(core::ReplaceBooking(a.table, 4, changed, a.file));
+    EXPECT_EQ(used(a.table), a.onDisk());
+
+    ASSERT_TRUE(core::DeleteBooking(a.table, 1, a.file));
+    EXPECT_EQ(3, a.table.count);
+    EXPECT_EQ(changed, a.table.slot(1)) << "the last record moves into the gap";
+    EXPECT_EQ(BookingKind::Empty, a.table.slot(4).Satzart) << "the vacated slot is empty";
+    EXPECT_EQ(used(a.table), a.onDisk());
+
+    ASSERT_TRUE(core::AddBookings(
+        a.table, {test::Planned("01.03.2011"), test::Planned("01.04.2011")}, a.file));
+    EXPECT_EQ(5, a.table.count);
+    EXPECT_EQ(used(a.table), a.onDisk());
+}
+
+TEST(BookingChanges, AFailedWriteLeavesTheTableAsItWas) {
+    Account a;
+    const std::vector<BookingRecord> before = used(a.table);
+    std::filesystem::remove(a.file);
+    std::filesystem::create_directory(a.file); // neither appendable nor replaceable
+
+    EXPECT_FALSE(core::AddBooking(a.table, test::Completed(2011, 2, "04.02.2011"), a.file));
+    EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.03.2011")}, a.file));
+    EXPECT_FALSE(core::ReplaceBooking(a.table, 2, test::Planned("01.05.2011"), a.file));
+    EXPECT_FALSE(core::DeleteBooking(a.table, 1, a.file));
+    EXPECT_EQ(before, used(a.table));
+    EXPECT_EQ(BookingKind::Empty, a.table.slot(4).Satzart);
+}
+
+TEST(BookingChanges, AFullTableRefusesEveryAddition) {
+    Account a;
+    std::vector<BookingRecord> records(core::MaxBookings, test::Completed(2011, 1, "03.01.2011"));
+    test::Fill(a.table, records);
+    ASSERT_TRUE(core::SaveAccountFile(a.table, a.file));
+    const auto bytes = test::ReadBytes(a.file);
+
+    const auto refused = core::AddBooking(a.table, test::Planned("01.02.2011"), a.file);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(core::ErrorKind::TooLarge, refused.error().kind);
+    EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.02.2011")}, a.file));
+    EXPECT_EQ(core::MaxBookings, a.table.count);
+    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+}
+
+TEST(BookingChanges, GridRowsNameTheirRecordsInTableOrder) {
+    BookingTable table;
+    test::Fill(table, {test::Planned("01.02.2011"), test::StartValue(0),
+                       test::Completed(2011, 1, "03.01.2011"), test::Planned("01.03.2011")});
+    const auto planned = [](BookingKind k) { return k == BookingKind::Planned; };
+    const auto done = [](BookingKind k) {
+        return k == BookingKind::StartValue || k == BookingKind::Completed;
+    };
+    EXPECT_EQ(1, core::NthSlotOf(table, 1, planned));
+    EXPECT_EQ(4, core::NthSlotOf(table, 2, planned));
+    EXPECT_EQ(0, core::NthSlotOf(table, 3, planned));
+    EXPECT_EQ(3, core::NthSlotOf(table, 2, done));
+}
