@@ -8,6 +8,7 @@ namespace penvaro::cli {
 // Each command takes the arguments after its name and returns the exit status.
 int RunDump(const std::vector<std::string> &args);
 int RunConvert(const std::vector<std::string> &args);
+int RunSettings(const std::vector<std::string> &args);
 int RunBalance(const std::vector<std::string> &args);
 int RunRecurring(const std::vector<std::string> &args);
 

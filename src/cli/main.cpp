@@ -33,6 +33,11 @@ constexpr const char *usage =
     "  convert DATEI.p02\n"
     "      Schreibt die Kontodatei im alten Format als DATEI.p11 daneben; eine vorhandene\n"
     "      DATEI.p11 wird nie ersetzt.\n"
+    "  settings export DATEI.reg\n"
+    "  settings import DATEI.reg\n"
+    "      Schreibt alle Einstellungen des Programms als Registrierungsdatei (UTF-16) oder\n"
+    "      übernimmt eine solche Datei (UTF-16 oder UTF-8). Eine fehlerhafte Datei wird mit\n"
+    "      ihrer Zeilennummer abgelehnt und ändert nichts.\n"
     "\n"
     "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
     "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum).\n";
@@ -47,10 +52,8 @@ int main(int argc, char **argv) {
         return ExitOk;
     }
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
-        {"dump", RunDump},
-        {"convert", RunConvert},
-        {"balance", RunBalance},
-        {"recurring", RunRecurring},
+        {"dump", RunDump},           {"convert", RunConvert},   {"balance", RunBalance},
+        {"recurring", RunRecurring}, {"settings", RunSettings},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {
