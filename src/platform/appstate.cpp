@@ -1,0 +1,43 @@
+#include "appstate.h"
+
+#include "core/sortbookingtable.h"
+
+namespace penvaro::platform {
+
+double DayCountOf(QDate date) {
+    static const QDate epoch(1899, 12, 30);
+    return static_cast<double>(epoch.daysTo(date));
+}
+
+QDate DateOfDayCount(double dayCount) {
+    static const QDate epoch(1899, 12, 30);
+    return epoch.addDays(static_cast<qint64>(dayCount));
+}
+
+AppState::AppState(RegistryStore &store, UiService &ui, const Clock &clock)
+    : m_store(store)
+    , m_ui(ui)
+    , m_clock(clock)
+    , m_settingsStore(store, ui) {}
+
+QString AppState::currentFile() const {
+    return QString::fromStdString(settings().Datei);
+}
+
+std::filesystem::path AppState::currentPath() const {
+    return std::filesystem::path(settings().Datei);
+}
+
+std::filesystem::path AppState::registerPath() const {
+    return std::filesystem::path(
+               QFile::encodeName(QString::fromStdString(settings().Pfad)).toStdString())
+           / "konten.cb";
+}
+
+void AppState::sortAndRefresh() {
+    core::SortBookingTable(m_table, core::SortOrderFromSettings(settings()));
+    if (m_refreshLedger)
+        m_refreshLedger();
+}
+
+} // namespace penvaro::platform

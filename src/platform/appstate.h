@@ -1,0 +1,57 @@
+#pragma once
+
+#include "clock.h"
+#include "settingsstore.h"
+
+#include "core/bookingtable.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+
+namespace penvaro::platform {
+
+class RegistryStore;
+class UiService;
+
+// The objects that live as long as the program: the booking table of the open account file,
+// the settings record with its store, and the services every window reaches the user and the
+// system through. Handed to the windows, so that each test builds its own.
+class AppState {
+public:
+    AppState(RegistryStore &store, UiService &ui, const Clock &clock);
+    AppState(const AppState &) = delete;
+    AppState &operator=(const AppState &) = delete;
+
+    RegistryStore &store() { return m_store; }
+    UiService &ui() { return m_ui; }
+    const Clock &clock() const { return m_clock; }
+    SettingsStore &settingsStore() { return m_settingsStore; }
+    core::Settings &settings() { return m_settingsStore.settings(); }
+    const core::Settings &settings() const { return m_settingsStore.settings(); }
+    core::BookingTable &table() { return m_table; }
+    const core::BookingTable &table() const { return m_table; }
+
+    // The current account file ("Datei"); empty while none is open.
+    QString currentFile() const;
+    std::filesystem::path currentPath() const;
+    // The account register in the program folder ("Pfad").
+    std::filesystem::path registerPath() const;
+    double today() const { return DayCountOf(m_clock.today()); }
+
+    // After every change of bookings: order the table and show it again.
+    void sortAndRefresh();
+    // The main window shows the table; until it exists nothing needs refreshing.
+    void setLedgerRefresh(std::function<void()> refresh) { m_refreshLedger = std::move(refresh); }
+
+private:
+    RegistryStore &m_store;
+    UiService &m_ui;
+    const Clock &m_clock;
+    SettingsStore m_settingsStore;
+    core::BookingTable m_table;
+    std::function<void()> m_refreshLedger;
+};
+
+} // namespace penvaro::platform
