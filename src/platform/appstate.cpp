@@ -29,9 +29,7 @@ std::filesystem::path AppState::currentPath() const {
 }
 
 std::filesystem::path AppState::registerPath() const {
-    return std::filesystem::path(
-               QFile::encodeName(QString::fromStdString(settings().Pfad)).toStdString())
-           / "konten.cb";
+    return std::filesystem::path(settings().Pfad) / "konten.cb";
 }
 
 void AppState::sortAndRefresh() {
