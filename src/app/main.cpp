@@ -1,8 +1,14 @@
-#include "welcomepanel.h"
+#include "ledger/ledgeruiservice.h"
+#include "ledger/settingsdatabase.h"
+#include "ledger/tmainform.h"
+
+#include "platform/appstate.h"
+#include "platform/clock.h"
+#include "platform/registrystore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -22,6 +28,7 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char **argv) {
+    using namespace penvaro;
     if (!displayAvailable()) {
         std::fputs("penvaro: Keine grafische Oberfläche gefunden (weder DISPLAY noch "
                    "WAYLAND_DISPLAY gesetzt); das Programm kann nicht starten.\n",
@@ -30,26 +37,35 @@ int main(int argc, char **argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Penvaro 2011"));
-
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("MainForm"));
-    window.setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
-    window.setCentralWidget(new penvaro::app::WelcomePanel(&window));
-    window.resize(750, 550);
+    // Without a configured locale a German program writes German numbers and dates.
+    if (QLocale().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     QCommandLineParser parser;
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Zeichnet das Hauptfenster in die PNG-Datei und beendet das Programm."),
+        QStringLiteral("Zeichnet das Hauptfenster nach dem Start in die PNG-Datei und beendet das "
+                       "Programm wie gewohnt."),
         QStringLiteral("DATEI.png"));
     parser.addOption(screenshot);
     parser.addHelpOption();
     parser.process(app);
 
+    ledger::LedgerUiService ui;
+    const auto store =
+        ledger::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
+    const platform::SystemClock clock;
+    platform::AppState state(*store, ui, clock);
+    ledger::TMainForm window(state);
+    window.StartUp();
+    if (window.startRefused())
+        return 0;
     window.show();
+
     if (parser.isSet(screenshot)) {
         QTimer::singleShot(0, &window, [&] {
             const bool saved = window.grab().save(parser.value(screenshot), "PNG");
+            window.close();
             QApplication::exit(saved ? 0 : 1);
         });
     }

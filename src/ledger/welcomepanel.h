@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-namespace penvaro::app {
+namespace penvaro::ledger {
 
 // Stands in place of the ledger while no account file is open.
 class WelcomePanel : public QFrame {
@@ -12,4 +12,4 @@ public:
     explicit WelcomePanel(QWidget *parent = nullptr);
 };
 
-} // namespace penvaro::app
+} // namespace penvaro::ledger

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace penvaro::app {
+namespace penvaro::ledger {
 
 WelcomePanel::WelcomePanel(QWidget *parent)
     : QFrame(parent) {
@@ -37,4 +37,4 @@ WelcomePanel::WelcomePanel(QWidget *parent)
     layout->addStretch();
 }
 
-} // namespace penvaro::app
+} // namespace penvaro::ledger

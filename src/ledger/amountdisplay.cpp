@@ -1,0 +1,50 @@
+#include "amountdisplay.h"
+
+#include <QLocale>
+
+namespace penvaro::ledger {
+namespace {
+
+core::ExchangeRate rateOf(double eurokurs) {
+    // The settings store gives only finite rates; a rate that still cannot be read shows
+    // national amounts as zero rather than a wrong figure.
+    const auto rate = core::ExchangeRateFromDouble(eurokurs);
+    return rate ? *rate : core::ExchangeRate{};
+}
+
+} // namespace
+
+core::NumberSeparators LocaleSeparators() {
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+AmountDisplay::AmountDisplay(const core::Settings &settings)
+    : m_separators(LocaleSeparators())
+    , m_national{rateOf(settings.Eurokurs), settings.Waehrung}
+    , m_euroBetrag(settings.euroBetrag)
+    , m_natBetrag(settings.natBetrag)
+    , m_euroKontostand(settings.euroKontostand)
+    , m_natKontostand(settings.natKontostand) {}
+
+QString AmountDisplay::cell(std::int64_t amount, bool euro, bool national) const {
+    if (!euro)
+        return QString::fromStdString(core::FormatNationalText(amount, m_national, m_separators));
+    if (national)
+        return QString::fromStdString(core::FormatCombinedText(amount, m_national, m_separators));
+    return QString::fromStdString(core::FormatEuroText(amount, m_separators));
+}
+
+QString AmountDisplay::amountCell(std::int64_t amount) const {
+    return cell(amount, m_euroBetrag, m_natBetrag);
+}
+
+QString AmountDisplay::balanceCell(std::int64_t amount) const {
+    return cell(amount, m_euroKontostand, m_natKontostand);
+}
+
+QString AmountDisplay::sum(std::int64_t amount) const {
+    return cell(amount, m_euroBetrag, false);
+}
+
+} // namespace penvaro::ledger

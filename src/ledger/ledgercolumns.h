@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/bookingrecord.h"
+#include "core/settings.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace penvaro::ledger {
+
+class AmountDisplay;
+
+enum class LedgerColumn {
+    Auszugsnr,
+    Auszugsdatum,
+    Wertdatum,
+    Art,
+    Absender,
+    Verwendungszweck,
+    Buchungsdatum,
+    SollHaben,
+    Betrag,
+    Kontostand,
+};
+
+struct ColumnSpec {
+    LedgerColumn column;
+    QString header;
+    Qt::Alignment alignment;
+    // The setting that keeps the column's width; none for a column that keeps its own.
+    std::int32_t core::Settings::*width = nullptr;
+};
+
+// The columns of the completed bookings, as statement data, booking dates and the balance
+// column are switched on or off (at most ten).
+std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings);
+// The columns of the planned bookings: six, or seven with the balance column.
+std::vector<ColumnSpec> PlannedColumns(const core::Settings &settings);
+
+// The text of a record in a column; the balance column is filled separately. A date that has
+// no calendar day leaves its cell empty.
+QString CellText(LedgerColumn column, const core::BookingRecord &record,
+                 const AmountDisplay &amounts);
+
+} // namespace penvaro::ledger

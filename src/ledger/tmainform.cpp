@@ -1,0 +1,229 @@
+#include "tmainform.h"
+
+#include "grid/impstringgrid.h"
+#include "tfirstf.h"
+#include "welcomepanel.h"
+
+#include "core/accountfile.h"
+#include "core/accountregister.h"
+#include "core/bookingchanges.h"
+#include "platform/appstate.h"
+#include "platform/programfolder.h"
+#include "platform/registrystore.h"
+#include "platform/settingsstore.h"
+#include "platform/uiservice.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+
+namespace penvaro::ledger {
+namespace {
+
+constexpr std::int32_t ErrorStartRegistry = 341;
+constexpr std::int32_t ErrorNothingToDeleteCompleted = 342;
+constexpr std::int32_t ErrorNothingToDeletePlanned = 345;
+constexpr std::int32_t ErrorShutdownRegistry = 347;
+
+const QString confirmDelete =
+    QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?");
+
+bool isDone(core::BookingKind kind) {
+    return kind == core::BookingKind::StartValue || kind == core::BookingKind::Completed;
+}
+
+bool isPlanned(core::BookingKind kind) {
+    return kind == core::BookingKind::Planned;
+}
+
+QString message(const core::Error &error) {
+    return QString::fromStdString(error.message);
+}
+
+} // namespace
+
+TMainForm::TMainForm(platform::AppState &state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    buildMenu();
+    buildToolBar(central);
+    buildCompletedGroup(central);
+    buildPlannedGroup(central);
+    buildContextMenus();
+    m_welcome = new WelcomePanel(central);
+    m_ledger = std::make_unique<LedgerRefresh>(m_state, m_w);
+    m_state.setLedgerRefresh([this] { refresh(); });
+    resize(750, 550);
+    ShowWelcome();
+}
+
+TMainForm::~TMainForm() {
+    m_state.setLedgerRefresh({});
+}
+
+bool TMainForm::ledgerVisible() const {
+    return !m_w.GroupBox1->isHidden();
+}
+
+void TMainForm::ShowWelcome() {
+    m_w.GroupBox1->hide();
+    m_w.GroupBox2->hide();
+    m_summeH->hide();
+    m_welcome->show();
+    FormResize();
+}
+
+void TMainForm::StartUp() {
+    platform::SettingsStore &settings = m_state.settingsStore();
+    settings.LoadSettings();
+    m_state.settings().Pfad = platform::ProgramFolder().toStdString();
+    if (!m_state.store().setValue(platform::ProductKey(), QStringLiteral("Pfad"),
+                                  QString::fromStdString(m_state.settings().Pfad)))
+        platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
+
+    TFirstF start(m_state.settings().StartB, m_state.settings().Autospeichern,
+                  QString::fromStdString(m_state.settings().Tabellenformat), this);
+    if (m_state.ui().runModal(start) != QDialog::Accepted && start.asksForPassword()) {
+        m_startRefused = true;
+        return;
+    }
+    restoreWindowSize();
+
+    if (m_state.currentFile().isEmpty()) {
+        ShowWelcome();
+        return;
+    }
+    settings.SaveSettings();
+    // A last file that cannot be shown any more is no reason to bother the user at start.
+    std::int64_t balance = 0;
+    if (ShowCurrentFile())
+        balance = m_ledger->bookBalance();
+    else
+        ShowWelcome();
+    (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
+                                 m_state.settings().Kontonummer,
+                                 m_state.settings().Kontobezeichnung, balance);
+}
+
+core::Result<void> TMainForm::ShowCurrentFile() {
+    m_welcome->hide();
+    m_w.GroupBox1->show();
+    m_w.GroupBox2->setVisible(m_state.settings().TabGepan);
+    m_summeH->show();
+    FormResize();
+    if (auto loaded = core::LoadAccountFile(m_state.currentPath(), m_state.table()); !loaded)
+        return loaded;
+    core::SortBookingTable(m_state.table(), core::SortOrderFromSettings(m_state.settings()));
+    return m_ledger->RefreshLedger();
+}
+
+void TMainForm::refresh() {
+    if (auto refreshed = m_ledger->RefreshLedger(); !refreshed)
+        m_state.ui().showFailure(message(refreshed.error()));
+}
+
+bool TMainForm::guardFirstRow(const TImpStringgrid &grid, int errorCode) {
+    if (!grid.Cells(0, 1).isEmpty())
+        return true;
+    platform::ShowError(m_state.ui(), errorCode, QStringLiteral("Keine zu löschenden Daten! "));
+    return false;
+}
+
+void TMainForm::DeleteCompleted() {
+    deleteRow(*m_w.Stringgrid1, true, ErrorNothingToDeleteCompleted);
+}
+
+void TMainForm::DeletePlanned() {
+    deleteRow(*m_w.StringGrid2, false, ErrorNothingToDeletePlanned);
+}
+
+void TMainForm::deleteRow(TImpStringgrid &grid, bool completed, int errorCode) {
+    if (!ledgerVisible() || !guardFirstRow(grid, errorCode))
+        return;
+    if (m_state.ui().askYesNo(confirmDelete, platform::Answer::No) != platform::Answer::Yes)
+        return;
+    const int row = std::max(grid.Row(), 1);
+    const int slot = completed ? core::NthSlotOf(m_state.table(), row, isDone)
+                               : core::NthSlotOf(m_state.table(), row, isPlanned);
+    if (slot == 0)
+        return;
+    if (auto deleted = core::DeleteBooking(m_state.table(), slot, m_state.currentPath());
+        !deleted) {
+        m_state.ui().showFailure(message(deleted.error()));
+        return;
+    }
+    m_state.sortAndRefresh();
+}
+
+void TMainForm::StartValueCommand() {
+    if (!ledgerVisible())
+        return;
+    const core::BookingTable &table = m_state.table();
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (table.slot(slot).Satzart == core::BookingKind::StartValue) {
+            m_state.ui().information(QStringLiteral("Der Startwert ist schon eingegeben!"));
+            return;
+        }
+    }
+}
+
+void TMainForm::CurrencyBoxClicked(QCheckBox *box) {
+    core::Settings &settings = m_state.settings();
+    const bool checked = box->isChecked();
+    if (box == m_w.RBEuroBetrag)
+        settings.euroBetrag = checked;
+    else if (box == m_w.RBnatBetrag)
+        settings.natBetrag = checked;
+    else if (box == m_w.RBEuroKontostand)
+        settings.euroKontostand = checked;
+    else if (box == m_w.RBnatKontostand)
+        settings.natKontostand = checked;
+    refresh();
+}
+
+void TMainForm::restoreWindowSize() {
+    const QString key = platform::ProductKey();
+    const auto state = m_state.store().value(key, QStringLiteral("WindowState"));
+    const auto width = m_state.store().value(key, QStringLiteral("Breite"));
+    const auto height = m_state.store().value(key, QStringLiteral("Hoehe"));
+    const auto number = [](const auto &value, int fallback) {
+        if (value && *value && std::holds_alternative<std::int32_t>(**value))
+            return static_cast<int>(std::get<std::int32_t>(**value));
+        return fallback;
+    };
+    const bool maximized = state && *state && std::holds_alternative<QString>(**state)
+                           && std::get<QString>(**state) == QStringLiteral("wsMaximized");
+    if (!state || !width || !height)
+        platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
+    if (maximized) {
+        showMaximized();
+    } else {
+        resize(number(width, 750), number(height, 550));
+        showNormal();
+    }
+}
+
+void TMainForm::storeWindowSize() {
+    const bool maximized = isMaximized() || isMinimized();
+    std::vector<platform::NamedValue> values = {
+        {QStringLiteral("WindowState"),
+         QString(maximized ? QStringLiteral("wsMaximized") : QStringLiteral("wsNormal"))}};
+    if (!maximized) {
+        values.push_back({QStringLiteral("Breite"), std::int32_t(width())});
+        values.push_back({QStringLiteral("Hoehe"), std::int32_t(height())});
+    }
+    if (!m_state.store().setValues(platform::ProductKey(), values))
+        platform::ShowError(m_state.ui(), ErrorShutdownRegistry, QStringLiteral("Registry-Fehler"));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    storeWindowSize();
+    m_state.settingsStore().SaveSettings();
+    event->accept();
+}
+
+} // namespace penvaro::ledger

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ledgerrefresh.h"
+#include "ledgerwidgets.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QToolButton;
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::ledger {
+
+class WelcomePanel;
+
+// The main window: the open account file as two booking tables with their sums, the tool
+// bar and the menu. Everything else is a dialog opened from here.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(platform::AppState &state, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The first showing: settings, start window, window size, the last account file.
+    void StartUp();
+    // Shows the account file that was made current; a failure is left to the caller.
+    core::Result<void> ShowCurrentFile();
+    void ShowWelcome();
+    bool ledgerVisible() const;
+    // The password prompt was closed without the right password: the program must end.
+    bool startRefused() const { return m_startRefused; }
+
+    LedgerRefresh &ledger() { return *m_ledger; }
+    const LedgerWidgets &widgets() const { return m_w; }
+
+    // The commands of the menu, the tool bar, the buttons and the context menus.
+    void DeleteCompleted();
+    void DeletePlanned();
+    void StartValueCommand();
+    void CurrencyBoxClicked(QCheckBox *box);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildToolBar(QWidget *central);
+    void buildCompletedGroup(QWidget *central);
+    void buildPlannedGroup(QWidget *central);
+    void buildContextMenus();
+    void FormResize();
+    void refresh();
+    void deleteRow(TImpStringgrid &grid, bool completed, int errorCode);
+    bool guardFirstRow(const TImpStringgrid &grid, int errorCode);
+    void restoreWindowSize();
+    void storeWindowSize();
+
+    platform::AppState &m_state;
+    LedgerWidgets m_w;
+    std::unique_ptr<LedgerRefresh> m_ledger;
+    WelcomePanel *m_welcome = nullptr;
+    QWidget *m_toolBar = nullptr;
+    QWidget *m_summeH = nullptr;
+    QWidget *m_image = nullptr;
+    QToolButton *m_sbNeu = nullptr;
+    QToolButton *m_sbOeffnen = nullptr;
+    QToolButton *m_sbDrucken = nullptr;
+    QToolButton *m_sbGrafik = nullptr;
+    QToolButton *m_sbOptionen = nullptr;
+    QToolButton *m_interest = nullptr;
+    QMenu *m_completedMenu = nullptr;
+    QMenu *m_plannedMenu = nullptr;
+    QWidget *m_completedButtons = nullptr;
+    QWidget *m_plannedButtons = nullptr;
+    QAction *m_startValueAction = nullptr;
+    bool m_startRefused = false;
+};
+
+} // namespace penvaro::ledger
