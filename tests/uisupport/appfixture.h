@@ -1,0 +1,48 @@
+#pragma once
+
+#include "scripteduiservice.h"
+
+#include "core/bookingrecord.h"
+#include "platform/appstate.h"
+#include "platform/clock.h"
+#include "platform/registrystore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace penvaro::testing {
+
+// A program's process-wide objects for one test: a settings store in a temporary folder, a
+// scripted UI service, a fixed today (20.06.2011) and account files in the same folder.
+class AppFixture : public ::testing::Test {
+protected:
+    AppFixture();
+
+    std::filesystem::path accountPath(const QString &name) const;
+    // Writes the records as an account file and returns its path.
+    std::filesystem::path writeAccount(const QString &name,
+                                       const std::vector<core::BookingRecord> &records) const;
+    // Makes the file the one the program reopens at start.
+    void setLastFile(const std::filesystem::path &file);
+    void setValue(const QString &key, const QString &name, const platform::RegistryValue &value);
+    // A value of the file's own settings key.
+    void setFileValue(const std::filesystem::path &file, const QString &name,
+                      const platform::RegistryValue &value);
+    // What the program said to the user: everything shown but the dialogs it ran.
+    std::vector<ScriptedUiService::Shown> messages() const;
+    // The records of the file as the program would load them.
+    std::vector<core::BookingRecord> recordsOnDisk(const std::filesystem::path &file) const;
+
+    QTemporaryDir dir;
+    std::unique_ptr<platform::RegistryStore> store;
+    ScriptedUiService ui;
+    platform::FixedClock clock{QDate(2011, 6, 20)};
+    std::unique_ptr<platform::AppState> state;
+};
+
+} // namespace penvaro::testing
