@@ -251,6 +251,7 @@ void TMainForm::buildCompletedGroup(QWidget *central) {
         connect(b, &QCheckBox::clicked, this, [this, b] { CurrencyBoxClicked(b); });
 
     m_w.Stringgrid1 = bookingGrid(box, "Stringgrid1");
+    m_w.Stringgrid1->setAccessibleName(QStringLiteral("Getätigte Buchungen"));
     connect(m_w.Stringgrid1, &TImpStringgrid::OnMouseUp, this, [this] {
         if (auto taken = m_ledger->TakeOverCompletedWidths(); !taken)
             m_state.ui().showFailure(QString::fromStdString(taken.error().message));
@@ -262,6 +263,7 @@ void TMainForm::buildPlannedGroup(QWidget *central) {
     m_w.GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     QGroupBox *box = m_w.GroupBox2;
     m_w.StringGrid2 = bookingGrid(box, "StringGrid2");
+    m_w.StringGrid2->setAccessibleName(QStringLiteral("Geplante Buchungen"));
     connect(m_w.StringGrid2, &TImpStringgrid::OnMouseUp, this,
             [this] { m_ledger->TakeOverPlannedWidths(); });
 
