@@ -109,14 +109,15 @@ Result<void> AppendBooking(const BookingRecord &record, const std::filesystem::p
 }
 
 Result<std::filesystem::path> ConvertLegacyFile(const std::filesystem::path &path,
-                                                BookingTable &table) {
+                                                BookingTable &table, ExistingFile existing) {
     const std::filesystem::path target = ConvertedAccountFileName(path);
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(target, ec)))
+    if (existing == ExistingFile::Keep
+        && std::filesystem::exists(std::filesystem::symlink_status(target, ec)))
         return ExistingTargetFailure(target);
     if (auto loaded = loadLegacyAccountFile(path, table); !loaded)
         return loaded.error();
-    if (auto saved = writeTable(table, target, ExistingFile::Keep); !saved)
+    if (auto saved = writeTable(table, target, existing); !saved)
         return saved.error();
     return target;
 }

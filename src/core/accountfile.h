@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookingtable.h"
+#include "fileio.h"
 #include "result.h"
 
 #include <filesystem>
@@ -27,9 +28,11 @@ Result<void> SaveAccountFile(const BookingTable &table, const std::filesystem::p
 Result<void> AppendBooking(const BookingRecord &record, const std::filesystem::path &path);
 
 // Reads an older-layout file into the table and writes it as "*.p11" beside the old file,
-// which stays unchanged. Returns the new file's path. An existing target is never replaced:
-// the result is a TargetExists error and both files and the table are left as they were.
+// which stays unchanged. Returns the new file's path. An existing target is replaced only when
+// the caller says so (after asking the user); otherwise the result is a TargetExists error and
+// both files and the table are left as they were.
 Result<std::filesystem::path> ConvertLegacyFile(const std::filesystem::path &path,
-                                                BookingTable &table);
+                                                BookingTable &table,
+                                                ExistingFile existing = ExistingFile::Keep);
 
 } // namespace penvaro::core

@@ -110,12 +110,12 @@ void TMainForm::buildMenu() {
     QMenu *daten = bar->addMenu(QStringLiteral("&Daten"));
     daten->setObjectName(QStringLiteral("Daten2"));
     daten->setToolTipsVisible(true);
-    notYet(action(daten, "Neu3", QStringLiteral("&Neue Kontendatei anlegen"),
-                  QKeySequence(Qt::CTRL | Qt::Key_N)),
-           QStringLiteral("Kontodateien anlegen"));
-    notYet(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
-                  QKeySequence(Qt::CTRL | Qt::Key_O)),
-           QStringLiteral("Kontodateien öffnen"));
+    connect(action(daten, "Neu3", QStringLiteral("&Neue Kontendatei anlegen"),
+                   QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TMainForm::NewAccountFile);
+    connect(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
+                   QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TMainForm::OpenAccountFile);
     notYet(
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
         QStringLiteral("Buchungen drucken"));
@@ -140,7 +140,7 @@ void TMainForm::buildMenu() {
     QAction *konten = bar->addAction(QStringLiteral("&Konten"));
     konten->setObjectName(QStringLiteral("KontenMenu"));
     konten->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    notYet(konten, QStringLiteral("Kontenübersicht"));
+    connect(konten, &QAction::triggered, this, &TMainForm::ShowAccountsOverview);
     QAction *optionen = bar->addAction(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("Optionen1"));
     notYet(optionen, QStringLiteral("Optionen"));
@@ -180,8 +180,8 @@ void TMainForm::buildToolBar(QWidget *central) {
     m_sbDrucken = button(m_toolBar, "SBDatenDrucken", QStringLiteral("Drucken"));
     m_sbGrafik = button(m_toolBar, "SBGrafik", QStringLiteral("Suchen"));
     m_sbOptionen = button(m_toolBar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
-    notYet(m_sbNeu, QStringLiteral("Kontodateien anlegen"));
-    notYet(m_sbOeffnen, QStringLiteral("Kontodateien öffnen"));
+    connect(m_sbNeu, &QToolButton::clicked, this, &TMainForm::NewAccountFile);
+    connect(m_sbOeffnen, &QToolButton::clicked, this, &TMainForm::OpenAccountFile);
     notYet(m_sbDrucken, QStringLiteral("Buchungen drucken"));
     notYet(m_sbGrafik, QStringLiteral("Suchen und Auswerten"));
     notYet(m_sbOptionen, QStringLiteral("Zahlungsverkehr"));

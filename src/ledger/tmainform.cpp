@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "grid/impstringgrid.h"
+#include "kontenf.h"
 #include "tfirstf.h"
 #include "welcomepanel.h"
 
@@ -55,6 +56,9 @@ TMainForm::TMainForm(platform::AppState &state, QWidget *parent)
     buildPlannedGroup(central);
     buildContextMenus();
     m_welcome = new WelcomePanel(central);
+    m_accounts = new TKontenF(m_state, this);
+    connect(m_accounts, &TKontenF::openRequested, this,
+            [this](const QString &file) { OpenAccountFileByPath(file.toStdString()); });
     m_ledger = std::make_unique<LedgerRefresh>(m_state, m_w);
     m_state.setLedgerRefresh([this] { refresh(); });
     resize(750, 550);
@@ -93,32 +97,35 @@ void TMainForm::StartUp() {
     }
     restoreWindowSize();
 
+    m_accounts->refill();
+    if (!m_startFile.empty()) {
+        OpenAccountFileByPath(m_startFile);
+        return;
+    }
     if (m_state.currentFile().isEmpty()) {
         ShowWelcome();
         return;
     }
     settings.SaveSettings();
+    showLedger();
     // A last file that cannot be shown any more is no reason to bother the user at start.
     std::int64_t balance = 0;
-    if (ShowCurrentFile())
+    if (LoadCurrentAccount())
         balance = m_ledger->bookBalance();
     else
         ShowWelcome();
     (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
                                  m_state.settings().Kontonummer,
                                  m_state.settings().Kontobezeichnung, balance);
+    FormResize();
 }
 
-core::Result<void> TMainForm::ShowCurrentFile() {
+void TMainForm::showLedger() {
     m_welcome->hide();
     m_w.GroupBox1->show();
     m_w.GroupBox2->setVisible(m_state.settings().TabGepan);
     m_summeH->show();
     FormResize();
-    if (auto loaded = core::LoadAccountFile(m_state.currentPath(), m_state.table()); !loaded)
-        return loaded;
-    core::SortBookingTable(m_state.table(), core::SortOrderFromSettings(m_state.settings()));
-    return m_ledger->RefreshLedger();
 }
 
 void TMainForm::refresh() {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
 #include <memory>
 
 class QAction;
@@ -17,6 +18,7 @@ class AppState;
 
 namespace penvaro::ledger {
 
+class TKontenF;
 class WelcomePanel;
 
 // The main window: the open account file as two booking tables with their sums, the tool
@@ -28,10 +30,12 @@ public:
     explicit TMainForm(platform::AppState &state, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // The first showing: settings, start window, window size, the last account file.
+    // The first showing: settings, start window, window size, the last account file, or the
+    // file given on the command line.
     void StartUp();
-    // Shows the account file that was made current; a failure is left to the caller.
-    core::Result<void> ShowCurrentFile();
+    void setStartFile(const std::filesystem::path &file) { m_startFile = file; }
+    // Loads the current account file, applies its due recurring bookings, sorts and shows it.
+    core::Result<void> LoadCurrentAccount();
     void ShowWelcome();
     bool ledgerVisible() const;
     // The password prompt was closed without the right password: the program must end.
@@ -41,6 +45,10 @@ public:
     const LedgerWidgets &widgets() const { return m_w; }
 
     // The commands of the menu, the tool bar, the buttons and the context menus.
+    void OpenAccountFile();
+    void OpenAccountFileByPath(const std::filesystem::path &path);
+    void NewAccountFile();
+    void ShowAccountsOverview();
     void DeleteCompleted();
     void DeletePlanned();
     void StartValueCommand();
@@ -58,6 +66,11 @@ private:
     void buildContextMenus();
     void FormResize();
     void refresh();
+    void showLedger();
+    core::Result<void> showLoadedAccount();
+    core::Result<void> applyDueRecurringBookings();
+    void recordCurrentInRegister(std::int64_t balance);
+    void openLegacyFile(const std::filesystem::path &path);
     void deleteRow(TImpStringgrid &grid, bool completed, int errorCode);
     bool guardFirstRow(const TImpStringgrid &grid, int errorCode);
     void restoreWindowSize();
@@ -67,6 +80,7 @@ private:
     LedgerWidgets m_w;
     std::unique_ptr<LedgerRefresh> m_ledger;
     WelcomePanel *m_welcome = nullptr;
+    TKontenF *m_accounts = nullptr;
     QWidget *m_toolBar = nullptr;
     QWidget *m_summeH = nullptr;
     QWidget *m_image = nullptr;
@@ -82,6 +96,7 @@ private:
     QWidget *m_plannedButtons = nullptr;
     QAction *m_startValueAction = nullptr;
     bool m_startRefused = false;
+    std::filesystem::path m_startFile;
 };
 
 } // namespace penvaro::ledger

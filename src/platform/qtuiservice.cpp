@@ -38,7 +38,9 @@ QString QtUiService::openFileName(const QString &caption, const QString &filter)
 }
 
 QString QtUiService::saveFileName(const QString &caption, const QString &filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QString(), filter);
+    // Replacing a file is the caller's question: it knows what would be lost.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QString(), filter,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 int QtUiService::runModal(QDialog &dialog) {
