@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 
@@ -48,8 +49,16 @@ int main(int argc, char **argv) {
                        "Programm wie gewohnt."),
         QStringLiteral("DATEI.png"));
     parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("DATEI"),
+                                 QStringLiteral("Diese Kontodatei (*.p11 oder *.p02) statt der "
+                                                "zuletzt benutzten öffnen."),
+                                 QStringLiteral("[DATEI]"));
     parser.addHelpOption();
     parser.process(app);
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("penvaro: Es kann nur eine Kontodatei angegeben werden.\n", stderr);
+        return 2;
+    }
 
     ledger::LedgerUiService ui;
     const auto store =
@@ -57,6 +66,10 @@ int main(int argc, char **argv) {
     const platform::SystemClock clock;
     platform::AppState state(*store, ui, clock);
     ledger::TMainForm window(state);
+    if (!parser.positionalArguments().isEmpty()) {
+        const QFileInfo file(parser.positionalArguments().constFirst());
+        window.setStartFile(QFile::encodeName(file.absoluteFilePath()).toStdString());
+    }
     window.StartUp();
     if (window.startRefused())
         return 0;

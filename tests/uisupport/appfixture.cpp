@@ -9,8 +9,10 @@ namespace penvaro::testing {
 
 AppFixture::AppFixture()
     : store(
-        platform::RegistryStore::Open(dir.filePath(QStringLiteral("einstellungen.sqlite"))).store)
-    , state(std::make_unique<platform::AppState>(*store, ui, clock)) {
+        platform::RegistryStore::Open(dir.filePath(QStringLiteral("einstellungen.sqlite"))).store) {
+    // Each test has a program folder (account register) of its own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+    state = std::make_unique<platform::AppState>(*store, ui, clock);
     // The start window would otherwise wait its seconds in every test.
     setValue(platform::ProductKey(), QStringLiteral("StartB"), std::int32_t(0));
 }
@@ -56,7 +58,9 @@ void AppFixture::setFileValue(const std::filesystem::path &file, const QString &
 std::vector<ScriptedUiService::Shown> AppFixture::messages() const {
     std::vector<ScriptedUiService::Shown> shown;
     for (const ScriptedUiService::Shown &entry : ui.shown()) {
-        if (entry.kind != ScriptedUiService::Kind::Modal)
+        using Kind = ScriptedUiService::Kind;
+        if (entry.kind != Kind::Modal && entry.kind != Kind::OpenFile
+            && entry.kind != Kind::SaveFile)
             shown.push_back(entry);
     }
     return shown;

@@ -33,7 +33,7 @@ protected:
     // A value of the file's own settings key.
     void setFileValue(const std::filesystem::path &file, const QString &name,
                       const platform::RegistryValue &value);
-    // What the program said to the user: everything shown but the dialogs it ran.
+    // What the program said to the user: everything shown but the dialogs and file choosers.
     std::vector<ScriptedUiService::Shown> messages() const;
     // The records of the file as the program would load them.
     std::vector<core::BookingRecord> recordsOnDisk(const std::filesystem::path &file) const;
