@@ -1,5 +1,6 @@
 #include "accountregister.h"
 
+#include "bytecodec.h"
 #include "fileio.h"
 
 #include <cstring>
@@ -15,39 +16,22 @@ constexpr std::size_t kontonummerOffset = 258;
 constexpr std::size_t kontobezeichnungOffset = 274;
 constexpr std::size_t kontostandOffset = 315;
 
-template<std::size_t N>
-void putText(std::uint8_t *out, const ShortText<N> &text) {
-    out[0] = text.length;
-    std::memcpy(out + 1, text.chars.data(), N);
-}
-
-template<std::size_t N>
-void getText(const std::uint8_t *in, ShortText<N> &text) {
-    text.length = in[0];
-    std::memcpy(text.chars.data(), in + 1, N);
-}
-
 void encode(const RegisterEntry &entry, std::uint8_t *out) {
-    out[belegtOffset] = static_cast<std::uint8_t>(entry.Belegt);
-    out[belegtOffset + 1] = static_cast<std::uint8_t>(entry.Belegt >> 8);
-    putText(out + dateinameOffset, entry.Dateiname);
-    putText(out + kontonummerOffset, entry.Kontonummer);
-    putText(out + kontobezeichnungOffset, entry.Kontobezeichnung);
-    const auto balance = static_cast<std::uint64_t>(entry.Kontostand);
-    for (std::size_t i = 0; i < 8; ++i)
-        out[kontostandOffset + i] = static_cast<std::uint8_t>(balance >> (8 * i));
+    PutLittleEndian(out + belegtOffset, entry.Belegt);
+    PutShortText(out + dateinameOffset, entry.Dateiname);
+    PutShortText(out + kontonummerOffset, entry.Kontonummer);
+    PutShortText(out + kontobezeichnungOffset, entry.Kontobezeichnung);
+    PutLittleEndian(out + kontostandOffset, static_cast<std::uint64_t>(entry.Kontostand));
 }
 
 RegisterEntry decode(const std::uint8_t *in) {
     RegisterEntry entry;
-    entry.Belegt = static_cast<std::uint16_t>(in[belegtOffset] | (in[belegtOffset + 1] << 8));
-    getText(in + dateinameOffset, entry.Dateiname);
-    getText(in + kontonummerOffset, entry.Kontonummer);
-    getText(in + kontobezeichnungOffset, entry.Kontobezeichnung);
-    std::uint64_t balance = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        balance |= static_cast<std::uint64_t>(in[kontostandOffset + i]) << (8 * i);
-    entry.Kontostand = static_cast<std::int64_t>(balance);
+    entry.Belegt = GetLittleEndian<std::uint16_t>(in + belegtOffset);
+    GetShortText(in + dateinameOffset, entry.Dateiname);
+    GetShortText(in + kontonummerOffset, entry.Kontonummer);
+    GetShortText(in + kontobezeichnungOffset, entry.Kontobezeichnung);
+    entry.Kontostand =
+        static_cast<std::int64_t>(GetLittleEndian<std::uint64_t>(in + kontostandOffset));
     return entry;
 }
 

@@ -1,5 +1,7 @@
 #include "bookingrecord.h"
 
+#include "bytecodec.h"
+
 #include <bit>
 #include <cstring>
 
@@ -24,61 +26,35 @@ struct RecordLayout {
 constexpr RecordLayout currentLayout{0, 1, 3, 5, 13, 21, 32, 63, 114, 122, 124};
 constexpr RecordLayout legacyLayout{0, 2, 4, 8, 16, 24, 35, 66, 120, 128, 132};
 
-template<typename Unsigned>
-void putLittleEndian(std::uint8_t *out, Unsigned value) {
-    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-template<typename Unsigned>
-Unsigned getLittleEndian(const std::uint8_t *in) {
-    Unsigned value = 0;
-    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
-        value = static_cast<Unsigned>(value | (static_cast<Unsigned>(in[i]) << (8 * i)));
-    return value;
-}
-
-template<std::size_t N>
-void putText(std::uint8_t *out, const ShortText<N> &text) {
-    out[0] = text.length;
-    std::memcpy(out + 1, text.chars.data(), N);
-}
-
-template<std::size_t N>
-void getText(const std::uint8_t *in, ShortText<N> &text) {
-    text.length = in[0];
-    std::memcpy(text.chars.data(), in + 1, N);
-}
-
 void encode(const BookingRecord &r, const RecordLayout &layout, std::uint8_t *out) {
     out[layout.satzart] = static_cast<std::uint8_t>(r.Satzart);
-    putLittleEndian(out + layout.auszugsjahr, r.Auszugsjahr);
-    putLittleEndian(out + layout.auszugsnr, r.Auszugsnr);
-    putLittleEndian(out + layout.auszugsdatum, std::bit_cast<std::uint64_t>(r.Auszugsdatum));
-    putLittleEndian(out + layout.wertdatum, std::bit_cast<std::uint64_t>(r.Wertdatum));
-    putText(out + layout.buchungsart, r.Buchungsart);
-    putText(out + layout.absender, r.Absender);
-    putText(out + layout.verwendungszweck, r.Verwendungszweck);
-    putLittleEndian(out + layout.buchungsdatum, std::bit_cast<std::uint64_t>(r.Buchungsdatum));
-    putLittleEndian(out + layout.sollHaben, static_cast<std::uint16_t>(r.SollHaben));
-    putLittleEndian(out + layout.betrag, static_cast<std::uint64_t>(r.Betrag));
+    PutLittleEndian(out + layout.auszugsjahr, r.Auszugsjahr);
+    PutLittleEndian(out + layout.auszugsnr, r.Auszugsnr);
+    PutLittleEndian(out + layout.auszugsdatum, std::bit_cast<std::uint64_t>(r.Auszugsdatum));
+    PutLittleEndian(out + layout.wertdatum, std::bit_cast<std::uint64_t>(r.Wertdatum));
+    PutShortText(out + layout.buchungsart, r.Buchungsart);
+    PutShortText(out + layout.absender, r.Absender);
+    PutShortText(out + layout.verwendungszweck, r.Verwendungszweck);
+    PutLittleEndian(out + layout.buchungsdatum, std::bit_cast<std::uint64_t>(r.Buchungsdatum));
+    PutLittleEndian(out + layout.sollHaben, static_cast<std::uint16_t>(r.SollHaben));
+    PutLittleEndian(out + layout.betrag, static_cast<std::uint64_t>(r.Betrag));
 }
 
 BookingRecord decode(const std::uint8_t *in, const RecordLayout &layout) {
     BookingRecord r;
     r.Satzart = static_cast<BookingKind>(in[layout.satzart]);
-    r.Auszugsjahr = getLittleEndian<std::uint16_t>(in + layout.auszugsjahr);
-    r.Auszugsnr = getLittleEndian<std::uint16_t>(in + layout.auszugsnr);
+    r.Auszugsjahr = GetLittleEndian<std::uint16_t>(in + layout.auszugsjahr);
+    r.Auszugsnr = GetLittleEndian<std::uint16_t>(in + layout.auszugsnr);
     r.Auszugsdatum =
-        std::bit_cast<double>(getLittleEndian<std::uint64_t>(in + layout.auszugsdatum));
-    r.Wertdatum = std::bit_cast<double>(getLittleEndian<std::uint64_t>(in + layout.wertdatum));
-    getText(in + layout.buchungsart, r.Buchungsart);
-    getText(in + layout.absender, r.Absender);
-    getText(in + layout.verwendungszweck, r.Verwendungszweck);
+        std::bit_cast<double>(GetLittleEndian<std::uint64_t>(in + layout.auszugsdatum));
+    r.Wertdatum = std::bit_cast<double>(GetLittleEndian<std::uint64_t>(in + layout.wertdatum));
+    GetShortText(in + layout.buchungsart, r.Buchungsart);
+    GetShortText(in + layout.absender, r.Absender);
+    GetShortText(in + layout.verwendungszweck, r.Verwendungszweck);
     r.Buchungsdatum =
-        std::bit_cast<double>(getLittleEndian<std::uint64_t>(in + layout.buchungsdatum));
-    r.SollHaben = static_cast<char16_t>(getLittleEndian<std::uint16_t>(in + layout.sollHaben));
-    r.Betrag = static_cast<std::int64_t>(getLittleEndian<std::uint64_t>(in + layout.betrag));
+        std::bit_cast<double>(GetLittleEndian<std::uint64_t>(in + layout.buchungsdatum));
+    r.SollHaben = static_cast<char16_t>(GetLittleEndian<std::uint16_t>(in + layout.sollHaben));
+    r.Betrag = static_cast<std::int64_t>(GetLittleEndian<std::uint64_t>(in + layout.betrag));
     return r;
 }
 
