@@ -10,7 +10,7 @@ std::string Arguments::option(const std::string &name, const std::string &fallba
 }
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string> &args,
-                                        const ArgumentSpec &spec) {
+                                        const ArgumentSpec &accepted) {
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -19,9 +19,9 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string> &args,
             continue;
         }
         const std::string name = arg.substr(2);
-        if (spec.flagOptions.contains(name)) {
+        if (accepted.flagOptions.contains(name)) {
             parsed.flags.insert(name);
-        } else if (spec.valueOptions.contains(name)) {
+        } else if (accepted.valueOptions.contains(name)) {
             if (i + 1 >= args.size()) {
                 PrintError("Die Option " + arg + " braucht einen Wert.");
                 return std::nullopt;

@@ -28,7 +28,7 @@ struct ArgumentSpec {
 
 // Fails (and prints the reason on stderr) on an unknown option or one without its value.
 std::optional<Arguments> ParseArguments(const std::vector<std::string> &args,
-                                        const ArgumentSpec &spec);
+                                        const ArgumentSpec &accepted);
 
 // Prints "penvaro-cli: message" on stderr.
 void PrintError(const std::string &message);

@@ -38,20 +38,20 @@ void layoutGrid(TImpStringgrid &grid, const std::vector<ColumnSpec> &columns,
     grid.setFixedColor(fixedCellColour);
     grid.setColor(Qt::white);
     for (int col = 0; col < grid.ColCount(); ++col) {
-        const ColumnSpec &spec = columns[static_cast<std::size_t>(col)];
+        const ColumnSpec &wanted = columns[static_cast<std::size_t>(col)];
         TImpColumn &column = grid.Columns(col);
         column.RestoreDefaults();
-        column.setAlignment(spec.alignment);
+        column.setAlignment(wanted.alignment);
         column.Title().setAlignment(Qt::AlignHCenter);
         column.Title().setFont(font);
         column.setFont(font);
-        if (spec.column == LedgerColumn::Kontostand) {
+        if (wanted.column == LedgerColumn::Kontostand) {
             column.setColor(balanceColour);
             column.setFont({font.font, Qt::white});
         }
-        if (spec.width)
-            grid.setColWidths(col, settings.*spec.width);
-        grid.setCell(col, 0, spec.header);
+        if (wanted.width)
+            grid.setColWidths(col, settings.*wanted.width);
+        grid.setCell(col, 0, wanted.header);
     }
 }
 
