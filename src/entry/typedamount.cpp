@@ -1,0 +1,19 @@
+#include "typedamount.h"
+
+#include "core/amountinput.h"
+
+#include <QLocale>
+
+namespace penvaro::entry {
+
+std::optional<std::int64_t> ParseTypedAmount(const QString &text) {
+    const QString separator = QLocale().decimalPoint();
+    // A separator outside ASCII cannot be matched byte by byte; such a locale types no
+    // fractions, which is safer than misreading them.
+    const char decimalSeparator = separator.size() == 1 && separator.at(0).unicode() < 0x80
+                                      ? separator.at(0).toLatin1()
+                                      : '\0';
+    return core::ParseAmount(text.toStdString(), decimalSeparator);
+}
+
+} // namespace penvaro::entry
