@@ -93,7 +93,13 @@ void TypeInto(QWidget *field, const QString &text) {
         edit->clear();
         edit->home(false);
     }
-    QTest::keyClicks(field, text);
+    for (const QChar c : text) {
+        // QTest types only ASCII by key; other characters arrive as the text of a key event.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(field, static_cast<char>(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 ScriptedUiService::Shown ErrorShown(std::int32_t code, const QString &text) {
