@@ -1,0 +1,52 @@
+#include "newbooking.h"
+
+#include "core/bookingchanges.h"
+#include "core/recurring.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace penvaro::entry {
+
+CatchUpDays RecurringCatchUpDays(double today, double nextCheckDay) {
+    CatchUpDays days{today - 31.0, today - 1.0};
+    if (nextCheckDay > 0.0)
+        days.last = std::min(today, nextCheckDay - 1.0);
+    return days;
+}
+
+core::Result<int> AddNewBooking(core::BookingTable &table, const core::BookingRecord &record,
+                                const std::filesystem::path &accountFile, const CatchUpDays &days) {
+    if (table.count >= core::MaxBookings)
+        return core::TableFullError();
+    if (record.Satzart != core::BookingKind::Recurring) {
+        if (auto added = core::AddBooking(table, record, accountFile); !added)
+            return added.error();
+        return 0;
+    }
+
+    // The planned bookings are made in a table of their own, which counts the used slots and
+    // the new record, so that the real one changes only together with the file.
+    core::BookingTable planned;
+    planned.count = static_cast<std::uint16_t>(table.count + 1);
+    for (double day = days.first; day <= days.last; day += 1.0) {
+        auto created = core::ApplyRecurringDayFor(planned, record, day);
+        if (!created) {
+            if (created.error().kind == core::ErrorKind::TooLarge)
+                return core::TableFullError();
+            return created.error();
+        }
+    }
+    std::vector<core::BookingRecord> added{record};
+    for (int slot = table.count + 2; slot <= planned.count; ++slot)
+        added.push_back(planned.slot(slot));
+    const int plannedCount = static_cast<int>(added.size()) - 1;
+    // One record is appended; with planned ones the whole file is written in one go.
+    auto stored = plannedCount == 0 ? core::AddBooking(table, record, accountFile)
+                                    : core::AddBookings(table, added, accountFile);
+    if (!stored)
+        return stored.error();
+    return plannedCount;
+}
+
+} // namespace penvaro::entry
