@@ -21,7 +21,7 @@ inline double Day(const char *text) {
 
 // The entry dialog of one account, shown and active, driven by its controls' names.
 class EntryDialogTest : public ::testing::Test {
-protected:
+public:
     explicit EntryDialogTest(QDate today = QDate(2011, 6, 20))
         : account(today) {
         account.state.setLedgerRefresh([this] { ++refreshed; });
