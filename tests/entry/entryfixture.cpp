@@ -2,6 +2,7 @@
 
 #include "core/accountfile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -83,6 +84,10 @@ void ShowActive(QWidget &window) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The offscreen platform does not activate a window shown again after hiding.
+    if (QApplication::activeWindow() != &window)
+        QApplication::setActiveWindow(&window);
+    ASSERT_EQ(QApplication::activeWindow(), &window);
 }
 
 void TypeInto(QWidget *field, const QString &text) {
