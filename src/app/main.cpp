@@ -1,3 +1,5 @@
+#include "bookingwindows.h"
+
 #include "ledger/ledgeruiservice.h"
 #include "ledger/settingsdatabase.h"
 #include "ledger/tmainform.h"
@@ -66,6 +68,7 @@ int main(int argc, char **argv) {
     const platform::SystemClock clock;
     platform::AppState state(*store, ui, clock);
     ledger::TMainForm window(state);
+    app::ConnectBookingWindows(state, window);
     if (!parser.positionalArguments().isEmpty()) {
         const QFileInfo file(parser.positionalArguments().constFirst());
         window.setStartFile(QFile::encodeName(file.absoluteFilePath()).toStdString());

@@ -38,6 +38,11 @@ void notYet(Control *control, const QString &what) {
     control->setToolTip(QStringLiteral("Noch nicht verfügbar: %1").arg(what));
 }
 
+QAction *named(QAction *action, const char *name) {
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
 QAction *action(QMenu *menu, const char *name, const QString &caption,
                 const QKeySequence &key = {}) {
     QAction *a = menu->addAction(caption);
@@ -306,15 +311,15 @@ void TMainForm::buildContextMenus() {
     m_completedMenu = new QMenu(this);
     m_completedMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_completedMenu->setToolTipsVisible(true);
-    notYet(m_completedMenu->addAction(QStringLiteral("&Eingeben")),
+    notYet(named(m_completedMenu->addAction(QStringLiteral("&Eingeben")), "PEingeben1"),
            QStringLiteral("Buchungen eingeben"));
-    notYet(m_completedMenu->addAction(QStringLiteral("&Bearbeiten")),
+    notYet(named(m_completedMenu->addAction(QStringLiteral("&Bearbeiten")), "PBearbeiten1"),
            QStringLiteral("Buchungen bearbeiten"));
     connect(m_completedMenu->addAction(QStringLiteral("&Löschen")), &QAction::triggered, this,
             &TMainForm::DeleteCompleted);
     m_completedMenu->addSeparator();
-    m_startValueAction = m_completedMenu->addAction(QStringLiteral("Startwert eingeben"));
-    connect(m_startValueAction, &QAction::triggered, this, &TMainForm::StartValueCommand);
+    notYet(named(m_completedMenu->addAction(QStringLiteral("Startwert eingeben")), "PStartwert1"),
+           QStringLiteral("Startwert eingeben"));
     m_completedMenu->addSeparator();
     notYet(m_completedMenu->addAction(QStringLiteral("&Drucken")),
            QStringLiteral("Buchungen drucken"));
@@ -322,11 +327,11 @@ void TMainForm::buildContextMenus() {
     m_plannedMenu = new QMenu(this);
     m_plannedMenu->setObjectName(QStringLiteral("PopupMenu2"));
     m_plannedMenu->setToolTipsVisible(true);
-    notYet(m_plannedMenu->addAction(QStringLiteral("Übertragen")),
+    notYet(named(m_plannedMenu->addAction(QStringLiteral("Übertragen")), "PUebertragen2"),
            QStringLiteral("Buchungen übertragen"));
-    notYet(m_plannedMenu->addAction(QStringLiteral("&Eingeben")),
+    notYet(named(m_plannedMenu->addAction(QStringLiteral("&Eingeben")), "PEingeben2"),
            QStringLiteral("Buchungen eingeben"));
-    notYet(m_plannedMenu->addAction(QStringLiteral("&Bearbeiten")),
+    notYet(named(m_plannedMenu->addAction(QStringLiteral("&Bearbeiten")), "PBearbeiten2"),
            QStringLiteral("Buchungen bearbeiten"));
     connect(m_plannedMenu->addAction(QStringLiteral("&Löschen")), &QAction::triggered, this,
             &TMainForm::DeletePlanned);

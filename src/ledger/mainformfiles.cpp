@@ -181,6 +181,8 @@ void TMainForm::NewAccountFile() {
     }
     recordCurrentInRegister(m_ledger->bookBalance());
     FormResize();
+    if (m_dialogs.startValueForNewFile)
+        m_dialogs.startValueForNewFile();
 }
 
 void TMainForm::ShowAccountsOverview() {

@@ -133,10 +133,10 @@ void TMainForm::refresh() {
         m_state.ui().showFailure(message(refreshed.error()));
 }
 
-bool TMainForm::guardFirstRow(const TImpStringgrid &grid, int errorCode) {
+bool TMainForm::guardFirstRow(const TImpStringgrid &grid, int errorCode, const QString &text) {
     if (!grid.Cells(0, 1).isEmpty())
         return true;
-    platform::ShowError(m_state.ui(), errorCode, QStringLiteral("Keine zu löschenden Daten! "));
+    platform::ShowError(m_state.ui(), errorCode, text);
     return false;
 }
 
@@ -149,7 +149,8 @@ void TMainForm::DeletePlanned() {
 }
 
 void TMainForm::deleteRow(TImpStringgrid &grid, bool completed, int errorCode) {
-    if (!ledgerVisible() || !guardFirstRow(grid, errorCode))
+    if (!ledgerVisible()
+        || !guardFirstRow(grid, errorCode, QStringLiteral("Keine zu löschenden Daten! ")))
         return;
     if (m_state.ui().askYesNo(confirmDelete, platform::Answer::No) != platform::Answer::Yes)
         return;
@@ -164,18 +165,6 @@ void TMainForm::deleteRow(TImpStringgrid &grid, bool completed, int errorCode) {
         return;
     }
     m_state.sortAndRefresh();
-}
-
-void TMainForm::StartValueCommand() {
-    if (!ledgerVisible())
-        return;
-    const core::BookingTable &table = m_state.table();
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (table.slot(slot).Satzart == core::BookingKind::StartValue) {
-            m_state.ui().information(QStringLiteral("Der Startwert ist schon eingegeben!"));
-            return;
-        }
-    }
 }
 
 void TMainForm::CurrencyBoxClicked(QCheckBox *box) {

@@ -5,7 +5,10 @@
 
 #include <QMainWindow>
 
+#include "core/bookingrecord.h"
+
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -17,6 +20,21 @@ class AppState;
 } // namespace penvaro::platform
 
 namespace penvaro::ledger {
+
+// The dialogs of the booking windows, which the main window opens without knowing them. A
+// command whose dialog is missing stays disabled.
+struct BookingDialogs {
+    std::function<void(core::BookingKind)> enter;
+    std::function<void()> startValue;
+    // Right after a new account file was created.
+    std::function<void()> startValueForNewFile;
+    std::function<void()> suggestions;
+    std::function<void()> recurring;
+    // Grid rows count from 1.
+    std::function<void(int row)> editCompleted;
+    std::function<void(int row)> editPlanned;
+    std::function<void(int row)> transferPlanned;
+};
 
 class TKontenF;
 class WelcomePanel;
@@ -52,6 +70,14 @@ public:
     void DeleteCompleted();
     void DeletePlanned();
     void StartValueCommand();
+    void EnterCompleted();
+    void EnterPlanned();
+    void EditCompleted();
+    void EditPlanned();
+    void TransferPlanned();
+    void SuggestionsCommand();
+    void RecurringCommand();
+    void setBookingDialogs(BookingDialogs dialogs);
     void CurrencyBoxClicked(QCheckBox *box);
 
 protected:
@@ -72,7 +98,8 @@ private:
     void recordCurrentInRegister(std::int64_t balance);
     void openLegacyFile(const std::filesystem::path &path);
     void deleteRow(TImpStringgrid &grid, bool completed, int errorCode);
-    bool guardFirstRow(const TImpStringgrid &grid, int errorCode);
+    bool guardFirstRow(const TImpStringgrid &grid, int errorCode, const QString &text);
+    void enableCommand(const char *objectName, void (TMainForm::*command)());
     void restoreWindowSize();
     void storeWindowSize();
 
@@ -94,7 +121,7 @@ private:
     QMenu *m_plannedMenu = nullptr;
     QWidget *m_completedButtons = nullptr;
     QWidget *m_plannedButtons = nullptr;
-    QAction *m_startValueAction = nullptr;
+    BookingDialogs m_dialogs;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -297,4 +298,42 @@ TEST_F(MainWindow, WindowSizeAndStateSurviveARestart) {
     EXPECT_EQ(platform::RegistryValue(QStringLiteral("wsMaximized")), **stored);
     auto window = start();
     EXPECT_TRUE(window->isMaximized());
+}
+
+TEST_F(MainWindow, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
+    setLastFile(writeAccount(QStringLiteral("giro.p11"),
+                             {test::StartValue(100), test::Completed(2011, 1, "05.01.2011")}));
+    auto window = start();
+    auto *enter = window->findChild<QToolButton *>(QStringLiteral("SBDatenNeu"));
+    EXPECT_FALSE(enter->isEnabled()) << "no dialog, no command";
+
+    std::vector<std::string> opened;
+    ledger::BookingDialogs dialogs;
+    dialogs.enter = [&](core::BookingKind kind) {
+        opened.push_back("enter " + std::to_string(static_cast<int>(kind)));
+    };
+    dialogs.editCompleted = [&](int row) { opened.push_back("edit " + std::to_string(row)); };
+    dialogs.editPlanned = [&](int row) { opened.push_back("plan " + std::to_string(row)); };
+    dialogs.transferPlanned = [&](int row) { opened.push_back("move " + std::to_string(row)); };
+    window->setBookingDialogs(dialogs);
+    ASSERT_TRUE(enter->isEnabled());
+
+    QTest::mouseClick(enter, Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenBNeu2")),
+                      Qt::LeftButton);
+    TImpStringgrid &completed = grid(*window, "Stringgrid1");
+    completed.setCurrentCell(1, 1);
+    window->EditCompleted(); // the start value row
+    completed.setCurrentCell(1, 2);
+    window->EditCompleted();
+    window->EditPlanned();
+    window->TransferPlanned();
+    EXPECT_EQ((std::vector<std::string>{"enter 1", "enter 2", "edit 2"}), opened);
+
+    const auto shown = messages();
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ(344, shown[0].code);
+    EXPECT_EQ(QStringLiteral("Keine zu bearbeitenden Daten! "), shown[0].text);
+    EXPECT_EQ(346, shown[1].code);
+    EXPECT_EQ(QStringLiteral("Keine zu verschiebenden Daten! "), shown[1].text);
 }

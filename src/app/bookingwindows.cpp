@@ -1,0 +1,24 @@
+#include "bookingwindows.h"
+
+#include "entry/tdateneingebenf.h"
+#include "entry/tstartwerteingebenf.h"
+#include "entry/tvaebf.h"
+#include "ledger/tmainform.h"
+#include "platform/appstate.h"
+
+namespace penvaro::app {
+
+void ConnectBookingWindows(platform::AppState &state, ledger::TMainForm &window) {
+    auto *entry = new entry::TdatenEingebenF(state, &window);
+    auto *startValue = new entry::TStartWertEingebenF(state, &window);
+    auto *suggestions = new entry::TVAEBF(state.store(), state.ui(), &window);
+
+    ledger::BookingDialogs dialogs;
+    dialogs.enter = [entry](core::BookingKind kind) { entry->showForKind(kind); };
+    dialogs.startValue = [startValue] { startValue->showFromCommand(); };
+    dialogs.startValueForNewFile = [startValue] { startValue->showModal(); };
+    dialogs.suggestions = [suggestions] { suggestions->showModal(); };
+    window.setBookingDialogs(std::move(dialogs));
+}
+
+} // namespace penvaro::app
