@@ -63,6 +63,28 @@ Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &
     return changeAndSave(table, accountFile, [&] { table.slot(slot) = record; });
 }
 
+Result<void> ReplaceAndAddBookings(BookingTable &table, int slot, const BookingRecord &record,
+                                   const std::vector<BookingRecord> &added,
+                                   const std::filesystem::path &accountFile) {
+    if (slot < 1 || slot > table.count)
+        return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+    if (added.size() > static_cast<std::size_t>(MaxBookings - table.count))
+        return TableFullError();
+    const BookingRecord previous = table.slot(slot);
+    const std::uint16_t previousCount = table.count;
+    table.slot(slot) = record;
+    for (const BookingRecord &r : added)
+        table.slot(++table.count) = r;
+    auto saved = SaveAccountFile(table, accountFile);
+    if (!saved) {
+        for (int s = previousCount + 1; s <= table.count; ++s)
+            table.slot(s) = BookingRecord{};
+        table.count = previousCount;
+        table.slot(slot) = previous;
+    }
+    return saved;
+}
+
 Result<void> DeleteBooking(BookingTable &table, int slot,
                            const std::filesystem::path &accountFile) {
     if (slot < 1 || slot > table.count)

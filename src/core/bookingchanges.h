@@ -26,6 +26,12 @@ Result<void> AddBookings(BookingTable &table, const std::vector<BookingRecord> &
 Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &record,
                             const std::filesystem::path &accountFile);
 
+// Replaces the record in a used slot and puts the added records after the last used one, with
+// one rewrite of the file: all of it or, when the table is full or the write fails, nothing.
+Result<void> ReplaceAndAddBookings(BookingTable &table, int slot, const BookingRecord &record,
+                                   const std::vector<BookingRecord> &added,
+                                   const std::filesystem::path &accountFile);
+
 // Copies the last used slot over the deleted one, empties the vacated slot, shrinks the count
 // and rewrites the file.
 Result<void> DeleteBooking(BookingTable &table, int slot, const std::filesystem::path &accountFile);

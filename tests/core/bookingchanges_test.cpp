@@ -59,6 +59,14 @@ TEST(BookingChanges, EachChangeReachesTableAndFile) {
         a.table, {test::Planned("01.03.2011"), test::Planned("01.04.2011")}, a.file));
     EXPECT_EQ(5, a.table.count);
     EXPECT_EQ(used(a.table), a.onDisk());
+
+    const BookingRecord recurring = test::Recurring(15, "15.07.2011");
+    ASSERT_TRUE(
+        core::ReplaceAndAddBookings(a.table, 2, recurring, {test::Planned("15.07.2011")}, a.file));
+    EXPECT_EQ(6, a.table.count);
+    EXPECT_EQ(recurring, a.table.slot(2));
+    EXPECT_EQ(test::Planned("15.07.2011"), a.table.slot(6));
+    EXPECT_EQ(used(a.table), a.onDisk());
 }
 
 TEST(BookingChanges, AFailedWriteLeavesTheTableAsItWas) {
@@ -71,6 +79,8 @@ TEST(BookingChanges, AFailedWriteLeavesTheTableAsItWas) {
     EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.03.2011")}, a.file));
     EXPECT_FALSE(core::ReplaceBooking(a.table, 2, test::Planned("01.05.2011"), a.file));
     EXPECT_FALSE(core::DeleteBooking(a.table, 1, a.file));
+    EXPECT_FALSE(core::ReplaceAndAddBookings(a.table, 1, test::Planned("01.05.2011"),
+                                             {test::Planned("01.06.2011")}, a.file));
     EXPECT_EQ(before, used(a.table));
     EXPECT_EQ(BookingKind::Empty, a.table.slot(4).Satzart);
 }
@@ -86,6 +96,11 @@ TEST(BookingChanges, AFullTableRefusesEveryAddition) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(core::ErrorKind::TooLarge, refused.error().kind);
     EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.02.2011")}, a.file));
+    const auto replaced = core::ReplaceAndAddBookings(a.table, 1, test::Planned("01.03.2011"),
+                                                      {test::Planned("01.02.2011")}, a.file);
+    ASSERT_FALSE(replaced);
+    EXPECT_EQ(core::ErrorKind::TooLarge, replaced.error().kind);
+    EXPECT_EQ(test::Completed(2011, 1, "03.01.2011"), a.table.slot(1)) << "nothing half done";
     EXPECT_EQ(core::MaxBookings, a.table.count);
     EXPECT_EQ(bytes, test::ReadBytes(a.file));
 }
