@@ -1,0 +1,92 @@
+#pragma once
+
+#include "entry/statementdatememory.h"
+#include "entry/suggestionsource.h"
+#include "scripteduiservice.h"
+#include "support/tempdir.h"
+
+#include "core/bookingrecord.h"
+#include "platform/appstate.h"
+#include "platform/clock.h"
+#include "platform/registrystore.h"
+
+#include <QDialog>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace penvaro::entry::testing {
+
+class FakeSuggestions final : public SuggestionSource {
+public:
+    std::optional<QStringList> LoadSuggestions(SuggestionList list) override;
+
+    std::map<SuggestionList, QStringList> lists;
+    bool opens = true;
+};
+
+class FakeStatementDates final : public StatementDateMemory {
+public:
+    bool RememberStatementDate(int number, int year, double date) override;
+    core::Result<std::optional<double>> LookUpStatementDate(const QString &yearText,
+                                                            const QString &numberText) override;
+
+    std::map<QString, double> dates; // by year followed by number, as the settings name them
+    bool keyOpens = true;
+};
+
+// An open account file on disk and its sorted table, the settings in a store of their own, a
+// scripted user, the German locale and the fixed day 20.06.2011.
+class AccountFixture : public ::testing::Test {
+protected:
+    AccountFixture();
+    ~AccountFixture() override;
+
+    // Saves the records as the account file and loads them as the program would.
+    void Open(const std::vector<core::BookingRecord> &records);
+    std::vector<core::BookingRecord> InTable() const;
+    // The file as the program shows it when it is opened again: loaded and sorted.
+    std::vector<core::BookingRecord> OnDisk() const;
+    // Replaces the account file by a folder, so that no write can succeed.
+    void BreakTheFile();
+
+    QLocale m_previousLocale;
+    test::TempDir dir;
+    std::filesystem::path file = dir.path("giro.p11");
+    QTemporaryDir settingsDir;
+    std::unique_ptr<platform::RegistryStore> store;
+    penvaro::testing::ScriptedUiService ui;
+    platform::FixedClock clock{QDate(2011, 6, 20)};
+    std::unique_ptr<platform::AppState> app;
+    int refreshes = 0;
+};
+
+// Acts as the user the next time a dialog is shown modally: shows it, hands it to the test and
+// closes it afterwards as "Schließen" would, unless the test closed it.
+template<typename Dialog>
+void OnNextModal(penvaro::testing::ScriptedUiService &ui, std::function<void(Dialog &)> user) {
+    ui.setNextModal([user](QDialog &dialog) {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        user(static_cast<Dialog &>(dialog));
+        if (dialog.isVisible())
+            dialog.reject();
+        return dialog.result();
+    });
+}
+
+// Types into a field as the user would after emptying it.
+void Retype(QWidget *field, const QString &text);
+
+core::BookingRecord WithTexts(core::BookingRecord record, const char *type, const char *party,
+                              const char *purpose);
+
+} // namespace penvaro::entry::testing

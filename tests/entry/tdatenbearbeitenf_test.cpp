@@ -1,0 +1,492 @@
+#include "accountfixture.h"
+#include "support/records.h"
+
+#include "entry/tdatenbearbeitenf.h"
+
+#include "core/date.h"
+#include "entry/dateedit.h"
+#include "entry/intervals.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace penvaro::entry {
+namespace {
+
+using core::BookingKind;
+using core::BookingRecord;
+using penvaro::testing::ScriptedUiService;
+using testing::OnNextModal;
+using testing::Retype;
+
+double Day(const char *text) {
+    return *core::ParseDate(text);
+}
+
+template<typename T>
+T *Child(const QWidget &dialog, const char *name) {
+    auto *child = dialog.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+QString TextOf(const QWidget &dialog, const char *name) {
+    QWidget *field = Child<QWidget>(dialog, name);
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        return combo->currentText();
+    if (auto *date = qobject_cast<DateEdit *>(field))
+        return date->typedText();
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        return edit->text();
+    if (auto *button = qobject_cast<QPushButton *>(field))
+        return button->text();
+    auto *label = qobject_cast<QLabel *>(field);
+    return label ? label->text() : QString();
+}
+
+QStringList ItemsOf(const QWidget &dialog, const char *name) {
+    auto *combo = Child<QComboBox>(dialog, name);
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+QString FocusName() {
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+void ClickApply(TDatenBearbeitenF &dialog) {
+    QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegen"), Qt::LeftButton);
+}
+
+class EditDialogTest : public testing::AccountFixture {
+protected:
+    testing::FakeSuggestions suggestions;
+    testing::FakeStatementDates statementDates;
+    TDatenBearbeitenF dialog{*app, suggestions, statementDates};
+};
+
+TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
+    Open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
+          test::Completed(2011, 4, "03.06.2011", 500000)});
+    suggestions.lists[SuggestionList::Purposes] = {QStringLiteral("Miete"),
+                                                   QStringLiteral("Abschlag")};
+    const BookingRecord original = app->table().slot(3);
+
+    OnNextModal<TDatenBearbeitenF>(ui, [&](TDatenBearbeitenF &d) {
+        EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
+        EXPECT_EQ(QStringLiteral("Ändern"), TextOf(d, "BDatenHinzufuegen"));
+        EXPECT_EQ(QStringLiteral("4"), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral("2011"), TextOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(
+            (QStringList{QStringLiteral("2011"), QStringLiteral("2010"), QStringLiteral("2012")}),
+            ItemsOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(QStringLiteral("03.06.2011"), TextOf(d, "EAuszugsdatum"));
+        EXPECT_EQ(QStringLiteral("03.06.2011"), TextOf(d, "EWertdatum"));
+        EXPECT_EQ(QStringLiteral("Abbuchung"), TextOf(d, "EBuchungsart"));
+        EXPECT_EQ(QStringLiteral("Stadtwerke Köln"), TextOf(d, "EAbsender"));
+        EXPECT_EQ(QStringLiteral("Abschlag 03.06.2011"), TextOf(d, "EVerwendungszweck"));
+        EXPECT_EQ((QStringList{QStringLiteral("Abschlag"), QStringLiteral("Miete")}),
+                  ItemsOf(d, "EVerwendungszweck"));
+        EXPECT_TRUE(Child<QListWidget>(d, "ESollHaben")->item(0)->isSelected());
+        EXPECT_EQ(QStringLiteral("50,00"), TextOf(d, "EBetrag"));
+        EXPECT_FALSE(Child<QWidget>(d, "EBuchungsdatum")->isEnabled());
+        EXPECT_EQ(QStringLiteral("EAuszugsnr"), FocusName());
+
+        Retype(Child<QWidget>(d, "EVerwendungszweck"), QStringLiteral("Nachzahlung"));
+        auto *direction = Child<QListWidget>(d, "ESollHaben");
+        direction->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(direction, Qt::Key_Down);
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("75,5"));
+        ClickApply(d);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(dialog.EditCompleted(3));
+
+    BookingRecord expected = original;
+    expected.Verwendungszweck.setUtf8("Nachzahlung");
+    expected.SollHaben = u'-';
+    expected.Betrag = 755000;
+    EXPECT_EQ(expected, app->table().slot(3));
+    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(1, refreshes);
+    EXPECT_EQ(Day("03.06.2011"), statementDates.dates[QStringLiteral("20114")]);
+    EXPECT_TRUE(ui.shown().size() == 1 && ui.shown()[0].kind == ScriptedUiService::Kind::Modal);
+}
+
+TEST_F(EditDialogTest, ThePlannedGridsThirdRowIsTheThirdPlannedBookingInTableOrder) {
+    Open({test::Planned("01.10.2011"), test::Completed(2011, 1, "03.01.2011"),
+          test::Planned("01.08.2011"), test::Planned("01.09.2011"), test::Planned("01.07.2011"),
+          test::Recurring(15, "15.07.2011")});
+    const BookingRecord third = app->table().slot(4);
+    ASSERT_EQ(Day("01.09.2011"), third.Wertdatum);
+
+    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+        for (const char *name : {"EAuszugsnr", "EAuszugsjahr", "EAuszugsdatum", "EBuchungsdatum"})
+            EXPECT_FALSE(Child<QWidget>(d, name)->isEnabled()) << name;
+        EXPECT_EQ(QString(), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral("EWertdatum"), FocusName());
+        Retype(Child<QWidget>(d, "EWertdatum"), QStringLiteral("15092011"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.EditPlanned(3));
+
+    BookingRecord expected = third;
+    expected.Wertdatum = Day("15.09.2011"); // the statement fields of a planned booking stay
+    EXPECT_EQ(expected, app->table().slot(4));
+    EXPECT_EQ(InTable(), OnDisk());
+}
+
+TEST_F(EditDialogTest, RowsWithoutABookingToEditAreLeftAlone) {
+    Open({test::StartValue(100000), test::Completed(2011, 1, "03.01.2011")});
+    const auto before = InTable();
+    struct Case {
+        const char *what;
+        EditState state;
+        int row;
+    };
+    const Case cases[] = {
+        {"the start value has a dialog of its own", EditState::Completed, 1},
+        {"past the last completed booking", EditState::Completed, 3},
+        {"no planned booking", EditState::Planned, 1},
+        {"no planned booking to transfer", EditState::Transfer, 1},
+        {"no recurring booking", EditState::Recurring, 1},
+        {"no current row", EditState::Completed, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(dialog.Edit(c.state, c.row));
+        EXPECT_TRUE(ui.shown().empty());
+        EXPECT_EQ(before, InTable());
+        EXPECT_EQ(before, OnDisk());
+    }
+}
+
+TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOne) {
+    Open({test::StartValue(0), test::Planned("01.07.2011", -4200000)});
+    const BookingRecord planned = app->table().slot(2);
+
+    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+        EXPECT_EQ(QStringLiteral("Daten verschieben ..."), d.windowTitle());
+        EXPECT_EQ(QStringLiteral("Verschieben"), TextOf(d, "BDatenHinzufuegen"));
+        EXPECT_EQ(QString(), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral(".."), TextOf(d, "EAuszugsdatum"));
+        EXPECT_EQ(QStringLiteral("2011"), TextOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(
+            (QStringList{QStringLiteral("2010"), QStringLiteral("2011"), QStringLiteral("2012")}),
+            ItemsOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(QStringLiteral("01.07.2011"), TextOf(d, "EWertdatum"));
+        EXPECT_TRUE(Child<QListWidget>(d, "ESollHaben")->item(1)->isSelected());
+        EXPECT_EQ(QStringLiteral("420,00"), TextOf(d, "EBetrag"));
+
+        Retype(Child<QWidget>(d, "EAuszugsnr"), QStringLiteral("7"));
+        Retype(Child<QWidget>(d, "EAuszugsdatum"), QStringLiteral("05072011"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.TransferPlanned(1));
+
+    BookingRecord expected = planned;
+    expected.Satzart = BookingKind::Completed;
+    expected.Auszugsjahr = 2011;
+    expected.Auszugsnr = 7;
+    expected.Auszugsdatum = Day("05.07.2011");
+    expected.Buchungsdatum = planned.Wertdatum;
+    EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), InTable());
+    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(0, app->table().FirstPlanned);
+}
+
+TEST_F(EditDialogTest, TransferWithoutStatementDataAskForWhatIsKept) {
+    struct Case {
+        const char *what;
+        bool bookingDates;
+        bool dialogShown;
+        double bookingDate;
+    };
+    const Case cases[] = {
+        {"nothing to add: no dialog", false, false, Day("01.07.2011")},
+        {"the booking date is asked for", true, true, Day("04.07.2011")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.clear();
+        app->settings().AuszugsdatAN = false;
+        app->settings().BuchungsdatAN = c.bookingDates;
+        Open({test::Planned("01.07.2011")});
+        const BookingRecord planned = app->table().slot(1);
+        if (c.dialogShown) {
+            OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+                EXPECT_FALSE(Child<QWidget>(d, "EAuszugsnr")->isEnabled());
+                EXPECT_TRUE(Child<QWidget>(d, "EBuchungsdatum")->isEnabled());
+                EXPECT_EQ(QStringLiteral(".."), TextOf(d, "EBuchungsdatum"));
+                Retype(Child<QWidget>(d, "EBuchungsdatum"), QStringLiteral("04072011"));
+                ClickApply(d);
+            });
+        }
+        EXPECT_TRUE(dialog.TransferPlanned(1));
+        EXPECT_EQ(c.dialogShown, !ui.shown().empty());
+
+        BookingRecord expected = planned;
+        expected.Satzart = BookingKind::Completed;
+        expected.Auszugsjahr = 2011;
+        expected.Auszugsnr = 1;
+        expected.Auszugsdatum = planned.Wertdatum;
+        expected.Buchungsdatum = c.bookingDate;
+        EXPECT_EQ(std::vector<BookingRecord>{expected}, InTable());
+        EXPECT_EQ(InTable(), OnDisk());
+    }
+}
+
+TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen) {
+    Open({test::StartValue(0), test::Planned("01.07.2011")});
+    const auto before = InTable();
+
+    OnNextModal<TDatenBearbeitenF>(ui, [&](TDatenBearbeitenF &d) {
+        Retype(Child<QWidget>(d, "EAuszugsnr"), QStringLiteral("7"));
+        Retype(Child<QWidget>(d, "EAuszugsdatum"), QStringLiteral("05072011"));
+        Retype(Child<QWidget>(d, "EWertdatum"), QStringLiteral("02072011"));
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("12,3,4"));
+        ClickApply(d);
+
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(QStringLiteral("EBetrag"), FocusName());
+        // Fields read before the amount reach neither the table nor the file.
+        EXPECT_EQ(before, InTable());
+        EXPECT_EQ(before, OnDisk());
+        QTest::mouseClick(Child<QPushButton>(d, "Button1"), Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_FALSE(dialog.TransferPlanned(1));
+
+    EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                        QStringLiteral("Unzulässiger Betrag: 12,3,4"), 103}),
+              ui.shown().back());
+    EXPECT_EQ(before, InTable());
+    EXPECT_EQ(before, OnDisk());
+    EXPECT_EQ(0, refreshes);
+    EXPECT_EQ(Day("05.07.2011"), statementDates.dates[QStringLiteral("20117")])
+        << "the statement date is remembered once it was read";
+}
+
+TEST_F(EditDialogTest, EachUnreadableFieldHasItsNumberMessageAndFocus) {
+    struct Case {
+        const char *what;
+        EditState state;
+        bool statementData;
+        bool bookingDates;
+        const char *field;
+        const char *text;
+        std::int32_t code;
+        const char *message;
+        const char *focus; // the apply button when the focus is not moved
+    };
+    const Case cases[] = {
+        {"statement year", EditState::Completed, true, false, "EAuszugsjahr", "20x1", 113,
+         "Unzulässiges Auszugsjahr: 20x1", "BDatenHinzufuegen"},
+        {"statement number", EditState::Completed, true, false, "EAuszugsnr", "65536", 111,
+         "Unzulässige Auszugsnummer: 65536", "EAuszugsnr"},
+        {"statement date", EditState::Completed, true, false, "EAuszugsdatum", "31.02.2011", 110,
+         "Unzulässiges Auszugsdatum: 31.02.2011", "EAuszugsdatum"},
+        {"value date", EditState::Completed, true, false, "EWertdatum", "", 108,
+         "Unzulässiges Wertdatum: ..", "EWertdatum"},
+        {"value date of a planned booking", EditState::Planned, true, false, "EWertdatum",
+         "1.13.2011", 108, "Unzulässiges Wertdatum: 1.13.2011", "EWertdatum"},
+        {"value date before the statement is derived from it", EditState::Transfer, false, true,
+         "EWertdatum", "", 108, "Unzulässiges Wertdatum: ..", "EWertdatum"},
+        {"first execution", EditState::Recurring, true, false, "EWertdatum", "32.01.2011", 109,
+         "Unzulässiges Datum: 32.01.2011", "EWertdatum"},
+        {"execution day", EditState::Recurring, true, false, "EAuszugsnr", "31", 112,
+         "Unzulässiger Ausführungstag: 31", "EAuszugsnr"},
+        {"booking date", EditState::Completed, true, true, "EBuchungsdatum", "", 104,
+         "Unzulässiges Buchungsdatum: ..", "EBuchungsdatum"},
+        {"amount with thousands separator", EditState::Planned, true, false, "EBetrag", "1.234,56",
+         103, "Unzulässiger Betrag: 1.234,56", "EBetrag"},
+        {"amount beyond 64 bits", EditState::Recurring, true, false, "EBetrag", "922337203685478",
+         103, "Unzulässiger Betrag: 922337203685478", "EBetrag"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.clear();
+        app->settings().AuszugsdatAN = c.statementData;
+        app->settings().BuchungsdatAN = c.bookingDates;
+        Open({test::StartValue(0), test::Completed(2011, 3, "02.05.2011"),
+              test::Planned("01.07.2011"), test::Recurring(15, "15.07.2011")});
+        const auto before = InTable();
+        const int row = c.state == EditState::Completed ? 2 : 1;
+
+        OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
+            auto *apply = Child<QPushButton>(d, "BDatenHinzufuegen");
+            apply->setFocus(Qt::TabFocusReason);
+            if (c.state == EditState::Transfer)
+                Child<QLineEdit>(d, "EAuszugsnr")->setText(QStringLiteral("7"));
+            QWidget *field = Child<QWidget>(d, c.field);
+            if (auto *combo = qobject_cast<QComboBox *>(field))
+                combo->setEditText(QString::fromUtf8(c.text));
+            else
+                qobject_cast<QLineEdit *>(field)->setText(QString::fromUtf8(c.text));
+            QTest::keyClick(apply, Qt::Key_Space);
+
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(QString::fromLatin1(c.focus), FocusName());
+        });
+        EXPECT_FALSE(dialog.Edit(c.state, row));
+
+        ASSERT_GE(ui.shown().size(), 2u);
+        EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                            QString::fromUtf8(c.message), c.code}),
+                  ui.shown()[1]);
+        EXPECT_EQ(2u, ui.shown().size()) << "one message only";
+        EXPECT_EQ(before, InTable());
+        EXPECT_EQ(before, OnDisk());
+    }
+    EXPECT_EQ(0, refreshes);
+}
+
+TEST_F(EditDialogTest, AmountsShowWithTwoDecimalsAndGoBackRoundedToCents) {
+    struct Case {
+        std::int64_t stored;
+        const char *shown;
+        std::int64_t storedAfter;
+    };
+    const Case cases[] = {
+        {12345678900, "1234567,89", 12345678900},
+        {123456, "12,35", 123500},
+        {125000, "12,50", 125000},
+        {-50000, "-5,00", -50000},
+        {std::numeric_limits<std::int64_t>::max(), "922337203685477,58", 9223372036854775800},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        BookingRecord planned = test::Planned("01.07.2011");
+        planned.Betrag = c.stored;
+        Open({planned});
+        OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
+            EXPECT_EQ(QString::fromLatin1(c.shown), TextOf(d, "EBetrag"));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.EditPlanned(1));
+        EXPECT_EQ(c.storedAfter, app->table().slot(1).Betrag);
+        EXPECT_EQ(InTable(), OnDisk());
+    }
+}
+
+TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
+    struct Case {
+        int stored;
+        const char *shown;
+        const char *chosen;
+        int storedAfter;
+    };
+    const Case cases[] = {
+        {1, "jeden Monat", "alle 3 Monate", 3},
+        {12, "alle 12 Monate", "alle 6 Monate", 6},
+        {5, "5", "alle 5 Monate", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        // Not due within the last 31 days, so that the change plans nothing.
+        const BookingRecord recurring = test::Recurring(15, "15.01.2012", c.stored);
+        Open({test::StartValue(0), recurring});
+        OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
+            EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
+            EXPECT_EQ(QStringLiteral("Ausführungstag im Monat"), TextOf(d, "LAuszugsnr"));
+            EXPECT_EQ(QStringLiteral("Ausführung ..."), TextOf(d, "Laus"));
+            EXPECT_EQ(QStringLiteral("Erste Ausführung"), TextOf(d, "LWertdatum"));
+            EXPECT_FALSE(Child<QWidget>(d, "EAuszugsdatum")->isVisible());
+            EXPECT_FALSE(Child<QWidget>(d, "LAuszugsdatum")->isVisible());
+            EXPECT_EQ(QStringLiteral("15"), TextOf(d, "EAuszugsnr"));
+            EXPECT_EQ(QString::fromUtf8(c.shown), TextOf(d, "EAuszugsjahr"));
+            EXPECT_EQ(IntervalTexts(), ItemsOf(d, "EAuszugsjahr"));
+            EXPECT_EQ(QStringLiteral("15.01.2012"), TextOf(d, "EWertdatum"));
+            EXPECT_EQ(QStringLiteral("EAuszugsnr"), FocusName());
+            Retype(Child<QWidget>(d, "EAuszugsjahr"), QString::fromUtf8(c.chosen));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.EditRecurring(1));
+
+        BookingRecord expected = recurring;
+        expected.Auszugsjahr = static_cast<std::uint16_t>(c.storedAfter);
+        // Passing through the execution day did not move the first execution.
+        EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), InTable());
+        EXPECT_EQ(InTable(), OnDisk());
+    }
+}
+
+TEST_F(EditDialogTest, AChangedRecurringBookingCatchesUpTheLast31Days) {
+    // Today is 20.06.2011; the booking fell due on 15.06 for July, which was planned already.
+    const BookingRecord recurring = test::Recurring(15, "15.06.2011");
+    const BookingRecord plannedBefore = test::Planned("15.07.2011");
+    Open({recurring, plannedBefore});
+
+    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("850"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.EditRecurring(1));
+
+    BookingRecord changed = recurring;
+    changed.Betrag = 8500000;
+    BookingRecord caughtUp;
+    caughtUp.Satzart = BookingKind::Planned;
+    caughtUp.Wertdatum = Day("15.07.2011");
+    caughtUp.Buchungsart = changed.Buchungsart;
+    caughtUp.Absender = changed.Absender;
+    caughtUp.Verwendungszweck = changed.Verwendungszweck;
+    caughtUp.Betrag = changed.Betrag;
+    EXPECT_EQ((std::vector<BookingRecord>{plannedBefore, caughtUp, changed}), InTable());
+    EXPECT_EQ(InTable(), OnDisk());
+}
+
+TEST_F(EditDialogTest, ARegistryFailureWhenRememberingTheStatementDateDoesNotStopTheChange) {
+    Open({test::Completed(2011, 3, "02.05.2011")});
+    statementDates.keyOpens = false;
+    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.EditCompleted(1));
+    EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                        QStringLiteral("Registry-Fehler"), 101}),
+              ui.shown().back());
+    EXPECT_EQ(20000, app->table().slot(1).Betrag);
+    EXPECT_EQ(InTable(), OnDisk());
+}
+
+TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
+    Open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
+    const auto before = InTable();
+    BreakTheFile();
+
+    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
+        ClickApply(d);
+        EXPECT_TRUE(d.isVisible()) << "what was typed is not lost";
+        EXPECT_EQ(QStringLiteral("2"), TextOf(d, "EBetrag"));
+    });
+    EXPECT_FALSE(dialog.EditPlanned(2));
+    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[1].kind);
+    EXPECT_TRUE(ui.shown()[1].text.startsWith(QStringLiteral("Beim Schreiben von ")));
+
+    ui.clear();
+    app->settings().AuszugsdatAN = false;
+    EXPECT_FALSE(dialog.TransferPlanned(1));
+    ASSERT_EQ(1u, ui.shown().size());
+    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[0].kind);
+
+    EXPECT_EQ(before, InTable());
+    EXPECT_TRUE(std::filesystem::is_directory(file)) << "nothing written in its place";
+    EXPECT_EQ(0, refreshes);
+}
+
+} // namespace
+} // namespace penvaro::entry
