@@ -1,11 +1,8 @@
 #include "accountfixture.h"
 
 #include "core/accountfile.h"
+#include "core/date.h"
 #include "core/sortbookingtable.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
 namespace penvaro::entry::testing {
 
@@ -72,15 +69,8 @@ void AccountFixture::BreakTheFile() {
     std::filesystem::create_directory(file);
 }
 
-void Retype(QWidget *field, const QString &text) {
-    field->setFocus(Qt::TabFocusReason);
-    if (auto *combo = qobject_cast<QComboBox *>(field))
-        combo->lineEdit()->clear();
-    else if (auto *edit = qobject_cast<QLineEdit *>(field)) {
-        edit->clear();
-        edit->home(false);
-    }
-    QTest::keyClicks(field, text);
+double Day(const char *text) {
+    return core::ParseDate(text).value();
 }
 
 core::BookingRecord WithTexts(core::BookingRecord record, const char *type, const char *party,

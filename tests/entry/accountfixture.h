@@ -83,8 +83,8 @@ void OnNextModal(penvaro::testing::ScriptedUiService &ui, std::function<void(Dia
     });
 }
 
-// Types into a field as the user would after emptying it.
-void Retype(QWidget *field, const QString &text);
+// A day count from "dd.mm.yyyy".
+double Day(const char *text);
 
 core::BookingRecord WithTexts(core::BookingRecord record, const char *type, const char *party,
                               const char *purpose);

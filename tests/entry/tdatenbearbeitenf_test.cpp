@@ -1,7 +1,5 @@
-#include "accountfixture.h"
+#include "editdialogfixture.h"
 #include "support/records.h"
-
-#include "entry/tdatenbearbeitenf.h"
 
 #include "core/date.h"
 #include "entry/dateedit.h"
@@ -24,57 +22,7 @@ namespace {
 using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using testing::OnNextModal;
-using testing::Retype;
-
-double Day(const char *text) {
-    return *core::ParseDate(text);
-}
-
-template<typename T>
-T *Child(const QWidget &dialog, const char *name) {
-    auto *child = dialog.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
-
-QString TextOf(const QWidget &dialog, const char *name) {
-    QWidget *field = Child<QWidget>(dialog, name);
-    if (auto *combo = qobject_cast<QComboBox *>(field))
-        return combo->currentText();
-    if (auto *date = qobject_cast<DateEdit *>(field))
-        return date->typedText();
-    if (auto *edit = qobject_cast<QLineEdit *>(field))
-        return edit->text();
-    if (auto *button = qobject_cast<QPushButton *>(field))
-        return button->text();
-    auto *label = qobject_cast<QLabel *>(field);
-    return label ? label->text() : QString();
-}
-
-QStringList ItemsOf(const QWidget &dialog, const char *name) {
-    auto *combo = Child<QComboBox>(dialog, name);
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
-QString FocusName() {
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
-
-void ClickApply(TDatenBearbeitenF &dialog) {
-    QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegen"), Qt::LeftButton);
-}
-
-class EditDialogTest : public testing::AccountFixture {
-protected:
-    testing::FakeSuggestions suggestions;
-    testing::FakeStatementDates statementDates;
-    TDatenBearbeitenF dialog{*app, suggestions, statementDates};
-};
+using namespace testing;
 
 TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
     Open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
