@@ -1,0 +1,246 @@
+#include "tmonthlyf.h"
+
+#include "tdatenbearbeitenf.h"
+
+#include "core/amounttext.h"
+#include "core/bookingchanges.h"
+#include "core/date.h"
+#include "ledger/commandguard.h"
+#include "ledger/grid/impstringgrid.h"
+#include "ledger/manual.h"
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace penvaro::entry {
+namespace {
+
+struct Column {
+    const char16_t *title;
+    int width;
+    Qt::Alignment alignment;
+};
+
+constexpr Column Columns[] = {
+    {u"Ausführungstag", 95, Qt::AlignHCenter},
+    {u"alle ... Monate", 70, Qt::AlignHCenter},
+    {u"1. Ausführungstag", 90, Qt::AlignHCenter},
+    {u"Buchungsart", 75, Qt::AlignHCenter},
+    {u"Absender", 140, Qt::AlignLeft},
+    {u"Verwendungszweck", 140, Qt::AlignLeft},
+    {u"+/-", 20, Qt::AlignHCenter},
+    {u"Betrag", 90, Qt::AlignRight},
+};
+constexpr int DirectionColumn = 6;
+
+bool IsRecurring(core::BookingKind kind) {
+    return kind == core::BookingKind::Recurring;
+}
+
+core::NumberSeparators LocaleSeparators() {
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+QString Text(const std::string &utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QPushButton *CommandButton(QWidget *parent, const char *name, const QString &caption,
+                           const QString &hint) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    // Return in the grid must not press a button the user did not choose.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TMonthlyF::TMonthlyF(platform::AppState &app, TDatenBearbeitenF &editDialog,
+                     std::function<void()> enterRecurring, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_app(app)
+    , m_editDialog(editDialog)
+    , m_enterRecurring(std::move(enterRecurring)) {
+    setObjectName(QStringLiteral("TMonthlyF"));
+    setWindowTitle(QStringLiteral("Eine kleine Arbeitserleichterung ..."));
+    setModal(true);
+    buildGrid();
+    buildCommands();
+}
+
+void TMonthlyF::buildGrid() {
+    m_grid = new ledger::TImpStringgrid(this);
+    m_grid->setObjectName(QStringLiteral("Stringgrid1"));
+    m_grid->setFixedCols(0);
+    m_grid->setOptions(ledger::TImpStringgrid::RowSelect);
+    m_grid->setColCount(static_cast<int>(std::size(Columns)));
+    int width = 0;
+    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
+        m_grid->setCell(col, 0, QString::fromUtf16(Columns[col].title));
+        m_grid->Columns(col).Title().setAlignment(Qt::AlignHCenter);
+        m_grid->Columns(col).setAlignment(Columns[col].alignment);
+        m_grid->setColWidths(col, Columns[col].width);
+        width += Columns[col].width;
+    }
+    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth() + 20);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { editBooking(); });
+
+    auto *title = new QLabel(QStringLiteral("Monatliche Buchungen"), this);
+    title->setObjectName(QStringLiteral("LTitel"));
+    title->setBuddy(m_grid);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(m_grid);
+}
+
+void TMonthlyF::buildCommands() {
+    auto *enter = CommandButton(this, "SBDatenNeu", QStringLiteral("Eingeben"),
+                                QStringLiteral("Daten eingeben"));
+    auto *edit = CommandButton(this, "SBAendern", QStringLiteral("Bearbeiten"),
+                               QStringLiteral("Daten bearbeiten"));
+    auto *remove = CommandButton(this, "SBLoeschen", QStringLiteral("Löschen"),
+                                 QStringLiteral("Daten löschen"));
+    auto *close = CommandButton(this, "SpeedButton1", QStringLiteral("Schließen"),
+                                QStringLiteral("Fenster Schließen"));
+    auto *help = CommandButton(this, "SpeedButton2", QStringLiteral("Hilfe"),
+                               QStringLiteral("Hilfe aufrufen"));
+    connect(enter, &QPushButton::clicked, this, &TMonthlyF::enterBooking);
+    connect(edit, &QPushButton::clicked, this, &TMonthlyF::editBooking);
+    connect(remove, &QPushButton::clicked, this, &TMonthlyF::deleteBooking);
+    connect(close, &QPushButton::clicked, this, &TMonthlyF::closeSorted);
+    connect(help, &QPushButton::clicked, this, [this] { ledger::OpenManual(m_app.ui()); });
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    m_menu->addAction(QStringLiteral("Eingeben"), this, &TMonthlyF::enterBooking);
+    m_menu->addAction(QStringLiteral("Bearbeiten"), this, &TMonthlyF::editBooking);
+    m_menu->addAction(QStringLiteral("Löschen"), this, &TMonthlyF::deleteBooking);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {enter, edit, remove})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+    qobject_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+}
+
+void TMonthlyF::Execute() {
+    FillGrid();
+    m_app.ui().runModal(*this);
+}
+
+void TMonthlyF::layoutGrid() {
+    const core::Settings &settings = m_app.settings();
+    const QFont font(Text(settings.FontName), settings.FontSize);
+    m_grid->setFont(font);
+    QFont bold = font;
+    bold.setBold(true);
+    m_grid->Columns(DirectionColumn).setFont({bold, m_grid->FontColor()});
+    // The title of the bold column stays as plain as the others.
+    m_grid->Columns(DirectionColumn).Title().setFont({font, m_grid->FontColor()});
+    m_grid->setDefaultRowHeight(settings.Tab1ZeiAbst);
+}
+
+void TMonthlyF::FillGrid() {
+    layoutGrid();
+    const core::BookingTable &table = m_app.table();
+    const core::NumberSeparators separators = LocaleSeparators();
+    const int previousRow = m_grid->Row();
+    int rows = 0;
+    m_grid->beginUpdate();
+    m_grid->setRowCount(1);
+    for (int slot = 1; slot <= table.count; ++slot) {
+        const core::BookingRecord &r = table.slot(slot);
+        if (!IsRecurring(r.Satzart))
+            continue;
+        const int row = ++rows;
+        m_grid->setRowCount(row + 1);
+        const bool dated = core::CivilFromDayCount(r.Wertdatum).has_value();
+        const QString cells[] = {
+            QString::number(r.Auszugsnr) + QStringLiteral(". im Monat"),
+            QString::number(r.Auszugsjahr),
+            dated ? Text(core::FormatDate(r.Wertdatum)) : QString(),
+            Text(r.Buchungsart.toUtf8()),
+            Text(r.Absender.toUtf8()),
+            Text(r.Verwendungszweck.toUtf8()),
+            QString(QChar(r.SollHaben)),
+            Text(core::FormatEuroText(r.Betrag, separators, core::SignificantDigits::Cell)),
+        };
+        for (int col = 0; col < static_cast<int>(std::size(cells)); ++col)
+            m_grid->setCell(col, row, cells[col]);
+    }
+    if (rows == 0) {
+        m_grid->setRowCount(2);
+        m_grid->clearRow(1);
+    }
+    m_grid->endUpdate();
+    m_grid->setCurrentCell(0, std::clamp(previousRow, 1, m_grid->RowCount() - 1));
+}
+
+int TMonthlyF::currentRow() const {
+    return std::max(m_grid->Row(), 1);
+}
+
+bool TMonthlyF::listsBookings() const {
+    return !m_grid->Cells(0, 1).isEmpty();
+}
+
+void TMonthlyF::enterBooking() {
+    if (m_enterRecurring)
+        m_enterRecurring();
+    FillGrid();
+}
+
+void TMonthlyF::editBooking() {
+    if (!listsBookings()) {
+        platform::ShowError(m_app.ui(), 192, QStringLiteral("Keine zu bearbeitenden Daten! "));
+        return;
+    }
+    m_editDialog.EditRecurring(currentRow());
+    FillGrid();
+}
+
+void TMonthlyF::deleteBooking() {
+    if (!listsBookings()) {
+        platform::ShowError(m_app.ui(), 191, QStringLiteral("Keine zu löschenden Daten! "));
+        return;
+    }
+    const int slot = core::NthSlotOf(m_app.table(), currentRow(), IsRecurring);
+    if (slot == 0)
+        return;
+    if (m_app.ui().askYesNo(QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
+                            platform::Answer::No)
+        != platform::Answer::Yes)
+        return;
+    const bool deleted = ledger::RunCommand(m_app.ui(), [this, slot] {
+        return core::DeleteBooking(m_app.table(), slot, m_app.currentPath());
+    });
+    if (deleted) {
+        // Sorted at once, so that the main window never shows the moved last booking out of
+        // order, even when this window is left with Escape.
+        m_app.sortAndRefresh();
+    }
+    FillGrid();
+}
+
+void TMonthlyF::closeSorted() {
+    m_app.sortAndRefresh();
+    accept();
+}
+
+} // namespace penvaro::entry
