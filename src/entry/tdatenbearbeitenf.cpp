@@ -255,7 +255,7 @@ void TDatenBearbeitenF::fill() {
     setWindowTitle(transfer ? QStringLiteral("Daten verschieben ...")
                             : QStringLiteral("Daten bearbeiten ..."));
     m_apply->setText(transfer ? QStringLiteral("Verschieben") : QStringLiteral("Ändern"));
-    fillRecurringLayout(m_state == EditState::Recurring);
+    applyLayout(m_state == EditState::Recurring);
 }
 
 void TDatenBearbeitenF::fillStatementFields() {
@@ -292,7 +292,7 @@ void TDatenBearbeitenF::fillStatementFields() {
     }
 }
 
-void TDatenBearbeitenF::fillRecurringLayout(bool recurring) {
+void TDatenBearbeitenF::applyLayout(bool recurring) {
     m_lAuszugsdatum->setVisible(!recurring);
     m_auszugsdatum->setVisible(!recurring);
     m_lAuszugsnr->setText(recurring ? QStringLiteral("Ausführungstag im Monat")

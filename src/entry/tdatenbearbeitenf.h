@@ -56,7 +56,7 @@ private:
     bool locate(EditState state, int row);
     void fill();
     void fillStatementFields();
-    void fillRecurringLayout(bool recurring);
+    void applyLayout(bool recurring);
     void loadSuggestions();
     EditTexts texts() const;
     bool apply();

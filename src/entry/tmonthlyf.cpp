@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace penvaro::entry {
 namespace {
@@ -159,17 +160,18 @@ void TMonthlyF::layoutGrid() {
 void TMonthlyF::FillGrid() {
     layoutGrid();
     const core::BookingTable &table = m_app.table();
+    std::vector<const core::BookingRecord *> recurring;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (IsRecurring(table.slot(slot).Satzart))
+            recurring.push_back(&table.slot(slot));
+    }
     const core::NumberSeparators separators = LocaleSeparators();
     const int previousRow = m_grid->Row();
-    int rows = 0;
     m_grid->beginUpdate();
-    m_grid->setRowCount(1);
-    for (int slot = 1; slot <= table.count; ++slot) {
-        const core::BookingRecord &r = table.slot(slot);
-        if (!IsRecurring(r.Satzart))
-            continue;
-        const int row = ++rows;
-        m_grid->setRowCount(row + 1);
+    m_grid->setRowCount(std::max<int>(static_cast<int>(recurring.size()), 1) + 1);
+    m_grid->clearRow(1);
+    for (int row = 1; row <= static_cast<int>(recurring.size()); ++row) {
+        const core::BookingRecord &r = *recurring[static_cast<std::size_t>(row - 1)];
         const bool dated = core::CivilFromDayCount(r.Wertdatum).has_value();
         const QString cells[] = {
             QString::number(r.Auszugsnr) + QStringLiteral(". im Monat"),
@@ -183,10 +185,6 @@ void TMonthlyF::FillGrid() {
         };
         for (int col = 0; col < static_cast<int>(std::size(cells)); ++col)
             m_grid->setCell(col, row, cells[col]);
-    }
-    if (rows == 0) {
-        m_grid->setRowCount(2);
-        m_grid->clearRow(1);
     }
     m_grid->endUpdate();
     m_grid->setCurrentCell(0, std::clamp(previousRow, 1, m_grid->RowCount() - 1));

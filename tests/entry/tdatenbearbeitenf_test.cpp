@@ -1,13 +1,10 @@
 #include "editdialogfixture.h"
 #include "support/records.h"
 
-#include "core/date.h"
-#include "entry/dateedit.h"
 #include "entry/intervals.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -154,7 +151,7 @@ TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOn
     EXPECT_EQ(0, app->table().FirstPlanned);
 }
 
-TEST_F(EditDialogTest, TransferWithoutStatementDataAskForWhatIsKept) {
+TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
     struct Case {
         const char *what;
         bool bookingDates;

@@ -1,6 +1,7 @@
 #include "editdialogfixture.h"
 #include "support/records.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
