@@ -1,7 +1,8 @@
 #include "editconversion.h"
 
-#include "fieldtext.h"
+#include "integerinput.h"
 #include "intervals.h"
+#include "typedamount.h"
 
 #include "core/date.h"
 
@@ -37,7 +38,7 @@ EditConversion ConvertEdit(const core::BookingRecord &original, const EditTexts 
     };
 
     if (statement) {
-        const auto year = ReadInteger(texts.auszugsjahr, 0, 65535);
+        const auto year = IntegerInRange(texts.auszugsjahr, 0, 65535);
         if (!year)
             return fail(113, QStringLiteral("Unzulässiges Auszugsjahr: ") + texts.auszugsjahr,
                         EditField::None);
@@ -47,13 +48,13 @@ EditConversion ConvertEdit(const core::BookingRecord &original, const EditTexts 
         r.Auszugsjahr = IntervalMonths(texts.auszugsjahr);
 
     if (statement) {
-        const auto number = ReadInteger(texts.auszugsnr, 0, 65535);
+        const auto number = IntegerInRange(texts.auszugsnr, 0, 65535);
         if (!number)
             return fail(111, QStringLiteral("Unzulässige Auszugsnummer: ") + texts.auszugsnr,
                         EditField::Auszugsnr);
         r.Auszugsnr = static_cast<std::uint16_t>(*number);
     } else if (recurring) {
-        const auto day = ReadInteger(texts.auszugsnr, 1, 30);
+        const auto day = IntegerInRange(texts.auszugsnr, 1, 30);
         if (!day)
             return fail(112, QStringLiteral("Unzulässiger Ausführungstag: ") + texts.auszugsnr,
                         EditField::Auszugsnr);
@@ -103,7 +104,7 @@ EditConversion ConvertEdit(const core::BookingRecord &original, const EditTexts 
 
     r.SollHaben = texts.plus ? u'+' : u'-';
 
-    const auto amount = ReadAmountText(texts.betrag);
+    const auto amount = ParseTypedAmount(texts.betrag);
     if (!amount)
         return fail(103, QStringLiteral("Unzulässiger Betrag: ") + texts.betrag, EditField::Betrag);
     r.Betrag = *amount;

@@ -5,11 +5,10 @@
 namespace penvaro::entry {
 
 core::Result<std::vector<core::BookingRecord>>
-CatchUpRecurring(const core::BookingRecord &recurring, double today) {
-    // A table of its own, so that the caller can put the record and these bookings into the
-    // real table and the file in one step, or neither.
+CatchUpRecurring(const core::BookingRecord &recurring, const CatchUpDays &days) {
+    // A table of its own, so that the real one changes only together with the file.
     core::BookingTable planned;
-    for (double day = today - 31.0; day < today; day += 1.0) {
+    for (double day = days.first; day <= days.last; day += 1.0) {
         if (auto created = core::ApplyRecurringDayFor(planned, recurring, day); !created)
             return created.error();
     }

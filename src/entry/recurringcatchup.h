@@ -1,5 +1,7 @@
 #pragma once
 
+#include "newbooking.h"
+
 #include "core/bookingrecord.h"
 #include "core/result.h"
 
@@ -7,10 +9,9 @@
 
 namespace penvaro::entry {
 
-// The planned bookings that a recurring booking, entered or changed today, would have made on
-// the 31 days before today. Today itself is left to the next opening of the file, which checks
-// every day from the last one checked.
+// The planned bookings that a recurring booking, entered or changed now, would have made on
+// the catch-up days, so that the caller can store them together with the booking.
 core::Result<std::vector<core::BookingRecord>>
-CatchUpRecurring(const core::BookingRecord &recurring, double today);
+CatchUpRecurring(const core::BookingRecord &recurring, const CatchUpDays &days);
 
 } // namespace penvaro::entry

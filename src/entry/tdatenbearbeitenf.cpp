@@ -1,11 +1,11 @@
 #include "tdatenbearbeitenf.h"
 
+#include "amountedittext.h"
 #include "dateedit.h"
-#include "fieldtext.h"
 #include "intervals.h"
 #include "recurringcatchup.h"
-#include "statementdatememory.h"
-#include "suggestionsource.h"
+#include "statementdates.h"
+#include "suggestions.h"
 
 #include "core/bookingchanges.h"
 #include "ledger/commandguard.h"
@@ -58,12 +58,9 @@ QComboBox *SuggestionCombo(QWidget *parent, const char *name) {
 
 } // namespace
 
-TDatenBearbeitenF::TDatenBearbeitenF(platform::AppState &app, SuggestionSource &suggestions,
-                                     StatementDateMemory &statementDates, QWidget *parent)
+TDatenBearbeitenF::TDatenBearbeitenF(platform::AppState &app, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
-    , m_suggestions(suggestions)
-    , m_statementDates(statementDates) {
+    , m_app(app) {
     setObjectName(QStringLiteral("TDatenBearbeitenF"));
     setWindowTitle(QStringLiteral("Daten bearbeiten ..."));
     setModal(true);
@@ -235,7 +232,7 @@ void TDatenBearbeitenF::fill() {
     const bool transfer = m_state == EditState::Transfer;
     fillStatementFields();
     m_wertdatum->setDayCount(r.Wertdatum);
-    loadSuggestions();
+    LoadSuggestions(m_app.store(), {m_verwendungszweck, m_buchungsart, m_absender});
     m_buchungsart->setEditText(QString::fromStdString(r.Buchungsart.toUtf8()));
     m_absender->setEditText(QString::fromStdString(r.Absender.toUtf8()));
     m_verwendungszweck->setEditText(QString::fromStdString(r.Verwendungszweck.toUtf8()));
@@ -311,22 +308,6 @@ void TDatenBearbeitenF::applyLayout(bool recurring) {
         m_wertdatum->setFocus();
 }
 
-void TDatenBearbeitenF::loadSuggestions() {
-    const std::pair<SuggestionList, QComboBox *> lists[] = {
-        {SuggestionList::Purposes, m_verwendungszweck},
-        {SuggestionList::Types, m_buchungsart},
-        {SuggestionList::Parties, m_absender},
-    };
-    for (const auto &[list, combo] : lists) {
-        std::optional<QStringList> entries = m_suggestions.LoadSuggestions(list);
-        if (!entries)
-            continue;
-        entries->sort(Qt::CaseInsensitive);
-        combo->clear();
-        combo->addItems(*entries);
-    }
-}
-
 EditTexts TDatenBearbeitenF::texts() const {
     return {m_auszugsnr->text(),
             m_auszugsjahr->currentText(),
@@ -347,7 +328,9 @@ bool TDatenBearbeitenF::apply() {
         ConvertEdit(m_app.table().slot(m_position), texts(),
                     {m_state, settings.AuszugsdatAN, settings.BuchungsdatAN});
     if (const auto &date = conversion.statementDate;
-        date && !m_statementDates.RememberStatementDate(date->number, date->year, date->date))
+        date
+        && !RememberStatementDate(m_app.store(), m_app.currentFile(), date->number, date->year,
+                                  date->date))
         platform::ShowError(ui, 101, QStringLiteral("Registry-Fehler"));
     if (conversion.error) {
         platform::ShowError(ui, conversion.error->code, conversion.error->message);
@@ -358,7 +341,8 @@ bool TDatenBearbeitenF::apply() {
     const bool saved = ledger::RunCommand(ui, [&]() -> core::Result<void> {
         std::vector<core::BookingRecord> planned;
         if (m_state == EditState::Recurring) {
-            auto caughtUp = CatchUpRecurring(conversion.record, m_app.today());
+            auto caughtUp = CatchUpRecurring(conversion.record,
+                                             RecurringCatchUpDays(m_app.today(), settings.LM));
             if (!caughtUp)
                 return caughtUp.error();
             planned = std::move(*caughtUp);

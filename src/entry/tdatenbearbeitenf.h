@@ -18,8 +18,6 @@ class AppState;
 namespace penvaro::entry {
 
 class DateEdit;
-class StatementDateMemory;
-class SuggestionSource;
 
 // The edit dialog: changes one booking in its slot, or turns a planned booking into a completed
 // one. The booking is named by a data row of the grid that lists its kind (the first booking is
@@ -28,8 +26,7 @@ class TDatenBearbeitenF : public QDialog {
     Q_OBJECT
 
 public:
-    TDatenBearbeitenF(platform::AppState &app, SuggestionSource &suggestions,
-                      StatementDateMemory &statementDates, QWidget *parent = nullptr);
+    explicit TDatenBearbeitenF(platform::AppState &app, QWidget *parent = nullptr);
 
     // The entry points of the grids' "Bearbeiten" and "Übertragen". Each returns whether the
     // booking was changed (and so the table sorted and the ledger refreshed).
@@ -57,7 +54,6 @@ private:
     void fill();
     void fillStatementFields();
     void applyLayout(bool recurring);
-    void loadSuggestions();
     EditTexts texts() const;
     bool apply();
     void focusField(EditField field);
@@ -69,8 +65,6 @@ private:
     void leaveWertdatum();
 
     platform::AppState &m_app;
-    SuggestionSource &m_suggestions;
-    StatementDateMemory &m_statementDates;
     EditState m_state = EditState::Completed;
     int m_position = 0;
     bool m_changed = false;

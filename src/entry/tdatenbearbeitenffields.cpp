@@ -3,10 +3,10 @@
 #include "tdatenbearbeitenf.h"
 
 #include "dateedit.h"
-#include "fieldtext.h"
-#include "statementdatememory.h"
+#include "executiondate.h"
+#include "integerinput.h"
+#include "statementdates.h"
 
-#include "core/date.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -18,16 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace penvaro::entry {
 namespace {
-
-// The execution day in the given month, or the month's last day when it is shorter: the first
-// execution stays in the month the user chose.
-double ExecutionDate(int year, int month, int day) {
-    return core::DayCountFromCivil({year, month, std::min(day, core::DaysInMonth(year, month))});
-}
 
 bool IsEnterKey(const QEvent *event) {
     if (event->type() != QEvent::KeyPress)
@@ -94,8 +86,8 @@ void TDatenBearbeitenF::fieldLeft(QWidget *field) {
 void TDatenBearbeitenF::leaveAuszugsjahr() {
     if (m_state == EditState::Recurring || !m_auszugsdatum->isEnabled())
         return;
-    const auto found =
-        m_statementDates.LookUpStatementDate(m_auszugsjahr->currentText(), m_auszugsnr->text());
+    const auto found = LookUpStatementDate(m_app.store(), m_app.currentFile(),
+                                           m_auszugsjahr->currentText(), m_auszugsnr->text());
     if (!found)
         platform::ShowError(m_app.ui(), 114, QStringLiteral("Registry-Fehler"));
     else if (*found)
@@ -106,7 +98,7 @@ void TDatenBearbeitenF::leaveAuszugsnr() {
     if (m_state != EditState::Recurring)
         return;
     const QString text = m_auszugsnr->text();
-    const auto day = ReadInteger(text, 1, 30);
+    const auto day = IntegerInRange(text, 1, 30);
     if (!day) {
         platform::ShowError(
             m_app.ui(), 116,
@@ -120,8 +112,7 @@ void TDatenBearbeitenF::leaveAuszugsnr() {
     if (!m_auszugsnr->isModified())
         return;
     m_auszugsnr->setModified(false);
-    const QDate today = m_app.clock().today();
-    m_wertdatum->setDayCount(ExecutionDate(today.year(), today.month(), *day));
+    m_wertdatum->setDayCount(OnExecutionDay(m_app.today(), *day));
 }
 
 void TDatenBearbeitenF::leaveWertdatum() {
@@ -133,11 +124,10 @@ void TDatenBearbeitenF::leaveWertdatum() {
                                     + m_wertdatum->typedText());
             return;
         }
-        const auto day = ReadInteger(m_auszugsnr->text(), 1, 30);
+        const auto day = IntegerInRange(m_auszugsnr->text(), 1, 30);
         if (!day)
             return;
-        const core::CivilDate first = *core::CivilFromDayCount(*date);
-        m_wertdatum->setDayCount(ExecutionDate(first.year, first.month, *day));
+        m_wertdatum->setDayCount(OnExecutionDay(*date, *day));
         return;
     }
     if (!m_buchungsdatum->isEnabled())

@@ -1,40 +1,31 @@
 #include "accountfixture.h"
+#include "entryfixture.h"
 
 #include "core/accountfile.h"
 #include "core/date.h"
 #include "core/sortbookingtable.h"
+#include "entry/statementdates.h"
 
-namespace penvaro::entry::testing {
+#include <QFile>
 
-std::optional<QStringList> FakeSuggestions::LoadSuggestions(SuggestionList list) {
-    if (!opens)
-        return std::nullopt;
-    return lists[list];
-}
+namespace penvaro::entry::fixture {
 
-bool FakeStatementDates::RememberStatementDate(int number, int year, double date) {
-    if (!keyOpens)
-        return false;
-    dates[QString::number(year) + QString::number(number)] = date;
-    return true;
-}
-
-core::Result<std::optional<double>>
-FakeStatementDates::LookUpStatementDate(const QString &yearText, const QString &numberText) {
-    if (!keyOpens)
-        return core::Error{core::ErrorKind::Io, "Schlüssel nicht zu öffnen"};
-    const auto found = dates.find(yearText + numberText);
-    return found == dates.end() ? std::optional<double>() : std::optional<double>(found->second);
-}
-
-AccountFixture::AccountFixture() {
+AccountFixture::AccountFixture(bool usableStore) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // A file where the store's folder should be leaves no way to open it.
+    const QString folder =
+        usableStore ? settingsDir.path() : settingsDir.filePath(QStringLiteral("kein-ordner"));
+    if (!usableStore) {
+        QFile blocker(folder);
+        EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
     platform::RegistryStore::Opening opening =
-        platform::RegistryStore::Open(settingsDir.filePath(QStringLiteral("einstellungen.sqlite")));
-    EXPECT_FALSE(opening.problem.has_value());
+        platform::RegistryStore::Open(folder + QStringLiteral("/einstellungen.sqlite"));
+    EXPECT_EQ(usableStore, !opening.problem.has_value());
     store = std::move(opening.store);
     app = std::make_unique<platform::AppState>(*store, ui, clock);
     app->settings().Datei = file.string();
+    app->settings().LM = app->today() + 1;
     app->setLedgerRefresh([this] { ++refreshes; });
 }
 
@@ -64,9 +55,16 @@ std::vector<core::BookingRecord> AccountFixture::OnDisk() const {
     return {loaded.slots.begin(), loaded.slots.begin() + loaded.count};
 }
 
-void AccountFixture::BreakTheFile() {
-    std::filesystem::remove(file);
-    std::filesystem::create_directory(file);
+std::optional<double> AccountFixture::RememberedStatementDate(int year, int number) const {
+    const auto found = LookUpStatementDate(*store, app->currentFile(), QString::number(year),
+                                           QString::number(number));
+    EXPECT_TRUE(found);
+    return found ? *found : std::nullopt;
+}
+
+void AccountFixture::WithFullDisk(const std::function<void()> &action) {
+    const test::FileSizeLimit limit(1);
+    action();
 }
 
 double Day(const char *text) {
@@ -81,4 +79,4 @@ core::BookingRecord WithTexts(core::BookingRecord record, const char *type, cons
     return record;
 }
 
-} // namespace penvaro::entry::testing
+} // namespace penvaro::entry::fixture

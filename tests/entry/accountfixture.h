@@ -1,7 +1,5 @@
 #pragma once
 
-#include "entry/statementdatememory.h"
-#include "entry/suggestionsource.h"
 #include "scripteduiservice.h"
 #include "support/tempdir.h"
 
@@ -19,35 +17,18 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
-namespace penvaro::entry::testing {
-
-class FakeSuggestions final : public SuggestionSource {
-public:
-    std::optional<QStringList> LoadSuggestions(SuggestionList list) override;
-
-    std::map<SuggestionList, QStringList> lists;
-    bool opens = true;
-};
-
-class FakeStatementDates final : public StatementDateMemory {
-public:
-    bool RememberStatementDate(int number, int year, double date) override;
-    core::Result<std::optional<double>> LookUpStatementDate(const QString &yearText,
-                                                            const QString &numberText) override;
-
-    std::map<QString, double> dates; // by year followed by number, as the settings name them
-    bool keyOpens = true;
-};
+namespace penvaro::entry::fixture {
 
 // An open account file on disk and its sorted table, the settings in a store of their own, a
-// scripted user, the German locale and the fixed day 20.06.2011.
+// scripted user, the German locale and the fixed day 20.06.2011, checked for recurring
+// bookings when the file was opened.
 class AccountFixture : public ::testing::Test {
 protected:
-    AccountFixture();
+    // An unusable store fails every operation, as a registry that cannot be opened.
+    explicit AccountFixture(bool usableStore = true);
     ~AccountFixture() override;
 
     // Saves the records as the account file and loads them as the program would.
@@ -55,8 +36,10 @@ protected:
     std::vector<core::BookingRecord> InTable() const;
     // The file as the program shows it when it is opened again: loaded and sorted.
     std::vector<core::BookingRecord> OnDisk() const;
-    // Replaces the account file by a folder, so that no write can succeed.
-    void BreakTheFile();
+    // The statement date the account's settings hold for the statement; nothing when none.
+    std::optional<double> RememberedStatementDate(int year, int number) const;
+    // Runs the action while no file can grow beyond one byte, as on a full disk.
+    void WithFullDisk(const std::function<void()> &action);
 
     QLocale m_previousLocale;
     test::TempDir dir;
@@ -89,4 +72,4 @@ double Day(const char *text);
 core::BookingRecord WithTexts(core::BookingRecord record, const char *type, const char *party,
                               const char *purpose);
 
-} // namespace penvaro::entry::testing
+} // namespace penvaro::entry::fixture

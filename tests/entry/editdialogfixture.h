@@ -8,17 +8,18 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace penvaro::entry::testing {
+namespace penvaro::entry::fixture {
 
 class EditDialogTest : public AccountFixture {
 protected:
-    FakeSuggestions suggestions;
-    FakeStatementDates statementDates;
-    TDatenBearbeitenF dialog{*app, suggestions, statementDates};
+    explicit EditDialogTest(bool usableStore = true)
+        : AccountFixture(usableStore) {}
+
+    TDatenBearbeitenF dialog{*app};
 };
 
 inline void ClickApply(TDatenBearbeitenF &dialog) {
     QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegen"), Qt::LeftButton);
 }
 
-} // namespace penvaro::entry::testing
+} // namespace penvaro::entry::fixture

@@ -2,6 +2,7 @@
 #include "support/records.h"
 
 #include "entry/intervals.h"
+#include "entry/suggestions.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace penvaro::entry {
@@ -19,13 +21,13 @@ namespace {
 using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using namespace testing;
+using namespace fixture;
 
 TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
     Open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
           test::Completed(2011, 4, "03.06.2011", 500000)});
-    suggestions.lists[SuggestionList::Purposes] = {QStringLiteral("Miete"),
-                                                   QStringLiteral("Abschlag")};
+    for (const char *purpose : {"Miete", "Abschlag"})
+        RememberSuggestions(*store, QString::fromUtf8(purpose), QString(), QString());
     const BookingRecord original = app->table().slot(3);
 
     OnNextModal<TDatenBearbeitenF>(ui, [&](TDatenBearbeitenF &d) {
@@ -65,7 +67,7 @@ TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
     EXPECT_EQ(expected, app->table().slot(3));
     EXPECT_EQ(InTable(), OnDisk());
     EXPECT_EQ(1, refreshes);
-    EXPECT_EQ(Day("03.06.2011"), statementDates.dates[QStringLiteral("20114")]);
+    EXPECT_EQ(Day("03.06.2011"), RememberedStatementDate(2011, 4));
     EXPECT_TRUE(ui.shown().size() == 1 && ui.shown()[0].kind == ScriptedUiService::Kind::Modal);
 }
 
@@ -219,7 +221,7 @@ TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen)
     EXPECT_EQ(before, InTable());
     EXPECT_EQ(before, OnDisk());
     EXPECT_EQ(0, refreshes);
-    EXPECT_EQ(Day("05.07.2011"), statementDates.dates[QStringLiteral("20117")])
+    EXPECT_EQ(Day("05.07.2011"), RememberedStatementDate(2011, 7))
         << "the statement date is remembered once it was read";
 }
 
@@ -367,42 +369,88 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
     }
 }
 
-TEST_F(EditDialogTest, AChangedRecurringBookingCatchesUpTheLast31Days) {
-    // Today is 20.06.2011; the booking fell due on 15.06 for July, which was planned already.
-    const BookingRecord recurring = test::Recurring(15, "15.06.2011");
-    const BookingRecord plannedBefore = test::Planned("15.07.2011");
-    Open({recurring, plannedBefore});
-
-    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
-        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("850"));
-        ClickApply(d);
-    });
-    EXPECT_TRUE(dialog.EditRecurring(1));
-
-    BookingRecord changed = recurring;
-    changed.Betrag = 8500000;
-    BookingRecord caughtUp;
-    caughtUp.Satzart = BookingKind::Planned;
-    caughtUp.Wertdatum = Day("15.07.2011");
-    caughtUp.Buchungsart = changed.Buchungsart;
-    caughtUp.Absender = changed.Absender;
-    caughtUp.Verwendungszweck = changed.Verwendungszweck;
-    caughtUp.Betrag = changed.Betrag;
-    EXPECT_EQ((std::vector<BookingRecord>{plannedBefore, caughtUp, changed}), InTable());
-    EXPECT_EQ(InTable(), OnDisk());
+BookingRecord PlannedFrom(const BookingRecord &recurring, const char *date) {
+    BookingRecord planned;
+    planned.Satzart = BookingKind::Planned;
+    planned.Wertdatum = Day(date);
+    planned.Buchungsart = recurring.Buchungsart;
+    planned.Absender = recurring.Absender;
+    planned.Verwendungszweck = recurring.Verwendungszweck;
+    planned.SollHaben = recurring.SollHaben;
+    planned.Betrag = recurring.Betrag;
+    return planned;
 }
 
-TEST_F(EditDialogTest, ARegistryFailureWhenRememberingTheStatementDateDoesNotStopTheChange) {
+TEST_F(EditDialogTest, AChangedRecurringBookingIsPlannedForTheDaysAlreadyChecked) {
+    // Today is 20.06.2011; the catch-up looks back to 20.05. A planned booking for July made
+    // earlier stays beside the new ones.
+    const BookingRecord earlier = test::Planned("01.07.2011");
+    struct Case {
+        const char *what;
+        int day;
+        double nextCheckDay;
+        std::vector<const char *> planned;
+    };
+    const Case cases[] = {
+        {"due within the last 31 days", 15, Day("21.06.2011"), {"15.07.2011"}},
+        {"due today, which the opening checked before the change",
+         20,
+         Day("21.06.2011"),
+         {"20.06.2011", "20.07.2011"}},
+        {"due today in an account never checked: the next opening plans July",
+         20,
+         0.0,
+         {"20.06.2011"}},
+        {"due tomorrow", 21, Day("21.06.2011"), {"21.06.2011"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        app->settings().LM = c.nextCheckDay;
+        const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
+        Open({recurring, earlier});
+
+        OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+            Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("850"));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.EditRecurring(1));
+
+        BookingRecord changed = recurring;
+        changed.Betrag = 8500000;
+        std::vector<BookingRecord> expected{earlier};
+        for (const char *date : c.planned)
+            expected.push_back(PlannedFrom(changed, date));
+        std::sort(expected.begin(), expected.end(),
+                  [](const BookingRecord &a, const BookingRecord &b) {
+                      return a.Wertdatum < b.Wertdatum;
+                  });
+        expected.push_back(changed);
+        EXPECT_EQ(expected, InTable());
+        EXPECT_EQ(InTable(), OnDisk());
+    }
+}
+
+class EditDialogWithoutRegistryTest : public EditDialogTest {
+protected:
+    EditDialogWithoutRegistryTest()
+        : EditDialogTest(false) {}
+};
+
+TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheChangeGoesOn) {
     Open({test::Completed(2011, 3, "02.05.2011")});
-    statementDates.keyOpens = false;
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
-        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
+        Child(d, "EAuszugsjahr")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Child(d, "EAuszugsjahr"), Qt::Key_Tab);
+        EXPECT_EQ(QStringLiteral("02.05.2011"), TextOf(d, "EAuszugsdatum"));
+        Retype(Child(d, "EBetrag"), QStringLiteral("2"));
         ClickApply(d);
     });
     EXPECT_TRUE(dialog.EditCompleted(1));
-    EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
-                                        QStringLiteral("Registry-Fehler"), 101}),
-              ui.shown().back());
+    EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TDatenBearbeitenF")},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 114},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 101}}),
+              ui.shown());
     EXPECT_EQ(20000, app->table().slot(1).Betrag);
     EXPECT_EQ(InTable(), OnDisk());
 }
@@ -410,11 +458,10 @@ TEST_F(EditDialogTest, ARegistryFailureWhenRememberingTheStatementDateDoesNotSto
 TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
     Open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
     const auto before = InTable();
-    BreakTheFile();
 
-    OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
+    OnNextModal<TDatenBearbeitenF>(ui, [this](TDatenBearbeitenF &d) {
         Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
-        ClickApply(d);
+        WithFullDisk([&d] { ClickApply(d); });
         EXPECT_TRUE(d.isVisible()) << "what was typed is not lost";
         EXPECT_EQ(QStringLiteral("2"), TextOf(d, "EBetrag"));
     });
@@ -424,12 +471,12 @@ TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
 
     ui.clear();
     app->settings().AuszugsdatAN = false;
-    EXPECT_FALSE(dialog.TransferPlanned(1));
+    WithFullDisk([this] { EXPECT_FALSE(dialog.TransferPlanned(1)); });
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[0].kind);
 
     EXPECT_EQ(before, InTable());
-    EXPECT_TRUE(std::filesystem::is_directory(file)) << "nothing written in its place";
+    EXPECT_EQ(before, OnDisk()) << "the file on disk stays whole";
     EXPECT_EQ(0, refreshes);
 }
 

@@ -1,6 +1,8 @@
 #include "editdialogfixture.h"
 #include "support/records.h"
 
+#include "entry/statementdates.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -11,7 +13,7 @@ namespace {
 
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using namespace testing;
+using namespace fixture;
 
 ScriptedUiService::Shown ErrorWindow(std::int32_t code, const char *text) {
     return {ScriptedUiService::Kind::ErrorWindow, QString::fromUtf8(text), code};
@@ -65,20 +67,16 @@ TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
 TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
     struct Case {
         const char *number;
-        bool keyOpens;
         const char *dateShown;
-        std::vector<ScriptedUiService::Shown> messages;
     };
     const Case cases[] = {
-        {"7", true, "03.05.2011", {}},
-        {"8", true, "02.05.2011", {}},
-        {"7", false, "02.05.2011", {ErrorWindow(114, "Registry-Fehler")}},
+        {"7", "03.05.2011"},
+        {"8", "02.05.2011"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.number);
         ui.clear();
-        statementDates.dates = {{QStringLiteral("20117"), Day("03.05.2011")}};
-        statementDates.keyOpens = c.keyOpens;
+        ASSERT_TRUE(RememberStatementDate(*store, app->currentFile(), 7, 2011, Day("03.05.2011")));
         Open({test::Completed(2011, 3, "02.05.2011")});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             Retype(Child(d, "EAuszugsnr"), QString::fromLatin1(c.number));
@@ -89,8 +87,7 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
             EXPECT_EQ(QString::fromLatin1(c.dateShown), TextOf(d, "EAuszugsdatum"));
         });
         dialog.EditCompleted(1);
-        const std::vector<ScriptedUiService::Shown> shown(ui.shown().begin() + 1, ui.shown().end());
-        EXPECT_EQ(c.messages, shown);
+        EXPECT_EQ(1u, ui.shown().size()) << "no message";
     }
 }
 

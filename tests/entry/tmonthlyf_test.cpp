@@ -20,7 +20,7 @@ using core::BookingKind;
 using core::BookingRecord;
 using ledger::TImpStringgrid;
 using penvaro::testing::ScriptedUiService;
-using namespace testing;
+using namespace fixture;
 
 class MonthlyWindowTest : public EditDialogTest {
 protected:
@@ -274,16 +274,15 @@ TEST_F(MonthlyWindowTest, ShowsModallyWithTheGridFilledAndHelpOpensTheManual) {
 
 TEST_F(MonthlyWindowTest, AFailedWriteKeepsTheDeletedBooking) {
     Open({rent, insurance});
-    BreakTheFile();
     ShowWindow();
     ui.setNextAnswer(platform::Answer::Yes);
-    Click("SBLoeschen");
+    WithFullDisk([this] { Click("SBLoeschen"); });
 
     ASSERT_EQ(2u, ui.shown().size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[1].kind);
     EXPECT_EQ((std::vector<BookingRecord>{rent, insurance}), InTable());
     EXPECT_EQ(3, Grid().RowCount());
-    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_EQ(InTable(), OnDisk());
     EXPECT_EQ(0, refreshes);
 }
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace penvaro::entry::testing {
+namespace penvaro::entry::fixture {
 
 QString TextOf(const QWidget &window, const char *name) {
     QWidget *field = Child(window, name);
@@ -49,4 +49,4 @@ void Retype(QWidget *field, const QString &text) {
     QTest::keyClicks(field, text);
 }
 
-} // namespace penvaro::entry::testing
+} // namespace penvaro::entry::fixture

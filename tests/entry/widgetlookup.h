@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace penvaro::entry::testing {
+namespace penvaro::entry::fixture {
 
 // Finds a control by its objectName, as the user finds it by its label.
 template<typename T = QWidget>
@@ -25,4 +25,4 @@ QString FocusName();
 // Types into a field as the user would after emptying it.
 void Retype(QWidget *field, const QString &text);
 
-} // namespace penvaro::entry::testing
+} // namespace penvaro::entry::fixture

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace penvaro::entry {
+
+// The amount as an edit field shows it, to be read back by ParseTypedAmount: two decimals
+// with the locale's separator, an exact half away from zero, no thousands separators ("12,50",
+// "1234567,89").
+QString AmountEditText(std::int64_t amount);
+
+} // namespace penvaro::entry
