@@ -1,3 +1,4 @@
+#include "support/filesizelimit.h"
 #include "support/records.h"
 #include "support/tempdir.h"
 
@@ -5,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace penvaro;
@@ -27,22 +26,6 @@ std::vector<BookingRecord> manyRecords(int n) {
 std::vector<BookingRecord> used(const BookingTable &table) {
     return {table.slots.begin(), table.slots.begin() + table.count};
 }
-
-// Makes writes beyond `bytes` fail as on a full disk, for the lifetime of the object.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
-};
 
 } // namespace
 
@@ -167,7 +150,7 @@ TEST(AccountFile, AFailedSaveLeavesThePreviousFileWhole) {
     BookingTable table;
     test::Fill(table, manyRecords(5000));
     {
-        FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         const auto result = core::SaveAccountFile(table, path);
         ASSERT_FALSE(result);
         EXPECT_NE(std::string::npos, result.error().message.find("giro.p11"));

@@ -9,9 +9,6 @@
 #include <QLocale>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace penvaro::entry::test {
 
 namespace {
@@ -61,23 +58,6 @@ std::vector<core::BookingRecord> Account::onDisk() const {
     core::BookingTable loaded;
     EXPECT_TRUE(core::LoadAccountFile(path, loaded));
     return Used(loaded);
-}
-
-FileSizeLimit::FileSizeLimit(std::uintmax_t bytes) {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    m_previous = limit.rlim_cur;
-    limit.rlim_cur = bytes;
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = m_previous;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 void ShowActive(QWidget &window) {

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/registrystore.h"
 #include "scripteduiservice.h"
+#include "support/filesizelimit.h"
 
 #include "core/bookingrecord.h"
 
@@ -19,6 +20,7 @@
 
 namespace penvaro::entry::test {
 
+using penvaro::test::FileSizeLimit;
 using testing::ScriptedUiService;
 
 // One open account: an account file on disk, its table, a settings store in a temporary
@@ -38,20 +40,6 @@ struct Account {
     platform::FixedClock clock;
     platform::AppState state;
     std::filesystem::path path;
-};
-
-// Keeps every file of the process from growing beyond the given size while it lives, as a
-// full disk would; writes past it fail instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(std::uintmax_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    unsigned long long m_previous = 0;
-    void (*m_previousHandler)(int) = nullptr;
 };
 
 template<typename T>
