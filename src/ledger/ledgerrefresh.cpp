@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace penvaro::ledger {
 namespace {
 
@@ -71,7 +73,9 @@ void placeAbove(QWidget *panel, const TImpStringgrid &grid, int column) {
     int left = 0;
     for (int col = 0; col < column; ++col)
         left += grid.ColWidths(col);
-    panel->move(grid.x() + left + 25, panel->y());
+    // A column beyond the visible width keeps its check boxes at the group's right edge.
+    const int rightmost = panel->parentWidget()->width() - panel->width() - grid.x();
+    panel->move(std::min(grid.x() + left + 25, std::max(rightmost, 0)), panel->y());
 }
 
 } // namespace

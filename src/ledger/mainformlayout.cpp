@@ -45,7 +45,10 @@ void TMainForm::FormResize() {
     m_summeH->adjustSize();
     m_summeH->move(m_image->x() - m_summeH->width() - margin,
                    (toolBarHeight - m_summeH->height()) / 2);
-    const int b = roundHalfEven((m_summeH->x() - 30) / 5.0);
+    // Five buttons of about b pixels, the last one 43 wider, must end before the today's
+    // balance; b from a fifth of the room would push "Zahlungsverkehr" under it.
+    const int b = std::min(roundHalfEven((m_summeH->x() - 30) / 5.0),
+                           roundHalfEven((m_summeH->x() - margin - 24) / 6.0));
     const struct {
         QToolButton *button;
         int left;
@@ -81,8 +84,11 @@ void TMainForm::FormResize() {
     m_completedButtons->setGeometry(margin, 18, groupWidth - 2 * margin, stripHeight - 2);
     m_w.Stringgrid1->setGeometry(margin, gridTop, groupWidth - 2 * margin,
                                  std::max(m_w.GroupBox1->height() - 50, 0));
-    m_w.PBetrag->move(m_w.PBetrag->x(), 18);
-    m_w.PKontostand->move(m_w.PKontostand->x(), 18);
+    // The currency boxes stand in the title line, where they leave the sums in the strip free.
+    m_w.PBetrag->move(m_w.PBetrag->x(), 0);
+    m_w.PKontostand->move(m_w.PKontostand->x(), 0);
+    m_w.PBetrag->raise();
+    m_w.PKontostand->raise();
 
     // Planned group: the grid leaves 195 pixels on its right for the buttons and the sum.
     m_w.StringGrid2->setGeometry(margin, 20, std::max(groupWidth - 195, 0),
