@@ -23,7 +23,6 @@ namespace {
 class AccountFiles : public penvaro::testing::AppFixture {
 protected:
     AccountFiles() {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         window = std::make_unique<TMainForm>(*state);
         window->StartUp();
         ui.clear();

@@ -23,8 +23,6 @@ namespace {
 
 class MainWindow : public penvaro::testing::AppFixture {
 protected:
-    MainWindow() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-
     // A start value of 1000,00 and three bookings, stored out of order.
     std::filesystem::path writeGiro() {
         return writeAccount(QStringLiteral("giro.p11"),
