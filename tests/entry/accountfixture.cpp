@@ -1,69 +1,56 @@
 #include "accountfixture.h"
-#include "entryfixture.h"
+#include "support/filesizelimit.h"
+#include "support/records.h"
 
 #include "core/accountfile.h"
 #include "core/date.h"
 #include "core/sortbookingtable.h"
 #include "entry/statementdates.h"
 
-#include <QFile>
-
 namespace penvaro::entry::fixture {
 
-AccountFixture::AccountFixture(bool usableStore) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // A file where the store's folder should be leaves no way to open it.
-    const QString folder =
-        usableStore ? settingsDir.path() : settingsDir.filePath(QStringLiteral("kein-ordner"));
-    if (!usableStore) {
-        QFile blocker(folder);
-        EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
-    }
-    platform::RegistryStore::Opening opening =
-        platform::RegistryStore::Open(folder + QStringLiteral("/einstellungen.sqlite"));
-    EXPECT_EQ(usableStore, !opening.problem.has_value());
-    store = std::move(opening.store);
-    app = std::make_unique<platform::AppState>(*store, ui, clock);
-    app->settings().Datei = file.string();
-    app->settings().LM = app->today() + 1;
-    app->setLedgerRefresh([this] { ++refreshes; });
+Account::Account(Store kind)
+    : TestApp(kind)
+    , path(accountPath(QStringLiteral("giro.p11"))) {
+    state->settings().Datei = path.string();
+    // The day the file was opened has been checked for recurring bookings.
+    state->settings().LM = state->today() + 1;
+    state->setLedgerRefresh([this] { ++refreshes; });
+    open({});
 }
 
-AccountFixture::~AccountFixture() {
-    QLocale::setDefault(m_previousLocale);
-}
-
-void AccountFixture::Open(const std::vector<core::BookingRecord> &records) {
+void Account::open(const std::vector<core::BookingRecord> &records) {
     core::BookingTable table;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        table.slots[i] = records[i];
-    table.count = static_cast<std::uint16_t>(records.size());
-    ASSERT_TRUE(core::SaveAccountFile(table, file));
-    ASSERT_TRUE(core::LoadAccountFile(file, app->table()));
-    core::SortBookingTable(app->table(), core::SortOrderFromSettings(app->settings()));
+    penvaro::test::Fill(table, records);
+    ASSERT_TRUE(core::SaveAccountFile(table, path));
+    ASSERT_TRUE(core::LoadAccountFile(path, state->table()));
+    core::SortBookingTable(state->table(), core::SortOrderFromSettings(state->settings()));
 }
 
-std::vector<core::BookingRecord> AccountFixture::InTable() const {
-    const core::BookingTable &table = app->table();
-    return {table.slots.begin(), table.slots.begin() + table.count};
+std::vector<core::BookingRecord> Account::inTable() const {
+    return penvaro::testing::UsedSlots(state->table());
 }
 
-std::vector<core::BookingRecord> AccountFixture::OnDisk() const {
+std::vector<core::BookingRecord> Account::onDisk() const {
+    return recordsOnDisk(path);
+}
+
+std::vector<core::BookingRecord> Account::reopened() const {
     core::BookingTable loaded;
-    EXPECT_TRUE(core::LoadAccountFile(file, loaded));
-    core::SortBookingTable(loaded, core::SortOrderFromSettings(app->settings()));
-    return {loaded.slots.begin(), loaded.slots.begin() + loaded.count};
+    EXPECT_TRUE(core::LoadAccountFile(path, loaded));
+    core::SortBookingTable(loaded, core::SortOrderFromSettings(state->settings()));
+    return penvaro::testing::UsedSlots(loaded);
 }
 
-std::optional<double> AccountFixture::RememberedStatementDate(int year, int number) const {
-    const auto found = LookUpStatementDate(*store, app->currentFile(), QString::number(year),
+std::optional<double> Account::rememberedStatementDate(int year, int number) const {
+    const auto found = LookUpStatementDate(*store, state->currentFile(), QString::number(year),
                                            QString::number(number));
     EXPECT_TRUE(found);
     return found ? *found : std::nullopt;
 }
 
-void AccountFixture::WithFullDisk(const std::function<void()> &action) {
-    const test::FileSizeLimit limit(1);
+void WithFullDisk(const std::function<void()> &action) {
+    const penvaro::test::FileSizeLimit limit(1);
     action();
 }
 
@@ -77,6 +64,10 @@ core::BookingRecord WithTexts(core::BookingRecord record, const char *type, cons
     record.Absender.setUtf8(party);
     record.Verwendungszweck.setUtf8(purpose);
     return record;
+}
+
+ScriptedUiService::Shown ErrorShown(std::int32_t code, const QString &text) {
+    return {ScriptedUiService::Kind::ErrorWindow, text, code};
 }
 
 } // namespace penvaro::entry::fixture

@@ -8,14 +8,17 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace penvaro::entry::fixture {
 
-class EditDialogTest : public AccountFixture {
+// The edit dialog of one open account; the test opens the account with its bookings.
+class EditDialogTest : public ::testing::Test, public Account {
 protected:
-    explicit EditDialogTest(bool usableStore = true)
-        : AccountFixture(usableStore) {}
+    explicit EditDialogTest(Store kind = Store::Usable)
+        : Account(kind) {}
 
-    TDatenBearbeitenF dialog{*app};
+    TDatenBearbeitenF dialog{*state};
 };
 
 inline void ClickApply(TDatenBearbeitenF &dialog) {

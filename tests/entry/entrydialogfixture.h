@@ -1,11 +1,10 @@
 #pragma once
 
-#include "entryfixture.h"
+#include "accountfixture.h"
+#include "widgetlookup.h"
 
 #include "entry/dateedit.h"
 #include "entry/tdateneingebenf.h"
-
-#include "core/date.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,20 +12,13 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace penvaro::entry::test {
+#include <gtest/gtest.h>
 
-inline double Day(const char *text) {
-    return *core::ParseDate(text);
-}
+namespace penvaro::entry::fixture {
 
 // The entry dialog of one account, shown and active, driven by its controls' names.
 class EntryDialogTest : public ::testing::Test {
 public:
-    explicit EntryDialogTest(QDate today = QDate(2011, 6, 20))
-        : account(today) {
-        account.state.setLedgerRefresh([this] { ++refreshed; });
-    }
-
     void open(core::BookingKind kind) {
         account.ui.setNextModal([](QDialog &shown) {
             ShowActive(shown);
@@ -39,13 +31,8 @@ public:
     T *control(const char *name) {
         return Child<T>(dialog, name);
     }
-    QString text(const char *name) {
-        QWidget *widget = control(name);
-        if (auto *box = qobject_cast<QComboBox *>(widget))
-            return box->currentText();
-        return qobject_cast<QLineEdit *>(widget)->text();
-    }
-    void type(const char *name, const QString &typed) { TypeInto(control(name), typed); }
+    QString text(const char *name) { return TextOf(dialog, name); }
+    void type(const char *name, const QString &typed) { Retype(control(name), typed); }
     void type(const char *name, const char *typed) { type(name, QString::fromUtf8(typed)); }
     void selectDirection(int row) {
         control<QListWidget>("ESollHaben")->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -54,8 +41,7 @@ public:
     QWidget *focused() { return dialog.focusWidget(); }
 
     Account account;
-    TdatenEingebenF dialog{account.state};
-    int refreshed = 0;
+    TdatenEingebenF dialog{*account.state};
 };
 
-} // namespace penvaro::entry::test
+} // namespace penvaro::entry::fixture

@@ -1,4 +1,5 @@
-#include "entryfixture.h"
+#include "accountfixture.h"
+#include "widgetlookup.h"
 
 #include "entry/suggestions.h"
 #include "entry/tvaebf.h"
@@ -12,8 +13,9 @@
 namespace penvaro::entry {
 namespace {
 
-using test::Account;
-using test::Child;
+using fixture::Account;
+using fixture::Child;
+using fixture::ItemsOf;
 
 QStringList Entries(platform::RegistryStore &store, SuggestionList list) {
     return ReadSuggestions(store, list).value_or(QStringList{QStringLiteral("<nicht lesbar>")});
@@ -53,7 +55,7 @@ TEST(Suggestions, TheThreeTextsGoToTheirOwnListsSharedByEveryAccountFile) {
     Account account;
     RememberSuggestions(*account.store, QStringLiteral("Miete Mai"), QStringLiteral("Stadtwerke"),
                         QStringLiteral("ÜB"));
-    account.state.settings().Datei = "/anderes/konto.p11";
+    account.state->settings().Datei = "/anderes/konto.p11";
     RememberSuggestions(*account.store, QStringLiteral("Abschlag"), QString(), QString());
 
     EXPECT_EQ(SuggestionKey(SuggestionList::Purposes),
@@ -81,13 +83,6 @@ struct Boxes {
     QComboBox parties;
 };
 
-QStringList Items(const QComboBox &box) {
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items.append(box.itemText(i));
-    return items;
-}
-
 TEST(Suggestions, LoadingReplacesItemsAndTypedTextWithTheListInAlphabeticalOrder) {
     Account account;
     for (const char *purpose : {"zinsen", "Abschlag", "Miete"})
@@ -96,7 +91,7 @@ TEST(Suggestions, LoadingReplacesItemsAndTypedTextWithTheListInAlphabeticalOrder
 
     LoadSuggestions(*account.store, boxes.all());
 
-    EXPECT_EQ(Items(boxes.purposes),
+    EXPECT_EQ(ItemsOf(boxes.purposes),
               (QStringList{QStringLiteral("Abschlag"), QStringLiteral("Miete"),
                            QStringLiteral("zinsen")}));
     EXPECT_EQ(boxes.purposes.currentText(), QString());
@@ -105,13 +100,13 @@ TEST(Suggestions, LoadingReplacesItemsAndTypedTextWithTheListInAlphabeticalOrder
 }
 
 TEST(Suggestions, ABoxKeepsItsItemsWhenTheStoreCannotBeOpened) {
-    Account account(QDate(2011, 6, 20), false);
+    Account account(Account::Store::Unusable);
     Boxes boxes;
 
     LoadSuggestions(*account.store, boxes.all());
     RememberSuggestions(*account.store, QStringLiteral("Miete"), QString(), QString());
 
-    EXPECT_EQ(Items(boxes.bookingTypes),
+    EXPECT_EQ(ItemsOf(boxes.bookingTypes),
               (QStringList{QStringLiteral("BAR"), QStringLiteral("EC")}));
     EXPECT_TRUE(account.ui.shown().empty()) << "store failures are not reported here";
 }
@@ -123,7 +118,7 @@ protected:
                             QStringLiteral("ÜB"));
         RememberSuggestions(*account.store, QStringLiteral("Strom"), QStringLiteral("Stadtwerke"),
                             QStringLiteral("EC"));
-        test::ShowActive(window);
+        fixture::ShowActive(window);
     }
 
     QListWidget *list(const char *name) { return Child<QListWidget>(window, name); }
@@ -176,7 +171,7 @@ TEST_F(TVAEBFTest, DeletingRemovesTheSelectedEntryOfItsOwnListOnly) {
 
     Boxes boxes;
     LoadSuggestions(*account.store, boxes.all());
-    EXPECT_EQ(Items(boxes.parties), QStringList{QStringLiteral("Stadtwerke")})
+    EXPECT_EQ(ItemsOf(boxes.parties), QStringList{QStringLiteral("Stadtwerke")})
         << "the booking dialogs no longer offer it";
 }
 
@@ -196,7 +191,7 @@ TEST_F(TVAEBFTest, EscapeClosesAndTheNextShowingReadsTheListsAgain) {
     EXPECT_FALSE(window.isVisible());
 
     RememberSuggestions(*account.store, QStringLiteral("Abschlag"), QString(), QString());
-    test::ShowActive(window);
+    fixture::ShowActive(window);
     EXPECT_EQ(shown("LBVerw").first(), QStringLiteral("Abschlag"));
 }
 

@@ -24,11 +24,11 @@ using penvaro::testing::ScriptedUiService;
 using namespace fixture;
 
 TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
-    Open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
+    open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
           test::Completed(2011, 4, "03.06.2011", 500000)});
     for (const char *purpose : {"Miete", "Abschlag"})
         RememberSuggestions(*store, QString::fromUtf8(purpose), QString(), QString());
-    const BookingRecord original = app->table().slot(3);
+    const BookingRecord original = state->table().slot(3);
 
     OnNextModal<TDatenBearbeitenF>(ui, [&](TDatenBearbeitenF &d) {
         EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
@@ -64,18 +64,18 @@ TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
     expected.Verwendungszweck.setUtf8("Nachzahlung");
     expected.SollHaben = u'-';
     expected.Betrag = 755000;
-    EXPECT_EQ(expected, app->table().slot(3));
-    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(expected, state->table().slot(3));
+    EXPECT_EQ(inTable(), reopened());
     EXPECT_EQ(1, refreshes);
-    EXPECT_EQ(Day("03.06.2011"), RememberedStatementDate(2011, 4));
+    EXPECT_EQ(Day("03.06.2011"), rememberedStatementDate(2011, 4));
     EXPECT_TRUE(ui.shown().size() == 1 && ui.shown()[0].kind == ScriptedUiService::Kind::Modal);
 }
 
 TEST_F(EditDialogTest, ThePlannedGridsThirdRowIsTheThirdPlannedBookingInTableOrder) {
-    Open({test::Planned("01.10.2011"), test::Completed(2011, 1, "03.01.2011"),
+    open({test::Planned("01.10.2011"), test::Completed(2011, 1, "03.01.2011"),
           test::Planned("01.08.2011"), test::Planned("01.09.2011"), test::Planned("01.07.2011"),
           test::Recurring(15, "15.07.2011")});
-    const BookingRecord third = app->table().slot(4);
+    const BookingRecord third = state->table().slot(4);
     ASSERT_EQ(Day("01.09.2011"), third.Wertdatum);
 
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
@@ -90,13 +90,13 @@ TEST_F(EditDialogTest, ThePlannedGridsThirdRowIsTheThirdPlannedBookingInTableOrd
 
     BookingRecord expected = third;
     expected.Wertdatum = Day("15.09.2011"); // the statement fields of a planned booking stay
-    EXPECT_EQ(expected, app->table().slot(4));
-    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(expected, state->table().slot(4));
+    EXPECT_EQ(inTable(), reopened());
 }
 
 TEST_F(EditDialogTest, RowsWithoutABookingToEditAreLeftAlone) {
-    Open({test::StartValue(100000), test::Completed(2011, 1, "03.01.2011")});
-    const auto before = InTable();
+    open({test::StartValue(100000), test::Completed(2011, 1, "03.01.2011")});
+    const auto before = inTable();
     struct Case {
         const char *what;
         EditState state;
@@ -114,14 +114,14 @@ TEST_F(EditDialogTest, RowsWithoutABookingToEditAreLeftAlone) {
         SCOPED_TRACE(c.what);
         EXPECT_FALSE(dialog.Edit(c.state, c.row));
         EXPECT_TRUE(ui.shown().empty());
-        EXPECT_EQ(before, InTable());
-        EXPECT_EQ(before, OnDisk());
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
     }
 }
 
 TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOne) {
-    Open({test::StartValue(0), test::Planned("01.07.2011", -4200000)});
-    const BookingRecord planned = app->table().slot(2);
+    open({test::StartValue(0), test::Planned("01.07.2011", -4200000)});
+    const BookingRecord planned = state->table().slot(2);
 
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
         EXPECT_EQ(QStringLiteral("Daten verschieben ..."), d.windowTitle());
@@ -148,9 +148,9 @@ TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOn
     expected.Auszugsnr = 7;
     expected.Auszugsdatum = Day("05.07.2011");
     expected.Buchungsdatum = planned.Wertdatum;
-    EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), InTable());
-    EXPECT_EQ(InTable(), OnDisk());
-    EXPECT_EQ(0, app->table().FirstPlanned);
+    EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+    EXPECT_EQ(inTable(), reopened());
+    EXPECT_EQ(0, state->table().FirstPlanned);
 }
 
 TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
@@ -167,10 +167,10 @@ TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         ui.clear();
-        app->settings().AuszugsdatAN = false;
-        app->settings().BuchungsdatAN = c.bookingDates;
-        Open({test::Planned("01.07.2011")});
-        const BookingRecord planned = app->table().slot(1);
+        state->settings().AuszugsdatAN = false;
+        state->settings().BuchungsdatAN = c.bookingDates;
+        open({test::Planned("01.07.2011")});
+        const BookingRecord planned = state->table().slot(1);
         if (c.dialogShown) {
             OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
                 EXPECT_FALSE(Child<QWidget>(d, "EAuszugsnr")->isEnabled());
@@ -189,14 +189,14 @@ TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
         expected.Auszugsnr = 1;
         expected.Auszugsdatum = planned.Wertdatum;
         expected.Buchungsdatum = c.bookingDate;
-        EXPECT_EQ(std::vector<BookingRecord>{expected}, InTable());
-        EXPECT_EQ(InTable(), OnDisk());
+        EXPECT_EQ(std::vector<BookingRecord>{expected}, inTable());
+        EXPECT_EQ(inTable(), reopened());
     }
 }
 
 TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen) {
-    Open({test::StartValue(0), test::Planned("01.07.2011")});
-    const auto before = InTable();
+    open({test::StartValue(0), test::Planned("01.07.2011")});
+    const auto before = inTable();
 
     OnNextModal<TDatenBearbeitenF>(ui, [&](TDatenBearbeitenF &d) {
         Retype(Child<QWidget>(d, "EAuszugsnr"), QStringLiteral("7"));
@@ -208,8 +208,8 @@ TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen)
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(QStringLiteral("EBetrag"), FocusName());
         // Fields read before the amount reach neither the table nor the file.
-        EXPECT_EQ(before, InTable());
-        EXPECT_EQ(before, OnDisk());
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
         QTest::mouseClick(Child<QPushButton>(d, "Button1"), Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
     });
@@ -218,10 +218,10 @@ TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen)
     EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
                                         QStringLiteral("Unzulässiger Betrag: 12,3,4"), 103}),
               ui.shown().back());
-    EXPECT_EQ(before, InTable());
-    EXPECT_EQ(before, OnDisk());
+    EXPECT_EQ(before, inTable());
+    EXPECT_EQ(before, reopened());
     EXPECT_EQ(0, refreshes);
-    EXPECT_EQ(Day("05.07.2011"), RememberedStatementDate(2011, 7))
+    EXPECT_EQ(Day("05.07.2011"), rememberedStatementDate(2011, 7))
         << "the statement date is remembered once it was read";
 }
 
@@ -264,11 +264,11 @@ TEST_F(EditDialogTest, EachUnreadableFieldHasItsNumberMessageAndFocus) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         ui.clear();
-        app->settings().AuszugsdatAN = c.statementData;
-        app->settings().BuchungsdatAN = c.bookingDates;
-        Open({test::StartValue(0), test::Completed(2011, 3, "02.05.2011"),
+        state->settings().AuszugsdatAN = c.statementData;
+        state->settings().BuchungsdatAN = c.bookingDates;
+        open({test::StartValue(0), test::Completed(2011, 3, "02.05.2011"),
               test::Planned("01.07.2011"), test::Recurring(15, "15.07.2011")});
-        const auto before = InTable();
+        const auto before = inTable();
         const int row = c.state == EditState::Completed ? 2 : 1;
 
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
@@ -293,8 +293,8 @@ TEST_F(EditDialogTest, EachUnreadableFieldHasItsNumberMessageAndFocus) {
                                             QString::fromUtf8(c.message), c.code}),
                   ui.shown()[1]);
         EXPECT_EQ(2u, ui.shown().size()) << "one message only";
-        EXPECT_EQ(before, InTable());
-        EXPECT_EQ(before, OnDisk());
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
     }
     EXPECT_EQ(0, refreshes);
 }
@@ -316,14 +316,14 @@ TEST_F(EditDialogTest, AmountsShowWithTwoDecimalsAndGoBackRoundedToCents) {
         SCOPED_TRACE(c.shown);
         BookingRecord planned = test::Planned("01.07.2011");
         planned.Betrag = c.stored;
-        Open({planned});
+        open({planned});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             EXPECT_EQ(QString::fromLatin1(c.shown), TextOf(d, "EBetrag"));
             ClickApply(d);
         });
         EXPECT_TRUE(dialog.EditPlanned(1));
-        EXPECT_EQ(c.storedAfter, app->table().slot(1).Betrag);
-        EXPECT_EQ(InTable(), OnDisk());
+        EXPECT_EQ(c.storedAfter, state->table().slot(1).Betrag);
+        EXPECT_EQ(inTable(), reopened());
     }
 }
 
@@ -343,7 +343,7 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
         SCOPED_TRACE(c.shown);
         // Not due within the last 31 days, so that the change plans nothing.
         const BookingRecord recurring = test::Recurring(15, "15.01.2012", c.stored);
-        Open({test::StartValue(0), recurring});
+        open({test::StartValue(0), recurring});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
             EXPECT_EQ(QStringLiteral("Ausführungstag im Monat"), TextOf(d, "LAuszugsnr"));
@@ -364,8 +364,8 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
         BookingRecord expected = recurring;
         expected.Auszugsjahr = static_cast<std::uint16_t>(c.storedAfter);
         // Passing through the execution day did not move the first execution.
-        EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), InTable());
-        EXPECT_EQ(InTable(), OnDisk());
+        EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+        EXPECT_EQ(inTable(), reopened());
     }
 }
 
@@ -405,9 +405,9 @@ TEST_F(EditDialogTest, AChangedRecurringBookingIsPlannedForTheDaysAlreadyChecked
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        app->settings().LM = c.nextCheckDay;
+        state->settings().LM = c.nextCheckDay;
         const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
-        Open({recurring, earlier});
+        open({recurring, earlier});
 
         OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
             Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("850"));
@@ -425,19 +425,19 @@ TEST_F(EditDialogTest, AChangedRecurringBookingIsPlannedForTheDaysAlreadyChecked
                       return a.Wertdatum < b.Wertdatum;
                   });
         expected.push_back(changed);
-        EXPECT_EQ(expected, InTable());
-        EXPECT_EQ(InTable(), OnDisk());
+        EXPECT_EQ(expected, inTable());
+        EXPECT_EQ(inTable(), reopened());
     }
 }
 
 class EditDialogWithoutRegistryTest : public EditDialogTest {
 protected:
     EditDialogWithoutRegistryTest()
-        : EditDialogTest(false) {}
+        : EditDialogTest(Store::Unusable) {}
 };
 
 TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheChangeGoesOn) {
-    Open({test::Completed(2011, 3, "02.05.2011")});
+    open({test::Completed(2011, 3, "02.05.2011")});
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
         Child(d, "EAuszugsjahr")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Child(d, "EAuszugsjahr"), Qt::Key_Tab);
@@ -451,13 +451,13 @@ TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheCh
                   {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 114},
                   {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 101}}),
               ui.shown());
-    EXPECT_EQ(20000, app->table().slot(1).Betrag);
-    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(20000, state->table().slot(1).Betrag);
+    EXPECT_EQ(inTable(), reopened());
 }
 
 TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
-    Open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
-    const auto before = InTable();
+    open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
+    const auto before = inTable();
 
     OnNextModal<TDatenBearbeitenF>(ui, [this](TDatenBearbeitenF &d) {
         Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
@@ -470,13 +470,13 @@ TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
     EXPECT_TRUE(ui.shown()[1].text.startsWith(QStringLiteral("Beim Schreiben von ")));
 
     ui.clear();
-    app->settings().AuszugsdatAN = false;
+    state->settings().AuszugsdatAN = false;
     WithFullDisk([this] { EXPECT_FALSE(dialog.TransferPlanned(1)); });
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[0].kind);
 
-    EXPECT_EQ(before, InTable());
-    EXPECT_EQ(before, OnDisk()) << "the file on disk stays whole";
+    EXPECT_EQ(before, inTable());
+    EXPECT_EQ(before, reopened()) << "the file on disk stays whole";
     EXPECT_EQ(0, refreshes);
 }
 

@@ -15,17 +15,13 @@ using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
 using namespace fixture;
 
-ScriptedUiService::Shown ErrorWindow(std::int32_t code, const char *text) {
-    return {ScriptedUiService::Kind::ErrorWindow, QString::fromUtf8(text), code};
-}
-
 // Leaves the field with the focused widget's Tab, as the user does.
 void TabOut() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
 
 TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
-    app->settings().BuchungsdatAN = true;
+    state->settings().BuchungsdatAN = true;
     struct Case {
         EditState state;
         std::vector<const char *> chain; // from the field focused on showing
@@ -41,7 +37,7 @@ TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.state));
         ui.clear();
-        Open({test::Completed(2011, 3, "02.05.2011"), test::Recurring(15, "15.01.2012")});
+        open({test::Completed(2011, 3, "02.05.2011"), test::Recurring(15, "15.01.2012")});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             for (const char *name : c.chain) {
                 EXPECT_EQ(QString::fromLatin1(name), FocusName());
@@ -76,8 +72,9 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.number);
         ui.clear();
-        ASSERT_TRUE(RememberStatementDate(*store, app->currentFile(), 7, 2011, Day("03.05.2011")));
-        Open({test::Completed(2011, 3, "02.05.2011")});
+        ASSERT_TRUE(
+            RememberStatementDate(*store, state->currentFile(), 7, 2011, Day("03.05.2011")));
+        open({test::Completed(2011, 3, "02.05.2011")});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             Retype(Child(d, "EAuszugsnr"), QString::fromLatin1(c.number));
             TabOut();
@@ -92,10 +89,10 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
 }
 
 TEST_F(EditDialogTest, AChangedValueDateBecomesTheBookingDate) {
-    app->settings().BuchungsdatAN = true;
+    state->settings().BuchungsdatAN = true;
     BookingRecord completed = test::Completed(2011, 3, "02.05.2011");
     completed.Buchungsdatum = Day("04.05.2011");
-    Open({completed, test::Planned("01.07.2011")});
+    open({completed, test::Planned("01.07.2011")});
 
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
         Child(d, "EWertdatum")->setFocus(Qt::TabFocusReason);
@@ -136,7 +133,7 @@ TEST_F(EditDialogTest, LeavingTheExecutionDayChecksItAndPlacesTheFirstExecution)
         SCOPED_TRACE(c.typed);
         ui.clear();
         clock.setToday(platform::DateOfDayCount(Day(c.today)));
-        Open({test::Recurring(15, "15.01.2012")});
+        open({test::Recurring(15, "15.01.2012")});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             Retype(Child(d, "EAuszugsnr"), QString::fromLatin1(c.typed));
             TabOut();
@@ -171,12 +168,12 @@ TEST_F(EditDialogTest, LeavingTheFirstExecutionMovesItOntoTheExecutionDay) {
         {15,
          "31022011",
          "31.02.2011",
-         {ErrorWindow(115, "Unzulässiges 1. Ausführungsdatum: 31.02.2011")}},
+         {ErrorShown(115, QStringLiteral("Unzulässiges 1. Ausführungsdatum: 31.02.2011"))}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         ui.clear();
-        Open({test::Recurring(c.day, "15.01.2012")});
+        open({test::Recurring(c.day, "15.01.2012")});
         OnNextModal<TDatenBearbeitenF>(ui, [&c](TDatenBearbeitenF &d) {
             Retype(Child(d, "EWertdatum"), QString::fromLatin1(c.typed));
             TabOut();

@@ -1,4 +1,5 @@
 #include "entrydialogfixture.h"
+#include "support/filesizelimit.h"
 
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
@@ -14,11 +15,11 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using test::Day;
-using test::ErrorShown;
-using test::ScriptedUiService;
+using fixture::Day;
+using fixture::ErrorShown;
+using penvaro::testing::ScriptedUiService;
 
-class TdatenEingebenFErrorsTest : public test::EntryDialogTest {
+class TdatenEingebenFErrorsTest : public fixture::EntryDialogTest {
 protected:
     // A complete, valid booking of the kind; each case then spoils one field.
     void fillValid(BookingKind kind) {
@@ -87,10 +88,10 @@ TEST_F(TdatenEingebenFErrorsTest, TheFirstUnreadableFieldIsNamedByNumberAndTextA
         {"164 amount", BookingKind::Recurring, typing("EBetrag", "zehn"), 164,
          QStringLiteral("Unzulässiger Betrag: zehn"), "EBetrag"},
     };
-    account.state.settings().BuchungsdatAN = true;
+    account.state->settings().BuchungsdatAN = true;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.save({existing()});
+        account.open({existing()});
         fillValid(c.kind);
         c.spoil(*this);
         account.ui.clear();
@@ -148,19 +149,19 @@ TEST_F(TdatenEingebenFErrorsTest, AStoredValueThatIsNoDateIsIgnored) {
 }
 
 TEST(TdatenEingebenFRegistry, AStoreThatCannotBeOpenedIsReportedButTheBookingIsAdded) {
-    test::Account account(QDate(2011, 6, 20), false);
-    TdatenEingebenF dialog(account.state);
+    fixture::Account account(fixture::Account::Store::Unusable);
+    TdatenEingebenF dialog(*account.state);
     account.ui.setNextModal([](QDialog &shown) {
-        test::ShowActive(shown);
+        fixture::ShowActive(shown);
         return QDialog::Rejected;
     });
     dialog.showForKind(BookingKind::Completed);
 
-    test::TypeInto(test::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
+    fixture::Retype(fixture::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
     EXPECT_EQ(account.ui.shown().back(), ErrorShown(161, QStringLiteral("Registry Fehler")));
-    test::TypeInto(test::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
+    fixture::Retype(fixture::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
     account.ui.clear();
-    QTest::mouseClick(test::Child<QWidget>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
+    QTest::mouseClick(fixture::Child<QWidget>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
 
     EXPECT_EQ(account.ui.shown(), std::vector<ScriptedUiService::Shown>{
                                       ErrorShown(162, QStringLiteral("Registry Fehler"))});
@@ -182,7 +183,7 @@ TEST_F(TdatenEingebenFErrorsTest, AFullTableOrAFailedWriteLeavesTableAndFileAsTh
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.save(std::vector<BookingRecord>(c.records, existing()));
+        account.open(std::vector<BookingRecord>(c.records, existing()));
         fillValid(BookingKind::Planned);
         type("EVerwendungszweck", "Neu");
         account.ui.clear();
@@ -203,7 +204,7 @@ TEST_F(TdatenEingebenFErrorsTest, AFullTableOrAFailedWriteLeavesTableAndFileAsTh
         EXPECT_EQ(account.onDisk(), account.inTable());
         EXPECT_TRUE(dialog.isVisible()) << "the typed booking stays for another try";
         EXPECT_EQ(text("EVerwendungszweck"), QStringLiteral("Neu"));
-        EXPECT_EQ(refreshed, 0);
+        EXPECT_EQ(account.refreshes, 0);
         EXPECT_EQ(ReadSuggestions(*account.store, SuggestionList::Purposes), QStringList{})
             << "nothing stored, nothing remembered";
         dialog.hide();

@@ -1,4 +1,5 @@
 #include "entrydialogfixture.h"
+#include "support/filesizelimit.h"
 
 #include "core/bookingchanges.h"
 
@@ -7,10 +8,11 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using test::Day;
-using test::ErrorShown;
+using fixture::Day;
+using fixture::ErrorShown;
+using penvaro::testing::ScriptedUiService;
 
-class TdatenEingebenFRecurringTest : public test::EntryDialogTest {
+class TdatenEingebenFRecurringTest : public fixture::EntryDialogTest {
 public:
     // A monthly booking on the 15th, first due on 15.06.2011.
     void enterMonthly(const char *firstExecution = "15.06.2011") {
@@ -125,7 +127,7 @@ TEST_F(TdatenEingebenFRecurringTest, TheIntervalTextGivesTheMonthsAndAnyOtherTex
     };
     for (const auto &[interval, months] : cases) {
         SCOPED_TRACE(interval);
-        account.save({});
+        account.open({});
         open(BookingKind::Recurring);
         type("EAuszugsnr", "15");
         type("EAuszugsjahr", interval);
@@ -171,10 +173,10 @@ TEST_F(TdatenEingebenFRecurringTest, ThePlannedBookingsDueInTheLastMonthComeWith
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.save({});
+        account.open({});
         account.clock.setToday(c.today);
-        account.state.settings().LM = c.nextCheckDay;
-        refreshed = 0;
+        account.state->settings().LM = c.nextCheckDay;
+        account.refreshes = 0;
         const char *first = c.planned.empty() ? "15.09.2011" : "15.06.2011";
         enterMonthly(first);
 
@@ -186,7 +188,7 @@ TEST_F(TdatenEingebenFRecurringTest, ThePlannedBookingsDueInTheLastMonthComeWith
             return a.Satzart == BookingKind::Planned && b.Satzart == BookingKind::Recurring;
         });
         EXPECT_EQ(account.inTable().size(), expected.size());
-        EXPECT_EQ(refreshed, 1);
+        EXPECT_EQ(account.refreshes, 1);
         EXPECT_FALSE(dialog.isVisible());
     }
 }
@@ -205,7 +207,7 @@ TEST_F(TdatenEingebenFRecurringTest, WithoutRoomOrDiskForItsPlannedBookingsNothi
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const BookingRecord other = PlannedFrom(Monthly(), "01.01.2011");
-        account.save(std::vector<BookingRecord>(c.records, other));
+        account.open(std::vector<BookingRecord>(c.records, other));
         account.ui.clear();
         {
             std::optional<test::FileSizeLimit> limit;
@@ -215,7 +217,7 @@ TEST_F(TdatenEingebenFRecurringTest, WithoutRoomOrDiskForItsPlannedBookingsNothi
         }
 
         ASSERT_EQ(account.ui.shown().size(), 2u) << "the dialog, then one message";
-        EXPECT_EQ(account.ui.shown().back().kind, test::ScriptedUiService::Kind::Failure);
+        EXPECT_EQ(account.ui.shown().back().kind, ScriptedUiService::Kind::Failure);
         if (c.fileLimit == 0) {
             EXPECT_EQ(account.ui.shown().back().text,
                       QString::fromStdString(core::TableFullError().message));

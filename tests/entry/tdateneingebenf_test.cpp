@@ -13,9 +13,10 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using test::Day;
+using fixture::Day;
+using penvaro::testing::ScriptedUiService;
 
-class TdatenEingebenFTest : public test::EntryDialogTest {};
+class TdatenEingebenFTest : public fixture::EntryDialogTest {};
 
 TEST_F(TdatenEingebenFTest, EveryInputHasItsLabelAndTheTabOrderFollowsTheForm) {
     open(BookingKind::Completed);
@@ -105,8 +106,8 @@ TEST_F(TdatenEingebenFTest, KindAndSettingsDecideWhichFieldsAreOpen) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.state.settings().AuszugsdatAN = c.statementData;
-        account.state.settings().BuchungsdatAN = c.bookingDates;
+        account.state->settings().AuszugsdatAN = c.statementData;
+        account.state->settings().BuchungsdatAN = c.bookingDates;
         open(c.kind);
 
         for (const char *name : {"EAuszugsnr", "LAuszugsnr", "EAuszugsjahr", "LAus"})
@@ -159,10 +160,9 @@ TEST_F(TdatenEingebenFTest, ABookingFromAStatementReachesTableFileAndStatementMe
     expected.Betrag = 125000;
     EXPECT_EQ(account.inTable(), std::vector<BookingRecord>{expected});
     EXPECT_EQ(account.onDisk(), std::vector<BookingRecord>{expected});
-    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(account.refreshes, 1);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(account.ui.shown().back().kind == test::ScriptedUiService::Kind::Modal)
-        << "no message";
+    EXPECT_TRUE(account.ui.shown().back().kind == ScriptedUiService::Kind::Modal) << "no message";
 
     const auto remembered =
         account.store->value(platform::FileSettingsKey(account.file()), QStringLiteral("20117"));
@@ -197,9 +197,9 @@ TEST_F(TdatenEingebenFTest, StatementAndBookingDatesAreTakenOrDerivedAsTheSettin
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.save({});
-        account.state.settings().AuszugsdatAN = c.statementData;
-        account.state.settings().BuchungsdatAN = c.bookingDates;
+        account.open({});
+        account.state->settings().AuszugsdatAN = c.statementData;
+        account.state->settings().BuchungsdatAN = c.bookingDates;
         open(c.kind);
         if (c.kind == BookingKind::Completed && c.statementData) {
             type("EAuszugsnr", "9");
@@ -232,10 +232,10 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadExactlyInTheLocaleOrRefusedWith164) {
         {"12,5", 125000}, {"-5", -50000}, {"12,34567", 123457}, {"0,00005", 0},
         {"1.234,56", {}}, {"", {}},       {"12.5", {}},         {"922337203685477,5808", {}},
     };
-    account.state.settings().AuszugsdatAN = false;
+    account.state->settings().AuszugsdatAN = false;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
-        account.save({});
+        account.open({});
         account.ui.clear();
         open(BookingKind::Planned);
         type("EBetrag", c.typed);
@@ -247,8 +247,8 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadExactlyInTheLocaleOrRefusedWith164) {
             EXPECT_EQ(account.inTable(), account.onDisk());
         } else {
             EXPECT_EQ(account.ui.shown().back(),
-                      test::ErrorShown(164, QStringLiteral("Unzulässiger Betrag: ")
-                                                + QString::fromLatin1(c.typed)));
+                      fixture::ErrorShown(164, QStringLiteral("Unzulässiger Betrag: ")
+                                                   + QString::fromLatin1(c.typed)));
             EXPECT_EQ(focused(), control("EBetrag"));
             EXPECT_TRUE(account.inTable().empty());
             EXPECT_TRUE(account.onDisk().empty());
@@ -262,7 +262,7 @@ TEST_F(TdatenEingebenFTest, TextsAreCutToTheirFieldsButOfferedAgainWhole) {
     const QString sixty = QStringLiteral("Vertragsnummer 4711-0815 Abschlag für Strom und Gas Jun"
                                          "i 11.");
     ASSERT_EQ(sixty.size(), 60);
-    account.state.settings().AuszugsdatAN = false;
+    account.state->settings().AuszugsdatAN = false;
     open(BookingKind::Planned);
     type("EBuchungsart", sixty);
     type("EAbsender", sixty);
@@ -331,7 +331,7 @@ TEST_F(TdatenEingebenFTest, EnterMovesToTheNextFieldAndNeverAdds) {
         {BookingKind::Completed, "ESollHaben", "ESollHaben"},
         {BookingKind::Completed, "EBetrag", "BDatenHinzufuegenClose"},
     };
-    account.state.settings().BuchungsdatAN = true;
+    account.state->settings().BuchungsdatAN = true;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.from);
         open(c.kind);

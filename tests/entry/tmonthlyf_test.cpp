@@ -55,14 +55,14 @@ protected:
     BookingRecord salary =
         WithTexts(test::Recurring(28, "28.07.2011"), "ÜB", "Arbeitgeber", "Gehalt");
     std::function<void()> onEnter;
-    TMonthlyF window{*app, dialog, [this] { onEnter(); }};
+    TMonthlyF window{*state, dialog, [this] { onEnter(); }};
 };
 
 TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
-    app->settings().Tab1ZeiAbst = 22;
-    app->settings().FontName = "DejaVu Sans";
-    app->settings().FontSize = 11;
-    Open({test::StartValue(0), insurance, test::Completed(2011, 3, "02.05.2011"), rent,
+    state->settings().Tab1ZeiAbst = 22;
+    state->settings().FontName = "DejaVu Sans";
+    state->settings().FontSize = 11;
+    open({test::StartValue(0), insurance, test::Completed(2011, 3, "02.05.2011"), rent,
           test::Planned("01.07.2011")});
     window.FillGrid();
 
@@ -104,14 +104,14 @@ TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
                            QStringLiteral("-"), QStringLiteral("12,50 €")}),
               RowTexts(2));
 
-    Open({test::StartValue(0), test::Planned("01.07.2011")});
+    open({test::StartValue(0), test::Planned("01.07.2011")});
     window.FillGrid();
     EXPECT_EQ(2, grid.RowCount()) << "one empty row without recurring bookings";
     EXPECT_EQ(QStringList(8, QString()), RowTexts(1));
 }
 
 TEST_F(MonthlyWindowTest, EveryWayToEditOpensTheEditDialogOnTheCurrentRow) {
-    Open({rent, insurance, salary});
+    open({rent, insurance, salary});
     struct Case {
         const char *what;
         std::function<void()> trigger;
@@ -147,7 +147,7 @@ TEST_F(MonthlyWindowTest, EveryWayToEditOpensTheEditDialogOnTheCurrentRow) {
 }
 
 TEST_F(MonthlyWindowTest, AnEditedBookingShowsAtOnceAndIsOnDisk) {
-    Open({rent, insurance});
+    open({rent, insurance});
     ShowWindow();
     Grid().setCurrentCell(0, 2);
     OnNextModal<TDatenBearbeitenF>(ui, [](TDatenBearbeitenF &d) {
@@ -158,8 +158,8 @@ TEST_F(MonthlyWindowTest, AnEditedBookingShowsAtOnceAndIsOnDisk) {
 
     EXPECT_EQ(QStringLiteral("13,75 €"), Grid().Cells(7, 2));
     insurance.Betrag = 137500;
-    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance}), InTable());
-    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance}), inTable());
+    EXPECT_EQ(inTable(), reopened());
 }
 
 TEST_F(MonthlyWindowTest, DeletesTheBookingOfTheCurrentRowOnlyWhenConfirmed) {
@@ -175,7 +175,7 @@ TEST_F(MonthlyWindowTest, DeletesTheBookingOfTheCurrentRowOnlyWhenConfirmed) {
         SCOPED_TRACE(c.answer == platform::Answer::Yes ? "Yes" : "No");
         ui.clear();
         refreshes = 0;
-        Open({rent, insurance, salary});
+        open({rent, insurance, salary});
         ShowWindow();
         Grid().setCurrentCell(0, 2);
         ui.setNextAnswer(c.answer);
@@ -185,8 +185,8 @@ TEST_F(MonthlyWindowTest, DeletesTheBookingOfTheCurrentRowOnlyWhenConfirmed) {
                       {ScriptedUiService::Kind::Question,
                        QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?")}}),
                   ui.shown());
-        EXPECT_EQ(c.left, InTable());
-        EXPECT_EQ(c.left, OnDisk());
+        EXPECT_EQ(c.left, inTable());
+        EXPECT_EQ(c.left, reopened());
         EXPECT_EQ(static_cast<int>(c.left.size()) + 1, Grid().RowCount());
         EXPECT_EQ(QString::number(c.left.back().Auszugsnr) + QStringLiteral(". im Monat"),
                   Grid().Cells(0, Grid().RowCount() - 1));
@@ -195,7 +195,7 @@ TEST_F(MonthlyWindowTest, DeletesTheBookingOfTheCurrentRowOnlyWhenConfirmed) {
 }
 
 TEST_F(MonthlyWindowTest, WithoutRecurringBookingsThereIsNothingToEditOrDelete) {
-    Open({test::StartValue(0), test::Planned("01.07.2011")});
+    open({test::StartValue(0), test::Planned("01.07.2011")});
     ShowWindow();
     struct Case {
         const char *button;
@@ -217,11 +217,11 @@ TEST_F(MonthlyWindowTest, WithoutRecurringBookingsThereIsNothingToEditOrDelete) 
 }
 
 TEST_F(MonthlyWindowTest, EnteringRunsTheEntryDialogAndShowsTheNewBooking) {
-    Open({rent});
+    open({rent});
     onEnter = [this] {
         // What the entry dialog does with a new recurring booking.
-        ASSERT_TRUE(core::AddBooking(app->table(), salary, file));
-        app->sortAndRefresh();
+        ASSERT_TRUE(core::AddBooking(state->table(), salary, path));
+        state->sortAndRefresh();
     };
     ShowWindow();
     Click("SBDatenNeu");
@@ -233,28 +233,28 @@ TEST_F(MonthlyWindowTest, EnteringRunsTheEntryDialogAndShowsTheNewBooking) {
 }
 
 TEST_F(MonthlyWindowTest, SchliessenSortsAndRefreshesEscapeOnlyCloses) {
-    Open({rent, insurance, salary});
-    core::BookingTable &table = app->table();
+    open({rent, insurance, salary});
+    core::BookingTable &table = state->table();
     std::swap(table.slot(1), table.slot(3)); // as a deletion leaves it
-    const auto unsorted = InTable();
+    const auto unsorted = inTable();
 
     ShowWindow();
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(QDialog::Rejected, window.result());
-    EXPECT_EQ(unsorted, InTable());
+    EXPECT_EQ(unsorted, inTable());
     EXPECT_EQ(0, refreshes);
 
     ShowWindow();
     Click("SpeedButton1");
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(QDialog::Accepted, window.result());
-    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance, salary}), InTable());
+    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance, salary}), inTable());
     EXPECT_EQ(1, refreshes);
 }
 
 TEST_F(MonthlyWindowTest, ShowsModallyWithTheGridFilledAndHelpOpensTheManual) {
-    Open({rent});
+    open({rent});
     QFile manual(ledger::ManualPath());
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
     manual.close();
@@ -273,16 +273,16 @@ TEST_F(MonthlyWindowTest, ShowsModallyWithTheGridFilledAndHelpOpensTheManual) {
 }
 
 TEST_F(MonthlyWindowTest, AFailedWriteKeepsTheDeletedBooking) {
-    Open({rent, insurance});
+    open({rent, insurance});
     ShowWindow();
     ui.setNextAnswer(platform::Answer::Yes);
     WithFullDisk([this] { Click("SBLoeschen"); });
 
     ASSERT_EQ(2u, ui.shown().size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[1].kind);
-    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance}), InTable());
+    EXPECT_EQ((std::vector<BookingRecord>{rent, insurance}), inTable());
     EXPECT_EQ(3, Grid().RowCount());
-    EXPECT_EQ(InTable(), OnDisk());
+    EXPECT_EQ(inTable(), reopened());
     EXPECT_EQ(0, refreshes);
 }
 

@@ -1,4 +1,6 @@
-#include "entryfixture.h"
+#include "accountfixture.h"
+#include "support/filesizelimit.h"
+#include "widgetlookup.h"
 
 #include "entry/tstartwerteingebenf.h"
 
@@ -17,9 +19,9 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using test::Child;
-using test::ErrorShown;
-using test::ScriptedUiService;
+using fixture::Child;
+using fixture::ErrorShown;
+using penvaro::testing::ScriptedUiService;
 
 BookingRecord Completed(std::int64_t amount) {
     BookingRecord record;
@@ -33,22 +35,19 @@ BookingRecord Completed(std::int64_t amount) {
 
 class TStartWertEingebenFTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        account.state.setLedgerRefresh([this] { ++refreshed; });
-        account.save({Completed(5000)});
-    }
+    void SetUp() override { account.open({Completed(5000)}); }
 
     // Runs the dialog; the user picks the direction (nullptr: none), types the amount and
     // confirms with the given key or button.
     int enter(const char *direction, const QString &amount, const char *confirm = "BEingeben") {
         account.ui.setNextModal([=, this](QDialog &shown) {
-            test::ShowActive(shown);
+            fixture::ShowActive(shown);
             auto *list = Child<QListWidget>(shown, "ESollHaben");
             if (direction)
                 list->findItems(QString::fromLatin1(direction), Qt::MatchExactly)
                     .first()
                     ->setSelected(true);
-            test::TypeInto(Child<QLineEdit>(shown, "EBetrag"), amount);
+            fixture::Retype(Child<QLineEdit>(shown, "EBetrag"), amount);
             if (QString::fromLatin1(confirm) == QStringLiteral("Return"))
                 QTest::keyClick(shown.focusWidget(), Qt::Key_Return);
             else
@@ -58,9 +57,8 @@ protected:
         return dialog.showModal();
     }
 
-    test::Account account;
-    TStartWertEingebenF dialog{account.state};
-    int refreshed = 0;
+    fixture::Account account;
+    TStartWertEingebenF dialog{*account.state};
 };
 
 TEST_F(TStartWertEingebenFTest, ShowsItsControlsWithTheirCaptions) {
@@ -98,8 +96,8 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.amount);
-        account.save({Completed(5000)});
-        refreshed = 0;
+        account.open({Completed(5000)});
+        account.refreshes = 0;
 
         EXPECT_EQ(enter(c.direction, QString::fromLatin1(c.amount), c.confirm), QDialog::Accepted);
 
@@ -113,7 +111,7 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
         EXPECT_EQ(account.inTable(), (std::vector<BookingRecord>{expected, Completed(5000)}))
             << "sorted: the start value comes first";
         EXPECT_EQ(account.onDisk(), (std::vector<BookingRecord>{Completed(5000), expected}));
-        EXPECT_EQ(refreshed, 1);
+        EXPECT_EQ(account.refreshes, 1);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_TRUE(account.ui.shown().back().kind == ScriptedUiService::Kind::Modal);
     }
@@ -144,7 +142,7 @@ TEST_F(TStartWertEingebenFTest, EveryShowingEmptiesTheAmountAndKeepsTheDirection
     account.ui.setNextModal([](QDialog &shown) {
         EXPECT_EQ(Child<QLineEdit>(shown, "EBetrag")->text(), QString());
         EXPECT_TRUE(Child<QListWidget>(shown, "ESollHaben")->item(1)->isSelected());
-        test::ShowActive(shown);
+        fixture::ShowActive(shown);
         QTest::keyClick(&shown, Qt::Key_Escape);
         return shown.result();
     });
@@ -179,7 +177,7 @@ TEST_F(TStartWertEingebenFTest, AFullTableOrAFailedWriteKeepsTableAndFileAsTheyW
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.save(std::vector<BookingRecord>(c.records, Completed(5000)));
+        account.open(std::vector<BookingRecord>(c.records, Completed(5000)));
         const auto before = account.onDisk();
         account.ui.clear();
         {

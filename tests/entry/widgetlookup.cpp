@@ -3,11 +3,9 @@
 #include "entry/dateedit.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace penvaro::entry::fixture {
 
@@ -25,12 +23,15 @@ QString TextOf(const QWidget &window, const char *name) {
     return label ? label->text() : QString();
 }
 
-QStringList ItemsOf(const QWidget &window, const char *name) {
-    auto *combo = Child<QComboBox>(window, name);
+QStringList ItemsOf(const QComboBox &box) {
     QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
+    for (int i = 0; i < box.count(); ++i)
+        items.append(box.itemText(i));
     return items;
+}
+
+QStringList ItemsOf(const QWidget &window, const char *name) {
+    return ItemsOf(*Child<QComboBox>(window, name));
 }
 
 QString FocusName() {
@@ -40,13 +41,29 @@ QString FocusName() {
 
 void Retype(QWidget *field, const QString &text) {
     field->setFocus(Qt::TabFocusReason);
-    if (auto *combo = qobject_cast<QComboBox *>(field)) {
-        combo->lineEdit()->clear();
+    if (auto *box = qobject_cast<QComboBox *>(field)) {
+        box->clearEditText();
     } else if (auto *edit = qobject_cast<QLineEdit *>(field)) {
         edit->clear();
         edit->home(false);
     }
-    QTest::keyClicks(field, text);
+    for (const QChar c : text) {
+        // QTest types only ASCII by key; other characters arrive as the text of a key event.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(field, static_cast<char>(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void ShowActive(QWidget &window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The offscreen platform does not activate a window shown again after hiding.
+    if (QApplication::activeWindow() != &window)
+        QApplication::setActiveWindow(&window);
+    ASSERT_EQ(QApplication::activeWindow(), &window);
 }
 
 } // namespace penvaro::entry::fixture
