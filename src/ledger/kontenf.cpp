@@ -3,6 +3,7 @@
 #include "amountdisplay.h"
 #include "grid/impstringgrid.h"
 
+#include "core/wideint.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -12,6 +13,9 @@
 #include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
 
 namespace penvaro::ledger {
 namespace {
@@ -122,7 +126,7 @@ void TKontenF::FillAccountsOverview() {
         m_grid->setColWidths(col, columns[col].width);
         m_grid->setCell(col, 0, QString::fromUtf8(columns[col].header));
     }
-    std::int64_t total = 0;
+    core::Int128 total = 0;
     int row = 0;
     for (const core::RegisterEntry &entry : m_accounts.entries) {
         ++row;
@@ -130,12 +134,14 @@ void TKontenF::FillAccountsOverview() {
         m_grid->setCell(1, row, QString::fromStdString(entry.Kontonummer.toUtf8()));
         m_grid->setCell(2, row, overviewAmount(entry.Kontostand));
         m_grid->setCell(3, row, QString::fromStdString(entry.Dateiname.toUtf8()));
-        // 1000 balances of 64 bits cannot leave the range of a saturating sum unnoticed.
-        if (__builtin_add_overflow(total, entry.Kontostand, &total))
-            total = entry.Kontostand < 0 ? INT64_MIN : INT64_MAX;
+        total += entry.Kontostand;
     }
     m_grid->endUpdate();
-    m_saldo->setText(overviewAmount(total));
+    // 1000 balances cannot overflow 128 bits; a total beyond 64 bits, which no real set of
+    // accounts reaches, is shown at the nearest amount that can be written.
+    constexpr core::Int128 lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr core::Int128 highest = std::numeric_limits<std::int64_t>::max();
+    m_saldo->setText(overviewAmount(static_cast<std::int64_t>(std::clamp(total, lowest, highest))));
 }
 
 void TKontenF::OpenCurrentRow() {

@@ -181,11 +181,15 @@ core::Result<void> LedgerRefresh::computeSums() {
         return book.error();
     m_bookBalance = *book;
     m_w.ESumme->setText(amounts.sum(m_bookBalance));
-    if (!m_state.currentFile().isEmpty()) {
-        if (auto updated = core::UpdateRegisterBalance(m_state.registerPath(),
-                                                       m_state.settings().Datei, m_bookBalance);
+    // Layouts run on every resize and mouse release; the register file is only rewritten when
+    // the balance it should hold has changed.
+    const std::pair<std::string, std::int64_t> shown{m_state.settings().Datei, m_bookBalance};
+    if (!shown.first.empty() && shown != m_registered) {
+        if (auto updated =
+                core::UpdateRegisterBalance(m_state.registerPath(), shown.first, shown.second);
             !updated)
             return updated;
+        m_registered = shown;
     }
     if (auto planned = ComputePlannedSum(); !planned)
         return planned;

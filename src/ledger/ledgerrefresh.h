@@ -5,6 +5,8 @@
 #include "core/result.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace penvaro::platform {
 class AppState;
@@ -44,6 +46,8 @@ private:
     int m_usableWidth = 0;
     std::int64_t m_bookBalance = 0;
     std::int64_t m_plannedSum = 0;
+    // The account file and book balance last written into the account register.
+    std::pair<std::string, std::int64_t> m_registered;
 };
 
 } // namespace penvaro::ledger
