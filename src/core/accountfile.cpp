@@ -20,7 +20,7 @@ Result<void> loadInto(const std::filesystem::path &path, BookingTable &table) {
         return bytes.error();
     const std::size_t records = bytes->size() / RecordSize;
     for (std::size_t i = 0; i < records; ++i) {
-        BookingRecord &r = table.slots[i];
+        BookingRecord &r = table.all()[i];
         r = Decode(
             std::span<const std::uint8_t, RecordSize>(bytes->data() + i * RecordSize, RecordSize));
         ScrambleTexts(r);
@@ -33,7 +33,7 @@ Result<void> writeTable(const BookingTable &table, const std::filesystem::path &
                         ExistingFile existing) {
     std::vector<std::uint8_t> bytes(table.count * BookingRecordSize);
     for (std::size_t i = 0; i < table.count; ++i) {
-        BookingRecord scrambled = table.slots[i];
+        BookingRecord scrambled = table.all()[i];
         ScrambleTexts(scrambled);
         EncodeBookingRecord(scrambled,
                             std::span<std::uint8_t, BookingRecordSize>(

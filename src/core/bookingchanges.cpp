@@ -7,13 +7,13 @@ namespace {
 template<typename Change>
 Result<void> changeAndSave(BookingTable &table, const std::filesystem::path &accountFile,
                            Change change) {
-    const std::vector<BookingRecord> previousSlots(table.slots.begin(),
-                                                   table.slots.begin() + table.count + 1);
+    const auto kept = table.all().first(table.count + 1u);
+    const std::vector<BookingRecord> previousSlots(kept.begin(), kept.end());
     const std::uint16_t previousCount = table.count;
     change();
     auto saved = SaveAccountFile(table, accountFile);
     if (!saved) {
-        std::copy(previousSlots.begin(), previousSlots.end(), table.slots.begin());
+        std::copy(previousSlots.begin(), previousSlots.end(), table.all().begin());
         table.count = previousCount;
     }
     return saved;

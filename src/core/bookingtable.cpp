@@ -3,10 +3,10 @@
 namespace penvaro::core {
 
 BookingTable::BookingTable()
-    : slots(MaxBookings) {}
+    : m_records(MaxBookings) {}
 
 void ClearBookingTable(BookingTable &table) {
-    for (BookingRecord &r : table.slots) {
+    for (BookingRecord &r : table.all()) {
         r.Satzart = BookingKind::Empty;
         r.Auszugsjahr = 0;
         r.Auszugsnr = 0;

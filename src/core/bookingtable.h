@@ -3,6 +3,7 @@
 #include "bookingrecord.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace penvaro::core {
@@ -12,15 +13,22 @@ inline constexpr int MaxBookings = 5000;
 // All bookings of the open account file. Slots are numbered 1 to 5000; slots 1 to count are
 // used, every later slot holds the empty-slot values. The six run indices are 1-based slot
 // numbers, 0 meaning "none", and are valid after SortBookingTable until the table changes.
-struct BookingTable {
+class BookingTable {
+public:
     BookingTable();
 
-    BookingRecord &slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }
+    BookingRecord &slot(int number) { return m_records[static_cast<std::size_t>(number - 1)]; }
     const BookingRecord &slot(int number) const {
-        return slots[static_cast<std::size_t>(number - 1)];
+        return m_records[static_cast<std::size_t>(number - 1)];
     }
 
-    std::vector<BookingRecord> slots;
+    // Slots 1 to count.
+    std::span<BookingRecord> used() { return {m_records.data(), count}; }
+    std::span<const BookingRecord> used() const { return {m_records.data(), count}; }
+    // All 5000 slots, used or not.
+    std::span<BookingRecord> all() { return m_records; }
+    std::span<const BookingRecord> all() const { return m_records; }
+
     std::uint16_t count = 0;
     std::int32_t FirstDone = 0;
     std::int32_t LastDone = 0;
@@ -28,6 +36,9 @@ struct BookingTable {
     std::int32_t LastPlanned = 0;
     std::int32_t FirstRecurring = 0;
     std::int32_t LastRecurring = 0;
+
+private:
+    std::vector<BookingRecord> m_records;
 };
 
 // Writes the empty-slot values into all 5000 slots. Leaves the count alone, and the character

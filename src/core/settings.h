@@ -8,7 +8,8 @@
 namespace penvaro::core {
 
 // Every setting the program keeps in memory, initialised with the defaults that a clean machine
-// starts with. The member names are the stored value names; texts are UTF-8.
+// starts with. The member names are the stored value names, except where a stored name would
+// mislead (the comment gives it); texts are UTF-8.
 struct Settings {
     // Program-wide values.
     std::string Datei; // the current account file; empty when none is open
@@ -27,12 +28,12 @@ struct Settings {
     bool SummeLan = true;
     std::string FontName = "Arial";
     std::int32_t FontSize = 9;
-    bool Autospeichern = false;
-    std::string Tabellenformat;
+    bool passwordRequired = false; // stored as "Autospeichern"
+    std::string storedPassword;    // stored as "Tabellenformat", in its scrambled form
     std::string AusstellOrt;
 
     // Values of the current account file.
-    double LM = 0.0;
+    double nextCheckDay = 0.0; // stored as "LM": the next day to check for due recurring bookings
     bool AuszugsdatAN = true;
     bool BuchungsdatAN = false;
     std::string SortBy = "normal";

@@ -80,7 +80,7 @@ void selectionSort(BookingTable &table, int first, int last, bool ascending, Key
     const auto size = static_cast<std::size_t>(last - first + 1);
     std::vector<SortKey> keys(size);
     for (std::size_t i = 0; i < size; ++i) {
-        const double value = keyOf(table.slots[begin + i]);
+        const double value = keyOf(table.all()[begin + i]);
         keys[i] =
             std::isnan(value) ? SortKey{true, 0.0} : SortKey{false, ascending ? value : -value};
     }
@@ -91,7 +91,7 @@ void selectionSort(BookingTable &table, int first, int last, bool ascending, Key
         const std::size_t candidate = tree.firstMinimumFrom(i);
         if (candidate == i)
             continue;
-        std::swap(table.slots[begin + i], table.slots[begin + candidate]);
+        std::swap(table.all()[begin + i], table.all()[begin + candidate]);
         std::swap(keys[i], keys[candidate]);
         tree.update(candidate);
     }

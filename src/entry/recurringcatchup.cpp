@@ -12,8 +12,7 @@ CatchUpRecurring(const core::BookingRecord &recurring, const CatchUpDays &days) 
         if (auto created = core::ApplyRecurringDayFor(planned, recurring, day); !created)
             return created.error();
     }
-    return std::vector<core::BookingRecord>(planned.slots.begin(),
-                                            planned.slots.begin() + planned.count);
+    return std::vector<core::BookingRecord>(planned.used().begin(), planned.used().end());
 }
 
 } // namespace penvaro::entry

@@ -341,8 +341,8 @@ bool TDatenBearbeitenF::apply() {
     const bool saved = ledger::RunCommand(ui, [&]() -> core::Result<void> {
         std::vector<core::BookingRecord> planned;
         if (m_state == EditState::Recurring) {
-            auto caughtUp = CatchUpRecurring(conversion.record,
-                                             RecurringCatchUpDays(m_app.today(), settings.LM));
+            auto caughtUp = CatchUpRecurring(
+                conversion.record, RecurringCatchUpDays(m_app.today(), settings.nextCheckDay));
             if (!caughtUp)
                 return caughtUp.error();
             planned = std::move(*caughtUp);

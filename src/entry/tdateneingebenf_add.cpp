@@ -138,7 +138,7 @@ void TdatenEingebenF::add(bool close) {
     const auto record = convertFields();
     if (!record)
         return;
-    const CatchUpDays days = RecurringCatchUpDays(today(), m_state.settings().LM);
+    const CatchUpDays days = RecurringCatchUpDays(today(), m_state.settings().nextCheckDay);
     // Refused (a full table, a file that cannot be written): table and file stay as they
     // were and the dialog keeps everything as typed, so that the user can try again.
     if (!ledger::RunCommand(m_state.ui(), [&]() -> core::Result<void> {

@@ -36,8 +36,7 @@ core::BookingRecord StartValueRecord(char16_t direction, std::int64_t amount) {
 }
 
 bool HasStartValue(const core::BookingTable &table) {
-    const auto used = table.slots.begin() + table.count;
-    return std::any_of(table.slots.begin(), used, [](const core::BookingRecord &record) {
+    return std::ranges::any_of(table.used(), [](const core::BookingRecord &record) {
         return record.Satzart == core::BookingKind::StartValue;
     });
 }

@@ -44,7 +44,8 @@ core::Result<void> TMainForm::applyDueRecurringBookings() {
     core::BookingTable &table = m_state.table();
     core::Settings &settings = m_state.settings();
     const int countBefore = table.count;
-    const auto catchUp = core::ApplyDueRecurringBookings(table, settings.LM, m_state.today());
+    const auto catchUp =
+        core::ApplyDueRecurringBookings(table, settings.nextCheckDay, m_state.today());
     if (!catchUp)
         return catchUp.error();
     if (catchUp->created > 0) {
@@ -57,7 +58,7 @@ core::Result<void> TMainForm::applyDueRecurringBookings() {
             return saved;
         }
     }
-    settings.LM = catchUp->nextCheckDay;
+    settings.nextCheckDay = catchUp->nextCheckDay;
     m_state.settingsStore().SaveSettings();
     if (catchUp->stopped)
         m_state.ui().information(message(*catchUp->stopped));

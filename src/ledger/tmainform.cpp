@@ -89,8 +89,8 @@ void TMainForm::StartUp() {
                                   QString::fromStdString(m_state.settings().Pfad)))
         platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
 
-    TFirstF start(m_state.settings().StartB, m_state.settings().Autospeichern,
-                  QString::fromStdString(m_state.settings().Tabellenformat), this);
+    TFirstF start(m_state.settings().StartB, m_state.settings().passwordRequired,
+                  QString::fromStdString(m_state.settings().storedPassword), this);
     if (m_state.ui().runModal(start) != QDialog::Accepted && start.asksForPassword()) {
         m_startRefused = true;
         return;

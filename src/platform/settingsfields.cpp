@@ -26,13 +26,13 @@ const auto ProgramFields = std::to_array<SettingsField>({
     {u"SummeLan", &S::SummeLan},
     {u"FontName", &S::FontName},
     {u"FontSize", &S::FontSize},
-    {u"Autospeichern", &S::Autospeichern},
-    {u"Tabellenformat", &S::Tabellenformat},
+    {u"Autospeichern", &S::passwordRequired},
+    {u"Tabellenformat", &S::storedPassword},
     {u"AusstellOrt", &S::AusstellOrt},
 });
 
 const auto FileFields = std::to_array<SettingsField>({
-    {u"LM", &S::LM},
+    {u"LM", &S::nextCheckDay},
     {u"AuszugsdatAn", &S::AuszugsdatAN},
     {u"BuchungsdatAn", &S::BuchungsdatAN},
     {u"SortBy", &S::SortBy},

@@ -63,8 +63,7 @@ TEST_F(CliSettings, ExportAndImportRoundTrip) {
     EXPECT_EQ(first, exported());
 }
 
-TEST_F(CliSettings, AMalformedFileIsRefusedWithItsLineAndChangesNothing)
-{
+TEST_F(CliSettings, AMalformedFileIsRefusedWithItsLineAndChangesNothing) {
     write("good.reg", wellFormed);
     ASSERT_EQ(0, RunCli({"settings", "import", file("good.reg")}).status);
     const std::string before = exported();

@@ -24,7 +24,7 @@ std::vector<BookingRecord> manyRecords(int n) {
 }
 
 std::vector<BookingRecord> used(const BookingTable &table) {
-    return {table.slots.begin(), table.slots.begin() + table.count};
+    return {table.used().begin(), table.used().end()};
 }
 
 } // namespace

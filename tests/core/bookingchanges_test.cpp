@@ -13,7 +13,7 @@ using core::BookingTable;
 namespace {
 
 std::vector<BookingRecord> used(const BookingTable &table) {
-    return {table.slots.begin(), table.slots.begin() + table.count};
+    return {table.used().begin(), table.used().end()};
 }
 
 // An account file on disk and the table loaded from it.

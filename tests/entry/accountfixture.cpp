@@ -14,7 +14,7 @@ Account::Account(Store kind)
     , path(accountPath(QStringLiteral("giro.p11"))) {
     state->settings().Datei = path.string();
     // The day the file was opened has been checked for recurring bookings.
-    state->settings().LM = state->today() + 1;
+    state->settings().nextCheckDay = state->today() + 1;
     state->setLedgerRefresh([this] { ++refreshes; });
     open({});
 }

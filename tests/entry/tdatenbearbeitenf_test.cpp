@@ -405,7 +405,7 @@ TEST_F(EditDialogTest, AChangedRecurringBookingIsPlannedForTheDaysAlreadyChecked
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        state->settings().LM = c.nextCheckDay;
+        state->settings().nextCheckDay = c.nextCheckDay;
         const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
         open({recurring, earlier});
 

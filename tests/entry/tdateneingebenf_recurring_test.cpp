@@ -175,7 +175,7 @@ TEST_F(TdatenEingebenFRecurringTest, ThePlannedBookingsDueInTheLastMonthComeWith
         SCOPED_TRACE(c.what);
         account.open({});
         account.clock.setToday(c.today);
-        account.state->settings().LM = c.nextCheckDay;
+        account.state->settings().nextCheckDay = c.nextCheckDay;
         account.refreshes = 0;
         const char *first = c.planned.empty() ? "15.09.2011" : "15.06.2011";
         enterMonthly(first);

@@ -48,10 +48,10 @@ TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
     changed.KorrH = -15;
     changed.SummeZan = false;
     changed.FontName = "DejaVu Sans";
-    changed.Autospeichern = true;
-    changed.Tabellenformat = "kodiert";
+    changed.passwordRequired = true;
+    changed.storedPassword = "kodiert";
     changed.AusstellOrt = "Köln";
-    changed.LM = 40550.0;
+    changed.nextCheckDay = 40550.0;
     changed.AuszugsdatAN = false;
     changed.BuchungsdatAN = true;
     changed.SortBy = "wd";
@@ -95,7 +95,7 @@ TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
         {"boolean stored as text", file, QStringLiteral("Sort1"), text("0"),
          [](const S &s) { return s.Sort1; }},
         {"boolean from any non-zero number", product, QStringLiteral("Autospeichern"), number(7),
-         [](const S &s) { return s.Autospeichern; }},
+         [](const S &s) { return s.passwordRequired; }},
         {"boolean zero", file, QStringLiteral("TabGepan"), number(0),
          [](const S &s) { return !s.TabGepan; }},
         {"float of 4 bytes", file, QStringLiteral("Zinsen"), QByteArray(4, '\0'),
@@ -107,7 +107,7 @@ TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
          [](const S &s) { return s.Sollzinsen == 9.0; }},
         {"infinite date", file, QStringLiteral("LM"),
          BinaryFromDouble(std::numeric_limits<double>::infinity()),
-         [](const S &s) { return s.LM == 0.0; }},
+         [](const S &s) { return s.nextCheckDay == 0.0; }},
         {"program folder stored as number", product, QStringLiteral("Pfad"), number(1),
          [](const S &s) { return s.Pfad == ProgramFolder().toStdString(); }},
         {"text stored as number", product, QStringLiteral("WindowState"), number(1),

@@ -86,7 +86,7 @@ std::vector<ScriptedUiService::Shown> TestApp::messages() const {
 }
 
 std::vector<core::BookingRecord> UsedSlots(const core::BookingTable &table) {
-    return {table.slots.begin(), table.slots.begin() + table.count};
+    return {table.used().begin(), table.used().end()};
 }
 
 AppFixture::AppFixture() {

@@ -73,7 +73,7 @@ core::BookingRecord StartValue(std::int64_t amount) {
 void Fill(core::BookingTable &table, const std::vector<core::BookingRecord> &records) {
     core::ClearBookingTable(table);
     for (std::size_t i = 0; i < records.size(); ++i)
-        table.slots[i] = records[i];
+        table.all()[i] = records[i];
     table.count = static_cast<std::uint16_t>(records.size());
 }
 
