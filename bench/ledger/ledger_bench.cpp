@@ -1,7 +1,7 @@
 #include "appfixture.h"
 #include "support/records.h"
 
-#include "ledger/tmainform.h"
+#include "ledger/mainwindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -43,8 +43,8 @@ public:
 void startUpToPaintedLedger(benchmark::State &bench) {
     Account account;
     for (auto _ : bench) {
-        ledger::TMainForm window(account.appState());
-        window.StartUp();
+        ledger::MainWindow window(account.appState());
+        window.startUp();
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }
@@ -52,8 +52,8 @@ void startUpToPaintedLedger(benchmark::State &bench) {
 
 void refreshLedger(benchmark::State &bench) {
     Account account;
-    ledger::TMainForm window(account.appState());
-    window.StartUp();
+    ledger::MainWindow window(account.appState());
+    window.startUp();
     window.show();
     for (auto _ : bench)
         benchmark::DoNotOptimize(window.ledger().RefreshLedger());
@@ -62,11 +62,11 @@ void refreshLedger(benchmark::State &bench) {
 // What every change of bookings costs: the table sorted again and both grids refilled.
 void bookingChange(benchmark::State &bench) {
     Account account;
-    ledger::TMainForm window(account.appState());
-    window.StartUp();
+    ledger::MainWindow window(account.appState());
+    window.startUp();
     window.show();
     for (auto _ : bench)
-        account.appState().sortAndRefresh();
+        account.appState().announceBookingChange();
 }
 
 } // namespace

@@ -1,8 +1,6 @@
-#include "bookingwindows.h"
-
-#include "ledger/ledgeruiservice.h"
-#include "ledger/settingsdatabase.h"
-#include "ledger/tmainform.h"
+#include "ledger/mainwindow.h"
+#include "platform/settingsdatabase.h"
+#include "widgets/desktopuiservice.h"
 
 #include "platform/appstate.h"
 #include "platform/clock.h"
@@ -62,18 +60,17 @@ int main(int argc, char **argv) {
         return 2;
     }
 
-    ledger::LedgerUiService ui;
+    widgets::DesktopUiService ui;
     const auto store =
-        ledger::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
+        platform::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
     const platform::SystemClock clock;
     platform::AppState state(*store, ui, clock);
-    ledger::TMainForm window(state);
-    app::ConnectBookingWindows(state, window);
+    ledger::MainWindow window(state);
     if (!parser.positionalArguments().isEmpty()) {
         const QFileInfo file(parser.positionalArguments().constFirst());
         window.setStartFile(QFile::encodeName(file.absoluteFilePath()).toStdString());
     }
-    window.StartUp();
+    window.startUp();
     if (window.startRefused())
         return 0;
     window.show();

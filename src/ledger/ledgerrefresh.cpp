@@ -1,8 +1,8 @@
 #include "ledgerrefresh.h"
 
 #include "amountdisplay.h"
-#include "grid/impstringgrid.h"
 #include "ledgercolumns.h"
+#include "widgets/stringgrid.h"
 
 #include "core/accountregister.h"
 #include "core/balances.h"
@@ -31,48 +31,48 @@ int indexOf(const std::vector<ColumnSpec> &columns, LedgerColumn column) {
 }
 
 // Writes columns, headers, widths, alignments, colours and fonts into a grid.
-void layoutGrid(TImpStringgrid &grid, const std::vector<ColumnSpec> &columns,
+void layoutGrid(widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
                 const core::Settings &settings, int rowHeight) {
-    const ImpFont font{QFont(QString::fromStdString(settings.FontName), settings.FontSize),
-                       Qt::black};
-    grid.setColCount(static_cast<int>(columns.size()));
+    const widgets::GridFont font{
+        QFont(QString::fromStdString(settings.FontName), settings.FontSize), Qt::black};
+    grid.setColumnCount(static_cast<int>(columns.size()));
     grid.setDefaultRowHeight(rowHeight);
     grid.setFixedColor(fixedCellColour);
     grid.setColor(Qt::white);
-    for (int col = 0; col < grid.ColCount(); ++col) {
+    for (int col = 0; col < grid.columnCount(); ++col) {
         const ColumnSpec &wanted = columns[static_cast<std::size_t>(col)];
-        TImpColumn &column = grid.Columns(col);
-        column.RestoreDefaults();
+        widgets::GridColumn &column = grid.column(col);
+        column.restoreDefaults();
         column.setAlignment(wanted.alignment);
-        column.Title().setAlignment(Qt::AlignHCenter);
-        column.Title().setFont(font);
+        column.title().setAlignment(Qt::AlignHCenter);
+        column.title().setFont(font);
         column.setFont(font);
         if (wanted.column == LedgerColumn::Kontostand) {
             column.setColor(balanceColour);
             column.setFont({font.font, Qt::white});
         }
         if (wanted.width)
-            grid.setColWidths(col, settings.*wanted.width);
+            grid.setColumnWidth(col, settings.*wanted.width);
         grid.setCell(col, 0, wanted.header);
     }
 }
 
 // The user's column widths go into the settings that keep them; the first column's never does.
-void storeWidths(const TImpStringgrid &grid, const std::vector<ColumnSpec> &columns,
+void storeWidths(const widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
                  core::Settings &settings) {
-    for (int col = 1; col < grid.ColCount() && col < static_cast<int>(columns.size()); ++col) {
+    for (int col = 1; col < grid.columnCount() && col < static_cast<int>(columns.size()); ++col) {
         if (const auto width = columns[static_cast<std::size_t>(col)].width)
-            settings.*width = grid.ColWidths(col);
+            settings.*width = grid.columnWidth(col);
     }
 }
 
 // Places a check box panel above its column of the grid.
-void placeAbove(QWidget *panel, const TImpStringgrid &grid, int column) {
+void placeAbove(QWidget *panel, const widgets::StringGrid &grid, int column) {
     if (column < 0)
         return;
     int left = 0;
     for (int col = 0; col < column; ++col)
-        left += grid.ColWidths(col);
+        left += grid.columnWidth(col);
     // A column beyond the visible width keeps its check boxes at the group's right edge.
     const int rightmost = panel->parentWidget()->width() - panel->width() - grid.x();
     panel->move(std::min(grid.x() + left + 25, std::max(rightmost, 0)), panel->y());
@@ -115,13 +115,13 @@ void LedgerRefresh::fillGrids() {
     const AmountDisplay amounts(settings);
     const auto completed = CompletedColumns(settings);
     const auto planned = PlannedColumns(settings);
-    TImpStringgrid &grid1 = *m_w.Stringgrid1;
-    TImpStringgrid &grid2 = *m_w.StringGrid2;
+    widgets::StringGrid &grid1 = *m_w.Stringgrid1;
+    widgets::StringGrid &grid2 = *m_w.StringGrid2;
 
     grid1.beginUpdate();
     grid2.beginUpdate();
-    grid1.setColCount(static_cast<int>(completed.size()));
-    grid2.setColCount(static_cast<int>(planned.size()));
+    grid1.setColumnCount(static_cast<int>(completed.size()));
+    grid2.setColumnCount(static_cast<int>(planned.size()));
     grid1.setRowCount(std::max(table.count + 1, 2));
     grid2.setRowCount(std::max(table.count + 1, 2));
     int row1 = 0;
@@ -155,8 +155,8 @@ void LedgerRefresh::fillGrids() {
 
 core::Result<void> LedgerRefresh::LayoutCompletedGrid() {
     const core::Settings &settings = m_state.settings();
-    TImpStringgrid &grid = *m_w.Stringgrid1;
-    const bool scrolls = grid.RowCount() * (settings.Tab1ZeiAbst + 1) > grid.height();
+    widgets::StringGrid &grid = *m_w.Stringgrid1;
+    const bool scrolls = grid.rowCount() * (settings.Tab1ZeiAbst + 1) > grid.height();
     m_usableWidth = scrolls ? grid.width() - 20 : grid.width();
 
     const auto columns = CompletedColumns(settings);
@@ -232,8 +232,9 @@ core::Result<void> LedgerRefresh::fillRunningBalances() {
     if (!balances)
         return balances.error();
     const AmountDisplay amounts(m_state.settings());
-    const auto write = [&amounts](TImpStringgrid &grid, const std::vector<std::int64_t> &values) {
-        const int col = grid.ColCount() - 1;
+    const auto write = [&amounts](widgets::StringGrid &grid,
+                                  const std::vector<std::int64_t> &values) {
+        const int col = grid.columnCount() - 1;
         grid.beginUpdate();
         for (std::size_t row = 0; row < values.size(); ++row)
             grid.setCell(col, static_cast<int>(row) + 1, amounts.balanceCell(values[row]));

@@ -6,16 +6,18 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace penvaro::ledger {
+namespace penvaro::widgets {
+class StringGrid;
+} // namespace penvaro::widgets
 
-class TImpStringgrid;
+namespace penvaro::ledger {
 
 // The controls of the main window that show the booking table and its sums.
 struct LedgerWidgets {
     QGroupBox *GroupBox1 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
-    TImpStringgrid *Stringgrid1 = nullptr;
-    TImpStringgrid *StringGrid2 = nullptr;
+    widgets::StringGrid *Stringgrid1 = nullptr;
+    widgets::StringGrid *StringGrid2 = nullptr;
     QWidget *PSummeG = nullptr;
     QLineEdit *ESumme = nullptr;
     QWidget *PSummeZ = nullptr;

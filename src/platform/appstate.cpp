@@ -32,10 +32,9 @@ std::filesystem::path AppState::registerPath() const {
     return std::filesystem::path(settings().Pfad) / "konten.cb";
 }
 
-void AppState::sortAndRefresh() {
+void AppState::announceBookingChange() {
     core::SortBookingTable(m_table, core::SortOrderFromSettings(settings()));
-    if (m_refreshLedger)
-        m_refreshLedger();
+    Q_EMIT bookingsChanged();
 }
 
 } // namespace penvaro::platform

@@ -5,10 +5,10 @@
 
 #include "core/bookingtable.h"
 
+#include <QObject>
 #include <QString>
 
 #include <filesystem>
-#include <functional>
 
 namespace penvaro::platform {
 
@@ -18,7 +18,9 @@ class UiService;
 // The objects that live as long as the program: the booking table of the open account file,
 // the settings record with its store, and the services every window reaches the user and the
 // system through. Handed to the windows, so that each test builds its own.
-class AppState {
+class AppState : public QObject {
+    Q_OBJECT
+
 public:
     AppState(RegistryStore &store, UiService &ui, const Clock &clock);
     AppState(const AppState &) = delete;
@@ -40,10 +42,13 @@ public:
     std::filesystem::path registerPath() const;
     double today() const { return DayCountOf(m_clock.today()); }
 
-    // After every change of bookings: order the table and show it again.
-    void sortAndRefresh();
-    // The main window shows the table; until it exists nothing needs refreshing.
-    void setLedgerRefresh(std::function<void()> refresh) { m_refreshLedger = std::move(refresh); }
+    // After every change of bookings: orders the table and announces the change.
+    void announceBookingChange();
+
+Q_SIGNALS:
+    // The table holds other bookings, or the same in another order: whatever shows them
+    // shows them again.
+    void bookingsChanged();
 
 private:
     RegistryStore &m_store;
@@ -51,7 +56,6 @@ private:
     const Clock &m_clock;
     SettingsStore m_settingsStore;
     core::BookingTable m_table;
-    std::function<void()> m_refreshLedger;
 };
 
 } // namespace penvaro::platform

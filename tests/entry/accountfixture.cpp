@@ -15,7 +15,7 @@ Account::Account(Store kind)
     state->settings().Datei = path.string();
     // The day the file was opened has been checked for recurring bookings.
     state->settings().nextCheckDay = state->today() + 1;
-    state->setLedgerRefresh([this] { ++refreshes; });
+    QObject::connect(state.get(), &platform::AppState::bookingsChanged, [this] { ++refreshes; });
     open({});
 }
 

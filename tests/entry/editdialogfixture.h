@@ -3,7 +3,7 @@
 #include "accountfixture.h"
 #include "widgetlookup.h"
 
-#include "entry/tdatenbearbeitenf.h"
+#include "entry/bookingeditdialog.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -18,10 +18,10 @@ protected:
     explicit EditDialogTest(Store kind = Store::Usable)
         : Account(kind) {}
 
-    TDatenBearbeitenF dialog{*state};
+    BookingEditDialog dialog{*state};
 };
 
-inline void ClickApply(TDatenBearbeitenF &dialog) {
+inline void ClickApply(BookingEditDialog &dialog) {
     QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegen"), Qt::LeftButton);
 }
 

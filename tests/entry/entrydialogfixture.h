@@ -3,8 +3,8 @@
 #include "accountfixture.h"
 #include "widgetlookup.h"
 
+#include "entry/bookingentrydialog.h"
 #include "entry/dateedit.h"
-#include "entry/tdateneingebenf.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -41,7 +41,7 @@ public:
     QWidget *focused() { return dialog.focusWidget(); }
 
     Account account;
-    TdatenEingebenF dialog{*account.state};
+    BookingEntryDialog dialog{*account.state};
 };
 
 } // namespace penvaro::entry::fixture

@@ -1,8 +1,8 @@
 #include "accountfixture.h"
 #include "widgetlookup.h"
 
+#include "entry/suggestionlistsdialog.h"
 #include "entry/suggestions.h"
-#include "entry/tvaebf.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -130,7 +130,7 @@ protected:
     }
 
     Account account;
-    TVAEBF window{*account.store, account.ui};
+    SuggestionListsDialog window{*account.store, account.ui};
 };
 
 TEST_F(TVAEBFTest, ShowsTheThreeListsUnderTheirTitles) {

@@ -4,18 +4,18 @@
 
 #include "core/accountregister.h"
 #include "core/date.h"
-#include "ledger/grid/impstringgrid.h"
-#include "ledger/kontenf.h"
-#include "ledger/tmainform.h"
+#include "ledger/accountsoverviewdialog.h"
+#include "ledger/mainwindow.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
+#include "widgets/stringgrid.h"
 
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::TMainForm;
+using ledger::MainWindow;
 using penvaro::testing::ScriptedUiService;
 
 namespace {
@@ -23,8 +23,8 @@ namespace {
 class AccountFiles : public penvaro::testing::AppFixture {
 protected:
     AccountFiles() {
-        window = std::make_unique<TMainForm>(*state);
-        window->StartUp();
+        window = std::make_unique<MainWindow>(*state);
+        window->startUp();
         ui.clear();
     }
 
@@ -42,17 +42,19 @@ protected:
         return value ? *value : std::nullopt;
     }
 
-    ledger::TKontenF &overview() { return *window->findChild<ledger::TKontenF *>(); }
+    ledger::AccountsOverviewDialog &overview() {
+        return *window->findChild<ledger::AccountsOverviewDialog *>();
+    }
 
     QStringList overviewColumn(int col) {
-        const auto &grid = *overview().findChild<ledger::TImpStringgrid *>(QStringLiteral("SG1"));
+        const auto &grid = *overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"));
         QStringList texts;
-        for (int row = 1; row < grid.RowCount(); ++row)
-            texts << grid.Cells(col, row);
+        for (int row = 1; row < grid.rowCount(); ++row)
+            texts << grid.cell(col, row);
         return texts;
     }
 
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace
@@ -60,13 +62,13 @@ protected:
 TEST_F(AccountFiles, OpeningTheSameFileTwiceKeepsOneEntryWithTheLatestBalance) {
     const auto file = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(1000000)});
     ui.setNextFileName(QString::fromStdString(file.string()));
-    window->OpenAccountFile();
+    window->openAccountFile();
     ASSERT_TRUE(window->ledgerVisible());
 
     writeAccount(QStringLiteral("giro.p11"),
                  {test::StartValue(1000000), test::Completed(2011, 1, "05.01.2011", 250000)});
     ui.setNextFileName(QString::fromStdString(file.string()));
-    window->OpenAccountFile();
+    window->openAccountFile();
 
     const auto entries = registerEntries();
     ASSERT_EQ(1u, entries.size());
@@ -83,7 +85,7 @@ TEST_F(AccountFiles, AnOlderFileIsConvertedAndKeepsItsSettings) {
     test::WriteBytes(old, test::LegacyFileBytes(records));
     setFileValue(old, QStringLiteral("Waehrung"), QStringLiteral("ATS"));
 
-    window->OpenAccountFileByPath(old);
+    window->openAccountFileByPath(old);
     const auto converted = accountPath(QStringLiteral("konto.p11"));
     EXPECT_TRUE(std::filesystem::exists(old));
     EXPECT_EQ(records, recordsOnDisk(converted));
@@ -103,13 +105,13 @@ TEST_F(AccountFiles, AnExistingConvertedFileIsReplacedOnlyWhenTheUserSaysSo) {
     const auto target = writeAccount(QStringLiteral("konto.p11"), existing);
 
     ui.setNextAnswer(platform::Answer::No);
-    window->OpenAccountFileByPath(old);
+    window->openAccountFileByPath(old);
     EXPECT_EQ(existing, recordsOnDisk(target));
     EXPECT_EQ(target.string(), state->settings().Datei);
     EXPECT_EQ(2, state->table().count);
 
     ui.setNextAnswer(platform::Answer::Yes);
-    window->OpenAccountFileByPath(old);
+    window->openAccountFileByPath(old);
     EXPECT_EQ(std::vector<core::BookingRecord>{test::StartValue(500000)}, recordsOnDisk(target));
 }
 
@@ -119,10 +121,10 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
     setFileValue(giro, QStringLiteral("Waehrung"), QStringLiteral("ATS"));
     setFileValue(giro, QStringLiteral("natBetrag"), std::int32_t(1));
     setFileValue(giro, QStringLiteral("euroBetrag"), std::int32_t(0));
-    window->OpenAccountFileByPath(giro);
+    window->openAccountFileByPath(giro);
 
     ui.setNextFileName(dir.filePath(QStringLiteral("kasse")));
-    window->NewAccountFile();
+    window->newAccountFile();
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
     ASSERT_TRUE(std::filesystem::exists(kasse));
     EXPECT_EQ(0u, std::filesystem::file_size(kasse));
@@ -138,13 +140,13 @@ TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {
     const auto giro = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(100)});
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::No);
-    window->NewAccountFile();
+    window->newAccountFile();
     EXPECT_EQ(1u, recordsOnDisk(giro).size());
     EXPECT_FALSE(window->ledgerVisible());
 
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->NewAccountFile();
+    window->newAccountFile();
     EXPECT_TRUE(recordsOnDisk(giro).empty());
 }
 
@@ -153,7 +155,7 @@ TEST_F(AccountFiles, DueRecurringBookingsArePlannedOnOpening) {
                                    {test::StartValue(0), test::Recurring(15, "15.06.2011")});
     setFileValue(file, QStringLiteral("LM"),
                  platform::BinaryFromDouble(*core::ParseDate("10.06.2011")));
-    window->OpenAccountFileByPath(file);
+    window->openAccountFileByPath(file);
 
     const auto onDisk = recordsOnDisk(file);
     ASSERT_EQ(3u, onDisk.size());
@@ -170,7 +172,7 @@ TEST_F(AccountFiles, TheOverviewListsEveryFileWithItsTotal) {
 
     for (const auto &[name, balance] :
          {std::pair{"a.p11", 10000000}, std::pair{"b.p11", -2505000}, std::pair{"c.p11", 123400}})
-        window->OpenAccountFileByPath(
+        window->openAccountFileByPath(
             writeAccount(QString::fromLatin1(name), {test::StartValue(balance)}));
     overview().refill();
     EXPECT_EQ(QStringLiteral("761,84 €"), saldo.text());
@@ -184,16 +186,16 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
     const auto b = writeAccount(QStringLiteral("b.p11"), {test::StartValue(2)});
     const auto c = writeAccount(QStringLiteral("c.p11"), {test::StartValue(3)});
     for (const auto &file : {a, b, c})
-        window->OpenAccountFileByPath(file);
+        window->openAccountFileByPath(file);
     overview().refill();
-    overview().findChild<ledger::TImpStringgrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 2);
+    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 2);
     ui.setNextAnswer(platform::Answer::Yes);
     overview().DeleteCurrentRow();
     EXPECT_EQ((QStringList{QString::fromStdString(a.string()), QString::fromStdString(c.string())}),
               overviewColumn(3));
     EXPECT_TRUE(std::filesystem::exists(b));
 
-    window->OpenAccountFileByPath(b);
+    window->openAccountFileByPath(b);
     overview().refill();
     EXPECT_EQ((QStringList{QString::fromStdString(a.string()), QString::fromStdString(c.string()),
                            QString::fromStdString(b.string())}),
@@ -203,13 +205,13 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
 TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
     const auto giro = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(100)});
     const auto gone = writeAccount(QStringLiteral("weg.p11"), {test::StartValue(5)});
-    window->OpenAccountFileByPath(gone);
-    window->OpenAccountFileByPath(giro);
+    window->openAccountFileByPath(gone);
+    window->openAccountFileByPath(giro);
     std::filesystem::remove(gone);
     ui.clear();
 
     overview().refill();
-    overview().findChild<ledger::TImpStringgrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 1);
+    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 1);
     overview().OpenCurrentRow();
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());
@@ -228,7 +230,7 @@ TEST_F(AccountFiles, AFullRegisterRefusesTheNextFileClearly) {
         full.entries.push_back(entry);
     }
     ASSERT_TRUE(core::SaveAccountRegister(full, state->registerPath()));
-    window->OpenAccountFileByPath(writeAccount(QStringLiteral("neu.p11"), {test::StartValue(1)}));
+    window->openAccountFileByPath(writeAccount(QStringLiteral("neu.p11"), {test::StartValue(1)}));
 
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());
@@ -241,9 +243,9 @@ TEST_F(AccountFiles, AFileNamedAtStartIsOpenedInsteadOfTheLastOne) {
     const auto last = writeAccount(QStringLiteral("last.p11"), {test::StartValue(1)});
     const auto named = writeAccount(QStringLiteral("named.p11"), {test::StartValue(2)});
     setLastFile(last);
-    TMainForm started(*state);
+    MainWindow started(*state);
     started.setStartFile(named);
-    started.StartUp();
+    started.startUp();
     EXPECT_TRUE(started.ledgerVisible());
     EXPECT_EQ(named.string(), state->settings().Datei);
     EXPECT_EQ(2, state->table().slot(1).Betrag);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QMenu;
+
+namespace penvaro::widgets {
+class StringGrid;
+} // namespace penvaro::widgets
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::entry {
+
+class BookingEditDialog;
+
+// The recurring bookings window: lists the recurring bookings of the open account file and
+// enters, changes and deletes them.
+class RecurringBookingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // enterRecurring shows the entry dialog for a new recurring booking and returns when it has
+    // been closed.
+    RecurringBookingsDialog(platform::AppState &app, BookingEditDialog &editDialog,
+                            std::function<void()> enterRecurring, QWidget *parent = nullptr);
+
+    // Shows the window modally; the main window's "Monatlich wiederkehrende Buchungen".
+    void showModal();
+    // One row per recurring booking in table order, one empty row when there is none.
+    void fillGrid();
+
+private:
+    void buildGrid();
+    void buildCommands();
+    void layoutGrid();
+    int currentRow() const;
+    bool listsBookings() const;
+    void enterBooking();
+    void editBooking();
+    void deleteBooking();
+    void closeSorted();
+
+    platform::AppState &m_app;
+    BookingEditDialog &m_editDialog;
+    std::function<void()> m_enterRecurring;
+    widgets::StringGrid *m_grid;
+    QMenu *m_menu;
+};
+
+} // namespace penvaro::entry

@@ -1,0 +1,484 @@
+#include "editdialogfixture.h"
+#include "support/records.h"
+
+#include "entry/intervals.h"
+#include "entry/suggestions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace penvaro::entry {
+namespace {
+
+using core::BookingKind;
+using core::BookingRecord;
+using penvaro::testing::ScriptedUiService;
+using namespace fixture;
+
+TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
+    open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
+          test::Completed(2011, 4, "03.06.2011", 500000)});
+    for (const char *purpose : {"Miete", "Abschlag"})
+        RememberSuggestions(*store, QString::fromUtf8(purpose), QString(), QString());
+    const BookingRecord original = state->table().slot(3);
+
+    OnNextModal<BookingEditDialog>(ui, [&](BookingEditDialog &d) {
+        EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
+        EXPECT_EQ(QStringLiteral("Ändern"), TextOf(d, "BDatenHinzufuegen"));
+        EXPECT_EQ(QStringLiteral("4"), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral("2011"), TextOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(
+            (QStringList{QStringLiteral("2011"), QStringLiteral("2010"), QStringLiteral("2012")}),
+            ItemsOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(QStringLiteral("03.06.2011"), TextOf(d, "EAuszugsdatum"));
+        EXPECT_EQ(QStringLiteral("03.06.2011"), TextOf(d, "EWertdatum"));
+        EXPECT_EQ(QStringLiteral("Abbuchung"), TextOf(d, "EBuchungsart"));
+        EXPECT_EQ(QStringLiteral("Stadtwerke Köln"), TextOf(d, "EAbsender"));
+        EXPECT_EQ(QStringLiteral("Abschlag 03.06.2011"), TextOf(d, "EVerwendungszweck"));
+        EXPECT_EQ((QStringList{QStringLiteral("Abschlag"), QStringLiteral("Miete")}),
+                  ItemsOf(d, "EVerwendungszweck"));
+        EXPECT_TRUE(Child<QListWidget>(d, "ESollHaben")->item(0)->isSelected());
+        EXPECT_EQ(QStringLiteral("50,00"), TextOf(d, "EBetrag"));
+        EXPECT_FALSE(Child<QWidget>(d, "EBuchungsdatum")->isEnabled());
+        EXPECT_EQ(QStringLiteral("EAuszugsnr"), FocusName());
+
+        Retype(Child<QWidget>(d, "EVerwendungszweck"), QStringLiteral("Nachzahlung"));
+        auto *direction = Child<QListWidget>(d, "ESollHaben");
+        direction->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(direction, Qt::Key_Down);
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("75,5"));
+        ClickApply(d);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(dialog.editCompleted(3));
+
+    BookingRecord expected = original;
+    expected.Verwendungszweck.setUtf8("Nachzahlung");
+    expected.SollHaben = u'-';
+    expected.Betrag = 755000;
+    EXPECT_EQ(expected, state->table().slot(3));
+    EXPECT_EQ(inTable(), reopened());
+    EXPECT_EQ(1, refreshes);
+    EXPECT_EQ(Day("03.06.2011"), rememberedStatementDate(2011, 4));
+    EXPECT_TRUE(ui.shown().size() == 1 && ui.shown()[0].kind == ScriptedUiService::Kind::Modal);
+}
+
+TEST_F(EditDialogTest, ThePlannedGridsThirdRowIsTheThirdPlannedBookingInTableOrder) {
+    open({test::Planned("01.10.2011"), test::Completed(2011, 1, "03.01.2011"),
+          test::Planned("01.08.2011"), test::Planned("01.09.2011"), test::Planned("01.07.2011"),
+          test::Recurring(15, "15.07.2011")});
+    const BookingRecord third = state->table().slot(4);
+    ASSERT_EQ(Day("01.09.2011"), third.Wertdatum);
+
+    OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
+        for (const char *name : {"EAuszugsnr", "EAuszugsjahr", "EAuszugsdatum", "EBuchungsdatum"})
+            EXPECT_FALSE(Child<QWidget>(d, name)->isEnabled()) << name;
+        EXPECT_EQ(QString(), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral("EWertdatum"), FocusName());
+        Retype(Child<QWidget>(d, "EWertdatum"), QStringLiteral("15092011"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.editPlanned(3));
+
+    BookingRecord expected = third;
+    expected.Wertdatum = Day("15.09.2011"); // the statement fields of a planned booking stay
+    EXPECT_EQ(expected, state->table().slot(4));
+    EXPECT_EQ(inTable(), reopened());
+}
+
+TEST_F(EditDialogTest, RowsWithoutABookingToEditAreLeftAlone) {
+    open({test::StartValue(100000), test::Completed(2011, 1, "03.01.2011")});
+    const auto before = inTable();
+    struct Case {
+        const char *what;
+        EditState state;
+        int row;
+    };
+    const Case cases[] = {
+        {"the start value has a dialog of its own", EditState::Completed, 1},
+        {"past the last completed booking", EditState::Completed, 3},
+        {"no planned booking", EditState::Planned, 1},
+        {"no planned booking to transfer", EditState::Transfer, 1},
+        {"no recurring booking", EditState::Recurring, 1},
+        {"no current row", EditState::Completed, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(dialog.edit(c.state, c.row));
+        EXPECT_TRUE(ui.shown().empty());
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
+    }
+}
+
+TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOne) {
+    open({test::StartValue(0), test::Planned("01.07.2011", -4200000)});
+    const BookingRecord planned = state->table().slot(2);
+
+    OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
+        EXPECT_EQ(QStringLiteral("Daten verschieben ..."), d.windowTitle());
+        EXPECT_EQ(QStringLiteral("Verschieben"), TextOf(d, "BDatenHinzufuegen"));
+        EXPECT_EQ(QString(), TextOf(d, "EAuszugsnr"));
+        EXPECT_EQ(QStringLiteral(".."), TextOf(d, "EAuszugsdatum"));
+        EXPECT_EQ(QStringLiteral("2011"), TextOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(
+            (QStringList{QStringLiteral("2010"), QStringLiteral("2011"), QStringLiteral("2012")}),
+            ItemsOf(d, "EAuszugsjahr"));
+        EXPECT_EQ(QStringLiteral("01.07.2011"), TextOf(d, "EWertdatum"));
+        EXPECT_TRUE(Child<QListWidget>(d, "ESollHaben")->item(1)->isSelected());
+        EXPECT_EQ(QStringLiteral("420,00"), TextOf(d, "EBetrag"));
+
+        Retype(Child<QWidget>(d, "EAuszugsnr"), QStringLiteral("7"));
+        Retype(Child<QWidget>(d, "EAuszugsdatum"), QStringLiteral("05072011"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.transferPlanned(1));
+
+    BookingRecord expected = planned;
+    expected.Satzart = BookingKind::Completed;
+    expected.Auszugsjahr = 2011;
+    expected.Auszugsnr = 7;
+    expected.Auszugsdatum = Day("05.07.2011");
+    expected.Buchungsdatum = planned.Wertdatum;
+    EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+    EXPECT_EQ(inTable(), reopened());
+    EXPECT_EQ(0, state->table().FirstPlanned);
+}
+
+TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
+    struct Case {
+        const char *what;
+        bool bookingDates;
+        bool dialogShown;
+        double bookingDate;
+    };
+    const Case cases[] = {
+        {"nothing to add: no dialog", false, false, Day("01.07.2011")},
+        {"the booking date is asked for", true, true, Day("04.07.2011")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.clear();
+        state->settings().AuszugsdatAN = false;
+        state->settings().BuchungsdatAN = c.bookingDates;
+        open({test::Planned("01.07.2011")});
+        const BookingRecord planned = state->table().slot(1);
+        if (c.dialogShown) {
+            OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
+                EXPECT_FALSE(Child<QWidget>(d, "EAuszugsnr")->isEnabled());
+                EXPECT_TRUE(Child<QWidget>(d, "EBuchungsdatum")->isEnabled());
+                EXPECT_EQ(QStringLiteral(".."), TextOf(d, "EBuchungsdatum"));
+                Retype(Child<QWidget>(d, "EBuchungsdatum"), QStringLiteral("04072011"));
+                ClickApply(d);
+            });
+        }
+        EXPECT_TRUE(dialog.transferPlanned(1));
+        EXPECT_EQ(c.dialogShown, !ui.shown().empty());
+
+        BookingRecord expected = planned;
+        expected.Satzart = BookingKind::Completed;
+        expected.Auszugsjahr = 2011;
+        expected.Auszugsnr = 1;
+        expected.Auszugsdatum = planned.Wertdatum;
+        expected.Buchungsdatum = c.bookingDate;
+        EXPECT_EQ(std::vector<BookingRecord>{expected}, inTable());
+        EXPECT_EQ(inTable(), reopened());
+    }
+}
+
+TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen) {
+    open({test::StartValue(0), test::Planned("01.07.2011")});
+    const auto before = inTable();
+
+    OnNextModal<BookingEditDialog>(ui, [&](BookingEditDialog &d) {
+        Retype(Child<QWidget>(d, "EAuszugsnr"), QStringLiteral("7"));
+        Retype(Child<QWidget>(d, "EAuszugsdatum"), QStringLiteral("05072011"));
+        Retype(Child<QWidget>(d, "EWertdatum"), QStringLiteral("02072011"));
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("12,3,4"));
+        ClickApply(d);
+
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(QStringLiteral("EBetrag"), FocusName());
+        // Fields read before the amount reach neither the table nor the file.
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
+        QTest::mouseClick(Child<QPushButton>(d, "Button1"), Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_FALSE(dialog.transferPlanned(1));
+
+    EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                        QStringLiteral("Unzulässiger Betrag: 12,3,4"), 103}),
+              ui.shown().back());
+    EXPECT_EQ(before, inTable());
+    EXPECT_EQ(before, reopened());
+    EXPECT_EQ(0, refreshes);
+    EXPECT_EQ(Day("05.07.2011"), rememberedStatementDate(2011, 7))
+        << "the statement date is remembered once it was read";
+}
+
+TEST_F(EditDialogTest, EachUnreadableFieldHasItsNumberMessageAndFocus) {
+    struct Case {
+        const char *what;
+        EditState state;
+        bool statementData;
+        bool bookingDates;
+        const char *field;
+        const char *text;
+        std::int32_t code;
+        const char *message;
+        const char *focus; // the apply button when the focus is not moved
+    };
+    const Case cases[] = {
+        {"statement year", EditState::Completed, true, false, "EAuszugsjahr", "20x1", 113,
+         "Unzulässiges Auszugsjahr: 20x1", "BDatenHinzufuegen"},
+        {"statement number", EditState::Completed, true, false, "EAuszugsnr", "65536", 111,
+         "Unzulässige Auszugsnummer: 65536", "EAuszugsnr"},
+        {"statement date", EditState::Completed, true, false, "EAuszugsdatum", "31.02.2011", 110,
+         "Unzulässiges Auszugsdatum: 31.02.2011", "EAuszugsdatum"},
+        {"value date", EditState::Completed, true, false, "EWertdatum", "", 108,
+         "Unzulässiges Wertdatum: ..", "EWertdatum"},
+        {"value date of a planned booking", EditState::Planned, true, false, "EWertdatum",
+         "1.13.2011", 108, "Unzulässiges Wertdatum: 1.13.2011", "EWertdatum"},
+        {"value date before the statement is derived from it", EditState::Transfer, false, true,
+         "EWertdatum", "", 108, "Unzulässiges Wertdatum: ..", "EWertdatum"},
+        {"first execution", EditState::Recurring, true, false, "EWertdatum", "32.01.2011", 109,
+         "Unzulässiges Datum: 32.01.2011", "EWertdatum"},
+        {"execution day", EditState::Recurring, true, false, "EAuszugsnr", "31", 112,
+         "Unzulässiger Ausführungstag: 31", "EAuszugsnr"},
+        {"booking date", EditState::Completed, true, true, "EBuchungsdatum", "", 104,
+         "Unzulässiges Buchungsdatum: ..", "EBuchungsdatum"},
+        {"amount with thousands separator", EditState::Planned, true, false, "EBetrag", "1.234,56",
+         103, "Unzulässiger Betrag: 1.234,56", "EBetrag"},
+        {"amount beyond 64 bits", EditState::Recurring, true, false, "EBetrag", "922337203685478",
+         103, "Unzulässiger Betrag: 922337203685478", "EBetrag"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.clear();
+        state->settings().AuszugsdatAN = c.statementData;
+        state->settings().BuchungsdatAN = c.bookingDates;
+        open({test::StartValue(0), test::Completed(2011, 3, "02.05.2011"),
+              test::Planned("01.07.2011"), test::Recurring(15, "15.07.2011")});
+        const auto before = inTable();
+        const int row = c.state == EditState::Completed ? 2 : 1;
+
+        OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
+            auto *apply = Child<QPushButton>(d, "BDatenHinzufuegen");
+            apply->setFocus(Qt::TabFocusReason);
+            if (c.state == EditState::Transfer)
+                Child<QLineEdit>(d, "EAuszugsnr")->setText(QStringLiteral("7"));
+            QWidget *field = Child<QWidget>(d, c.field);
+            if (auto *combo = qobject_cast<QComboBox *>(field))
+                combo->setEditText(QString::fromUtf8(c.text));
+            else
+                qobject_cast<QLineEdit *>(field)->setText(QString::fromUtf8(c.text));
+            QTest::keyClick(apply, Qt::Key_Space);
+
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(QString::fromLatin1(c.focus), FocusName());
+        });
+        EXPECT_FALSE(dialog.edit(c.state, row));
+
+        ASSERT_GE(ui.shown().size(), 2u);
+        EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                            QString::fromUtf8(c.message), c.code}),
+                  ui.shown()[1]);
+        EXPECT_EQ(2u, ui.shown().size()) << "one message only";
+        EXPECT_EQ(before, inTable());
+        EXPECT_EQ(before, reopened());
+    }
+    EXPECT_EQ(0, refreshes);
+}
+
+TEST_F(EditDialogTest, AmountsShowWithTwoDecimalsAndGoBackRoundedToCents) {
+    struct Case {
+        std::int64_t stored;
+        const char *shown;
+        std::int64_t storedAfter;
+    };
+    const Case cases[] = {
+        {12345678900, "1234567,89", 12345678900},
+        {123456, "12,35", 123500},
+        {125000, "12,50", 125000},
+        {-50000, "-5,00", -50000},
+        {std::numeric_limits<std::int64_t>::max(), "922337203685477,58", 9223372036854775800},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        BookingRecord planned = test::Planned("01.07.2011");
+        planned.Betrag = c.stored;
+        open({planned});
+        OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
+            EXPECT_EQ(QString::fromLatin1(c.shown), TextOf(d, "EBetrag"));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.editPlanned(1));
+        EXPECT_EQ(c.storedAfter, state->table().slot(1).Betrag);
+        EXPECT_EQ(inTable(), reopened());
+    }
+}
+
+TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
+    struct Case {
+        int stored;
+        const char *shown;
+        const char *chosen;
+        int storedAfter;
+    };
+    const Case cases[] = {
+        {1, "jeden Monat", "alle 3 Monate", 3},
+        {12, "alle 12 Monate", "alle 6 Monate", 6},
+        {5, "5", "alle 5 Monate", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        // Not due within the last 31 days, so that the change plans nothing.
+        const BookingRecord recurring = test::Recurring(15, "15.01.2012", c.stored);
+        open({test::StartValue(0), recurring});
+        OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
+            EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
+            EXPECT_EQ(QStringLiteral("Ausführungstag im Monat"), TextOf(d, "LAuszugsnr"));
+            EXPECT_EQ(QStringLiteral("Ausführung ..."), TextOf(d, "Laus"));
+            EXPECT_EQ(QStringLiteral("Erste Ausführung"), TextOf(d, "LWertdatum"));
+            EXPECT_FALSE(Child<QWidget>(d, "EAuszugsdatum")->isVisible());
+            EXPECT_FALSE(Child<QWidget>(d, "LAuszugsdatum")->isVisible());
+            EXPECT_EQ(QStringLiteral("15"), TextOf(d, "EAuszugsnr"));
+            EXPECT_EQ(QString::fromUtf8(c.shown), TextOf(d, "EAuszugsjahr"));
+            EXPECT_EQ(IntervalTexts(), ItemsOf(d, "EAuszugsjahr"));
+            EXPECT_EQ(QStringLiteral("15.01.2012"), TextOf(d, "EWertdatum"));
+            EXPECT_EQ(QStringLiteral("EAuszugsnr"), FocusName());
+            Retype(Child<QWidget>(d, "EAuszugsjahr"), QString::fromUtf8(c.chosen));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.editRecurring(1));
+
+        BookingRecord expected = recurring;
+        expected.Auszugsjahr = static_cast<std::uint16_t>(c.storedAfter);
+        // Passing through the execution day did not move the first execution.
+        EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+        EXPECT_EQ(inTable(), reopened());
+    }
+}
+
+BookingRecord PlannedFrom(const BookingRecord &recurring, const char *date) {
+    BookingRecord planned;
+    planned.Satzart = BookingKind::Planned;
+    planned.Wertdatum = Day(date);
+    planned.Buchungsart = recurring.Buchungsart;
+    planned.Absender = recurring.Absender;
+    planned.Verwendungszweck = recurring.Verwendungszweck;
+    planned.SollHaben = recurring.SollHaben;
+    planned.Betrag = recurring.Betrag;
+    return planned;
+}
+
+TEST_F(EditDialogTest, AChangedRecurringBookingIsPlannedForTheDaysAlreadyChecked) {
+    // Today is 20.06.2011; the catch-up looks back to 20.05. A planned booking for July made
+    // earlier stays beside the new ones.
+    const BookingRecord earlier = test::Planned("01.07.2011");
+    struct Case {
+        const char *what;
+        int day;
+        double nextCheckDay;
+        std::vector<const char *> planned;
+    };
+    const Case cases[] = {
+        {"due within the last 31 days", 15, Day("21.06.2011"), {"15.07.2011"}},
+        {"due today, which the opening checked before the change",
+         20,
+         Day("21.06.2011"),
+         {"20.06.2011", "20.07.2011"}},
+        {"due today in an account never checked: the next opening plans July",
+         20,
+         0.0,
+         {"20.06.2011"}},
+        {"due tomorrow", 21, Day("21.06.2011"), {"21.06.2011"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        state->settings().nextCheckDay = c.nextCheckDay;
+        const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
+        open({recurring, earlier});
+
+        OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
+            Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("850"));
+            ClickApply(d);
+        });
+        EXPECT_TRUE(dialog.editRecurring(1));
+
+        BookingRecord changed = recurring;
+        changed.Betrag = 8500000;
+        std::vector<BookingRecord> expected{earlier};
+        for (const char *date : c.planned)
+            expected.push_back(PlannedFrom(changed, date));
+        std::sort(expected.begin(), expected.end(),
+                  [](const BookingRecord &a, const BookingRecord &b) {
+                      return a.Wertdatum < b.Wertdatum;
+                  });
+        expected.push_back(changed);
+        EXPECT_EQ(expected, inTable());
+        EXPECT_EQ(inTable(), reopened());
+    }
+}
+
+class EditDialogWithoutRegistryTest : public EditDialogTest {
+protected:
+    EditDialogWithoutRegistryTest()
+        : EditDialogTest(Store::Unusable) {}
+};
+
+TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheChangeGoesOn) {
+    open({test::Completed(2011, 3, "02.05.2011")});
+    OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
+        Child(d, "EAuszugsjahr")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Child(d, "EAuszugsjahr"), Qt::Key_Tab);
+        EXPECT_EQ(QStringLiteral("02.05.2011"), TextOf(d, "EAuszugsdatum"));
+        Retype(Child(d, "EBetrag"), QStringLiteral("2"));
+        ClickApply(d);
+    });
+    EXPECT_TRUE(dialog.editCompleted(1));
+    EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TDatenBearbeitenF")},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 114},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry-Fehler"), 101}}),
+              ui.shown());
+    EXPECT_EQ(20000, state->table().slot(1).Betrag);
+    EXPECT_EQ(inTable(), reopened());
+}
+
+TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
+    open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
+    const auto before = inTable();
+
+    OnNextModal<BookingEditDialog>(ui, [this](BookingEditDialog &d) {
+        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
+        WithFullDisk([&d] { ClickApply(d); });
+        EXPECT_TRUE(d.isVisible()) << "what was typed is not lost";
+        EXPECT_EQ(QStringLiteral("2"), TextOf(d, "EBetrag"));
+    });
+    EXPECT_FALSE(dialog.editPlanned(2));
+    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[1].kind);
+    EXPECT_TRUE(ui.shown()[1].text.startsWith(QStringLiteral("Beim Schreiben von ")));
+
+    ui.clear();
+    state->settings().AuszugsdatAN = false;
+    WithFullDisk([this] { EXPECT_FALSE(dialog.transferPlanned(1)); });
+    ASSERT_EQ(1u, ui.shown().size());
+    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[0].kind);
+
+    EXPECT_EQ(before, inTable());
+    EXPECT_EQ(before, reopened()) << "the file on disk stays whole";
+    EXPECT_EQ(0, refreshes);
+}
+
+} // namespace
+} // namespace penvaro::entry

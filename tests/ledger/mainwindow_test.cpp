@@ -1,0 +1,338 @@
+#include "appfixture.h"
+#include "support/records.h"
+
+#include "entry/bookingentrydialog.h"
+#include "ledger/mainwindow.h"
+#include "platform/settingsstore.h"
+#include "widgets/stringgrid.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace penvaro;
+using ledger::MainWindow;
+using penvaro::testing::ScriptedUiService;
+using widgets::StringGrid;
+
+namespace {
+
+class MainWindowTest : public penvaro::testing::AppFixture {
+protected:
+    // A start value of 1000,00 and three bookings, stored out of order.
+    std::filesystem::path writeGiro() {
+        return writeAccount(QStringLiteral("giro.p11"),
+                            {test::Completed(2011, 2, "03.02.2011", -200000),
+                             test::Planned("01.07.2011", -300000), test::StartValue(10000000),
+                             test::Completed(2011, 1, "05.01.2011", 2500),
+                             test::Planned("01.06.2011", 50000)});
+    }
+
+    std::unique_ptr<MainWindow> start() {
+        auto window = std::make_unique<MainWindow>(*state);
+        window->startUp();
+        return window;
+    }
+
+    static widgets::StringGrid &grid(MainWindow &window, const char *name) {
+        return *window.findChild<widgets::StringGrid *>(QString::fromLatin1(name));
+    }
+
+    static QStringList column(const widgets::StringGrid &grid, int col) {
+        QStringList texts;
+        for (int row = 1; row < grid.rowCount(); ++row)
+            texts << grid.cell(col, row);
+        return texts;
+    }
+
+    static QStringList headers(const widgets::StringGrid &grid) {
+        QStringList texts;
+        for (int col = 0; col < grid.columnCount(); ++col)
+            texts << grid.cell(col, 0);
+        return texts;
+    }
+
+    static QString text(MainWindow &window, const char *name) {
+        return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartShowsTheWelcomePanelWithoutAnyMessage) {
+    auto window = start();
+    EXPECT_EQ(QSize(750, 550), window->size());
+    EXPECT_FALSE(window->ledgerVisible());
+    EXPECT_FALSE(window->findChild<QWidget *>(QStringLiteral("PWelcome"))->isHidden());
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+}
+
+TEST_F(MainWindowTest, ALastFileThatIsGoneLeavesTheWelcomePanelSilently) {
+    setLastFile(accountPath(QStringLiteral("fehlt.p11")));
+    auto window = start();
+    EXPECT_FALSE(window->ledgerVisible());
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+}
+
+TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
+    const auto file = writeGiro();
+    setLastFile(file);
+    auto window = start();
+    ASSERT_TRUE(window->ledgerVisible());
+
+    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("1 / 2011"),
+                           QStringLiteral("2 / 2011")}),
+              column(completed, 0));
+    EXPECT_EQ(QStringLiteral("Kontostand"), completed.cell(completed.columnCount() - 1, 0));
+    EXPECT_EQ((QStringList{QStringLiteral("1.000,00 €"), QStringLiteral("1.000,25 €"),
+                           QStringLiteral("980,25 €")}),
+              column(completed, completed.columnCount() - 1));
+    EXPECT_EQ(QStringLiteral("20,00 €"), completed.cell(completed.columnCount() - 2, 3))
+        << "the amount without its direction";
+
+    const widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    EXPECT_EQ((QStringList{QStringLiteral("01.06.2011"), QStringLiteral("01.07.2011")}),
+              column(planned, 0));
+    EXPECT_EQ((QStringList{QStringLiteral("985,25 €"), QStringLiteral("955,25 €")}),
+              column(planned, 6));
+
+    EXPECT_EQ(QStringLiteral("980,25 €"), text(*window, "ESumme"));
+    EXPECT_EQ(QStringLiteral("-25,00 €"), text(*window, "ESumme2"));
+    EXPECT_EQ(QStringLiteral("955,25 €"), text(*window, "EGesSumme"));
+    EXPECT_EQ(QStringLiteral("Kontostand am 01.07.2011:"),
+              window->findChild<QLabel *>(QStringLiteral("LSummeGes"))->text());
+    EXPECT_EQ(QStringLiteral("985,25 €"),
+              window->findChild<QLabel *>(QStringLiteral("STSummeH"))->text())
+        << "the planned booking of 01.06. has come, the one of 01.07. not yet";
+    EXPECT_TRUE(window->findChild<QGroupBox *>(QStringLiteral("GroupBox1"))
+                    ->title()
+                    .endsWith(QString::fromStdString(file.string())));
+}
+
+TEST_F(MainWindowTest, ColumnsFollowTheOptions) {
+    struct Case {
+        const char *name;
+        int on;
+        QStringList completed;
+        int plannedColumns;
+    };
+    const Case cases[] = {
+        {"all on",
+         1,
+         {QStringLiteral("Auszugsnr."), QStringLiteral("Auszugsdatum"), QStringLiteral("Wertdatum"),
+          QStringLiteral("Art"), QStringLiteral("Absender/Empfänger"),
+          QStringLiteral("Verwendungszweck"), QStringLiteral("Buchungsdatum"),
+          QStringLiteral("+/-"), QStringLiteral("Betrag"), QStringLiteral("Kontostand")},
+         7},
+        {"all off",
+         0,
+         {QStringLiteral("Wertdatum"), QStringLiteral("Art"), QStringLiteral("Absender/Empfänger"),
+          QStringLiteral("Verwendungszweck"), QStringLiteral("+/-"), QStringLiteral("Betrag")},
+         6},
+    };
+    const auto file = writeGiro();
+    setLastFile(file);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char *option : {"AuszugsdatAN", "BuchungsdatAN", "SummeB"})
+            setFileValue(file, QString::fromLatin1(option), std::int32_t(c.on));
+        auto window = start();
+        EXPECT_EQ(c.completed, headers(grid(*window, "Stringgrid1")));
+        EXPECT_EQ(c.plannedColumns, grid(*window, "StringGrid2").columnCount());
+        EXPECT_EQ(c.on == 1,
+                  !window->findChild<QCheckBox *>(QStringLiteral("RBEuroKontostand"))->isHidden());
+    }
+}
+
+TEST_F(MainWindowTest, DescendingOrderPutsTheStartValueAtTheBottom) {
+    const auto file = writeGiro();
+    setLastFile(file);
+    setFileValue(file, QStringLiteral("Sort1"), std::int32_t(0));
+    auto window = start();
+    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    EXPECT_EQ((QStringList{QStringLiteral("2 / 2011"), QStringLiteral("1 / 2011"),
+                           QStringLiteral("Startwert")}),
+              column(completed, 0));
+    EXPECT_EQ((QStringList{QStringLiteral("980,25 €"), QStringLiteral("1.000,25 €"),
+                           QStringLiteral("1.000,00 €")}),
+              column(completed, completed.columnCount() - 1));
+}
+
+TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
+    const auto file =
+        writeAccount(QStringLiteral("kasse.p11"),
+                     {test::StartValue(0), test::Completed(2011, 1, "05.01.2011", 1000000)});
+    setLastFile(file);
+    auto window = start();
+    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const int betrag = completed.columnCount() - 2;
+    auto *euro = window->findChild<QCheckBox *>(QStringLiteral("RBEuroBetrag"));
+    auto *national = window->findChild<QCheckBox *>(QStringLiteral("RBnatBetrag"));
+    EXPECT_EQ(QStringLiteral("DM"), national->text());
+
+    struct Step {
+        QCheckBox *box;
+        QString cell;
+        QString sum;
+    };
+    const Step steps[] = {
+        {national, QStringLiteral("100,00 € = 195,58 DM"), QStringLiteral("100,00 €")},
+        {euro, QStringLiteral("195,58 DM"), QStringLiteral("195,58 DM")},
+        {national, QStringLiteral("195,58 DM"), QStringLiteral("195,58 DM")},
+        {euro, QStringLiteral("100,00 €"), QStringLiteral("100,00 €")},
+    };
+    for (const Step &step : steps) {
+        QTest::mouseClick(step.box, Qt::LeftButton);
+        EXPECT_EQ(step.cell, completed.cell(betrag, 2));
+        EXPECT_EQ(step.sum, text(*window, "ESumme"));
+    }
+    EXPECT_TRUE(state->settings().euroBetrag);
+    EXPECT_FALSE(state->settings().natBetrag);
+}
+
+TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
+    const auto file = writeGiro();
+    setLastFile(file);
+    auto window = start();
+    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    completed.setCurrentCell(1, 2);
+
+    ui.setNextAnswer(platform::Answer::No);
+    window->deleteCompleted();
+    EXPECT_EQ(5, state->table().count);
+
+    ui.setNextAnswer(platform::Answer::Yes);
+    window->deleteCompleted();
+    EXPECT_EQ(4, state->table().count);
+    EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("2 / 2011")}),
+              column(completed, 0));
+    EXPECT_EQ(4u, recordsOnDisk(file).size());
+
+    widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    planned.setCurrentCell(1, 2);
+    ui.setNextAnswer(platform::Answer::Yes);
+    window->deletePlanned();
+    EXPECT_EQ((QStringList{QStringLiteral("01.06.2011")}), column(planned, 0));
+    ui.setNextAnswer(platform::Answer::Yes);
+    window->deletePlanned();
+    EXPECT_EQ(QStringList{QString()}, column(planned, 0)) << "an empty table keeps one empty row";
+    EXPECT_EQ(2u, recordsOnDisk(file).size());
+
+    ui.clear();
+    window->deletePlanned();
+    ASSERT_EQ(1u, ui.shown().size());
+    EXPECT_EQ(345, ui.shown()[0].code);
+    EXPECT_EQ(QStringLiteral("Keine zu löschenden Daten! "), ui.shown()[0].text);
+}
+
+TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
+    const auto file = writeAccount(QStringLiteral("neu.p11"), {test::StartValue(500000)});
+    setLastFile(file);
+    auto window = start();
+    EXPECT_EQ(QStringList{QStringLiteral("Startwert")}, column(grid(*window, "Stringgrid1"), 0));
+    ui.setNextAnswer(platform::Answer::Yes);
+    window->deleteCompleted();
+    EXPECT_EQ(0, state->table().count);
+    EXPECT_TRUE(recordsOnDisk(file).empty());
+
+    ui.clear();
+    window->deleteCompleted();
+    ASSERT_EQ(1u, ui.shown().size());
+    EXPECT_EQ(342, ui.shown()[0].code);
+}
+
+TEST_F(MainWindowTest, WithoutThePlannedTableTheCompletedOneTakesTheWholeHeight) {
+    const auto file = writeGiro();
+    setLastFile(file);
+    setFileValue(file, QStringLiteral("TabGepan"), std::int32_t(0));
+    auto window = start();
+    const auto *box1 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox1"));
+    const auto *box2 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox2"));
+    EXPECT_TRUE(box2->isHidden());
+    const int height = window->height() - 87;
+    EXPECT_EQ(qRound(height * 0.5157) + qRound(height * 0.4484), box1->height());
+}
+
+TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
+    const auto file = writeGiro();
+    setLastFile(file);
+    {
+        auto window = start();
+        window->show();
+        widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+        const int absender = headers(completed).indexOf(QStringLiteral("Absender/Empfänger"));
+        completed.setColumnWidth(absender, 222);
+        QTest::mouseRelease(completed.viewport(), Qt::LeftButton);
+        EXPECT_EQ(222, state->settings().WAbsender);
+        window->close();
+    }
+    const auto stored =
+        store->value(platform::FileSettingsKey(QString::fromStdString(file.string())),
+                     QStringLiteral("WAbsender"));
+    ASSERT_TRUE(stored && *stored);
+    EXPECT_EQ(platform::RegistryValue(std::int32_t(222)), **stored);
+}
+
+TEST_F(MainWindowTest, WindowSizeAndStateSurviveARestart) {
+    {
+        auto window = start();
+        window->resize(900, 700);
+        window->close();
+    }
+    {
+        auto window = start();
+        EXPECT_EQ(QSize(900, 700), window->size());
+        EXPECT_FALSE(window->isMaximized());
+        window->showMinimized();
+        window->close();
+    }
+    const auto stored = store->value(platform::ProductKey(), QStringLiteral("WindowState"));
+    ASSERT_TRUE(stored && *stored);
+    EXPECT_EQ(platform::RegistryValue(QStringLiteral("wsMaximized")), **stored);
+    auto window = start();
+    EXPECT_TRUE(window->isMaximized());
+}
+
+TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
+    setLastFile(writeAccount(QStringLiteral("giro.p11"),
+                             {test::StartValue(100), test::Completed(2011, 1, "05.01.2011")}));
+    auto window = start();
+    std::vector<std::string> opened;
+    const auto record = [&](QDialog &dialog) {
+        std::string name = dialog.objectName().toStdString();
+        if (auto *entry = qobject_cast<entry::BookingEntryDialog *>(&dialog))
+            name += " " + std::to_string(static_cast<int>(entry->entryKind()));
+        opened.push_back(name);
+        return int(QDialog::Rejected);
+    };
+    for (int i = 0; i < 3; ++i)
+        ui.setNextModal(record);
+
+    QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenNeu")),
+                      Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenBNeu2")),
+                      Qt::LeftButton);
+    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    completed.setCurrentCell(1, 1);
+    window->editCompleted(); // the start value row
+    completed.setCurrentCell(1, 2);
+    window->editCompleted();
+    window->editPlanned();
+    window->transferPlanned();
+    EXPECT_EQ(
+        (std::vector<std::string>{"TdatenEingebenF 1", "TdatenEingebenF 2", "TDatenBearbeitenF"}),
+        opened);
+
+    const auto shown = messages();
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ(344, shown[0].code);
+    EXPECT_EQ(QStringLiteral("Keine zu bearbeitenden Daten! "), shown[0].text);
+    EXPECT_EQ(346, shown[1].code);
+    EXPECT_EQ(QStringLiteral("Keine zu verschiebenden Daten! "), shown[1].text);
+}

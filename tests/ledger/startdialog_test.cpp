@@ -1,0 +1,60 @@
+#include "ledger/startdialog.h"
+
+#include "core/password.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using penvaro::ledger::StartDialog;
+
+namespace {
+
+QString stored(const QString &password) {
+    return QString::fromStdU16String(penvaro::core::TransformPassword(password.toStdU16String()));
+}
+
+} // namespace
+
+TEST(StartDialog, ClosesByItselfAfterTheStartSeconds) {
+    StartDialog window(2, false, {});
+    window.show();
+    window.tick(); // count 2
+    window.tick(); // count 3 = StartB + 1
+    EXPECT_TRUE(window.isVisible());
+    window.tick();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(QDialog::Accepted, window.result());
+}
+
+TEST(StartDialog, StartsOnlyWithTheRightPasswordTypedInAnyCase) {
+    StartDialog window(0, true, stored(QStringLiteral("GEHEIM 7")));
+    window.show();
+    auto *edit = window.findChild<QLineEdit *>(QStringLiteral("Edit1"));
+    auto *start = window.findChild<QPushButton *>(QStringLiteral("Button1"));
+    ASSERT_TRUE(edit && start);
+    EXPECT_EQ(QLineEdit::Password, edit->echoMode());
+
+    QTest::keyClicks(edit, QStringLiteral("geheim 8"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    for (int i = 0; i < 10; ++i)
+        window.tick();
+    EXPECT_TRUE(window.isVisible()) << "neither a wrong password nor the time closes it";
+
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("geheim 7"));
+    EXPECT_EQ(QStringLiteral("GEHEIM 7"), edit->text());
+    QTest::mouseClick(start, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(QDialog::Accepted, window.result());
+}
+
+TEST(StartDialog, TheStoredFormIsItsOwnInverse) {
+    const std::u16string password = u"ABC 123";
+    const auto storedForm = penvaro::core::TransformPassword(password);
+    EXPECT_EQ(u'\x9F' - u'A', storedForm[0]);
+    EXPECT_EQ(u' ', storedForm[3]);
+    EXPECT_EQ(password, penvaro::core::TransformPassword(storedForm));
+}
