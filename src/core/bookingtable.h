@@ -41,6 +41,16 @@ private:
     std::vector<BookingRecord> m_records;
 };
 
+// The three lists the program shows the bookings in: completed bookings with the start value,
+// planned bookings, recurring bookings. Every other kind is listed nowhere.
+enum class Listing { Completed, Planned, Recurring };
+
+bool IsListedIn(Listing listing, BookingKind kind);
+
+// The slots of the records a list shows, in table order: list row r (from 1) is the record in
+// slot ListedSlots(...)[r - 1].
+std::vector<int> ListedSlots(const BookingTable &table, Listing listing);
+
 // Writes the empty-slot values into all 5000 slots. Leaves the count alone, and the character
 // bytes behind the length bytes as they are.
 void ClearBookingTable(BookingTable &table);

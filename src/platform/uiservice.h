@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -36,6 +38,14 @@ public:
 // short German text. The caller goes on when the window is closed.
 inline void ShowError(UiService &ui, std::int32_t code, const QString &text) {
     ui.showErrorWindow(code, text);
+}
+
+// How every window reports a failed operation that has no number of its own: the error's text
+// in the plain failure box. Returns whether the result was a success, so that callers can stop.
+inline bool ReportFailure(UiService &ui, const core::Result<void> &result) {
+    if (!result)
+        ui.showFailure(QString::fromStdString(result.error().message));
+    return result.hasValue();
 }
 
 } // namespace penvaro::platform

@@ -104,17 +104,3 @@ TEST(BookingChanges, AFullTableRefusesEveryAddition) {
     EXPECT_EQ(core::MaxBookings, a.table.count);
     EXPECT_EQ(bytes, test::ReadBytes(a.file));
 }
-
-TEST(BookingChanges, GridRowsNameTheirRecordsInTableOrder) {
-    BookingTable table;
-    test::Fill(table, {test::Planned("01.02.2011"), test::StartValue(0),
-                       test::Completed(2011, 1, "03.01.2011"), test::Planned("01.03.2011")});
-    const auto planned = [](BookingKind k) { return k == BookingKind::Planned; };
-    const auto done = [](BookingKind k) {
-        return k == BookingKind::StartValue || k == BookingKind::Completed;
-    };
-    EXPECT_EQ(1, core::NthSlotOf(table, 1, planned));
-    EXPECT_EQ(4, core::NthSlotOf(table, 2, planned));
-    EXPECT_EQ(0, core::NthSlotOf(table, 3, planned));
-    EXPECT_EQ(3, core::NthSlotOf(table, 2, done));
-}
