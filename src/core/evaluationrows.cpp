@@ -65,4 +65,18 @@ std::vector<std::string> EvaluationSumRowCells(std::int64_t sum, const Evaluatio
     return cells;
 }
 
+std::vector<std::vector<std::string>> EvaluationTableRows(const BookingTable &table,
+                                                          const SearchResult &result,
+                                                          const EvaluationLayout &layout) {
+    const std::vector<std::string> emptyRow(
+        static_cast<std::size_t>(EvaluationColumnCount(layout)));
+    std::vector<std::vector<std::string>> rows;
+    for (const int slot : result.slots)
+        rows.push_back(EvaluationRowCells(table.slot(slot), layout));
+    rows.push_back(emptyRow);
+    if (!result.slots.empty())
+        rows.push_back(EvaluationSumRowCells(result.sum, layout));
+    return rows;
+}
+
 } // namespace penvaro::core

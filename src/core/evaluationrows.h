@@ -2,6 +2,8 @@
 
 #include "amounttext.h"
 #include "bookingrecord.h"
+#include "bookingtable.h"
+#include "search.h"
 #include "settings.h"
 
 #include <cstdint>
@@ -41,5 +43,11 @@ std::vector<std::string> EvaluationRowCells(const BookingRecord &record,
 
 // "SUMME:" in the third column from the right and the signed sum in the last column.
 std::vector<std::string> EvaluationSumRowCells(std::int64_t sum, const EvaluationLayout &layout);
+
+// The rows below the heading: one per found booking in table order, an empty row and the sum
+// row; a single empty row when nothing was found.
+std::vector<std::vector<std::string>> EvaluationTableRows(const BookingTable &table,
+                                                          const SearchResult &result,
+                                                          const EvaluationLayout &layout);
 
 } // namespace penvaro::core
