@@ -267,6 +267,13 @@ TEST(Interest, SinglePassEqualsThePlainWalkOnRandomTables) {
         ASSERT_TRUE(wholeYear);
         EXPECT_EQ(sumOfMonths, *wholeYear);
 
+        core::BalanceWalk walk(table);
+        for (const double d : {base + 400, base + 401, base + 900, base + 10}) {
+            const auto balance = walk.BalanceAt(d);
+            ASSERT_TRUE(balance);
+            EXPECT_EQ(plainBalanceAt(table, d), *balance) << "day " << d - base;
+        }
+
         const double from = base - 20 + static_cast<double>(rng() % 1200);
         const double to = from + static_cast<double>(rng() % 400);
         const auto period = core::InterestForPeriod(table, rates, from, to);
