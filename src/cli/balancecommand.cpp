@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "dateoptions.h"
+#include "numberoptions.h"
 
 #include "core/accountfile.h"
 #include "core/amounttext.h"
@@ -8,24 +9,16 @@
 #include "core/date.h"
 #include "core/sortbookingtable.h"
 
-#include <algorithm>
-#include <charconv>
 #include <iostream>
 
 namespace penvaro::cli {
 namespace {
 
-// A plain decimal number with "." or "," as the decimal separator.
-std::optional<core::ExchangeRate> parseRate(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    // No sign, exponent, "inf" or "nan", which from_chars would take.
-    const bool plain = text.find_first_not_of("0123456789.") == std::string::npos;
-    double rate = 0.0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, rate);
-    if (!plain || error != std::errc{} || stop != end)
+std::optional<core::ExchangeRate> parseRate(const std::string &text) {
+    const auto number = ParsePlainDecimal(text);
+    if (!number)
         return std::nullopt;
-    const auto exact = core::ExchangeRateFromDouble(rate);
+    const auto exact = core::ExchangeRateFromDouble(*number);
     if (!exact)
         return std::nullopt;
     return *exact;

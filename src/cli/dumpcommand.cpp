@@ -1,6 +1,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "dumpformat.h"
+#include "orderoptions.h"
 
 #include "core/accountfile.h"
 #include "core/balances.h"
@@ -10,24 +11,6 @@
 
 namespace penvaro::cli {
 namespace {
-
-std::optional<core::DoneOrder> parseSortBy(const std::string &value) {
-    if (value == "normal")
-        return core::DoneOrder::Normal;
-    if (value == "ad")
-        return core::DoneOrder::StatementDate;
-    if (value == "wd")
-        return core::DoneOrder::ValueDate;
-    return std::nullopt;
-}
-
-std::optional<bool> parseDirection(const std::string &value) {
-    if (value == "asc")
-        return true;
-    if (value == "desc")
-        return false;
-    return std::nullopt;
-}
 
 // The running balance of each slot as FillRunningBalances gives it per grid row; empty for
 // the kinds that have none.
@@ -56,33 +39,27 @@ std::vector<std::string> balanceFields(const core::BookingTable &table,
 } // namespace
 
 int RunDump(const std::vector<std::string> &args) {
-    const auto parsed = ParseArguments(args, {{"sort-by", "sort1", "sort2"}, {"balances"}});
+    const auto parsed = ParseArguments(args, {OrderOptionNames, {"balances"}});
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 1) {
         PrintError("dump erwartet genau eine Kontodatei.");
         return ExitUsage;
     }
-    const auto sortBy = parseSortBy(parsed->option("sort-by", "normal"));
-    const auto sort1 = parseDirection(parsed->option("sort1", "asc"));
-    const auto sort2 = parseDirection(parsed->option("sort2", "asc"));
-    if (!sortBy || !sort1 || !sort2) {
-        PrintError("--sort-by erwartet normal, ad oder wd; --sort1 und --sort2 erwarten asc "
-                   "oder desc.");
+    const auto order = ParseOrderOptions(*parsed);
+    if (!order)
         return ExitUsage;
-    }
 
     core::BookingTable table;
     if (auto loaded = core::LoadAccountFile(parsed->positional.front(), table); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
-    const core::SortOrder order{*sortBy, *sort1, *sort2};
-    core::SortBookingTable(table, order);
+    core::SortBookingTable(table, *order);
 
     std::vector<std::string> balances;
     if (parsed->flags.contains("balances")) {
-        const auto running = core::FillRunningBalances(table, order);
+        const auto running = core::FillRunningBalances(table, *order);
         if (!running) {
             PrintError("In " + parsed->positional.front() + ": " + running.error().message);
             return ExitFileError;

@@ -30,6 +30,22 @@ constexpr const char *usage =
     "      Zeigt, ohne etwas zu schreiben, die geplanten Buchungen, die die monatlichen\n"
     "      Buchungen vom Prüftag --lm (0: nie geprüft) bis --today anlegen würden, im Format\n"
     "      von dump, danach die Zeile \"LM\" mit dem nächsten Prüftag.\n"
+    "  interest DATEI (--from TT.MM.JJJJ --to TT.MM.JJJJ | --year JJJJ) [--credit SATZ]\n"
+    "       [--debit SATZ]\n"
+    "      Schätzt die Zinsen aus dem Kontostand am Ende jedes Tages ab der ersten Buchung,\n"
+    "      nach Wertdatum geordnet. Mit --from und --to die Zeilen credit (Habenzinsen),\n"
+    "      debit (Sollzinsen, negativ) und total, je in Zehntausendstel Euro und als\n"
+    "      Euro-Text; mit --year zwölf Zeilen Monat, Habenzinsen, Sollzinsen. Die Sätze in\n"
+    "      Prozent im Jahr (z. B. 2,5) sind sonst die für die Datei gespeicherten (2 und 9,\n"
+    "      wenn keine gespeichert sind).\n"
+    "  search DATEI (--exact WORT | --contains WORT | --range) [--fields art,absender,zweck]\n"
+    "       [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--sort-by ...] [--sort1 ...] [--sort2 ...]\n"
+    "      Gibt die Buchungen, deren Wertdatum im Bereich liegt und deren Feld (Standard:\n"
+    "      alle drei) gleich dem Wort ist oder es enthält (dabei gelten a-z, ä, ö, ü groß wie\n"
+    "      klein), im Format von dump aus, danach die Zeile \"sum\" mit der Summe in\n"
+    "      Zehntausendstel Euro und als Euro-Text. Der Bereich reicht ohne --from und --to\n"
+    "      vom frühesten bis zum spätesten Wertdatum der gebuchten und geplanten Buchungen.\n"
+    "      Monatliche Buchungen werden nie gefunden.\n"
     "  convert DATEI.p02\n"
     "      Schreibt die Kontodatei im alten Format als DATEI.p11 daneben; eine vorhandene\n"
     "      DATEI.p11 wird nie ersetzt.\n"
@@ -40,7 +56,8 @@ constexpr const char *usage =
     "      ihrer Zeilennummer abgelehnt und ändert nichts.\n"
     "\n"
     "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
-    "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum).\n";
+    "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum oder ein Zeitraum,\n"
+    "der vor seinem Beginn endet).\n";
 
 } // namespace
 
@@ -53,7 +70,8 @@ int main(int argc, char **argv) {
     }
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"dump", RunDump},           {"convert", RunConvert},   {"balance", RunBalance},
-        {"recurring", RunRecurring}, {"settings", RunSettings},
+        {"recurring", RunRecurring}, {"settings", RunSettings}, {"interest", RunInterest},
+        {"search", RunSearch},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {

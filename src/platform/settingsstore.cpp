@@ -85,6 +85,16 @@ std::vector<NamedValue> WrittenValues(std::span<const SettingsField> fields,
     return values;
 }
 
+void ReadFileFields(const RegistryStore &store, const QString &fileKey, core::Settings &settings,
+                    const core::Settings &defaults) {
+    ReadFields(store, fileKey, FileSettingsFields(), settings, defaults);
+    if (settings.Waehrung.empty())
+        settings.Waehrung = defaults.Waehrung;
+    // Without statement data there is nothing to sort by but the value date.
+    if (!settings.AuszugsdatAN)
+        settings.SortBy = "wd";
+}
+
 } // namespace
 
 QString ProductKey() {
@@ -93,6 +103,15 @@ QString ProductKey() {
 
 QString FileSettingsKey(const QString &accountFile) {
     return ProductKey() + u'\\' + accountFile;
+}
+
+core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString &accountFile) {
+    const core::Settings defaults;
+    core::Settings settings = defaults;
+    const QString fileKey = FileSettingsKey(accountFile);
+    if (const auto exists = store.keyExists(fileKey); exists && *exists)
+        ReadFileFields(store, fileKey, settings, defaults);
+    return settings;
 }
 
 SettingsStore::SettingsStore(RegistryStore &store, UiService &ui)
@@ -120,12 +139,7 @@ void SettingsStore::LoadSettings() {
     const QString fileKey = FileSettingsKey(QString::fromStdString(m_settings.Datei));
     if (!m_store.createKey(fileKey))
         return;
-    ReadFields(m_store, fileKey, FileSettingsFields(), m_settings, m_defaults);
-    if (m_settings.Waehrung.empty())
-        m_settings.Waehrung = m_defaults.Waehrung;
-    // Without statement data there is nothing to sort by but the value date.
-    if (!m_settings.AuszugsdatAN)
-        m_settings.SortBy = "wd";
+    ReadFileFields(m_store, fileKey, m_settings, m_defaults);
 }
 
 void SettingsStore::SaveSettings() {

@@ -20,6 +20,11 @@ inline constexpr std::int32_t ErrorSaveSettings = 311;
 inline constexpr std::int32_t ErrorLoadSettings = 312;
 inline constexpr std::int32_t ErrorSaveLastFileName = 313;
 
+// The values kept for one account file, read as LoadSettings reads them, for a command that
+// works on a file without making it the current one; the program-wide values keep their
+// defaults. A file without a key of its own, or a store that cannot be read, gives defaults.
+core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString &accountFile);
+
 // The settings record of the running program and its loading from and saving to the store.
 // The current account file is the record's "Datei"; its settings are read and written in that
 // file's own key. Failures of the program-wide key are shown in the error window; those of the

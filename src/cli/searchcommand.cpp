@@ -1,0 +1,111 @@
+#include "arguments.h"
+#include "commands.h"
+#include "dateoptions.h"
+#include "dumpformat.h"
+#include "orderoptions.h"
+
+#include "core/accountfile.h"
+#include "core/amounttext.h"
+#include "core/search.h"
+#include "core/sortbookingtable.h"
+
+#include <iostream>
+#include <sstream>
+
+namespace penvaro::cli {
+namespace {
+
+std::optional<core::SearchFields> parseFields(const std::string &list) {
+    core::SearchFields fields;
+    std::istringstream names(list);
+    for (std::string name; std::getline(names, name, ',');) {
+        if (name == "art") {
+            fields.Buchungsart = true;
+        } else if (name == "absender") {
+            fields.Absender = true;
+        } else if (name == "zweck") {
+            fields.Verwendungszweck = true;
+        } else {
+            PrintError("--fields erwartet art, absender und zweck durch Kommas getrennt, nicht \""
+                       + list + "\".");
+            return std::nullopt;
+        }
+    }
+    return fields;
+}
+
+// Exactly one criterion: the mode with its word.
+std::optional<core::SearchCriteria> parseCriterion(const Arguments &parsed) {
+    const bool exact = parsed.options.contains("exact");
+    const bool contains = parsed.options.contains("contains");
+    const bool range = parsed.flags.contains("range");
+    if (exact + contains + range != 1) {
+        PrintError("search erwartet genau eines von --exact WORT, --contains WORT und --range.");
+        return std::nullopt;
+    }
+    core::SearchCriteria criteria;
+    criteria.mode = exact      ? core::SearchMode::Exact
+                    : contains ? core::SearchMode::Containing
+                               : core::SearchMode::DateRange;
+    criteria.word = exact ? parsed.options.at("exact") : parsed.option("contains", "");
+    const auto fields = parseFields(parsed.option("fields", "art,absender,zweck"));
+    if (!fields)
+        return std::nullopt;
+    criteria.fields = *fields;
+    return criteria;
+}
+
+} // namespace
+
+int RunSearch(const std::vector<std::string> &args) {
+    std::set<std::string> valueOptions = OrderOptionNames;
+    valueOptions.insert({"exact", "contains", "fields", "from", "to"});
+    const auto parsed = ParseArguments(args, {valueOptions, {"range"}});
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->positional.size() != 1) {
+        PrintError("search erwartet genau eine Kontodatei.");
+        return ExitUsage;
+    }
+    auto criteria = parseCriterion(*parsed);
+    const auto order = ParseOrderOptions(*parsed);
+    if (!criteria || !order)
+        return ExitUsage;
+    std::optional<double> from;
+    std::optional<double> to;
+    for (const auto &[name, day] : {std::pair{"from", &from}, std::pair{"to", &to}}) {
+        if (!parsed->options.contains(name))
+            continue;
+        *day = ParseDateOption(name, parsed->options.at(name));
+        if (!*day)
+            return ExitUsage;
+    }
+
+    const std::string &path = parsed->positional.front();
+    core::BookingTable table;
+    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
+    core::SortBookingTable(table, *order);
+
+    // The range a search starts with; today's date when there is no booking to take it from.
+    const auto bookings = core::BookingValueDateRange(table);
+    criteria->from = from.value_or(bookings ? bookings->from : LocalToday());
+    criteria->to = to.value_or(bookings ? bookings->to : LocalToday());
+    const auto found = core::SearchBookings(table, *criteria);
+    if (!found) {
+        PrintError("In " + path + ": " + found.error().message);
+        return ExitFileError;
+    }
+
+    std::string out;
+    for (const int slot : found->slots)
+        out += FormatDumpLine(slot, table.slot(slot)) + '\n';
+    out += "sum\t" + std::to_string(found->sum) + '\t'
+           + core::FormatEuroText(found->sum, core::GermanSeparators) + '\n';
+    std::cout << out << std::flush;
+    return ExitOk;
+}
+
+} // namespace penvaro::cli

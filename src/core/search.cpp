@@ -1,0 +1,128 @@
+#include "search.h"
+
+#include "cp1252.h"
+#include "date.h"
+#include "wideint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace penvaro::core {
+namespace {
+
+// The Windows-1252 codes of ä, ö, ü and their capitals.
+constexpr unsigned char SmallAUmlaut = 0xE4;
+constexpr unsigned char SmallOUmlaut = 0xF6;
+constexpr unsigned char SmallUUmlaut = 0xFC;
+constexpr unsigned char CaseDistance = 0x20;
+
+char foldByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool folds = (byte >= 'a' && byte <= 'z') || byte == SmallAUmlaut || byte == SmallOUmlaut
+                       || byte == SmallUUmlaut;
+    return folds ? static_cast<char>(byte - CaseDistance) : c;
+}
+
+template<std::size_t Capacity>
+std::string_view bytesOf(const ShortText<Capacity> &text) {
+    return {reinterpret_cast<const char *>(text.chars.data()), text.usedLength()};
+}
+
+} // namespace
+
+std::string FoldCase(std::string_view cp1252) {
+    std::string folded(cp1252);
+    for (char &c : folded)
+        c = foldByte(c);
+    return folded;
+}
+
+BookingMatcher::BookingMatcher(SearchCriteria criteria)
+    : m_criteria(std::move(criteria))
+    , m_fromDay(std::trunc(m_criteria.from))
+    , m_toDay(std::trunc(m_criteria.to))
+    , m_foldedWord(FoldCase(Utf8ToCp1252(m_criteria.word))) {}
+
+bool BookingMatcher::isCandidate(const BookingRecord &record) const {
+    if (record.Satzart == BookingKind::Recurring)
+        return false;
+    const double day = std::trunc(record.Wertdatum);
+    return day >= m_fromDay && day <= m_toDay;
+}
+
+template<typename FieldMatches>
+bool BookingMatcher::anyTickedField(const BookingRecord &record, FieldMatches fieldMatches) const {
+    const SearchFields &fields = m_criteria.fields;
+    return (fields.Buchungsart && fieldMatches(bytesOf(record.Buchungsart)))
+           || (fields.Absender && fieldMatches(bytesOf(record.Absender)))
+           || (fields.Verwendungszweck && fieldMatches(bytesOf(record.Verwendungszweck)));
+}
+
+bool BookingMatcher::MatchesExact(const BookingRecord &record) const {
+    return isCandidate(record) && anyTickedField(record, [this](std::string_view field) {
+               return Cp1252ToUtf8(field) == m_criteria.word;
+           });
+}
+
+bool BookingMatcher::MatchesContaining(const BookingRecord &record) const {
+    return !m_foldedWord.empty() && isCandidate(record)
+           && anyTickedField(record, [this](std::string_view field) {
+                  return FoldCase(field).find(m_foldedWord) != std::string::npos;
+              });
+}
+
+bool BookingMatcher::MatchesDateRange(const BookingRecord &record) const {
+    return isCandidate(record);
+}
+
+bool BookingMatcher::Matches(const BookingRecord &record) const {
+    switch (m_criteria.mode) {
+    case SearchMode::Exact:
+        return MatchesExact(record);
+    case SearchMode::Containing:
+        return MatchesContaining(record);
+    case SearchMode::DateRange:
+        return MatchesDateRange(record);
+    }
+    return false;
+}
+
+Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCriteria &criteria) {
+    const BookingMatcher matcher(criteria);
+    SearchResult result;
+    Int128 sum = 0;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        const BookingRecord &r = table.slot(slot);
+        if (!matcher.Matches(r))
+            continue;
+        result.slots.push_back(slot);
+        sum += r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+    }
+    if (sum < std::numeric_limits<std::int64_t>::min()
+        || sum > std::numeric_limits<std::int64_t>::max())
+        return Error{ErrorKind::Overflow,
+                     "Die Summe der gefundenen Buchungen liegt außerhalb des darstellbaren "
+                     "Bereichs."};
+    result.sum = static_cast<std::int64_t>(sum);
+    return result;
+}
+
+std::optional<ValueDateRange> BookingValueDateRange(const BookingTable &table) {
+    std::optional<ValueDateRange> range;
+    for (const BookingRecord &r : table.used()) {
+        const bool booking =
+            r.Satzart == BookingKind::Completed || r.Satzart == BookingKind::Planned;
+        // A damaged date would make the range useless for every other booking.
+        if (!booking || !CivilFromDayCount(r.Wertdatum))
+            continue;
+        if (!range)
+            range = ValueDateRange{r.Wertdatum, r.Wertdatum};
+        range->from = std::min(range->from, r.Wertdatum);
+        range->to = std::max(range->to, r.Wertdatum);
+    }
+    return range;
+}
+
+} // namespace penvaro::core
