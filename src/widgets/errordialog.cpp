@@ -36,7 +36,6 @@ ErrorDialog::ErrorDialog(platform::UiService &ui, QWidget *parent)
     m_number->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_number->setToolTip(QStringLiteral("Hier wird eine individuelle Fehlernummer angezeigt, die "
                                         "Sie uns bitte bei Fragen mitteilen!"));
-    m_number->setAccessibleName(QStringLiteral("Fehlernummer"));
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("LArt"));
@@ -76,6 +75,9 @@ ErrorDialog::ErrorDialog(platform::UiService &ui, QWidget *parent)
 void ErrorDialog::setError(std::int32_t code, const QString &text) {
     m_errorCode = code;
     m_number->setText(QString::number(code));
+    // A screen reader reads a label's name, not its caption beside it: the name carries the
+    // number itself.
+    m_number->setAccessibleName(QStringLiteral("Fehlernummer %1").arg(code));
     m_text->setText(text);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/programfolder.h"
 #include "platform/uiservice.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace penvaro::widgets {
@@ -13,9 +14,16 @@ QString ManualPath() {
 
 void OpenManual(platform::UiService &ui) {
     const QString path = ManualPath();
-    // Without the file the desktop would show a message of its own.
-    if (QFileInfo::exists(path))
-        static_cast<void>(ui.openDocument(path));
+    if (!QFileInfo::exists(path)) {
+        ui.information(
+            QStringLiteral("Das Handbuch wurde nicht gefunden. Es wird hier erwartet:\n%1")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!ui.openDocument(path))
+        ui.information(QStringLiteral("Das Handbuch %1 konnte nicht geöffnet werden: Es ist kein "
+                                      "Programm zum Anzeigen von PDF-Dateien eingerichtet.")
+                           .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace penvaro::widgets

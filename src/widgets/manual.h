@@ -10,8 +10,8 @@ namespace penvaro::widgets {
 
 QString ManualPath();
 
-// Opens the user manual with the desktop's viewer. A missing manual, or no viewer, is silent:
-// the help button is never worth an error message.
+// Opens the user manual with the desktop's viewer. Without the file the user is told where it is
+// expected, so that help never silently does nothing.
 void OpenManual(platform::UiService &ui);
 
 } // namespace penvaro::widgets

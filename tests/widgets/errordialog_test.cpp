@@ -3,6 +3,7 @@
 #include "widgets/errordialog.h"
 #include "widgets/manual.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -24,7 +25,7 @@ T *Child(const QWidget &parent, const char *name) {
     return child;
 }
 
-class TFehlerFTest : public ::testing::Test {
+class ErrorDialogTest : public ::testing::Test {
 protected:
     void TearDown() override { QFile::remove(ManualPath()); }
 
@@ -32,7 +33,7 @@ protected:
     ErrorDialog window{ui};
 };
 
-TEST_F(TFehlerFTest, ShowsTheNumberAndTheTextWithTheFixedCaptions) {
+TEST_F(ErrorDialogTest, ShowsTheNumberAndTheTextWithTheFixedCaptions) {
     window.setError(348, QStringLiteral("Keine Daten eingegeben"));
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Fehlermeldung"));
@@ -50,12 +51,21 @@ TEST_F(TFehlerFTest, ShowsTheNumberAndTheTextWithTheFixedCaptions) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
-TEST_F(TFehlerFTest, ShowsTheTextAsTypedNeverAsMarkup) {
+TEST_F(ErrorDialogTest, AScreenReaderHearsTheNumberItself) {
+    window.setError(164, QStringLiteral("Unzulässiger Betrag: 12a"));
+    QAccessibleInterface *number =
+        QAccessible::queryAccessibleInterface(Child<QLabel>(window, "STNr"));
+    ASSERT_NE(number, nullptr);
+    EXPECT_TRUE(number->text(QAccessible::Name).contains(QStringLiteral("164")))
+        << number->text(QAccessible::Name).toStdString();
+}
+
+TEST_F(ErrorDialogTest, ShowsTheTextAsTypedNeverAsMarkup) {
     window.setError(165, QStringLiteral("Ungültiger Betrag: <b>12</b>"));
     EXPECT_EQ(Child<QLabel>(window, "LArt")->textFormat(), Qt::PlainText);
 }
 
-TEST_F(TFehlerFTest, OkAndEscapeCloseTheWindowAndKeepTheValues) {
+TEST_F(ErrorDialogTest, OkAndEscapeCloseTheWindowAndKeepTheValues) {
     struct Case {
         const char *what;
         std::function<void(ErrorDialog &)> close;
@@ -80,14 +90,17 @@ TEST_F(TFehlerFTest, OkAndEscapeCloseTheWindowAndKeepTheValues) {
     }
 }
 
-TEST_F(TFehlerFTest, HelpOpensTheManualWhenThereIsOneAndLeavesTheWindowOpen) {
+TEST_F(ErrorDialogTest, HelpOpensTheManualWhenThereIsOneAndLeavesTheWindowOpen) {
     window.setError(312, QStringLiteral("Registry-Fehler"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *help = Child<QPushButton>(window, "SpeedButton3");
 
     QTest::mouseClick(help, Qt::LeftButton);
-    EXPECT_TRUE(ui.shown().empty());
+    ASSERT_EQ(1u, ui.shown().size()) << "a missing manual is named, not ignored";
+    EXPECT_EQ(ScriptedUiService::Kind::Information, ui.shown()[0].kind);
+    EXPECT_TRUE(ui.shown()[0].text.contains(ManualPath()));
+    ui.clear();
 
     QFile manual(ManualPath());
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
@@ -101,7 +114,7 @@ TEST_F(TFehlerFTest, HelpOpensTheManualWhenThereIsOneAndLeavesTheWindowOpen) {
 }
 
 // The real service shows the window modally; a zero-timer plays the user.
-TEST(LedgerUiServiceTest, ShowsTwoErrorsInTurnEachWithItsOwnNumberAndText) {
+TEST(DesktopUiServiceTest, ShowsTwoErrorsInTurnEachWithItsOwnNumberAndText) {
     DesktopUiService ui;
     QStringList seen;
     const auto closeWhenShown = [&seen] {
