@@ -56,7 +56,7 @@ void refreshLedger(benchmark::State &bench) {
     window.startUp();
     window.show();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(window.ledger().RefreshLedger());
+        benchmark::DoNotOptimize(window.ledger().refreshLedger());
 }
 
 // What every change of bookings costs: the table sorted again and both grids refilled.

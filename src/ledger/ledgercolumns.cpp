@@ -21,6 +21,19 @@ QString dateText(double dayCount) {
 
 } // namespace
 
+ColumnFit FitOf(LedgerColumn column) {
+    switch (column) {
+    case LedgerColumn::Absender:
+    case LedgerColumn::Verwendungszweck:
+        return ColumnFit::Yields;
+    case LedgerColumn::Art:
+    case LedgerColumn::SollHaben:
+        return ColumnFit::WholeHeader;
+    default:
+        return ColumnFit::WholeText;
+    }
+}
+
 std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings) {
     std::vector<ColumnSpec> columns;
     if (settings.AuszugsdatAN) {

@@ -33,6 +33,14 @@ struct ColumnSpec {
     std::int32_t core::Settings::*width = nullptr;
 };
 
+// How a column behaves when the grid is narrower than the widths the user gave its columns.
+enum class ColumnFit {
+    WholeText,   // amounts, dates, balances, statement numbers: every text stays whole
+    WholeHeader, // short columns (kind, direction): the header stays whole
+    Yields,      // free text (party, purpose): gives way first
+};
+ColumnFit FitOf(LedgerColumn column);
+
 // The columns of the completed bookings, as statement data, booking dates and the balance
 // column are switched on or off (at most ten).
 std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings);

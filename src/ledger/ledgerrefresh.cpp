@@ -1,16 +1,17 @@
 #include "ledgerrefresh.h"
 
 #include "amountdisplay.h"
-#include "ledgercolumns.h"
-#include "widgets/stringgrid.h"
 
 #include "core/accountregister.h"
 #include "core/balances.h"
 #include "core/date.h"
 #include "platform/appstate.h"
+#include "widgets/columnfit.h"
+#include "widgets/stringgrid.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -21,6 +22,8 @@ namespace {
 
 const QColor fixedCellColour(224, 224, 224);
 const QColor balanceColour(128, 128, 128);
+// Room a cell keeps beside its text: the painted margins and the grid line.
+constexpr int cellPadding = 10;
 
 int indexOf(const std::vector<ColumnSpec> &columns, LedgerColumn column) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -30,11 +33,15 @@ int indexOf(const std::vector<ColumnSpec> &columns, LedgerColumn column) {
     return -1;
 }
 
-// Writes columns, headers, widths, alignments, colours and fonts into a grid.
-void layoutGrid(widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
-                const core::Settings &settings, int rowHeight) {
-    const widgets::GridFont font{
-        QFont(QString::fromStdString(settings.FontName), settings.FontSize), Qt::black};
+QFont tableFont(const core::Settings &settings) {
+    return QFont(QString::fromStdString(settings.FontName), settings.FontSize);
+}
+
+// Writes columns, headers, alignments, colours and fonts into a grid.
+void configureColumns(widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
+                      const core::Settings &settings, int rowHeight) {
+    const widgets::GridFont font{tableFont(settings), Qt::black};
+    grid.setFont(font.font);
     grid.setColumnCount(static_cast<int>(columns.size()));
     grid.setDefaultRowHeight(rowHeight);
     grid.setFixedColor(fixedCellColour);
@@ -51,31 +58,25 @@ void layoutGrid(widgets::StringGrid &grid, const std::vector<ColumnSpec> &column
             column.setColor(balanceColour);
             column.setFont({font.font, Qt::white});
         }
-        if (wanted.width)
-            grid.setColumnWidth(col, settings.*wanted.width);
         grid.setCell(col, 0, wanted.header);
     }
 }
 
-// The user's column widths go into the settings that keep them; the first column's never does.
-void storeWidths(const widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
-                 core::Settings &settings) {
-    for (int col = 1; col < grid.columnCount() && col < static_cast<int>(columns.size()); ++col) {
-        if (const auto width = columns[static_cast<std::size_t>(col)].width)
-            settings.*width = grid.columnWidth(col);
-    }
+// The width the first column keeps when no setting holds it.
+constexpr int firstColumnWidth = 75;
+
+int preferredWidth(const ColumnSpec &spec, const core::Settings &settings) {
+    return spec.width ? settings.*spec.width : firstColumnWidth;
 }
 
-// Places a check box panel above its column of the grid.
+// Places a check box panel centred above its column of the grid.
 void placeAbove(QWidget *panel, const widgets::StringGrid &grid, int column) {
-    if (column < 0)
+    if (column < 0 || !panel->parentWidget())
         return;
-    int left = 0;
-    for (int col = 0; col < column; ++col)
-        left += grid.columnWidth(col);
-    // A column beyond the visible width keeps its check boxes at the group's right edge.
-    const int rightmost = panel->parentWidget()->width() - panel->width() - grid.x();
-    panel->move(std::min(grid.x() + left + 25, std::max(rightmost, 0)), panel->y());
+    const int left = grid.frameWidth() + grid.horizontalHeader()->sectionViewportPosition(column);
+    const int x = left + (grid.columnWidth(column) - panel->width()) / 2;
+    const int rightmost = panel->parentWidget()->width() - panel->width();
+    panel->move(std::clamp(x, 0, std::max(rightmost, 0)), 0);
 }
 
 } // namespace
@@ -84,93 +85,87 @@ LedgerRefresh::LedgerRefresh(platform::AppState &state, const LedgerWidgets &wid
     : m_state(state)
     , m_w(widgets) {}
 
-core::Result<void> LedgerRefresh::RefreshLedger() {
+const std::vector<int> &LedgerRefresh::rowSlots(core::Listing listing) const {
+    switch (listing) {
+    case core::Listing::Completed:
+        return m_completed.rows;
+    case core::Listing::Planned:
+        return m_planned.rows;
+    case core::Listing::Recurring:
+        break;
+    }
+    return m_noSlots;
+}
+
+void LedgerRefresh::showOptions() {
     const core::Settings &settings = m_state.settings();
     const QString waehrung = QString::fromStdString(settings.Waehrung);
     m_w.RBnatBetrag->setText(waehrung);
     m_w.RBnatKontostand->setText(waehrung);
-    for (QCheckBox *box :
-         {m_w.RBEuroBetrag, m_w.RBnatBetrag, m_w.RBEuroKontostand, m_w.RBnatKontostand})
+    const std::pair<QCheckBox *, bool> boxes[] = {
+        {m_w.RBEuroBetrag, settings.euroBetrag},
+        {m_w.RBnatBetrag, settings.natBetrag},
+        {m_w.RBEuroKontostand, settings.euroKontostand},
+        {m_w.RBnatKontostand, settings.natKontostand},
+    };
+    for (const auto &[box, checked] : boxes) {
         box->blockSignals(true);
-    m_w.RBEuroBetrag->setChecked(settings.euroBetrag);
-    m_w.RBnatBetrag->setChecked(settings.natBetrag);
-    m_w.RBEuroKontostand->setChecked(settings.euroKontostand);
-    m_w.RBnatKontostand->setChecked(settings.natKontostand);
-    for (QCheckBox *box :
-         {m_w.RBEuroBetrag, m_w.RBnatBetrag, m_w.RBEuroKontostand, m_w.RBnatKontostand})
+        box->setChecked(checked);
         box->blockSignals(false);
+    }
+    m_w.RBEuroKontostand->setVisible(settings.SummeB);
+    m_w.RBnatKontostand->setVisible(settings.SummeB);
     m_w.PSummeG->setVisible(settings.SummeGan);
     m_w.PSummeZ->setVisible(settings.SummeZan);
     m_w.PSummeL->setVisible(settings.SummeLan);
     m_w.GroupBox1->setTitle(QStringLiteral("Getätigte Buchungen - ") + m_state.currentFile());
-    fillGrids();
-    auto laidOut = LayoutCompletedGrid();
-    LayoutPlannedGrid();
-    return laidOut;
 }
 
-void LedgerRefresh::fillGrids() {
+core::Result<void> LedgerRefresh::refreshLedger() {
     const core::Settings &settings = m_state.settings();
+    showOptions();
+    m_completed.columns = CompletedColumns(settings);
+    m_planned.columns = PlannedColumns(settings);
+    m_completed.rows = core::ListedSlots(m_state.table(), core::Listing::Completed);
+    m_planned.rows = core::ListedSlots(m_state.table(), core::Listing::Planned);
+    fillGrid(*m_w.Stringgrid1, m_completed, settings.Tab1ZeiAbst);
+    fillGrid(*m_w.StringGrid2, m_planned, settings.Tab2ZeiAbst);
+    auto summed = computeSums();
+    measure(*m_w.Stringgrid1, m_completed);
+    measure(*m_w.StringGrid2, m_planned);
+    fitColumns();
+    return summed;
+}
+
+void LedgerRefresh::fillGrid(widgets::StringGrid &grid, GridContent &content, int rowHeight) {
+    const AmountDisplay amounts(m_state.settings());
     const core::BookingTable &table = m_state.table();
-    const AmountDisplay amounts(settings);
-    const auto completed = CompletedColumns(settings);
-    const auto planned = PlannedColumns(settings);
-    widgets::StringGrid &grid1 = *m_w.Stringgrid1;
-    widgets::StringGrid &grid2 = *m_w.StringGrid2;
-
-    grid1.beginUpdate();
-    grid2.beginUpdate();
-    grid1.setColumnCount(static_cast<int>(completed.size()));
-    grid2.setColumnCount(static_cast<int>(planned.size()));
-    grid1.setRowCount(std::max(table.count + 1, 2));
-    grid2.setRowCount(std::max(table.count + 1, 2));
-    int row1 = 0;
-    int row2 = 0;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    const auto &columns = content.columns;
+    const auto cols = static_cast<int>(columns.size());
+    const bool hadCurrentRow = grid.currentRow() > 0;
+    grid.beginUpdate();
+    configureColumns(grid, columns, m_state.settings(), rowHeight);
+    // An empty grid keeps one empty row, so that it still looks like a table.
+    grid.setRowCount(std::max(static_cast<int>(content.rows.size()) + 1, 2));
+    grid.clearRow(1);
+    int row = 0;
+    for (int slot : content.rows) {
         const core::BookingRecord &r = table.slot(slot);
-        if (r.Satzart == core::BookingKind::Completed) {
-            ++row1;
-            for (std::size_t col = 0; col < completed.size(); ++col)
-                grid1.setCell(static_cast<int>(col), row1,
-                              CellText(completed[col].column, r, amounts));
-        } else if (r.Satzart == core::BookingKind::StartValue) {
-            grid1.clearRow(++row1);
-            grid1.setCell(0, row1, QStringLiteral("Startwert"));
-        } else if (r.Satzart == core::BookingKind::Planned) {
-            ++row2;
-            for (std::size_t col = 0; col < planned.size(); ++col)
-                grid2.setCell(static_cast<int>(col), row2,
-                              CellText(planned[col].column, r, amounts));
+        ++row;
+        if (r.Satzart == core::BookingKind::StartValue) {
+            grid.clearRow(row);
+            grid.setCell(0, row, QStringLiteral("Startwert"));
+            continue;
         }
+        for (int col = 0; col < cols; ++col)
+            grid.setCell(col, row,
+                         CellText(columns[static_cast<std::size_t>(col)].column, r, amounts));
     }
-    grid1.setRowCount(std::max(row1 + 1, 2));
-    grid2.setRowCount(std::max(row2 + 1, 2));
-    if (row1 == 0)
-        grid1.clearRow(1);
-    if (row2 == 0)
-        grid2.clearRow(1);
-    grid1.endUpdate();
-    grid2.endUpdate();
-}
-
-core::Result<void> LedgerRefresh::LayoutCompletedGrid() {
-    const core::Settings &settings = m_state.settings();
-    widgets::StringGrid &grid = *m_w.Stringgrid1;
-    const bool scrolls = grid.rowCount() * (settings.Tab1ZeiAbst + 1) > grid.height();
-    m_usableWidth = scrolls ? grid.width() - 20 : grid.width();
-
-    const auto columns = CompletedColumns(settings);
-    layoutGrid(grid, columns, settings, settings.Tab1ZeiAbst);
-    m_w.RBEuroKontostand->setVisible(settings.SummeB);
-    m_w.RBnatKontostand->setVisible(settings.SummeB);
-    placeAbove(m_w.PKontostand, grid, indexOf(columns, LedgerColumn::Kontostand));
-    placeAbove(m_w.PBetrag, grid, indexOf(columns, LedgerColumn::Betrag));
-    return computeSums();
-}
-
-void LedgerRefresh::LayoutPlannedGrid() {
-    const core::Settings &settings = m_state.settings();
-    layoutGrid(*m_w.StringGrid2, PlannedColumns(settings), settings, settings.Tab2ZeiAbst);
+    grid.endUpdate();
+    // The commands act on the current row: one is always shown, the first after a load.
+    if (!hadCurrentRow || grid.currentRow() >= grid.rowCount())
+        grid.setCurrentCell(0, 1);
+    grid.selectRow(grid.currentRow() - 1);
 }
 
 core::Result<void> LedgerRefresh::computeSums() {
@@ -181,8 +176,6 @@ core::Result<void> LedgerRefresh::computeSums() {
         return book.error();
     m_bookBalance = *book;
     m_w.ESumme->setText(amounts.sum(m_bookBalance));
-    // Layouts run on every resize and mouse release; the register file is only rewritten when
-    // the balance it should hold has changed.
     const std::pair<std::string, std::int64_t> shown{m_state.settings().Datei, m_bookBalance};
     if (!shown.first.empty() && shown != m_registered) {
         if (auto updated =
@@ -191,14 +184,14 @@ core::Result<void> LedgerRefresh::computeSums() {
             return updated;
         m_registered = shown;
     }
-    if (auto planned = ComputePlannedSum(); !planned)
+    if (auto planned = computePlannedSum(); !planned)
         return planned;
     if (m_state.settings().SummeB)
         return fillRunningBalances();
     return {};
 }
 
-core::Result<void> LedgerRefresh::ComputePlannedSum() {
+core::Result<void> LedgerRefresh::computePlannedSum() {
     const core::BookingTable &table = m_state.table();
     const AmountDisplay amounts(m_state.settings());
     const auto planned = core::ComputePlannedSum(table);
@@ -223,6 +216,7 @@ core::Result<void> LedgerRefresh::ComputePlannedSum() {
         return today.error();
     m_w.LSummeH->setText(QStringLiteral("Heutiger Kontostand:"));
     m_w.STSummeH->setText(amounts.sum(*today));
+    m_w.STSummeH->setAccessibleName(QStringLiteral("Heutiger Kontostand: ") + amounts.sum(*today));
     return {};
 }
 
@@ -245,16 +239,81 @@ core::Result<void> LedgerRefresh::fillRunningBalances() {
     return {};
 }
 
-core::Result<void> LedgerRefresh::TakeOverCompletedWidths() {
-    core::Settings &settings = m_state.settings();
-    storeWidths(*m_w.Stringgrid1, CompletedColumns(settings), settings);
-    return LayoutCompletedGrid();
+void LedgerRefresh::measure(const widgets::StringGrid &grid, GridContent &content) const {
+    const QFontMetrics metrics(grid.font());
+    const auto cols = static_cast<int>(content.columns.size());
+    content.minimumWidths.assign(content.columns.size(), 0);
+    for (int col = 0; col < cols; ++col) {
+        const ColumnSpec &spec = content.columns[static_cast<std::size_t>(col)];
+        const ColumnFit fit = FitOf(spec.column);
+        if (fit == ColumnFit::Yields)
+            continue;
+        int widest = metrics.horizontalAdvance(spec.header);
+        if (fit == ColumnFit::WholeText) {
+            // Digits are of one width in the table fonts, so the longest texts are the widest;
+            // measuring only those keeps a refresh of 5000 rows quick.
+            qsizetype longest = 0;
+            for (int row = 1; row < grid.rowCount(); ++row)
+                longest = std::max(longest, grid.cell(col, row).size());
+            for (int row = 1; row < grid.rowCount(); ++row) {
+                const QString text = grid.cell(col, row);
+                if (text.size() + 1 >= longest)
+                    widest = std::max(widest, metrics.horizontalAdvance(text));
+            }
+        }
+        content.minimumWidths[static_cast<std::size_t>(col)] = widest + cellPadding;
+    }
+    // The currency boxes stand above their columns and must not overlap.
+    if (&grid == m_w.Stringgrid1) {
+        for (auto [column, panel] : {std::pair{LedgerColumn::Betrag, m_w.PBetrag},
+                                     std::pair{LedgerColumn::Kontostand, m_w.PKontostand}}) {
+            const int col = indexOf(content.columns, column);
+            if (col >= 0) {
+                int &minimum = content.minimumWidths[static_cast<std::size_t>(col)];
+                minimum = std::max(minimum, panel->sizeHint().width());
+            }
+        }
+    }
 }
 
-void LedgerRefresh::TakeOverPlannedWidths() {
-    core::Settings &settings = m_state.settings();
-    storeWidths(*m_w.StringGrid2, PlannedColumns(settings), settings);
-    LayoutPlannedGrid();
+void LedgerRefresh::fitColumns() {
+    fit(*m_w.Stringgrid1, m_completed);
+    fit(*m_w.StringGrid2, m_planned);
+    placeCurrencyBoxes();
+}
+
+void LedgerRefresh::fit(widgets::StringGrid &grid, const GridContent &content) {
+    const core::Settings &settings = m_state.settings();
+    std::vector<widgets::ColumnNeed> needs;
+    for (std::size_t col = 0; col < content.columns.size(); ++col) {
+        const ColumnSpec &spec = content.columns[col];
+        const int minimum = col < content.minimumWidths.size() ? content.minimumWidths[col] : 0;
+        needs.push_back(
+            {preferredWidth(spec, settings), minimum, FitOf(spec.column) == ColumnFit::Yields});
+    }
+    const auto widths = widgets::FitColumnWidths(needs, grid.viewport()->width());
+    m_fitting = true;
+    for (std::size_t col = 0; col < widths.size(); ++col)
+        grid.setColumnWidth(static_cast<int>(col), widths[col]);
+    m_fitting = false;
+}
+
+void LedgerRefresh::placeCurrencyBoxes() {
+    placeAbove(m_w.PBetrag, *m_w.Stringgrid1, indexOf(m_completed.columns, LedgerColumn::Betrag));
+    placeAbove(m_w.PKontostand, *m_w.Stringgrid1,
+               indexOf(m_completed.columns, LedgerColumn::Kontostand));
+}
+
+void LedgerRefresh::columnResized(core::Listing listing, int column, int width) {
+    if (m_fitting)
+        return;
+    GridContent &content = listing == core::Listing::Completed ? m_completed : m_planned;
+    // The first column's width is its own; every other one belongs to the file's settings.
+    if (column <= 0 || column >= static_cast<int>(content.columns.size()))
+        return;
+    if (const auto setting = content.columns[static_cast<std::size_t>(column)].width)
+        m_state.settings().*setting = width;
+    placeCurrencyBoxes();
 }
 
 } // namespace penvaro::ledger

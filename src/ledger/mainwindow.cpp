@@ -1,51 +1,34 @@
 #include "mainwindow.h"
 
 #include "accountsoverviewdialog.h"
+#include "ledgerview.h"
 #include "startdialog.h"
 #include "welcomepanel.h"
-#include "widgets/stringgrid.h"
 
+#include "core/accountregister.h"
 #include "entry/bookingeditdialog.h"
 #include "entry/bookingentrydialog.h"
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
-
-#include "core/accountfile.h"
-#include "core/accountregister.h"
-#include "core/bookingchanges.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace penvaro::ledger {
 namespace {
 
 constexpr std::int32_t ErrorStartRegistry = 341;
-constexpr std::int32_t ErrorNothingToDeleteCompleted = 342;
-constexpr std::int32_t ErrorNothingToDeletePlanned = 345;
 constexpr std::int32_t ErrorShutdownRegistry = 347;
 
-const QString confirmDelete =
-    QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?");
-
-bool isDone(core::BookingKind kind) {
-    return kind == core::BookingKind::StartValue || kind == core::BookingKind::Completed;
-}
-
-bool isPlanned(core::BookingKind kind) {
-    return kind == core::BookingKind::Planned;
-}
-
-QString message(const core::Error &error) {
-    return QString::fromStdString(error.message);
-}
+const QString maximizedState = QStringLiteral("wsMaximized");
 
 } // namespace
 
@@ -54,14 +37,29 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     , m_state(state) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
+    buildMenu();
     auto *central = new QWidget(this);
     setCentralWidget(central);
-    buildMenu();
-    buildToolBar(central);
-    buildCompletedGroup(central);
-    buildPlannedGroup(central);
-    buildContextMenus();
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(buildToolBar());
     m_welcome = new WelcomePanel(central);
+    layout->addWidget(m_welcome, 1);
+    auto *todayCaption = m_summeH->findChild<QLabel *>(QStringLiteral("LSummeH"));
+    auto *todayBalance = m_summeH->findChild<QLabel *>(QStringLiteral("STSummeH"));
+    m_view = new LedgerView(m_state, todayBalance, todayCaption, central);
+    layout->addWidget(m_view, 1);
+    m_ledger = &m_view->refresher();
+
+    connect(m_view, &LedgerView::enterRequested, this, [this](core::Listing listing) {
+        listing == core::Listing::Planned ? enterPlanned() : enterCompleted();
+    });
+    connect(m_view, &LedgerView::editRequested, this, [this](core::Listing listing) {
+        listing == core::Listing::Planned ? editPlanned() : editCompleted();
+    });
+    connect(m_view, &LedgerView::deleteRequested, this, &MainWindow::deleteBooking);
+    connect(m_view, &LedgerView::transferRequested, this, &MainWindow::transferPlanned);
+    connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
+
     m_accounts = new AccountsOverviewDialog(m_state, this);
     connect(m_accounts, &AccountsOverviewDialog::openRequested, this,
             [this](const QString &file) { openAccountFileByPath(file.toStdString()); });
@@ -72,7 +70,6 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_recurringDialog = new entry::RecurringBookingsDialog(
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
-    m_ledger = std::make_unique<LedgerRefresh>(m_state, m_w);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     resize(750, 550);
     showWelcome();
@@ -81,15 +78,25 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::ledgerVisible() const {
-    return !m_w.GroupBox1->isHidden();
+    return !m_view->isHidden();
 }
 
 void MainWindow::showWelcome() {
-    m_w.GroupBox1->hide();
-    m_w.GroupBox2->hide();
+    m_view->hide();
     m_summeH->hide();
     m_welcome->show();
+}
+
+void MainWindow::showLedger() {
+    m_welcome->hide();
+    m_view->show();
+    m_summeH->show();
     layoutWindow();
+}
+
+void MainWindow::layoutWindow() {
+    m_view->applyOptions();
+    m_ledger->fitColumns();
 }
 
 void MainWindow::startUp() {
@@ -125,106 +132,49 @@ void MainWindow::startUp() {
         balance = m_ledger->bookBalance();
     else
         showWelcome();
+    // The register is a convenience; a start does not fail for it.
     (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
                                  m_state.settings().Kontonummer,
                                  m_state.settings().Kontobezeichnung, balance);
     layoutWindow();
 }
 
-void MainWindow::showLedger() {
-    m_welcome->hide();
-    m_w.GroupBox1->show();
-    m_w.GroupBox2->setVisible(m_state.settings().TabGepan);
-    m_summeH->show();
-    layoutWindow();
-}
-
 void MainWindow::refresh() {
-    if (auto refreshed = m_ledger->RefreshLedger(); !refreshed)
-        m_state.ui().showFailure(message(refreshed.error()));
-}
-
-bool MainWindow::guardFirstRow(const widgets::StringGrid &grid, int errorCode,
-                               const QString &text) {
-    if (!grid.cell(0, 1).isEmpty())
-        return true;
-    platform::ShowError(m_state.ui(), errorCode, text);
-    return false;
-}
-
-void MainWindow::deleteCompleted() {
-    deleteRow(*m_w.Stringgrid1, true, ErrorNothingToDeleteCompleted);
-}
-
-void MainWindow::deletePlanned() {
-    deleteRow(*m_w.StringGrid2, false, ErrorNothingToDeletePlanned);
-}
-
-void MainWindow::deleteRow(widgets::StringGrid &grid, bool completed, int errorCode) {
-    if (!ledgerVisible()
-        || !guardFirstRow(grid, errorCode, QStringLiteral("Keine zu löschenden Daten! ")))
-        return;
-    if (m_state.ui().askYesNo(confirmDelete, platform::Answer::No) != platform::Answer::Yes)
-        return;
-    const int row = std::max(grid.currentRow(), 1);
-    const int slot = completed ? core::NthSlotOf(m_state.table(), row, isDone)
-                               : core::NthSlotOf(m_state.table(), row, isPlanned);
-    if (slot == 0)
-        return;
-    if (auto deleted = core::DeleteBooking(m_state.table(), slot, m_state.currentPath());
-        !deleted) {
-        m_state.ui().showFailure(message(deleted.error()));
-        return;
-    }
-    m_state.announceBookingChange();
-}
-
-void MainWindow::currencyBoxClicked(QCheckBox *box) {
-    core::Settings &settings = m_state.settings();
-    const bool checked = box->isChecked();
-    if (box == m_w.RBEuroBetrag)
-        settings.euroBetrag = checked;
-    else if (box == m_w.RBnatBetrag)
-        settings.natBetrag = checked;
-    else if (box == m_w.RBEuroKontostand)
-        settings.euroKontostand = checked;
-    else if (box == m_w.RBnatKontostand)
-        settings.natKontostand = checked;
-    refresh();
+    platform::ReportFailure(m_state.ui(), m_ledger->refreshLedger());
 }
 
 void MainWindow::restoreWindowSize() {
-    const QString key = platform::ProductKey();
-    const auto state = m_state.store().value(key, QStringLiteral("WindowState"));
-    const auto width = m_state.store().value(key, QStringLiteral("Breite"));
-    const auto height = m_state.store().value(key, QStringLiteral("Hoehe"));
-    const auto number = [](const auto &value, int fallback) {
-        if (value && *value && std::holds_alternative<std::int32_t>(**value))
-            return static_cast<int>(std::get<std::int32_t>(**value));
-        return fallback;
-    };
-    const bool maximized = state && *state && std::holds_alternative<QString>(**state)
-                           && std::get<QString>(**state) == QStringLiteral("wsMaximized");
-    if (!state || !width || !height)
-        platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
-    if (maximized) {
+    const core::Settings &settings = m_state.settings();
+    if (settings.WindowState == maximizedState.toStdString()) {
         showMaximized();
-    } else {
-        resize(number(width, 750), number(height, 550));
-        showNormal();
+        return;
     }
+    QSize size(settings.Breite, settings.Hoehe);
+    QRect placed(pos(), size);
+    // A size stored on a bigger screen, or at a smaller scale, must not put the sums out of
+    // reach: the window is fitted into the screen it opens on.
+    if (const QScreen *shown = screen()) {
+        const QRect available = shown->availableGeometry();
+        placed.setSize(size.boundedTo(available.size()));
+        placed.moveLeft(
+            std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));
+        placed.moveTop(
+            std::clamp(placed.top(), available.top(), available.bottom() - placed.height() + 1));
+    }
+    resize(placed.size());
+    move(placed.topLeft());
+    showNormal();
 }
 
 void MainWindow::storeWindowSize() {
+    core::Settings &settings = m_state.settings();
     const bool maximized = isMaximized() || isMinimized();
-    std::vector<platform::NamedValue> values = {
-        {QStringLiteral("WindowState"),
-         QString(maximized ? QStringLiteral("wsMaximized") : QStringLiteral("wsNormal"))}};
+    settings.WindowState = (maximized ? maximizedState : QStringLiteral("wsNormal")).toStdString();
     if (!maximized) {
-        values.push_back({QStringLiteral("Breite"), std::int32_t(width())});
-        values.push_back({QStringLiteral("Hoehe"), std::int32_t(height())});
+        settings.Breite = width();
+        settings.Hoehe = height();
     }
-    if (!m_state.store().setValues(platform::ProductKey(), values))
+    if (!m_state.settingsStore().SaveWindowSize())
         platform::ShowError(m_state.ui(), ErrorShutdownRegistry, QStringLiteral("Registry-Fehler"));
 }
 

@@ -1,17 +1,14 @@
 #pragma once
 
 #include "ledgerrefresh.h"
-#include "ledgerwidgets.h"
+
+#include "core/bookingtable.h"
+#include "core/result.h"
 
 #include <QMainWindow>
 
-#include "core/bookingrecord.h"
-
 #include <filesystem>
-#include <memory>
 
-class QAction;
-class QMenu;
 class QToolButton;
 
 namespace penvaro::platform {
@@ -29,6 +26,7 @@ class SuggestionListsDialog;
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
+class LedgerView;
 class WelcomePanel;
 
 // The main window: the open account file as two booking tables with their sums, the tool
@@ -51,8 +49,8 @@ public:
     // The password prompt was closed without the right password: the program must end.
     bool startRefused() const { return m_startRefused; }
 
+    LedgerView &view() { return *m_view; }
     LedgerRefresh &ledger() { return *m_ledger; }
-    const LedgerWidgets &widgets() const { return m_w; }
 
     // The commands of the menu, the tool bar, the buttons and the context menus.
     void openAccountFile();
@@ -69,48 +67,33 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
-    void currencyBoxClicked(QCheckBox *box);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenu();
-    void buildToolBar(QWidget *central);
-    void buildCompletedGroup(QWidget *central);
-    void buildPlannedGroup(QWidget *central);
-    void buildContextMenus();
-    void layoutWindow();
+    QWidget *buildToolBar();
     void refresh();
     void showLedger();
+    void layoutWindow();
     core::Result<void> showLoadedAccount();
     core::Result<void> applyDueRecurringBookings();
     void recordCurrentInRegister(std::int64_t balance);
     void openLegacyFile(const std::filesystem::path &path);
-    void deleteRow(widgets::StringGrid &grid, bool completed, int errorCode);
-    bool guardFirstRow(const widgets::StringGrid &grid, int errorCode, const QString &text);
+    void deleteBooking(core::Listing listing);
+    // The slot of the current row of the listing, or 0 after showing the error for an empty one.
+    int currentRow(core::Listing listing) const;
+    int slotOrError(core::Listing listing, int errorCode, const QString &text);
     void restoreWindowSize();
     void storeWindowSize();
 
     platform::AppState &m_state;
-    LedgerWidgets m_w;
-    std::unique_ptr<LedgerRefresh> m_ledger;
+    LedgerView *m_view = nullptr;
+    LedgerRefresh *m_ledger = nullptr;
     WelcomePanel *m_welcome = nullptr;
     AccountsOverviewDialog *m_accounts = nullptr;
-    QWidget *m_toolBar = nullptr;
     QWidget *m_summeH = nullptr;
-    QWidget *m_image = nullptr;
-    QToolButton *m_sbNeu = nullptr;
-    QToolButton *m_sbOeffnen = nullptr;
-    QToolButton *m_sbDrucken = nullptr;
-    QToolButton *m_sbGrafik = nullptr;
-    QToolButton *m_sbOptionen = nullptr;
-    QToolButton *m_interest = nullptr;
-    QMenu *m_completedMenu = nullptr;
-    QMenu *m_plannedMenu = nullptr;
-    QWidget *m_completedButtons = nullptr;
-    QWidget *m_plannedButtons = nullptr;
     entry::BookingEntryDialog *m_entryDialog = nullptr;
     entry::BookingEditDialog *m_editDialog = nullptr;
     entry::StartValueDialog *m_startValueDialog = nullptr;

@@ -1,30 +1,86 @@
 #include "mainwindow.h"
 
+#include "amountdisplay.h"
+#include "ledgerview.h"
+
+#include "core/amounttext.h"
+#include "core/bookingchanges.h"
+#include "core/date.h"
 #include "entry/bookingeditdialog.h"
 #include "entry/bookingentrydialog.h"
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
-#include "widgets/stringgrid.h"
-
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/stringgrid.h"
 
 namespace penvaro::ledger {
 namespace {
 
+constexpr std::int32_t ErrorNothingToDeleteCompleted = 342;
 constexpr std::int32_t ErrorNothingToEditCompleted = 343;
 constexpr std::int32_t ErrorNothingToEditPlanned = 344;
+constexpr std::int32_t ErrorNothingToDeletePlanned = 345;
 constexpr std::int32_t ErrorNothingToTransfer = 346;
 
 const QString nothingToEdit = QStringLiteral("Keine zu bearbeitenden Daten! ");
+const QString nothingToDelete = QStringLiteral("Keine zu löschenden Daten! ");
 
-// Grid commands act on the current row; without one, on the first.
-int currentRow(const widgets::StringGrid &grid) {
-    return std::max(grid.currentRow(), 1);
+// The question names the booking it is about, below the question itself.
+QString deleteQuestion(const core::BookingRecord &record,
+                       const core::NumberSeparators &separators) {
+    QString question = QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?");
+    if (record.Satzart == core::BookingKind::StartValue)
+        return question + QStringLiteral("\n\nStartwert");
+    const QString date = core::CivilFromDayCount(record.Wertdatum)
+                             ? QString::fromStdString(core::FormatDate(record.Wertdatum))
+                             : QString();
+    const std::int64_t signedAmount = record.SollHaben == u'-' ? -record.Betrag : record.Betrag;
+    return question
+           + QStringLiteral("\n\n%1   %2   %3")
+                 .arg(date, QString::fromStdString(record.Absender.toUtf8()),
+                      QString::fromStdString(core::FormatEuroText(signedAmount, separators)));
 }
 
 } // namespace
+
+int MainWindow::currentRow(core::Listing listing) const {
+    return std::max(m_view->grid(listing).currentRow(), 1);
+}
+
+int MainWindow::slotOrError(core::Listing listing, int errorCode, const QString &text) {
+    const int slot = m_view->currentSlot(listing);
+    if (slot == 0)
+        platform::ShowError(m_state.ui(), errorCode, text);
+    return slot;
+}
+
+void MainWindow::deleteCompleted() {
+    deleteBooking(core::Listing::Completed);
+}
+
+void MainWindow::deletePlanned() {
+    deleteBooking(core::Listing::Planned);
+}
+
+void MainWindow::deleteBooking(core::Listing listing) {
+    if (!ledgerVisible())
+        return;
+    const bool completed = listing == core::Listing::Completed;
+    const int slot = slotOrError(
+        listing, completed ? ErrorNothingToDeleteCompleted : ErrorNothingToDeletePlanned,
+        nothingToDelete);
+    if (slot == 0)
+        return;
+    if (m_state.ui().askYesNo(deleteQuestion(m_state.table().slot(slot), LocaleSeparators()),
+                              platform::Answer::No)
+        != platform::Answer::Yes)
+        return;
+    if (platform::ReportFailure(m_state.ui(),
+                                core::DeleteBooking(m_state.table(), slot, m_state.currentPath())))
+        m_state.announceBookingChange();
+}
 
 void MainWindow::enterCompleted() {
     if (ledgerVisible())
@@ -50,27 +106,28 @@ void MainWindow::showRecurringBookings() {
 }
 
 void MainWindow::editCompleted() {
-    const widgets::StringGrid &grid = *m_w.Stringgrid1;
-    if (!guardFirstRow(grid, ErrorNothingToEditCompleted, nothingToEdit) || !ledgerVisible())
+    if (!ledgerVisible())
         return;
-    const int row = currentRow(grid);
+    const int slot =
+        slotOrError(core::Listing::Completed, ErrorNothingToEditCompleted, nothingToEdit);
     // The start value is changed only by entering it anew.
-    if (grid.cell(0, row) == QStringLiteral("Startwert"))
+    if (slot == 0 || m_state.table().slot(slot).Satzart == core::BookingKind::StartValue)
         return;
-    m_editDialog->editCompleted(row);
+    m_editDialog->editCompleted(currentRow(core::Listing::Completed));
 }
 
 void MainWindow::editPlanned() {
-    const widgets::StringGrid &grid = *m_w.StringGrid2;
-    if (guardFirstRow(grid, ErrorNothingToEditPlanned, nothingToEdit) && ledgerVisible())
-        m_editDialog->editPlanned(currentRow(grid));
+    if (!ledgerVisible())
+        return;
+    if (const int slot =
+            slotOrError(core::Listing::Planned, ErrorNothingToEditPlanned, nothingToEdit))
+        m_editDialog->editPlanned(currentRow(core::Listing::Planned));
 }
 
 void MainWindow::transferPlanned() {
-    const widgets::StringGrid &grid = *m_w.StringGrid2;
-    if (guardFirstRow(grid, ErrorNothingToTransfer,
-                      QStringLiteral("Keine zu verschiebenden Daten! ")))
-        m_editDialog->transferPlanned(currentRow(grid));
+    if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
+                                     QStringLiteral("Keine zu verschiebenden Daten! ")))
+        m_editDialog->transferPlanned(currentRow(core::Listing::Planned));
 }
 
 } // namespace penvaro::ledger

@@ -39,7 +39,7 @@ core::Result<void> MainWindow::showLoadedAccount() {
     if (auto applied = applyDueRecurringBookings(); !applied)
         return applied;
     core::SortBookingTable(m_state.table(), core::SortOrderFromSettings(m_state.settings()));
-    return m_ledger->RefreshLedger();
+    return m_ledger->refreshLedger();
 }
 
 core::Result<void> MainWindow::applyDueRecurringBookings() {

@@ -163,4 +163,11 @@ void SettingsStore::SaveLastFileName() {
         ShowError(m_ui, ErrorSaveLastFileName, RegistryError);
 }
 
+core::Result<void> SettingsStore::SaveWindowSize() {
+    return m_store.setValues(ProductKey(), {{QStringLiteral("WindowState"),
+                                             QString::fromStdString(m_settings.WindowState)},
+                                            {QStringLiteral("Breite"), m_settings.Breite},
+                                            {QStringLiteral("Hoehe"), m_settings.Hoehe}});
+}
+
 } // namespace penvaro::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "core/settings.h"
 
 #include <QString>
@@ -42,6 +43,8 @@ public:
     // main window writes itself.
     void SaveSettings();
     void SaveLastFileName();
+    // The window size and state ("Breite", "Hoehe", "WindowState") as the record holds them.
+    core::Result<void> SaveWindowSize();
 
 private:
     RegistryStore &m_store;

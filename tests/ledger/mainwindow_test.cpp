@@ -2,6 +2,7 @@
 #include "support/records.h"
 
 #include "entry/bookingentrydialog.h"
+#include "ledger/ledgerview.h"
 #include "ledger/mainwindow.h"
 #include "platform/settingsstore.h"
 #include "widgets/stringgrid.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -247,16 +249,23 @@ TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
     EXPECT_EQ(342, ui.shown()[0].code);
 }
 
-TEST_F(MainWindowTest, WithoutThePlannedTableTheCompletedOneTakesTheWholeHeight) {
+TEST_F(MainWindowTest, TheGroupsShareTheHeightOrTheCompletedOneTakesItAll) {
     const auto file = writeGiro();
     setLastFile(file);
-    setFileValue(file, QStringLiteral("TabGepan"), std::int32_t(0));
-    auto window = start();
-    const auto *box1 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox1"));
-    const auto *box2 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox2"));
-    EXPECT_TRUE(box2->isHidden());
-    const int height = window->height() - 87;
-    EXPECT_EQ(qRound(height * 0.5157) + qRound(height * 0.4484), box1->height());
+    for (const bool planned : {true, false}) {
+        SCOPED_TRACE(planned);
+        setFileValue(file, QStringLiteral("TabGepan"), std::int32_t(planned));
+        auto window = start();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const auto *box1 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox1"));
+        const auto *box2 = window->findChild<QGroupBox *>(QStringLiteral("GroupBox2"));
+        EXPECT_EQ(!planned, box2->isHidden());
+        if (planned)
+            EXPECT_NEAR(52.0 / 45.0, double(box1->height()) / box2->height(), 0.05);
+        else
+            EXPECT_EQ(window->view().height(), box1->height());
+    }
 }
 
 TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
@@ -282,12 +291,12 @@ TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
 TEST_F(MainWindowTest, WindowSizeAndStateSurviveARestart) {
     {
         auto window = start();
-        window->resize(900, 700);
+        window->resize(700, 500);
         window->close();
     }
     {
         auto window = start();
-        EXPECT_EQ(QSize(900, 700), window->size());
+        EXPECT_EQ(QSize(700, 500), window->size());
         EXPECT_FALSE(window->isMaximized());
         window->showMinimized();
         window->close();
@@ -335,4 +344,14 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
     EXPECT_EQ(QStringLiteral("Keine zu bearbeitenden Daten! "), shown[0].text);
     EXPECT_EQ(346, shown[1].code);
     EXPECT_EQ(QStringLiteral("Keine zu verschiebenden Daten! "), shown[1].text);
+}
+
+TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {
+    setValue(platform::ProductKey(), QStringLiteral("Breite"), std::int32_t(5000));
+    setValue(platform::ProductKey(), QStringLiteral("Hoehe"), std::int32_t(4000));
+    auto window = start();
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_LE(window->width(), available.width());
+    EXPECT_LE(window->height(), available.height());
+    EXPECT_TRUE(available.contains(window->geometry().topLeft()));
 }
