@@ -11,5 +11,9 @@ int RunConvert(const std::vector<std::string> &args);
 int RunSettings(const std::vector<std::string> &args);
 int RunBalance(const std::vector<std::string> &args);
 int RunRecurring(const std::vector<std::string> &args);
+int RunBlzImport(const std::vector<std::string> &args);
+int RunBlzLookup(const std::vector<std::string> &args);
+int RunBlzSearch(const std::vector<std::string> &args);
+int RunWords(const std::vector<std::string> &args);
 
 } // namespace penvaro::cli
