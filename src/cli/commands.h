@@ -13,5 +13,9 @@ int RunBalance(const std::vector<std::string> &args);
 int RunRecurring(const std::vector<std::string> &args);
 int RunInterest(const std::vector<std::string> &args);
 int RunSearch(const std::vector<std::string> &args);
+int RunBlzImport(const std::vector<std::string> &args);
+int RunBlzLookup(const std::vector<std::string> &args);
+int RunBlzSearch(const std::vector<std::string> &args);
+int RunWords(const std::vector<std::string> &args);
 
 } // namespace penvaro::cli

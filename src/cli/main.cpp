@@ -54,6 +54,20 @@ constexpr const char *usage =
     "      Schreibt alle Einstellungen des Programms als Registrierungsdatei (UTF-16) oder\n"
     "      übernimmt eine solche Datei (UTF-16 oder UTF-8). Eine fehlerhafte Datei wird mit\n"
     "      ihrer Zeilennummer abgelehnt und ändert nichts.\n"
+    "  blz-lookup BANKLEITZAHL\n"
+    "      Gibt den Kurznamen der Bank mit dieser Bankleitzahl aus, oder \"nicht vorhanden\".\n"
+    "  blz-search [--name NAME] [--place ORT]\n"
+    "      Gibt jede Bankstelle, deren Name NAME und deren Ort ORT enthält, in der Reihenfolge\n"
+    "      der Datei aus: Bankleitzahl, Bankname, PLZ und Ort, durch Tabulatoren getrennt.\n"
+    "      Nur a-z werden zu Großbuchstaben; Umlaute wie in der Datei schreiben.\n"
+    "      Gelesen wird blz.asc im Datenordner (~/.local/share/penvaro), sonst die mit dem\n"
+    "      Programm gelieferte Datei.\n"
+    "  blz-import BUNDESBANKDATEI ZIEL\n"
+    "      Wandelt die Bankleitzahlendatei der Deutschen Bundesbank (blz_*.txt) in das\n"
+    "      Format von blz.asc um; als ZIEL ~/.local/share/penvaro/blz.asc wird sie benutzt.\n"
+    "  words BETRAG\n"
+    "      Gibt den Betrag in Buchstaben aus, wie er auf Schecks steht: ein Wort je Ziffer\n"
+    "      bis zum ersten Zeichen, das keine Ziffer ist (1250,00 ergibt *eins*zwei*fuenf*null*).\n"
     "\n"
     "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
     "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum oder ein Zeitraum,\n"
@@ -69,9 +83,17 @@ int main(int argc, char **argv) {
         return ExitOk;
     }
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
-        {"dump", RunDump},           {"convert", RunConvert},   {"balance", RunBalance},
-        {"recurring", RunRecurring}, {"settings", RunSettings}, {"interest", RunInterest},
+        {"dump", RunDump},
+        {"convert", RunConvert},
+        {"balance", RunBalance},
+        {"recurring", RunRecurring},
+        {"settings", RunSettings},
+        {"interest", RunInterest},
         {"search", RunSearch},
+        {"blz-import", RunBlzImport},
+        {"blz-lookup", RunBlzLookup},
+        {"blz-search", RunBlzSearch},
+        {"words", RunWords},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {

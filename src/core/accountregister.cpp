@@ -4,8 +4,6 @@
 #include "fileio.h"
 
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace penvaro::core {
 namespace {
@@ -35,14 +33,6 @@ RegisterEntry decode(const std::uint8_t *in) {
     return entry;
 }
 
-Result<void> createEmpty(const std::filesystem::path &path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return WriteFailure(path, errno);
-    ::close(fd);
-    return {};
-}
-
 // The entry belongs to the account file when its stored name is the file's full path. A
 // prefix test would also hit "giro.p11" when "giro.p1" is meant.
 bool isEntryOf(const RegisterEntry &entry, const ShortText<255> &name) {
@@ -61,7 +51,7 @@ ShortText<255> storedName(const std::string &accountFile) {
 Result<AccountRegister> LoadAccountRegister(const std::filesystem::path &registerPath) {
     std::error_code ec;
     if (!std::filesystem::exists(registerPath, ec)) {
-        if (auto created = createEmpty(registerPath); !created)
+        if (auto created = CreateEmptyFile(registerPath); !created)
             return created.error();
         return AccountRegister{};
     }

@@ -105,6 +105,26 @@ Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
     return bytes;
 }
 
+Result<void> CreateEmptyFile(const std::filesystem::path &path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return WriteFailure(path, errno);
+    ::close(fd);
+    return {};
+}
+
+Result<std::string> ReadWholeFile(const std::filesystem::path &path, std::size_t maxBytes) {
+    auto bytes = ReadRecords(path, 1, maxBytes);
+    if (!bytes) {
+        if (bytes.error().kind != ErrorKind::TooLarge)
+            return bytes.error();
+        return Error{ErrorKind::TooLarge, "Beim Lesen von " + path.string()
+                                              + ": Die Datei ist größer als "
+                                              + std::to_string(maxBytes / (1024 * 1024)) + " MB."};
+    }
+    return std::string(bytes->begin(), bytes->end());
+}
+
 Error ExistingTargetFailure(const std::filesystem::path &path) {
     return {ErrorKind::TargetExists,
             "Die Datei " + path.string() + " ist schon vorhanden; sie wird nicht ersetzt."};

@@ -23,6 +23,12 @@ Error ExistingTargetFailure(const std::filesystem::path &path);
 Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
                                               std::size_t recordSize, std::size_t maxRecords);
 
+// Creates an empty file readable by its owner only; an existing file is an error.
+Result<void> CreateEmptyFile(const std::filesystem::path &path);
+
+// Reads a whole file as bytes in a string; a file larger than maxBytes is refused unread.
+Result<std::string> ReadWholeFile(const std::filesystem::path &path, std::size_t maxBytes);
+
 enum class ExistingFile { Replace, Keep };
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames

@@ -1,0 +1,123 @@
+#include "clirunner.h"
+
+#include "support/bankcodelines.h"
+#include "support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace penvaro;
+using test::BankCodeLine;
+using test::RunCli;
+
+namespace {
+
+// Each test gets a data folder of its own, so that the user's blz.asc is never read.
+class CliBankCodes : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("XDG_DATA_HOME", m_data.path("").c_str(), 1); }
+
+    void useOwnBankCodeFile(const std::string &text) {
+        std::filesystem::create_directories(m_data.path("penvaro"));
+        test::WriteBytes(m_data.path("penvaro/blz.asc"), {text.begin(), text.end()});
+    }
+
+    std::string file(const std::string &name) const { return m_files.path(name).string(); }
+
+private:
+    test::TempDir m_data;
+    test::TempDir m_files;
+};
+
+const std::string fixture =
+    BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn", "50667", "Köln")
+    + BankCodeLine("37010050", "Postbank Ndl Köln", "Postbank Köln", "50666", "KÖLN")
+    + BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn", "51143", "Köln-Porz");
+
+} // namespace
+
+TEST_F(CliBankCodes, LookupAndSearchReadTheDataFoldersFile) {
+    useOwnBankCodeFile(fixture);
+    struct Case {
+        const char *name;
+        std::vector<std::string> args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"lookup", {"blz-lookup", "37010050"}, "Postbank Köln\n"},
+        {"lookup of an unknown code", {"blz-lookup", "12345678"}, "nicht vorhanden\n"},
+        {"lookup of an incomplete code", {"blz-lookup", "3705"}, "nicht vorhanden\n"},
+        {"search by place in file order",
+         {"blz-search", "--place", "köln"},
+         "37050198\tSparkasse KölnBonn\t50667\tKöln\n"
+         "37050198\tSparkasse KölnBonn\t51143\tKöln-Porz\n"},
+        {"search by name and place",
+         {"blz-search", "--name", "postbank", "--place", "KÖLN"},
+         "37010050\tPostbank Ndl Köln\t50666\tKÖLN\n"},
+        {"search without name or place", {"blz-search"}, ""},
+    };
+    for (const Case &c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(0, run.status) << c.name << ": " << run.err;
+        EXPECT_EQ(c.out, run.out) << c.name;
+    }
+}
+
+TEST_F(CliBankCodes, WithoutAFileOfItsOwnTheShippedBundesbankDataIsUsed) {
+    const auto run = RunCli({"blz-lookup", "20000000"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ("BBk Hamburg\n", run.out);
+}
+
+TEST_F(CliBankCodes, ImportConvertsTheBundesbankFile) {
+    const std::string bundesbank = "100000001Bundesbank" + std::string(48, ' ') + "10591Berlin"
+                                   + std::string(29, ' ') + "BBk Berlin" + std::string(17, ' ')
+                                   + "20100MARKDEF110009011380U000000000\r\n";
+    test::WriteBytes(file("blz_neu.txt"), {bundesbank.begin(), bundesbank.end()});
+    const auto run = RunCli({"blz-import", file("blz_neu.txt"), file("blz.asc")});
+    ASSERT_EQ(0, run.status) << run.err;
+    const std::string expected =
+        BankCodeLine("10000000", "Bundesbank", "BBk Berlin", "10591", "Berlin");
+    EXPECT_EQ(std::vector<std::uint8_t>(expected.begin(), expected.end()),
+              test::ReadBytes(file("blz.asc")));
+}
+
+TEST_F(CliBankCodes, FailuresAndWrongUse) {
+    struct Case {
+        const char *name;
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {"import of a missing file", {"blz-import", file("fehlt.txt"), file("blz.asc")}, 1},
+        {"import without a target", {"blz-import", file("fehlt.txt")}, 2},
+        {"lookup without a code", {"blz-lookup"}, 2},
+        {"search with an unknown option", {"blz-search", "--bank", "x"}, 2},
+    };
+    for (const Case &c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(c.status, run.status) << c.name;
+        EXPECT_TRUE(run.out.empty()) << c.name;
+        EXPECT_FALSE(run.err.empty()) << c.name;
+    }
+}
+
+TEST(CliWords, PrintsTheAmountInWordsAsTyped) {
+    struct Case {
+        std::string amount;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"1250,00", "*eins*zwei*fuenf*null*\n"},
+        {"1.250,00", "*eins*\n"},
+        {"", "*\n"},
+        {"--5", "*\n"},
+    };
+    for (const Case &c : cases) {
+        const auto run = RunCli({"words", c.amount});
+        EXPECT_EQ(0, run.status) << c.amount;
+        EXPECT_EQ(c.out, run.out) << c.amount;
+    }
+    EXPECT_EQ(2, RunCli({"words"}).status);
+}

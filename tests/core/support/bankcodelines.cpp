@@ -1,0 +1,23 @@
+#include "bankcodelines.h"
+
+#include "core/cp1252.h"
+
+namespace penvaro::test {
+namespace {
+
+std::string column(const std::string &utf8, std::size_t width) {
+    std::string text = core::Utf8ToCp1252(utf8);
+    text.resize(width, ' ');
+    return text;
+}
+
+} // namespace
+
+std::string BankCodeLine(const std::string &code, const std::string &name,
+                         const std::string &shortName, const std::string &postalCode,
+                         const std::string &place) {
+    return column(code, 8) + column(name, 58) + column(shortName, 27) + column(postalCode, 5)
+           + column(place, 29) + "\r\n";
+}
+
+} // namespace penvaro::test

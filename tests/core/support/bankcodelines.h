@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace penvaro::test {
+
+// One line of a bank code file "blz.asc" in Windows-1252, each text padded (or cut) to its
+// columns, ended by CR LF. The texts are given in UTF-8.
+std::string BankCodeLine(const std::string &code, const std::string &name,
+                         const std::string &shortName, const std::string &postalCode,
+                         const std::string &place);
+
+} // namespace penvaro::test
