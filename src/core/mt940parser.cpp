@@ -72,7 +72,11 @@ Error lineError(int line, const std::string &message) {
     return {ErrorKind::Invalid, "Zeile " + std::to_string(line) + ": " + message};
 }
 
+// The field as the message shows it; a field that runs on for pages is shown by its start.
 std::string quoted(std::string_view cp1252) {
+    constexpr std::size_t shown = 40;
+    if (cp1252.size() > shown)
+        return "„" + Cp1252ToUtf8(cp1252.substr(0, shown)) + "…“";
     return "„" + Cp1252ToUtf8(cp1252) + "“";
 }
 

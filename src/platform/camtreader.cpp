@@ -60,9 +60,12 @@ core::Error missing(qint64 line, const QString &element, const QString &child) {
     return located(line, element, QStringLiteral("%1 fehlt.").arg(child));
 }
 
+// The value as the message shows it; a value that runs on for pages is shown by its start.
 core::Error invalid(const Text &text, const QString &element, const QString &what) {
-    return located(text.line, element,
-                   QStringLiteral("%1 „%2“ ist ungültig.").arg(what, text.value));
+    constexpr qsizetype shown = 40;
+    const QString value =
+        text.value.size() > shown ? text.value.left(shown) + QStringLiteral("…") : text.value;
+    return located(text.line, element, QStringLiteral("%1 „%2“ ist ungültig.").arg(what, value));
 }
 
 // "2026-01-31", also the date part of a date with time ("2026-01-31T10:15:00+01:00").
