@@ -11,6 +11,7 @@ int RunConvert(const std::vector<std::string> &args);
 int RunSettings(const std::vector<std::string> &args);
 int RunBalance(const std::vector<std::string> &args);
 int RunRecurring(const std::vector<std::string> &args);
+int RunImport(const std::vector<std::string> &args);
 int RunInterest(const std::vector<std::string> &args);
 int RunSearch(const std::vector<std::string> &args);
 int RunBlzImport(const std::vector<std::string> &args);

@@ -4,14 +4,12 @@
 #include "core/date.h"
 
 namespace penvaro::cli {
-std::string FormatDumpLine(int slot, const core::BookingRecord &r) {
-    std::string line;
+std::string FormatRecordFields(const core::BookingRecord &r) {
+    std::string line = std::to_string(static_cast<int>(r.Satzart));
     auto field = [&line](const std::string &text) {
         line += '\t';
         line += text;
     };
-    line = std::to_string(slot);
-    field(std::to_string(static_cast<int>(r.Satzart)));
     field(std::to_string(r.Auszugsjahr));
     field(std::to_string(r.Auszugsnr));
     field(core::FormatDate(r.Auszugsdatum));
@@ -25,6 +23,10 @@ std::string FormatDumpLine(int slot, const core::BookingRecord &r) {
     field(sollHaben);
     field(std::to_string(r.Betrag));
     return line;
+}
+
+std::string FormatDumpLine(int slot, const core::BookingRecord &record) {
+    return std::to_string(slot) + '\t' + FormatRecordFields(record);
 }
 
 std::string FormatRunsLine(const core::BookingTable &table) {

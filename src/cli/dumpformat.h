@@ -7,8 +7,11 @@
 
 namespace penvaro::cli {
 
-// One tab-separated line of a slot: slot, Satzart, Auszugsjahr, Auszugsnr, Auszugsdatum,
+// The eleven fields of a record, tab-separated: Satzart, Auszugsjahr, Auszugsnr, Auszugsdatum,
 // Wertdatum, Buchungsart, Absender, Verwendungszweck, Buchungsdatum, SollHaben, Betrag.
+std::string FormatRecordFields(const core::BookingRecord &record);
+
+// One tab-separated line of a slot: the slot, then the record's fields.
 std::string FormatDumpLine(int slot, const core::BookingRecord &record);
 
 // "runs" and the six run indices, tab-separated.

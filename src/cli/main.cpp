@@ -46,6 +46,13 @@ constexpr const char *usage =
     "      Zehntausendstel Euro und als Euro-Text. Der Bereich reicht ohne --from und --to\n"
     "      vom frühesten bis zum spätesten Wertdatum der gebuchten und geplanten Buchungen.\n"
     "      Monatliche Buchungen werden nie gefunden.\n"
+    "  import DATEI.p11 KONTOAUSZUG [--dry-run]\n"
+    "      Übernimmt die gebuchten Umsätze eines Kontoauszugs (CAMT.053 oder MT940) als\n"
+    "      gebuchte Buchungen; passende geplante Buchungen werden ersetzt, schon vorhandene\n"
+    "      übersprungen. Gibt je Umsatz added, matched oder skipped und die Felder wie dump\n"
+    "      (ohne Platz) aus, danach die Zeile \"closing\" mit dem Schlusssaldo des letzten\n"
+    "      Auszugs (- ohne Schlusssaldo) und dem Kontostand nach dem Import, in Zehntausendstel\n"
+    "      Euro. Mit --dry-run wird nichts geschrieben.\n"
     "  convert DATEI.p02\n"
     "      Schreibt die Kontodatei im alten Format als DATEI.p11 daneben; eine vorhandene\n"
     "      DATEI.p11 wird nie ersetzt.\n"
@@ -94,6 +101,7 @@ int main(int argc, char **argv) {
         {"blz-lookup", RunBlzLookup},
         {"blz-search", RunBlzSearch},
         {"words", RunWords},
+        {"import", RunImport},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {

@@ -3,11 +3,12 @@
 namespace penvaro::core {
 namespace {
 
-// Runs a change on the table and writes the file; a failed write puts the table back.
+// Runs a change on the table and writes the file; a failed write puts the table back. The
+// change touches no slot after the reach, which is at most the table's size.
 template<typename Change>
-Result<void> changeAndSave(BookingTable &table, const std::filesystem::path &accountFile,
-                           Change change) {
-    const auto kept = table.all().first(table.count + 1u);
+Result<void> changeAndSave(BookingTable &table, std::size_t reach,
+                           const std::filesystem::path &accountFile, Change change) {
+    const auto kept = table.all().first(reach);
     const std::vector<BookingRecord> previousSlots(kept.begin(), kept.end());
     const std::uint16_t previousCount = table.count;
     change();
@@ -60,36 +61,38 @@ Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &
                             const std::filesystem::path &accountFile) {
     if (slot < 1 || slot > table.count)
         return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
-    return changeAndSave(table, accountFile, [&] { table.slot(slot) = record; });
+    return changeAndSave(table, table.count, accountFile, [&] { table.slot(slot) = record; });
 }
 
 Result<void> ReplaceAndAddBookings(BookingTable &table, int slot, const BookingRecord &record,
                                    const std::vector<BookingRecord> &added,
                                    const std::filesystem::path &accountFile) {
-    if (slot < 1 || slot > table.count)
-        return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+    return ReplaceAndAddBookings(table, {{slot, record}}, added, accountFile);
+}
+
+Result<void> ReplaceAndAddBookings(BookingTable &table,
+                                   const std::vector<SlotReplacement> &replaced,
+                                   const std::vector<BookingRecord> &added,
+                                   const std::filesystem::path &accountFile) {
+    for (const SlotReplacement &replacement : replaced) {
+        if (replacement.slot < 1 || replacement.slot > table.count)
+            return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+    }
     if (added.size() > static_cast<std::size_t>(MaxBookings - table.count))
         return TableFullError();
-    const BookingRecord previous = table.slot(slot);
-    const std::uint16_t previousCount = table.count;
-    table.slot(slot) = record;
-    for (const BookingRecord &r : added)
-        table.slot(++table.count) = r;
-    auto saved = SaveAccountFile(table, accountFile);
-    if (!saved) {
-        for (int s = previousCount + 1; s <= table.count; ++s)
-            table.slot(s) = BookingRecord{};
-        table.count = previousCount;
-        table.slot(slot) = previous;
-    }
-    return saved;
+    return changeAndSave(table, table.count + added.size(), accountFile, [&] {
+        for (const SlotReplacement &replacement : replaced)
+            table.slot(replacement.slot) = replacement.record;
+        for (const BookingRecord &r : added)
+            table.slot(++table.count) = r;
+    });
 }
 
 Result<void> DeleteBooking(BookingTable &table, int slot,
                            const std::filesystem::path &accountFile) {
     if (slot < 1 || slot > table.count)
         return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
-    return changeAndSave(table, accountFile, [&] {
+    return changeAndSave(table, table.count, accountFile, [&] {
         table.slot(slot) = table.slot(table.count);
         table.slot(table.count) = BookingRecord{};
         --table.count;

@@ -32,6 +32,17 @@ Result<void> ReplaceAndAddBookings(BookingTable &table, int slot, const BookingR
                                    const std::vector<BookingRecord> &added,
                                    const std::filesystem::path &accountFile);
 
+struct SlotReplacement {
+    int slot = 0;
+    BookingRecord record;
+};
+
+// The same for any number of replaced slots, each a used slot named once.
+Result<void> ReplaceAndAddBookings(BookingTable &table,
+                                   const std::vector<SlotReplacement> &replaced,
+                                   const std::vector<BookingRecord> &added,
+                                   const std::filesystem::path &accountFile);
+
 // Copies the last used slot over the deleted one, empties the vacated slot, shrinks the count
 // and rewrites the file.
 Result<void> DeleteBooking(BookingTable &table, int slot, const std::filesystem::path &accountFile);

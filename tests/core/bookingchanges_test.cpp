@@ -104,3 +104,21 @@ TEST(BookingChanges, AFullTableRefusesEveryAddition) {
     EXPECT_EQ(core::MaxBookings, a.table.count);
     EXPECT_EQ(bytes, test::ReadBytes(a.file));
 }
+
+TEST(BookingChanges, AFullTableCanStillBeChangedAndItsFailuresUndone) {
+    Account a;
+    std::vector<BookingRecord> records(core::MaxBookings, test::Completed(2011, 1, "03.01.2011"));
+    records.back() = test::Planned("01.02.2011");
+    test::Fill(a.table, records);
+    ASSERT_TRUE(core::ReplaceBooking(a.table, 1, test::Planned("01.03.2011"), a.file));
+    ASSERT_TRUE(core::ReplaceAndAddBookings(
+        a.table, {{2, test::Planned("01.04.2011")}, {3, test::Planned("01.05.2011")}}, {}, a.file));
+    EXPECT_EQ(used(a.table), a.onDisk());
+
+    const std::vector<BookingRecord> before = used(a.table);
+    std::filesystem::remove(a.file);
+    std::filesystem::create_directory(a.file);
+    EXPECT_FALSE(core::ReplaceBooking(a.table, 5, test::Planned("01.06.2011"), a.file));
+    EXPECT_FALSE(core::DeleteBooking(a.table, 1, a.file));
+    EXPECT_EQ(before, used(a.table));
+}

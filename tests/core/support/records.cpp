@@ -7,13 +7,6 @@
 namespace penvaro::test {
 namespace {
 
-double day(const std::string &text) {
-    const auto parsed = core::ParseDate(text);
-    if (!parsed)
-        throw std::invalid_argument("bad test date " + text);
-    return *parsed;
-}
-
 template<std::size_t Size,
          void (*Encode)(const core::BookingRecord &, std::span<std::uint8_t, Size>)>
 std::vector<std::uint8_t> encodeAll(const std::vector<core::BookingRecord> &records) {
@@ -28,13 +21,20 @@ std::vector<std::uint8_t> encodeAll(const std::vector<core::BookingRecord> &reco
 
 } // namespace
 
+double Day(const std::string &text) {
+    const auto parsed = core::ParseDate(text);
+    if (!parsed)
+        throw std::invalid_argument("bad test date " + text);
+    return *parsed;
+}
+
 core::BookingRecord Completed(int year, int statement, const std::string &valueDate,
                               std::int64_t amount, const std::string &purpose) {
     core::BookingRecord r;
     r.Satzart = core::BookingKind::Completed;
     r.Auszugsjahr = static_cast<std::uint16_t>(year);
     r.Auszugsnr = static_cast<std::uint16_t>(statement);
-    r.Wertdatum = day(valueDate);
+    r.Wertdatum = Day(valueDate);
     r.Auszugsdatum = r.Wertdatum;
     r.Buchungsdatum = r.Wertdatum;
     r.Buchungsart.setUtf8("Abbuchung");
@@ -65,7 +65,7 @@ core::BookingRecord StartValue(std::int64_t amount) {
     r.Satzart = core::BookingKind::StartValue;
     r.Auszugsjahr = 1960;
     r.Auszugsnr = 1;
-    r.Auszugsdatum = r.Wertdatum = r.Buchungsdatum = day("01.01.1960");
+    r.Auszugsdatum = r.Wertdatum = r.Buchungsdatum = Day("01.01.1960");
     r.Betrag = amount;
     return r;
 }

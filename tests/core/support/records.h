@@ -9,6 +9,9 @@
 
 namespace penvaro::test {
 
+// The day count of a date written dd.mm.yyyy.
+double Day(const std::string &text);
+
 // A completed booking with the given statement and value date (dd.mm.yyyy).
 core::BookingRecord Completed(int year, int statement, const std::string &valueDate,
                               std::int64_t amount = 10000, const std::string &purpose = {});

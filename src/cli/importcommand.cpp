@@ -1,0 +1,102 @@
+#include "arguments.h"
+#include "commands.h"
+#include "dumpformat.h"
+
+#include "core/accountfile.h"
+#include "core/sortbookingtable.h"
+#include "core/statementimport.h"
+#include "platform/importmemory.h"
+#include "platform/registrystore.h"
+#include "platform/statementfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <iostream>
+
+namespace penvaro::cli {
+namespace {
+
+std::string actionName(core::ImportAction action) {
+    switch (action) {
+    case core::ImportAction::Matched:
+        return "matched";
+    case core::ImportAction::Skipped:
+        return "skipped";
+    case core::ImportAction::LeftOut:
+        return "left-out";
+    case core::ImportAction::Added:
+        break;
+    }
+    return "added";
+}
+
+// The statement dates and texts go where the entry dialog keeps them; the account file's key
+// is its full path, as the program names it.
+void rememberImport(const std::string &accountFile, const core::ImportPlan &plan) {
+    if (plan.statementDates.empty())
+        return;
+    auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
+    if (opening.problem)
+        PrintError(opening.problem->message);
+    const QString path = QFileInfo(QFile::decodeName(accountFile.c_str())).absoluteFilePath();
+    if (auto remembered = platform::RememberImport(*opening.store, path, plan); !remembered)
+        PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
+}
+
+} // namespace
+
+int RunImport(const std::vector<std::string> &args) {
+    const auto parsed = ParseArguments(args, {{}, {"dry-run"}});
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->positional.size() != 2) {
+        PrintError("import erwartet eine Kontodatei und eine Kontoauszugsdatei.");
+        return ExitUsage;
+    }
+    const std::string &accountFile = parsed->positional[0];
+    const bool dryRun = parsed->flags.contains("dry-run");
+    // Writing would put the current layout under a name that promises the older one.
+    if (core::IsLegacyAccountFileName(accountFile)) {
+        PrintError(accountFile
+                   + " hat das alte Format; bitte zuerst mit „penvaro-cli convert“ "
+                     "umwandeln.");
+        return ExitFileError;
+    }
+
+    core::BookingTable table;
+    if (auto loaded = core::LoadAccountFile(accountFile, table); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
+    core::SortBookingTable(table, {});
+    const auto statements =
+        platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()));
+    if (!statements) {
+        PrintError(statements.error().message);
+        return ExitFileError;
+    }
+    const auto plan = core::PlanStatementImport(table, *statements);
+    if (!plan) {
+        PrintError(plan.error().message);
+        return ExitFileError;
+    }
+    if (!dryRun) {
+        if (auto applied = core::ApplyImportPlan(table, *plan, accountFile); !applied) {
+            PrintError(applied.error().message);
+            return ExitFileError;
+        }
+        rememberImport(accountFile, *plan);
+    }
+
+    std::string out;
+    for (const core::ImportStep &step : plan->steps)
+        out += actionName(step.action) + '\t' + FormatRecordFields(step.booking) + '\n';
+    out += "closing\t"
+           + (plan->closingBalance ? std::to_string(*plan->closingBalance) : std::string("-"))
+           + '\t' + std::to_string(plan->bookBalanceAfter) + '\n';
+    std::cout << out << std::flush;
+    return ExitOk;
+}
+
+} // namespace penvaro::cli

@@ -1,0 +1,78 @@
+#include "mt940details.h"
+
+#include "cp1252.h"
+
+#include <array>
+
+namespace penvaro::core {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A subfield starts with "?" and two digits.
+bool subfieldStartsAt(std::string_view text, std::size_t pos) {
+    return pos + 2 < text.size() && text[pos] == '?' && isDigit(text[pos + 1])
+           && isDigit(text[pos + 2]);
+}
+
+std::size_t nextSubfield(std::string_view text, std::size_t from) {
+    for (std::size_t pos = from; pos < text.size(); ++pos) {
+        if (subfieldStartsAt(text, pos))
+            return pos;
+    }
+    return std::string_view::npos;
+}
+
+std::string_view trimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::string ExtractSepaPurpose(std::string_view purpose) {
+    const std::size_t marker = purpose.find("SVWZ+");
+    if (marker == std::string_view::npos)
+        return std::string(purpose);
+    static constexpr std::array<std::string_view, 11> followingTags = {
+        "EREF+", "KREF+", "MREF+", "CRED+", "DEBT+", "ABWA+",
+        "ABWE+", "IBAN+", "BIC+",  "COAM+", "OAMT+",
+    };
+    const std::size_t start = marker + 5;
+    std::size_t end = purpose.size();
+    for (const std::string_view tag : followingTags)
+        end = std::min(end, purpose.find(tag, start));
+    return std::string(trimmedBlanks(purpose.substr(start, end - start)));
+}
+
+Mt940Details ParseMt940Details(std::string_view field) {
+    std::size_t pos = nextSubfield(field, 0);
+    if (pos == std::string_view::npos)
+        return {{}, {}, Cp1252ToUtf8(field)};
+    // What stands before the first subfield is the business transaction code, no text.
+    std::string bookingType;
+    std::string party;
+    std::string purpose;
+    while (pos != std::string_view::npos) {
+        const int code = (field[pos + 1] - '0') * 10 + (field[pos + 2] - '0');
+        const std::size_t next = nextSubfield(field, pos + 3);
+        const std::string_view content = field.substr(pos + 3, next - (pos + 3));
+        if (code == 0)
+            bookingType += content;
+        else if (code == 32 || code == 33)
+            party += content;
+        else if ((code >= 20 && code <= 29) || (code >= 60 && code <= 63))
+            purpose += content;
+        pos = next;
+    }
+    // Banks split a tag over two subfields as readily as any other text, so the tags are
+    // looked for in the joined purpose.
+    return {Cp1252ToUtf8(bookingType), Cp1252ToUtf8(party),
+            Cp1252ToUtf8(ExtractSepaPurpose(purpose))};
+}
+
+} // namespace penvaro::core

@@ -1,0 +1,293 @@
+#include "mt940parser.h"
+
+#include "cp1252.h"
+#include "date.h"
+#include "mt940details.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace penvaro::core {
+namespace {
+
+struct Field {
+    std::string tag; // "61", "28C"
+    std::string content;
+    int line = 0;
+};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+// ":61:", ":28C:", ":NS:"; the length of the tag with both colons, 0 when the line starts none.
+std::size_t tagLength(std::string_view line) {
+    if (line.size() < 4 || line[0] != ':')
+        return 0;
+    for (std::size_t i = 1; i <= 2; ++i) {
+        if (!isDigit(line[i]) && !isUpper(line[i]))
+            return 0;
+    }
+    if (line[3] == ':')
+        return 4;
+    return line.size() >= 5 && isUpper(line[3]) && line[4] == ':' ? 5 : 0;
+}
+
+// Lines that end a message or wrap it in a transmission header; they continue no field.
+bool isMessageFrame(std::string_view line) {
+    return line == "-" || line == "-}" || line.starts_with('{');
+}
+
+std::vector<Field> splitFields(std::string_view text) {
+    std::vector<Field> fields;
+    bool inField = false;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        if (const std::size_t length = tagLength(line)) {
+            fields.push_back({std::string(line.substr(1, length - 2)),
+                              std::string(line.substr(length)), lineNumber});
+            inField = true;
+        } else if (isMessageFrame(line)) {
+            inField = false;
+        } else if (inField) {
+            fields.back().content += line;
+        }
+    }
+    return fields;
+}
+
+Error lineError(int line, const std::string &message) {
+    return {ErrorKind::Invalid, "Zeile " + std::to_string(line) + ": " + message};
+}
+
+// The field as the message shows it; a field that runs on for pages is shown by its start.
+std::string quoted(std::string_view cp1252) {
+    constexpr std::size_t shown = 40;
+    if (cp1252.size() > shown)
+        return "„" + Cp1252ToUtf8(cp1252.substr(0, shown)) + "…“";
+    return "„" + Cp1252ToUtf8(cp1252) + "“";
+}
+
+std::optional<int> digitsValue(std::string_view text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// YYMMDD; two-digit years from 80 on are read as 19YY, the others as 20YY.
+std::optional<double> shortDate(std::string_view text) {
+    if (text.size() != 6 || !digitsValue(text))
+        return std::nullopt;
+    const int yy = *digitsValue(text.substr(0, 2));
+    const CivilDate date{yy >= 80 ? 1900 + yy : 2000 + yy, *digitsValue(text.substr(2, 2)),
+                         *digitsValue(text.substr(4, 2))};
+    if (!IsValidCivilDate(date))
+        return std::nullopt;
+    return DayCountFromCivil(date);
+}
+
+// The booking date carries no year: it takes the one of the years around the value date that
+// puts it closest to it (value 31.12.2026, booking 0102: 02.01.2027).
+std::optional<double> bookingDateNear(double valueDate, int month, int day) {
+    const int valueYear = CivilFromDayCount(valueDate)->year;
+    std::optional<double> best;
+    for (const int year : {valueYear - 1, valueYear, valueYear + 1}) {
+        const CivilDate candidate{year, month, day};
+        if (!IsValidCivilDate(candidate))
+            continue;
+        const double date = DayCountFromCivil(candidate);
+        if (!best || std::abs(date - valueDate) < std::abs(*best - valueDate))
+            best = date;
+    }
+    return best;
+}
+
+struct Page {
+    Statement statement;
+    bool continues = false; // ended with an intermediate balance
+    bool hasClosingDate = false;
+};
+
+// "C260131EUR1234,56" of :62F:.
+Result<void> readClosingBalance(const Field &field, Page &page) {
+    const std::string_view text = field.content;
+    const auto fail = [&] {
+        return lineError(field.line, "Schlusssaldo :62F: " + quoted(text) + " ist ungültig.");
+    };
+    if (text.size() < 11 || (text[0] != 'C' && text[0] != 'D'))
+        return fail();
+    const auto date = shortDate(text.substr(1, 6));
+    const auto amount = ParseStatementAmount(text.substr(10), ',');
+    if (!date || !amount || text.substr(10).find(',') == std::string_view::npos)
+        return fail();
+    page.statement.date = *date;
+    page.statement.closingBalance = text[0] == 'D' ? -*amount : *amount;
+    page.hasClosingDate = true;
+    page.continues = false;
+    return {};
+}
+
+// "00013/001": the statement number is the part before the slash.
+Result<void> readNumber(const Field &field, Page &page) {
+    std::string_view text = field.content;
+    text = text.substr(0, text.find('/'));
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    // Leading zeros are dropped before the length counts, so 0000013 is 13.
+    const std::size_t significant = std::min(text.find_first_not_of('0'), text.size());
+    const auto number = text.size() - significant <= 5 ? digitsValue(text) : std::nullopt;
+    if (!number || *number > 65535)
+        return lineError(field.line,
+                         "Auszugsnummer " + quoted(field.content) + " in :28C: ist ungültig.");
+    page.statement.number = static_cast<std::uint16_t>(*number);
+    return {};
+}
+
+// "2601310131CR800,NTRF...": value date, optional booking date (MMDD), mark (C, D, RC, RD),
+// optional funds code letter, amount, then the transaction type.
+Result<StatementEntry> readEntry(const Field &field) {
+    const std::string_view text = field.content;
+    const auto fail = [&](const std::string &what) {
+        return lineError(field.line, what + " in :61: " + quoted(text) + " ist ungültig.");
+    };
+    const auto valueDate = shortDate(text.substr(0, 6));
+    if (!valueDate)
+        return fail("Das Valutadatum");
+    StatementEntry entry;
+    entry.valueDate = *valueDate;
+    std::size_t pos = 6;
+    if (text.size() >= pos + 4 && digitsValue(text.substr(pos, 4))) {
+        entry.bookingDate = bookingDateNear(*valueDate, *digitsValue(text.substr(pos, 2)),
+                                            *digitsValue(text.substr(pos + 2, 2)));
+        if (!entry.bookingDate)
+            return fail("Das Buchungsdatum");
+        pos += 4;
+    }
+    const std::string_view rest = text.substr(pos);
+    // A reversal books against the direction of its letter.
+    if (rest.starts_with("RC") || rest.starts_with("RD")) {
+        entry.sign = rest[1] == 'C' ? u'-' : u'+';
+        pos += 2;
+    } else if (rest.starts_with('C') || rest.starts_with('D')) {
+        entry.sign = rest[0] == 'C' ? u'+' : u'-';
+        pos += 1;
+    } else {
+        return fail("Die Soll/Haben-Kennung");
+    }
+    if (pos < text.size() && isUpper(text[pos]))
+        ++pos;
+    const std::size_t amountEnd = std::min(text.find_first_not_of("0123456789,", pos), text.size());
+    const std::string_view amountText = text.substr(pos, amountEnd - pos);
+    const auto amount = ParseStatementAmount(amountText, ',');
+    if (!amount || amountText.find(',') == std::string_view::npos
+        || (amountEnd < text.size() && !isUpper(text[amountEnd])))
+        return fail("Der Betrag");
+    entry.amount = *amount;
+    return entry;
+}
+
+Result<void> readField(const Field &field, std::vector<Page> &pages, bool afterEntry) {
+    if (field.tag == "20") {
+        pages.emplace_back();
+        return {};
+    }
+    if (pages.empty())
+        return lineError(field.line, "Feld :" + field.tag + ": steht vor dem ersten Feld :20:.");
+    Page &page = pages.back();
+    if (field.tag == "25") {
+        std::string_view id = field.content;
+        while (!id.empty() && id.back() == ' ')
+            id.remove_suffix(1);
+        page.statement.accountId = Cp1252ToUtf8(id);
+    } else if (field.tag == "28C" || field.tag == "28") {
+        return readNumber(field, page);
+    } else if (field.tag == "61") {
+        auto entry = readEntry(field);
+        if (!entry)
+            return entry.error();
+        page.statement.entries.push_back(std::move(*entry));
+    } else if (field.tag == "86" && afterEntry) {
+        const Mt940Details details = ParseMt940Details(field.content);
+        StatementEntry &entry = page.statement.entries.back();
+        entry.bookingType = details.bookingType;
+        entry.party = details.party;
+        entry.purpose = details.purpose;
+    } else if (field.tag == "62F") {
+        return readClosingBalance(field, page);
+    } else if (field.tag == "62M") {
+        page.continues = true;
+    }
+    return {};
+}
+
+// Pages of one statement become one; a page that ended with an intermediate balance
+// continues in the next page of the same account and number.
+std::vector<Page> joinPages(std::vector<Page> pages) {
+    std::vector<Page> joined;
+    for (Page &page : pages) {
+        if (!joined.empty() && joined.back().continues
+            && joined.back().statement.accountId == page.statement.accountId
+            && joined.back().statement.number == page.statement.number) {
+            Page &first = joined.back();
+            first.statement.entries.insert(first.statement.entries.end(),
+                                           page.statement.entries.begin(),
+                                           page.statement.entries.end());
+            first.statement.closingBalance = page.statement.closingBalance;
+            first.statement.date = page.statement.date;
+            first.hasClosingDate = page.hasClosingDate;
+            first.continues = page.continues;
+        } else {
+            joined.push_back(std::move(page));
+        }
+    }
+    return joined;
+}
+
+// A statement without a closing balance is dated by its latest value date.
+Statement dated(Page &page) {
+    if (!page.hasClosingDate) {
+        for (const StatementEntry &entry : page.statement.entries)
+            page.statement.date = std::max(page.statement.date, entry.valueDate);
+    }
+    return std::move(page.statement);
+}
+
+} // namespace
+
+Result<std::vector<Statement>> ParseMt940(std::string_view text) {
+    const std::vector<Field> fields = splitFields(text);
+    std::vector<Page> pages;
+    std::string previousTag;
+    for (const Field &field : fields) {
+        if (auto read = readField(field, pages, previousTag == "61"); !read)
+            return read.error();
+        previousTag = field.tag;
+    }
+    if (pages.empty())
+        return Error{
+            ErrorKind::Invalid,
+            "Die Datei ist weder ein CAMT.053- noch ein MT940-Kontoauszug (kein Feld :20:)."};
+    std::vector<Statement> statements;
+    for (Page &page : joinPages(std::move(pages)))
+        statements.push_back(dated(page));
+    return statements;
+}
+
+} // namespace penvaro::core

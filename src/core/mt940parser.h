@@ -1,0 +1,18 @@
+#pragma once
+
+#include "result.h"
+#include "statement.h"
+
+#include <string_view>
+#include <vector>
+
+namespace penvaro::core {
+
+// Reads the statements of an MT940 file, Windows-1252 text with lines ending in CR LF or LF.
+// A line that does not start a field (":61:") continues the field before it and is joined
+// without a separator. Errors name the line ("Zeile 12: ..."). A statement that ends with an
+// intermediate balance (":62M:") continues in the next message of the same account and number;
+// both pages form one statement.
+Result<std::vector<Statement>> ParseMt940(std::string_view text);
+
+} // namespace penvaro::core

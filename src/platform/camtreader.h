@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/result.h"
+#include "core/statement.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace penvaro::platform {
+
+// Reads the statements of a CAMT.053 document (versions 001.02 to 001.08) in the encoding its
+// XML declaration names. Only booked entries (status BOOK) are kept. A document with a DTD is
+// refused, so that no entity, external or expanding, is ever resolved. Errors are German and
+// name the line and the element.
+core::Result<std::vector<core::Statement>> ReadCamtStatements(const QByteArray &document);
+
+} // namespace penvaro::platform

@@ -1,0 +1,218 @@
+#include "clirunner.h"
+
+#include "support/fixtures.h"
+#include "support/records.h"
+#include "support/tempdir.h"
+
+#include "core/cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace penvaro;
+using test::RunCli;
+
+namespace {
+
+// Each test has its own account file and its own settings store.
+class CliImport : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_config.path("").c_str(), 1); }
+
+    std::string account(const std::vector<core::BookingRecord> &records) {
+        test::WriteBytes(m_files.path("giro.p11"), test::FileBytes(records));
+        return m_files.path("giro.p11").string();
+    }
+
+    std::string statement(const std::string &name, const std::string &text) {
+        test::WriteBytes(m_files.path(name), {text.begin(), text.end()});
+        return m_files.path(name).string();
+    }
+
+    std::vector<std::uint8_t> accountBytes() const {
+        return test::ReadBytes(m_files.path("giro.p11"));
+    }
+
+    // All settings as the registry export lists them, as UTF-8; empty while there are none.
+    std::string settings() {
+        const std::string file = m_files.path("export.reg").string();
+        if (RunCli({"settings", "export", file}).status != 0)
+            return {};
+        const auto bytes = test::ReadBytes(file);
+        std::string text;
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+            core::AppendUtf8(text, static_cast<char32_t>(bytes[i] | bytes[i + 1] << 8));
+        return text;
+    }
+
+    test::TempDir m_files;
+
+private:
+    test::TempDir m_config;
+};
+
+std::string fixture(const std::string &name) {
+    return test::StatementFixture(name).string();
+}
+
+const std::vector<core::BookingRecord> plannedAccount = {test::StartValue(10000000),
+                                                         test::Planned("03.01.2027", -499500),
+                                                         test::Planned("20.01.2027", 8000000)};
+
+const std::string mt940Lines =
+    "added\t1\t2027\t13\t02.01.2027\t30.12.2026\tGUTSCHRIFT\tJürgen Weiß Gebäudereinigung\t"
+    "Rechnung 2026-12 Nr. 5\t30.12.2026\t+\t8000000\n"
+    "matched\t1\t2027\t13\t02.01.2027\t31.12.2026\tLASTSCHRIF\tStadtwerke Süd\t"
+    "Stromabschlag Jan. 2027 € 49,95\t02.01.2027\t-\t499500\n"
+    "added\t1\t2027\t13\t02.01.2027\t02.01.2027\tSTORNO\t\tRückbuchung Gutschrift\t02.01.2027\t-\t"
+    "100000\n"
+    "added\t1\t2027\t13\t02.01.2027\t02.01.2027\tSTORNO LS\t\tRücklastschrift\t02.01.2027\t+\t"
+    "55000\n"
+    "added\t1\t2027\t14\t05.01.2027\t05.01.2027\tÜBERWEISUN\tAllianz\tVersicherung\t05.01.2027\t-\t"
+    "12345000\n"
+    "added\t1\t2027\t14\t05.01.2027\t04.01.2027\t\t\t\t04.01.2027\t+\t8000000\n";
+const std::string mt940Closing = "closing\t-\t13110500\n";
+
+std::string skippedOnly(const std::string &lines) {
+    std::string result;
+    std::size_t start = 0;
+    while (start < lines.size()) {
+        const std::size_t end = lines.find('\n', start);
+        const std::string line = lines.substr(start, end + 1 - start);
+        result += "skipped" + line.substr(line.find('\t'));
+        start = end + 1;
+    }
+    return result;
+}
+
+} // namespace
+
+TEST_F(CliImport, BooksAStatementSettlingPlannedBookingsAndASecondRunSkipsIt) {
+    const std::string file = account(plannedAccount);
+    const auto run = RunCli({"import", file, fixture("mt940-cp1252.sta")});
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_EQ(mt940Lines + mt940Closing, run.out);
+
+    const auto dump = RunCli({"dump", file});
+    ASSERT_EQ(0, dump.status);
+    EXPECT_NE(std::string::npos, dump.out.find("\t2\t2027\t1\t20.01.2027\t")) << dump.out;
+    EXPECT_EQ(std::string::npos, dump.out.find("\t2\t2027\t1\t03.01.2027\t")) << "settled";
+    EXPECT_NE(std::string::npos, dump.out.find("runs\t1\t7\t8\t8\t0\t")) << dump.out;
+    const auto balance = RunCli({"balance", file});
+    EXPECT_EQ(0u, balance.out.find("book\t13110500\t")) << balance.out;
+
+    const auto bytes = accountBytes();
+    const auto again = RunCli({"import", file, fixture("mt940-cp1252.sta")});
+    ASSERT_EQ(0, again.status) << again.err;
+    EXPECT_EQ(skippedOnly(mt940Lines) + mt940Closing, again.out);
+    EXPECT_EQ(bytes, accountBytes());
+}
+
+TEST_F(CliImport, ADryRunShowsTheSameAndWritesNothing) {
+    const std::string file = account(plannedAccount);
+    const auto bytes = accountBytes();
+    const auto run = RunCli({"import", "--dry-run", file, fixture("mt940-cp1252.sta")});
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_EQ(mt940Lines + mt940Closing, run.out);
+    EXPECT_EQ(bytes, accountBytes());
+    const std::string stored = settings();
+    EXPECT_EQ(std::string::npos, stored.find("202713")) << stored;
+    EXPECT_EQ(std::string::npos, stored.find("VAEB")) << stored;
+}
+
+TEST_F(CliImport, ReadsCamtStatementsAndComparesTheClosingBalance) {
+    const std::string file = account({test::StartValue(10000000)});
+    const auto camt02 = RunCli({"import", file, fixture("camt053-001-02.xml")});
+    ASSERT_EQ(0, camt02.status) << camt02.err;
+    EXPECT_EQ("added\t1\t2026\t7\t02.02.2026\t30.01.2026\tGutschrift\tMüller & Söhne GmbH\t"
+              "Gehalt Januar Personalnr. 4711\t30.01.2026\t+\t25000000\n"
+              "added\t1\t2026\t7\t02.02.2026\t01.02.2026\tDauerauftr\tHausverwaltung Größe\t"
+              "Miete Februar – 850 € ? Whg. 3\t02.02.2026\t-\t8500000\n"
+              "added\t1\t2026\t7\t02.02.2026\t01.02.2026\tKartenzahl\t\t\t01.02.2026\t-\t459900\n"
+              "closing\t26040100\t26040100\n",
+              camt02.out);
+
+    const auto camt08 = RunCli({"import", file, fixture("camt053-001-08.xml")});
+    ASSERT_EQ(0, camt08.status) << camt08.err;
+    EXPECT_EQ("added\t1\t2027\t1\t04.01.2027\t31.12.2026\tLastschrif\tStreamingdienst Europa S.à "
+              "r.l\tAbonnement Premium Familie Januar 2027 Kundennumme\t02.01.2027\t-\t199900\n"
+              "added\t1\t2027\t1\t04.01.2027\t03.01.2027\t\tZinsgutschrift Bank\tZinsen 2026\t"
+              "03.01.2027\t+\t100\n"
+              "closing\t-1200000\t25840300\n",
+              camt08.out)
+        << "the closing balance differs: a statement is missing";
+}
+
+TEST_F(CliImport, RemembersStatementDatesAndTextsLikeTheEntryDialog) {
+    const std::string file = account(plannedAccount);
+    ASSERT_EQ(0, RunCli({"import", file, fixture("mt940-cp1252.sta")}).status);
+    const std::string stored = settings();
+    const std::string fileKey =
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro98\\" + file + "]\r\n";
+    const std::size_t key = stored.find(fileKey);
+    ASSERT_NE(std::string::npos, key) << stored;
+    // 02.01.2027 and 05.01.2027 are the day counts 46389 and 46392.
+    EXPECT_NE(std::string::npos, stored.find("\"202713\"=hex:00,00,00,00,a0,a6,e6,40", key))
+        << stored;
+    EXPECT_NE(std::string::npos, stored.find("\"202714\"=hex:00,00,00,00,00,a7,e6,40", key));
+    for (const char *entry :
+         {"VAEB\\AE\\Stadtwerke Süd]", "VAEB\\Verw\\Rücklastschrift]", "VAEB\\Art\\ÜBERWEISUN]"})
+        EXPECT_NE(std::string::npos, stored.find(entry)) << entry;
+}
+
+TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
+    std::vector<core::BookingRecord> full(5000, test::Completed(2020, 1, "01.01.2020"));
+    struct Case {
+        const char *name;
+        std::vector<core::BookingRecord> records;
+        std::string statement;
+        std::string fragment;
+    };
+    const Case cases[] = {
+        {"missing statement", plannedAccount, m_files.path("fehlt.sta").string(),
+         "fehlt.sta: Die Datei oder der Ordner ist nicht vorhanden."},
+        {"malformed XML", plannedAccount,
+         statement("kaputt.xml", "<?xml version=\"1.0\"?>\n<Document xmlns=\"urn:iso:std:iso:"
+                                 "20022:tech:xsd:camt.053.001.02\">\n<Stmt>\n</Document>\n"),
+         "kaputt.xml: Zeile 4, Spalte"},
+        {"bad amount", plannedAccount,
+         statement("betrag.sta", ":20:X\r\n:25:1/2\r\n:28C:1\r\n:61:260115C12.50NTRF\r\n"),
+         "betrag.sta: Zeile 4: Der Betrag in :61: „260115C12.50NTRF“ ist ungültig."},
+        {"statements of two accounts", plannedAccount,
+         statement("zwei.sta", ":20:X\n:25:1/2\n:28C:1\n:61:260115C1,\n-\n"
+                               ":20:X\n:25:1/3\n:28C:2\n:61:260116C1,\n-\n"),
+         "mehrerer Konten (1/2, 1/3)"},
+        {"full table", full, fixture("camt053-001-02.xml"), "Die Buchungstabelle ist voll"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = account(c.records);
+        const auto bytes = accountBytes();
+        const auto run = RunCli({"import", file, c.statement});
+        EXPECT_EQ(1, run.status);
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(std::string::npos, run.err.find(c.fragment)) << run.err;
+        EXPECT_EQ(bytes, accountBytes());
+    }
+
+    const auto noAccount =
+        RunCli({"import", m_files.path("fehlt.p11").string(), fixture("mt940-cp1252.sta")});
+    EXPECT_EQ(1, noAccount.status);
+    EXPECT_FALSE(std::filesystem::exists(m_files.path("fehlt.p11")));
+
+    test::WriteBytes(m_files.path("alt.p02"), test::LegacyFileBytes(plannedAccount));
+    const auto legacy =
+        RunCli({"import", m_files.path("alt.p02").string(), fixture("mt940-cp1252.sta")});
+    EXPECT_EQ(1, legacy.status);
+    EXPECT_NE(std::string::npos, legacy.err.find("penvaro-cli convert")) << legacy.err;
+    EXPECT_EQ(test::LegacyFileBytes(plannedAccount), test::ReadBytes(m_files.path("alt.p02")));
+}
+
+TEST_F(CliImport, WrongUsageExitsWith2) {
+    const std::string file = account(plannedAccount);
+    EXPECT_EQ(2, RunCli({"import"}).status);
+    EXPECT_EQ(2, RunCli({"import", file}).status);
+    EXPECT_EQ(2, RunCli({"import", file, fixture("mt940-cp1252.sta"), "x"}).status);
+    EXPECT_EQ(2, RunCli({"import", file, fixture("mt940-cp1252.sta"), "--trocken"}).status);
+}

@@ -1,0 +1,345 @@
+#include "support/records.h"
+#include "support/tempdir.h"
+
+#include "core/accountfile.h"
+#include "core/balances.h"
+#include "core/bookingchanges.h"
+#include "core/statementbooking.h"
+#include "core/statementimport.h"
+
+#include <gtest/gtest.h>
+
+using namespace penvaro;
+using core::BookingKind;
+using core::BookingRecord;
+using core::BookingTable;
+using core::ImportAction;
+using core::Statement;
+using core::StatementEntry;
+using test::Day;
+
+namespace {
+
+StatementEntry credit(const std::string &valueDate, std::int64_t amount,
+                      const std::string &purpose = "Miete") {
+    return {Day(valueDate), std::nullopt, u'+', amount, "Erika Mustermann", purpose, "GUTSCHRIFT"};
+}
+
+StatementEntry debit(const std::string &valueDate, std::int64_t amount,
+                     const std::string &purpose = "Strom") {
+    return {Day(valueDate), std::nullopt, u'-', amount, "Stadtwerke", purpose, "LASTSCHRIFT"};
+}
+
+Statement statement(std::uint16_t number, const std::string &date,
+                    std::vector<StatementEntry> entries, std::string account = "DE02") {
+    return {std::move(account), number, Day(date), std::nullopt, std::move(entries)};
+}
+
+BookingRecord planned(const std::string &valueDate, std::int64_t signedAmount) {
+    return test::Planned(valueDate, signedAmount);
+}
+
+std::vector<ImportAction> actions(const core::ImportPlan &plan) {
+    std::vector<ImportAction> result;
+    for (const core::ImportStep &step : plan.steps)
+        result.push_back(step.action);
+    return result;
+}
+
+std::vector<BookingRecord> used(const BookingTable &table) {
+    return {table.used().begin(), table.used().end()};
+}
+
+// An account file on disk and the table loaded from it.
+struct Account {
+    explicit Account(const std::vector<BookingRecord> &records) {
+        test::Fill(table, records);
+        EXPECT_TRUE(core::SaveAccountFile(table, file));
+    }
+
+    std::vector<BookingRecord> onDisk() const {
+        BookingTable loaded;
+        EXPECT_TRUE(core::LoadAccountFile(file, loaded));
+        return used(loaded);
+    }
+
+    test::TempDir dir;
+    std::filesystem::path file = dir.path("giro.p11");
+    BookingTable table;
+};
+
+} // namespace
+
+TEST(CompletedBookingFromEntry, TakesTheStatementDataAndStoresTextsLikeTypedOnes) {
+    const Statement s = statement(7, "03.02.2026", {});
+    StatementEntry e{Day("01.02.2026"),      Day("02.02.2026"),        u'-',          8500000,
+                     "Hausverwaltung Größe", "Miete – 850 € → Whg. 3", "Dauerauftrag"};
+    BookingRecord r = core::CompletedBookingFromEntry(s, e);
+    EXPECT_EQ(BookingKind::Completed, r.Satzart);
+    EXPECT_EQ(2026, r.Auszugsjahr);
+    EXPECT_EQ(7, r.Auszugsnr);
+    EXPECT_EQ(Day("03.02.2026"), r.Auszugsdatum);
+    EXPECT_EQ(Day("01.02.2026"), r.Wertdatum);
+    EXPECT_EQ(Day("02.02.2026"), r.Buchungsdatum);
+    EXPECT_EQ(u'-', r.SollHaben);
+    EXPECT_EQ(8500000, r.Betrag);
+    EXPECT_EQ("Hausverwaltung Größe", r.Absender.toUtf8());
+    EXPECT_EQ("Miete – 850 € ? Whg. 3", r.Verwendungszweck.toUtf8()) << "no arrow in the code page";
+    EXPECT_EQ("Dauerauftr", r.Buchungsart.toUtf8());
+
+    struct Case {
+        const char *name;
+        std::string purpose;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {"cut to 50", std::string(45, 'x') + "ÄÖÜäöüß", std::string(45, 'x') + "ÄÖÜäö"},
+        {"trailing blanks after the cut", std::string(48, 'y') + "   zz", std::string(48, 'y')},
+        {"trailing blanks", "Miete   ", "Miete"},
+        {"leading blanks stay", "  Miete", "  Miete"},
+        {"line breaks and tabs become blanks", "Miete\tMai\r\n2026", "Miete Mai  2026"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        e.purpose = c.purpose;
+        r = core::CompletedBookingFromEntry(s, e);
+        EXPECT_EQ(c.stored, r.Verwendungszweck.toUtf8());
+        EXPECT_TRUE(std::all_of(r.Verwendungszweck.chars.begin() + r.Verwendungszweck.length,
+                                r.Verwendungszweck.chars.end(), [](auto b) { return b == 0; }))
+            << "no cut-off text behind the length";
+    }
+
+    e.bookingDate.reset();
+    EXPECT_EQ(Day("01.02.2026"), core::CompletedBookingFromEntry(s, e).Buchungsdatum)
+        << "without a booking date the value date stands in";
+}
+
+TEST(PlanStatementImport, SettlesAPlannedBookingWithinFiveDaysNearestFirst) {
+    struct Case {
+        const char *name;
+        std::vector<BookingRecord> bookings; // slots 2.. after a start value
+        std::vector<StatementEntry> entries;
+        std::vector<ImportAction> actions;
+        std::vector<int> slots; // the settled slot per entry, 0 for none
+    };
+    const auto matched = ImportAction::Matched;
+    const auto added = ImportAction::Added;
+    const Case cases[] = {
+        {"five days before",
+         {planned("10.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {matched},
+         {2}},
+        {"five days after",
+         {planned("20.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {matched},
+         {2}},
+        {"six days is too far",
+         {planned("09.01.2026", 5000), planned("21.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {added},
+         {0}},
+        {"the nearest date wins",
+         {planned("11.01.2026", 5000), planned("14.01.2026", 5000), planned("12.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {matched},
+         {3}},
+        {"at equal distance the first in table order",
+         {planned("18.01.2026", 5000), planned("12.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {matched},
+         {2}},
+        {"one planned booking settles one entry",
+         {planned("15.01.2026", 5000)},
+         {credit("15.01.2026", 5000), credit("15.01.2026", 5000)},
+         {matched, added},
+         {2, 0}},
+        {"the second entry takes the next nearest",
+         {planned("15.01.2026", 5000), planned("17.01.2026", 5000)},
+         {credit("15.01.2026", 5000), credit("15.01.2026", 5000)},
+         {matched, matched},
+         {2, 3}},
+        {"the direction must agree",
+         {planned("15.01.2026", -5000)},
+         {credit("15.01.2026", 5000)},
+         {added},
+         {0}},
+        {"the amount must agree",
+         {planned("15.01.2026", 5001)},
+         {credit("15.01.2026", 5000)},
+         {added},
+         {0}},
+        {"completed bookings are never settled",
+         {test::Completed(2025, 3, "15.01.2026", 5000)},
+         {credit("15.01.2026", 5000)},
+         {added},
+         {0}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BookingRecord> records = {test::StartValue(0)};
+        records.insert(records.end(), c.bookings.begin(), c.bookings.end());
+        BookingTable table;
+        test::Fill(table, records);
+        const auto plan = core::PlanStatementImport(table, {statement(1, "20.01.2026", c.entries)});
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(c.actions, actions(*plan));
+        for (std::size_t i = 0; i < c.slots.size(); ++i) {
+            EXPECT_EQ(c.slots[i], plan->steps[i].plannedSlot) << "entry " << i + 1;
+            if (c.slots[i] != 0) {
+                EXPECT_EQ(table.slot(c.slots[i]), plan->steps[i].planned);
+            }
+        }
+    }
+}
+
+TEST(PlanStatementImport, SkipsWhatTheAccountHoldsBeforeLookingForPlannedBookings) {
+    const Statement s = statement(
+        4, "31.01.2026",
+        {debit("28.01.2026", 990000), debit("28.01.2026", 990000), credit("29.01.2026", 5000)});
+    BookingRecord existing = core::CompletedBookingFromEntry(s, s.entries[0]);
+    // Typed by hand: other texts, a blank after the purpose, the value date at noon.
+    existing.Absender.setUtf8("Stadtwerke Köln");
+    existing.Verwendungszweck.setUtf8("Strom ");
+    existing.Wertdatum += 0.5;
+    BookingTable table;
+    test::Fill(table, {test::StartValue(0), existing, planned("28.01.2026", -990000)});
+
+    const auto plan = core::PlanStatementImport(table, {s});
+    ASSERT_TRUE(plan) << plan.error().message;
+    EXPECT_EQ((std::vector{ImportAction::Skipped, ImportAction::Matched, ImportAction::Added}),
+              actions(*plan))
+        << "one booking answers for one of two equal entries; the other settles the plan";
+
+    struct Change {
+        const char *name;
+        void (*apply)(BookingRecord &);
+    };
+    const Change changes[] = {
+        {"statement year", [](BookingRecord &r) { ++r.Auszugsjahr; }},
+        {"statement number", [](BookingRecord &r) { ++r.Auszugsnr; }},
+        {"value date", [](BookingRecord &r) { r.Wertdatum += 1; }},
+        {"direction", [](BookingRecord &r) { r.SollHaben = u'+'; }},
+        {"amount", [](BookingRecord &r) { ++r.Betrag; }},
+        {"purpose", [](BookingRecord &r) { r.Verwendungszweck.setUtf8("Gas"); }},
+        {"kind", [](BookingRecord &r) { r.Satzart = BookingKind::Planned; }},
+    };
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        BookingRecord other = core::CompletedBookingFromEntry(s, s.entries[0]);
+        change.apply(other);
+        test::Fill(table, {test::StartValue(0), other});
+        const auto again =
+            core::PlanStatementImport(table, {statement(4, "31.01.2026", {s.entries[0]})});
+        ASSERT_TRUE(again);
+        EXPECT_NE(ImportAction::Skipped, again->steps[0].action);
+    }
+}
+
+TEST(PlanStatementImport, RefusesStatementsOfSeveralAccountsNamingThem) {
+    BookingTable table;
+    const auto plan =
+        core::PlanStatementImport(table, {statement(1, "01.01.2026", {}, "DE02120300000000202051"),
+                                          statement(2, "02.01.2026", {}, "DE02120300000000202051"),
+                                          statement(3, "03.01.2026", {}, "12030000/999")});
+    ASSERT_FALSE(plan);
+    EXPECT_NE(std::string::npos,
+              plan.error().message.find("(DE02120300000000202051, 12030000/999)"))
+        << plan.error().message;
+}
+
+TEST(ApplyImportPlan, SettlesAddsAndWritesOnceAndASecondImportAddsNothing) {
+    Account a({test::StartValue(1000000), planned("03.01.2027", -499500),
+               planned("20.01.2027", 8000000)});
+    Statement first =
+        statement(13, "02.01.2027", {credit("30.12.2026", 8000000), debit("31.12.2026", 499500)});
+    first.closingBalance = 17500500;
+    const Statement second = statement(14, "05.01.2027", {debit("05.01.2027", 100)});
+    const Statement empty = statement(15, "06.01.2027", {});
+
+    const auto plan = core::PlanStatementImport(a.table, {first, second, empty});
+    ASSERT_TRUE(plan) << plan.error().message;
+    EXPECT_EQ((std::vector{ImportAction::Added, ImportAction::Matched, ImportAction::Added}),
+              actions(*plan));
+    EXPECT_EQ(std::nullopt, plan->closingBalance) << "the last statement has none";
+    EXPECT_EQ(1000000 + 8000000 - 499500 - 100, plan->bookBalanceAfter);
+    EXPECT_EQ((std::vector<core::StatementDate>{{2027, 13, Day("02.01.2027")},
+                                                {2027, 14, Day("05.01.2027")}}),
+              plan->statementDates);
+
+    ASSERT_TRUE(core::ApplyImportPlan(a.table, *plan, a.file));
+    EXPECT_EQ(5, a.table.count);
+    EXPECT_EQ(plan->steps[1].booking, a.table.slot(2)) << "the settled plan's slot";
+    EXPECT_EQ(plan->steps[0].booking, a.table.slot(4));
+    EXPECT_EQ(plan->steps[2].booking, a.table.slot(5));
+    EXPECT_EQ(used(a.table), a.onDisk());
+    EXPECT_EQ(plan->bookBalanceAfter, *core::ComputeBookBalance(a.table));
+
+    const auto bytes = test::ReadBytes(a.file);
+    const auto again = core::PlanStatementImport(a.table, {second, first});
+    ASSERT_TRUE(again);
+    EXPECT_EQ((std::vector{ImportAction::Skipped, ImportAction::Skipped, ImportAction::Skipped}),
+              actions(*again));
+    EXPECT_TRUE(again->statementDates.empty());
+    EXPECT_EQ(17500500, again->closingBalance);
+    std::filesystem::remove(a.file); // a plan without changes does not even try to write
+    EXPECT_TRUE(core::ApplyImportPlan(a.table, *again, a.file));
+    EXPECT_FALSE(std::filesystem::exists(a.file));
+    test::WriteBytes(a.file, bytes);
+}
+
+TEST(ApplyImportPlan, LeftOutEntriesTakePartInNothing) {
+    Account a({test::StartValue(0), planned("10.01.2026", 5000)});
+    const Statement s =
+        statement(1, "12.01.2026", {credit("10.01.2026", 5000), credit("11.01.2026", 5000)});
+    const auto plan = core::PlanStatementImport(a.table, {s}, {true, false});
+    ASSERT_TRUE(plan);
+    EXPECT_EQ((std::vector{ImportAction::LeftOut, ImportAction::Matched}), actions(*plan));
+    EXPECT_EQ(5000, plan->bookBalanceAfter);
+    ASSERT_TRUE(core::ApplyImportPlan(a.table, *plan, a.file));
+    EXPECT_EQ(2, a.table.count);
+    EXPECT_EQ(plan->steps[1].booking, a.table.slot(2));
+}
+
+TEST(ApplyImportPlan, RefusesTheWholeImportWhenTheTableIsFullOrTheFileFails) {
+    std::vector<BookingRecord> records(core::MaxBookings - 1,
+                                       test::Completed(2020, 1, "03.01.2020"));
+    records[0] = test::StartValue(0);
+    records[1] = planned("10.01.2026", 5000);
+    Account a(records);
+    const auto bytes = test::ReadBytes(a.file);
+    const std::vector<BookingRecord> before = used(a.table);
+    const Statement s =
+        statement(1, "12.01.2026",
+                  {credit("10.01.2026", 5000), credit("11.01.2026", 7), credit("11.01.2026", 8)});
+    const auto plan = core::PlanStatementImport(a.table, {s});
+    ASSERT_TRUE(plan);
+
+    const auto full = core::ApplyImportPlan(a.table, *plan, a.file);
+    ASSERT_FALSE(full);
+    EXPECT_EQ(core::TableFullError().message, full.error().message);
+    EXPECT_EQ(before, used(a.table)) << "not even the settled plan";
+    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+
+    test::Fill(a.table, {test::StartValue(0), planned("10.01.2026", 5000)});
+    const auto fits = core::PlanStatementImport(a.table, {s});
+    ASSERT_TRUE(fits);
+    std::filesystem::remove(a.file);
+    std::filesystem::create_directory(a.file);
+    EXPECT_FALSE(core::ApplyImportPlan(a.table, *fits, a.file));
+    EXPECT_EQ(2, a.table.count);
+    EXPECT_EQ(planned("10.01.2026", 5000), a.table.slot(2));
+    EXPECT_EQ(BookingKind::Empty, a.table.slot(3).Satzart);
+}
+
+TEST(ApplyImportPlan, RefusesAPlanWhoseTableHasChanged) {
+    Account a({test::StartValue(0), planned("10.01.2026", 5000)});
+    const auto plan = core::PlanStatementImport(
+        a.table, {statement(1, "12.01.2026", {credit("10.01.2026", 5000)})});
+    ASSERT_TRUE(plan);
+    a.table.slot(2).Betrag = 6000;
+    const auto bytes = test::ReadBytes(a.file);
+    EXPECT_FALSE(core::ApplyImportPlan(a.table, *plan, a.file));
+    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+}

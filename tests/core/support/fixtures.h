@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace penvaro::test {
+
+// A hand-written bank statement in tests/fixtures/statements.
+std::filesystem::path StatementFixture(const std::string &name);
+
+} // namespace penvaro::test
