@@ -26,7 +26,6 @@ ColumnFit FitOf(LedgerColumn column) {
     case LedgerColumn::Absender:
     case LedgerColumn::Verwendungszweck:
         return ColumnFit::Yields;
-    case LedgerColumn::Art:
     case LedgerColumn::SollHaben:
         return ColumnFit::WholeHeader;
     default:

@@ -35,8 +35,8 @@ struct ColumnSpec {
 
 // How a column behaves when the grid is narrower than the widths the user gave its columns.
 enum class ColumnFit {
-    WholeText,   // amounts, dates, balances, statement numbers: every text stays whole
-    WholeHeader, // short columns (kind, direction): the header stays whole
+    WholeText,   // amounts, dates, balances, statement numbers, kinds: every text stays whole
+    WholeHeader, // the direction: the header stays whole
     Yields,      // free text (party, purpose): gives way first
 };
 ColumnFit FitOf(LedgerColumn column);

@@ -62,6 +62,14 @@ void configureColumns(widgets::StringGrid &grid, const std::vector<ColumnSpec> &
     }
 }
 
+// A sum field grows with a long sum, so that no sum is ever cut off.
+void showSum(QLineEdit *field, const QString &text) {
+    field->setText(text);
+    const int needed = field->fontMetrics().horizontalAdvance(text) + 12;
+    if (needed > field->minimumWidth())
+        field->setMinimumWidth(needed);
+}
+
 // The width the first column keeps when no setting holds it.
 constexpr int firstColumnWidth = 75;
 
@@ -165,7 +173,10 @@ void LedgerRefresh::fillGrid(widgets::StringGrid &grid, GridContent &content, in
     // The commands act on the current row: one is always shown, the first after a load.
     if (!hadCurrentRow || grid.currentRow() >= grid.rowCount())
         grid.setCurrentCell(0, 1);
-    grid.selectRow(grid.currentRow() - 1);
+    if (content.rows.empty())
+        grid.clearSelection();
+    else
+        grid.selectRow(grid.currentRow() - 1);
 }
 
 core::Result<void> LedgerRefresh::computeSums() {
@@ -175,7 +186,7 @@ core::Result<void> LedgerRefresh::computeSums() {
     if (!book)
         return book.error();
     m_bookBalance = *book;
-    m_w.ESumme->setText(amounts.sum(m_bookBalance));
+    showSum(m_w.ESumme, amounts.sum(m_bookBalance));
     const std::pair<std::string, std::int64_t> shown{m_state.settings().Datei, m_bookBalance};
     if (!shown.first.empty() && shown != m_registered) {
         if (auto updated =
@@ -198,7 +209,7 @@ core::Result<void> LedgerRefresh::computePlannedSum() {
     if (!planned)
         return planned.error();
     m_plannedSum = *planned;
-    m_w.ESumme2->setText(amounts.sum(m_plannedSum));
+    showSum(m_w.ESumme2, amounts.sum(m_plannedSum));
 
     const auto projected = core::ComputeProjectedBalance(table, m_bookBalance, m_plannedSum);
     if (!projected)
@@ -207,7 +218,7 @@ core::Result<void> LedgerRefresh::computePlannedSum() {
                              ? QString::fromStdString(core::FormatDate(*projected->latestValueDate))
                              : QString();
     m_w.LSummeGes->setText(QStringLiteral("Kontostand am %1:").arg(date));
-    m_w.EGesSumme->setText(amounts.sum(projected->total));
+    showSum(m_w.EGesSumme, amounts.sum(projected->total));
     m_w.LSummeGes->setVisible(projected->shown);
     m_w.EGesSumme->setVisible(projected->shown);
 

@@ -40,8 +40,8 @@ QLineEdit *sumField(QWidget *parent, const char *name) {
     field->setObjectName(QString::fromLatin1(name));
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight);
-    // Wide enough for a six-figure balance in euro.
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-999.999,99 €"))
+    // Wide enough for a five-figure balance in euro; a longer one widens it.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-99.999,99 €"))
                            + 12);
     return field;
 }

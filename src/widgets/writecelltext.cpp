@@ -21,8 +21,16 @@ void WriteCellText(QPainter &painter, const QRect &rect, const QColor &brush, co
     painter.setFont(font.font);
     painter.setPen(font.color);
     const QFontMetrics metrics(font.font);
-    const int x = CellTextX(rect, margin, alignment, metrics.horizontalAdvance(text));
-    painter.drawText(QPoint(x, rect.top() + verticalMargin + metrics.ascent()), text);
+    // A text wider than its cell shows its beginning and an ellipsis, wherever it is aligned:
+    // its middle alone would not say what it is.
+    const int room = rect.width() - margin - 3;
+    QString shown = text;
+    if (metrics.horizontalAdvance(text) > room) {
+        shown = metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
+        alignment = Qt::AlignLeft;
+    }
+    const int x = CellTextX(rect, margin, alignment, metrics.horizontalAdvance(shown));
+    painter.drawText(QPoint(x, rect.top() + verticalMargin + metrics.ascent()), shown);
     painter.restore();
 }
 

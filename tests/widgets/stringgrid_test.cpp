@@ -56,8 +56,16 @@ TEST(WriteCellText, PlacesTextByAlignment) {
     const auto [centreFirst, centreLast] =
         inkColumns(paintCell(rect, Qt::AlignHCenter, QStringLiteral("+")), rect, 0xffffffff);
     EXPECT_NEAR((centreFirst + centreLast) / 2.0, rect.center().x(), 3);
+    // The unused halves of the pairs are of no interest here.
     (void)rightFirst;
     (void)leftLast;
+
+    const QRect narrow(10, 5, 40, 20);
+    const auto [cutFirst, cutLast] =
+        inkColumns(paintCell(narrow, Qt::AlignHCenter, QStringLiteral("Absender/Empfänger")),
+                   narrow, 0xffffffff);
+    EXPECT_LE(cutFirst, narrow.left() + 4) << "a text too wide shows its beginning";
+    EXPECT_LE(cutLast, narrow.right());
 }
 
 TEST(StringGrid, PaintsHeaderAndFixedColumnFromTheTitles) {
