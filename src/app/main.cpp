@@ -1,6 +1,7 @@
 #include "ledger/mainwindow.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
+#include "widgets/translations.h"
 
 #include "platform/appstate.h"
 #include "platform/clock.h"
@@ -41,6 +42,8 @@ int main(int argc, char **argv) {
     // Without a configured locale a German program writes German numbers and dates.
     if (QLocale().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Without them the standard dialogs stay English; the program runs all the same.
+    (void)widgets::InstallGermanQtTranslations();
 
     QCommandLineParser parser;
     const QCommandLineOption screenshot(
@@ -65,6 +68,7 @@ int main(int argc, char **argv) {
         platform::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
     const platform::SystemClock clock;
     platform::AppState state(*store, ui, clock);
+    ui.setCurrentFile([&state] { return state.currentFile(); });
     ledger::MainWindow window(state);
     if (!parser.positionalArguments().isEmpty()) {
         const QFileInfo file(parser.positionalArguments().constFirst());

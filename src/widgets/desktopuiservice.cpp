@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace penvaro::widgets {
@@ -15,15 +18,23 @@ QString BoxTitle() {
     return QGuiApplication::applicationDisplayName();
 }
 
+// Messages carry file names and typed text: they are shown as they are, never as markup.
+void showPlain(QMessageBox::Icon icon, const QString &text) {
+    QMessageBox box(icon, BoxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 } // namespace
 
 void DesktopUiService::information(const QString &text) {
-    QMessageBox::information(QApplication::activeWindow(), BoxTitle(), text);
+    showPlain(QMessageBox::Information, text);
 }
 
 platform::Answer DesktopUiService::askYesNo(const QString &text, platform::Answer defaultAnswer) {
     QMessageBox box(QMessageBox::Warning, BoxTitle(), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultAnswer == platform::Answer::Yes ? QMessageBox::Yes
                                                                 : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
@@ -31,17 +42,18 @@ platform::Answer DesktopUiService::askYesNo(const QString &text, platform::Answe
 }
 
 void DesktopUiService::showFailure(const QString &description) {
-    QMessageBox::critical(QApplication::activeWindow(), BoxTitle(), description);
+    showPlain(QMessageBox::Critical, description);
 }
 
 QString DesktopUiService::openFileName(const QString &caption, const QString &filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, startFolder(),
+                                        filter);
 }
 
 QString DesktopUiService::saveFileName(const QString &caption, const QString &filter) {
     // Replacing a file is the caller's question: it knows what would be lost.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QString(), filter,
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, startFolder(),
+                                        filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 int DesktopUiService::runModal(QDialog &dialog) {
@@ -50,6 +62,15 @@ int DesktopUiService::runModal(QDialog &dialog) {
 
 bool DesktopUiService::openDocument(const QString &path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString DesktopUiService::startFolder() const {
+    if (m_currentFile) {
+        const QFileInfo file(m_currentFile());
+        if (!file.filePath().isEmpty() && file.dir().exists())
+            return file.absolutePath();
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 DesktopUiService::DesktopUiService()

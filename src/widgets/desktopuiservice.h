@@ -4,6 +4,8 @@
 
 #include "platform/uiservice.h"
 
+#include <functional>
+
 namespace penvaro::widgets {
 
 // The program's real dialogs, the desktop's standard ones and its own error window, which is
@@ -21,8 +23,17 @@ public:
     int runModal(QDialog &dialog) override;
     bool openDocument(const QString &path) override;
 
+    // File choosers start in the folder of this file when it exists, else in the user's
+    // documents folder.
+    void setCurrentFile(std::function<QString()> currentFile) {
+        m_currentFile = std::move(currentFile);
+    }
+
 private:
+    QString startFolder() const;
+
     ErrorDialog m_errorWindow;
+    std::function<QString()> m_currentFile;
 };
 
 } // namespace penvaro::widgets
