@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +135,30 @@ TEST(DesktopUiServiceTest, ShowsTwoErrorsInTurnEachWithItsOwnNumberAndText) {
 
     EXPECT_EQ(seen, (QStringList{QStringLiteral("371 Ungültiger Eurokurs: "),
                                  QStringLiteral("372 Ungültiger Zinssatz: 1,2,3")}));
+}
+
+TEST(DesktopUiServiceTest, AFileNameWithMarkupIsShownAsItIs) {
+    DesktopUiService ui;
+    const QString text = QStringLiteral("Die Datei <h1>GROSS<i>kursiv.p11 fehlt.");
+    const std::pair<const char *, std::function<void()>> boxes[] = {
+        {"information", [&] { ui.information(text); }},
+        {"failure", [&] { ui.showFailure(text); }},
+        {"question", [&] { (void)ui.askYesNo(text, platform::Answer::No); }},
+    };
+    for (const auto &[what, show] : boxes) {
+        SCOPED_TRACE(what);
+        bool seen = false;
+        QTimer::singleShot(0, [&seen, &text] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(Qt::PlainText, box->textFormat());
+            EXPECT_EQ(text, box->text());
+            seen = true;
+            box->reject();
+        });
+        show();
+        EXPECT_TRUE(seen);
+    }
 }
 
 } // namespace
