@@ -4,34 +4,52 @@
 #include <cstdint>
 
 namespace penvaro::widgets {
+namespace {
+
+// Takes up to the excess from the chosen columns, each in proportion to what it has above its
+// floor; returns what is still missing.
+int shrink(std::vector<int> &widths, const std::vector<std::pair<std::size_t, int>> &floors,
+           int excess) {
+    std::int64_t spare = 0;
+    for (const auto &[column, floor] : floors)
+        spare += std::max(widths[column] - floor, 0);
+    if (excess <= 0 || spare == 0)
+        return std::max(excess, 0);
+    const std::int64_t given = std::min<std::int64_t>(excess, spare);
+    std::int64_t taken = 0;
+    for (const auto &[column, floor] : floors) {
+        const std::int64_t own = std::max(widths[column] - floor, 0);
+        // Rounded up, so that the shares together give what is missing.
+        const std::int64_t share =
+            std::min<std::int64_t>({(own * given + spare - 1) / spare, given - taken, own});
+        widths[column] -= static_cast<int>(share);
+        taken += share;
+    }
+    return excess - static_cast<int>(taken);
+}
+
+} // namespace
 
 std::vector<int> FitColumnWidths(const std::vector<ColumnNeed> &columns, int available) {
     std::vector<int> widths;
     widths.reserve(columns.size());
     int total = 0;
-    std::int64_t spare = 0;
     for (const ColumnNeed &column : columns) {
-        const int width = std::max(column.preferred, column.minimum);
-        widths.push_back(width);
-        total += width;
-        if (column.yields)
-            spare += std::max(width - std::max(column.minimum, YieldingFloor), 0);
+        widths.push_back(std::max(column.preferred, column.minimum));
+        total += widths.back();
     }
-    const int excess = total - available;
-    if (excess <= 0 || spare == 0)
-        return widths;
-    const std::int64_t given = std::min<std::int64_t>(excess, spare);
-    std::int64_t taken = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (!columns[i].yields)
-            continue;
-        const int own = std::max(widths[i] - std::max(columns[i].minimum, YieldingFloor), 0);
-        // Rounded up, so that the shares together give at least what is missing.
-        const std::int64_t share = std::min<std::int64_t>(
-            {(own * given + spare - 1) / spare, given - taken, static_cast<std::int64_t>(own)});
-        widths[i] -= static_cast<int>(share);
-        taken += share;
-    }
+    const auto floors = [&columns](bool yielding, int floor) {
+        std::vector<std::pair<std::size_t, int>> chosen;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (columns[i].yields == yielding)
+                chosen.emplace_back(i, std::max(columns[i].minimum, floor));
+        }
+        return chosen;
+    };
+    int excess = total - available;
+    excess = shrink(widths, floors(true, ComfortableFloor), excess);
+    excess = shrink(widths, floors(false, 0), excess);
+    shrink(widths, floors(true, YieldingFloor), excess);
     return widths;
 }
 

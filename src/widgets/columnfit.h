@@ -12,12 +12,15 @@ struct ColumnNeed {
     bool yields = false;
 };
 
-// The narrowest a yielding column gets: its text is cut, but the column stays findable.
+// A yielding column gives way first down to a width that still shows a few words, then the
+// other columns down to their whole text, then it again down to a width that keeps it findable.
+inline constexpr int ComfortableFloor = 80;
 inline constexpr int YieldingFloor = 40;
 
 // Widths for the columns in the available width: each column at least its minimum, else as
-// preferred; when that does not fit, the yielding columns give up width in proportion to what
-// they have above their floor. What still does not fit is left to a horizontal scroll bar.
+// preferred; when that does not fit, columns give up width in the three steps above, each in
+// proportion to what it has above its floor. What still does not fit is left to a horizontal
+// scroll bar.
 std::vector<int> FitColumnWidths(const std::vector<ColumnNeed> &columns, int available);
 
 } // namespace penvaro::widgets
