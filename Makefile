@@ -4,8 +4,7 @@ BUILD ?= build
 .PHONY: all test bench format run
 
 all:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD)
+	scripts/setup.sh $(BUILD)
 
 test: all
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $$(nproc)

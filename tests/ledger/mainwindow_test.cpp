@@ -117,6 +117,17 @@ TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
                     .endsWith(QString::fromStdString(file.string())));
 }
 
+TEST_F(MainWindowTest, AfterLoadingTheFirstRowOfEachGridIsCurrentAndSelected) {
+    setLastFile(writeGiro());
+    auto window = start();
+    for (const char *name : {"Stringgrid1", "StringGrid2"}) {
+        SCOPED_TRACE(name);
+        const widgets::StringGrid &shown = grid(*window, name);
+        EXPECT_EQ(1, shown.currentRow());
+        EXPECT_EQ(std::vector<int>{1}, shown.selectedRows());
+    }
+}
+
 TEST_F(MainWindowTest, ColumnsFollowTheOptions) {
     struct Case {
         const char *name;
@@ -208,6 +219,14 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     ui.setNextAnswer(platform::Answer::No);
     window->deleteCompleted();
     EXPECT_EQ(5, state->table().count);
+    ASSERT_FALSE(ui.shown().empty());
+    const QString question = ui.shown().back().text;
+    EXPECT_TRUE(question.startsWith(
+        QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?\n")))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("05.01.2011"))
+                && question.contains(QStringLiteral("0,25 €")))
+        << "the question names the booking: " << question.toStdString();
 
     ui.setNextAnswer(platform::Answer::Yes);
     window->deleteCompleted();
