@@ -62,12 +62,13 @@ void configureColumns(widgets::StringGrid &grid, const std::vector<ColumnSpec> &
     }
 }
 
-// A sum field grows with a long sum, so that no sum is ever cut off.
+// A sum field grows with a long sum, so that no sum is ever cut off; it never shrinks back,
+// so that the window does not jump while the sums change.
 void showSum(QLineEdit *field, const QString &text) {
     field->setText(text);
     const int needed = field->fontMetrics().horizontalAdvance(text) + 12;
-    if (needed > field->minimumWidth())
-        field->setMinimumWidth(needed);
+    if (needed > field->width())
+        field->setFixedWidth(needed);
 }
 
 // The widest text of a column. Digits are of one width in the table fonts, so the longest

@@ -41,8 +41,8 @@ QLineEdit *sumField(QWidget *parent, const char *name) {
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight);
     // Wide enough for a five-figure balance in euro; a longer one widens it.
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-99.999,99 €"))
-                           + 12);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-99.999,99 €"))
+                         + 12);
     return field;
 }
 
@@ -51,6 +51,8 @@ QWidget *sumPanel(QWidget *parent, const char *name, QLabel *caption, QLineEdit 
                   QBoxLayout::Direction direction = QBoxLayout::LeftToRight) {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
+    // The caption stays beside its sum however wide the window is.
+    panel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto *layout = new QBoxLayout(direction, panel);
     layout->setContentsMargins(0, 0, 0, 0);
     caption->setParent(panel);

@@ -28,6 +28,34 @@ int shrink(std::vector<int> &widths, const std::vector<std::pair<std::size_t, in
     return excess - static_cast<int>(taken);
 }
 
+// Gives the room left to the yielding columns in proportion to their widths, so that a wide
+// window shows more of the free text.
+void grow(std::vector<int> &widths, const std::vector<ColumnNeed> &columns, int room) {
+    std::int64_t yielding = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].yields)
+            yielding += widths[i];
+    }
+    if (yielding == 0)
+        return;
+    std::int64_t given = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (!columns[i].yields)
+            continue;
+        const std::int64_t share =
+            std::min<std::int64_t>(widths[i] * room / yielding, room - given);
+        widths[i] += static_cast<int>(share);
+        given += share;
+    }
+    // What rounding left over goes to the last of them.
+    for (std::size_t i = columns.size(); i-- > 0;) {
+        if (columns[i].yields) {
+            widths[i] += static_cast<int>(room - given);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 std::vector<int> FitColumnWidths(const std::vector<ColumnNeed> &columns, int available) {
@@ -47,6 +75,10 @@ std::vector<int> FitColumnWidths(const std::vector<ColumnNeed> &columns, int ava
         return chosen;
     };
     int excess = total - available;
+    if (excess < 0) {
+        grow(widths, columns, -excess);
+        return widths;
+    }
     excess = shrink(widths, floors(true, ComfortableFloor), excess);
     excess = shrink(widths, floors(false, 0), excess);
     shrink(widths, floors(true, YieldingFloor), excess);

@@ -18,9 +18,9 @@ inline constexpr int ComfortableFloor = 80;
 inline constexpr int YieldingFloor = 40;
 
 // Widths for the columns in the available width: each column at least its minimum, else as
-// preferred; when that does not fit, columns give up width in the three steps above, each in
-// proportion to what it has above its floor. What still does not fit is left to a horizontal
-// scroll bar.
+// preferred, room left over going to the yielding columns; when that does not fit, columns give up
+// width in the three steps above, each in proportion to what it has above its floor. What still
+// does not fit is left to a horizontal scroll bar.
 std::vector<int> FitColumnWidths(const std::vector<ColumnNeed> &columns, int available);
 
 } // namespace penvaro::widgets
