@@ -1,6 +1,7 @@
 #include "startdialog.h"
 
 #include "core/password.h"
+#include "widgets/dialogflags.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +13,7 @@ namespace penvaro::ledger {
 
 StartDialog::StartDialog(int startSeconds, bool passwordProtection, const QString &storedPassword,
                          QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, widgets::FixedDialogFlags)
     , m_startSeconds(startSeconds)
     , m_asksForPassword(passwordProtection)
     , m_password(

@@ -27,6 +27,9 @@ TEST(StartDialog, ClosesByItselfAfterTheStartSeconds) {
     window.tick();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(QDialog::Accepted, window.result());
+    EXPECT_FALSE(window.windowFlags()
+                 & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
+        << "a fixed window has no minimise or maximise box";
 }
 
 TEST(StartDialog, StartsOnlyWithTheRightPasswordTypedInAnyCase) {
