@@ -42,9 +42,8 @@ constexpr Column Columns[] = {
 };
 constexpr int DirectionColumn = 6;
 
-bool IsRecurring(core::BookingKind kind) {
-    return kind == core::BookingKind::Recurring;
-}
+constexpr std::int32_t ErrorNothingToDelete = 191;
+constexpr std::int32_t ErrorNothingToEdit = 192;
 
 core::NumberSeparators LocaleSeparators() {
     const QLocale locale;
@@ -71,6 +70,8 @@ RecurringBookingsDialog::RecurringBookingsDialog(platform::AppState &app,
                                                  BookingEditDialog &editDialog,
                                                  std::function<void()> enterRecurring,
                                                  QWidget *parent)
+    // Closed by its own buttons or Escape only, "Schließen" also sorting the table; nothing to
+    // minimise or maximise.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_app(app)
     , m_editDialog(editDialog)
@@ -162,18 +163,14 @@ void RecurringBookingsDialog::layoutGrid() {
 void RecurringBookingsDialog::fillGrid() {
     layoutGrid();
     const core::BookingTable &table = m_app.table();
-    std::vector<const core::BookingRecord *> recurring;
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (IsRecurring(table.slot(slot).Satzart))
-            recurring.push_back(&table.slot(slot));
-    }
+    m_rowSlots = core::ListedSlots(table, core::Listing::Recurring);
     const core::NumberSeparators separators = LocaleSeparators();
     const int previousRow = m_grid->currentRow();
     m_grid->beginUpdate();
-    m_grid->setRowCount(std::max<int>(static_cast<int>(recurring.size()), 1) + 1);
+    m_grid->setRowCount(std::max<int>(static_cast<int>(m_rowSlots.size()), 1) + 1);
     m_grid->clearRow(1);
-    for (int row = 1; row <= static_cast<int>(recurring.size()); ++row) {
-        const core::BookingRecord &r = *recurring[static_cast<std::size_t>(row - 1)];
+    for (int row = 1; row <= static_cast<int>(m_rowSlots.size()); ++row) {
+        const core::BookingRecord &r = table.slot(m_rowSlots[static_cast<std::size_t>(row - 1)]);
         const bool dated = core::CivilFromDayCount(r.Wertdatum).has_value();
         const QString cells[] = {
             QString::number(r.Auszugsnr) + QStringLiteral(". im Monat"),
@@ -192,12 +189,12 @@ void RecurringBookingsDialog::fillGrid() {
     m_grid->setCurrentCell(0, std::clamp(previousRow, 1, m_grid->rowCount() - 1));
 }
 
-int RecurringBookingsDialog::currentRow() const {
-    return std::max(m_grid->currentRow(), 1);
-}
-
-bool RecurringBookingsDialog::listsBookings() const {
-    return !m_grid->cell(0, 1).isEmpty();
+int RecurringBookingsDialog::currentSlot() const {
+    if (m_rowSlots.empty())
+        return 0;
+    // Without a current row the commands act on the first.
+    const int row = std::clamp(m_grid->currentRow(), 1, static_cast<int>(m_rowSlots.size()));
+    return m_rowSlots[static_cast<std::size_t>(row - 1)];
 }
 
 void RecurringBookingsDialog::enterBooking() {
@@ -207,22 +204,24 @@ void RecurringBookingsDialog::enterBooking() {
 }
 
 void RecurringBookingsDialog::editBooking() {
-    if (!listsBookings()) {
-        platform::ShowError(m_app.ui(), 192, QStringLiteral("Keine zu bearbeitenden Daten! "));
+    const int slot = currentSlot();
+    if (slot == 0) {
+        platform::ShowError(m_app.ui(), ErrorNothingToEdit,
+                            QStringLiteral("Keine zu bearbeitenden Daten! "));
         return;
     }
-    m_editDialog.editRecurring(currentRow());
+    // Whether it changed or not, the grid shows the table as it is now.
+    m_editDialog.edit(FormState::Recurring, slot);
     fillGrid();
 }
 
 void RecurringBookingsDialog::deleteBooking() {
-    if (!listsBookings()) {
-        platform::ShowError(m_app.ui(), 191, QStringLiteral("Keine zu löschenden Daten! "));
+    const int slot = currentSlot();
+    if (slot == 0) {
+        platform::ShowError(m_app.ui(), ErrorNothingToDelete,
+                            QStringLiteral("Keine zu löschenden Daten! "));
         return;
     }
-    const int slot = core::NthSlotOf(m_app.table(), currentRow(), IsRecurring);
-    if (slot == 0)
-        return;
     if (m_app.ui().askYesNo(QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
                             platform::Answer::No)
         != platform::Answer::Yes)
