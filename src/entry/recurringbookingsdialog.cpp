@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,15 +90,11 @@ void RecurringBookingsDialog::buildGrid() {
     m_grid->setFixedColumns(0);
     m_grid->setOptions(widgets::StringGrid::RowSelect);
     m_grid->setColumnCount(static_cast<int>(std::size(Columns)));
-    int width = 0;
     for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
         m_grid->setCell(col, 0, QString::fromUtf16(Columns[col].title));
         m_grid->column(col).title().setAlignment(Qt::AlignHCenter);
         m_grid->column(col).setAlignment(Columns[col].alignment);
-        m_grid->setColumnWidth(col, Columns[col].width);
-        width += Columns[col].width;
     }
-    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth() + 20);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { editBooking(); });
 
     auto *title = new QLabel(QStringLiteral("Monatliche Buchungen"), this);
@@ -158,6 +155,19 @@ void RecurringBookingsDialog::layoutGrid() {
     // The title of the bold column stays as plain as the others.
     m_grid->column(DirectionColumn).title().setFont({font, m_grid->fontColor()});
     m_grid->setDefaultRowHeight(settings.Tab1ZeiAbst);
+
+    // The written widths, widened where the font would cut a title.
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
+        const int title = metrics.horizontalAdvance(QString::fromUtf16(Columns[col].title))
+                          + 2 * metrics.averageCharWidth();
+        const int columnWidth = std::max(Columns[col].width, title);
+        m_grid->setColumnWidth(col, columnWidth);
+        width += columnWidth;
+    }
+    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth()
+                            + m_grid->verticalScrollBar()->sizeHint().width());
 }
 
 void RecurringBookingsDialog::fillGrid() {

@@ -16,6 +16,13 @@ SignList::SignList(QWidget *parent)
     : QListWidget(parent) {
     setObjectName(QStringLiteral("ESollHaben"));
     addItems({QStringLiteral("+"), QStringLiteral("-")});
+    // One character per line: bold and centred, so that it reads at a glance.
+    QFont bold = font();
+    bold.setBold(true);
+    for (int row = 0; row < count(); ++row) {
+        item(row)->setTextAlignment(Qt::AlignCenter);
+        item(row)->setFont(bold);
+    }
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -225,82 +225,6 @@ TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen)
         << "the statement date is remembered once it was read";
 }
 
-TEST_F(EditDialogTest, EachUnreadableFieldHasItsNumberMessageAndFocus) {
-    struct Case {
-        const char *what;
-        FormState state;
-        bool statementData;
-        bool bookingDates;
-        const char *field;
-        const char *text;
-        std::int32_t code;
-        const char *message;
-        const char *focus; // the apply button when the focus is not moved
-    };
-    const Case cases[] = {
-        {"statement year", FormState::Completed, true, false, "EAuszugsjahr", "20x1", 113,
-         "Unzulässiges Auszugsjahr: 20x1", "BDatenHinzufuegen"},
-        {"statement number", FormState::Completed, true, false, "EAuszugsnr", "65536", 111,
-         "Unzulässige Auszugsnummer: 65536", "EAuszugsnr"},
-        {"statement date", FormState::Completed, true, false, "EAuszugsdatum", "31.02.2011", 110,
-         "Unzulässiges Auszugsdatum: 31.02.2011", "EAuszugsdatum"},
-        {"value date", FormState::Completed, true, false, "EWertdatum", "", 108,
-         "Unzulässiges Wertdatum: ..", "EWertdatum"},
-        {"value date of a planned booking", FormState::Planned, true, false, "EWertdatum",
-         "1.13.2011", 108, "Unzulässiges Wertdatum: 1.13.2011", "EWertdatum"},
-        {"value date before the statement is derived from it", FormState::Transfer, false, true,
-         "EWertdatum", "", 108, "Unzulässiges Wertdatum: ..", "EWertdatum"},
-        {"first execution", FormState::Recurring, true, false, "EWertdatum", "32.01.2011", 109,
-         "Unzulässiges Datum: 32.01.2011", "EWertdatum"},
-        {"execution day", FormState::Recurring, true, false, "EAuszugsnr", "31", 112,
-         "Unzulässiger Ausführungstag: 31", "EAuszugsnr"},
-        {"booking date", FormState::Completed, true, true, "EBuchungsdatum", "", 104,
-         "Unzulässiges Buchungsdatum: ..", "EBuchungsdatum"},
-        {"amount with thousands separator", FormState::Planned, true, false, "EBetrag", "1.234,56",
-         103, "Unzulässiger Betrag: 1.234,56", "EBetrag"},
-        {"amount beyond 64 bits", FormState::Recurring, true, false, "EBetrag", "922337203685478",
-         103, "Unzulässiger Betrag: 922337203685478", "EBetrag"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        ui.clear();
-        state->settings().AuszugsdatAN = c.statementData;
-        state->settings().BuchungsdatAN = c.bookingDates;
-        open({test::StartValue(0), test::Completed(2011, 3, "02.05.2011"),
-              test::Planned("01.07.2011"), test::Recurring(15, "15.07.2011")});
-        const auto before = inTable();
-        const int slot = c.state == FormState::Completed   ? 2
-                         : c.state == FormState::Recurring ? 4
-                                                           : 3;
-
-        OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
-            auto *apply = Child<QPushButton>(d, "BDatenHinzufuegen");
-            apply->setFocus(Qt::TabFocusReason);
-            if (c.state == FormState::Transfer)
-                Child<QLineEdit>(d, "EAuszugsnr")->setText(QStringLiteral("7"));
-            QWidget *field = Child<QWidget>(d, c.field);
-            if (auto *combo = qobject_cast<QComboBox *>(field))
-                combo->setEditText(QString::fromUtf8(c.text));
-            else
-                qobject_cast<QLineEdit *>(field)->setText(QString::fromUtf8(c.text));
-            QTest::keyClick(apply, Qt::Key_Space);
-
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(QString::fromLatin1(c.focus), FocusName());
-        });
-        EXPECT_FALSE(dialog.edit(c.state, slot));
-
-        ASSERT_GE(ui.shown().size(), 2u);
-        EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
-                                            QString::fromUtf8(c.message), c.code}),
-                  ui.shown()[1]);
-        EXPECT_EQ(2u, ui.shown().size()) << "one message only";
-        EXPECT_EQ(before, inTable());
-        EXPECT_EQ(before, reopened());
-    }
-    EXPECT_EQ(0, refreshes);
-}
-
 TEST_F(EditDialogTest, AmountsShowWithTwoDecimalsAndGoBackRoundedToCents) {
     struct Case {
         std::int64_t stored;
@@ -370,64 +294,6 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
     }
 }
 
-BookingRecord PlannedFrom(const BookingRecord &recurring, const char *date) {
-    BookingRecord planned;
-    planned.Satzart = BookingKind::Planned;
-    planned.Wertdatum = Day(date);
-    planned.Buchungsart = recurring.Buchungsart;
-    planned.Absender = recurring.Absender;
-    planned.Verwendungszweck = recurring.Verwendungszweck;
-    planned.SollHaben = recurring.SollHaben;
-    planned.Betrag = recurring.Betrag;
-    return planned;
-}
-
-TEST_F(EditDialogTest, AChangedRecurringBookingIsNotPlannedAgainForDaysAlreadyChecked) {
-    // Today is 20.06.2011. The check at opening made the planned bookings of the days before
-    // "LM"; changing the booking leaves one planned booking per month.
-    struct Case {
-        const char *what;
-        int day;
-        double nextCheckDay;
-        std::vector<const char *> madeByTheCheck;
-        std::vector<const char *> added;
-    };
-    const Case cases[] = {
-        {"monthly on the 15th with its July booking", 15, Day("21.06.2011"), {"15.07.2011"}, {}},
-        {"due on the 20th, checked on 20.05. and today",
-         20,
-         Day("21.06.2011"),
-         {"20.06.2011", "20.07.2011"},
-         {}},
-        {"an account never checked: the last 31 days are planned", 20, 0.0, {}, {"20.06.2011"}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        state->settings().nextCheckDay = c.nextCheckDay;
-        const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
-        std::vector<BookingRecord> records{recurring};
-        for (const char *date : c.madeByTheCheck)
-            records.push_back(PlannedFrom(recurring, date));
-        open(records);
-        const int slot = static_cast<int>(records.size());
-
-        OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
-            Retype(Child<QWidget>(d, "EVerwendungszweck"), QStringLiteral("Miete neu"));
-            ClickApply(d);
-        });
-        EXPECT_TRUE(dialog.edit(FormState::Recurring, slot));
-
-        BookingRecord changed = recurring;
-        changed.Verwendungszweck.setUtf8("Miete neu");
-        std::vector<BookingRecord> expected(records.begin() + 1, records.end());
-        for (const char *date : c.added)
-            expected.push_back(PlannedFrom(changed, date));
-        expected.push_back(changed);
-        EXPECT_EQ(expected, inTable());
-        EXPECT_EQ(inTable(), reopened());
-    }
-}
-
 class EditDialogWithoutRegistryTest : public EditDialogTest {
 protected:
     EditDialogWithoutRegistryTest()
@@ -451,31 +317,6 @@ TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheCh
               ui.shown());
     EXPECT_EQ(20000, state->table().slot(1).Betrag);
     EXPECT_EQ(inTable(), reopened());
-}
-
-TEST_F(EditDialogTest, AFailedWriteIsReportedAndTheTableKeepsWhatTheFileHolds) {
-    open({test::Planned("01.07.2011"), test::Planned("01.08.2011")});
-    const auto before = inTable();
-
-    OnNextModal<BookingEditDialog>(ui, [this](BookingEditDialog &d) {
-        Retype(Child<QWidget>(d, "EBetrag"), QStringLiteral("2"));
-        WithFullDisk([&d] { ClickApply(d); });
-        EXPECT_TRUE(d.isVisible()) << "what was typed is not lost";
-        EXPECT_EQ(QStringLiteral("2"), TextOf(d, "EBetrag"));
-    });
-    EXPECT_FALSE(dialog.edit(FormState::Planned, 2));
-    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[1].kind);
-    EXPECT_TRUE(ui.shown()[1].text.startsWith(QStringLiteral("Beim Schreiben von ")));
-
-    ui.clear();
-    state->settings().AuszugsdatAN = false;
-    WithFullDisk([this] { EXPECT_FALSE(dialog.edit(FormState::Transfer, 1)); });
-    ASSERT_EQ(1u, ui.shown().size());
-    EXPECT_EQ(ScriptedUiService::Kind::Failure, ui.shown()[0].kind);
-
-    EXPECT_EQ(before, inTable());
-    EXPECT_EQ(before, reopened()) << "the file on disk stays whole";
-    EXPECT_EQ(0, refreshes);
 }
 
 } // namespace
