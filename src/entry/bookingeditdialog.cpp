@@ -1,10 +1,12 @@
 #include "bookingeditdialog.h"
 
 #include "amountedittext.h"
+#include "bookingform.h"
 #include "dateedit.h"
+#include "fixeddialog.h"
 #include "intervals.h"
 #include "recurringcatchup.h"
-#include "statementdates.h"
+#include "signlist.h"
 #include "suggestions.h"
 
 #include "core/bookingchanges.h"
@@ -14,30 +16,14 @@
 #include "widgets/manual.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace penvaro::entry {
 namespace {
-
-template<typename Field>
-Field *NamedField(QWidget *parent, const char *name) {
-    auto *field = new Field(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
-QLabel *BuddyLabel(QWidget *parent, const char *name, const QString &text, QWidget *buddy) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setBuddy(buddy);
-    return label;
-}
 
 // A damaged interval shows as it is stored and is saved as monthly.
 QString IntervalText(int months) {
@@ -48,301 +34,167 @@ QString IntervalText(int months) {
     return QString::number(months);
 }
 
-QComboBox *SuggestionCombo(QWidget *parent, const char *name) {
-    auto *combo = NamedField<QComboBox>(parent, name);
-    combo->setEditable(true);
-    // Typing a text never adds it to the list; the suggestion lists are kept elsewhere.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
+core::Listing ListingOf(FormState state) {
+    switch (state) {
+    case FormState::Completed:
+        return core::Listing::Completed;
+    case FormState::Planned:
+    case FormState::Transfer:
+        return core::Listing::Planned;
+    case FormState::Recurring:
+        break;
+    }
+    return core::Listing::Recurring;
+}
+
+QPushButton *Button(QWidget *parent, const QString &caption, const char *name) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
 }
 
 } // namespace
 
 BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, FixedDialogFlags)
     , m_app(app) {
     setObjectName(QStringLiteral("TDatenBearbeitenF"));
     setWindowTitle(QStringLiteral("Daten bearbeiten ..."));
     setModal(true);
 
-    auto *group = NamedField<QGroupBox>(this, "GroupBox1");
-    buildFields(group);
-    buildButtons();
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_apply);
-    buttons->addWidget(m_close);
-    buttons->addStretch();
-    buttons->addWidget(m_help);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
-
-    QWidget *const tabOrder[] = {m_auszugsnr,
-                                 m_auszugsjahr,
-                                 m_auszugsdatum,
-                                 m_wertdatum,
-                                 m_buchungsart,
-                                 m_absender,
-                                 m_verwendungszweck,
-                                 m_buchungsdatum,
-                                 m_sollHaben,
-                                 m_betrag,
-                                 m_apply,
-                                 m_close,
-                                 m_help};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    watchFields();
-}
-
-void BookingEditDialog::buildFields(QGroupBox *group) {
-    m_auszugsnr = NamedField<QLineEdit>(group, "EAuszugsnr");
-    m_lAuszugsnr = BuddyLabel(group, "LAuszugsnr", QStringLiteral("Kontoauszugsnr."), m_auszugsnr);
-    m_auszugsjahr = NamedField<QComboBox>(group, "EAuszugsjahr");
-    m_auszugsjahr->setEditable(true);
-    m_auszugsjahr->setInsertPolicy(QComboBox::NoInsert);
-    m_lAus = BuddyLabel(group, "Laus", QStringLiteral("aus"), m_auszugsjahr);
-    m_auszugsdatum = NamedField<DateEdit>(group, "EAuszugsdatum");
-    m_lAuszugsdatum =
-        BuddyLabel(group, "LAuszugsdatum", QStringLiteral("Kontoauszugsdatum"), m_auszugsdatum);
-    m_wertdatum = NamedField<DateEdit>(group, "EWertdatum");
-    m_lWertdatum = BuddyLabel(group, "LWertdatum", QStringLiteral("Wertdatum"), m_wertdatum);
-    m_buchungsart = SuggestionCombo(group, "EBuchungsart");
-    // Only while the suggestion lists cannot be read; they replace these items otherwise.
-    m_buchungsart->addItems({QStringLiteral("BAR"), QStringLiteral("EC"), QStringLiteral("LAS"),
-                             QStringLiteral("Sonstiges"), QStringLiteral("ÜB"),
-                             QStringLiteral("Zinsen")});
-    auto *lBuchungsart =
-        BuddyLabel(group, "LBuchungsart", QStringLiteral("Art/Kategorie"), m_buchungsart);
-    m_absender = SuggestionCombo(group, "EAbsender");
-    auto *lAbsender =
-        BuddyLabel(group, "LAbsender", QStringLiteral("Empfänger/Absender"), m_absender);
-    m_verwendungszweck = SuggestionCombo(group, "EVerwendungszweck");
-    auto *lVerwendungszweck = BuddyLabel(group, "LVerwendungszweck",
-                                         QStringLiteral("Verwendungszweck"), m_verwendungszweck);
-    m_buchungsdatum = NamedField<DateEdit>(group, "EBuchungsdatum");
-    m_lBuchungsdatum =
-        BuddyLabel(group, "LBuchungsdatum", QStringLiteral("Buchungsdatum"), m_buchungsdatum);
-    m_sollHaben = NamedField<QListWidget>(group, "ESollHaben");
-    m_sollHaben->addItems({QStringLiteral("+"), QStringLiteral("-")});
-    m_sollHaben->setFixedSize(40,
-                              m_sollHaben->sizeHintForRow(0) * 2 + 2 * m_sollHaben->frameWidth());
-    auto *lSollHaben =
-        BuddyLabel(group, "LSollHaben", QStringLiteral("Soll/Haben (-/+)"), m_sollHaben);
-    m_betrag = NamedField<QLineEdit>(group, "EBetrag");
-    auto *lBetrag = BuddyLabel(group, "LBetrag", QStringLiteral("Betrag"), m_betrag);
-    auto *lEuro = new QLabel(QStringLiteral("€"), group);
-    lEuro->setObjectName(QStringLiteral("LEuro"));
-
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(m_lAuszugsnr, 0, 0);
-    grid->addWidget(m_auszugsnr, 1, 0);
-    grid->addWidget(m_lAus, 0, 1);
-    grid->addWidget(m_auszugsjahr, 1, 1);
-    grid->addWidget(m_lAuszugsdatum, 0, 2);
-    grid->addWidget(m_auszugsdatum, 1, 2);
-    grid->addWidget(m_lWertdatum, 2, 0);
-    grid->addWidget(m_wertdatum, 3, 0);
-    grid->addWidget(lBuchungsart, 2, 1);
-    grid->addWidget(m_buchungsart, 3, 1);
-    grid->addWidget(lAbsender, 2, 2, 1, 2);
-    grid->addWidget(m_absender, 3, 2, 1, 2);
-    grid->addWidget(lVerwendungszweck, 4, 0, 1, 3);
-    grid->addWidget(m_verwendungszweck, 5, 0, 1, 3);
-    grid->addWidget(m_lBuchungsdatum, 4, 3);
-    grid->addWidget(m_buchungsdatum, 5, 3);
-    grid->addWidget(lSollHaben, 6, 0);
-    grid->addWidget(m_sollHaben, 7, 0, Qt::AlignLeft);
-    grid->addWidget(lBetrag, 6, 1);
-    auto *amount = new QHBoxLayout;
-    amount->addWidget(m_betrag);
-    amount->addWidget(lEuro);
-    grid->addLayout(amount, 7, 1);
-    m_absender->setMinimumWidth(m_absender->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 20);
-}
-
-void BookingEditDialog::buildButtons() {
-    m_apply = new QPushButton(QStringLiteral("Ändern"), this);
-    m_apply->setObjectName(QStringLiteral("BDatenHinzufuegen"));
+    m_form = new BookingForm(app, BookingForm::Purpose::Edit, this);
+    m_apply = Button(this, QStringLiteral("Ändern"), "BDatenHinzufuegen");
+    auto *close = Button(this, QStringLiteral("Schließen"), "Button1");
+    auto *help = Button(this, QStringLiteral("HILFE"), "SpeedButton1");
+    m_form->setEnterTarget(m_apply);
     connect(m_apply, &QPushButton::clicked, this, [this] {
         if (apply())
             accept();
     });
-    m_close = new QPushButton(QStringLiteral("Schließen"), this);
-    m_close->setObjectName(QStringLiteral("Button1"));
-    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-    m_help = new QPushButton(QStringLiteral("HILFE"), this);
-    m_help->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(m_help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_app.ui()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_app.ui()); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_apply);
+    buttons->addWidget(close);
+    buttons->addStretch();
+    buttons->addWidget(help);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_form);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QList<QWidget *> order = m_form->fields();
+    order << m_apply << close << help;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
-bool BookingEditDialog::editCompleted(int row) {
-    return edit(EditState::Completed, row);
-}
-
-bool BookingEditDialog::editPlanned(int row) {
-    return edit(EditState::Planned, row);
-}
-
-bool BookingEditDialog::transferPlanned(int row) {
-    return edit(EditState::Transfer, row);
-}
-
-bool BookingEditDialog::editRecurring(int row) {
-    return edit(EditState::Recurring, row);
-}
-
-bool BookingEditDialog::edit(EditState state, int row) {
-    if (!locate(state, row))
+bool BookingEditDialog::fits(FormState state, int slot) const {
+    const core::BookingTable &table = m_app.table();
+    if (slot < 1 || slot > table.count)
         return false;
+    const core::BookingKind kind = table.slot(slot).Satzart;
+    // Saving the start value from here would turn it into a completed booking.
+    return kind != core::BookingKind::StartValue && core::IsListedIn(ListingOf(state), kind);
+}
+
+bool BookingEditDialog::edit(FormState state, int slot) {
+    if (!fits(state, slot))
+        return false;
+    m_state = state;
+    m_position = slot;
+    m_form->setState(state);
     m_changed = false;
     fill();
     const core::Settings &settings = m_app.settings();
-    if (state == EditState::Transfer && !settings.AuszugsdatAN && !settings.BuchungsdatAN)
+    if (state == FormState::Transfer && !settings.AuszugsdatAN && !settings.BuchungsdatAN)
         return apply();
+    // Whether the change was stored is m_changed; closing says nothing more.
     m_app.ui().runModal(*this);
     return m_changed;
 }
 
-bool BookingEditDialog::locate(EditState state, int row) {
-    const auto listed = [state](core::BookingKind kind) {
-        switch (state) {
-        case EditState::Completed:
-            return kind == core::BookingKind::StartValue || kind == core::BookingKind::Completed;
-        case EditState::Planned:
-        case EditState::Transfer:
-            return kind == core::BookingKind::Planned;
-        case EditState::Recurring:
-            return kind == core::BookingKind::Recurring;
-        }
-        return false;
-    };
-    const int slot = row >= 1 ? core::NthSlotOf(m_app.table(), row, listed) : 0;
-    // Saving the start value from here would turn it into a completed booking.
-    if (slot == 0 || m_app.table().slot(slot).Satzart == core::BookingKind::StartValue)
-        return false;
-    m_state = state;
-    m_position = slot;
-    return true;
-}
-
 void BookingEditDialog::fill() {
     const core::BookingRecord &r = m_app.table().slot(m_position);
-    const bool transfer = m_state == EditState::Transfer;
+    const bool transfer = m_state == FormState::Transfer;
     fillStatementFields();
-    m_wertdatum->setDayCount(r.Wertdatum);
-    LoadSuggestions(m_app.store(), {m_verwendungszweck, m_buchungsart, m_absender});
-    m_buchungsart->setEditText(QString::fromStdString(r.Buchungsart.toUtf8()));
-    m_absender->setEditText(QString::fromStdString(r.Absender.toUtf8()));
-    m_verwendungszweck->setEditText(QString::fromStdString(r.Verwendungszweck.toUtf8()));
-    m_sollHaben->setCurrentRow(r.SollHaben == u'+' ? 0 : 1);
-    m_betrag->setText(AmountEditText(r.Betrag));
+    m_form->valueDate()->setDayCount(r.Wertdatum);
+    LoadSuggestions(m_app.store(), {m_form->purpose(), m_form->bookingType(), m_form->party()});
+    m_form->bookingType()->setEditText(QString::fromStdString(r.Buchungsart.toUtf8()));
+    m_form->party()->setEditText(QString::fromStdString(r.Absender.toUtf8()));
+    m_form->purpose()->setEditText(QString::fromStdString(r.Verwendungszweck.toUtf8()));
+    m_form->direction()->setPlus(r.SollHaben == u'+');
+    m_form->amount()->setText(AmountEditText(r.Betrag));
 
     const bool bookingDate =
-        (m_state == EditState::Completed || transfer) && m_app.settings().BuchungsdatAN;
-    m_lBuchungsdatum->setEnabled(bookingDate);
-    m_buchungsdatum->setEnabled(bookingDate);
+        (m_state == FormState::Completed || transfer) && m_app.settings().BuchungsdatAN;
+    m_form->bookingDateLabel()->setEnabled(bookingDate);
+    m_form->bookingDate()->setEnabled(bookingDate);
     // A transfer enters its booking date fresh, like its statement data.
     if (bookingDate && !transfer)
-        m_buchungsdatum->setDayCount(r.Buchungsdatum);
+        m_form->bookingDate()->setDayCount(r.Buchungsdatum);
     else
-        m_buchungsdatum->clear();
+        m_form->bookingDate()->clear();
 
     setWindowTitle(transfer ? QStringLiteral("Daten verschieben ...")
                             : QStringLiteral("Daten bearbeiten ..."));
     m_apply->setText(transfer ? QStringLiteral("Verschieben") : QStringLiteral("Ändern"));
-    applyLayout(m_state == EditState::Recurring);
+    m_form->setRecurringLayout(m_state == FormState::Recurring);
+    if (m_form->number()->isEnabled())
+        m_form->number()->setFocus();
+    else
+        m_form->valueDate()->setFocus();
 }
 
 void BookingEditDialog::fillStatementFields() {
     const core::BookingRecord &r = m_app.table().slot(m_position);
-    const bool recurring = m_state == EditState::Recurring;
+    const bool recurring = m_state == FormState::Recurring;
     const bool statement = m_app.settings().AuszugsdatAN
-                           && (m_state == EditState::Completed || m_state == EditState::Transfer);
-    for (QWidget *field :
-         std::initializer_list<QWidget *>{m_lAuszugsnr, m_auszugsnr, m_lAus, m_auszugsjahr})
+                           && (m_state == FormState::Completed || m_state == FormState::Transfer);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_form->numberLabel(), m_form->number(),
+                                                           m_form->yearLabel(), m_form->year()})
         field->setEnabled(statement || recurring);
-    m_lAuszugsdatum->setEnabled(statement);
-    m_auszugsdatum->setEnabled(statement);
-    m_auszugsnr->clear();
-    m_auszugsjahr->clear();
-    m_auszugsdatum->clear();
+    m_form->statementDateLabel()->setEnabled(statement);
+    m_form->statementDate()->setEnabled(statement);
+    QLineEdit *number = m_form->number();
+    QComboBox *year = m_form->year();
+    number->clear();
+    year->clear();
+    m_form->statementDate()->clear();
 
-    const auto offer = [this](std::initializer_list<int> years, int shown) {
-        for (int year : years)
-            m_auszugsjahr->addItem(QString::number(year));
-        m_auszugsjahr->setEditText(QString::number(shown));
+    const auto offer = [year](std::initializer_list<int> years, int shown) {
+        for (int offered : years)
+            year->addItem(QString::number(offered));
+        year->setEditText(QString::number(shown));
     };
-    if (statement && m_state == EditState::Completed) {
-        const int year = r.Auszugsjahr;
-        offer({year, year - 1, year + 1}, year);
-        m_auszugsnr->setText(QString::number(r.Auszugsnr));
-        m_auszugsdatum->setDayCount(r.Auszugsdatum);
+    if (statement && m_state == FormState::Completed) {
+        const int stored = r.Auszugsjahr;
+        offer({stored, stored - 1, stored + 1}, stored);
+        number->setText(QString::number(r.Auszugsnr));
+        m_form->statementDate()->setDayCount(r.Auszugsdatum);
     } else if (statement) {
-        const int year = m_app.clock().today().year();
-        offer({year - 1, year, year + 1}, year);
+        const int thisYear = m_app.clock().today().year();
+        offer({thisYear - 1, thisYear, thisYear + 1}, thisYear);
     } else if (recurring) {
-        m_auszugsjahr->addItems(IntervalTexts());
-        m_auszugsjahr->setEditText(IntervalText(r.Auszugsjahr));
-        m_auszugsnr->setText(QString::number(r.Auszugsnr));
+        year->addItems(IntervalTexts());
+        year->setEditText(IntervalText(r.Auszugsjahr));
+        number->setText(QString::number(r.Auszugsnr));
     }
-}
-
-void BookingEditDialog::applyLayout(bool recurring) {
-    m_lAuszugsdatum->setVisible(!recurring);
-    m_auszugsdatum->setVisible(!recurring);
-    m_lAuszugsnr->setText(recurring ? QStringLiteral("Ausführungstag im Monat")
-                                    : QStringLiteral("Kontoauszugsnr."));
-    m_lAus->setText(recurring ? QStringLiteral("Ausführung ...") : QStringLiteral("aus"));
-    m_lWertdatum->setText(recurring ? QStringLiteral("Erste Ausführung")
-                                    : QStringLiteral("Wertdatum"));
-    const QFontMetrics metrics = m_auszugsjahr->fontMetrics();
-    m_auszugsjahr->setFixedWidth(metrics.horizontalAdvance(recurring
-                                                               ? QStringLiteral("alle 12 Monate")
-                                                               : QStringLiteral("00000"))
-                                 + 40);
-    if (m_auszugsnr->isEnabled())
-        m_auszugsnr->setFocus();
-    else
-        m_wertdatum->setFocus();
-}
-
-EditTexts BookingEditDialog::texts() const {
-    return {m_auszugsnr->text(),
-            m_auszugsjahr->currentText(),
-            m_auszugsdatum->typedText(),
-            m_wertdatum->typedText(),
-            m_buchungsart->currentText(),
-            m_absender->currentText(),
-            m_verwendungszweck->currentText(),
-            m_buchungsdatum->typedText(),
-            m_betrag->text(),
-            m_sollHaben->item(0)->isSelected()};
 }
 
 bool BookingEditDialog::apply() {
-    platform::UiService &ui = m_app.ui();
     const core::Settings &settings = m_app.settings();
-    const EditConversion conversion =
-        ConvertEdit(m_app.table().slot(m_position), texts(),
-                    {m_state, settings.AuszugsdatAN, settings.BuchungsdatAN});
-    if (const auto &date = conversion.statementDate;
-        date
-        && !RememberStatementDate(m_app.store(), m_app.currentFile(), date->number, date->year,
-                                  date->date))
-        platform::ShowError(ui, 101, QStringLiteral("Registry-Fehler"));
-    if (conversion.error) {
-        platform::ShowError(ui, conversion.error->code, conversion.error->message);
-        focusField(conversion.error->focus);
+    const BookingConversion conversion = ConvertBookingFields(
+        m_app.table().slot(m_position), m_form->texts(), m_form->conversionMode());
+    if (!m_form->settle(conversion))
         return false;
-    }
 
-    const bool saved = widgets::RunCommand(ui, [&]() -> core::Result<void> {
+    const bool saved = widgets::RunCommand(m_app.ui(), [&]() -> core::Result<void> {
         std::vector<core::BookingRecord> planned;
-        if (m_state == EditState::Recurring) {
-            auto caughtUp = CatchUpRecurring(
-                conversion.record, RecurringCatchUpDays(m_app.today(), settings.nextCheckDay));
+        if (m_state == FormState::Recurring) {
+            auto caughtUp = CatchUpRecurring(conversion.record,
+                                             EditCatchUpDays(m_app.today(), settings.nextCheckDay));
             if (!caughtUp)
                 return caughtUp.error();
             planned = std::move(*caughtUp);

@@ -2,6 +2,8 @@
 
 #include "core/date.h"
 
+#include <QFocusEvent>
+
 namespace penvaro::entry {
 
 DateEdit::DateEdit(QWidget *parent)
@@ -23,6 +25,15 @@ std::optional<double> DateEdit::dayCount() const {
 
 void DateEdit::setDayCount(double dayCount) {
     setText(QString::fromStdString(core::FormatDate(dayCount)));
+    // A form reset that keeps the focus here leaves the cursor behind the mask otherwise.
+    if (hasFocus())
+        selectAll();
+}
+
+void DateEdit::focusInEvent(QFocusEvent *event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+        selectAll();
 }
 
 } // namespace penvaro::entry

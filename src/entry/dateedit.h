@@ -19,6 +19,11 @@ public:
     void setDayCount(double dayCount);
     // The text as the user sees it, without the mask's blanks, for error messages.
     QString typedText() const;
+
+protected:
+    // Whatever brings the focus here (a reset, Enter, Tab, closing a message) selects the date,
+    // so that typing replaces it; only a click places the cursor where it points.
+    void focusInEvent(QFocusEvent *event) override;
 };
 
 } // namespace penvaro::entry

@@ -15,6 +15,12 @@ CatchUpDays RecurringCatchUpDays(double today, double nextCheckDay) {
     return days;
 }
 
+CatchUpDays EditCatchUpDays(double today, double nextCheckDay) {
+    CatchUpDays days = RecurringCatchUpDays(today, nextCheckDay);
+    days.first = std::max(days.first, nextCheckDay);
+    return days;
+}
+
 core::Result<int> AddNewBooking(core::BookingTable &table, const core::BookingRecord &record,
                                 const std::filesystem::path &accountFile, const CatchUpDays &days) {
     if (table.count >= core::MaxBookings)

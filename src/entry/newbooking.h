@@ -18,6 +18,11 @@ struct CatchUpDays {
 // will check again ("LM", the next check day; 0 when the account was never checked).
 CatchUpDays RecurringCatchUpDays(double today, double nextCheckDay);
 
+// The catch-up days of a changed recurring booking: those of a new one without the days the
+// opening check has already done (before "LM"), since the booking existed then and got its
+// planned bookings; checking them again would plan the same months twice.
+CatchUpDays EditCatchUpDays(double today, double nextCheckDay);
+
 // Adds a booking typed by the user to table and file. A recurring booking comes with the
 // planned bookings that fell due on the catch-up days. All of them are stored or none: a
 // table without room for them all, or a file that cannot be written, leaves both as they

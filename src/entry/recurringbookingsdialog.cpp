@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,9 +43,8 @@ constexpr Column Columns[] = {
 };
 constexpr int DirectionColumn = 6;
 
-bool IsRecurring(core::BookingKind kind) {
-    return kind == core::BookingKind::Recurring;
-}
+constexpr std::int32_t ErrorNothingToDelete = 191;
+constexpr std::int32_t ErrorNothingToEdit = 192;
 
 core::NumberSeparators LocaleSeparators() {
     const QLocale locale;
@@ -71,6 +71,8 @@ RecurringBookingsDialog::RecurringBookingsDialog(platform::AppState &app,
                                                  BookingEditDialog &editDialog,
                                                  std::function<void()> enterRecurring,
                                                  QWidget *parent)
+    // Closed by its own buttons or Escape only, "Schließen" also sorting the table; nothing to
+    // minimise or maximise.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_app(app)
     , m_editDialog(editDialog)
@@ -88,15 +90,11 @@ void RecurringBookingsDialog::buildGrid() {
     m_grid->setFixedColumns(0);
     m_grid->setOptions(widgets::StringGrid::RowSelect);
     m_grid->setColumnCount(static_cast<int>(std::size(Columns)));
-    int width = 0;
     for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
         m_grid->setCell(col, 0, QString::fromUtf16(Columns[col].title));
         m_grid->column(col).title().setAlignment(Qt::AlignHCenter);
         m_grid->column(col).setAlignment(Columns[col].alignment);
-        m_grid->setColumnWidth(col, Columns[col].width);
-        width += Columns[col].width;
     }
-    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth() + 20);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { editBooking(); });
 
     auto *title = new QLabel(QStringLiteral("Monatliche Buchungen"), this);
@@ -157,23 +155,32 @@ void RecurringBookingsDialog::layoutGrid() {
     // The title of the bold column stays as plain as the others.
     m_grid->column(DirectionColumn).title().setFont({font, m_grid->fontColor()});
     m_grid->setDefaultRowHeight(settings.Tab1ZeiAbst);
+
+    // The written widths, widened where the font would cut a title.
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
+        const int title = metrics.horizontalAdvance(QString::fromUtf16(Columns[col].title))
+                          + 2 * metrics.averageCharWidth();
+        const int columnWidth = std::max(Columns[col].width, title);
+        m_grid->setColumnWidth(col, columnWidth);
+        width += columnWidth;
+    }
+    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth()
+                            + m_grid->verticalScrollBar()->sizeHint().width());
 }
 
 void RecurringBookingsDialog::fillGrid() {
     layoutGrid();
     const core::BookingTable &table = m_app.table();
-    std::vector<const core::BookingRecord *> recurring;
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (IsRecurring(table.slot(slot).Satzart))
-            recurring.push_back(&table.slot(slot));
-    }
+    m_rowSlots = core::ListedSlots(table, core::Listing::Recurring);
     const core::NumberSeparators separators = LocaleSeparators();
     const int previousRow = m_grid->currentRow();
     m_grid->beginUpdate();
-    m_grid->setRowCount(std::max<int>(static_cast<int>(recurring.size()), 1) + 1);
+    m_grid->setRowCount(std::max<int>(static_cast<int>(m_rowSlots.size()), 1) + 1);
     m_grid->clearRow(1);
-    for (int row = 1; row <= static_cast<int>(recurring.size()); ++row) {
-        const core::BookingRecord &r = *recurring[static_cast<std::size_t>(row - 1)];
+    for (int row = 1; row <= static_cast<int>(m_rowSlots.size()); ++row) {
+        const core::BookingRecord &r = table.slot(m_rowSlots[static_cast<std::size_t>(row - 1)]);
         const bool dated = core::CivilFromDayCount(r.Wertdatum).has_value();
         const QString cells[] = {
             QString::number(r.Auszugsnr) + QStringLiteral(". im Monat"),
@@ -192,12 +199,12 @@ void RecurringBookingsDialog::fillGrid() {
     m_grid->setCurrentCell(0, std::clamp(previousRow, 1, m_grid->rowCount() - 1));
 }
 
-int RecurringBookingsDialog::currentRow() const {
-    return std::max(m_grid->currentRow(), 1);
-}
-
-bool RecurringBookingsDialog::listsBookings() const {
-    return !m_grid->cell(0, 1).isEmpty();
+int RecurringBookingsDialog::currentSlot() const {
+    if (m_rowSlots.empty())
+        return 0;
+    // Without a current row the commands act on the first.
+    const int row = std::clamp(m_grid->currentRow(), 1, static_cast<int>(m_rowSlots.size()));
+    return m_rowSlots[static_cast<std::size_t>(row - 1)];
 }
 
 void RecurringBookingsDialog::enterBooking() {
@@ -207,22 +214,24 @@ void RecurringBookingsDialog::enterBooking() {
 }
 
 void RecurringBookingsDialog::editBooking() {
-    if (!listsBookings()) {
-        platform::ShowError(m_app.ui(), 192, QStringLiteral("Keine zu bearbeitenden Daten! "));
+    const int slot = currentSlot();
+    if (slot == 0) {
+        platform::ShowError(m_app.ui(), ErrorNothingToEdit,
+                            QStringLiteral("Keine zu bearbeitenden Daten! "));
         return;
     }
-    m_editDialog.editRecurring(currentRow());
+    // Whether it changed or not, the grid shows the table as it is now.
+    m_editDialog.edit(FormState::Recurring, slot);
     fillGrid();
 }
 
 void RecurringBookingsDialog::deleteBooking() {
-    if (!listsBookings()) {
-        platform::ShowError(m_app.ui(), 191, QStringLiteral("Keine zu löschenden Daten! "));
+    const int slot = currentSlot();
+    if (slot == 0) {
+        platform::ShowError(m_app.ui(), ErrorNothingToDelete,
+                            QStringLiteral("Keine zu löschenden Daten! "));
         return;
     }
-    const int slot = core::NthSlotOf(m_app.table(), currentRow(), IsRecurring);
-    if (slot == 0)
-        return;
     if (m_app.ui().askYesNo(QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
                             platform::Answer::No)
         != platform::Answer::Yes)

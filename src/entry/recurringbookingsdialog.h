@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QMenu;
 
@@ -38,8 +39,8 @@ private:
     void buildGrid();
     void buildCommands();
     void layoutGrid();
-    int currentRow() const;
-    bool listsBookings() const;
+    // The slot of the booking in the current row; 0 when the grid lists none.
+    int currentSlot() const;
     void enterBooking();
     void editBooking();
     void deleteBooking();
@@ -50,6 +51,8 @@ private:
     std::function<void()> m_enterRecurring;
     widgets::StringGrid *m_grid;
     QMenu *m_menu;
+    // Row r of the grid (from 1) shows the booking in slot m_rowSlots[r - 1].
+    std::vector<int> m_rowSlots;
 };
 
 } // namespace penvaro::entry

@@ -1,5 +1,7 @@
 #include "startvaluedialog.h"
 
+#include "fixeddialog.h"
+#include "signlist.h"
 #include "typedamount.h"
 
 #include "core/bookingchanges.h"
@@ -10,7 +12,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -44,7 +45,7 @@ bool HasStartValue(const core::BookingTable &table) {
 } // namespace
 
 StartValueDialog::StartValueDialog(platform::AppState &state, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, FixedDialogFlags)
     , m_state(state) {
     setObjectName(QStringLiteral("TStartWertEingebenF"));
     setWindowTitle(QStringLiteral("Startguthaben eingeben ..."));
@@ -57,18 +58,15 @@ StartValueDialog::StartValueDialog(platform::AppState &state, QWidget *parent)
     large.setBold(true);
     title->setFont(large);
 
-    m_direction = new QListWidget(this);
-    m_direction->setObjectName(QStringLiteral("ESollHaben"));
-    m_direction->addItems({QStringLiteral("+"), QStringLiteral("-")});
-    m_direction->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_direction->setFixedSize(40,
-                              m_direction->sizeHintForRow(0) * 2 + 2 * m_direction->frameWidth());
-    auto *directionLabel = new QLabel(QStringLiteral("Soll/Haben (-/+)"), this);
+    m_direction = new SignList(this);
+    auto *directionLabel = new QLabel(QString::fromUtf16(SignListCaption), this);
+    directionLabel->setObjectName(QStringLiteral("LSollHaben"));
     directionLabel->setBuddy(m_direction);
 
     m_amount = new QLineEdit(this);
     m_amount->setObjectName(QStringLiteral("EBetrag"));
     auto *amountLabel = new QLabel(QStringLiteral("Betrag"), this);
+    amountLabel->setObjectName(QStringLiteral("LBetrag"));
     amountLabel->setBuddy(m_amount);
     auto *euro = new QLabel(QStringLiteral("€"), this);
 
@@ -84,7 +82,7 @@ StartValueDialog::StartValueDialog(platform::AppState &state, QWidget *parent)
     auto *layout = new QGridLayout(this);
     layout->addWidget(title, 0, 0, 1, 3);
     layout->addWidget(directionLabel, 1, 0);
-    layout->addWidget(m_direction, 2, 0);
+    layout->addWidget(m_direction, 2, 0, Qt::AlignLeft);
     layout->addWidget(amountLabel, 1, 1);
     layout->addWidget(m_amount, 2, 1);
     layout->addWidget(euro, 2, 2);
@@ -98,9 +96,10 @@ StartValueDialog::StartValueDialog(platform::AppState &state, QWidget *parent)
 }
 
 int StartValueDialog::showModal() {
-    // The direction chosen last time stays selected.
+    // A start value is normally a credit: "+" is chosen and the amount is typed at once.
     m_amount->clear();
-    m_direction->setFocus();
+    m_direction->setPlus(true);
+    m_amount->setFocus();
     return m_state.ui().runModal(*this);
 }
 
@@ -119,15 +118,15 @@ int StartValueDialog::showFromCommand() {
 }
 
 void StartValueDialog::storeStartValue() {
-    const auto amount = ParseTypedAmount(m_amount->text());
+    // The direction is chosen in the sign list; a typed "-" is refused rather than stored.
+    const auto amount = ParseUnsignedAmount(m_amount->text());
     if (!amount) {
         platform::ShowError(m_state.ui(), ErrorStartValueAmount,
                             QStringLiteral("Unzulässiger Betrag: ") + m_amount->text());
         m_amount->setFocus();
         return;
     }
-    const QListWidgetItem *plus = m_direction->item(0);
-    const core::BookingRecord record = StartValueRecord(plus->isSelected() ? u'+' : u'-', *amount);
+    const core::BookingRecord record = StartValueRecord(m_direction->plus() ? u'+' : u'-', *amount);
     // A full table or a failed write leaves table and file as they were; the dialog stays
     // open with the amount as typed.
     if (!widgets::RunCommand(m_state.ui(), [&] {

@@ -5,13 +5,14 @@
 #include <cstdint>
 
 class QLineEdit;
-class QListWidget;
 
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
 namespace penvaro::entry {
+
+class SignList;
 
 inline constexpr std::int32_t ErrorStartValueAmount = 431;
 
@@ -36,7 +37,7 @@ private:
     void storeStartValue();
 
     platform::AppState &m_state;
-    QListWidget *m_direction = nullptr;
+    SignList *m_direction = nullptr;
     QLineEdit *m_amount = nullptr;
 };
 

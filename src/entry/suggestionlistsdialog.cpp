@@ -1,5 +1,7 @@
 #include "suggestionlistsdialog.h"
 
+#include "fixeddialog.h"
+
 #include "platform/uiservice.h"
 
 #include <QGridLayout>
@@ -30,7 +32,7 @@ constexpr ColumnText ColumnTexts[] = {
 
 SuggestionListsDialog::SuggestionListsDialog(platform::RegistryStore &store,
                                              platform::UiService &ui, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, FixedDialogFlags)
     , m_store(store)
     , m_ui(ui) {
     setObjectName(QStringLiteral("TVAEBF"));

@@ -16,4 +16,11 @@ std::optional<std::int64_t> ParseTypedAmount(const QString &text) {
     return core::ParseAmount(text.toStdString(), decimalSeparator);
 }
 
+std::optional<std::int64_t> ParseUnsignedAmount(const QString &text) {
+    // "-0,001" rounds to zero yet was typed below zero: the text decides, not the rounding.
+    if (text.trimmed().startsWith(QLatin1Char('-')))
+        return std::nullopt;
+    return ParseTypedAmount(text);
+}
+
 } // namespace penvaro::entry

@@ -12,4 +12,8 @@ namespace penvaro::entry {
 // text is no such number or the result does not fit 64 bits.
 std::optional<std::int64_t> ParseTypedAmount(const QString &text);
 
+// An amount typed beside a sign list: as above, but nothing for an amount typed below zero,
+// so that a typed "-" can never turn the direction chosen in the list.
+std::optional<std::int64_t> ParseUnsignedAmount(const QString &text);
+
 } // namespace penvaro::entry

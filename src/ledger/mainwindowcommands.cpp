@@ -110,10 +110,10 @@ void MainWindow::editCompleted() {
         return;
     const int slot =
         slotOrError(core::Listing::Completed, ErrorNothingToEditCompleted, nothingToEdit);
-    // The start value is changed only by entering it anew.
+    // The start value is changed only by entering it anew; the edit dialog refuses it too.
     if (slot == 0 || m_state.table().slot(slot).Satzart == core::BookingKind::StartValue)
         return;
-    m_editDialog->editCompleted(currentRow(core::Listing::Completed));
+    m_editDialog->edit(entry::FormState::Completed, slot);
 }
 
 void MainWindow::editPlanned() {
@@ -121,13 +121,13 @@ void MainWindow::editPlanned() {
         return;
     if (const int slot =
             slotOrError(core::Listing::Planned, ErrorNothingToEditPlanned, nothingToEdit))
-        m_editDialog->editPlanned(currentRow(core::Listing::Planned));
+        m_editDialog->edit(entry::FormState::Planned, slot);
 }
 
 void MainWindow::transferPlanned() {
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
-        m_editDialog->transferPlanned(currentRow(core::Listing::Planned));
+        m_editDialog->edit(entry::FormState::Transfer, slot);
 }
 
 } // namespace penvaro::ledger

@@ -23,14 +23,14 @@ void TabOut() {
 TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
     state->settings().BuchungsdatAN = true;
     struct Case {
-        EditState state;
+        FormState state;
         std::vector<const char *> chain; // from the field focused on showing
     };
     const Case cases[] = {
-        {EditState::Completed,
+        {FormState::Completed,
          {"EAuszugsnr", "EAuszugsjahr", "EAuszugsdatum", "EWertdatum", "EBuchungsart", "EAbsender",
           "EVerwendungszweck", "ESollHaben", "ESollHaben"}},
-        {EditState::Recurring,
+        {FormState::Recurring,
          {"EAuszugsnr", "EAuszugsjahr", "EWertdatum", "EBuchungsart", "EAbsender",
           "EVerwendungszweck", "ESollHaben"}},
     };
@@ -54,7 +54,7 @@ TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
             }
             EXPECT_TRUE(d.isVisible());
         });
-        EXPECT_FALSE(dialog.edit(c.state, 1));
+        EXPECT_FALSE(dialog.edit(c.state, c.state == FormState::Recurring ? 2 : 1));
         EXPECT_EQ(1u, ui.shown().size()) << "no message";
     }
     EXPECT_EQ(0, refreshes);
@@ -83,7 +83,7 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
             TabOut();
             EXPECT_EQ(QString::fromLatin1(c.dateShown), TextOf(d, "EAuszugsdatum"));
         });
-        dialog.editCompleted(1);
+        dialog.edit(FormState::Completed, 1);
         EXPECT_EQ(1u, ui.shown().size()) << "no message";
     }
 }
@@ -103,7 +103,7 @@ TEST_F(EditDialogTest, AChangedValueDateBecomesTheBookingDate) {
         TabOut();
         EXPECT_EQ(QStringLiteral("03.05.2011"), TextOf(d, "EBuchungsdatum"));
     });
-    dialog.editCompleted(1);
+    dialog.edit(FormState::Completed, 1);
 
     OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
         EXPECT_EQ(QStringLiteral(".."), TextOf(d, "EBuchungsdatum"));
@@ -112,7 +112,7 @@ TEST_F(EditDialogTest, AChangedValueDateBecomesTheBookingDate) {
         EXPECT_EQ(QStringLiteral("01.07.2011"), TextOf(d, "EBuchungsdatum"))
             << "a transfer's empty booking date takes the value date";
     });
-    dialog.transferPlanned(1);
+    dialog.edit(FormState::Transfer, 2);
 }
 
 TEST_F(EditDialogTest, LeavingTheExecutionDayChecksItAndPlacesTheFirstExecution) {
@@ -142,7 +142,7 @@ TEST_F(EditDialogTest, LeavingTheExecutionDayChecksItAndPlacesTheFirstExecution)
                 EXPECT_TRUE(QTest::qWaitFor([] { return FocusName() == u"EAuszugsnr"; }));
             }
         });
-        dialog.editRecurring(1);
+        dialog.edit(FormState::Recurring, 1);
         const std::vector<ScriptedUiService::Shown> shown(ui.shown().begin() + 1, ui.shown().end());
         std::vector<ScriptedUiService::Shown> expected;
         if (c.refused)
@@ -179,7 +179,7 @@ TEST_F(EditDialogTest, LeavingTheFirstExecutionMovesItOntoTheExecutionDay) {
             TabOut();
             EXPECT_EQ(QString::fromLatin1(c.shown), TextOf(d, "EWertdatum"));
         });
-        dialog.editRecurring(1);
+        dialog.edit(FormState::Recurring, 1);
         const std::vector<ScriptedUiService::Shown> shown(ui.shown().begin() + 1, ui.shown().end());
         EXPECT_EQ(c.messages, shown);
     }

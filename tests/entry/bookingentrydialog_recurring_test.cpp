@@ -1,7 +1,4 @@
 #include "entrydialogfixture.h"
-#include "support/filesizelimit.h"
-
-#include "core/bookingchanges.h"
 
 namespace penvaro::entry {
 namespace {
@@ -12,42 +9,7 @@ using fixture::Day;
 using fixture::ErrorShown;
 using penvaro::testing::ScriptedUiService;
 
-class TdatenEingebenFRecurringTest : public fixture::EntryDialogTest {
-public:
-    // A monthly booking on the 15th, first due on 15.06.2011.
-    void enterMonthly(const char *firstExecution = "15.06.2011") {
-        open(BookingKind::Recurring);
-        type("EAuszugsnr", "15");
-        type("EWertdatum", firstExecution);
-        type("EVerwendungszweck", "Miete");
-        selectDirection(1);
-        type("EBetrag", "650");
-        click("BDatenHinzufuegenClose");
-    }
-
-    static BookingRecord Monthly(const char *firstExecution = "15.06.2011") {
-        BookingRecord record;
-        record.Satzart = BookingKind::Recurring;
-        record.Auszugsjahr = 1;
-        record.Auszugsnr = 15;
-        record.Wertdatum = Day(firstExecution);
-        record.Verwendungszweck.setUtf8("Miete");
-        record.SollHaben = u'-';
-        record.Betrag = 6500000;
-        return record;
-    }
-
-    static BookingRecord PlannedFrom(const BookingRecord &recurring, const char *date) {
-        BookingRecord planned;
-        planned.Satzart = BookingKind::Planned;
-        planned.Auszugsjahr = 0;
-        planned.Wertdatum = Day(date);
-        planned.Verwendungszweck = recurring.Verwendungszweck;
-        planned.SollHaben = recurring.SollHaben;
-        planned.Betrag = recurring.Betrag;
-        return planned;
-    }
-};
+class TdatenEingebenFRecurringTest : public fixture::EntryDialogTest {};
 
 TEST_F(TdatenEingebenFRecurringTest, LeavingTheExecutionDayPutsTheFirstExecutionOnIt) {
     struct Case {
@@ -145,86 +107,6 @@ TEST_F(TdatenEingebenFRecurringTest, TheIntervalTextGivesTheMonthsAndAnyOtherTex
         EXPECT_EQ(stored.Buchungsdatum, 0.0);
         EXPECT_EQ(text("EAuszugsnr"), QString()) << "the day is cleared for the next one";
         EXPECT_EQ(text("EAuszugsjahr"), QString::fromLatin1(interval)) << "the interval stays";
-        dialog.hide();
-    }
-}
-
-TEST_F(TdatenEingebenFRecurringTest, ThePlannedBookingsDueInTheLastMonthComeWithIt) {
-    struct Case {
-        const char *what;
-        QDate today;
-        double nextCheckDay;
-        std::vector<const char *> planned;
-    };
-    const Case cases[] = {
-        {"20.06.: the 15th of June plans July",
-         QDate(2011, 6, 20),
-         Day("21.06.2011"),
-         {"15.07.2011"}},
-        {"15.06., checked at opening: 15.05. plans June, today plans July",
-         QDate(2011, 6, 15),
-         Day("16.06.2011"),
-         {"15.06.2011", "15.07.2011"}},
-        {"15.06., not checked yet: today is left to the next opening",
-         QDate(2011, 6, 15),
-         Day("15.06.2011"),
-         {"15.06.2011"}},
-        {"first execution far ahead", QDate(2011, 6, 20), Day("21.06.2011"), {}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        account.open({});
-        account.clock.setToday(c.today);
-        account.state->settings().nextCheckDay = c.nextCheckDay;
-        account.refreshes = 0;
-        const char *first = c.planned.empty() ? "15.09.2011" : "15.06.2011";
-        enterMonthly(first);
-
-        std::vector<BookingRecord> expected{Monthly(first)};
-        for (const char *date : c.planned)
-            expected.push_back(PlannedFrom(Monthly(), date));
-        EXPECT_EQ(account.onDisk(), expected);
-        std::sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) {
-            return a.Satzart == BookingKind::Planned && b.Satzart == BookingKind::Recurring;
-        });
-        EXPECT_EQ(account.inTable().size(), expected.size());
-        EXPECT_EQ(account.refreshes, 1);
-        EXPECT_FALSE(dialog.isVisible());
-    }
-}
-
-TEST_F(TdatenEingebenFRecurringTest, WithoutRoomOrDiskForItsPlannedBookingsNothingIsStored) {
-    struct Case {
-        const char *what;
-        std::size_t records;
-        std::uintmax_t fileLimit; // 0: none
-    };
-    const Case cases[] = {
-        {"room for the booking, not for its planned one",
-         static_cast<std::size_t>(core::MaxBookings - 1), 0},
-        {"the file cannot be rewritten", 3, 4 * core::BookingRecordSize + 10},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        const BookingRecord other = PlannedFrom(Monthly(), "01.01.2011");
-        account.open(std::vector<BookingRecord>(c.records, other));
-        account.ui.clear();
-        {
-            std::optional<test::FileSizeLimit> limit;
-            if (c.fileLimit != 0)
-                limit.emplace(c.fileLimit);
-            enterMonthly();
-        }
-
-        ASSERT_EQ(account.ui.shown().size(), 2u) << "the dialog, then one message";
-        EXPECT_EQ(account.ui.shown().back().kind, ScriptedUiService::Kind::Failure);
-        if (c.fileLimit == 0) {
-            EXPECT_EQ(account.ui.shown().back().text,
-                      QString::fromStdString(core::TableFullError().message));
-        }
-        EXPECT_EQ(account.inTable(), std::vector<BookingRecord>(c.records, other));
-        EXPECT_EQ(account.onDisk(), account.inTable());
-        EXPECT_TRUE(dialog.isVisible());
         dialog.hide();
     }
 }

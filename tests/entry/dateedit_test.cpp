@@ -2,6 +2,7 @@
 
 #include "core/date.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -35,4 +36,22 @@ TEST(DateEdit, ShowsADayCount) {
     edit.setDayCount(40664.0);
     EXPECT_EQ(QStringLiteral("01.05.2011"), edit.typedText());
     EXPECT_EQ(40664.0, edit.dayCount());
+}
+
+TEST(DateEdit, TypingReplacesTheDateHoweverTheFocusCame) {
+    for (const Qt::FocusReason reason :
+         {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::OtherFocusReason}) {
+        SCOPED_TRACE(reason);
+        QWidget window;
+        auto *before = new QLineEdit(&window);
+        auto *edit = new DateEdit(&window);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        edit->setDayCount(40664.0);
+        edit->setFocus(reason);
+        QTest::keyClicks(edit, QStringLiteral("28122026"));
+        EXPECT_EQ(QStringLiteral("28.12.2026"), edit->typedText());
+    }
 }

@@ -72,7 +72,6 @@ TEST_F(TStartWertEingebenFTest, ShowsItsControlsWithTheirCaptions) {
     ASSERT_EQ(direction->count(), 2);
     EXPECT_EQ(direction->item(0)->text(), QStringLiteral("+"));
     EXPECT_EQ(direction->item(1)->text(), QStringLiteral("-"));
-    EXPECT_TRUE(direction->selectedItems().isEmpty());
     for (const QLabel *label : dialog.findChildren<QLabel *>()) {
         if (label->buddy()) {
             EXPECT_FALSE(label->text().isEmpty());
@@ -89,9 +88,9 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
         std::int64_t betrag;
     };
     const Case cases[] = {
-        {nullptr, "250", "Return", u'-', 2500000},
+        {nullptr, "250", "Return", u'+', 2500000},
         {"+", "1500,00", "BEingeben", u'+', 15000000},
-        {"-", "-0,00005", "BEingeben", u'-', 0},
+        {"-", "0,00005", "BEingeben", u'-', 0},
         {"+", "12,34567", "Return", u'+', 123457},
     };
     for (const Case &c : cases) {
@@ -118,7 +117,8 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
 }
 
 TEST_F(TStartWertEingebenFTest, AnUnreadableAmountIsRefusedWith431AndCanBeCorrected) {
-    for (const char *amount : {"", "1.500,00", "15 00", "1500,00 EUR", "9223372036854775808"}) {
+    for (const char *amount :
+         {"", "1.500,00", "15 00", "1500,00 EUR", "9223372036854775808", "-50", "-0,00005"}) {
         SCOPED_TRACE(amount);
         account.ui.clear();
 
@@ -137,12 +137,17 @@ TEST_F(TStartWertEingebenFTest, AnUnreadableAmountIsRefusedWith431AndCanBeCorrec
     EXPECT_EQ(account.onDisk().size(), 2u);
 }
 
-TEST_F(TStartWertEingebenFTest, EveryShowingEmptiesTheAmountAndKeepsTheDirection) {
+TEST_F(TStartWertEingebenFTest, OpensWithPlusSelectedAndTheAmountToType) {
     EXPECT_EQ(enter("-", QStringLiteral("7"), "BAbbrechen"), QDialog::Rejected);
     account.ui.setNextModal([](QDialog &shown) {
         EXPECT_EQ(Child<QLineEdit>(shown, "EBetrag")->text(), QString());
-        EXPECT_TRUE(Child<QListWidget>(shown, "ESollHaben")->item(1)->isSelected());
         fixture::ShowActive(shown);
+        // A start value is normally a credit; what is typed first is its amount.
+        EXPECT_EQ(Child<QListWidget>(shown, "ESollHaben")->selectedItems().size(), 1);
+        EXPECT_TRUE(Child<QListWidget>(shown, "ESollHaben")->item(0)->isSelected());
+        EXPECT_EQ(fixture::FocusName(), QStringLiteral("EBetrag"));
+        QTest::keyClicks(shown.focusWidget(), QStringLiteral("12"));
+        EXPECT_EQ(Child<QLineEdit>(shown, "EBetrag")->text(), QStringLiteral("12"));
         QTest::keyClick(&shown, Qt::Key_Escape);
         return shown.result();
     });
