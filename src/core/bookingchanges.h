@@ -47,17 +47,6 @@ Result<void> ReplaceAndAddBookings(BookingTable &table,
 // and rewrites the file.
 Result<void> DeleteBooking(BookingTable &table, int slot, const std::filesystem::path &accountFile);
 
-// The slot of the r-th record (r from 1) among the records that the predicate accepts, in
-// table order; 0 when there is no such record. Grid rows name their records this way.
-template<typename Accepts>
-int NthSlotOf(const BookingTable &table, int r, Accepts accepts) {
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (accepts(table.slot(slot).Satzart) && --r == 0)
-            return slot;
-    }
-    return 0;
-}
-
 Error TableFullError();
 
 } // namespace penvaro::core

@@ -3,11 +3,11 @@
 #include "amountedittext.h"
 #include "bookingform.h"
 #include "dateedit.h"
-#include "fixeddialog.h"
 #include "intervals.h"
 #include "recurringcatchup.h"
 #include "signlist.h"
 #include "suggestions.h"
+#include "widgets/dialogflags.h"
 
 #include "core/bookingchanges.h"
 #include "platform/appstate.h"
@@ -56,7 +56,7 @@ QPushButton *Button(QWidget *parent, const QString &caption, const char *name) {
 } // namespace
 
 BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags)
+    : QDialog(parent, widgets::FixedDialogFlags)
     , m_app(app) {
     setObjectName(QStringLiteral("TDatenBearbeitenF"));
     setWindowTitle(QStringLiteral("Daten bearbeiten ..."));

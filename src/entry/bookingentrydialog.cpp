@@ -2,11 +2,11 @@
 
 #include "bookingform.h"
 #include "dateedit.h"
-#include "fixeddialog.h"
 #include "intervals.h"
 #include "newbooking.h"
 #include "signlist.h"
 #include "suggestions.h"
+#include "widgets/dialogflags.h"
 
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
@@ -46,7 +46,7 @@ FormState StateOf(core::BookingKind kind) {
 } // namespace
 
 BookingEntryDialog::BookingEntryDialog(platform::AppState &state, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags)
+    : QDialog(parent, widgets::FixedDialogFlags)
     , m_state(state) {
     setObjectName(QStringLiteral("TdatenEingebenF"));
     setWindowTitle(QStringLiteral("Daten eingeben ..."));

@@ -1,8 +1,8 @@
 #include "startvaluedialog.h"
 
-#include "fixeddialog.h"
 #include "signlist.h"
 #include "typedamount.h"
+#include "widgets/dialogflags.h"
 
 #include "core/bookingchanges.h"
 #include "platform/appstate.h"
@@ -45,7 +45,7 @@ bool HasStartValue(const core::BookingTable &table) {
 } // namespace
 
 StartValueDialog::StartValueDialog(platform::AppState &state, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags)
+    : QDialog(parent, widgets::FixedDialogFlags)
     , m_state(state) {
     setObjectName(QStringLiteral("TStartWertEingebenF"));
     setWindowTitle(QStringLiteral("Startguthaben eingeben ..."));

@@ -1,6 +1,6 @@
 #include "suggestionlistsdialog.h"
 
-#include "fixeddialog.h"
+#include "widgets/dialogflags.h"
 
 #include "platform/uiservice.h"
 
@@ -32,7 +32,7 @@ constexpr ColumnText ColumnTexts[] = {
 
 SuggestionListsDialog::SuggestionListsDialog(platform::RegistryStore &store,
                                              platform::UiService &ui, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags)
+    : QDialog(parent, widgets::FixedDialogFlags)
     , m_store(store)
     , m_ui(ui) {
     setObjectName(QStringLiteral("TVAEBF"));

@@ -83,7 +83,6 @@ private:
     void openLegacyFile(const std::filesystem::path &path);
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
-    int currentRow(core::Listing listing) const;
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
     void restoreWindowSize();
     void storeWindowSize();

@@ -13,7 +13,6 @@
 #include "entry/suggestionlistsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
-#include "widgets/stringgrid.h"
 
 namespace penvaro::ledger {
 namespace {
@@ -44,10 +43,6 @@ QString deleteQuestion(const core::BookingRecord &record,
 }
 
 } // namespace
-
-int MainWindow::currentRow(core::Listing listing) const {
-    return std::max(m_view->grid(listing).currentRow(), 1);
-}
 
 int MainWindow::slotOrError(core::Listing listing, int errorCode, const QString &text) {
     const int slot = m_view->currentSlot(listing);
