@@ -10,11 +10,11 @@ using namespace penvaro;
 namespace {
 
 void loadFullAccountFile(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("voll.p11");
-    std::vector<core::BookingRecord> records(core::MaxBookings,
-                                             test::Completed(2011, 7, "15.07.2011", 12345));
-    test::WriteBytes(path, test::FileBytes(records));
+    std::vector<core::BookingRecord> records(
+        core::MaxBookings, penvaro::testing::Completed(2011, 7, "15.07.2011", 12345));
+    penvaro::testing::WriteBytes(path, penvaro::testing::FileBytes(records));
     core::BookingTable table;
     for (auto _ : state) {
         if (!core::LoadAccountFile(path, table))
@@ -24,10 +24,11 @@ void loadFullAccountFile(benchmark::State &state) {
 }
 
 void saveFullAccountFile(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     core::BookingTable table;
-    test::Fill(table, std::vector<core::BookingRecord>(
-                          core::MaxBookings, test::Completed(2011, 7, "15.07.2011", 12345)));
+    penvaro::testing::Fill(
+        table, std::vector<core::BookingRecord>(
+                   core::MaxBookings, penvaro::testing::Completed(2011, 7, "15.07.2011", 12345)));
     for (auto _ : state) {
         if (!core::SaveAccountFile(table, dir.path("voll.p11")))
             state.SkipWithError("save failed");

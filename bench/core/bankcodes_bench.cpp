@@ -16,20 +16,20 @@ namespace {
 constexpr int lines = 16000;
 const std::string lastCode = std::to_string(10000000 + lines - 1);
 
-std::filesystem::path writeBankCodeFile(const test::TempDir &dir) {
+std::filesystem::path writeBankCodeFile(const penvaro::testing::TempDir &dir) {
     std::string text;
     for (int i = 0; i < lines; ++i)
-        text += test::BankCodeLine(std::to_string(10000000 + i),
-                                   "Volks- und Raiffeisenbank Nummer " + std::to_string(i),
-                                   "VR-Bank " + std::to_string(i), "12345", "Musterstadt");
+        text += penvaro::testing::BankCodeLine(
+            std::to_string(10000000 + i), "Volks- und Raiffeisenbank Nummer " + std::to_string(i),
+            "VR-Bank " + std::to_string(i), "12345", "Musterstadt");
     const auto path = dir.path("blz.asc");
-    test::WriteBytes(path, {text.begin(), text.end()});
+    penvaro::testing::WriteBytes(path, {text.begin(), text.end()});
     return path;
 }
 
 // The lookup of the program that kept no index: read the file, test the lines in order.
 void lookupByReadingTheFile(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = writeBankCodeFile(dir);
     for (auto _ : state) {
         const auto text = core::ReadWholeFile(path, 64 * 1024 * 1024);
@@ -38,7 +38,7 @@ void lookupByReadingTheFile(benchmark::State &state) {
 }
 
 void loadBankCodeList(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = writeBankCodeFile(dir);
     for (auto _ : state) {
         const auto list = core::BankCodeList::Load(path);
@@ -48,7 +48,7 @@ void loadBankCodeList(benchmark::State &state) {
 
 // What leaving a bank code field costs: the freshness check of the file and the index.
 void lookupBankName(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = writeBankCodeFile(dir);
     core::BankCodeCache cache;
     for (auto _ : state)
@@ -56,7 +56,7 @@ void lookupBankName(benchmark::State &state) {
 }
 
 void searchByNameAndPlace(benchmark::State &state) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = writeBankCodeFile(dir);
     core::BankCodeCache cache;
     for (auto _ : state)

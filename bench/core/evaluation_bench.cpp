@@ -19,7 +19,7 @@ namespace {
 core::BookingTable twentyYears() {
     std::mt19937 rng(2012);
     std::vector<core::BookingRecord> records;
-    records.push_back(test::StartValue(5000000));
+    records.push_back(penvaro::testing::StartValue(5000000));
     static constexpr const char *purposes[] = {"Miete Mai",   "Gehalt",   "Strom Abschlag",
                                                "Monatsmiete", "Übertrag", "Versicherung"};
     for (int i = 1; i < core::MaxBookings; ++i) {
@@ -29,14 +29,15 @@ core::BookingTable twentyYears() {
                       1 + static_cast<int>(rng() % 12), year);
         const auto amount = static_cast<std::int64_t>(rng() % 20000000) - 9900000;
         if (i % 20 == 0)
-            records.push_back(test::Planned(date, amount));
+            records.push_back(penvaro::testing::Planned(date, amount));
         else if (i % 97 == 0)
-            records.push_back(test::Recurring(5, date));
+            records.push_back(penvaro::testing::Recurring(5, date));
         else
-            records.push_back(test::Completed(year, 1 + i % 30, date, amount, purposes[i % 6]));
+            records.push_back(
+                penvaro::testing::Completed(year, 1 + i % 30, date, amount, purposes[i % 6]));
     }
     core::BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     core::SortBookingTable(table, {});
     return table;
 }

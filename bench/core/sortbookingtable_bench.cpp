@@ -16,7 +16,7 @@ namespace {
 std::vector<core::BookingRecord> fullTable() {
     std::mt19937 rng(42);
     std::vector<core::BookingRecord> records;
-    records.push_back(test::StartValue(1000000));
+    records.push_back(penvaro::testing::StartValue(1000000));
     for (int i = 1; i < core::MaxBookings; ++i) {
         const int day = 1 + static_cast<int>(rng() % 28);
         const int month = 1 + static_cast<int>(rng() % 12);
@@ -24,11 +24,11 @@ std::vector<core::BookingRecord> fullTable() {
         char date[16];
         std::snprintf(date, sizeof date, "%02d.%02d.%04d", day, month, year);
         if (i % 20 == 0)
-            records.push_back(test::Planned(date));
+            records.push_back(penvaro::testing::Planned(date));
         else if (i % 97 == 0)
-            records.push_back(test::Recurring(day, date));
+            records.push_back(penvaro::testing::Recurring(day, date));
         else
-            records.push_back(test::Completed(year, month, date, i));
+            records.push_back(penvaro::testing::Completed(year, month, date, i));
     }
     return records;
 }
@@ -39,7 +39,7 @@ template<void (*Sort)(core::BookingTable &, const core::SortOrder &)>
 void sortTable(benchmark::State &state) {
     const auto input = static_cast<Input>(state.range(0));
     core::BookingTable original;
-    test::Fill(original, fullTable());
+    penvaro::testing::Fill(original, fullTable());
     if (input == Input::Ordered)
         core::SortBookingTable(original, {});
     core::BookingTable table;
@@ -63,7 +63,7 @@ BENCHMARK(sortTable<fastSort>)
     ->Arg(static_cast<int>(Input::Random))
     ->Arg(static_cast<int>(Input::Ordered))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(sortTable<test::ReferenceSortBookingTable>)
+BENCHMARK(sortTable<penvaro::testing::ReferenceSortBookingTable>)
     ->ArgName("ordered")
     ->Arg(static_cast<int>(Input::Random))
     ->Arg(static_cast<int>(Input::Ordered))

@@ -9,7 +9,7 @@
 #include <sstream>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
@@ -17,14 +17,17 @@ namespace {
 // recurring booking, stored out of order.
 std::vector<core::BookingRecord> giroRecords() {
     return {
-        test::Planned("01.06.2011", 1000000), test::Completed(2011, 2, "20.05.2011", 502500),
-        test::Recurring(15, "15.07.2011"),    test::StartValue(10000000),
-        test::Planned("25.05.2011", -300000), test::Completed(2011, 1, "10.05.2011", -2000000),
+        penvaro::testing::Planned("01.06.2011", 1000000),
+        penvaro::testing::Completed(2011, 2, "20.05.2011", 502500),
+        penvaro::testing::Recurring(15, "15.07.2011"),
+        penvaro::testing::StartValue(10000000),
+        penvaro::testing::Planned("25.05.2011", -300000),
+        penvaro::testing::Completed(2011, 1, "10.05.2011", -2000000),
     };
 }
 
 core::BookingRecord rent() {
-    core::BookingRecord r = test::Recurring(15, "15.06.2011");
+    core::BookingRecord r = penvaro::testing::Recurring(15, "15.06.2011");
     r.Buchungsart.setUtf8("Abbuchung");
     r.Absender.setUtf8("Hausverwaltung Rhein");
     r.Verwendungszweck.setUtf8("Miete");
@@ -52,7 +55,7 @@ std::string dumpWithBalances(const std::vector<std::string> &dumpArgs,
 } // namespace
 
 TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const std::string giro = dir.path("giro.p11");
     const std::string start = dir.path("start.p11");
     const std::string empty = dir.path("leer.p11");
@@ -60,21 +63,25 @@ TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
     const std::string full = dir.path("voll.p11");
     const std::string overflow = dir.path("zuviel.p11");
     const std::string missing = dir.path("fehlt.p11");
-    test::WriteBytes(giro, test::FileBytes(giroRecords()));
-    test::WriteBytes(start, test::FileBytes({test::StartValue(10000)}));
-    test::WriteBytes(empty, {});
-    test::WriteBytes(rentFile, test::FileBytes({test::StartValue(0), rent()}));
+    penvaro::testing::WriteBytes(giro, penvaro::testing::FileBytes(giroRecords()));
+    penvaro::testing::WriteBytes(
+        start, penvaro::testing::FileBytes({penvaro::testing::StartValue(10000)}));
+    penvaro::testing::WriteBytes(empty, {});
+    penvaro::testing::WriteBytes(
+        rentFile, penvaro::testing::FileBytes({penvaro::testing::StartValue(0), rent()}));
 
     // Room for one more planned booking: the one due on the 14th fits, the two on the 15th not.
-    std::vector<core::BookingRecord> fullRecords(4996, test::Completed(2011, 1, "02.05.2011"));
+    std::vector<core::BookingRecord> fullRecords(
+        4996, penvaro::testing::Completed(2011, 1, "02.05.2011"));
     core::BookingRecord early = rent();
     early.Auszugsnr = 14;
     fullRecords.insert(fullRecords.end(), {early, rent(), rent()});
-    test::WriteBytes(full, test::FileBytes(fullRecords));
+    penvaro::testing::WriteBytes(full, penvaro::testing::FileBytes(fullRecords));
 
-    core::BookingRecord huge = test::Completed(2011, 1, "10.05.2011");
+    core::BookingRecord huge = penvaro::testing::Completed(2011, 1, "10.05.2011");
     huge.Betrag = std::numeric_limits<std::int64_t>::max();
-    test::WriteBytes(overflow, test::FileBytes({test::StartValue(10000), huge}));
+    penvaro::testing::WriteBytes(
+        overflow, penvaro::testing::FileBytes({penvaro::testing::StartValue(10000), huge}));
 
     struct Case {
         const char *name;
@@ -173,16 +180,18 @@ TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
         EXPECT_NE(std::string::npos, run.err.find(c.errContains)) << run.err;
     }
     // recurring only shows what would be created.
-    EXPECT_EQ(test::FileBytes({test::StartValue(0), rent()}), test::ReadBytes(rentFile));
+    EXPECT_EQ(penvaro::testing::FileBytes({penvaro::testing::StartValue(0), rent()}),
+              penvaro::testing::ReadBytes(rentFile));
 }
 
 TEST(CliBalances, TodayDefaultsToTheCurrentDate) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const std::string file = dir.path("giro.p11");
     // Dated long before and long after any day this test runs on.
-    test::WriteBytes(file,
-                     test::FileBytes({test::StartValue(10000), test::Planned("01.01.2000", 20000),
-                                      test::Planned("01.01.2999", 40000)}));
+    penvaro::testing::WriteBytes(
+        file, penvaro::testing::FileBytes({penvaro::testing::StartValue(10000),
+                                           penvaro::testing::Planned("01.01.2000", 20000),
+                                           penvaro::testing::Planned("01.01.2999", 40000)}));
     const auto run = RunCli({"balance", file});
     EXPECT_EQ(0, run.status);
     EXPECT_NE(std::string::npos, run.out.find("today\t30000\t3,00 €\n")) << run.out;

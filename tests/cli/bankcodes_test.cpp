@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 using namespace penvaro;
-using test::BankCodeLine;
-using test::RunCli;
+using penvaro::testing::BankCodeLine;
+using penvaro::testing::RunCli;
 
 namespace {
 
@@ -20,14 +20,14 @@ protected:
 
     void useOwnBankCodeFile(const std::string &text) {
         std::filesystem::create_directories(m_data.path("penvaro"));
-        test::WriteBytes(m_data.path("penvaro/blz.asc"), {text.begin(), text.end()});
+        penvaro::testing::WriteBytes(m_data.path("penvaro/blz.asc"), {text.begin(), text.end()});
     }
 
     std::string file(const std::string &name) const { return m_files.path(name).string(); }
 
 private:
-    test::TempDir m_data;
-    test::TempDir m_files;
+    penvaro::testing::TempDir m_data;
+    penvaro::testing::TempDir m_files;
 };
 
 const std::string fixture =
@@ -74,13 +74,13 @@ TEST_F(CliBankCodes, ImportConvertsTheBundesbankFile) {
     const std::string bundesbank = "100000001Bundesbank" + std::string(48, ' ') + "10591Berlin"
                                    + std::string(29, ' ') + "BBk Berlin" + std::string(17, ' ')
                                    + "20100MARKDEF110009011380U000000000\r\n";
-    test::WriteBytes(file("blz_neu.txt"), {bundesbank.begin(), bundesbank.end()});
+    penvaro::testing::WriteBytes(file("blz_neu.txt"), {bundesbank.begin(), bundesbank.end()});
     const auto run = RunCli({"blz-import", file("blz_neu.txt"), file("blz.asc")});
     ASSERT_EQ(0, run.status) << run.err;
     const std::string expected =
         BankCodeLine("10000000", "Bundesbank", "BBk Berlin", "10591", "Berlin");
     EXPECT_EQ(std::vector<std::uint8_t>(expected.begin(), expected.end()),
-              test::ReadBytes(file("blz.asc")));
+              penvaro::testing::ReadBytes(file("blz.asc")));
 }
 
 TEST_F(CliBankCodes, FailuresAndWrongUse) {

@@ -6,7 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 CliRun RunCli(const std::vector<std::string> &args) {
     TempDir dir;
@@ -40,4 +40,4 @@ CliRun RunCli(const std::vector<std::string> &args) {
     return run;
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

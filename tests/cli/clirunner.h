@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 struct CliRun {
     int status = -1;
@@ -14,4 +14,4 @@ struct CliRun {
 // Runs the built penvaro-cli with the arguments, in a shell-free child, and collects its output.
 CliRun RunCli(const std::vector<std::string> &args);
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -6,18 +6,18 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
 // One record of every kind, stored out of order.
 std::vector<core::BookingRecord> mixedRecords() {
     return {
-        test::Recurring(15, "15.01.2011", 3),
-        test::Planned("01.04.2011", 250000),
-        test::Completed(2011, 2, "03.02.2011", -125000, "Miete Februar"),
-        test::StartValue(8502500),
-        test::Completed(2011, 1, "05.01.2011", 4711, "Gehalt"),
+        penvaro::testing::Recurring(15, "15.01.2011", 3),
+        penvaro::testing::Planned("01.04.2011", 250000),
+        penvaro::testing::Completed(2011, 2, "03.02.2011", -125000, "Miete Februar"),
+        penvaro::testing::StartValue(8502500),
+        penvaro::testing::Completed(2011, 1, "05.01.2011", 4711, "Gehalt"),
     };
 }
 
@@ -42,9 +42,10 @@ std::string dump(const std::vector<std::string> &records) {
 } // namespace
 
 TEST(CliDump, PrintsTheSortedTableAndItsRuns) {
-    test::TempDir dir;
-    test::WriteBytes(dir.path("giro.p11"), test::FileBytes(mixedRecords()));
-    test::WriteBytes(dir.path("alt.p02"), test::LegacyFileBytes(mixedRecords()));
+    penvaro::testing::TempDir dir;
+    penvaro::testing::WriteBytes(dir.path("giro.p11"), penvaro::testing::FileBytes(mixedRecords()));
+    penvaro::testing::WriteBytes(dir.path("alt.p02"),
+                                 penvaro::testing::LegacyFileBytes(mixedRecords()));
     const std::string ascending = dump({start, january, february, planned, recurring});
 
     struct Case {
@@ -70,21 +71,22 @@ TEST(CliDump, PrintsTheSortedTableAndItsRuns) {
 }
 
 TEST(CliDump, AnEmptyFilePrintsOnlyTheRuns) {
-    test::TempDir dir;
-    test::WriteBytes(dir.path("leer.p11"), {});
+    penvaro::testing::TempDir dir;
+    penvaro::testing::WriteBytes(dir.path("leer.p11"), {});
     const auto run = RunCli({"dump", dir.path("leer.p11")});
     EXPECT_EQ(0, run.status);
     EXPECT_EQ("runs\t0\t0\t0\t0\t0\t0\n", run.out);
 }
 
 TEST(CliConvert, WritesTheNewFileOnceAndThenRefuses) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto old = dir.path("konto.p02");
-    test::WriteBytes(old, test::LegacyFileBytes(mixedRecords()));
+    penvaro::testing::WriteBytes(old, penvaro::testing::LegacyFileBytes(mixedRecords()));
 
     const auto first = RunCli({"convert", old});
     EXPECT_EQ(0, first.status);
-    EXPECT_EQ(test::FileBytes(mixedRecords()), test::ReadBytes(dir.path("konto.p11")));
+    EXPECT_EQ(penvaro::testing::FileBytes(mixedRecords()),
+              penvaro::testing::ReadBytes(dir.path("konto.p11")));
 
     const auto second = RunCli({"convert", old});
     EXPECT_EQ(1, second.status);
@@ -93,8 +95,8 @@ TEST(CliConvert, WritesTheNewFileOnceAndThenRefuses) {
 }
 
 TEST(Cli, ReportsFileErrorsAndWrongUsage) {
-    test::TempDir dir;
-    test::WriteBytes(dir.path("giro.p11"), {});
+    penvaro::testing::TempDir dir;
+    penvaro::testing::WriteBytes(dir.path("giro.p11"), {});
     const auto missing = dir.path("fehlt.p11").string();
     struct Case {
         const char *name;

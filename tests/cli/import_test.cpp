@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
@@ -21,17 +21,18 @@ protected:
     void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_config.path("").c_str(), 1); }
 
     std::string account(const std::vector<core::BookingRecord> &records) {
-        test::WriteBytes(m_files.path("giro.p11"), test::FileBytes(records));
+        penvaro::testing::WriteBytes(m_files.path("giro.p11"),
+                                     penvaro::testing::FileBytes(records));
         return m_files.path("giro.p11").string();
     }
 
     std::string statement(const std::string &name, const std::string &text) {
-        test::WriteBytes(m_files.path(name), {text.begin(), text.end()});
+        penvaro::testing::WriteBytes(m_files.path(name), {text.begin(), text.end()});
         return m_files.path(name).string();
     }
 
     std::vector<std::uint8_t> accountBytes() const {
-        return test::ReadBytes(m_files.path("giro.p11"));
+        return penvaro::testing::ReadBytes(m_files.path("giro.p11"));
     }
 
     // All settings as the registry export lists them, as UTF-8; empty while there are none.
@@ -39,26 +40,26 @@ protected:
         const std::string file = m_files.path("export.reg").string();
         if (RunCli({"settings", "export", file}).status != 0)
             return {};
-        const auto bytes = test::ReadBytes(file);
+        const auto bytes = penvaro::testing::ReadBytes(file);
         std::string text;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
             core::AppendUtf8(text, static_cast<char32_t>(bytes[i] | bytes[i + 1] << 8));
         return text;
     }
 
-    test::TempDir m_files;
+    penvaro::testing::TempDir m_files;
 
 private:
-    test::TempDir m_config;
+    penvaro::testing::TempDir m_config;
 };
 
 std::string fixture(const std::string &name) {
-    return test::StatementFixture(name).string();
+    return penvaro::testing::StatementFixture(name).string();
 }
 
-const std::vector<core::BookingRecord> plannedAccount = {test::StartValue(10000000),
-                                                         test::Planned("03.01.2027", -499500),
-                                                         test::Planned("20.01.2027", 8000000)};
+const std::vector<core::BookingRecord> plannedAccount = {
+    penvaro::testing::StartValue(10000000), penvaro::testing::Planned("03.01.2027", -499500),
+    penvaro::testing::Planned("20.01.2027", 8000000)};
 
 const std::string mt940Lines =
     "added\t1\t2027\t13\t02.01.2027\t30.12.2026\tGUTSCHRIFT\tJürgen Weiß Gebäudereinigung\t"
@@ -122,7 +123,7 @@ TEST_F(CliImport, ADryRunShowsTheSameAndWritesNothing) {
 }
 
 TEST_F(CliImport, ReadsCamtStatementsAndComparesTheClosingBalance) {
-    const std::string file = account({test::StartValue(10000000)});
+    const std::string file = account({penvaro::testing::StartValue(10000000)});
     const auto camt02 = RunCli({"import", file, fixture("camt053-001-02.xml")});
     ASSERT_EQ(0, camt02.status) << camt02.err;
     EXPECT_EQ("added\t1\t2026\t7\t02.02.2026\t30.01.2026\tGutschrift\tMüller & Söhne GmbH\t"
@@ -162,7 +163,7 @@ TEST_F(CliImport, RemembersStatementDatesAndTextsLikeTheEntryDialog) {
 }
 
 TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
-    std::vector<core::BookingRecord> full(5000, test::Completed(2020, 1, "01.01.2020"));
+    std::vector<core::BookingRecord> full(5000, penvaro::testing::Completed(2020, 1, "01.01.2020"));
     struct Case {
         const char *name;
         std::vector<core::BookingRecord> records;
@@ -201,12 +202,14 @@ TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
     EXPECT_EQ(1, noAccount.status);
     EXPECT_FALSE(std::filesystem::exists(m_files.path("fehlt.p11")));
 
-    test::WriteBytes(m_files.path("alt.p02"), test::LegacyFileBytes(plannedAccount));
+    penvaro::testing::WriteBytes(m_files.path("alt.p02"),
+                                 penvaro::testing::LegacyFileBytes(plannedAccount));
     const auto legacy =
         RunCli({"import", m_files.path("alt.p02").string(), fixture("mt940-cp1252.sta")});
     EXPECT_EQ(1, legacy.status);
     EXPECT_NE(std::string::npos, legacy.err.find("penvaro-cli convert")) << legacy.err;
-    EXPECT_EQ(test::LegacyFileBytes(plannedAccount), test::ReadBytes(m_files.path("alt.p02")));
+    EXPECT_EQ(penvaro::testing::LegacyFileBytes(plannedAccount),
+              penvaro::testing::ReadBytes(m_files.path("alt.p02")));
 }
 
 TEST_F(CliImport, WrongUsageExitsWith2) {

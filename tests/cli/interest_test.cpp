@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
@@ -21,7 +21,7 @@ protected:
 
     std::string account(const std::string &name, const std::vector<core::BookingRecord> &records) {
         const std::string path = m_files.path(name).string();
-        test::WriteBytes(path, test::FileBytes(records));
+        penvaro::testing::WriteBytes(path, penvaro::testing::FileBytes(records));
         return path;
     }
 
@@ -33,14 +33,14 @@ protected:
                                 + accountPath + "]\r\n\"Zinsen\"=hex:" + creditHex
                                 + "\r\n\"Sollzinsen\"=hex:" + debitHex + "\r\n";
         const auto file = m_files.path("zinsen.reg");
-        test::WriteBytes(file, {reg.begin(), reg.end()});
+        penvaro::testing::WriteBytes(file, {reg.begin(), reg.end()});
         const auto run = RunCli({"settings", "import", file.string()});
         ASSERT_EQ(0, run.status) << run.err;
     }
 
 private:
-    test::TempDir m_files;
-    test::TempDir m_config;
+    penvaro::testing::TempDir m_files;
+    penvaro::testing::TempDir m_config;
 };
 
 // Twelve month lines of a balance that is the same all year.
@@ -58,13 +58,15 @@ std::string constantYear(int year, std::int64_t credit, std::int64_t debit) {
 } // namespace
 
 TEST_F(CliInterest, PrintsThePeriodAndTheMonthsAtTheRatesInUse) {
-    const std::string credit = account(
-        "haben.p11", {test::StartValue(0), test::Completed(2010, 1, "01.12.2010", 100000000)});
-    const std::string debit = account(
-        "soll.p11", {test::StartValue(0), test::Completed(2011, 1, "01.03.2011", -10000000)});
+    const std::string credit =
+        account("haben.p11", {penvaro::testing::StartValue(0),
+                              penvaro::testing::Completed(2010, 1, "01.12.2010", 100000000)});
+    const std::string debit =
+        account("soll.p11", {penvaro::testing::StartValue(0),
+                             penvaro::testing::Completed(2011, 1, "01.03.2011", -10000000)});
     const std::string stored =
-        account("gespeichert.p11",
-                {test::StartValue(100000000), test::Completed(2010, 1, "01.12.2010", 0)});
+        account("gespeichert.p11", {penvaro::testing::StartValue(100000000),
+                                    penvaro::testing::Completed(2010, 1, "01.12.2010", 0)});
     storeRates(stored, "00,00,00,00,00,00,10,40", "00,00,00,00,00,00,14,40"); // 4 and 5
     struct Case {
         const char *name;
@@ -104,7 +106,7 @@ TEST_F(CliInterest, PrintsThePeriodAndTheMonthsAtTheRatesInUse) {
 }
 
 TEST_F(CliInterest, RefusesWrongUsageAndUnreadableFiles) {
-    const std::string file = account("giro.p11", {test::StartValue(0)});
+    const std::string file = account("giro.p11", {penvaro::testing::StartValue(0)});
     const std::string missing = (std::filesystem::path(file).parent_path() / "fehlt.p11").string();
     struct Case {
         const char *name;

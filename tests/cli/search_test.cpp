@@ -8,13 +8,13 @@
 #include <sstream>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
 core::BookingRecord booking(const char *valueDate, std::int64_t amount, const char *art,
                             const char *zweck) {
-    core::BookingRecord r = test::Completed(2011, 3, valueDate, amount, zweck);
+    core::BookingRecord r = penvaro::testing::Completed(2011, 3, valueDate, amount, zweck);
     r.Buchungsart.setUtf8(art);
     return r;
 }
@@ -26,10 +26,10 @@ std::vector<core::BookingRecord> records() {
     return {
         booking("20.05.2011", 1234567800, "Gutschrift", "Verkauf Haus"),
         booking("03.05.2011", -6500000, "Miete", "Monatsmiete Mai"), // two fields, listed once
-        test::StartValue(500000),
+        penvaro::testing::StartValue(500000),
         recurring,
         booking("10.05.2011", -300000, "Abbuchung", "MIETE Garage"),
-        test::Planned("01.06.2011", 1000000),
+        penvaro::testing::Planned("01.06.2011", 1000000),
     };
 }
 
@@ -49,10 +49,10 @@ std::string dumpLines(const std::vector<std::string> &dumpArgs, const std::vecto
 } // namespace
 
 TEST(CliSearch, PrintsTheMatchingBookingsAndTheirSum) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const std::string file = dir.path("giro.p11");
     const std::string missing = dir.path("fehlt.p11");
-    test::WriteBytes(file, test::FileBytes(records()));
+    penvaro::testing::WriteBytes(file, penvaro::testing::FileBytes(records()));
     // Sorted: 1 start value, 2 03.05., 3 10.05., 4 20.05., 5 planned 01.06., 6 recurring.
     const std::vector<std::string> dump = {"dump", file};
     struct Case {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 using namespace penvaro;
-using test::RunCli;
+using penvaro::testing::RunCli;
 
 namespace {
 
@@ -17,12 +17,12 @@ protected:
     void SetUp() override { useFreshStore(); }
 
     void useFreshStore() {
-        m_config = std::make_unique<test::TempDir>();
+        m_config = std::make_unique<penvaro::testing::TempDir>();
         ::setenv("XDG_CONFIG_HOME", m_config->path("").c_str(), 1);
     }
 
     void write(const std::string &name, const std::string &text) {
-        test::WriteBytes(m_files.path(name), {text.begin(), text.end()});
+        penvaro::testing::WriteBytes(m_files.path(name), {text.begin(), text.end()});
     }
 
     std::string file(const std::string &name) const { return m_files.path(name).string(); }
@@ -30,13 +30,13 @@ protected:
     std::string exported() {
         const auto run = RunCli({"settings", "export", file("export.reg")});
         EXPECT_EQ(0, run.status) << run.err;
-        const auto bytes = test::ReadBytes(m_files.path("export.reg"));
+        const auto bytes = penvaro::testing::ReadBytes(m_files.path("export.reg"));
         return {bytes.begin(), bytes.end()};
     }
 
 private:
-    test::TempDir m_files;
-    std::unique_ptr<test::TempDir> m_config;
+    penvaro::testing::TempDir m_files;
+    std::unique_ptr<penvaro::testing::TempDir> m_config;
 };
 
 const std::string wellFormed = "Windows Registry Editor Version 5.00\r\n"

@@ -11,15 +11,15 @@
 using namespace penvaro;
 using core::BookingRecord;
 using core::BookingTable;
-using test::ReadBytes;
-using test::WriteBytes;
+using penvaro::testing::ReadBytes;
+using penvaro::testing::WriteBytes;
 
 namespace {
 
 std::vector<BookingRecord> manyRecords(int n) {
     std::vector<BookingRecord> records;
     for (int i = 0; i < n; ++i)
-        records.push_back(test::Completed(2011, 1 + i % 50, "15.03.2011", 1000 + i));
+        records.push_back(penvaro::testing::Completed(2011, 1 + i % 50, "15.03.2011", 1000 + i));
     return records;
 }
 
@@ -30,19 +30,19 @@ std::vector<BookingRecord> used(const BookingTable &table) {
 } // namespace
 
 TEST(AccountFile, LoadsWhatWasSavedAndSizesTheFileByTheCount) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("giro.p11");
     const std::vector<BookingRecord> records = {
-        test::StartValue(5000000),
-        test::Completed(2011, 3, "01.02.2011", -125000, "   "),
-        test::Completed(2011, 4, "02.02.2011", 99, "Miete März  Nr. 5"),
-        test::Planned("01.07.2011"),
-        test::Recurring(28, "28.01.2011", 3),
+        penvaro::testing::StartValue(5000000),
+        penvaro::testing::Completed(2011, 3, "01.02.2011", -125000, "   "),
+        penvaro::testing::Completed(2011, 4, "02.02.2011", 99, "Miete März  Nr. 5"),
+        penvaro::testing::Planned("01.07.2011"),
+        penvaro::testing::Recurring(28, "28.01.2011", 3),
     };
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     ASSERT_TRUE(core::SaveAccountFile(table, path));
-    EXPECT_EQ(test::FileBytes(records), ReadBytes(path));
+    EXPECT_EQ(penvaro::testing::FileBytes(records), ReadBytes(path));
 
     BookingTable loaded;
     ASSERT_TRUE(core::LoadAccountFile(path, loaded));
@@ -51,13 +51,13 @@ TEST(AccountFile, LoadsWhatWasSavedAndSizesTheFileByTheCount) {
 }
 
 TEST(AccountFile, TheByteWhoseImageIsABlankComesBackAsABlank) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("kasse.p11");
-    BookingRecord r = test::Completed(2011, 1, "01.01.2011");
+    BookingRecord r = penvaro::testing::Completed(2011, 1, "01.01.2011");
     r.Absender.setUtf8("A\x7F"
                        "B");
     BookingTable table;
-    test::Fill(table, {r});
+    penvaro::testing::Fill(table, {r});
     ASSERT_TRUE(core::SaveAccountFile(table, path));
     EXPECT_EQ(' ', ReadBytes(path)[32 + 2]);
     ASSERT_TRUE(core::LoadAccountFile(path, table));
@@ -78,16 +78,16 @@ TEST(AccountFile, FileSizesDecideTheCount) {
         {"full table", 5000, 0, true},
         {"one record too many", 5001, 0, false},
     };
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const auto path = dir.path("konto.p11");
-        auto bytes = test::FileBytes(manyRecords(c.records));
+        auto bytes = penvaro::testing::FileBytes(manyRecords(c.records));
         bytes.resize(bytes.size() + c.strayBytes, 0xAB);
         WriteBytes(path, bytes);
 
         BookingTable table;
-        test::Fill(table, manyRecords(7));
+        penvaro::testing::Fill(table, manyRecords(7));
         const auto result = core::LoadAccountFile(path, table);
         EXPECT_EQ(c.loads, result.hasValue());
         EXPECT_EQ(c.loads ? c.records : 0, table.count);
@@ -101,9 +101,9 @@ TEST(AccountFile, FileSizesDecideTheCount) {
 }
 
 TEST(AccountFile, SavingDropsStrayBytesAndAnEmptyTableWritesNothing) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("konto.p11");
-    auto bytes = test::FileBytes(manyRecords(3));
+    auto bytes = penvaro::testing::FileBytes(manyRecords(3));
     bytes.resize(bytes.size() + 50, 0x11);
     WriteBytes(path, bytes);
     BookingTable table;
@@ -117,9 +117,9 @@ TEST(AccountFile, SavingDropsStrayBytesAndAnEmptyTableWritesNothing) {
 }
 
 TEST(AccountFile, ASmallerFileLeavesTheLaterSlotsEmpty) {
-    test::TempDir dir;
-    WriteBytes(dir.path("gross.p11"), test::FileBytes(manyRecords(4000)));
-    WriteBytes(dir.path("klein.p11"), test::FileBytes(manyRecords(100)));
+    penvaro::testing::TempDir dir;
+    WriteBytes(dir.path("gross.p11"), penvaro::testing::FileBytes(manyRecords(4000)));
+    WriteBytes(dir.path("klein.p11"), penvaro::testing::FileBytes(manyRecords(100)));
     BookingTable table;
     ASSERT_TRUE(core::LoadAccountFile(dir.path("gross.p11"), table));
     ASSERT_TRUE(core::LoadAccountFile(dir.path("klein.p11"), table));
@@ -129,12 +129,12 @@ TEST(AccountFile, ASmallerFileLeavesTheLaterSlotsEmpty) {
 }
 
 TEST(AccountFile, UnreadableFilesGiveAnErrorNamingTheFile) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     std::filesystem::create_directory(dir.path("ordner.p11"));
     for (const auto &path : {dir.path("fehlt.p11"), dir.path("ordner.p11")}) {
         SCOPED_TRACE(path);
         BookingTable table;
-        test::Fill(table, manyRecords(3));
+        penvaro::testing::Fill(table, manyRecords(3));
         const auto result = core::LoadAccountFile(path, table);
         ASSERT_FALSE(result);
         EXPECT_NE(std::string::npos, result.error().message.find(path.string()));
@@ -143,14 +143,14 @@ TEST(AccountFile, UnreadableFilesGiveAnErrorNamingTheFile) {
 }
 
 TEST(AccountFile, AFailedSaveLeavesThePreviousFileWhole) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("giro.p11");
-    const auto previous = test::FileBytes(manyRecords(10));
+    const auto previous = penvaro::testing::FileBytes(manyRecords(10));
     WriteBytes(path, previous);
     BookingTable table;
-    test::Fill(table, manyRecords(5000));
+    penvaro::testing::Fill(table, manyRecords(5000));
     {
-        test::FileSizeLimit limit(4096);
+        penvaro::testing::FileSizeLimit limit(4096);
         const auto result = core::SaveAccountFile(table, path);
         ASSERT_FALSE(result);
         EXPECT_NE(std::string::npos, result.error().message.find("giro.p11"));
@@ -161,10 +161,10 @@ TEST(AccountFile, AFailedSaveLeavesThePreviousFileWhole) {
 }
 
 TEST(AccountFile, ANewFileIsPrivateAndAReplacedOneKeepsItsPermissions) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("giro.p11");
     BookingTable table;
-    test::Fill(table, manyRecords(2));
+    penvaro::testing::Fill(table, manyRecords(2));
     const auto mode = [&path] {
         struct stat info {};
         ::stat(path.c_str(), &info);
@@ -183,15 +183,15 @@ TEST(AppendBooking, AddsOneAlignedRecordAtTheEnd) {
         std::size_t strayBytes;
     };
     const Case cases[] = {{"whole records", 0}, {"torn earlier write", 77}};
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const auto path = dir.path("giro.p11");
-        auto bytes = test::FileBytes(manyRecords(2));
+        auto bytes = penvaro::testing::FileBytes(manyRecords(2));
         bytes.resize(bytes.size() + c.strayBytes, 0x55);
         WriteBytes(path, bytes);
 
-        const BookingRecord added = test::Completed(2011, 9, "09.09.2011", 4711, "neu");
+        const BookingRecord added = penvaro::testing::Completed(2011, 9, "09.09.2011", 4711, "neu");
         ASSERT_TRUE(core::AppendBooking(added, path));
         EXPECT_EQ(3 * core::BookingRecordSize, std::filesystem::file_size(path));
         BookingTable table;
@@ -202,26 +202,26 @@ TEST(AppendBooking, AddsOneAlignedRecordAtTheEnd) {
 }
 
 TEST(AppendBooking, RefusesAMissingFileAndAFullOne) {
-    test::TempDir dir;
-    const BookingRecord added = test::Completed(2011, 9, "09.09.2011");
+    penvaro::testing::TempDir dir;
+    const BookingRecord added = penvaro::testing::Completed(2011, 9, "09.09.2011");
     EXPECT_EQ(core::ErrorKind::Io, core::AppendBooking(added, dir.path("fehlt.p11")).error().kind);
     EXPECT_FALSE(std::filesystem::exists(dir.path("fehlt.p11")));
 
     const auto full = dir.path("voll.p11");
-    WriteBytes(full, test::FileBytes(manyRecords(core::MaxBookings)));
+    WriteBytes(full, penvaro::testing::FileBytes(manyRecords(core::MaxBookings)));
     EXPECT_EQ(core::ErrorKind::TooLarge, core::AppendBooking(added, full).error().kind);
     EXPECT_EQ(core::MaxBookings * core::BookingRecordSize, std::filesystem::file_size(full));
 }
 
 TEST(ConvertLegacyFile, WritesTheNewLayoutBesideTheOldFile) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto old = dir.path("konto.p02");
     const std::vector<BookingRecord> records = {
-        test::StartValue(100),
-        test::Completed(1999, 12, "30.12.1999", -5000, "Überweisung Müller"),
-        test::Planned("01.02.2000"),
+        penvaro::testing::StartValue(100),
+        penvaro::testing::Completed(1999, 12, "30.12.1999", -5000, "Überweisung Müller"),
+        penvaro::testing::Planned("01.02.2000"),
     };
-    const auto oldBytes = test::LegacyFileBytes(records);
+    const auto oldBytes = penvaro::testing::LegacyFileBytes(records);
     WriteBytes(old, oldBytes);
 
     BookingTable table;
@@ -229,17 +229,17 @@ TEST(ConvertLegacyFile, WritesTheNewLayoutBesideTheOldFile) {
     ASSERT_TRUE(converted);
     EXPECT_EQ(dir.path("konto.p11"), *converted);
     EXPECT_EQ(records, used(table));
-    EXPECT_EQ(test::FileBytes(records), ReadBytes(*converted));
+    EXPECT_EQ(penvaro::testing::FileBytes(records), ReadBytes(*converted));
     EXPECT_EQ(oldBytes, ReadBytes(old));
 }
 
 TEST(ConvertLegacyFile, NeverReplacesAnExistingTarget) {
-    test::TempDir dir;
-    WriteBytes(dir.path("konto.p02"), test::LegacyFileBytes(manyRecords(4)));
-    const auto existing = test::FileBytes(manyRecords(1));
+    penvaro::testing::TempDir dir;
+    WriteBytes(dir.path("konto.p02"), penvaro::testing::LegacyFileBytes(manyRecords(4)));
+    const auto existing = penvaro::testing::FileBytes(manyRecords(1));
     WriteBytes(dir.path("konto.p11"), existing);
     BookingTable table;
-    test::Fill(table, manyRecords(2));
+    penvaro::testing::Fill(table, manyRecords(2));
 
     const auto converted = core::ConvertLegacyFile(dir.path("konto.p02"), table);
     ASSERT_FALSE(converted);

@@ -22,12 +22,12 @@ RegisterEntry entry(const std::string &file, std::int64_t balance) {
 } // namespace
 
 TEST(AccountRegister, EntriesSitAtTheirOffsets) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("konten.cb");
     AccountRegister accounts;
     accounts.entries.push_back(entry("/home/anna/Girokonto.p11", -2505000));
     ASSERT_TRUE(core::SaveAccountRegister(accounts, path));
-    const auto bytes = test::ReadBytes(path);
+    const auto bytes = penvaro::testing::ReadBytes(path);
     ASSERT_EQ(core::RegisterEntrySize, bytes.size());
     EXPECT_EQ(10, bytes[0]);
     EXPECT_EQ(0, bytes[1]);
@@ -47,7 +47,7 @@ TEST(AccountRegister, EntriesSitAtTheirOffsets) {
 }
 
 TEST(AccountRegister, AMissingFileIsCreatedEmptyAndDeletedEntriesAreNotWritten) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("konten.cb");
     const auto empty = core::LoadAccountRegister(path);
     ASSERT_TRUE(empty);
@@ -64,7 +64,7 @@ TEST(AccountRegister, AMissingFileIsCreatedEmptyAndDeletedEntriesAreNotWritten) 
 }
 
 TEST(AccountRegister, RecordingTheSameFileTwiceKeepsOneEntryWithTheLatestBalance) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("konten.cb");
     ASSERT_TRUE(core::RecordInRegister(path, "/k/giro.p11", "1", "Giro", 100));
     ASSERT_TRUE(core::RecordInRegister(path, "/k/giro.p1", "2", "Kurz", 5));
@@ -80,25 +80,25 @@ TEST(AccountRegister, RecordingTheSameFileTwiceKeepsOneEntryWithTheLatestBalance
 }
 
 TEST(AccountRegister, AFullRegisterRefusesTheNextFileAndKeepsAllEntries) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("konten.cb");
     AccountRegister accounts;
     for (std::size_t i = 0; i < core::MaxRegisterEntries; ++i)
         accounts.entries.push_back(entry("/k/konto" + std::to_string(i) + ".p11", 1));
     ASSERT_TRUE(core::SaveAccountRegister(accounts, path));
-    const auto before = test::ReadBytes(path);
+    const auto before = penvaro::testing::ReadBytes(path);
 
     const auto refused = core::RecordInRegister(path, "/k/neu.p11", "", "", 0);
     ASSERT_FALSE(refused);
     EXPECT_EQ(core::ErrorKind::TooLarge, refused.error().kind);
-    EXPECT_EQ(before, test::ReadBytes(path));
+    EXPECT_EQ(before, penvaro::testing::ReadBytes(path));
     EXPECT_TRUE(core::RecordInRegister(path, "/k/konto7.p11", "7", "Sieben", 7));
 
     auto tooLong = before;
     tooLong.resize(tooLong.size() + core::RegisterEntrySize);
-    test::WriteBytes(path, tooLong);
+    penvaro::testing::WriteBytes(path, tooLong);
     const auto loaded = core::LoadAccountRegister(path);
     ASSERT_FALSE(loaded);
     EXPECT_EQ(core::ErrorKind::TooLarge, loaded.error().kind);
-    EXPECT_EQ(tooLong, test::ReadBytes(path));
+    EXPECT_EQ(tooLong, penvaro::testing::ReadBytes(path));
 }

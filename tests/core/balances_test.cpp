@@ -24,8 +24,9 @@ double day(const char *text) {
 
 // The example account: 1000,00 € start, -200,00 €, +50,25 €.
 std::vector<BookingRecord> exampleAccount() {
-    return {test::StartValue(10000000), test::Completed(2011, 1, "10.05.2011", -2000000),
-            test::Completed(2011, 2, "20.05.2011", 502500)};
+    return {penvaro::testing::StartValue(10000000),
+            penvaro::testing::Completed(2011, 1, "10.05.2011", -2000000),
+            penvaro::testing::Completed(2011, 2, "20.05.2011", 502500)};
 }
 
 BookingRecord withDirection(BookingRecord r, char16_t sollHaben, std::int64_t betrag) {
@@ -37,7 +38,7 @@ BookingRecord withDirection(BookingRecord r, char16_t sollHaben, std::int64_t be
 BookingTable sortedTable(const std::vector<BookingRecord> &records,
                          const core::SortOrder &order = {}) {
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     core::SortBookingTable(table, order);
     return table;
 }
@@ -46,9 +47,9 @@ BookingTable sortedTable(const std::vector<BookingRecord> &records,
 
 TEST(Balances, SumsEachKindByItsDirection) {
     auto records = exampleAccount();
-    records.push_back(test::Planned("25.05.2011", -300000));
-    records.push_back(test::Planned("01.06.2011", 1000000));
-    records.push_back(test::Recurring(15, "15.07.2011")); // never counts, never dates
+    records.push_back(penvaro::testing::Planned("25.05.2011", -300000));
+    records.push_back(penvaro::testing::Planned("01.06.2011", 1000000));
+    records.push_back(penvaro::testing::Recurring(15, "15.07.2011")); // never counts, never dates
     const BookingTable table = sortedTable(records);
 
     const auto book = core::ComputeBookBalance(table);
@@ -76,11 +77,13 @@ TEST(Balances, TodayCountsEveryBookingDatedUpToToday) {
     };
     // Today is 20.05.2011; the example account alone gives 850,25 €.
     const Case cases[] = {
-        {"planned yesterday counts", {test::Planned("19.05.2011", 10000)}, 8512500},
-        {"planned today counts", {test::Planned("20.05.2011", -10000)}, 8492500},
-        {"planned tomorrow does not", {test::Planned("21.05.2011", 10000)}, 8502500},
-        {"completed tomorrow does not", {test::Completed(2011, 3, "21.05.2011", 10000)}, 8502500},
-        {"recurring due earlier does not", {test::Recurring(1, "01.01.2011")}, 8502500},
+        {"planned yesterday counts", {penvaro::testing::Planned("19.05.2011", 10000)}, 8512500},
+        {"planned today counts", {penvaro::testing::Planned("20.05.2011", -10000)}, 8492500},
+        {"planned tomorrow does not", {penvaro::testing::Planned("21.05.2011", 10000)}, 8502500},
+        {"completed tomorrow does not",
+         {penvaro::testing::Completed(2011, 3, "21.05.2011", 10000)},
+         8502500},
+        {"recurring due earlier does not", {penvaro::testing::Recurring(1, "01.01.2011")}, 8502500},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,18 +105,20 @@ TEST(Balances, ProjectedBalanceIsDatedAndShownOnlyWithBookings) {
     };
     const Case cases[] = {
         {"empty table", {}, {}, false},
-        {"only the start value", {test::StartValue(10000)}, day("01.01.1960"), false},
+        {"only the start value", {penvaro::testing::StartValue(10000)}, day("01.01.1960"), false},
         {"completed after planned",
-         {test::StartValue(0), test::Planned("01.03.2011"), test::Completed(2011, 9, "01.04.2011")},
+         {penvaro::testing::StartValue(0), penvaro::testing::Planned("01.03.2011"),
+          penvaro::testing::Completed(2011, 9, "01.04.2011")},
          day("01.04.2011"),
          true},
         {"recurring bookings never date it",
-         {test::StartValue(0), test::Completed(2011, 1, "01.02.2011"),
-          test::Recurring(1, "01.12.2011")},
+         {penvaro::testing::StartValue(0), penvaro::testing::Completed(2011, 1, "01.02.2011"),
+          penvaro::testing::Recurring(1, "01.12.2011")},
          day("01.02.2011"),
          true},
         {"only recurring bookings",
-         {test::Recurring(1, "01.12.2011"), test::Recurring(5, "05.12.2011")},
+         {penvaro::testing::Recurring(1, "01.12.2011"),
+          penvaro::testing::Recurring(5, "05.12.2011")},
          {},
          false},
     };
@@ -129,8 +134,8 @@ TEST(Balances, ProjectedBalanceIsDatedAndShownOnlyWithBookings) {
 
 TEST(Balances, RunningBalancesAccumulateFromTheOldestBookingInEitherOrder) {
     auto records = exampleAccount();
-    records.push_back(test::Planned("01.06.2011", 1000000));
-    records.push_back(test::Planned("25.05.2011", -300000));
+    records.push_back(penvaro::testing::Planned("01.06.2011", 1000000));
+    records.push_back(penvaro::testing::Planned("25.05.2011", -300000));
     struct Case {
         const char *name;
         core::SortOrder order;
@@ -154,13 +159,13 @@ TEST(Balances, RunningBalancesAccumulateFromTheOldestBookingInEitherOrder) {
 }
 
 TEST(Balances, ASumBeyondSixtyFourBitsIsAnErrorNotAWrongBalance) {
-    const BookingRecord start = test::StartValue(0);
+    const BookingRecord start = penvaro::testing::StartValue(0);
     const BookingRecord big =
-        withDirection(test::Completed(2011, 1, "01.02.2011"), u'+', maxAmount);
-    const BookingRecord one = test::Completed(2011, 2, "02.02.2011", 10000);
-    const BookingRecord minusTwo = test::Completed(2011, 3, "03.02.2011", -20000);
+        withDirection(penvaro::testing::Completed(2011, 1, "01.02.2011"), u'+', maxAmount);
+    const BookingRecord one = penvaro::testing::Completed(2011, 2, "02.02.2011", 10000);
+    const BookingRecord minusTwo = penvaro::testing::Completed(2011, 3, "03.02.2011", -20000);
     const BookingRecord minusMin =
-        withDirection(test::Completed(2011, 4, "04.02.2011"), u'-', minAmount);
+        withDirection(penvaro::testing::Completed(2011, 4, "04.02.2011"), u'-', minAmount);
 
     struct Case {
         const char *name;
@@ -188,7 +193,7 @@ TEST(Balances, ASumBeyondSixtyFourBitsIsAnErrorNotAWrongBalance) {
     }
 
     auto planned = [](std::int64_t amount) {
-        return withDirection(test::Planned("01.03.2011"), u'+', amount);
+        return withDirection(penvaro::testing::Planned("01.03.2011"), u'+', amount);
     };
     EXPECT_FALSE(core::ComputePlannedSum(sortedTable({planned(maxAmount), planned(1)})));
     EXPECT_FALSE(

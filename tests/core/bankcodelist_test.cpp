@@ -8,7 +8,7 @@
 
 using namespace penvaro;
 using core::BankCodeList;
-using test::BankCodeLine;
+using penvaro::testing::BankCodeLine;
 
 namespace {
 
@@ -114,7 +114,7 @@ TEST(BankCodeList, ResultCellsAreTheColumnSlicesInUtf8) {
 }
 
 TEST(BankCodeCache, ReadsTheFileOnlyForACompleteCodeAndAgainWhenItChanged) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto path = dir.path("blz.asc");
     core::BankCodeCache cache;
 
@@ -128,12 +128,12 @@ TEST(BankCodeCache, ReadsTheFileOnlyForACompleteCodeAndAgainWhenItChanged) {
     ASSERT_TRUE(nothingAsked);
     EXPECT_TRUE(nothingAsked->empty());
 
-    test::WriteBytes(path, {fixture.begin(), fixture.end()});
+    penvaro::testing::WriteBytes(path, {fixture.begin(), fixture.end()});
     EXPECT_EQ("BBk Berlin", core::LookupBankName(cache, path, "10000000").value());
 
     const std::string newer =
         BankCodeLine("10000000", "Bundesbank", "Bundesbank Berlin", "10591", "Berlin");
-    test::WriteBytes(path, {newer.begin(), newer.end()});
+    penvaro::testing::WriteBytes(path, {newer.begin(), newer.end()});
     EXPECT_EQ("Bundesbank Berlin", core::LookupBankName(cache, path, "10000000").value());
     const auto offices = core::SearchBankCodes(cache, path, "bundesbank", "");
     ASSERT_TRUE(offices);

@@ -19,8 +19,9 @@ std::vector<BookingRecord> used(const BookingTable &table) {
 // An account file on disk and the table loaded from it.
 struct Account {
     Account() {
-        test::Fill(table, {test::StartValue(100000), test::Completed(2011, 1, "03.01.2011"),
-                           test::Planned("01.02.2011")});
+        penvaro::testing::Fill(table, {penvaro::testing::StartValue(100000),
+                                       penvaro::testing::Completed(2011, 1, "03.01.2011"),
+                                       penvaro::testing::Planned("01.02.2011")});
         EXPECT_TRUE(core::SaveAccountFile(table, file));
     }
 
@@ -30,7 +31,7 @@ struct Account {
         return used(loaded);
     }
 
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     std::filesystem::path file = dir.path("giro.p11");
     BookingTable table;
 };
@@ -39,7 +40,7 @@ struct Account {
 
 TEST(BookingChanges, EachChangeReachesTableAndFile) {
     Account a;
-    const BookingRecord added = test::Completed(2011, 2, "04.02.2011", 777);
+    const BookingRecord added = penvaro::testing::Completed(2011, 2, "04.02.2011", 777);
     ASSERT_TRUE(core::AddBooking(a.table, added, a.file));
     EXPECT_EQ(added, a.table.slot(4));
     EXPECT_EQ(used(a.table), a.onDisk());
@@ -56,16 +57,17 @@ TEST(BookingChanges, EachChangeReachesTableAndFile) {
     EXPECT_EQ(used(a.table), a.onDisk());
 
     ASSERT_TRUE(core::AddBookings(
-        a.table, {test::Planned("01.03.2011"), test::Planned("01.04.2011")}, a.file));
+        a.table, {penvaro::testing::Planned("01.03.2011"), penvaro::testing::Planned("01.04.2011")},
+        a.file));
     EXPECT_EQ(5, a.table.count);
     EXPECT_EQ(used(a.table), a.onDisk());
 
-    const BookingRecord recurring = test::Recurring(15, "15.07.2011");
-    ASSERT_TRUE(
-        core::ReplaceAndAddBookings(a.table, 2, recurring, {test::Planned("15.07.2011")}, a.file));
+    const BookingRecord recurring = penvaro::testing::Recurring(15, "15.07.2011");
+    ASSERT_TRUE(core::ReplaceAndAddBookings(a.table, 2, recurring,
+                                            {penvaro::testing::Planned("15.07.2011")}, a.file));
     EXPECT_EQ(6, a.table.count);
     EXPECT_EQ(recurring, a.table.slot(2));
-    EXPECT_EQ(test::Planned("15.07.2011"), a.table.slot(6));
+    EXPECT_EQ(penvaro::testing::Planned("15.07.2011"), a.table.slot(6));
     EXPECT_EQ(used(a.table), a.onDisk());
 }
 
@@ -75,50 +77,57 @@ TEST(BookingChanges, AFailedWriteLeavesTheTableAsItWas) {
     std::filesystem::remove(a.file);
     std::filesystem::create_directory(a.file); // neither appendable nor replaceable
 
-    EXPECT_FALSE(core::AddBooking(a.table, test::Completed(2011, 2, "04.02.2011"), a.file));
-    EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.03.2011")}, a.file));
-    EXPECT_FALSE(core::ReplaceBooking(a.table, 2, test::Planned("01.05.2011"), a.file));
+    EXPECT_FALSE(
+        core::AddBooking(a.table, penvaro::testing::Completed(2011, 2, "04.02.2011"), a.file));
+    EXPECT_FALSE(core::AddBookings(a.table, {penvaro::testing::Planned("01.03.2011")}, a.file));
+    EXPECT_FALSE(core::ReplaceBooking(a.table, 2, penvaro::testing::Planned("01.05.2011"), a.file));
     EXPECT_FALSE(core::DeleteBooking(a.table, 1, a.file));
-    EXPECT_FALSE(core::ReplaceAndAddBookings(a.table, 1, test::Planned("01.05.2011"),
-                                             {test::Planned("01.06.2011")}, a.file));
+    EXPECT_FALSE(core::ReplaceAndAddBookings(a.table, 1, penvaro::testing::Planned("01.05.2011"),
+                                             {penvaro::testing::Planned("01.06.2011")}, a.file));
     EXPECT_EQ(before, used(a.table));
     EXPECT_EQ(BookingKind::Empty, a.table.slot(4).Satzart);
 }
 
 TEST(BookingChanges, AFullTableRefusesEveryAddition) {
     Account a;
-    std::vector<BookingRecord> records(core::MaxBookings, test::Completed(2011, 1, "03.01.2011"));
-    test::Fill(a.table, records);
+    std::vector<BookingRecord> records(core::MaxBookings,
+                                       penvaro::testing::Completed(2011, 1, "03.01.2011"));
+    penvaro::testing::Fill(a.table, records);
     ASSERT_TRUE(core::SaveAccountFile(a.table, a.file));
-    const auto bytes = test::ReadBytes(a.file);
+    const auto bytes = penvaro::testing::ReadBytes(a.file);
 
-    const auto refused = core::AddBooking(a.table, test::Planned("01.02.2011"), a.file);
+    const auto refused = core::AddBooking(a.table, penvaro::testing::Planned("01.02.2011"), a.file);
     ASSERT_FALSE(refused);
     EXPECT_EQ(core::ErrorKind::TooLarge, refused.error().kind);
-    EXPECT_FALSE(core::AddBookings(a.table, {test::Planned("01.02.2011")}, a.file));
-    const auto replaced = core::ReplaceAndAddBookings(a.table, 1, test::Planned("01.03.2011"),
-                                                      {test::Planned("01.02.2011")}, a.file);
+    EXPECT_FALSE(core::AddBookings(a.table, {penvaro::testing::Planned("01.02.2011")}, a.file));
+    const auto replaced =
+        core::ReplaceAndAddBookings(a.table, 1, penvaro::testing::Planned("01.03.2011"),
+                                    {penvaro::testing::Planned("01.02.2011")}, a.file);
     ASSERT_FALSE(replaced);
     EXPECT_EQ(core::ErrorKind::TooLarge, replaced.error().kind);
-    EXPECT_EQ(test::Completed(2011, 1, "03.01.2011"), a.table.slot(1)) << "nothing half done";
+    EXPECT_EQ(penvaro::testing::Completed(2011, 1, "03.01.2011"), a.table.slot(1))
+        << "nothing half done";
     EXPECT_EQ(core::MaxBookings, a.table.count);
-    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+    EXPECT_EQ(bytes, penvaro::testing::ReadBytes(a.file));
 }
 
 TEST(BookingChanges, AFullTableCanStillBeChangedAndItsFailuresUndone) {
     Account a;
-    std::vector<BookingRecord> records(core::MaxBookings, test::Completed(2011, 1, "03.01.2011"));
-    records.back() = test::Planned("01.02.2011");
-    test::Fill(a.table, records);
-    ASSERT_TRUE(core::ReplaceBooking(a.table, 1, test::Planned("01.03.2011"), a.file));
-    ASSERT_TRUE(core::ReplaceAndAddBookings(
-        a.table, {{2, test::Planned("01.04.2011")}, {3, test::Planned("01.05.2011")}}, {}, a.file));
+    std::vector<BookingRecord> records(core::MaxBookings,
+                                       penvaro::testing::Completed(2011, 1, "03.01.2011"));
+    records.back() = penvaro::testing::Planned("01.02.2011");
+    penvaro::testing::Fill(a.table, records);
+    ASSERT_TRUE(core::ReplaceBooking(a.table, 1, penvaro::testing::Planned("01.03.2011"), a.file));
+    ASSERT_TRUE(core::ReplaceAndAddBookings(a.table,
+                                            {{2, penvaro::testing::Planned("01.04.2011")},
+                                             {3, penvaro::testing::Planned("01.05.2011")}},
+                                            {}, a.file));
     EXPECT_EQ(used(a.table), a.onDisk());
 
     const std::vector<BookingRecord> before = used(a.table);
     std::filesystem::remove(a.file);
     std::filesystem::create_directory(a.file);
-    EXPECT_FALSE(core::ReplaceBooking(a.table, 5, test::Planned("01.06.2011"), a.file));
+    EXPECT_FALSE(core::ReplaceBooking(a.table, 5, penvaro::testing::Planned("01.06.2011"), a.file));
     EXPECT_FALSE(core::DeleteBooking(a.table, 1, a.file));
     EXPECT_EQ(before, used(a.table));
 }

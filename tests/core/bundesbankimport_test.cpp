@@ -34,11 +34,11 @@ TEST(BundesbankImport, ConvertsLinesInFileOrder) {
         + bundesbankLine("50010060", "Postbank", "60288", longPlace, "Postbank Ffm") + "\r\n";
     const auto converted = core::ConvertBundesbankText(input);
     ASSERT_TRUE(converted) << converted.error().message;
-    EXPECT_EQ(
-        test::BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn", "50667", "Köln")
-            + test::BankCodeLine("50010060", "Postbank", "Postbank Ffm", "60288",
-                                 longPlace.substr(0, 29)),
-        *converted);
+    EXPECT_EQ(penvaro::testing::BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn",
+                                             "50667", "Köln")
+                  + penvaro::testing::BankCodeLine("50010060", "Postbank", "Postbank Ffm", "60288",
+                                                   longPlace.substr(0, 29)),
+              *converted);
 }
 
 TEST(BundesbankImport, RefusesWhatIsNoBundesbankLine) {
@@ -52,7 +52,8 @@ TEST(BundesbankImport, RefusesWhatIsNoBundesbankLine) {
         {"short line", good + "10000000Bundesbank\r\n", "Zeile 2 "},
         {"letters in the code", "1000000X" + good.substr(8), "Zeile 1 "},
         {"already converted",
-         test::BankCodeLine("10000000", "Bundesbank", "BBk", "10591", "Berlin"), "Zeile 1 "},
+         penvaro::testing::BankCodeLine("10000000", "Bundesbank", "BBk", "10591", "Berlin"),
+         "Zeile 1 "},
     };
     for (const Case &c : cases) {
         const auto converted = core::ConvertBundesbankText(c.input);
@@ -62,20 +63,21 @@ TEST(BundesbankImport, RefusesWhatIsNoBundesbankLine) {
 }
 
 TEST(BundesbankImport, RefusedInputLeavesTheTargetAsItWas) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const std::string bad = "keine Bankleitzahlen\n";
-    test::WriteBytes(dir.path("blz_neu.txt"), {bad.begin(), bad.end()});
-    test::WriteBytes(dir.path("blz.asc"), {'a', 'l', 't'});
+    penvaro::testing::WriteBytes(dir.path("blz_neu.txt"), {bad.begin(), bad.end()});
+    penvaro::testing::WriteBytes(dir.path("blz.asc"), {'a', 'l', 't'});
     const auto imported = core::ImportBundesbankFile(dir.path("blz_neu.txt"), dir.path("blz.asc"));
     ASSERT_FALSE(imported);
     EXPECT_NE(std::string::npos, imported.error().message.find("blz_neu.txt"));
-    EXPECT_EQ((std::vector<std::uint8_t>{'a', 'l', 't'}), test::ReadBytes(dir.path("blz.asc")));
+    EXPECT_EQ((std::vector<std::uint8_t>{'a', 'l', 't'}),
+              penvaro::testing::ReadBytes(dir.path("blz.asc")));
 }
 
 #ifdef PENVARO_BUNDESBANK_FILE
 // The file that the program ships is made from this one at build time.
 TEST(BundesbankImport, RealBundesbankFileGivesBankNames) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto target = dir.path("blz.asc");
     ASSERT_TRUE(core::ImportBundesbankFile(PENVARO_BUNDESBANK_FILE, target));
     const auto list = core::BankCodeList::Load(target);

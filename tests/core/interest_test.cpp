@@ -22,9 +22,9 @@ double day(const char *text) {
 }
 
 BookingTable interestTable(std::vector<BookingRecord> records) {
-    records.insert(records.begin(), test::StartValue(0));
+    records.insert(records.begin(), penvaro::testing::StartValue(0));
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     core::SortBookingTable(table, core::InterestOrder);
     return table;
 }
@@ -113,7 +113,7 @@ TEST(Interest, MonthsCountFromTheFirstBookingToTheirRealLastDay) {
         std::string debit;
     };
     const std::vector<BookingRecord> tenThousandSince2010 = {
-        test::Completed(2010, 1, "01.12.2010", tenThousand)};
+        penvaro::testing::Completed(2010, 1, "01.12.2010", tenThousand)};
     const Case cases[] = {
         {"10.000 € in January", tenThousandSince2010, 2011, 1, euro(31 * dailyAtTwoPercent),
          "0,00 €"},
@@ -122,38 +122,38 @@ TEST(Interest, MonthsCountFromTheFirstBookingToTheirRealLastDay) {
         {"10.000 € in February of a leap year", tenThousandSince2010, 2012, 2,
          euro(29 * dailyAtTwoPercent), "0,00 €"},
         {"-1.000 € at 9 % over 30 days",
-         {test::Completed(2011, 1, "01.03.2011", -10000000)},
+         {penvaro::testing::Completed(2011, 1, "01.03.2011", -10000000)},
          2011,
          4,
          "0,00 €",
          "-7,40 €"},
         {"a balance of exactly 0",
-         {test::Completed(2011, 1, "01.03.2011", 1000000),
-          test::Completed(2011, 1, "01.03.2011", -1000000)},
+         {penvaro::testing::Completed(2011, 1, "01.03.2011", 1000000),
+          penvaro::testing::Completed(2011, 1, "01.03.2011", -1000000)},
          2011,
          4,
          "0,00 €",
          "0,00 €"},
         {"first booking 15 March: February",
-         {test::Completed(2011, 1, "15.03.2011", tenThousand)},
+         {penvaro::testing::Completed(2011, 1, "15.03.2011", tenThousand)},
          2011,
          2,
          "0,00 €",
          "0,00 €"},
         {"first booking 15 March: March",
-         {test::Completed(2011, 1, "15.03.2011", tenThousand)},
+         {penvaro::testing::Completed(2011, 1, "15.03.2011", tenThousand)},
          2011,
          3,
          euro(17 * dailyAtTwoPercent),
          "0,00 €"},
         {"first booking in December",
-         {test::Completed(2011, 1, "10.12.2011", tenThousand)},
+         {penvaro::testing::Completed(2011, 1, "10.12.2011", tenThousand)},
          2011,
          12,
          euro(22 * dailyAtTwoPercent),
          "0,00 €"},
         {"first booking 10 February of a leap year",
-         {test::Completed(2012, 1, "10.02.2012", tenThousand)},
+         {penvaro::testing::Completed(2012, 1, "10.02.2012", tenThousand)},
          2012,
          2,
          euro(20 * dailyAtTwoPercent),
@@ -174,8 +174,9 @@ TEST(Interest, MonthsCountFromTheFirstBookingToTheirRealLastDay) {
 }
 
 TEST(Interest, APeriodCountsFromTheFirstBookingOn) {
-    const BookingTable table = interestTable(
-        {test::Completed(2011, 1, "10.05.2011", tenThousand), test::Planned("01.05.2011", 1)});
+    const BookingTable table =
+        interestTable({penvaro::testing::Completed(2011, 1, "10.05.2011", tenThousand),
+                       penvaro::testing::Planned("01.05.2011", 1)});
     const auto fromFirst = core::InterestForPeriod(table, {}, day("10.05.2011"), day("19.05.2011"));
     const auto dayEarly = core::InterestForPeriod(table, {}, day("09.05.2011"), day("19.05.2011"));
     ASSERT_TRUE(fromFirst && dayEarly);
@@ -193,11 +194,12 @@ TEST(Interest, APeriodCountsFromTheFirstBookingOn) {
 }
 
 TEST(Interest, PlannedBookingsCountOnlyWithoutALaterCompletedOne) {
-    const std::vector<BookingRecord> early = {test::Completed(2011, 1, "01.03.2011", 100000),
-                                              test::Planned("10.03.2011", 50000),
-                                              test::Recurring(5, "05.03.2011")};
+    const std::vector<BookingRecord> early = {
+        penvaro::testing::Completed(2011, 1, "01.03.2011", 100000),
+        penvaro::testing::Planned("10.03.2011", 50000),
+        penvaro::testing::Recurring(5, "05.03.2011")};
     std::vector<BookingRecord> withLaterCompleted = early;
-    withLaterCompleted.push_back(test::Completed(2011, 2, "20.03.2011", 10000));
+    withLaterCompleted.push_back(penvaro::testing::Completed(2011, 2, "20.03.2011", 10000));
     struct Case {
         const char *name;
         std::vector<BookingRecord> records;
@@ -240,7 +242,7 @@ TEST(Interest, SinglePassEqualsThePlainWalkOnRandomTables) {
             records.push_back(r);
         }
         BookingTable table;
-        test::Fill(table, records);
+        penvaro::testing::Fill(table, records);
         // The walk is defined on the table order, whichever order the table has.
         const core::SortOrder order = round % 3 == 0 ? core::SortOrder{} : core::InterestOrder;
         core::SortBookingTable(table, order);

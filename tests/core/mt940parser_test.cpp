@@ -10,7 +10,7 @@
 using namespace penvaro;
 using core::Statement;
 using core::StatementEntry;
-using test::Day;
+using penvaro::testing::Day;
 
 namespace {
 
@@ -37,7 +37,8 @@ std::string oneEntry(const std::string &line61, const std::string &field86 = {})
 } // namespace
 
 TEST(ParseMt940, ReadsTheWindows1252FixtureWithItsPagesAndContinuationLines) {
-    const auto bytes = test::ReadBytes(test::StatementFixture("mt940-cp1252.sta"));
+    const auto bytes =
+        penvaro::testing::ReadBytes(penvaro::testing::StatementFixture("mt940-cp1252.sta"));
     const auto statements =
         core::ParseMt940({reinterpret_cast<const char *>(bytes.data()), bytes.size()});
     ASSERT_TRUE(statements) << statements.error().message;

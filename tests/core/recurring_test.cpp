@@ -26,7 +26,7 @@ struct CatchUp {
 CatchUp catchUp(const std::vector<BookingRecord> &records, const std::string &lm,
                 const std::string &today) {
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     const auto result = core::ApplyDueRecurringBookings(table, day(lm), day(today));
     EXPECT_TRUE(result);
     EXPECT_FALSE(result->stopped);
@@ -52,103 +52,109 @@ TEST(RecurringBookings, CatchUpPlansTheDueMonthsOfEachInterval) {
     };
     const Case cases[] = {
         {"monthly, due within the checked days",
-         {test::Completed(2011, 1, "02.05.2011"), test::Recurring(15, "15.06.2011")},
+         {penvaro::testing::Completed(2011, 1, "02.05.2011"),
+          penvaro::testing::Recurring(15, "15.06.2011")},
          "10.05.2011",
          "20.05.2011",
          {"15.06.2011"},
          "21.05.2011"},
         {"the same day again creates nothing",
-         {test::Recurring(15, "15.06.2011")},
+         {penvaro::testing::Recurring(15, "15.06.2011")},
          "21.05.2011",
          "21.05.2011",
          {},
          "22.05.2011"},
         {"opened again on a checked day",
-         {test::Recurring(15, "15.06.2011")},
+         {penvaro::testing::Recurring(15, "15.06.2011")},
          "21.05.2011",
          "20.05.2011",
          {},
          "21.05.2011"},
         {"first execution more than a month ahead waits",
-         {test::Recurring(15, "15.08.2011")},
+         {penvaro::testing::Recurring(15, "15.08.2011")},
          "10.05.2011",
          "20.07.2011",
          {"15.08.2011"},
          "21.07.2011"},
         {"day 30 in February moves to 1 March, March keeps its 30th",
-         {test::Recurring(30, "30.01.2011")},
+         {penvaro::testing::Recurring(30, "30.01.2011")},
          "01.01.2011",
          "30.04.2011",
          {"01.03.2011", "30.03.2011", "30.04.2011", "30.05.2011"},
          "01.05.2011"},
         {"day 29 in a leap year's February",
-         {test::Recurring(29, "29.01.2012")},
+         {penvaro::testing::Recurring(29, "29.01.2012")},
          "01.01.2012",
          "31.03.2012",
          {"29.02.2012", "29.03.2012", "29.04.2012"},
          "01.04.2012"},
         {"every 2 months from February",
-         {test::Recurring(10, "10.02.2011", 2)},
+         {penvaro::testing::Recurring(10, "10.02.2011", 2)},
          "01.01.2011",
          "31.12.2011",
          {"10.02.2011", "10.04.2011", "10.06.2011", "10.08.2011", "10.10.2011", "10.12.2011"},
          "01.01.2012"},
         {"every 3 months from January",
-         {test::Recurring(15, "15.01.2011", 3)},
+         {penvaro::testing::Recurring(15, "15.01.2011", 3)},
          "01.12.2010",
          "30.11.2011",
          {"15.01.2011", "15.04.2011", "15.07.2011", "15.10.2011"},
          "01.12.2011"},
         {"every 6 months from March",
-         {test::Recurring(5, "05.03.2011", 6)},
+         {penvaro::testing::Recurring(5, "05.03.2011", 6)},
          "01.01.2011",
          "31.12.2011",
          {"05.03.2011", "05.09.2011"},
          "01.01.2012"},
         {"every 12 months from January repeats each January",
-         {test::Recurring(20, "20.01.2011", 12)},
+         {penvaro::testing::Recurring(20, "20.01.2011", 12)},
          "01.12.2010",
          "31.12.2012",
          {"20.01.2011", "20.01.2012", "20.01.2013"},
          "01.01.2013"},
         {"every 12 months from June",
-         {test::Recurring(15, "15.06.2011", 12)},
+         {penvaro::testing::Recurring(15, "15.06.2011", 12)},
          "01.01.2011",
          "31.12.2012",
          {"15.06.2011", "15.06.2012"},
          "01.01.2013"},
         {"an interval the dialogs never store",
-         {test::Recurring(15, "15.01.2011", 5)},
+         {penvaro::testing::Recurring(15, "15.01.2011", 5)},
          "01.01.2011",
          "31.12.2011",
          {},
          "01.01.2012"},
         {"in table order",
-         {test::Recurring(9, "09.02.2011"), test::Recurring(9, "09.03.2011")},
+         {penvaro::testing::Recurring(9, "09.02.2011"),
+          penvaro::testing::Recurring(9, "09.03.2011")},
          "09.02.2011",
          "09.02.2011",
          {"09.03.2011", "09.03.2011"},
          "10.02.2011"},
         {"never checked: from the same day a month earlier",
-         {test::Recurring(19, "19.01.2011"), test::Recurring(20, "20.01.2011")},
+         {penvaro::testing::Recurring(19, "19.01.2011"),
+          penvaro::testing::Recurring(20, "20.01.2011")},
          "0",
          "20.05.2011",
          {"20.05.2011", "19.06.2011", "20.06.2011"},
          "21.05.2011"},
         {"never checked in January: from December",
-         {test::Recurring(14, "14.01.2010"), test::Recurring(15, "15.01.2010")},
+         {penvaro::testing::Recurring(14, "14.01.2010"),
+          penvaro::testing::Recurring(15, "15.01.2010")},
          "0",
          "15.01.2011",
          {"15.01.2011", "14.02.2011", "15.02.2011"},
          "16.01.2011"},
         {"never checked on 31 March: from 28 February",
-         {test::Recurring(27, "27.01.2011"), test::Recurring(28, "28.01.2011")},
+         {penvaro::testing::Recurring(27, "27.01.2011"),
+          penvaro::testing::Recurring(28, "28.01.2011")},
          "0",
          "31.03.2011",
          {"28.03.2011", "27.04.2011", "28.04.2011"},
          "01.04.2011"},
         {"never checked on 31 March of a leap year: from 29 February",
-         {test::Recurring(28, "28.01.2012"), test::Recurring(29, "29.01.2012")},
+         {penvaro::testing::Recurring(28, "28.01.2012"),
+          penvaro::testing::Recurring(29, "29.01.2012")},
          "0",
          "31.03.2012",
          {"29.03.2012", "28.04.2012", "29.04.2012"},
@@ -179,7 +185,7 @@ TEST(RecurringBookings, ComparisonDateAllowsAFirstExecutionUpToOneDayAfterIt) {
             BookingTable table;
             const std::string first =
                 core::FormatDate(day(c.comparisonDate) + static_cast<double>(daysAfter));
-            test::Fill(table, {test::Recurring(c.executionDay, first)});
+            penvaro::testing::Fill(table, {penvaro::testing::Recurring(c.executionDay, first)});
             const auto created = core::ApplyRecurringDay(table, day(c.checkDay));
             ASSERT_TRUE(created);
             EXPECT_EQ(daysAfter == 1 ? 1 : 0, *created) << "first execution " << first;
@@ -188,11 +194,11 @@ TEST(RecurringBookings, ComparisonDateAllowsAFirstExecutionUpToOneDayAfterIt) {
 }
 
 TEST(RecurringBookings, APlannedBookingCopiesAmountAndTextsOnly) {
-    BookingRecord recurring = test::Recurring(30, "30.01.2011", 3);
+    BookingRecord recurring = penvaro::testing::Recurring(30, "30.01.2011", 3);
     recurring.SollHaben = u'-';
     recurring.Betrag = 6543210;
     BookingTable table;
-    test::Fill(table, {recurring});
+    penvaro::testing::Fill(table, {recurring});
 
     ASSERT_TRUE(core::CreatePlannedFromRecurring(table, recurring, 2, 2011));
     BookingRecord expected;
@@ -214,8 +220,8 @@ TEST(RecurringBookings, APlannedBookingCopiesAmountAndTextsOnly) {
 
 TEST(RecurringBookings, ASingleRecordIsCheckedOnlyWhenItIsRecurring) {
     BookingTable table;
-    test::Fill(table, {test::Completed(2011, 1, "15.05.2011")});
-    const BookingRecord recurring = test::Recurring(15, "15.06.2011");
+    penvaro::testing::Fill(table, {penvaro::testing::Completed(2011, 1, "15.05.2011")});
+    const BookingRecord recurring = penvaro::testing::Recurring(15, "15.06.2011");
     BookingRecord planned = recurring;
     planned.Satzart = BookingKind::Planned;
 
@@ -230,12 +236,12 @@ TEST(RecurringBookings, ASingleRecordIsCheckedOnlyWhenItIsRecurring) {
 
 TEST(RecurringBookings, AFullTableStopsBeforeTheDayThatDoesNotFit) {
     std::vector<BookingRecord> records(core::MaxBookings - 4,
-                                       test::Completed(2011, 1, "02.05.2011"));
-    records.push_back(test::Recurring(14, "14.06.2011"));
-    records.push_back(test::Recurring(15, "15.06.2011"));
-    records.push_back(test::Recurring(15, "15.06.2011"));
+                                       penvaro::testing::Completed(2011, 1, "02.05.2011"));
+    records.push_back(penvaro::testing::Recurring(14, "14.06.2011"));
+    records.push_back(penvaro::testing::Recurring(15, "15.06.2011"));
+    records.push_back(penvaro::testing::Recurring(15, "15.06.2011"));
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
 
     const auto result =
         core::ApplyDueRecurringBookings(table, day("10.05.2011"), day("20.05.2011"));
@@ -254,19 +260,19 @@ TEST(RecurringBookings, AFullTableStopsBeforeTheDayThatDoesNotFit) {
 }
 
 TEST(RecurringBookings, DamagedDaysAreHandledSafely) {
-    const std::vector<BookingRecord> records = {test::Recurring(20, "20.01.2011")};
+    const std::vector<BookingRecord> records = {penvaro::testing::Recurring(20, "20.01.2011")};
     // An "LM" without a calendar date starts over like a never checked account.
     for (const double lm : {std::nan(""), 1e300, -1e300}) {
         SCOPED_TRACE(lm);
         BookingTable table;
-        test::Fill(table, records);
+        penvaro::testing::Fill(table, records);
         const auto result = core::ApplyDueRecurringBookings(table, lm, day("20.05.2011"));
         ASSERT_TRUE(result);
         EXPECT_EQ(2, result->created);
         EXPECT_EQ(day("21.05.2011"), result->nextCheckDay);
     }
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     // Never checked on the calendar's first day: the month before it has no dates.
     const auto first = core::ApplyDueRecurringBookings(table, 0.0, day("01.01.0001"));
     ASSERT_TRUE(first);

@@ -53,12 +53,12 @@ protected:
     }
 
     SavedTransferList stored(const std::vector<SavedTransferRecord> &records) {
-        test::WriteBytes(path(), fileBytes(records));
+        penvaro::testing::WriteBytes(path(), fileBytes(records));
         return load();
     }
 
 private:
-    test::TempDir m_dir;
+    penvaro::testing::TempDir m_dir;
 };
 
 } // namespace
@@ -115,7 +115,7 @@ TEST_F(SavedTransferFile, TheListHoldsAtMost2500) {
     EXPECT_NE(std::string::npos, refused.error().message.find("höchstens 2500"));
     EXPECT_FALSE(core::AppendSavedTransferToFile(transfer("Zuviel"), path()));
     EXPECT_EQ(core::MaxSavedTransfers, list.records.size());
-    EXPECT_EQ(fileBytes(full), test::ReadBytes(path()));
+    EXPECT_EQ(fileBytes(full), penvaro::testing::ReadBytes(path()));
 }
 
 TEST_F(SavedTransferFile, AnOverlongFileShowsItsFirst2500AndIsNotWrittenOver) {
@@ -126,7 +126,7 @@ TEST_F(SavedTransferFile, AnOverlongFileShowsItsFirst2500AndIsNotWrittenOver) {
     EXPECT_NE(std::string::npos, list.cutShort.find("2501"));
     EXPECT_FALSE(core::DeleteSavedTransfer(list, 1, path()));
     EXPECT_FALSE(core::WriteSavedTransfers(list, path()));
-    EXPECT_EQ(fileBytes(records), test::ReadBytes(path()));
+    EXPECT_EQ(fileBytes(records), penvaro::testing::ReadBytes(path()));
 }
 
 TEST_F(SavedTransferFile, DamagedFileIsRefusedAndNeverWrittenOver) {
@@ -149,7 +149,7 @@ TEST_F(SavedTransferFile, DamagedFileIsRefusedAndNeverWrittenOver) {
         {"amount longer than its field", overlong, "Datensatz 2 (Byte 620)"},
     };
     for (const Case &c : cases) {
-        test::WriteBytes(path(), c.bytes);
+        penvaro::testing::WriteBytes(path(), c.bytes);
         const auto loaded = core::LoadSavedTransfers(path());
         ASSERT_FALSE(loaded) << c.name;
         EXPECT_NE(std::string::npos, loaded.error().message.find("beschädigt")) << c.name;
@@ -161,31 +161,31 @@ TEST_F(SavedTransferFile, DamagedFileIsRefusedAndNeverWrittenOver) {
         SavedTransferList notLoaded;
         EXPECT_FALSE(core::AppendSavedTransfer(notLoaded, transfer("Neu"), path())) << c.name;
         EXPECT_TRUE(notLoaded.records.empty()) << c.name;
-        EXPECT_EQ(c.bytes, test::ReadBytes(path())) << c.name;
+        EXPECT_EQ(c.bytes, penvaro::testing::ReadBytes(path())) << c.name;
     }
 }
 
 TEST_F(SavedTransferFile, AFileChangedSinceLoadingIsNotWrittenOver) {
     SavedTransferList list = stored({transfer("A")});
     const auto other = fileBytes({transfer("A"), transfer("Anderswo gespeichert")});
-    test::WriteBytes(path(), other);
+    penvaro::testing::WriteBytes(path(), other);
     EXPECT_FALSE(core::AppendSavedTransfer(list, transfer("B"), path()));
-    EXPECT_EQ(other, test::ReadBytes(path()));
+    EXPECT_EQ(other, penvaro::testing::ReadBytes(path()));
     ASSERT_TRUE(core::AppendSavedTransferToFile(transfer("B"), path()));
     EXPECT_EQ((std::vector<std::string>{"A", "Anderswo gespeichert", "B"}), recipients(load()));
 }
 
 TEST_F(SavedTransferFile, ChangesThatCannotBeStoredLeaveListAndFileAsTheyWere) {
     SavedTransferList list = stored({transfer("A")});
-    const auto before = test::ReadBytes(path());
+    const auto before = penvaro::testing::ReadBytes(path());
 
     EXPECT_FALSE(core::AppendSavedTransfer(list, transfer("Ohne Formular", "1", 0), path()));
     EXPECT_FALSE(core::ReplaceSavedTransfer(list, 1, transfer("Formular 17", "1", 17), path()));
     {
-        const test::FileSizeLimit diskFull(SavedTransferRecordSize + 10);
+        const penvaro::testing::FileSizeLimit diskFull(SavedTransferRecordSize + 10);
         EXPECT_FALSE(core::AppendSavedTransfer(list, transfer("B"), path()));
     }
     EXPECT_EQ((std::vector<std::string>{"A"}), recipients(list));
-    EXPECT_EQ(before, test::ReadBytes(path()));
+    EXPECT_EQ(before, penvaro::testing::ReadBytes(path()));
     ASSERT_TRUE(core::AppendSavedTransfer(list, transfer("B"), path()));
 }

@@ -18,7 +18,7 @@ double day(const char *text) {
 }
 
 BookingRecord withTexts(const char *art, const char *absender, const char *zweck) {
-    BookingRecord r = test::Completed(2011, 7, "10.05.2011");
+    BookingRecord r = penvaro::testing::Completed(2011, 7, "10.05.2011");
     r.Buchungsart.setUtf8(art);
     r.Absender.setUtf8(absender);
     r.Verwendungszweck.setUtf8(zweck);
@@ -34,7 +34,7 @@ constexpr core::SearchFields allFields{true, true, true};
 
 BookingTable tableOf(const std::vector<BookingRecord> &records) {
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     return table;
 }
 
@@ -93,7 +93,7 @@ TEST(Search, MatchesTheWordAsEachRuleSays) {
 TEST(Search, CandidatesAreWholeValueDaysInTheRangeAndNeverRecurring) {
     BookingRecord recurring = withTexts("Miete", "Miete", "Miete");
     recurring.Satzart = core::BookingKind::Recurring;
-    BookingRecord lateOnLastDay = test::Completed(2011, 1, "31.12.2011", 1, "Miete");
+    BookingRecord lateOnLastDay = penvaro::testing::Completed(2011, 1, "31.12.2011", 1, "Miete");
     lateOnLastDay.Wertdatum += 0.99;
     struct Case {
         const char *name;
@@ -101,11 +101,11 @@ TEST(Search, CandidatesAreWholeValueDaysInTheRangeAndNeverRecurring) {
         bool candidate;
     };
     const Case cases[] = {
-        {"first day", test::Completed(2011, 1, "01.01.2011", 1, "Miete"), true},
+        {"first day", penvaro::testing::Completed(2011, 1, "01.01.2011", 1, "Miete"), true},
         {"last day, late in the day", lateOnLastDay, true},
-        {"day before", test::Completed(2010, 1, "31.12.2010", 1, "Miete"), false},
-        {"day after", test::Completed(2012, 1, "01.01.2012", 1, "Miete"), false},
-        {"planned", test::Planned("01.06.2011"), true},
+        {"day before", penvaro::testing::Completed(2010, 1, "31.12.2010", 1, "Miete"), false},
+        {"day after", penvaro::testing::Completed(2012, 1, "01.01.2012", 1, "Miete"), false},
+        {"planned", penvaro::testing::Planned("01.06.2011"), true},
         {"recurring", recurring, false},
     };
     core::SearchCriteria range = criteria(SearchMode::DateRange, "", {});
@@ -121,11 +121,11 @@ TEST(Search, CandidatesAreWholeValueDaysInTheRangeAndNeverRecurring) {
 
 TEST(Search, ListsEachBookingOnceInTableOrderWithTheSignedSum) {
     const BookingTable table = tableOf({
-        test::StartValue(500000),
+        penvaro::testing::StartValue(500000),
         withTexts("Miete", "Vermieter", "Miete Mai"), // found by two fields, listed once
-        test::Completed(2011, 8, "20.05.2011", -2500000, "Nebenkosten Miete"),
-        test::Completed(2011, 9, "25.05.2011", 990000, "Gehalt"),
-        test::Planned("01.06.2011", 1000000),
+        penvaro::testing::Completed(2011, 8, "20.05.2011", -2500000, "Nebenkosten Miete"),
+        penvaro::testing::Completed(2011, 9, "25.05.2011", 990000, "Gehalt"),
+        penvaro::testing::Planned("01.06.2011", 1000000),
     });
     const auto found =
         core::SearchBookings(table, criteria(SearchMode::Containing, "MIETE", allFields));
@@ -133,10 +133,10 @@ TEST(Search, ListsEachBookingOnceInTableOrderWithTheSignedSum) {
     EXPECT_EQ((std::vector<int>{2, 3}), found->slots);
     EXPECT_EQ(10000 - 2500000, found->sum);
 
-    const auto credit100debit250 =
-        core::SearchBookings(tableOf({test::Completed(2011, 1, "01.02.2011", 1000000),
-                                      test::Completed(2011, 1, "02.02.2011", -2500000)}),
-                             criteria(SearchMode::DateRange, "", {}));
+    const auto credit100debit250 = core::SearchBookings(
+        tableOf({penvaro::testing::Completed(2011, 1, "01.02.2011", 1000000),
+                 penvaro::testing::Completed(2011, 1, "02.02.2011", -2500000)}),
+        criteria(SearchMode::DateRange, "", {}));
     ASSERT_TRUE(credit100debit250);
     EXPECT_EQ("-150,00 €", core::EvaluationAmountText(credit100debit250->sum, {}));
 
@@ -144,14 +144,15 @@ TEST(Search, ListsEachBookingOnceInTableOrderWithTheSignedSum) {
     ASSERT_TRUE(range);
     EXPECT_EQ(day("10.05.2011"), range->from);
     EXPECT_EQ(day("01.06.2011"), range->to);
-    EXPECT_FALSE(core::BookingValueDateRange(tableOf({test::StartValue(1)})));
+    EXPECT_FALSE(core::BookingValueDateRange(tableOf({penvaro::testing::StartValue(1)})));
 }
 
 TEST(EvaluationRows, CellsFollowTheLayout) {
-    BookingRecord completed = test::Completed(2011, 7, "10.05.2011", 1234567800, "Kaufpreis");
+    BookingRecord completed =
+        penvaro::testing::Completed(2011, 7, "10.05.2011", 1234567800, "Kaufpreis");
     completed.Auszugsdatum = day("12.05.2011");
     completed.Buchungsdatum = day("09.05.2011");
-    BookingRecord planned = test::Planned("01.06.2011", -1000000);
+    BookingRecord planned = penvaro::testing::Planned("01.06.2011", -1000000);
     const core::EvaluationLayout euroOnly;
     core::EvaluationLayout withBookingDates;
     withBookingDates.bookingDates = true;
@@ -182,7 +183,7 @@ TEST(EvaluationRows, CellsFollowTheLayout) {
          {"", "", "01.06.2011", "Abbuchung", "Stadtwerke Köln", "Abschlag 01.06.2011", "-",
           "100,00 €"}},
         {"start value keeps the columns",
-         test::StartValue(500000),
+         penvaro::testing::StartValue(500000),
          euroOnly,
          {"", "", "01.01.1960", "", "", "", "+", "50,00 €"}},
         {"booking dates",
@@ -219,9 +220,9 @@ TEST(EvaluationRows, CellsFollowTheLayout) {
 
 TEST(EvaluationRows, FoundBookingsAreFollowedByAnEmptyRowAndTheSum) {
     const BookingTable table = tableOf({
-        test::Completed(2011, 1, "01.02.2011", 1234567800),
-        test::Completed(2011, 1, "02.02.2011", -1000000),
-        test::Planned("03.02.2011", 1000000),
+        penvaro::testing::Completed(2011, 1, "01.02.2011", 1234567800),
+        penvaro::testing::Completed(2011, 1, "02.02.2011", -1000000),
+        penvaro::testing::Planned("03.02.2011", 1000000),
     });
     const auto all = core::SearchBookings(table, criteria(SearchMode::DateRange, "", {}));
     ASSERT_TRUE(all);

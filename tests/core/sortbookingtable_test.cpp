@@ -59,11 +59,11 @@ TEST(SortBookingTable, GivesExactlyTheSelectionSortOrderForEveryOrderAndDirectio
                         records.push_back(randomRecord(rng, i));
                     BookingTable fast;
                     BookingTable reference;
-                    test::Fill(fast, records);
-                    test::Fill(reference, records);
+                    penvaro::testing::Fill(fast, records);
+                    penvaro::testing::Fill(reference, records);
                     const SortOrder order{done, doneAscending, plannedAscending};
                     core::SortBookingTable(fast, order);
-                    test::ReferenceSortBookingTable(reference, order);
+                    penvaro::testing::ReferenceSortBookingTable(reference, order);
                     ASSERT_EQ(runsOf(reference), runsOf(fast));
                     ASSERT_TRUE(std::ranges::equal(reference.all(), fast.all()));
                 }
@@ -87,11 +87,11 @@ TEST(SortBookingTable, DamagedDatesSortAsTheSelectionSortDoes) {
     for (const bool ascending : {true, false}) {
         BookingTable fast;
         BookingTable reference;
-        test::Fill(fast, records);
-        test::Fill(reference, records);
+        penvaro::testing::Fill(fast, records);
+        penvaro::testing::Fill(reference, records);
         const SortOrder order{DoneOrder::ValueDate, ascending, true};
         core::SortBookingTable(fast, order);
-        test::ReferenceSortBookingTable(reference, order);
+        penvaro::testing::ReferenceSortBookingTable(reference, order);
         for (int slot = 1; slot <= 60; ++slot)
             ASSERT_EQ(reference.slot(slot).Betrag, fast.slot(slot).Betrag) << slot;
     }
@@ -106,19 +106,20 @@ TEST(SortBookingTable, SetsTheRuns) {
     const Case cases[] = {
         {"empty table", {}, {0, 0, 0, 0, 0, 0}},
         {"start value and completed only",
-         {test::Completed(2011, 2, "01.02.2011"), test::StartValue(0),
-          test::Completed(2011, 1, "01.01.2011")},
+         {penvaro::testing::Completed(2011, 2, "01.02.2011"), penvaro::testing::StartValue(0),
+          penvaro::testing::Completed(2011, 1, "01.01.2011")},
          {1, 3, 0, 3, 0, 3}},
         {"all kinds",
-         {test::Recurring(5, "05.01.2011"), test::Planned("01.03.2011"),
-          test::Completed(2011, 1, "01.01.2011"), test::Planned("01.02.2011")},
+         {penvaro::testing::Recurring(5, "05.01.2011"), penvaro::testing::Planned("01.03.2011"),
+          penvaro::testing::Completed(2011, 1, "01.01.2011"),
+          penvaro::testing::Planned("01.02.2011")},
          {1, 1, 2, 3, 4, 4}},
-        {"planned only", {test::Planned("01.03.2011")}, {0, 0, 1, 1, 0, 1}},
+        {"planned only", {penvaro::testing::Planned("01.03.2011")}, {0, 0, 1, 1, 0, 1}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         BookingTable table;
-        test::Fill(table, c.records);
+        penvaro::testing::Fill(table, c.records);
         core::SortBookingTable(table, {});
         EXPECT_EQ(c.runs, runsOf(table));
     }
@@ -127,24 +128,24 @@ TEST(SortBookingTable, SetsTheRuns) {
 TEST(SortBookingTable, AFullTableEndsItsLastRunAtSlot5000) {
     std::vector<BookingRecord> records;
     for (int i = 0; i < core::MaxBookings; ++i)
-        records.push_back(i < 10 ? test::Completed(2011, 1, "01.01.2011")
-                                 : test::Planned("01.01.2012"));
+        records.push_back(i < 10 ? penvaro::testing::Completed(2011, 1, "01.01.2011")
+                                 : penvaro::testing::Planned("01.01.2012"));
     BookingTable table;
-    test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     core::SortBookingTable(table, {});
     EXPECT_EQ((Runs{1, 10, 11, 5000, 0, 5000}), runsOf(table));
 }
 
 TEST(SortBookingTable, OrdersEachRunByItsKey) {
-    const BookingRecord start = test::StartValue(0);
-    const BookingRecord dec2010 = test::Completed(2010, 12, "20.12.2010");
-    const BookingRecord jan2011 = test::Completed(2011, 1, "05.01.2011");
-    const BookingRecord feb1 = test::Completed(2011, 3, "01.02.2011");
-    const BookingRecord feb2 = test::Completed(2011, 3, "02.02.2011");
-    const BookingRecord due28 = test::Recurring(28, "28.01.2011");
-    const BookingRecord due5 = test::Recurring(5, "05.06.2011");
-    const BookingRecord march = test::Planned("01.03.2011");
-    const BookingRecord april = test::Planned("01.04.2011");
+    const BookingRecord start = penvaro::testing::StartValue(0);
+    const BookingRecord dec2010 = penvaro::testing::Completed(2010, 12, "20.12.2010");
+    const BookingRecord jan2011 = penvaro::testing::Completed(2011, 1, "05.01.2011");
+    const BookingRecord feb1 = penvaro::testing::Completed(2011, 3, "01.02.2011");
+    const BookingRecord feb2 = penvaro::testing::Completed(2011, 3, "02.02.2011");
+    const BookingRecord due28 = penvaro::testing::Recurring(28, "28.01.2011");
+    const BookingRecord due5 = penvaro::testing::Recurring(5, "05.06.2011");
+    const BookingRecord march = penvaro::testing::Planned("01.03.2011");
+    const BookingRecord april = penvaro::testing::Planned("01.04.2011");
     const std::vector<BookingRecord> shuffled = {due28, feb2,  april, jan2011, start,
                                                  due5,  march, feb1,  dec2010};
     struct Case {
@@ -166,7 +167,7 @@ TEST(SortBookingTable, OrdersEachRunByItsKey) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         BookingTable table;
-        test::Fill(table, shuffled);
+        penvaro::testing::Fill(table, shuffled);
         core::SortBookingTable(table, c.order);
         EXPECT_EQ(c.expected,
                   std::vector<BookingRecord>(table.all().begin(), table.all().begin() + 9));

@@ -16,7 +16,7 @@ using core::BookingTable;
 using core::ImportAction;
 using core::Statement;
 using core::StatementEntry;
-using test::Day;
+using penvaro::testing::Day;
 
 namespace {
 
@@ -36,7 +36,7 @@ Statement statement(std::uint16_t number, const std::string &date,
 }
 
 BookingRecord planned(const std::string &valueDate, std::int64_t signedAmount) {
-    return test::Planned(valueDate, signedAmount);
+    return penvaro::testing::Planned(valueDate, signedAmount);
 }
 
 std::vector<ImportAction> actions(const core::ImportPlan &plan) {
@@ -53,7 +53,7 @@ std::vector<BookingRecord> used(const BookingTable &table) {
 // An account file on disk and the table loaded from it.
 struct Account {
     explicit Account(const std::vector<BookingRecord> &records) {
-        test::Fill(table, records);
+        penvaro::testing::Fill(table, records);
         EXPECT_TRUE(core::SaveAccountFile(table, file));
     }
 
@@ -63,7 +63,7 @@ struct Account {
         return used(loaded);
     }
 
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     std::filesystem::path file = dir.path("giro.p11");
     BookingTable table;
 };
@@ -171,17 +171,17 @@ TEST(PlanStatementImport, SettlesAPlannedBookingWithinFiveDaysNearestFirst) {
          {added},
          {0}},
         {"completed bookings are never settled",
-         {test::Completed(2025, 3, "15.01.2026", 5000)},
+         {penvaro::testing::Completed(2025, 3, "15.01.2026", 5000)},
          {credit("15.01.2026", 5000)},
          {added},
          {0}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<BookingRecord> records = {test::StartValue(0)};
+        std::vector<BookingRecord> records = {penvaro::testing::StartValue(0)};
         records.insert(records.end(), c.bookings.begin(), c.bookings.end());
         BookingTable table;
-        test::Fill(table, records);
+        penvaro::testing::Fill(table, records);
         const auto plan = core::PlanStatementImport(table, {statement(1, "20.01.2026", c.entries)});
         ASSERT_TRUE(plan) << plan.error().message;
         EXPECT_EQ(c.actions, actions(*plan));
@@ -204,7 +204,8 @@ TEST(PlanStatementImport, SkipsWhatTheAccountHoldsBeforeLookingForPlannedBooking
     existing.Verwendungszweck.setUtf8("Strom ");
     existing.Wertdatum += 0.5;
     BookingTable table;
-    test::Fill(table, {test::StartValue(0), existing, planned("28.01.2026", -990000)});
+    penvaro::testing::Fill(
+        table, {penvaro::testing::StartValue(0), existing, planned("28.01.2026", -990000)});
 
     const auto plan = core::PlanStatementImport(table, {s});
     ASSERT_TRUE(plan) << plan.error().message;
@@ -229,7 +230,7 @@ TEST(PlanStatementImport, SkipsWhatTheAccountHoldsBeforeLookingForPlannedBooking
         SCOPED_TRACE(change.name);
         BookingRecord other = core::CompletedBookingFromEntry(s, s.entries[0]);
         change.apply(other);
-        test::Fill(table, {test::StartValue(0), other});
+        penvaro::testing::Fill(table, {penvaro::testing::StartValue(0), other});
         const auto again =
             core::PlanStatementImport(table, {statement(4, "31.01.2026", {s.entries[0]})});
         ASSERT_TRUE(again);
@@ -250,7 +251,7 @@ TEST(PlanStatementImport, RefusesStatementsOfSeveralAccountsNamingThem) {
 }
 
 TEST(ApplyImportPlan, SettlesAddsAndWritesOnceAndASecondImportAddsNothing) {
-    Account a({test::StartValue(1000000), planned("03.01.2027", -499500),
+    Account a({penvaro::testing::StartValue(1000000), planned("03.01.2027", -499500),
                planned("20.01.2027", 8000000)});
     Statement first =
         statement(13, "02.01.2027", {credit("30.12.2026", 8000000), debit("31.12.2026", 499500)});
@@ -276,7 +277,7 @@ TEST(ApplyImportPlan, SettlesAddsAndWritesOnceAndASecondImportAddsNothing) {
     EXPECT_EQ(used(a.table), a.onDisk());
     EXPECT_EQ(plan->bookBalanceAfter, *core::ComputeBookBalance(a.table));
 
-    const auto bytes = test::ReadBytes(a.file);
+    const auto bytes = penvaro::testing::ReadBytes(a.file);
     const auto again = core::PlanStatementImport(a.table, {second, first});
     ASSERT_TRUE(again);
     EXPECT_EQ((std::vector{ImportAction::Skipped, ImportAction::Skipped, ImportAction::Skipped}),
@@ -286,11 +287,11 @@ TEST(ApplyImportPlan, SettlesAddsAndWritesOnceAndASecondImportAddsNothing) {
     std::filesystem::remove(a.file); // a plan without changes does not even try to write
     EXPECT_TRUE(core::ApplyImportPlan(a.table, *again, a.file));
     EXPECT_FALSE(std::filesystem::exists(a.file));
-    test::WriteBytes(a.file, bytes);
+    penvaro::testing::WriteBytes(a.file, bytes);
 }
 
 TEST(ApplyImportPlan, LeftOutEntriesTakePartInNothing) {
-    Account a({test::StartValue(0), planned("10.01.2026", 5000)});
+    Account a({penvaro::testing::StartValue(0), planned("10.01.2026", 5000)});
     const Statement s =
         statement(1, "12.01.2026", {credit("10.01.2026", 5000), credit("11.01.2026", 5000)});
     const auto plan = core::PlanStatementImport(a.table, {s}, {true, false});
@@ -304,11 +305,11 @@ TEST(ApplyImportPlan, LeftOutEntriesTakePartInNothing) {
 
 TEST(ApplyImportPlan, RefusesTheWholeImportWhenTheTableIsFullOrTheFileFails) {
     std::vector<BookingRecord> records(core::MaxBookings - 1,
-                                       test::Completed(2020, 1, "03.01.2020"));
-    records[0] = test::StartValue(0);
+                                       penvaro::testing::Completed(2020, 1, "03.01.2020"));
+    records[0] = penvaro::testing::StartValue(0);
     records[1] = planned("10.01.2026", 5000);
     Account a(records);
-    const auto bytes = test::ReadBytes(a.file);
+    const auto bytes = penvaro::testing::ReadBytes(a.file);
     const std::vector<BookingRecord> before = used(a.table);
     const Statement s =
         statement(1, "12.01.2026",
@@ -320,9 +321,9 @@ TEST(ApplyImportPlan, RefusesTheWholeImportWhenTheTableIsFullOrTheFileFails) {
     ASSERT_FALSE(full);
     EXPECT_EQ(core::TableFullError().message, full.error().message);
     EXPECT_EQ(before, used(a.table)) << "not even the settled plan";
-    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+    EXPECT_EQ(bytes, penvaro::testing::ReadBytes(a.file));
 
-    test::Fill(a.table, {test::StartValue(0), planned("10.01.2026", 5000)});
+    penvaro::testing::Fill(a.table, {penvaro::testing::StartValue(0), planned("10.01.2026", 5000)});
     const auto fits = core::PlanStatementImport(a.table, {s});
     ASSERT_TRUE(fits);
     std::filesystem::remove(a.file);
@@ -334,12 +335,12 @@ TEST(ApplyImportPlan, RefusesTheWholeImportWhenTheTableIsFullOrTheFileFails) {
 }
 
 TEST(ApplyImportPlan, RefusesAPlanWhoseTableHasChanged) {
-    Account a({test::StartValue(0), planned("10.01.2026", 5000)});
+    Account a({penvaro::testing::StartValue(0), planned("10.01.2026", 5000)});
     const auto plan = core::PlanStatementImport(
         a.table, {statement(1, "12.01.2026", {credit("10.01.2026", 5000)})});
     ASSERT_TRUE(plan);
     a.table.slot(2).Betrag = 6000;
-    const auto bytes = test::ReadBytes(a.file);
+    const auto bytes = penvaro::testing::ReadBytes(a.file);
     EXPECT_FALSE(core::ApplyImportPlan(a.table, *plan, a.file));
-    EXPECT_EQ(bytes, test::ReadBytes(a.file));
+    EXPECT_EQ(bytes, penvaro::testing::ReadBytes(a.file));
 }

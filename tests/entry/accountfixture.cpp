@@ -7,7 +7,7 @@
 #include "core/sortbookingtable.h"
 #include "entry/statementdates.h"
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 Account::Account(Store kind)
     : TestApp(kind)
@@ -21,7 +21,7 @@ Account::Account(Store kind)
 
 void Account::open(const std::vector<core::BookingRecord> &records) {
     core::BookingTable table;
-    penvaro::test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     ASSERT_TRUE(core::SaveAccountFile(table, path));
     ASSERT_TRUE(core::LoadAccountFile(path, state->table()));
     core::SortBookingTable(state->table(), core::SortOrderFromSettings(state->settings()));
@@ -43,14 +43,14 @@ std::vector<core::BookingRecord> Account::reopened() const {
 }
 
 std::optional<double> Account::rememberedStatementDate(int year, int number) const {
-    const auto found = LookUpStatementDate(*store, state->currentFile(), QString::number(year),
-                                           QString::number(number));
+    const auto found = entry::LookUpStatementDate(*store, state->currentFile(),
+                                                  QString::number(year), QString::number(number));
     EXPECT_TRUE(found);
     return found ? *found : std::nullopt;
 }
 
 void WithFullDisk(const std::function<void()> &action) {
-    const penvaro::test::FileSizeLimit limit(1);
+    const penvaro::testing::FileSizeLimit limit(1);
     action();
 }
 
@@ -70,4 +70,4 @@ ScriptedUiService::Shown ErrorShown(std::int32_t code, const QString &text) {
     return {ScriptedUiService::Kind::ErrorWindow, text, code};
 }
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

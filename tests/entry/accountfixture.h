@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 using penvaro::testing::ScriptedUiService;
 
@@ -47,4 +47,4 @@ core::BookingRecord WithTexts(core::BookingRecord record, const char *type, cons
 
 ScriptedUiService::Shown ErrorShown(std::int32_t code, const QString &text);
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

@@ -30,12 +30,12 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Child;
-using fixture::Day;
-using fixture::ErrorShown;
-using fixture::FocusName;
-using fixture::Retype;
 using penvaro::testing::ScriptedUiService;
+using testing::Child;
+using testing::Day;
+using testing::ErrorShown;
+using testing::FocusName;
+using testing::Retype;
 
 // A monthly booking on the 15th, first due on 15.06.2011.
 BookingRecord Monthly(const char *firstExecution = "15.06.2011") {
@@ -67,7 +67,7 @@ public:
     // Shows the dialog as the user sees it and leaves it open for the test.
     void showNextModal() {
         account.ui.setNextModal([](QDialog &shown) {
-            fixture::ShowActive(shown);
+            testing::ShowActive(shown);
             return QDialog::Rejected;
         });
     }
@@ -99,7 +99,7 @@ public:
         QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
     }
 
-    fixture::Account account;
+    testing::Account account;
     BookingEntryDialog entry{*account.state};
     BookingEditDialog edit{*account.state};
 };
@@ -133,9 +133,9 @@ TEST_F(BookingDialogsTest, TheFirstUnreadableFieldGetsTheFocusAndNothingIsStored
         {"amount", FormState::Recurring, "EBetrag", "zehn", &FormErrors::amount, "EBetrag"},
     };
     account.state->settings().BuchungsdatAN = true;
-    const std::vector<BookingRecord> records{test::Completed(2011, 3, "02.05.2011"),
-                                             test::Planned("01.07.2011"),
-                                             test::Recurring(15, "15.07.2011")};
+    const std::vector<BookingRecord> records{testing::Completed(2011, 3, "02.05.2011"),
+                                             testing::Planned("01.07.2011"),
+                                             testing::Recurring(15, "15.07.2011")};
     for (const Case &c : cases) {
         for (const bool entering : {true, false}) {
             SCOPED_TRACE(std::string(c.what) + (entering ? ", entry" : ", edit"));
@@ -173,7 +173,7 @@ TEST_F(BookingDialogsTest, TheFirstUnreadableFieldGetsTheFocusAndNothingIsStored
 }
 
 TEST_F(BookingDialogsTest, AFullTableOrAFailedWriteLeavesTableAndFileAsTheyWere) {
-    const BookingRecord other = test::Planned("01.01.2011");
+    const BookingRecord other = testing::Planned("01.01.2011");
     struct Case {
         const char *what;
         std::size_t records;
@@ -222,7 +222,7 @@ TEST_F(BookingDialogsTest, AFullTableOrAFailedWriteLeavesTableAndFileAsTheyWere)
         account.refreshes = 0;
         QDialog *left = nullptr;
         {
-            std::optional<test::FileSizeLimit> limit;
+            std::optional<testing::FileSizeLimit> limit;
             if (c.fileLimit != 0)
                 limit.emplace(c.fileLimit);
             left = c.store(*this);
@@ -313,7 +313,7 @@ TEST_F(BookingDialogsTest, AChangedRecurringBookingIsNotPlannedAgainForDaysAlrea
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         account.state->settings().nextCheckDay = c.nextCheckDay;
-        const BookingRecord recurring = test::Recurring(c.day, "01.01.2011");
+        const BookingRecord recurring = testing::Recurring(c.day, "01.01.2011");
         std::vector<BookingRecord> records{recurring};
         for (const char *date : c.madeByTheCheck)
             records.push_back(PlannedFrom(recurring, date));

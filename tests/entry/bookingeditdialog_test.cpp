@@ -21,11 +21,11 @@ namespace {
 using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using namespace fixture;
+using namespace penvaro::testing;
 
 TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
-    open({test::StartValue(100000), test::Completed(2011, 3, "02.05.2011", 125000),
-          test::Completed(2011, 4, "03.06.2011", 500000)});
+    open({testing::StartValue(100000), testing::Completed(2011, 3, "02.05.2011", 125000),
+          testing::Completed(2011, 4, "03.06.2011", 500000)});
     for (const char *purpose : {"Miete", "Abschlag"})
         RememberSuggestions(*store, QString::fromUtf8(purpose), QString(), QString());
     const BookingRecord original = state->table().slot(3);
@@ -72,9 +72,9 @@ TEST_F(EditDialogTest, ChangesTheCompletedBookingOfTheRowInTableAndFile) {
 }
 
 TEST_F(EditDialogTest, ChangesThePlannedBookingInItsSlot) {
-    open({test::Planned("01.10.2011"), test::Completed(2011, 1, "03.01.2011"),
-          test::Planned("01.08.2011"), test::Planned("01.09.2011"), test::Planned("01.07.2011"),
-          test::Recurring(15, "15.07.2011")});
+    open({testing::Planned("01.10.2011"), testing::Completed(2011, 1, "03.01.2011"),
+          testing::Planned("01.08.2011"), testing::Planned("01.09.2011"),
+          testing::Planned("01.07.2011"), testing::Recurring(15, "15.07.2011")});
     const BookingRecord third = state->table().slot(4);
     ASSERT_EQ(Day("01.09.2011"), third.Wertdatum);
 
@@ -95,7 +95,7 @@ TEST_F(EditDialogTest, ChangesThePlannedBookingInItsSlot) {
 }
 
 TEST_F(EditDialogTest, SlotsWithoutABookingOfTheStateAreLeftAlone) {
-    open({test::StartValue(100000), test::Completed(2011, 1, "03.01.2011")});
+    open({testing::StartValue(100000), testing::Completed(2011, 1, "03.01.2011")});
     const auto before = inTable();
     struct Case {
         const char *what;
@@ -120,7 +120,7 @@ TEST_F(EditDialogTest, SlotsWithoutABookingOfTheStateAreLeftAlone) {
 }
 
 TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOne) {
-    open({test::StartValue(0), test::Planned("01.07.2011", -4200000)});
+    open({testing::StartValue(0), testing::Planned("01.07.2011", -4200000)});
     const BookingRecord planned = state->table().slot(2);
 
     OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
@@ -148,7 +148,7 @@ TEST_F(EditDialogTest, TransferAsksForTheStatementAndMakesTheBookingACompletedOn
     expected.Auszugsnr = 7;
     expected.Auszugsdatum = Day("05.07.2011");
     expected.Buchungsdatum = planned.Wertdatum;
-    EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+    EXPECT_EQ((std::vector<BookingRecord>{testing::StartValue(0), expected}), inTable());
     EXPECT_EQ(inTable(), reopened());
     EXPECT_EQ(0, state->table().FirstPlanned);
 }
@@ -169,7 +169,7 @@ TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
         ui.clear();
         state->settings().AuszugsdatAN = false;
         state->settings().BuchungsdatAN = c.bookingDates;
-        open({test::Planned("01.07.2011")});
+        open({testing::Planned("01.07.2011")});
         const BookingRecord planned = state->table().slot(1);
         if (c.dialogShown) {
             OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
@@ -195,7 +195,7 @@ TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
 }
 
 TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen) {
-    open({test::StartValue(0), test::Planned("01.07.2011")});
+    open({testing::StartValue(0), testing::Planned("01.07.2011")});
     const auto before = inTable();
 
     OnNextModal<BookingEditDialog>(ui, [&](BookingEditDialog &d) {
@@ -239,7 +239,7 @@ TEST_F(EditDialogTest, AmountsShowWithTwoDecimalsAndGoBackRoundedToCents) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shown);
-        BookingRecord planned = test::Planned("01.07.2011");
+        BookingRecord planned = testing::Planned("01.07.2011");
         planned.Betrag = c.stored;
         open({planned});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
@@ -267,8 +267,8 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shown);
         // Not due within the last 31 days, so that the change plans nothing.
-        const BookingRecord recurring = test::Recurring(15, "15.01.2012", c.stored);
-        open({test::StartValue(0), recurring});
+        const BookingRecord recurring = testing::Recurring(15, "15.01.2012", c.stored);
+        open({testing::StartValue(0), recurring});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
             EXPECT_EQ(QStringLiteral("Daten bearbeiten ..."), d.windowTitle());
             EXPECT_EQ(QStringLiteral("Ausführungstag im Monat"), TextOf(d, "LAuszugsnr"));
@@ -289,7 +289,7 @@ TEST_F(EditDialogTest, ARecurringBookingShowsItsDayIntervalAndFirstExecution) {
         BookingRecord expected = recurring;
         expected.Auszugsjahr = static_cast<std::uint16_t>(c.storedAfter);
         // Passing through the execution day did not move the first execution.
-        EXPECT_EQ((std::vector<BookingRecord>{test::StartValue(0), expected}), inTable());
+        EXPECT_EQ((std::vector<BookingRecord>{testing::StartValue(0), expected}), inTable());
         EXPECT_EQ(inTable(), reopened());
     }
 }
@@ -301,7 +301,7 @@ protected:
 };
 
 TEST_F(EditDialogWithoutRegistryTest, StatementDatesFailWithTheirNumbersAndTheChangeGoesOn) {
-    open({test::Completed(2011, 3, "02.05.2011")});
+    open({testing::Completed(2011, 3, "02.05.2011")});
     OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
         Child(d, "EAuszugsjahr")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Child(d, "EAuszugsjahr"), Qt::Key_Tab);

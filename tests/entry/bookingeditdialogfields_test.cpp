@@ -13,7 +13,7 @@ namespace {
 
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using namespace fixture;
+using namespace penvaro::testing;
 
 // Leaves the field with the focused widget's Tab, as the user does.
 void TabOut() {
@@ -37,7 +37,7 @@ TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.state));
         ui.clear();
-        open({test::Completed(2011, 3, "02.05.2011"), test::Recurring(15, "15.01.2012")});
+        open({testing::Completed(2011, 3, "02.05.2011"), testing::Recurring(15, "15.01.2012")});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
             for (const char *name : c.chain) {
                 EXPECT_EQ(QString::fromLatin1(name), FocusName());
@@ -74,7 +74,7 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
         ui.clear();
         ASSERT_TRUE(
             RememberStatementDate(*store, state->currentFile(), 7, 2011, Day("03.05.2011")));
-        open({test::Completed(2011, 3, "02.05.2011")});
+        open({testing::Completed(2011, 3, "02.05.2011")});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
             Retype(Child(d, "EAuszugsnr"), QString::fromLatin1(c.number));
             TabOut();
@@ -90,9 +90,9 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
 
 TEST_F(EditDialogTest, AChangedValueDateBecomesTheBookingDate) {
     state->settings().BuchungsdatAN = true;
-    BookingRecord completed = test::Completed(2011, 3, "02.05.2011");
+    BookingRecord completed = testing::Completed(2011, 3, "02.05.2011");
     completed.Buchungsdatum = Day("04.05.2011");
-    open({completed, test::Planned("01.07.2011")});
+    open({completed, testing::Planned("01.07.2011")});
 
     OnNextModal<BookingEditDialog>(ui, [](BookingEditDialog &d) {
         Child(d, "EWertdatum")->setFocus(Qt::TabFocusReason);
@@ -133,7 +133,7 @@ TEST_F(EditDialogTest, LeavingTheExecutionDayChecksItAndPlacesTheFirstExecution)
         SCOPED_TRACE(c.typed);
         ui.clear();
         clock.setToday(platform::DateOfDayCount(Day(c.today)));
-        open({test::Recurring(15, "15.01.2012")});
+        open({testing::Recurring(15, "15.01.2012")});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
             Retype(Child(d, "EAuszugsnr"), QString::fromLatin1(c.typed));
             TabOut();
@@ -173,7 +173,7 @@ TEST_F(EditDialogTest, LeavingTheFirstExecutionMovesItOntoTheExecutionDay) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         ui.clear();
-        open({test::Recurring(c.day, "15.01.2012")});
+        open({testing::Recurring(c.day, "15.01.2012")});
         OnNextModal<BookingEditDialog>(ui, [&c](BookingEditDialog &d) {
             Retype(Child(d, "EWertdatum"), QString::fromLatin1(c.typed));
             TabOut();

@@ -11,11 +11,11 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Day;
-using fixture::ErrorShown;
 using penvaro::testing::ScriptedUiService;
+using testing::Day;
+using testing::ErrorShown;
 
-class TdatenEingebenFErrorsTest : public fixture::EntryDialogTest {
+class TdatenEingebenFErrorsTest : public testing::EntryDialogTest {
 protected:
     // A complete, valid booking of the kind; each case then spoils one field.
     void fillValid(BookingKind kind) {
@@ -74,19 +74,19 @@ TEST_F(TdatenEingebenFErrorsTest, AStoredValueThatIsNoDateIsIgnored) {
 }
 
 TEST(TdatenEingebenFRegistry, AStoreThatCannotBeOpenedIsReportedButTheBookingIsAdded) {
-    fixture::Account account(fixture::Account::Store::Unusable);
+    testing::Account account(testing::Account::Store::Unusable);
     BookingEntryDialog dialog(*account.state);
     account.ui.setNextModal([](QDialog &shown) {
-        fixture::ShowActive(shown);
+        testing::ShowActive(shown);
         return QDialog::Rejected;
     });
     dialog.showForKind(BookingKind::Completed);
 
-    fixture::Retype(fixture::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
+    testing::Retype(testing::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
     EXPECT_EQ(account.ui.shown().back(), ErrorShown(161, QStringLiteral("Registry Fehler")));
-    fixture::Retype(fixture::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
+    testing::Retype(testing::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
     account.ui.clear();
-    QTest::mouseClick(fixture::Child<QWidget>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
+    QTest::mouseClick(testing::Child<QWidget>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
 
     EXPECT_EQ(account.ui.shown(), std::vector<ScriptedUiService::Shown>{
                                       ErrorShown(162, QStringLiteral("Registry Fehler"))});

@@ -5,11 +5,11 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Day;
-using fixture::ErrorShown;
 using penvaro::testing::ScriptedUiService;
+using testing::Day;
+using testing::ErrorShown;
 
-class TdatenEingebenFRecurringTest : public fixture::EntryDialogTest {};
+class TdatenEingebenFRecurringTest : public testing::EntryDialogTest {};
 
 TEST_F(TdatenEingebenFRecurringTest, LeavingTheExecutionDayPutsTheFirstExecutionOnIt) {
     struct Case {

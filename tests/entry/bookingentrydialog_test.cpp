@@ -13,10 +13,10 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Day;
 using penvaro::testing::ScriptedUiService;
+using testing::Day;
 
-class TdatenEingebenFTest : public fixture::EntryDialogTest {};
+class TdatenEingebenFTest : public testing::EntryDialogTest {};
 
 TEST_F(TdatenEingebenFTest, EveryInputHasItsLabelAndTheTabOrderFollowsTheForm) {
     open(BookingKind::Completed);
@@ -247,7 +247,7 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadExactlyInTheLocaleOrRefusedWith164) {
             EXPECT_EQ(account.inTable(), account.onDisk());
         } else {
             EXPECT_EQ(account.ui.shown().back(),
-                      fixture::ErrorShown(164, QStringLiteral("Unzulässiger Betrag: ")
+                      testing::ErrorShown(164, QStringLiteral("Unzulässiger Betrag: ")
                                                    + QString::fromLatin1(c.typed)));
             EXPECT_EQ(focused(), control("EBetrag"));
             EXPECT_TRUE(account.inTable().empty());

@@ -12,7 +12,7 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Day;
+using testing::Day;
 
 // A complete, valid form for the state; each case then spoils one field.
 BookingTexts ValidTexts(FormState state) {
@@ -104,7 +104,7 @@ TEST_F(ConvertBookingFieldsTest, TheFirstUnreadableFieldStopsWithTheNumberOfItsD
             BookingTexts texts = ValidTexts(c.state);
             c.spoil(texts);
             const BookingConversion converted = ConvertBookingFields(
-                test::Planned("01.07.2011"), texts, Mode(c.state, entry, c.statementData));
+                testing::Planned("01.07.2011"), texts, Mode(c.state, entry, c.statementData));
             ASSERT_TRUE(converted.error);
             EXPECT_EQ(converted.error->code, entry ? c.entryCode : c.editCode);
             EXPECT_EQ(converted.error->message, c.message);
@@ -114,7 +114,7 @@ TEST_F(ConvertBookingFieldsTest, TheFirstUnreadableFieldStopsWithTheNumberOfItsD
 }
 
 TEST_F(ConvertBookingFieldsTest, NewBookingsDeriveWhatChangedOnesKeep) {
-    BookingRecord original = test::Completed(2009, 9, "01.01.2009");
+    BookingRecord original = testing::Completed(2009, 9, "01.01.2009");
     original.Auszugsdatum = Day("05.01.2009");
     original.Buchungsdatum = Day("06.01.2009");
     struct Case {

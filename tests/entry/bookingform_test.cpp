@@ -26,18 +26,18 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Child;
-using fixture::Day;
-using fixture::ErrorShown;
-using fixture::FocusName;
-using fixture::Retype;
+using testing::Child;
+using testing::Day;
+using testing::ErrorShown;
+using testing::FocusName;
+using testing::Retype;
 
 class BookingFormTest : public ::testing::Test {
 public:
     // Shows the dialog as the user sees it and leaves it open for the test.
     void showNextModal() {
         account.ui.setNextModal([](QDialog &shown) {
-            fixture::ShowActive(shown);
+            testing::ShowActive(shown);
             return QDialog::Rejected;
         });
     }
@@ -64,7 +64,7 @@ public:
         return Child<DateEdit>(dialog, name)->typedText();
     }
 
-    fixture::Account account;
+    testing::Account account;
     BookingEntryDialog entry{*account.state};
     BookingEditDialog edit{*account.state};
 };
@@ -88,7 +88,7 @@ TEST_F(BookingFormTest, DigitsTypedIntoADateFieldReplaceItsDateAfterAResetAndAft
     EXPECT_EQ(account.onDisk()[1].Wertdatum, Day("05.12.2026"));
 
     account.state->settings().AuszugsdatAN = true;
-    account.open({test::Completed(2011, 3, "02.05.2011")});
+    account.open({testing::Completed(2011, 3, "02.05.2011")});
     const std::function<QDialog &()> opens[] = {
         [this]() -> QDialog & { return openEntry(BookingKind::Completed); },
         [this]() -> QDialog & { return openEdit(FormState::Completed, 1); },
@@ -140,7 +140,7 @@ TEST_F(BookingFormTest, AfterAMessageTheFocusStaysOnTheFailingFieldWhateverKeyCl
     for (const Case &c : cases) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
             SCOPED_TRACE(std::string(c.what) + ", key " + std::to_string(key));
-            account.open({test::Planned("01.07.2011")});
+            account.open({testing::Planned("01.07.2011")});
             QDialog &dialog = c.open(*this);
             Retype(Child(dialog, "EBetrag"), QStringLiteral("1"));
             Retype(Child(dialog, c.field), QString::fromLatin1(c.typed));
@@ -172,7 +172,7 @@ TEST_F(BookingFormTest, AFailedDateIsSelectedSoThatTheCorrectionReplacesIt) {
 }
 
 TEST_F(BookingFormTest, SignListsShowBothLinesTheirSelectionAndTheirLabel) {
-    account.open({test::Planned("01.07.2011")});
+    account.open({testing::Planned("01.07.2011")});
     StartValueDialog startValue(*account.state);
     const std::pair<const char *, std::function<QDialog &()>> dialogs[] = {
         {"entry", [this]() -> QDialog & { return openEntry(BookingKind::Planned); }},
@@ -213,7 +213,7 @@ TEST_F(BookingFormTest, SignListsShowBothLinesTheirSelectionAndTheirLabel) {
 
 TEST_F(BookingFormTest, AnAmountTypedBelowZeroIsRefusedAndTheSignListDecides) {
     account.state->settings().AuszugsdatAN = false;
-    const BookingRecord planned = test::Planned("01.07.2011", -500000);
+    const BookingRecord planned = testing::Planned("01.07.2011", -500000);
     struct Case {
         const char *what;
         std::function<QDialog &(BookingFormTest &)> open;
@@ -248,7 +248,7 @@ TEST_F(BookingFormTest, AnAmountTypedBelowZeroIsRefusedAndTheSignListDecides) {
 }
 
 TEST_F(BookingFormTest, AStoredNegativeAmountStillShowsWithItsSign) {
-    BookingRecord stored = test::Planned("01.07.2011");
+    BookingRecord stored = testing::Planned("01.07.2011");
     stored.Betrag = -500000;
     account.open({stored});
     QDialog &dialog = openEdit(FormState::Planned, 1);

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 // The edit dialog of one open account; the test opens the account with its bookings.
 class EditDialogTest : public ::testing::Test, public Account {
@@ -18,11 +18,11 @@ protected:
     explicit EditDialogTest(Store kind = Store::Usable)
         : Account(kind) {}
 
-    BookingEditDialog dialog{*state};
+    entry::BookingEditDialog dialog{*state};
 };
 
-inline void ClickApply(BookingEditDialog &dialog) {
+inline void ClickApply(entry::BookingEditDialog &dialog) {
     QTest::mouseClick(Child<QPushButton>(dialog, "BDatenHinzufuegen"), Qt::LeftButton);
 }
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

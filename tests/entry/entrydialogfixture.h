@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 // The entry dialog of one account, shown and active, driven by its controls' names.
 class EntryDialogTest : public ::testing::Test {
@@ -41,7 +41,7 @@ public:
     QWidget *focused() { return dialog.focusWidget(); }
 
     Account account;
-    BookingEntryDialog dialog{*account.state};
+    entry::BookingEntryDialog dialog{*account.state};
 };
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

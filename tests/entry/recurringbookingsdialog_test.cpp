@@ -21,7 +21,7 @@ using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
 using widgets::StringGrid;
-using namespace fixture;
+using namespace penvaro::testing;
 
 class MonthlyWindowTest : public EditDialogTest {
 protected:
@@ -49,12 +49,12 @@ protected:
         QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
     }
 
-    BookingRecord rent =
-        WithTexts(test::Recurring(1, "01.07.2011"), "ÜB", "Hausverwaltung Ost", "Miete Wohnung 3");
+    BookingRecord rent = WithTexts(testing::Recurring(1, "01.07.2011"), "ÜB", "Hausverwaltung Ost",
+                                   "Miete Wohnung 3");
     BookingRecord insurance =
-        WithTexts(test::Recurring(15, "15.09.2011", 3), "LAS", "Versicherung AG", "Hausrat");
+        WithTexts(testing::Recurring(15, "15.09.2011", 3), "LAS", "Versicherung AG", "Hausrat");
     BookingRecord salary =
-        WithTexts(test::Recurring(28, "28.07.2011"), "ÜB", "Arbeitgeber", "Gehalt");
+        WithTexts(testing::Recurring(28, "28.07.2011"), "ÜB", "Arbeitgeber", "Gehalt");
     std::function<void()> onEnter;
     RecurringBookingsDialog window{*state, dialog, [this] { onEnter(); }};
 };
@@ -63,8 +63,8 @@ TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
     state->settings().Tab1ZeiAbst = 22;
     state->settings().FontName = "DejaVu Sans";
     state->settings().FontSize = 11;
-    open({test::StartValue(0), insurance, test::Completed(2011, 3, "02.05.2011"), rent,
-          test::Planned("01.07.2011")});
+    open({testing::StartValue(0), insurance, testing::Completed(2011, 3, "02.05.2011"), rent,
+          testing::Planned("01.07.2011")});
     window.fillGrid();
 
     EXPECT_EQ(QStringLiteral("Eine kleine Arbeitserleichterung ..."), window.windowTitle());
@@ -110,7 +110,7 @@ TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
                            QStringLiteral("-"), QStringLiteral("12,50 €")}),
               RowTexts(2));
 
-    open({test::StartValue(0), test::Planned("01.07.2011")});
+    open({testing::StartValue(0), testing::Planned("01.07.2011")});
     window.fillGrid();
     EXPECT_EQ(2, grid.rowCount()) << "one empty row without recurring bookings";
     EXPECT_EQ(QStringList(8, QString()), RowTexts(1));
@@ -201,7 +201,7 @@ TEST_F(MonthlyWindowTest, DeletesTheBookingOfTheCurrentRowOnlyWhenConfirmed) {
 }
 
 TEST_F(MonthlyWindowTest, WithoutRecurringBookingsThereIsNothingToEditOrDelete) {
-    open({test::StartValue(0), test::Planned("01.07.2011")});
+    open({testing::StartValue(0), testing::Planned("01.07.2011")});
     ShowWindow();
     struct Case {
         const char *button;

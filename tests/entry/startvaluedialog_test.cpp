@@ -19,9 +19,9 @@ namespace {
 
 using core::BookingKind;
 using core::BookingRecord;
-using fixture::Child;
-using fixture::ErrorShown;
 using penvaro::testing::ScriptedUiService;
+using testing::Child;
+using testing::ErrorShown;
 
 BookingRecord Completed(std::int64_t amount) {
     BookingRecord record;
@@ -41,13 +41,13 @@ protected:
     // confirms with the given key or button.
     int enter(const char *direction, const QString &amount, const char *confirm = "BEingeben") {
         account.ui.setNextModal([=, this](QDialog &shown) {
-            fixture::ShowActive(shown);
+            testing::ShowActive(shown);
             auto *list = Child<QListWidget>(shown, "ESollHaben");
             if (direction)
                 list->findItems(QString::fromLatin1(direction), Qt::MatchExactly)
                     .first()
                     ->setSelected(true);
-            fixture::Retype(Child<QLineEdit>(shown, "EBetrag"), amount);
+            testing::Retype(Child<QLineEdit>(shown, "EBetrag"), amount);
             if (QString::fromLatin1(confirm) == QStringLiteral("Return"))
                 QTest::keyClick(shown.focusWidget(), Qt::Key_Return);
             else
@@ -57,7 +57,7 @@ protected:
         return dialog.showModal();
     }
 
-    fixture::Account account;
+    testing::Account account;
     StartValueDialog dialog{*account.state};
 };
 
@@ -141,11 +141,11 @@ TEST_F(TStartWertEingebenFTest, OpensWithPlusSelectedAndTheAmountToType) {
     EXPECT_EQ(enter("-", QStringLiteral("7"), "BAbbrechen"), QDialog::Rejected);
     account.ui.setNextModal([](QDialog &shown) {
         EXPECT_EQ(Child<QLineEdit>(shown, "EBetrag")->text(), QString());
-        fixture::ShowActive(shown);
+        testing::ShowActive(shown);
         // A start value is normally a credit; what is typed first is its amount.
         EXPECT_EQ(Child<QListWidget>(shown, "ESollHaben")->selectedItems().size(), 1);
         EXPECT_TRUE(Child<QListWidget>(shown, "ESollHaben")->item(0)->isSelected());
-        EXPECT_EQ(fixture::FocusName(), QStringLiteral("EBetrag"));
+        EXPECT_EQ(testing::FocusName(), QStringLiteral("EBetrag"));
         QTest::keyClicks(shown.focusWidget(), QStringLiteral("12"));
         EXPECT_EQ(Child<QLineEdit>(shown, "EBetrag")->text(), QStringLiteral("12"));
         QTest::keyClick(&shown, Qt::Key_Escape);
@@ -186,7 +186,7 @@ TEST_F(TStartWertEingebenFTest, AFullTableOrAFailedWriteKeepsTableAndFileAsTheyW
         const auto before = account.onDisk();
         account.ui.clear();
         {
-            std::optional<test::FileSizeLimit> limit;
+            std::optional<testing::FileSizeLimit> limit;
             if (c.fileLimit != 0)
                 limit.emplace(c.fileLimit);
             EXPECT_EQ(enter("+", QStringLiteral("100")), QDialog::Rejected);

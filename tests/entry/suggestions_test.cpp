@@ -13,9 +13,9 @@
 namespace penvaro::entry {
 namespace {
 
-using fixture::Account;
-using fixture::Child;
-using fixture::ItemsOf;
+using testing::Account;
+using testing::Child;
+using testing::ItemsOf;
 
 QStringList Entries(platform::RegistryStore &store, SuggestionList list) {
     return ReadSuggestions(store, list).value_or(QStringList{QStringLiteral("<nicht lesbar>")});
@@ -118,7 +118,7 @@ protected:
                             QStringLiteral("ÜB"));
         RememberSuggestions(*account.store, QStringLiteral("Strom"), QStringLiteral("Stadtwerke"),
                             QStringLiteral("EC"));
-        fixture::ShowActive(window);
+        testing::ShowActive(window);
     }
 
     QListWidget *list(const char *name) { return Child<QListWidget>(window, name); }
@@ -191,7 +191,7 @@ TEST_F(TVAEBFTest, EscapeClosesAndTheNextShowingReadsTheListsAgain) {
     EXPECT_FALSE(window.isVisible());
 
     RememberSuggestions(*account.store, QStringLiteral("Abschlag"), QString(), QString());
-    fixture::ShowActive(window);
+    testing::ShowActive(window);
     EXPECT_EQ(shown("LBVerw").first(), QStringLiteral("Abschlag"));
 }
 

@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 QString TextOf(const QWidget &window, const char *name) {
     QWidget *field = Child(window, name);
     if (auto *combo = qobject_cast<QComboBox *>(field))
         return combo->currentText();
-    if (auto *date = qobject_cast<DateEdit *>(field))
+    if (auto *date = qobject_cast<entry::DateEdit *>(field))
         return date->typedText();
     if (auto *edit = qobject_cast<QLineEdit *>(field))
         return edit->text();
@@ -66,4 +66,4 @@ void ShowActive(QWidget &window) {
     ASSERT_EQ(QApplication::activeWindow(), &window);
 }
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-namespace penvaro::entry::fixture {
+namespace penvaro::testing {
 
 // Finds a control by its objectName, as the user finds it by its label.
 template<typename T = QWidget>
@@ -50,4 +50,4 @@ void OnNextModal(penvaro::testing::ScriptedUiService &ui, std::function<void(Dia
     });
 }
 
-} // namespace penvaro::entry::fixture
+} // namespace penvaro::testing

@@ -60,13 +60,15 @@ protected:
 } // namespace
 
 TEST_F(AccountFiles, OpeningTheSameFileTwiceKeepsOneEntryWithTheLatestBalance) {
-    const auto file = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(1000000)});
+    const auto file =
+        writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(1000000)});
     ui.setNextFileName(QString::fromStdString(file.string()));
     window->openAccountFile();
     ASSERT_TRUE(window->ledgerVisible());
 
     writeAccount(QStringLiteral("giro.p11"),
-                 {test::StartValue(1000000), test::Completed(2011, 1, "05.01.2011", 250000)});
+                 {penvaro::testing::StartValue(1000000),
+                  penvaro::testing::Completed(2011, 1, "05.01.2011", 250000)});
     ui.setNextFileName(QString::fromStdString(file.string()));
     window->openAccountFile();
 
@@ -80,9 +82,10 @@ TEST_F(AccountFiles, OpeningTheSameFileTwiceKeepsOneEntryWithTheLatestBalance) {
 
 TEST_F(AccountFiles, AnOlderFileIsConvertedAndKeepsItsSettings) {
     const auto old = accountPath(QStringLiteral("konto.p02"));
-    const std::vector<core::BookingRecord> records = {test::StartValue(500000),
-                                                      test::Completed(2002, 3, "04.03.2002", 1000)};
-    test::WriteBytes(old, test::LegacyFileBytes(records));
+    const std::vector<core::BookingRecord> records = {
+        penvaro::testing::StartValue(500000),
+        penvaro::testing::Completed(2002, 3, "04.03.2002", 1000)};
+    penvaro::testing::WriteBytes(old, penvaro::testing::LegacyFileBytes(records));
     setFileValue(old, QStringLiteral("Waehrung"), QStringLiteral("ATS"));
 
     window->openAccountFileByPath(old);
@@ -99,9 +102,10 @@ TEST_F(AccountFiles, AnOlderFileIsConvertedAndKeepsItsSettings) {
 
 TEST_F(AccountFiles, AnExistingConvertedFileIsReplacedOnlyWhenTheUserSaysSo) {
     const auto old = accountPath(QStringLiteral("konto.p02"));
-    test::WriteBytes(old, test::LegacyFileBytes({test::StartValue(500000)}));
-    const std::vector<core::BookingRecord> existing = {test::StartValue(1),
-                                                       test::Planned("01.07.2011")};
+    penvaro::testing::WriteBytes(
+        old, penvaro::testing::LegacyFileBytes({penvaro::testing::StartValue(500000)}));
+    const std::vector<core::BookingRecord> existing = {penvaro::testing::StartValue(1),
+                                                       penvaro::testing::Planned("01.07.2011")};
     const auto target = writeAccount(QStringLiteral("konto.p11"), existing);
 
     ui.setNextAnswer(platform::Answer::No);
@@ -112,11 +116,12 @@ TEST_F(AccountFiles, AnExistingConvertedFileIsReplacedOnlyWhenTheUserSaysSo) {
 
     ui.setNextAnswer(platform::Answer::Yes);
     window->openAccountFileByPath(old);
-    EXPECT_EQ(std::vector<core::BookingRecord>{test::StartValue(500000)}, recordsOnDisk(target));
+    EXPECT_EQ(std::vector<core::BookingRecord>{penvaro::testing::StartValue(500000)},
+              recordsOnDisk(target));
 }
 
 TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
-    const auto giro = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(100)});
+    const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
     setFileValue(giro, QStringLiteral("Eurokurs"), platform::BinaryFromDouble(13.7603));
     setFileValue(giro, QStringLiteral("Waehrung"), QStringLiteral("ATS"));
     setFileValue(giro, QStringLiteral("natBetrag"), std::int32_t(1));
@@ -137,7 +142,7 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
 }
 
 TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {
-    const auto giro = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(100)});
+    const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::No);
     window->newAccountFile();
@@ -151,8 +156,9 @@ TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {
 }
 
 TEST_F(AccountFiles, DueRecurringBookingsArePlannedOnOpening) {
-    const auto file = writeAccount(QStringLiteral("miete.p11"),
-                                   {test::StartValue(0), test::Recurring(15, "15.06.2011")});
+    const auto file =
+        writeAccount(QStringLiteral("miete.p11"), {penvaro::testing::StartValue(0),
+                                                   penvaro::testing::Recurring(15, "15.06.2011")});
     setFileValue(file, QStringLiteral("LM"),
                  platform::BinaryFromDouble(*core::ParseDate("10.06.2011")));
     window->openAccountFileByPath(file);
@@ -173,7 +179,7 @@ TEST_F(AccountFiles, TheOverviewListsEveryFileWithItsTotal) {
     for (const auto &[name, balance] :
          {std::pair{"a.p11", 10000000}, std::pair{"b.p11", -2505000}, std::pair{"c.p11", 123400}})
         window->openAccountFileByPath(
-            writeAccount(QString::fromLatin1(name), {test::StartValue(balance)}));
+            writeAccount(QString::fromLatin1(name), {penvaro::testing::StartValue(balance)}));
     overview().refill();
     EXPECT_EQ(QStringLiteral("761,84 €"), saldo.text());
     EXPECT_EQ((QStringList{QStringLiteral("1.000,00 €"), QStringLiteral("-250,50 €"),
@@ -182,9 +188,9 @@ TEST_F(AccountFiles, TheOverviewListsEveryFileWithItsTotal) {
 }
 
 TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
-    const auto a = writeAccount(QStringLiteral("a.p11"), {test::StartValue(1)});
-    const auto b = writeAccount(QStringLiteral("b.p11"), {test::StartValue(2)});
-    const auto c = writeAccount(QStringLiteral("c.p11"), {test::StartValue(3)});
+    const auto a = writeAccount(QStringLiteral("a.p11"), {penvaro::testing::StartValue(1)});
+    const auto b = writeAccount(QStringLiteral("b.p11"), {penvaro::testing::StartValue(2)});
+    const auto c = writeAccount(QStringLiteral("c.p11"), {penvaro::testing::StartValue(3)});
     for (const auto &file : {a, b, c})
         window->openAccountFileByPath(file);
     overview().refill();
@@ -203,8 +209,8 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
 }
 
 TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
-    const auto giro = writeAccount(QStringLiteral("giro.p11"), {test::StartValue(100)});
-    const auto gone = writeAccount(QStringLiteral("weg.p11"), {test::StartValue(5)});
+    const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
+    const auto gone = writeAccount(QStringLiteral("weg.p11"), {penvaro::testing::StartValue(5)});
     window->openAccountFileByPath(gone);
     window->openAccountFileByPath(giro);
     std::filesystem::remove(gone);
@@ -230,7 +236,8 @@ TEST_F(AccountFiles, AFullRegisterRefusesTheNextFileClearly) {
         full.entries.push_back(entry);
     }
     ASSERT_TRUE(core::SaveAccountRegister(full, state->registerPath()));
-    window->openAccountFileByPath(writeAccount(QStringLiteral("neu.p11"), {test::StartValue(1)}));
+    window->openAccountFileByPath(
+        writeAccount(QStringLiteral("neu.p11"), {penvaro::testing::StartValue(1)}));
 
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());
@@ -240,8 +247,8 @@ TEST_F(AccountFiles, AFullRegisterRefusesTheNextFileClearly) {
 }
 
 TEST_F(AccountFiles, AFileNamedAtStartIsOpenedInsteadOfTheLastOne) {
-    const auto last = writeAccount(QStringLiteral("last.p11"), {test::StartValue(1)});
-    const auto named = writeAccount(QStringLiteral("named.p11"), {test::StartValue(2)});
+    const auto last = writeAccount(QStringLiteral("last.p11"), {penvaro::testing::StartValue(1)});
+    const auto named = writeAccount(QStringLiteral("named.p11"), {penvaro::testing::StartValue(2)});
     setLastFile(last);
     MainWindow started(*state);
     started.setStartFile(named);

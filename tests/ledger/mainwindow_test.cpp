@@ -29,10 +29,11 @@ protected:
     // A start value of 1000,00 and three bookings, stored out of order.
     std::filesystem::path writeGiro() {
         return writeAccount(QStringLiteral("giro.p11"),
-                            {test::Completed(2011, 2, "03.02.2011", -200000),
-                             test::Planned("01.07.2011", -300000), test::StartValue(10000000),
-                             test::Completed(2011, 1, "05.01.2011", 2500),
-                             test::Planned("01.06.2011", 50000)});
+                            {penvaro::testing::Completed(2011, 2, "03.02.2011", -200000),
+                             penvaro::testing::Planned("01.07.2011", -300000),
+                             penvaro::testing::StartValue(10000000),
+                             penvaro::testing::Completed(2011, 1, "05.01.2011", 2500),
+                             penvaro::testing::Planned("01.06.2011", 50000)});
     }
 
     std::unique_ptr<MainWindow> start() {
@@ -178,9 +179,9 @@ TEST_F(MainWindowTest, DescendingOrderPutsTheStartValueAtTheBottom) {
 }
 
 TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
-    const auto file =
-        writeAccount(QStringLiteral("kasse.p11"),
-                     {test::StartValue(0), test::Completed(2011, 1, "05.01.2011", 1000000)});
+    const auto file = writeAccount(QStringLiteral("kasse.p11"),
+                                   {penvaro::testing::StartValue(0),
+                                    penvaro::testing::Completed(2011, 1, "05.01.2011", 1000000)});
     setLastFile(file);
     auto window = start();
     const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
@@ -253,7 +254,8 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
 }
 
 TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
-    const auto file = writeAccount(QStringLiteral("neu.p11"), {test::StartValue(500000)});
+    const auto file =
+        writeAccount(QStringLiteral("neu.p11"), {penvaro::testing::StartValue(500000)});
     setLastFile(file);
     auto window = start();
     EXPECT_EQ(QStringList{QStringLiteral("Startwert")}, column(grid(*window, "Stringgrid1"), 0));
@@ -328,8 +330,9 @@ TEST_F(MainWindowTest, WindowSizeAndStateSurviveARestart) {
 }
 
 TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
-    setLastFile(writeAccount(QStringLiteral("giro.p11"),
-                             {test::StartValue(100), test::Completed(2011, 1, "05.01.2011")}));
+    setLastFile(writeAccount(
+        QStringLiteral("giro.p11"),
+        {penvaro::testing::StartValue(100), penvaro::testing::Completed(2011, 1, "05.01.2011")}));
     auto window = start();
     std::vector<std::string> opened;
     const auto record = [&](QDialog &dialog) {

@@ -9,12 +9,12 @@
 using namespace penvaro;
 using core::Statement;
 using core::StatementEntry;
-using test::Day;
+using penvaro::testing::Day;
 
 namespace {
 
 QByteArray fixture(const std::string &name) {
-    const auto bytes = test::ReadBytes(test::StatementFixture(name));
+    const auto bytes = penvaro::testing::ReadBytes(penvaro::testing::StatementFixture(name));
     return QByteArray(reinterpret_cast<const char *>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
 }

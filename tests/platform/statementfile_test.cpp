@@ -20,7 +20,7 @@ QString qPath(const std::filesystem::path &path) {
 } // namespace
 
 TEST(ReadStatementFile, TellsTheFormatByContentNotByName) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     struct Case {
         const char *fixture;
         const char *savedAs;
@@ -33,34 +33,36 @@ TEST(ReadStatementFile, TellsTheFormatByContentNotByName) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.fixture);
-        std::filesystem::copy_file(test::StatementFixture(c.fixture), dir.path(c.savedAs),
+        std::filesystem::copy_file(penvaro::testing::StatementFixture(c.fixture),
+                                   dir.path(c.savedAs),
                                    std::filesystem::copy_options::overwrite_existing);
         const auto statements = platform::ReadStatementFile(qPath(dir.path(c.savedAs)));
         ASSERT_TRUE(statements) << statements.error().message;
         EXPECT_EQ(c.statements, statements->size());
     }
 
-    const auto xml = test::ReadBytes(test::StatementFixture("camt053-001-02.xml"));
+    const auto xml =
+        penvaro::testing::ReadBytes(penvaro::testing::StatementFixture("camt053-001-02.xml"));
     std::string marked = "\xEF\xBB\xBF";
     marked.append(xml.begin(), xml.end());
-    test::WriteBytes(dir.path("bom.xml"), {marked.begin(), marked.end()});
+    penvaro::testing::WriteBytes(dir.path("bom.xml"), {marked.begin(), marked.end()});
     EXPECT_TRUE(platform::ReadStatementFile(qPath(dir.path("bom.xml"))))
         << "a byte-order mark before the XML";
 }
 
 TEST(ReadStatementFile, RefusesWhatIsNoStatementFileNamingIt) {
-    test::TempDir dir;
+    penvaro::testing::TempDir dir;
     const auto missing = dir.path("fehlt.sta");
     const auto folder = dir.path("ordner");
     std::filesystem::create_directory(folder);
     const auto pipe = dir.path("pipe");
     ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0600));
     const auto huge = dir.path("riesig.xml");
-    test::WriteBytes(huge, {'<'});
+    penvaro::testing::WriteBytes(huge, {'<'});
     std::filesystem::resize_file(huge, platform::MaxStatementFileSize + 1);
     const auto broken = dir.path("kaputt.sta");
     const std::string text = ":20:X\n:25:1\n:61:260115C12.50NTRF\n";
-    test::WriteBytes(broken, {text.begin(), text.end()});
+    penvaro::testing::WriteBytes(broken, {text.begin(), text.end()});
 
     struct Case {
         std::filesystem::path path;

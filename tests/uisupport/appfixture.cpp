@@ -46,7 +46,7 @@ std::filesystem::path TestApp::accountPath(const QString &name) const {
 std::filesystem::path TestApp::writeAccount(const QString &name,
                                             const std::vector<core::BookingRecord> &records) const {
     core::BookingTable table;
-    penvaro::test::Fill(table, records);
+    penvaro::testing::Fill(table, records);
     const auto path = accountPath(name);
     EXPECT_TRUE(core::SaveAccountFile(table, path));
     return path;

@@ -2,7 +2,7 @@
 
 #include "core/cp1252.h"
 
-namespace penvaro::test {
+namespace penvaro::testing {
 namespace {
 
 std::string column(const std::string &utf8, std::size_t width) {
@@ -20,4 +20,4 @@ std::string BankCodeLine(const std::string &code, const std::string &name,
            + column(place, 29) + "\r\n";
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 // One line of a bank code file "blz.asc" in Windows-1252, each text padded (or cut) to its
 // columns, ended by CR LF. The texts are given in UTF-8.
@@ -10,4 +10,4 @@ std::string BankCodeLine(const std::string &code, const std::string &name,
                          const std::string &shortName, const std::string &postalCode,
                          const std::string &place);
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

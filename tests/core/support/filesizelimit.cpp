@@ -3,7 +3,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 FileSizeLimit::FileSizeLimit(std::uintmax_t bytes) {
     rlimit limit{};
@@ -22,4 +22,4 @@ FileSizeLimit::~FileSizeLimit() {
     std::signal(SIGXFSZ, m_previousHandler);
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

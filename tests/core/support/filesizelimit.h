@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 // Keeps every file of the process from growing beyond the given size while it lives, as a
 // full disk would; writes past it fail instead of ending the process.
@@ -18,4 +18,4 @@ private:
     void (*m_previousHandler)(int) = nullptr;
 };
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

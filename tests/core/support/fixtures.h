@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 // A hand-written bank statement in tests/fixtures/statements.
 std::filesystem::path StatementFixture(const std::string &name);
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 namespace {
 
 template<std::size_t Size,
@@ -85,4 +85,4 @@ std::vector<std::uint8_t> LegacyFileBytes(const std::vector<core::BookingRecord>
     return encodeAll<core::LegacyBookingRecordSize, core::EncodeLegacyBookingRecord>(records);
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 // The day count of a date written dd.mm.yyyy.
 double Day(const std::string &text);
@@ -26,4 +26,4 @@ void Fill(core::BookingTable &table, const std::vector<core::BookingRecord> &rec
 std::vector<std::uint8_t> FileBytes(const std::vector<core::BookingRecord> &records);
 std::vector<std::uint8_t> LegacyFileBytes(const std::vector<core::BookingRecord> &records);
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 namespace {
 
 using core::BookingKind;
@@ -78,4 +78,4 @@ void ReferenceSortBookingTable(core::BookingTable &t, const core::SortOrder &ord
                       [](const BookingRecord &r) { return static_cast<double>(r.Auszugsnr); });
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <stdlib.h>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "penvaro-test-XXXXXX").string();
@@ -30,4 +30,4 @@ void WriteBytes(const std::filesystem::path &path, const std::vector<std::uint8_
               static_cast<std::streamsize>(bytes.size()));
 }
 
-} // namespace penvaro::test
+} // namespace penvaro::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace penvaro::test {
+namespace penvaro::testing {
 
 // A fresh folder below the system's temporary folder, removed with everything in it.
 class TempDir {
@@ -24,4 +24,4 @@ private:
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path &path);
 void WriteBytes(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes);
 
-} // namespace penvaro::test
+} // namespace penvaro::testing
