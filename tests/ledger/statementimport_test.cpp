@@ -3,9 +3,11 @@
 #include "support/records.h"
 #include "support/tempdir.h"
 
+#include "core/accountfile.h"
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
 #include "ledger/mainwindow.h"
+#include "ledger/statementimportdialog.h"
 #include "platform/appstate.h"
 #include "widgets/stringgrid.h"
 
@@ -356,4 +358,21 @@ TEST_F(StatementImportTest, TheMenuAsksForTheFileAndNeedsAnOpenAccount) {
     EXPECT_EQ(std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Information},
               kindsShown());
     EXPECT_EQ(m_before, fileBytes());
+}
+
+TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) {
+    penvaro::testing::TestApp app(penvaro::testing::TestApp::Store::Unusable);
+    const auto file =
+        app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
+    app.state->settings().Datei = file.string();
+    ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
+    ledger::StatementImportDialog dialog(*app.state);
+
+    app.ui.setNextModal([](QDialog &shown) { return click(shown, "BImportieren"); });
+    EXPECT_EQ(QDialog::Accepted, dialog.importFile(camt));
+    EXPECT_EQ(4u, app.recordsOnDisk(file).size()) << "the start value and three new bookings";
+    EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TAuszugImportF")},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry Fehler"), 162}}),
+              app.ui.shown());
 }
