@@ -3,7 +3,8 @@
 #include "date.h"
 
 #include <array>
-#include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace penvaro::core {
 namespace {
@@ -17,13 +18,6 @@ constexpr int cellHeight = 52;
 
 constexpr int line(int k) {
     return baseLine - linePitch * k;
-}
-
-bool isOneOf(PaymentFormType form, std::initializer_list<PaymentFormType> forms) {
-    for (const PaymentFormType f : forms)
-        if (f == form)
-            return true;
-    return false;
 }
 
 // The characters of a UTF-8 text, each a text of its own.
@@ -50,7 +44,7 @@ FormPage TransferFormPage(const TransferOrder &order, double today) {
         page.texts.push_back({x, y, text, FormFont(cellHeight)});
     };
 
-    if (isOneOf(form, {Transfer16, Transfer24}))
+    if (form == Transfer16 || form == Transfer24)
         put(650, line(0), order.AuftraggeberBLZ);
     if (form == Transfer18) {
         put(70, line(0) + halfLine, order.AuftraggeberBank);
