@@ -70,6 +70,7 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_recurringDialog = new entry::RecurringBookingsDialog(
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
+    m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     resize(750, 550);
     showWelcome();

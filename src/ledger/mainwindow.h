@@ -4,6 +4,7 @@
 
 #include "core/bookingtable.h"
 #include "core/result.h"
+#include "payments/paymentwindow.h"
 
 #include <QMainWindow>
 
@@ -67,6 +68,8 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
+    // The payment window on the page; the tool bar's payment menu only while an account is shown.
+    void showPayments(payments::PaymentWindow::Page page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +101,7 @@ private:
     entry::StartValueDialog *m_startValueDialog = nullptr;
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
+    payments::PaymentWindow *m_paymentWindow = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };
