@@ -310,16 +310,16 @@ TEST_F(TUeberwFTransferTest, EnterMovesThroughTheOrder) {
 }
 
 TEST_F(TUeberwFTransferTest, TheBankSearchFillsTheBankFieldsOfThePage) {
-    testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
-        testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
-        QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
-        auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
-        const QRect cell = grid->visualRect(grid->model()->index(0, 0));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    });
-    onWindow(Page::Transfers, [](PaymentWindow &payment) {
+    onWindow(Page::Transfers, [this](PaymentWindow &payment) {
         QWidget &shown = PageOf(payment, "TabSheet1");
+        testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
+            testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
+            QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
+            auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
+            const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        });
         QTest::mouseClick(Child(shown, "BitBtn1"), Qt::LeftButton);
         EXPECT_EQ(TextOf(shown, "EBLZ"), QStringLiteral("20010020"));
         EXPECT_EQ(TextOf(shown, "EBank"), QStringLiteral("Postbank Hamburg"));
