@@ -72,6 +72,7 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
     m_importDialog = new StatementImportDialog(m_state, this);
+    m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     setAcceptDrops(true);
     resize(750, 550);

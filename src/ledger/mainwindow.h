@@ -4,6 +4,7 @@
 
 #include "core/bookingtable.h"
 #include "core/result.h"
+#include "payments/paymentwindow.h"
 
 #include <QMainWindow>
 
@@ -71,6 +72,8 @@ public:
     // Asks for a bank statement file and previews its import into the open account.
     void importStatement();
     void importStatementFile(const QString &path);
+    // The payment window on the page; the tool bar's payment menu only while an account is shown.
+    void showPayments(payments::PaymentWindow::Page page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,6 +111,7 @@ private:
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
     StatementImportDialog *m_importDialog = nullptr;
+    payments::PaymentWindow *m_paymentWindow = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };
