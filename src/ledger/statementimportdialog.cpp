@@ -40,6 +40,8 @@ QString euro(std::int64_t amount) {
 QLabel *valueLabel(QWidget *parent, const char *name) {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    // File names and account numbers come from outside; markup in them is shown as it is.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
