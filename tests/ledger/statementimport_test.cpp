@@ -231,6 +231,20 @@ TEST_F(StatementImportTest, TheSameStatementAgainFindsEverythingThereAndOffersNo
     EXPECT_EQ(imported, fileBytes());
 }
 
+TEST_F(StatementImportTest, AStatementWithoutClosingBalanceShowsNoDifference) {
+    // Its last statement, number 14, ends without a closing balance.
+    Preview shown;
+    ui.setNextModal([&](QDialog &dialog) {
+        shown = look(dialog);
+        return click(dialog, "BAbbrechen");
+    });
+    m_window->importStatementFile(fixture("mt940-cp1252.sta"));
+    EXPECT_EQ(6, shown.actions.size());
+    EXPECT_EQ(QStringLiteral("nicht angegeben"), shown.closing);
+    EXPECT_FALSE(shown.bookBalanceRed);
+    EXPECT_EQ(QString(), shown.difference);
+}
+
 TEST_F(StatementImportTest, AFullTableRefusesTheWholeImportAndKeepsThePreviewOpen) {
     // The rent settles its planned booking in place; the salary needs a slot of its own.
     std::vector<core::BookingRecord> records = recordsOnDisk(m_file);
