@@ -23,6 +23,11 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::evaluation {
+class InterestWindow;
+class SearchWindow;
+} // namespace penvaro::evaluation
+
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
@@ -67,6 +72,8 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
+    void showSearch();
+    void showInterest();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +91,8 @@ private:
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
+    // "Zinsberechnung" says "MOMENT !" in red while the interest window computes.
+    void showInterestBusy(bool busy);
     void restoreWindowSize();
     void storeWindowSize();
 
@@ -98,6 +107,9 @@ private:
     entry::StartValueDialog *m_startValueDialog = nullptr;
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
+    evaluation::InterestWindow *m_interestWindow = nullptr;
+    evaluation::SearchWindow *m_searchWindow = nullptr;
+    QToolButton *m_interestButton = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -70,9 +70,9 @@ void MainWindow::buildMenu() {
     notYet(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
            QStringLiteral("Zahlungsverkehr"));
     separator(daten, "N5");
-    notYet(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
-                  QKeySequence(Qt::CTRL | Qt::Key_F)),
-           QStringLiteral("Suchen und Auswerten"));
+    connect(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
+                   QKeySequence(Qt::CTRL | Qt::Key_F)),
+            &QAction::triggered, this, &MainWindow::showSearch);
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &MainWindow::showRecurringBookings);
@@ -129,7 +129,7 @@ QWidget *MainWindow::buildToolBar() {
     connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
     notYet(drucken, QStringLiteral("Buchungen drucken"));
-    notYet(suchen, QStringLiteral("Suchen und Auswerten"));
+    connect(suchen, &QToolButton::clicked, this, &MainWindow::showSearch);
     notYet(zahlungsverkehr, QStringLiteral("Zahlungsverkehr"));
     for (QToolButton *b : {neu, oeffnen, drucken, suchen, zahlungsverkehr})
         layout->addWidget(b);
@@ -156,9 +156,9 @@ QWidget *MainWindow::buildToolBar() {
     image->setObjectName(QStringLiteral("PImage"));
     auto *imageLayout = new QHBoxLayout(image);
     imageLayout->setContentsMargins(2, 2, 2, 2);
-    QToolButton *interest = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
-    notYet(interest, QStringLiteral("Zinsberechnung"));
-    imageLayout->addWidget(interest);
+    m_interestButton = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
+    connect(m_interestButton, &QToolButton::clicked, this, &MainWindow::showInterest);
+    imageLayout->addWidget(m_interestButton);
     layout->addWidget(image);
     return bar;
 }
