@@ -3,6 +3,7 @@
 #include "accountsoverviewdialog.h"
 #include "ledgerview.h"
 #include "startdialog.h"
+#include "statementimportdialog.h"
 #include "welcomepanel.h"
 
 #include "core/accountregister.h"
@@ -77,7 +78,10 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
             [this] { showInterestBusy(false); });
     m_searchWindow =
         new evaluation::SearchWindow(m_state, m_view->grid(core::Listing::Completed), this);
+    m_importDialog = new StatementImportDialog(m_state, this);
+    m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
+    setAcceptDrops(true);
     resize(750, 550);
     showWelcome();
 }

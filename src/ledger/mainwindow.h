@@ -4,6 +4,7 @@
 
 #include "core/bookingtable.h"
 #include "core/result.h"
+#include "payments/paymentwindow.h"
 
 #include <QMainWindow>
 
@@ -32,6 +33,7 @@ namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
 class LedgerView;
+class StatementImportDialog;
 class WelcomePanel;
 
 // The main window: the open account file as two booking tables with their sums, the tool
@@ -74,9 +76,17 @@ public:
     void showRecurringBookings();
     void showSearch();
     void showInterest();
+    // Asks for a bank statement file and previews its import into the open account.
+    void importStatement();
+    void importStatementFile(const QString &path);
+    // The payment window on the page; the tool bar's payment menu only while an account is shown.
+    void showPayments(payments::PaymentWindow::Page page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A statement file dropped on the window is imported into the open account.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenu();
@@ -93,6 +103,8 @@ private:
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
     // "Zinsberechnung" says "MOMENT !" in red while the interest window computes.
     void showInterestBusy(bool busy);
+    // Tells the user when no account is open to take a statement.
+    bool accountOpenForImport();
     void restoreWindowSize();
     void storeWindowSize();
 
@@ -110,6 +122,8 @@ private:
     evaluation::InterestWindow *m_interestWindow = nullptr;
     evaluation::SearchWindow *m_searchWindow = nullptr;
     QToolButton *m_interestButton = nullptr;
+    StatementImportDialog *m_importDialog = nullptr;
+    payments::PaymentWindow *m_paymentWindow = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };
