@@ -138,9 +138,10 @@ void InterestWindow::buildMonths() {
     m_yearLabel->setAlignment(Qt::AlignCenter);
     m_yearLabel->setMinimumWidth(
         m_yearLabel->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
-    m_yearUp = YearButton(this, "SpeedButton1", Qt::UpArrow, QStringLiteral("Jahreszahl erhöhen"));
+    // Down first, as they stand from left to right, so that Tab meets them in that order.
     m_yearDown =
         YearButton(this, "SpeedButton2", Qt::DownArrow, QStringLiteral("Jahreszahl verringern"));
+    m_yearUp = YearButton(this, "SpeedButton1", Qt::UpArrow, QStringLiteral("Jahreszahl erhöhen"));
     connect(m_yearUp, &QToolButton::clicked, this, [this] { changeYear(1); });
     connect(m_yearDown, &QToolButton::clicked, this, [this] { changeYear(-1); });
 

@@ -155,6 +155,12 @@ void SearchWindow::buildCriteria() {
     auto *layout = qobject_cast<QVBoxLayout *>(this->layout());
     layout->addWidget(heading);
     layout->addLayout(criteria);
+
+    // Tab follows the sentence as it reads.
+    QWidget *order[] = {m_byWord,  m_word, m_containing, m_exact, m_type, m_party, m_purpose,
+                        m_byRange, m_from, m_to,         m_start, print,  close,   help};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void SearchWindow::buildGrid() {
