@@ -4,6 +4,7 @@
 #include "widgets/stringgrid.h"
 
 #include "core/wideint.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -149,11 +150,11 @@ void AccountsOverviewDialog::OpenCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
         return;
-    const QString file = QString::fromStdString(
-        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8());
-    m_state.settingsStore().SaveSettings();
+    const std::string file =
+        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8();
     accept();
-    Q_EMIT openRequested(file);
+    // A file that cannot be opened is reported by the session and leaves the open account.
+    m_state.session().open(file);
 }
 
 void AccountsOverviewDialog::DeleteCurrentRow() {

@@ -5,12 +5,12 @@
 #include "startdialog.h"
 #include "welcomepanel.h"
 
-#include "core/accountregister.h"
 #include "entry/bookingeditdialog.h"
 #include "entry/bookingentrydialog.h"
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
@@ -61,8 +61,6 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
 
     m_accounts = new AccountsOverviewDialog(m_state, this);
-    connect(m_accounts, &AccountsOverviewDialog::openRequested, this,
-            [this](const QString &file) { openAccountFileByPath(file.toStdString()); });
     m_entryDialog = new entry::BookingEntryDialog(m_state, this);
     m_editDialog = new entry::BookingEditDialog(m_state, this);
     m_startValueDialog = new entry::StartValueDialog(m_state, this);
@@ -71,6 +69,8 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
+    connect(&m_state.session(), &platform::AccountSession::accountOpened, this,
+            &MainWindow::showLedger);
     resize(750, 550);
     showWelcome();
 }
@@ -120,23 +120,8 @@ void MainWindow::startUp() {
         openAccountFileByPath(m_startFile);
         return;
     }
-    if (m_state.currentFile().isEmpty()) {
+    if (!m_state.session().reopenLast())
         showWelcome();
-        return;
-    }
-    settings.SaveSettings();
-    showLedger();
-    // A last file that cannot be shown any more is no reason to bother the user at start.
-    std::int64_t balance = 0;
-    if (loadCurrentAccount())
-        balance = m_ledger->bookBalance();
-    else
-        showWelcome();
-    // The register is a convenience; a start does not fail for it.
-    (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
-                                 m_state.settings().Kontonummer,
-                                 m_state.settings().Kontobezeichnung, balance);
-    layoutWindow();
 }
 
 void MainWindow::refresh() {

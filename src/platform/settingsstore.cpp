@@ -126,6 +126,10 @@ void SettingsStore::LoadSettings() {
         ReadFields(m_store, ProductKey(), ProgramSettingsFields(), m_settings, m_defaults);
         if (m_settings.FontName.empty())
             m_settings.FontName = m_defaults.FontName;
+        // Without a stored folder the register would land in whatever folder the program was
+        // started from.
+        if (m_settings.Pfad.empty())
+            m_settings.Pfad = m_defaults.Pfad;
         // A name ending in "8" belongs to the oldest edition, whose files cannot be read.
         if (m_settings.Datei.ends_with('8'))
             m_settings.Datei.clear();
