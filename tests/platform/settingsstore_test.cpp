@@ -263,5 +263,25 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsReportedWithTheCodeOfEachOpera
     EXPECT_EQ(unusable.settings().Eurokurs, 13.7603);
 }
 
+TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
+    const QString longName = QStringLiteral("/daten/") + QString(300, u'x');
+    const QString paths[] = {longName + QStringLiteral(".p11"), longName + QStringLiteral("y.p11"),
+                             QStringLiteral("/daten/a\\\\b.p11"),
+                             QStringLiteral("/daten/a\\\\c.p11"),
+                             QStringLiteral("/daten/a\\b.p11")};
+    double day = 40000.0;
+    for (const QString &path : paths) {
+        settings.settings().Datei = path.toStdString();
+        settings.settings().nextCheckDay = ++day;
+        settings.SaveSettings();
+    }
+    EXPECT_TRUE(ui.shown().empty());
+    day = 40000.0;
+    for (const QString &path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(++day, ReadAccountFileSettings(*store, path).nextCheckDay);
+    }
+}
+
 } // namespace
 } // namespace penvaro::platform
