@@ -166,9 +166,12 @@ void AccountsOverviewDialog::DeleteCurrentRow() {
             platform::Answer::No)
         != platform::Answer::Yes)
         return;
-    m_accounts.entries[static_cast<std::size_t>(row - 1)].Belegt = 0;
-    if (auto saved = core::SaveAccountRegister(m_accounts, m_state.registerPath()); !saved)
-        m_state.ui().showFailure(QString::fromStdString(saved.error().message));
+    // Changed in the register as it is now, which another program may have added to.
+    platform::ReportFailure(
+        m_state.ui(),
+        core::RemoveFromRegister(
+            m_state.registerPath(),
+            m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8()));
     refill();
 }
 

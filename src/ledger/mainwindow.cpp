@@ -69,8 +69,10 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
-    connect(&m_state.session(), &platform::AccountSession::accountOpened, this,
-            &MainWindow::showLedger);
+    connect(&m_state.session(), &platform::AccountSession::accountOpened, this, [this] {
+        showLedger();
+        showAccess();
+    });
     resize(750, 550);
     showWelcome();
 }
@@ -85,6 +87,17 @@ void MainWindow::showWelcome() {
     m_view->hide();
     m_summeH->hide();
     m_welcome->show();
+}
+
+void MainWindow::showAccess() {
+    const bool readOnly = m_state.session().readOnly();
+    const QString title = QStringLiteral("Tarvel Software - Penvaro 2011");
+    setWindowTitle(readOnly ? title + QStringLiteral(" - schreibgeschützt") : title);
+    m_view->setChangesAllowed(!readOnly);
+}
+
+bool MainWindow::changesAllowed() const {
+    return ledgerVisible() && !m_state.session().readOnly();
 }
 
 void MainWindow::showLedger() {
@@ -105,7 +118,7 @@ void MainWindow::startUp() {
     m_state.settings().Pfad = platform::ProgramFolder().toStdString();
     if (!m_state.store().setValue(platform::ProductKey(), QStringLiteral("Pfad"),
                                   QString::fromStdString(m_state.settings().Pfad)))
-        platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorStartRegistry);
 
     StartDialog start(m_state.settings().StartB, m_state.settings().passwordRequired,
                       QString::fromStdString(m_state.settings().storedPassword), this);
@@ -160,7 +173,7 @@ void MainWindow::storeWindowSize() {
         settings.Hoehe = height();
     }
     if (!m_state.settingsStore().SaveWindowSize())
-        platform::ShowError(m_state.ui(), ErrorShutdownRegistry, QStringLiteral("Registry-Fehler"));
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorShutdownRegistry);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {

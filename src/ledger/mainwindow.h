@@ -74,6 +74,9 @@ private:
     QWidget *buildToolBar();
     void refresh();
     void showLedger();
+    // The caption and the commands follow whether the file is open read-only.
+    void showAccess();
+    bool changesAllowed() const;
     void layoutWindow();
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.

@@ -11,6 +11,7 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -60,7 +61,7 @@ void MainWindow::deletePlanned() {
 }
 
 void MainWindow::deleteBooking(core::Listing listing) {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const bool completed = listing == core::Listing::Completed;
     const int slot = slotOrError(
@@ -78,17 +79,17 @@ void MainWindow::deleteBooking(core::Listing listing) {
 }
 
 void MainWindow::enterCompleted() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Completed);
 }
 
 void MainWindow::enterPlanned() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Planned);
 }
 
 void MainWindow::enterStartValue() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_startValueDialog->showFromCommand();
 }
 
@@ -97,11 +98,14 @@ void MainWindow::editSuggestionLists() {
 }
 
 void MainWindow::showRecurringBookings() {
+    // Its commands change bookings.
+    if (m_state.session().readOnly())
+        return;
     m_recurringDialog->showModal();
 }
 
 void MainWindow::editCompleted() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const int slot =
         slotOrError(core::Listing::Completed, ErrorNothingToEditCompleted, nothingToEdit);
@@ -112,7 +116,7 @@ void MainWindow::editCompleted() {
 }
 
 void MainWindow::editPlanned() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     if (const int slot =
             slotOrError(core::Listing::Planned, ErrorNothingToEditPlanned, nothingToEdit))
@@ -120,6 +124,8 @@ void MainWindow::editPlanned() {
 }
 
 void MainWindow::transferPlanned() {
+    if (m_state.session().readOnly())
+        return;
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
         m_editDialog->edit(entry::FormState::Transfer, slot);

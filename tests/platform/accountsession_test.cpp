@@ -4,14 +4,19 @@
 
 #include "core/accountregister.h"
 #include "core/bookingchanges.h"
+#include "core/date.h"
 #include "platform/accountsession.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
+#include "support/tempdir.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 namespace penvaro::platform {
 namespace {
@@ -19,7 +24,8 @@ namespace {
 using penvaro::testing::Day;
 using penvaro::testing::ScriptedUiService;
 
-// Counts how often a file was replaced: every write of it renames a finished copy onto it.
+// Counts how often a file was replaced: every write of it renames a finished
+// copy onto it.
 class Replacements {
 public:
     explicit Replacements(const std::filesystem::path &file)
@@ -69,7 +75,8 @@ protected:
 };
 
 TEST_F(AccountSessionTest, DueBookingsReachTheFileTogetherWithTheNextCheckDayOrNotAtAll) {
-    // Large enough that a limit just above it still leaves the settings database room.
+    // Large enough that a limit just above it still leaves the settings database
+    // room.
     std::vector<core::BookingRecord> records(400,
                                              penvaro::testing::Completed(2011, 1, "02.05.2011"));
     records.push_back(penvaro::testing::Recurring(15, "15.06.2011"));
@@ -141,6 +148,93 @@ TEST_F(AccountSessionTest, TheRegisterIsWrittenOncePerOpeningAndPerNewBalance) {
     const auto entries = registerEntries();
     ASSERT_EQ(1u, entries.size());
     EXPECT_EQ(1250000, entries[0].Kontostand);
+}
+
+TEST_F(AccountSessionTest, AFileInUseOpensReadOnlyOrNotAtAllInASecondProgram) {
+    const auto file = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(1)});
+    ASSERT_TRUE(session().open(file));
+    EXPECT_FALSE(session().readOnly());
+    AppState second(*store, ui, clock);
+    ui.clear();
+
+    ui.setNextAnswer(Answer::No);
+    EXPECT_FALSE(second.session().open(file)) << "the user chooses another file";
+    EXPECT_EQ("", second.settings().Datei);
+    ui.setNextAnswer(Answer::Yes);
+    ASSERT_TRUE(second.session().open(file));
+    EXPECT_TRUE(second.session().readOnly());
+    const auto shown = messages();
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ(ScriptedUiService::Kind::Question, shown[1].kind);
+    EXPECT_TRUE(shown[1].text.contains(QStringLiteral("schreibgeschützt")));
+
+    // The file's own settings, its next check day above all, stay those of the
+    // first program.
+    const auto checkedUpTo = fileValue(file, QStringLiteral("LM"));
+    second.settings().nextCheckDay = 1.0;
+    second.settingsStore().SaveSettings();
+    EXPECT_EQ(checkedUpTo, fileValue(file, QStringLiteral("LM")));
+
+    // The first program opens its file again without a question and may still
+    // write it.
+    ui.clear();
+    ASSERT_TRUE(session().open(file));
+    EXPECT_FALSE(session().readOnly());
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+}
+
+TEST_F(AccountSessionTest, ALockLeftByACrashIsTakenOverOnlyAfterAYes) {
+    const auto file = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(1)});
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        // What a program that crashed leaves: the lock file without anybody holding
+        // it.
+        penvaro::testing::WriteBytes(AccountFileLock::lockFileOf(file), {'4', '2', '\n'});
+        ui.clear();
+        ui.setNextAnswer(answer);
+        ASSERT_TRUE(session().open(file));
+        EXPECT_EQ(answer == Answer::No, session().readOnly());
+        ASSERT_EQ(1u, messages().size());
+        EXPECT_EQ(ScriptedUiService::Kind::Question, messages()[0].kind);
+    }
+    // The lock it took is its own: a second program is refused.
+    AppState second(*store, ui, clock);
+    ui.setNextAnswer(Answer::Yes);
+    ASSERT_TRUE(second.session().open(file));
+    EXPECT_TRUE(second.session().readOnly());
+}
+
+TEST_F(AccountSessionTest, ACatchUpStoppedAtAnyStepPlansEachBookingOnceAfterARestart) {
+    using Step = AccountSession::CatchUpStep;
+    const std::optional<Step> stops[] = {std::nullopt, Step::PendingRecorded, Step::FileSaved};
+    int account = 0;
+    for (const std::optional<Step> &stop : stops) {
+        SCOPED_TRACE(account);
+        const auto file = writeAccount(QStringLiteral("miete%1.p11").arg(account++),
+                                       {penvaro::testing::StartValue(0),
+                                        penvaro::testing::Recurring(15, "15.06.2011"),
+                                        penvaro::testing::Recurring(18, "18.06.2011")});
+        setFileValue(file, QStringLiteral("LM"), BinaryFromDouble(Day("10.06.2011")));
+        {
+            // The program ends at the step as if killed; the system lets go of its
+            // lock.
+            AppState crashing(*store, ui, clock);
+            crashing.session().setCatchUpStepHook([stop](Step step) { return step != stop; });
+            ASSERT_TRUE(crashing.session().open(file));
+        }
+        for (int restart = 0; restart < 2; ++restart) {
+            AppState restarted(*store, ui, clock);
+            ASSERT_TRUE(restarted.session().open(file));
+        }
+        std::vector<std::string> planned;
+        for (const core::BookingRecord &r : recordsOnDisk(file)) {
+            if (r.Satzart == core::BookingKind::Planned)
+                planned.push_back(core::FormatDate(r.Wertdatum));
+        }
+        std::sort(planned.begin(), planned.end());
+        EXPECT_EQ((std::vector<std::string>{"15.07.2011", "18.07.2011"}), planned);
+    }
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
 }
 
 } // namespace
