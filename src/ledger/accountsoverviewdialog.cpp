@@ -4,6 +4,7 @@
 #include "widgets/stringgrid.h"
 
 #include "core/wideint.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -149,11 +150,11 @@ void AccountsOverviewDialog::openCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
         return;
-    const QString file = QString::fromStdString(
-        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8());
-    m_state.settingsStore().SaveSettings();
+    const std::string file =
+        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8();
     accept();
-    Q_EMIT openRequested(file);
+    // A file that cannot be opened is reported by the session and leaves the open account.
+    m_state.session().open(file);
 }
 
 void AccountsOverviewDialog::deleteCurrentRow() {
@@ -165,9 +166,12 @@ void AccountsOverviewDialog::deleteCurrentRow() {
             platform::Answer::No)
         != platform::Answer::Yes)
         return;
-    m_accounts.entries[static_cast<std::size_t>(row - 1)].Belegt = 0;
-    if (auto saved = core::SaveAccountRegister(m_accounts, m_state.registerPath()); !saved)
-        m_state.ui().showFailure(QString::fromStdString(saved.error().message));
+    // Changed in the register as it is now, which another program may have added to.
+    platform::ReportFailure(
+        m_state.ui(),
+        core::RemoveFromRegister(
+            m_state.registerPath(),
+            m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8()));
     refill();
 }
 

@@ -32,10 +32,6 @@ public:
 
     const core::AccountRegister &accounts() const { return m_accounts; }
 
-Q_SIGNALS:
-    // The main window opens the file; the overview has closed by then.
-    void openRequested(const QString &accountFile);
-
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 

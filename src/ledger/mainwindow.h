@@ -49,8 +49,6 @@ public:
     // file given on the command line.
     void startUp();
     void setStartFile(const std::filesystem::path &file) { m_startFile = file; }
-    // Loads the current account file, applies its due recurring bookings, sorts and shows it.
-    core::Result<void> loadCurrentAccount();
     void showWelcome();
     bool ledgerVisible() const;
     // The password prompt was closed without the right password: the program must end.
@@ -93,11 +91,10 @@ private:
     QWidget *buildToolBar();
     void refresh();
     void showLedger();
+    // The caption and the commands follow whether the file is open read-only.
+    void showAccess();
+    bool changesAllowed() const;
     void layoutWindow();
-    core::Result<void> showLoadedAccount();
-    core::Result<void> applyDueRecurringBookings();
-    void recordCurrentInRegister(std::int64_t balance);
-    void openLegacyFile(const std::filesystem::path &path);
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
     int slotOrError(core::Listing listing, int errorCode, const QString &text);

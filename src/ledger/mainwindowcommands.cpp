@@ -14,6 +14,7 @@
 #include "entry/suggestionlistsdialog.h"
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -66,7 +67,7 @@ void MainWindow::deletePlanned() {
 }
 
 void MainWindow::deleteBooking(core::Listing listing) {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const bool completed = listing == core::Listing::Completed;
     const int slot = slotOrError(
@@ -84,17 +85,17 @@ void MainWindow::deleteBooking(core::Listing listing) {
 }
 
 void MainWindow::enterCompleted() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Completed);
 }
 
 void MainWindow::enterPlanned() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Planned);
 }
 
 void MainWindow::enterStartValue() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_startValueDialog->showFromCommand();
 }
 
@@ -107,6 +108,9 @@ void MainWindow::editSuggestionLists() {
 }
 
 void MainWindow::showRecurringBookings() {
+    // Its commands change bookings.
+    if (m_state.session().readOnly())
+        return;
     m_recurringDialog->showModal();
 }
 
@@ -138,7 +142,7 @@ void MainWindow::showInterestBusy(bool busy) {
 }
 
 void MainWindow::editCompleted() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const int slot =
         slotOrError(core::Listing::Completed, ErrorNothingToEditCompleted, nothingToEdit);
@@ -149,7 +153,7 @@ void MainWindow::editCompleted() {
 }
 
 void MainWindow::editPlanned() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     if (const int slot =
             slotOrError(core::Listing::Planned, ErrorNothingToEditPlanned, nothingToEdit))
@@ -157,6 +161,8 @@ void MainWindow::editPlanned() {
 }
 
 void MainWindow::transferPlanned() {
+    if (m_state.session().readOnly())
+        return;
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
         m_editDialog->edit(entry::FormState::Transfer, slot);

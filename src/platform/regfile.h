@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace penvaro::platform {
@@ -25,6 +26,10 @@ core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes
 // Writes the key with everything below it.
 core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString &keyPath,
                                       const QString &filePath);
+
+// A registry file holds settings, suggestion lists and saved recipients: a few hundred kilobytes
+// at most. A larger file is no export of this program.
+inline constexpr std::size_t MaxRegistryFileBytes = 16 * 1024 * 1024;
 
 // Reads the whole file first and merges it in one transaction: a file with any error changes
 // nothing.

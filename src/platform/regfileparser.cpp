@@ -3,6 +3,8 @@
 #include "registrykeypath.h"
 #include "registrystore.h"
 
+#include "core/fileio.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -24,6 +26,10 @@ core::Error LineError(qsizetype line, const QString &message) {
 
 core::Result<QString> Decode(const QByteArray &bytes) {
     if (bytes.startsWith("\xFF\xFE")) {
+        // An odd byte at the end is half a character, which the decoder would drop silently.
+        if (bytes.size() % 2 != 0)
+            return LineError(1, QStringLiteral("Die Datei ist UTF-16LE, endet aber mitten in "
+                                               "einem Zeichen."));
         QStringDecoder decoder(QStringDecoder::Utf16LE);
         QString text = decoder.decode(bytes.mid(2));
         if (!decoder.hasError())
@@ -223,13 +229,12 @@ core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes
 
 core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath) {
     const QString shownName = QDir::toNativeSeparators(filePath);
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return core::Error{core::ErrorKind::Io,
-                           QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
-                               .arg(shownName, file.errorString())
-                               .toStdString()};
-    auto keys = ParseRegistryFile(file.readAll());
+    // Refuses a device or a pipe at once, and a file far larger than any export of settings.
+    const auto bytes =
+        core::ReadWholeFile(QFile::encodeName(filePath).toStdString(), MaxRegistryFileBytes);
+    if (!bytes)
+        return bytes.error();
+    auto keys = ParseRegistryFile(QByteArray::fromStdString(*bytes));
     if (!keys)
         return core::Error{keys.error().kind,
                            QStringLiteral("Die Datei „%1“ wurde nicht eingelesen. %2")

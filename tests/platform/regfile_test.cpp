@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <sys/stat.h>
+
 namespace penvaro::platform {
 namespace {
 
@@ -11,6 +13,12 @@ void WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// The text in UTF-16LE with byte-order mark, as the registry editor writes it.
+QByteArray Utf16(const QString &text) {
+    return QByteArray("\xff\xfe", 2)
+           + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
 }
 
 QString Utf16Text(const QByteArray &bytes) {
@@ -128,6 +136,7 @@ TEST_F(RegFileTest, AMalformedFileIsRefusedWithItsLineAndNothingIsMerged) {
          good + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\" + QByteArray(256, 'k') + "]\r\n", 5},
         {"odd hex(1) text", good + "\"c\"=hex(1):41\r\n", 5},
         {"not text at all", QByteArray("\xff\xff\xff\x00", 4), 1},
+        {"UTF-16 ending in half a character", Utf16(QString::fromLatin1(good)) + '\x41', 1},
     };
     const QString file = m_dir.filePath(QStringLiteral("kaputt.reg"));
     for (const Case &c : cases) {
@@ -144,8 +153,31 @@ TEST_F(RegFileTest, AMalformedFileIsRefusedWithItsLineAndNothingIsMerged) {
     }
 }
 
-TEST_F(RegFileTest, AMissingFileIsAnError) {
-    EXPECT_FALSE(ImportRegistryFile(*store, m_dir.filePath(QStringLiteral("fehlt.reg"))));
+TEST_F(RegFileTest, TheStoreAndItsExportsAreReadableByTheirOwnerOnly) {
+    const QString exported = m_dir.filePath(QStringLiteral("sicherung.reg"));
+    ASSERT_TRUE(store->createKey(QStringLiteral("SOFTWARE\\Tarvel")));
+    ASSERT_TRUE(ExportRegistryFile(*store, QStringLiteral("SOFTWARE"), exported));
+    for (const QString &file : {databasePath(), exported}) {
+        SCOPED_TRACE(file.toStdString());
+        struct stat info {};
+        ASSERT_EQ(0, ::stat(QFile::encodeName(file).constData(), &info));
+        EXPECT_EQ(0600u, info.st_mode & 0777);
+    }
+}
+
+TEST_F(RegFileTest, WhatIsNoRegistryFileIsRefusedAtOnce) {
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe.reg"));
+    ASSERT_EQ(0, ::mkfifo(QFile::encodeName(fifo).constData(), 0600));
+    const QString huge = m_dir.filePath(QStringLiteral("riesig.reg"));
+    ASSERT_TRUE(QFile(huge).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::resize(huge, static_cast<qint64>(MaxRegistryFileBytes) + 1));
+    for (const QString &file :
+         {m_dir.filePath(QStringLiteral("fehlt.reg")), fifo, QStringLiteral("/dev/zero"), huge}) {
+        SCOPED_TRACE(file.toStdString());
+        const auto imported = ImportRegistryFile(*store, file);
+        ASSERT_FALSE(imported);
+        EXPECT_NE(std::string::npos, imported.error().message.find(file.toStdString()));
+    }
 }
 
 } // namespace
