@@ -11,6 +11,7 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
@@ -70,6 +71,9 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_recurringDialog = new entry::RecurringBookingsDialog(
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
+    m_optionsDialog = new options::OptionsDialog(m_state, this);
+    connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
+            &MainWindow::layoutWindow);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     resize(750, 550);
     showWelcome();

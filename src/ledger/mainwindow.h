@@ -23,6 +23,10 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::options {
+class OptionsDialog;
+} // namespace penvaro::options
+
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
@@ -67,6 +71,7 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
+    void showOptions();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +103,7 @@ private:
     entry::StartValueDialog *m_startValueDialog = nullptr;
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
+    options::OptionsDialog *m_optionsDialog = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -87,7 +87,7 @@ void MainWindow::buildMenu() {
     connect(konten, &QAction::triggered, this, &MainWindow::showAccountsOverview);
     QAction *optionen = bar->addAction(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("Optionen1"));
-    notYet(optionen, QStringLiteral("Optionen"));
+    connect(optionen, &QAction::triggered, this, &MainWindow::showOptions);
 
     QMenu *ordnung = bar->addMenu(QStringLiteral("Ordnung"));
     ordnung->setObjectName(QStringLiteral("Ordnung1"));

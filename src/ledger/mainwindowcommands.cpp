@@ -11,6 +11,7 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -98,6 +99,12 @@ void MainWindow::editSuggestionLists() {
 
 void MainWindow::showRecurringBookings() {
     m_recurringDialog->showModal();
+}
+
+void MainWindow::showOptions() {
+    // The options include those of the open account file: without one there is nothing to set.
+    if (ledgerVisible())
+        m_optionsDialog->showModal();
 }
 
 void MainWindow::editCompleted() {
