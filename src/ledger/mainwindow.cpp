@@ -11,6 +11,7 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "options/backupdialog.h"
 #include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
@@ -74,6 +75,14 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_optionsDialog = new options::OptionsDialog(m_state, this);
     connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
             &MainWindow::layoutWindow);
+    m_backupDialog = new options::BackupDialog(m_state, this);
+    connect(m_backupDialog, &options::BackupDialog::settingsMerged, this, [this] {
+        // The merged settings of the open file change what the ledger shows and its order.
+        if (!ledgerVisible())
+            return;
+        layoutWindow();
+        m_state.announceBookingChange();
+    });
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     resize(750, 550);
     showWelcome();

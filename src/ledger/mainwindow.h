@@ -24,6 +24,7 @@ class SuggestionListsDialog;
 } // namespace penvaro::entry
 
 namespace penvaro::options {
+class BackupDialog;
 class OptionsDialog;
 } // namespace penvaro::options
 
@@ -72,6 +73,7 @@ public:
     void editSuggestionLists();
     void showRecurringBookings();
     void showOptions();
+    void showBackup();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -104,6 +106,7 @@ private:
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
     options::OptionsDialog *m_optionsDialog = nullptr;
+    options::BackupDialog *m_backupDialog = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

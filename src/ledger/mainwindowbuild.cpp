@@ -64,8 +64,8 @@ void MainWindow::buildMenu() {
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
         QStringLiteral("Buchungen drucken"));
     separator(daten, "N1");
-    notYet(action(daten, "Datensichern1", QStringLiteral("Daten sichern")),
-           QStringLiteral("Daten sichern"));
+    connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
+            this, &MainWindow::showBackup);
     separator(daten, "N4");
     notYet(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
            QStringLiteral("Zahlungsverkehr"));

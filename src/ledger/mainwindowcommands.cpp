@@ -11,6 +11,7 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "options/backupdialog.h"
 #include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
@@ -105,6 +106,10 @@ void MainWindow::showOptions() {
     // The options include those of the open account file: without one there is nothing to set.
     if (ledgerVisible())
         m_optionsDialog->showModal();
+}
+
+void MainWindow::showBackup() {
+    m_backupDialog->showModal();
 }
 
 void MainWindow::editCompleted() {
