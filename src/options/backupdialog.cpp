@@ -133,11 +133,11 @@ int BackupDialog::showModal() {
 void BackupDialog::fill() {
     m_files->clear();
     m_clicked->clear();
-    auto accounts = core::LoadAccountRegister(m_state.registerPath());
-    if (!platform::ReportFailure(m_state.ui(), accounts.hasValue()
-                                                   ? core::Result<void>{}
-                                                   : core::Result<void>{accounts.error()}))
+    const auto accounts = core::LoadAccountRegister(m_state.registerPath());
+    if (!accounts) {
+        platform::ReportFailure(m_state.ui(), accounts.error());
         return;
+    }
     for (const core::RegisterEntry &entry : accounts->entries) {
         auto *item = new QListWidgetItem(QString::fromStdString(entry.Dateiname.toUtf8()));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

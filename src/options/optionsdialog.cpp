@@ -141,10 +141,10 @@ void OptionsDialog::fill() {
     m_w.EPW2->setText(password);
 
     const QSignalBlocker quiet(m_w.PageControl1);
-    m_w.PageControl1->setCurrentIndex(
-        m_lastPage >= 0
-            ? m_lastPage
-            : m_w.PageControl1->indexOf(findChild<QWidget *>(QStringLiteral("TSFormulardrucker"))));
+    if (m_lastPage >= 0)
+        m_w.PageControl1->setCurrentIndex(m_lastPage);
+    else
+        m_w.PageControl1->setCurrentWidget(m_w.TSFormulardrucker);
 }
 
 void OptionsDialog::statementDataChosen() {

@@ -172,14 +172,15 @@ void tablePages(QTabWidget *pages, OptionsWidgets &w) {
 
 void printerPage(QTabWidget *pages, OptionsWidgets &w) {
     QWidget *p = page(pages, "TSFormulardrucker", QStringLiteral("Formulardrucker"));
-    const std::pair<QString, QLineEdit **> corrections[] = {
-        {QStringLiteral("Formulardrucker - Horizontale Korrektur"), &w.EHorKorr},
-        {QStringLiteral("Formulardrucker - Vertikale Korrektur"), &w.EVerKorr},
+    w.TSFormulardrucker = p;
+    const std::tuple<QString, const char *, QLineEdit **> corrections[] = {
+        {QStringLiteral("Formulardrucker - Horizontale Korrektur"), "EHorKorr", &w.EHorKorr},
+        {QStringLiteral("Formulardrucker - Vertikale Korrektur"), "EVerKorr", &w.EVerKorr},
     };
-    for (const auto &[caption, edit] : corrections) {
+    for (const auto &[caption, name, edit] : corrections) {
         QGridLayout *grid = numberGroup(p, caption);
         auto *box = static_cast<QGroupBox *>(grid->parentWidget());
-        *edit = field(box, edit == &w.EHorKorr ? "EHorKorr" : "EVerKorr");
+        *edit = field(box, name);
         numberRow(box, grid, 0, QStringLiteral("Korrektur:"), *edit,
                   label(box, QStringLiteral("1/10 mm")));
     }

@@ -11,6 +11,7 @@ namespace penvaro::options {
 // The controls of the options dialog that its behaviour reads and writes, by their names.
 struct OptionsWidgets {
     QTabWidget *PageControl1 = nullptr;
+    QWidget *TSFormulardrucker = nullptr; // shown at the first opening
     QWidget *TSPasswort = nullptr;
 
     QLineEdit *EZinsen = nullptr;
