@@ -13,6 +13,8 @@
 #include "entry/suggestionlistsdialog.h"
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
+#include "options/backupdialog.h"
+#include "options/optionsdialog.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
@@ -78,6 +80,17 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         new evaluation::SearchWindow(m_state, m_view->grid(core::Listing::Completed), this);
     m_importDialog = new StatementImportDialog(m_state, this);
     m_paymentWindow = new payments::PaymentWindow(m_state, this);
+    m_optionsDialog = new options::OptionsDialog(m_state, this);
+    connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
+            &MainWindow::layoutWindow);
+    m_backupDialog = new options::BackupDialog(m_state, this);
+    connect(m_backupDialog, &options::BackupDialog::settingsMerged, this, [this] {
+        // The merged settings of the open file change what the ledger shows and its order.
+        if (!ledgerVisible())
+            return;
+        layoutWindow();
+        m_state.announceBookingChange();
+    });
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     setAcceptDrops(true);
     connect(&m_state.session(), &platform::AccountSession::accountOpened, this, [this] {

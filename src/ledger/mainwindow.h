@@ -28,6 +28,10 @@ namespace penvaro::evaluation {
 class InterestWindow;
 class SearchWindow;
 } // namespace penvaro::evaluation
+namespace penvaro::options {
+class BackupDialog;
+class OptionsDialog;
+} // namespace penvaro::options
 
 namespace penvaro::ledger {
 
@@ -79,6 +83,8 @@ public:
     void importStatementFile(const QString &path);
     // The payment window on the page; the tool bar's payment menu only while an account is shown.
     void showPayments(payments::PaymentWindow::Page page);
+    void showOptions();
+    void showBackup();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -121,6 +127,8 @@ private:
     QToolButton *m_interestButton = nullptr;
     StatementImportDialog *m_importDialog = nullptr;
     payments::PaymentWindow *m_paymentWindow = nullptr;
+    options::OptionsDialog *m_optionsDialog = nullptr;
+    options::BackupDialog *m_backupDialog = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

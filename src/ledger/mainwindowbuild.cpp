@@ -64,8 +64,8 @@ void MainWindow::buildMenu() {
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
         QStringLiteral("Buchungen drucken"));
     separator(daten, "N1");
-    notYet(action(daten, "Datensichern1", QStringLiteral("Daten sichern")),
-           QStringLiteral("Daten sichern"));
+    connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
+            this, &MainWindow::showBackup);
     separator(daten, "N4");
     connect(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
             &QAction::triggered, this,
@@ -90,7 +90,7 @@ void MainWindow::buildMenu() {
     connect(konten, &QAction::triggered, this, &MainWindow::showAccountsOverview);
     QAction *optionen = bar->addAction(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("Optionen1"));
-    notYet(optionen, QStringLiteral("Optionen"));
+    connect(optionen, &QAction::triggered, this, &MainWindow::showOptions);
 
     QMenu *ordnung = bar->addMenu(QStringLiteral("Ordnung"));
     ordnung->setObjectName(QStringLiteral("Ordnung1"));

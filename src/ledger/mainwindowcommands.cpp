@@ -15,6 +15,10 @@
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
 #include "platform/accountsession.h"
+}
+
+#include "options/backupdialog.h"
+#include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -139,6 +143,16 @@ void MainWindow::showInterestBusy(bool busy) {
         palette.setColor(QPalette::ButtonText, Qt::red);
     m_interestButton->setPalette(palette);
     m_interestButton->repaint();
+}
+
+void MainWindow::showOptions() {
+    // The options include those of the open account file: without one there is nothing to set.
+    if (ledgerVisible())
+        m_optionsDialog->showModal();
+}
+
+void MainWindow::showBackup() {
+    m_backupDialog->showModal();
 }
 
 void MainWindow::editCompleted() {

@@ -32,7 +32,9 @@ core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString 
 inline constexpr std::size_t MaxRegistryFileBytes = 16 * 1024 * 1024;
 
 // Reads the whole file first and merges it in one transaction: a file with any error changes
-// nothing.
-core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath);
+// nothing. Every key of the file must lie at or below keyPath, so that a file of another
+// program, or a hand-made one, cannot write elsewhere; a file without such a key is refused too.
+core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath,
+                                      const QString &keyPath);
 
 } // namespace penvaro::platform

@@ -227,8 +227,15 @@ core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes
     return Parser(std::move(lines)).run();
 }
 
-core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath) {
+core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath,
+                                      const QString &keyPath) {
     const QString shownName = QDir::toNativeSeparators(filePath);
+    const auto refused = [&](const QString &why) {
+        return core::Error{core::ErrorKind::Invalid,
+                           QStringLiteral("Die Datei „%1“ wurde nicht eingelesen. %2")
+                               .arg(shownName, why)
+                               .toStdString()};
+    };
     // Refuses a device or a pipe at once, and a file far larger than any export of settings.
     const auto bytes =
         core::ReadWholeFile(QFile::encodeName(filePath).toStdString(), MaxRegistryFileBytes);
@@ -236,10 +243,16 @@ core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &fileP
         return bytes.error();
     auto keys = ParseRegistryFile(QByteArray::fromStdString(*bytes));
     if (!keys)
-        return core::Error{keys.error().kind,
-                           QStringLiteral("Die Datei „%1“ wurde nicht eingelesen. %2")
-                               .arg(shownName, QString::fromStdString(keys.error().message))
-                               .toStdString()};
+        return refused(QString::fromStdString(keys.error().message));
+    const QString shownKey = Root + u'\\' + keyPath;
+    if (keys->empty())
+        return refused(QStringLiteral("Sie enthält keinen Schlüssel unter „%1“.").arg(shownKey));
+    for (const KeyContents &key : *keys) {
+        if (key.path.compare(keyPath, Qt::CaseInsensitive) != 0
+            && !key.path.startsWith(keyPath + u'\\', Qt::CaseInsensitive))
+            return refused(QStringLiteral("Der Schlüssel „%1“ liegt nicht unter „%2“.")
+                               .arg(Root + u'\\' + key.path, shownKey));
+    }
     return store.merge(*keys);
 }
 

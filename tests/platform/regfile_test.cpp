@@ -82,7 +82,7 @@ TEST_F(RegFileTest, AnExportImportedIntoAnEmptyStoreGivesTheSameTree) {
 
     QTemporaryDir otherDir;
     auto other = RegistryStore::Open(otherDir.filePath(QStringLiteral("leer.sqlite"))).store;
-    auto imported = ImportRegistryFile(*other, file);
+    auto imported = ImportRegistryFile(*other, file, key);
     ASSERT_TRUE(imported) << imported.error().message;
 
     EXPECT_EQ(*other->readTree(key), *store->readTree(key));
@@ -143,7 +143,7 @@ TEST_F(RegFileTest, AMalformedFileIsRefusedWithItsLineAndNothingIsMerged) {
         SCOPED_TRACE(c.defect);
         WriteAll(file, c.text);
 
-        auto imported = ImportRegistryFile(*store, file);
+        auto imported = ImportRegistryFile(*store, file, QStringLiteral("SOFTWARE"));
 
         ASSERT_FALSE(imported);
         EXPECT_NE(imported.error().message.find("Zeile " + std::to_string(c.line) + ":"),
@@ -174,10 +174,58 @@ TEST_F(RegFileTest, WhatIsNoRegistryFileIsRefusedAtOnce) {
     for (const QString &file :
          {m_dir.filePath(QStringLiteral("fehlt.reg")), fifo, QStringLiteral("/dev/zero"), huge}) {
         SCOPED_TRACE(file.toStdString());
-        const auto imported = ImportRegistryFile(*store, file);
+        const auto imported = ImportRegistryFile(*store, file, QStringLiteral("SOFTWARE"));
         ASSERT_FALSE(imported);
         EXPECT_NE(std::string::npos, imported.error().message.find(file.toStdString()));
     }
+}
+
+TEST_F(RegFileTest, AFileWithKeysOutsideTheGivenKeyIsRefusedAsAWhole) {
+    const QString key = QStringLiteral("SOFTWARE\\Tarvel SoftLabs\\Penvaro98");
+    const QByteArray header = "Windows Registry Editor Version 5.00\r\n\r\n";
+    const QByteArray own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro98]\r\n"
+                           "\"Waehrung\"=\"ATS\"\r\n";
+    struct Case {
+        const char *what;
+        QByteArray text;
+        const char *reason; // empty when the file is merged
+    };
+    const Case cases[] = {
+        {"the key itself and a key below, in other case",
+         header + own + "[HKEY_LOCAL_MACHINE\\software\\tarvel softlabs\\penvaro98\\VAEB]\r\n", ""},
+        {"another program's key", header + own + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Andere]\r\n",
+         "„HKEY_LOCAL_MACHINE\\SOFTWARE\\Andere“ liegt nicht unter"},
+        {"a key whose name only begins like it",
+         header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro987]\r\n",
+         "liegt nicht unter"},
+        {"the hive itself", header + "[HKEY_LOCAL_MACHINE]\r\n", "liegt nicht unter"},
+        {"no key at all", header, "enthält keinen Schlüssel unter"},
+    };
+    const QString file = m_dir.filePath(QStringLiteral("fremd.reg"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir otherDir;
+        auto fresh = RegistryStore::Open(otherDir.filePath(QStringLiteral("leer.sqlite"))).store;
+        WriteAll(file, c.text);
+
+        auto imported = ImportRegistryFile(*fresh, file, key);
+
+        const std::string reason = c.reason;
+        if (reason.empty()) {
+            ASSERT_TRUE(imported) << imported.error().message;
+            EXPECT_TRUE(*fresh->keyExists(key + QStringLiteral("\\VAEB")));
+            continue;
+        }
+        ASSERT_FALSE(imported);
+        EXPECT_NE(imported.error().message.find(reason), std::string::npos)
+            << imported.error().message;
+        EXPECT_FALSE(*fresh->keyExists(QStringLiteral("SOFTWARE"))) << "nothing is merged";
+    }
+}
+
+TEST_F(RegFileTest, AMissingFileIsAnError) {
+    EXPECT_FALSE(ImportRegistryFile(*store, m_dir.filePath(QStringLiteral("fehlt.reg")),
+                                    QStringLiteral("SOFTWARE")));
 }
 
 } // namespace
