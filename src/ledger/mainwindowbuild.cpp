@@ -77,6 +77,8 @@ void MainWindow::buildMenu() {
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &MainWindow::showRecurringBookings);
+    connect(action(daten, "Kontoauszugimportieren1", QStringLiteral("Kontoauszug importieren ...")),
+            &QAction::triggered, this, &MainWindow::importStatement);
     separator(daten, "N2");
     connect(action(daten, "Exit", QStringLiteral("Programm &Beenden"),
                    QKeySequence(Qt::CTRL | Qt::Key_X)),
