@@ -88,15 +88,19 @@ void PaymentWindow::useTemplate(const core::SavedTransferRecord &record) {
     m_pages->setCurrentIndex(static_cast<int>(Page::Transfers));
 }
 
-TransferOrder PaymentWindow::transferOrder() const {
+core::TransferOrder PaymentWindow::transferOrder() const {
     return m_transfers->order();
 }
 
-CrossedChequeOrder PaymentWindow::crossedChequeOrder() const {
+bool PaymentWindow::saveTransferAsTemplate() const {
+    return m_transfers->saveAsTemplate();
+}
+
+core::CrossedCheque PaymentWindow::crossedChequeOrder() const {
     return m_crossedCheques->order();
 }
 
-EuroChequeOrder PaymentWindow::euroChequeOrder() const {
+core::EuroCheque PaymentWindow::euroChequeOrder() const {
     return m_euroCheques->order();
 }
 

@@ -1,7 +1,7 @@
 #include "paymentfixture.h"
 #include "widgetlookup.h"
 
-#include "payments/recipientmemory.h"
+#include "platform/payeememory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,14 +26,10 @@ protected:
 
 TEST_F(TUeberwFChequeTest, EachOpeningStartsNewChequesDatedTodayAtThePlaceOfIssue) {
     onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
-        EXPECT_EQ(payment.crossedChequeOrder(), (CrossedChequeOrder{QStringLiteral("EUR"),
-                                                                    QString(),
-                                                                    {},
-                                                                    QStringLiteral("Köln"),
-                                                                    QStringLiteral("20.06.2011")}));
+        EXPECT_EQ(payment.crossedChequeOrder(),
+                  (core::CrossedCheque{"EUR", "", {}, "Köln", "20.06.2011"}));
         EXPECT_EQ(payment.euroChequeOrder(),
-                  (EuroChequeOrder{QStringLiteral("EUR"), QString(), QString(),
-                                   QStringLiteral("Köln"), QStringLiteral("20.06.2011")}));
+                  (core::EuroCheque{"EUR", "", "", "Köln", "20.06.2011"}));
         EXPECT_EQ(TextOf(Crossed(payment), "Label15"),
                   QStringLiteral("Der Betrag in Buchstaben wird automatisch eingefügt."));
         for (const char *field : {"xEDMEUR", "xEBetrag", "EOrt", "EDatum"})
@@ -44,14 +40,10 @@ TEST_F(TUeberwFChequeTest, EachOpeningStartsNewChequesDatedTodayAtThePlaceOfIssu
     });
     // The crossed cheque keeps its currency as typed.
     onWindow(Page::EuroCheques, [](PaymentWindow &payment) {
-        EXPECT_EQ(payment.crossedChequeOrder(), (CrossedChequeOrder{QStringLiteral("X"),
-                                                                    QString(),
-                                                                    {},
-                                                                    QStringLiteral("Köln"),
-                                                                    QStringLiteral("20.06.2011")}));
+        EXPECT_EQ(payment.crossedChequeOrder(),
+                  (core::CrossedCheque{"X", "", {}, "Köln", "20.06.2011"}));
         EXPECT_EQ(payment.euroChequeOrder(),
-                  (EuroChequeOrder{QStringLiteral("EUR"), QString(), QString(),
-                                   QStringLiteral("Köln"), QStringLiteral("20.06.2011")}));
+                  (core::EuroCheque{"EUR", "", "", "Köln", "20.06.2011"}));
         for (const char *button : {"Button4", "Button5", "Button10"})
             EXPECT_FALSE(Child<QPushButton>(Crossed(payment), button)->isEnabled());
         for (const char *button : {"Button6", "Button3", "Button11"})
@@ -78,8 +70,8 @@ TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItIsTyped) {
                             QString::fromUtf8(c.typed));
             testing::Retype(Child<QLineEdit>(Euro(payment), "EBetragE"),
                             QString::fromUtf8(c.typed));
-            EXPECT_EQ(payment.crossedChequeOrder().Betrag, QString::fromUtf8(c.amount));
-            EXPECT_EQ(payment.euroChequeOrder().Betrag, QString::fromUtf8(c.amount));
+            EXPECT_EQ(payment.crossedChequeOrder().Betrag, c.amount);
+            EXPECT_EQ(payment.euroChequeOrder().Betrag, c.amount);
             EXPECT_EQ(TextOf(Crossed(payment), "Label15"), QString::fromUtf8(c.words));
             EXPECT_EQ(TextOf(Euro(payment), "Label21"), QString::fromUtf8(c.words));
         }
@@ -87,7 +79,7 @@ TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItIsTyped) {
 }
 
 TEST_F(TUeberwFChequeTest, APayeeChosenOrLeftRecallsItsOtherLines) {
-    const QString verein = ChequePayeesKey() + QStringLiteral("\\Verein");
+    const QString verein = platform::PayeeMemory::key() + QStringLiteral("\\Verein");
     setValue(verein, QStringLiteral("Empfaenger2"), QStringLiteral("z. Hd. Kasse"));
     setValue(verein, QStringLiteral("Empfaenger3"), QStringLiteral("Hauptstr. 1"));
     onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
@@ -97,13 +89,12 @@ TEST_F(TUeberwFChequeTest, APayeeChosenOrLeftRecallsItsOtherLines) {
         QTest::keyClick(Child(page, "EEmpfaenger1"), Qt::Key_Return);
         EXPECT_EQ(testing::FocusName(), QStringLiteral("EEmpfaenger2"));
         EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
-                  (std::array{QStringLiteral("Verein"), QStringLiteral("z. Hd. Kasse"),
-                              QStringLiteral("Hauptstr. 1"), QString()}));
+                  (std::array<std::string, 4>{"Verein", "z. Hd. Kasse", "Hauptstr. 1", ""}));
 
         testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Neu"));
         Child(page, "EOrt")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
-                  (std::array{QStringLiteral("Neu"), QString(), QString(), QString()}));
+                  (std::array<std::string, 4>{"Neu", "", "", ""}));
     });
 }
 
