@@ -100,7 +100,7 @@ int RunSearch(const std::vector<std::string> &args) {
     }
 
     std::string out;
-    for (const int slot : found->slots)
+    for (const int slot : found->matches)
         out += FormatDumpLine(slot, table.slot(slot)) + '\n';
     out += "sum\t" + std::to_string(found->sum) + '\t'
            + core::FormatEuroText(found->sum, core::GermanSeparators) + '\n';
