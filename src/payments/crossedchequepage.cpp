@@ -3,10 +3,9 @@
 #include "chequefields.h"
 #include "fieldnavigation.h"
 #include "pagebuttons.h"
-#include "recipientmemory.h"
 
 #include "platform/appstate.h"
-#include "platform/uiservice.h"
+#include "platform/paymentrecall.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -88,10 +87,7 @@ void CrossedChequePage::prepare() {
     for (QLineEdit *line : m_payeeLines)
         line->clear();
     takePlaceOfIssue();
-    if (const auto names = RememberedNames(m_state.store(), ChequePayeesKey()))
-        m_payee->addItems(*names);
-    else
-        platform::ShowError(m_state.ui(), ErrorListPayees, QStringLiteral("Registry-Fehler"));
+    m_payee->addItems(platform::PayeeNames(m_state));
     m_payee->setEditText(QString());
 }
 
@@ -99,25 +95,20 @@ void CrossedChequePage::takePlaceOfIssue() {
     m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
 }
 
-CrossedChequeOrder CrossedChequePage::order() const {
-    return {m_currency->text(),
-            m_amount->text(),
-            {m_payee->currentText(), m_payeeLines[0]->text(), m_payeeLines[1]->text(),
-             m_payeeLines[2]->text()},
-            m_place->text(),
-            m_date->text()};
+core::CrossedCheque CrossedChequePage::order() const {
+    const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
+    return {text(m_currency),
+            text(m_amount),
+            {m_payee->currentText().toStdString(), text(m_payeeLines[0]), text(m_payeeLines[1]),
+             text(m_payeeLines[2])},
+            text(m_place),
+            text(m_date)};
 }
 
 void CrossedChequePage::recallPayee() {
-    const auto recalled =
-        RecallRemembered(m_state.store(), ChequePayeesKey(), m_payee->currentText(),
-                         {u"Empfaenger2", u"Empfaenger3", u"Empfaenger4"});
-    if (!recalled) {
-        platform::ShowError(m_state.ui(), ErrorRecallPayee, QStringLiteral("Registry-Fehler"));
-        return;
-    }
+    const platform::PayeeLines recalled = platform::RecallPayee(m_state, m_payee->currentText());
     for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
-        m_payeeLines[i]->setText(recalled->at(static_cast<qsizetype>(i)));
+        m_payeeLines[i]->setText(recalled[i]);
 }
 
 } // namespace penvaro::payments

@@ -71,8 +71,9 @@ void EuroChequePage::takePlaceOfIssue() {
     m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
 }
 
-EuroChequeOrder EuroChequePage::order() const {
-    return {m_currency->text(), m_amount->text(), m_payee->text(), m_place->text(), m_date->text()};
+core::EuroCheque EuroChequePage::order() const {
+    const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
+    return {text(m_currency), text(m_amount), text(m_payee), text(m_place), text(m_date)};
 }
 
 } // namespace penvaro::payments

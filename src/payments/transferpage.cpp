@@ -1,10 +1,10 @@
 #include "transferpage.h"
 
 #include "pagebuttons.h"
-#include "recipientmemory.h"
 #include "transferform.h"
 
 #include "platform/appstate.h"
+#include "platform/paymentrecall.h"
 #include "platform/uiservice.h"
 
 #include <QCheckBox>
@@ -37,10 +37,7 @@ TransferPage::TransferPage(platform::AppState &state, BankCodes &bankCodes,
 
 void TransferPage::prepare() {
     m_form->clearOrder();
-    if (const auto names = RememberedNames(m_state.store(), TransferRecipientsKey()))
-        m_form->setRecipientNames(*names);
-    else
-        platform::ShowError(m_state.ui(), ErrorListRecipients, QStringLiteral("Registry-Fehler"));
+    m_form->setRecipientNames(platform::RecipientNames(m_state));
     m_form->chooseFormType(20);
 }
 
@@ -59,20 +56,17 @@ void TransferPage::setTemplatesAvailable(bool available) {
         m_saveAsTemplate->setChecked(false);
 }
 
-TransferOrder TransferPage::order() const {
-    TransferOrder order = m_form->order();
-    order.saveAsTemplate = m_saveAsTemplate->isChecked();
-    return order;
+core::TransferOrder TransferPage::order() const {
+    return m_form->order();
+}
+
+bool TransferPage::saveAsTemplate() const {
+    return m_saveAsTemplate->isChecked();
 }
 
 void TransferPage::recallRecipient(const QString &name) {
-    const auto recalled = RecallRemembered(m_state.store(), TransferRecipientsKey(), name,
-                                           {u"Kontonr", u"BLZ", u"Institut"});
-    if (!recalled) {
-        platform::ShowError(m_state.ui(), ErrorRecallRecipient, QStringLiteral("Registry-Fehler"));
-        return;
-    }
-    m_form->setRecipientAccount(recalled->at(0), recalled->at(1), recalled->at(2));
+    const platform::RememberedRecipient recalled = platform::RecallRecipient(m_state, name);
+    m_form->setRecipientAccount(recalled.Kontonr, recalled.BLZ, recalled.Institut);
 }
 
 } // namespace penvaro::payments

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "paymentorders.h"
-
 #include "core/savedtransferrecord.h"
+#include "core/transferform.h"
 
 #include <QWidget>
 
@@ -37,7 +36,9 @@ public:
     // Offering "Als Überweisungsvorlage speichern" needs a saved-transfer file.
     void setTemplatesAvailable(bool available);
 
-    TransferOrder order() const;
+    core::TransferOrder order() const;
+    // "Als Überweisungsvorlage speichern": keep the printed order as a saved transfer.
+    bool saveAsTemplate() const;
 
 private:
     void recallRecipient(const QString &name);
