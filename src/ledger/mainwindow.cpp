@@ -16,6 +16,7 @@
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -59,8 +60,12 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     connect(m_view, &LedgerView::deleteRequested, this, &MainWindow::deleteBooking);
     connect(m_view, &LedgerView::transferRequested, this, &MainWindow::transferPlanned);
     connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
+    connect(m_view, &LedgerView::printRequested, this, &MainWindow::printBookingList);
 
+    m_print = new printing::PrintCommands(m_state, this);
     m_accounts = new AccountsOverviewDialog(m_state, this);
+    connect(m_accounts, &AccountsOverviewDialog::printRequested, this,
+            [this] { m_print->printAccountsOverview(m_accounts->accounts()); });
     connect(m_accounts, &AccountsOverviewDialog::openRequested, this,
             [this](const QString &file) { openAccountFileByPath(file.toStdString()); });
     m_entryDialog = new entry::BookingEntryDialog(m_state, this);

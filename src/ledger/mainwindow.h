@@ -23,6 +23,10 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::printing {
+class PrintCommands;
+} // namespace penvaro::printing
+
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
@@ -67,6 +71,10 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
+    void printBookingList();
+
+    // The printouts of the main window, the accounts overview and the search window.
+    printing::PrintCommands &printCommands() { return *m_print; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +106,7 @@ private:
     entry::StartValueDialog *m_startValueDialog = nullptr;
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
+    printing::PrintCommands *m_print = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -60,9 +60,9 @@ void MainWindow::buildMenu() {
     connect(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openAccountFile);
-    notYet(
+    connect(
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-        QStringLiteral("Buchungen drucken"));
+        &QAction::triggered, this, &MainWindow::printBookingList);
     separator(daten, "N1");
     notYet(action(daten, "Datensichern1", QStringLiteral("Daten sichern")),
            QStringLiteral("Daten sichern"));
@@ -128,7 +128,7 @@ QWidget *MainWindow::buildToolBar() {
     QToolButton *zahlungsverkehr = button(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
     connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
-    notYet(drucken, QStringLiteral("Buchungen drucken"));
+    connect(drucken, &QToolButton::clicked, this, &MainWindow::printBookingList);
     notYet(suchen, QStringLiteral("Suchen und Auswerten"));
     notYet(zahlungsverkehr, QStringLiteral("Zahlungsverkehr"));
     for (QToolButton *b : {neu, oeffnen, drucken, suchen, zahlungsverkehr})

@@ -13,6 +13,7 @@
 #include "entry/suggestionlistsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 namespace penvaro::ledger {
 namespace {
@@ -123,6 +124,11 @@ void MainWindow::transferPlanned() {
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
         m_editDialog->edit(entry::FormState::Transfer, slot);
+}
+
+void MainWindow::printBookingList() {
+    if (ledgerVisible())
+        m_print->printBookingList();
 }
 
 } // namespace penvaro::ledger
