@@ -3,6 +3,7 @@
 #include "accountsoverviewdialog.h"
 #include "ledgerview.h"
 #include "startdialog.h"
+#include "statementimportdialog.h"
 #include "welcomepanel.h"
 
 #include "core/accountregister.h"
@@ -75,7 +76,10 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_recurringDialog = new entry::RecurringBookingsDialog(
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
+    m_importDialog = new StatementImportDialog(m_state, this);
+    m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
+    setAcceptDrops(true);
     resize(750, 550);
     showWelcome();
 }
