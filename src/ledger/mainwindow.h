@@ -28,6 +28,11 @@ namespace penvaro::printing {
 class PrintCommands;
 } // namespace penvaro::printing
 
+namespace penvaro::evaluation {
+class InterestWindow;
+class SearchWindow;
+} // namespace penvaro::evaluation
+
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
@@ -82,6 +87,8 @@ public:
 
     // The printouts of the main window, the accounts overview and the search window.
     printing::PrintCommands &printCommands() { return *m_print; }
+    void showSearch();
+    void showInterest();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -104,6 +111,8 @@ private:
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
     // Tells the user when no account is open to take a statement.
     bool accountOpenForImport();
+    // "Zinsberechnung" says "MOMENT !" in red while the interest window computes.
+    void showInterestBusy(bool busy);
     void restoreWindowSize();
     void storeWindowSize();
 
@@ -121,6 +130,9 @@ private:
     StatementImportDialog *m_importDialog = nullptr;
     payments::PaymentWindow *m_paymentWindow = nullptr;
     printing::PrintCommands *m_print = nullptr;
+    evaluation::InterestWindow *m_interestWindow = nullptr;
+    evaluation::SearchWindow *m_searchWindow = nullptr;
+    QToolButton *m_interestButton = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

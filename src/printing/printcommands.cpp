@@ -48,7 +48,13 @@ void PrintCommands::printBookingList() {
 }
 
 void PrintCommands::printEvaluation(const core::SearchCriteria &criteria) {
+    // Balances are not printed in an evaluation; only this value is put back afterwards, for
+    // the same reason as the orders of the booking list.
+    core::Settings &settings = m_state.settings();
+    const bool balances = settings.SummeBD;
+    settings.SummeBD = false;
     m_evaluationDialog->run(criteria);
+    settings.SummeBD = balances;
 }
 
 void PrintCommands::printAccountsOverview(const core::AccountRegister &accounts) {
