@@ -1,5 +1,6 @@
 #include "printertarget.h"
 
+#include "core/joinedjobscanvas.h"
 #include "platform/printerchoice.h"
 #include "platform/qtprintcanvas.h"
 #include "platform/uiservice.h"
@@ -17,8 +18,18 @@ PrintRun PrinterTarget::print(const Drawing &drawing) {
                                                    : m_printers.prepareAsConfigured(m_ui);
     if (!ready)
         return PrintRun::Cancelled;
-    platform::QtPrintCanvas canvas(m_printers.printer());
-    return platform::ReportFailure(m_ui, drawing(canvas)) ? PrintRun::Printed : PrintRun::Failed;
+    QPrinter &printer = m_printers.printer();
+    platform::QtPrintCanvas canvas(printer);
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return platform::ReportFailure(m_ui, drawing(canvas)) ? PrintRun::Printed
+                                                              : PrintRun::Failed;
+    // Every job of the printout goes into the one file the user named.
+    core::JoinedJobsCanvas joined(canvas);
+    core::Result<void> drawn = drawing(joined);
+    core::Result<void> finished = joined.finish();
+    if (!drawn)
+        finished = drawn;
+    return platform::ReportFailure(m_ui, finished) ? PrintRun::Printed : PrintRun::Failed;
 }
 
 } // namespace penvaro::printing
