@@ -131,9 +131,7 @@ void SearchWindow::buildCriteria() {
                     QStringLiteral("Auswertung auf dem Bildschirm starten"));
     m_start->setDefault(true);
     auto *print = Named(new QPushButton(QStringLiteral("Drucken"), this), "BDrucken",
-                        QStringLiteral("Drucken folgt: Die Auswertung lässt sich noch nicht "
-                                       "drucken."));
-    print->setEnabled(false);
+                        QStringLiteral("Auswertung auf dem Drucker starten"));
     auto *close = Named(new QPushButton(QStringLiteral("Schließen"), this), "BSchliessen",
                         QStringLiteral("Fenster Schließen"));
     auto *help = Named(new QPushButton(QStringLiteral("Hilfe"), this), "BHilfe",
@@ -141,6 +139,8 @@ void SearchWindow::buildCriteria() {
     for (QPushButton *button : {print, close, help})
         button->setAutoDefault(false);
     connect(m_start, &QPushButton::clicked, this, &SearchWindow::startSearch);
+    // The printout evaluates the criteria as they stand, not the table on screen.
+    connect(print, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(criteria()); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
     auto *commands = new QVBoxLayout;

@@ -32,6 +32,10 @@ public:
 
     const core::AccountRegister &accounts() const { return m_accounts; }
 
+Q_SIGNALS:
+    // "Drucken": the main window prints the register as the grid shows it.
+    void printRequested();
+
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 

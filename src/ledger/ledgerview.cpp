@@ -281,9 +281,8 @@ void LedgerView::buildContextMenus() {
     add(m_completedMenu, "PStartwert1", QStringLiteral("Startwert eingeben"),
         [this] { Q_EMIT startValueRequested(); });
     m_completedMenu->addSeparator();
-    QAction *print1 = m_completedMenu->addAction(QStringLiteral("&Drucken"));
-    print1->setEnabled(false);
-    print1->setToolTip(QStringLiteral("Noch nicht verfügbar: Buchungen drucken"));
+    add(m_completedMenu, "PDrucken1", QStringLiteral("&Drucken"),
+        [this] { Q_EMIT printRequested(); });
 
     m_plannedMenu = new QMenu(this);
     m_plannedMenu->setObjectName(QStringLiteral("PopupMenu2"));
@@ -297,9 +296,8 @@ void LedgerView::buildContextMenus() {
     add(m_plannedMenu, "PLoeschen2", QStringLiteral("&Löschen"),
         [this] { Q_EMIT deleteRequested(Listing::Planned); });
     m_plannedMenu->addSeparator();
-    QAction *print2 = m_plannedMenu->addAction(QStringLiteral("&Drucken"));
-    print2->setEnabled(false);
-    print2->setToolTip(QStringLiteral("Noch nicht verfügbar: Buchungen drucken"));
+    add(m_plannedMenu, "PDrucken2", QStringLiteral("&Drucken"),
+        [this] { Q_EMIT printRequested(); });
 
     for (auto [grid, menu] :
          {std::pair{m_w.Stringgrid1, m_completedMenu}, std::pair{m_w.StringGrid2, m_plannedMenu}}) {

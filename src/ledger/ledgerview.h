@@ -51,6 +51,7 @@ Q_SIGNALS:
     void deleteRequested(core::Listing listing);
     void transferRequested();
     void startValueRequested();
+    void printRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -21,6 +21,7 @@
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -64,8 +65,12 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     connect(m_view, &LedgerView::deleteRequested, this, &MainWindow::deleteBooking);
     connect(m_view, &LedgerView::transferRequested, this, &MainWindow::transferPlanned);
     connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
+    connect(m_view, &LedgerView::printRequested, this, &MainWindow::printBookingList);
 
+    m_print = new printing::PrintCommands(m_state, this);
     m_accounts = new AccountsOverviewDialog(m_state, this);
+    connect(m_accounts, &AccountsOverviewDialog::printRequested, this,
+            [this] { m_print->printAccountsOverview(m_accounts->accounts()); });
     m_entryDialog = new entry::BookingEntryDialog(m_state, this);
     m_editDialog = new entry::BookingEditDialog(m_state, this);
     m_startValueDialog = new entry::StartValueDialog(m_state, this);
@@ -91,6 +96,8 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         layoutWindow();
         m_state.announceBookingChange();
     });
+    connect(m_searchWindow, &evaluation::SearchWindow::printRequested, m_print,
+            &printing::PrintCommands::printEvaluation);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     setAcceptDrops(true);
     connect(&m_state.session(), &platform::AccountSession::accountOpened, this, [this] {

@@ -24,6 +24,10 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::printing {
+class PrintCommands;
+} // namespace penvaro::printing
+
 namespace penvaro::evaluation {
 class InterestWindow;
 class SearchWindow;
@@ -76,8 +80,6 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
-    void showSearch();
-    void showInterest();
     // Asks for a bank statement file and previews its import into the open account.
     void importStatement();
     void importStatementFile(const QString &path);
@@ -85,6 +87,12 @@ public:
     void showPayments(payments::PaymentWindow::Page page);
     void showOptions();
     void showBackup();
+    void printBookingList();
+
+    // The printouts of the main window, the accounts overview and the search window.
+    printing::PrintCommands &printCommands() { return *m_print; }
+    void showSearch();
+    void showInterest();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,6 +137,7 @@ private:
     payments::PaymentWindow *m_paymentWindow = nullptr;
     options::OptionsDialog *m_optionsDialog = nullptr;
     options::BackupDialog *m_backupDialog = nullptr;
+    printing::PrintCommands *m_print = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

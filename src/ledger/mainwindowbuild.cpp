@@ -60,9 +60,9 @@ void MainWindow::buildMenu() {
     connect(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openAccountFile);
-    notYet(
+    connect(
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-        QStringLiteral("Buchungen drucken"));
+        &QAction::triggered, this, &MainWindow::printBookingList);
     separator(daten, "N1");
     connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
             this, &MainWindow::showBackup);
@@ -131,7 +131,7 @@ QWidget *MainWindow::buildToolBar() {
     QToolButton *zahlungsverkehr = button(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
     connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
-    notYet(drucken, QStringLiteral("Buchungen drucken"));
+    connect(drucken, &QToolButton::clicked, this, &MainWindow::printBookingList);
     connect(suchen, &QToolButton::clicked, this, &MainWindow::showSearch);
     auto *paymentMenu = new QMenu(zahlungsverkehr);
     paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));

@@ -21,6 +21,7 @@
 #include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 #include <QToolButton>
 
@@ -180,6 +181,11 @@ void MainWindow::transferPlanned() {
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
         m_editDialog->edit(entry::FormState::Transfer, slot);
+}
+
+void MainWindow::printBookingList() {
+    if (ledgerVisible())
+        m_print->printBookingList();
 }
 
 } // namespace penvaro::ledger

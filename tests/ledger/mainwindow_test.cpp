@@ -8,6 +8,7 @@
 #include "platform/settingsstore.h"
 #include "widgets/stringgrid.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -410,6 +411,33 @@ TEST_F(MainWindowTest, ThePaymentCommandsOpenThePaymentWindowOnTheirPage) {
                                      QStringLiteral("Verrechnungsschecks ausstellen"),
                                      QStringLiteral("Gespeicherte Überweisungen"),
                                      QStringLiteral("Kontodaten/-informationen")}));
+}
+
+TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
+    auto window = start();
+    QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenDrucken")),
+                      Qt::LeftButton);
+    for (const auto &shown : ui.shown())
+        EXPECT_NE(shown.text, QStringLiteral("TDruckerDialogF")) << "no account file to print";
+
+    setLastFile(writeGiro());
+    window = start();
+    std::vector<QString> opened;
+    for (int i = 0; i < 3; ++i)
+        ui.setNextModal([&](QDialog &dialog) {
+            opened.push_back(dialog.objectName());
+            if (auto *print = dialog.findChild<QToolButton *>(QStringLiteral("SpeedButton1")))
+                QTest::mouseClick(print, Qt::LeftButton);
+            return int(QDialog::Rejected);
+        });
+    auto *menuPrint = window->findChild<QAction *>(QStringLiteral("Drucken1"));
+    ASSERT_TRUE(menuPrint->isEnabled());
+    menuPrint->trigger();
+    window->showAccountsOverview();
+    EXPECT_EQ(opened,
+              (std::vector<QString>{QStringLiteral("TDruckerDialogF"), QStringLiteral("KontenF"),
+                                    QStringLiteral("PrintDialog1")}));
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {
