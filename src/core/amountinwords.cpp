@@ -30,4 +30,39 @@ std::string AmountInWords(std::string_view amountText) {
     return words;
 }
 
+namespace {
+
+// A line is cut after each word, so a word that no longer fits shows its beginning.
+void appendWord(std::string &line, char digit) {
+    line += DigitWord(digit);
+    line += '*';
+    if (line.size() > ChequeWordLineLength)
+        line.resize(ChequeWordLineLength);
+}
+
+} // namespace
+
+ChequeWordLines CrossedChequeWords(std::string_view amountText) {
+    constexpr std::size_t firstLineDigits = 3;
+    ChequeWordLines lines{"*", "*"};
+    std::size_t digits = 0;
+    for (const char c : amountText) {
+        if (!isDigit(c))
+            break;
+        appendWord(digits < firstLineDigits ? lines.first : lines.second, c);
+        ++digits;
+    }
+    return lines;
+}
+
+std::string EuroChequeWords(std::string_view amountText) {
+    std::string line = "*";
+    for (const char c : amountText) {
+        if (!isDigit(c))
+            break;
+        appendWord(line, c);
+    }
+    return line;
+}
+
 } // namespace penvaro::core

@@ -51,7 +51,7 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     auto *top = new QHBoxLayout(panel);
     QToolButton *loeschen =
         button(panel, "SpeedButton6", QStringLiteral("Löschen"), QStringLiteral("Daten löschen"));
-    connect(loeschen, &QToolButton::clicked, this, &AccountsOverviewDialog::DeleteCurrentRow);
+    connect(loeschen, &QToolButton::clicked, this, &AccountsOverviewDialog::deleteCurrentRow);
     QToolButton *drucken =
         button(panel, "SpeedButton1", QStringLiteral("Drucken"), QStringLiteral("Daten drucken"));
     drucken->setEnabled(false);
@@ -81,18 +81,18 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     m_grid->setFont(QFont(QStringLiteral("Arial")));
     m_grid->column(2).setAlignment(Qt::AlignRight);
     connect(m_grid, &QAbstractItemView::doubleClicked, this,
-            &AccountsOverviewDialog::OpenCurrentRow);
+            &AccountsOverviewDialog::openCurrentRow);
 
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
     QAction *open = menu->addAction(QStringLiteral("Konto öffnen"), this,
-                                    &AccountsOverviewDialog::OpenCurrentRow);
+                                    &AccountsOverviewDialog::openCurrentRow);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction *print = menu->addAction(QStringLiteral("Drucken"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setEnabled(false);
     QAction *remove = menu->addAction(QStringLiteral("Zeile löschen"), this,
-                                      &AccountsOverviewDialog::DeleteCurrentRow);
+                                      &AccountsOverviewDialog::deleteCurrentRow);
     remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     addActions({open, remove});
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -112,10 +112,10 @@ void AccountsOverviewDialog::refill() {
     } else {
         m_accounts = std::move(*loaded);
     }
-    FillAccountsOverview();
+    fillAccountsOverview();
 }
 
-void AccountsOverviewDialog::FillAccountsOverview() {
+void AccountsOverviewDialog::fillAccountsOverview() {
     static const struct {
         const char *header;
         int width;
@@ -145,7 +145,7 @@ void AccountsOverviewDialog::FillAccountsOverview() {
     m_saldo->setText(overviewAmount(static_cast<std::int64_t>(std::clamp(total, lowest, highest))));
 }
 
-void AccountsOverviewDialog::OpenCurrentRow() {
+void AccountsOverviewDialog::openCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
         return;
@@ -156,7 +156,7 @@ void AccountsOverviewDialog::OpenCurrentRow() {
     Q_EMIT openRequested(file);
 }
 
-void AccountsOverviewDialog::DeleteCurrentRow() {
+void AccountsOverviewDialog::deleteCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
         return;
@@ -173,7 +173,7 @@ void AccountsOverviewDialog::DeleteCurrentRow() {
 
 void AccountsOverviewDialog::keyReleaseEvent(QKeyEvent *event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_grid->hasFocus()) {
-        OpenCurrentRow();
+        openCurrentRow();
         return;
     }
     QDialog::keyReleaseEvent(event);

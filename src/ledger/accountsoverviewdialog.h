@@ -26,9 +26,9 @@ public:
 
     // Reads the register and fills the grid and the total.
     void refill();
-    void FillAccountsOverview();
-    void OpenCurrentRow();
-    void DeleteCurrentRow();
+    void fillAccountsOverview();
+    void openCurrentRow();
+    void deleteCurrentRow();
 
     const core::AccountRegister &accounts() const { return m_accounts; }
 

@@ -3,6 +3,7 @@
 #include "accountsoverviewdialog.h"
 #include "ledgerview.h"
 #include "startdialog.h"
+#include "statementimportdialog.h"
 #include "welcomepanel.h"
 
 #include "core/accountregister.h"
@@ -83,7 +84,10 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         layoutWindow();
         m_state.announceBookingChange();
     });
+    m_importDialog = new StatementImportDialog(m_state, this);
+    m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
+    setAcceptDrops(true);
     resize(750, 550);
     showWelcome();
 }

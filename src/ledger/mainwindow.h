@@ -4,6 +4,7 @@
 
 #include "core/bookingtable.h"
 #include "core/result.h"
+#include "payments/paymentwindow.h"
 
 #include <QMainWindow>
 
@@ -32,6 +33,7 @@ namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
 class LedgerView;
+class StatementImportDialog;
 class WelcomePanel;
 
 // The main window: the open account file as two booking tables with their sums, the tool
@@ -74,9 +76,17 @@ public:
     void showRecurringBookings();
     void showOptions();
     void showBackup();
+    // Asks for a bank statement file and previews its import into the open account.
+    void importStatement();
+    void importStatementFile(const QString &path);
+    // The payment window on the page; the tool bar's payment menu only while an account is shown.
+    void showPayments(payments::PaymentWindow::Page page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A statement file dropped on the window is imported into the open account.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenu();
@@ -91,6 +101,8 @@ private:
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
+    // Tells the user when no account is open to take a statement.
+    bool accountOpenForImport();
     void restoreWindowSize();
     void storeWindowSize();
 
@@ -107,6 +119,8 @@ private:
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
     options::OptionsDialog *m_optionsDialog = nullptr;
     options::BackupDialog *m_backupDialog = nullptr;
+    StatementImportDialog *m_importDialog = nullptr;
+    payments::PaymentWindow *m_paymentWindow = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -67,8 +67,9 @@ void MainWindow::buildMenu() {
     connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
             this, &MainWindow::showBackup);
     separator(daten, "N4");
-    notYet(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
-           QStringLiteral("Zahlungsverkehr"));
+    connect(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
+            &QAction::triggered, this,
+            [this] { showPayments(payments::PaymentWindow::Page::AccountData); });
     separator(daten, "N5");
     notYet(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
                   QKeySequence(Qt::CTRL | Qt::Key_F)),
@@ -76,6 +77,8 @@ void MainWindow::buildMenu() {
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &MainWindow::showRecurringBookings);
+    connect(action(daten, "Kontoauszugimportieren1", QStringLiteral("Kontoauszug importieren ...")),
+            &QAction::triggered, this, &MainWindow::importStatement);
     separator(daten, "N2");
     connect(action(daten, "Exit", QStringLiteral("Programm &Beenden"),
                    QKeySequence(Qt::CTRL | Qt::Key_X)),
@@ -130,7 +133,24 @@ QWidget *MainWindow::buildToolBar() {
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
     notYet(drucken, QStringLiteral("Buchungen drucken"));
     notYet(suchen, QStringLiteral("Suchen und Auswerten"));
-    notYet(zahlungsverkehr, QStringLiteral("Zahlungsverkehr"));
+    auto *paymentMenu = new QMenu(zahlungsverkehr);
+    paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));
+    using Page = payments::PaymentWindow::Page;
+    for (auto [caption, page] :
+         {std::pair{QStringLiteral("Überweisungen drucken"), Page::Transfers},
+          std::pair{QStringLiteral("Euroschecks ausstellen"), Page::EuroCheques},
+          std::pair{QStringLiteral("Verrechnungsschecks ausstellen"), Page::CrossedCheques},
+          std::pair{QStringLiteral("Gespeicherte Überweisungen"), Page::SavedTransfers},
+          std::pair{QStringLiteral("Kontodaten/-informationen"), Page::AccountData}})
+        connect(paymentMenu->addAction(caption), &QAction::triggered, this, [this, page] {
+            if (ledgerVisible())
+                showPayments(page);
+        });
+    // The menu drops down below the button only while an account is shown.
+    connect(zahlungsverkehr, &QToolButton::clicked, this, [this, zahlungsverkehr, paymentMenu] {
+        if (ledgerVisible())
+            paymentMenu->popup(zahlungsverkehr->mapToGlobal(QPoint(0, zahlungsverkehr->height())));
+    });
     for (QToolButton *b : {neu, oeffnen, drucken, suchen, zahlungsverkehr})
         layout->addWidget(b);
     layout->addStretch();

@@ -94,6 +94,10 @@ void MainWindow::enterStartValue() {
         m_startValueDialog->showFromCommand();
 }
 
+void MainWindow::showPayments(payments::PaymentWindow::Page page) {
+    m_paymentWindow->showPage(page);
+}
+
 void MainWindow::editSuggestionLists() {
     m_suggestionsDialog->showModal();
 }

@@ -185,6 +185,12 @@ void MainWindow::newAccountFile() {
     recordCurrentInRegister(m_ledger->bookBalance());
     layoutWindow();
     m_startValueDialog->showModal();
+    // The new account's own bank data are typed now; the old account's would be wrong.
+    core::Settings &own = m_state.settings();
+    for (std::string *text : {&own.Kontonummer, &own.Kontoinhaber, &own.Kontobezeichnung,
+                              &own.Institut, &own.Bankleitzahl})
+        text->clear();
+    m_paymentWindow->showPage(payments::PaymentWindow::Page::AccountData);
 }
 
 void MainWindow::showAccountsOverview() {

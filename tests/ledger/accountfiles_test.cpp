@@ -196,7 +196,7 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
     overview().refill();
     overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 2);
     ui.setNextAnswer(platform::Answer::Yes);
-    overview().DeleteCurrentRow();
+    overview().deleteCurrentRow();
     EXPECT_EQ((QStringList{QString::fromStdString(a.string()), QString::fromStdString(c.string())}),
               overviewColumn(3));
     EXPECT_TRUE(std::filesystem::exists(b));
@@ -218,7 +218,7 @@ TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
 
     overview().refill();
     overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 1);
-    overview().OpenCurrentRow();
+    overview().openCurrentRow();
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, shown[0].kind);

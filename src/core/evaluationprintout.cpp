@@ -1,0 +1,210 @@
+#include "evaluationprintout.h"
+
+#include "cp1252.h"
+#include "date.h"
+#include "wideint.h"
+
+#include <algorithm>
+
+namespace penvaro::core {
+namespace {
+
+constexpr int PageTopY = -10;
+constexpr int FirstRowY = -350;
+constexpr int ContinuedRowY = -500;
+constexpr int ContinuedPlannedHeaderY = -200;
+constexpr int PlannedHeaderDepth = 340;
+constexpr int GrandTotalFontHeight = 60;
+
+Int128 signedAmount(const BookingRecord &r) {
+    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+}
+
+std::string markOf(const BookingRecord &r) {
+    std::string mark;
+    AppendUtf8(mark, r.SollHaben);
+    return mark;
+}
+
+bool matchesAny(const BookingTable &table, const BookingMatcher &matcher, BookingKind kind) {
+    const auto used = table.used();
+    return std::any_of(used.begin(), used.end(), [&](const BookingRecord &r) {
+        return r.Satzart == kind && matcher.Matches(r);
+    });
+}
+
+class EvaluationPrinter {
+public:
+    EvaluationPrinter(Canvas &canvas, const BookingTable &table, const BookingMatcher &matcher,
+                      const EvaluationPrintOptions &options)
+        : m_page(canvas, options.list)
+        , m_table(table)
+        , m_matcher(matcher)
+        , m_options(options) {}
+
+    Result<void> print(bool completed, bool planned) {
+        if (auto begun = beginJob(); !begun)
+            return begun;
+        int y = PageTopY;
+        if (completed) {
+            if (auto printed = printCompleted(y); !printed)
+                return printed;
+        }
+        if (planned) {
+            if (auto printed = printPlanned(y); !printed)
+                return printed;
+        }
+        return m_page.canvas().endDocument();
+    }
+
+private:
+    Result<void> beginJob() { return m_page.canvas().beginDocument(ListJobTitle); }
+
+    Result<void> nextJob() {
+        if (auto ended = m_page.canvas().endDocument(); !ended)
+            return ended;
+        return beginJob();
+    }
+
+    Result<void> printCompleted(int &y) {
+        m_page.PrintListHeader();
+        y = FirstRowY;
+        for (const BookingRecord &r : m_table.used()) {
+            if (r.Satzart != BookingKind::Completed || !m_matcher.Matches(r))
+                continue;
+            // The break comes before a row rather than after it, so that the section's sum
+            // always follows its last row instead of opening a job of its own.
+            if (y < LowestRowY) {
+                if (auto next = nextJob(); !next)
+                    return next;
+                m_page.PrintListHeader();
+                y = ContinuedRowY;
+            }
+            printCompletedRow(r, y);
+            m_sum1 += signedAmount(r);
+            y -= RowStep;
+        }
+        printSum(m_page.columns().completed.amount, y, m_sum1);
+        y -= 500;
+        return {};
+    }
+
+    Result<void> printPlanned(int &y) {
+        // The heading and at least the first row must fit below the completed section;
+        // otherwise the section begins in a new job, as its rows continue when they fill one.
+        if (y - PlannedHeaderDepth < LowestRowY) {
+            if (auto next = nextJob(); !next)
+                return next;
+            y = ContinuedPlannedHeaderY;
+        }
+        m_page.PrintPlannedHeader(y);
+        y -= PlannedHeaderDepth;
+        for (const BookingRecord &r : m_table.used()) {
+            if (r.Satzart != BookingKind::Planned || !m_matcher.Matches(r))
+                continue;
+            if (y < LowestRowY) {
+                if (auto next = nextJob(); !next)
+                    return next;
+                m_page.PrintPlannedHeader(ContinuedPlannedHeaderY);
+                y = ContinuedRowY;
+            }
+            printPlannedRow(r, y);
+            m_sum2 += signedAmount(r);
+            y -= RowStep;
+        }
+        printSum(m_page.columns().planned.amount, y, m_sum2);
+        printGrandTotal(y);
+        return {};
+    }
+
+    void printCompletedRow(const BookingRecord &r, int y) {
+        const CompletedPrintColumns &c = m_page.columns().completed;
+        m_page.rowFont();
+        if (m_options.statementData && c.statementNumber && c.statementDate) {
+            m_page.text(*c.statementNumber, y,
+                        std::to_string(r.Auszugsnr) + " / " + std::to_string(r.Auszugsjahr),
+                        TextAlign::Centre);
+            m_page.text(*c.statementDate, y, FormatDate(r.Auszugsdatum), TextAlign::Centre);
+        }
+        m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
+        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        if (c.sender)
+            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+        if (c.purpose)
+            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+        if (m_options.bookingDates && c.bookingDate)
+            m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
+        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.amount(c.amount, y, r.Betrag);
+    }
+
+    void printPlannedRow(const BookingRecord &r, int y) {
+        const PlannedPrintColumns &c = m_page.columns().planned;
+        m_page.rowFont();
+        m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
+        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        if (c.sender)
+            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+        if (c.purpose)
+            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.amount(c.amount, y, r.Betrag);
+    }
+
+    void printSum(int sumX, int y, Int128 sum) {
+        m_page.rowFont(true);
+        m_page.text(m_page.columns().bookingDateLabelX(), y - 100, "Summe:", TextAlign::Centre);
+        m_page.amount(sumX, y - 100, static_cast<std::int64_t>(sum));
+        m_page.rule(y - 50, ThinPen);
+    }
+
+    void printGrandTotal(int y) {
+        const bool withTotal = m_sum1 > 0 || m_sum2 > 0;
+        int ruleY = y - 250;
+        // A grand total that would reach below the printable area goes with its rule to the
+        // top of the next page.
+        if (withTotal && ruleY - 50 - GrandTotalFontHeight < LowestPrintableY) {
+            m_page.canvas().newPage();
+            ruleY = -80;
+        }
+        m_page.rule(ruleY, ThickPen);
+        if (!withTotal)
+            return;
+        m_page.canvas().setFont({"Arial", GrandTotalFontHeight, false});
+        m_page.text(m_page.columns().purposeLabelX(), ruleY - 50,
+                    "Gesamtsumme:", TextAlign::Centre);
+        m_page.amount(m_page.columns().planned.amount, ruleY - 50,
+                      static_cast<std::int64_t>(m_sum1 + m_sum2));
+    }
+
+    ListPage m_page;
+    const BookingTable &m_table;
+    const BookingMatcher &m_matcher;
+    const EvaluationPrintOptions &m_options;
+    Int128 m_sum1 = 0;
+    Int128 m_sum2 = 0;
+};
+
+} // namespace
+
+bool HasEvaluationData(const BookingTable &table, const BookingMatcher &matcher) {
+    return matchesAny(table, matcher, BookingKind::Completed)
+           || matchesAny(table, matcher, BookingKind::Planned);
+}
+
+Result<EvaluationPrintOutcome> PrintEvaluation(Canvas &canvas, const BookingTable &table,
+                                               const BookingMatcher &matcher,
+                                               const EvaluationPrintOptions &options) {
+    EvaluationPrinter printer(canvas, table, matcher, options);
+    const bool completed = matchesAny(table, matcher, BookingKind::Completed);
+    const bool planned = matchesAny(table, matcher, BookingKind::Planned);
+    if (!completed && !planned)
+        return EvaluationPrintOutcome::NothingToPrint;
+    if (auto checked = CheckPrintableAmounts(table); !checked)
+        return checked.error();
+    if (auto printed = printer.print(completed, planned); !printed)
+        return printed.error();
+    return EvaluationPrintOutcome::Printed;
+}
+
+} // namespace penvaro::core

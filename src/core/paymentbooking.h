@@ -1,0 +1,57 @@
+#pragma once
+
+#include "bookingtable.h"
+#include "chequeforms.h"
+#include "exchangerate.h"
+#include "result.h"
+#include "transferform.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace penvaro::core {
+
+// What a printed payment books: one planned debit. Texts are UTF-8 and cut to their fields
+// when the record is built.
+struct PaymentBookingInput {
+    std::string Buchungsart;
+    std::string Absender;
+    std::string Verwendungszweck;
+    std::string currency;   // the currency text of the form; exactly "DM" is converted to euro
+    std::string amountText; // the amount as typed
+    double Wertdatum = 0.0;
+};
+
+// How typed amounts are read: "Eurokurs" and the locale's decimal separator.
+struct PaymentNumbers {
+    ExchangeRate euroRate;
+    char decimalSeparator = ',';
+};
+
+// Transfer: "ÜB" to the recipient with both purpose lines, valued today.
+PaymentBookingInput TransferBookingInput(const TransferOrder &order, double today);
+// Cheques: "Scheck" to the payee, valued on the date of issue, or today when that is no date.
+// The crossed cheque's four payee lines are joined by single blanks, empty lines included.
+PaymentBookingInput CrossedChequeBookingInput(const CrossedCheque &cheque, double today);
+PaymentBookingInput EuroChequeBookingInput(const EuroCheque &cheque, double today);
+
+// An amount typed in "DM" in euro: divided by the rate and rounded to the nearest
+// ten-thousandth, an exact half to the even neighbour. Any other currency text is taken as
+// euro. Fails for a rate that is not above zero and for a result beyond 64 bits.
+Result<std::int64_t> EuroFromTypedAmount(std::int64_t typed, std::string_view currency,
+                                         const ExchangeRate &euroRate);
+
+// The planned booking; fails when the amount is empty or no number.
+Result<BookingRecord> PaymentBooking(const PaymentBookingInput &input,
+                                     const PaymentNumbers &numbers);
+
+// Builds the booking and adds it to the table and the end of the account file (AddBooking).
+// It runs after the form has been printed, so every failure says that the form was printed
+// but not booked. The caller sorts and refreshes.
+Result<void> AddPaymentBooking(BookingTable &table, const PaymentBookingInput &input,
+                               const PaymentNumbers &numbers,
+                               const std::filesystem::path &accountFile);
+
+} // namespace penvaro::core

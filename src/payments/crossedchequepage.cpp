@@ -1,0 +1,123 @@
+#include "crossedchequepage.h"
+
+#include "chequefields.h"
+#include "fieldnavigation.h"
+#include "pagebuttons.h"
+#include "recipientmemory.h"
+
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace penvaro::payments {
+
+CrossedChequePage::CrossedChequePage(platform::AppState &state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_currency(ChequeEdit(this, "xEDMEUR"))
+    , m_amount(ChequeEdit(this, "xEBetrag"))
+    , m_payee(new QComboBox(this))
+    , m_payeeLines{ChequeEdit(this, "EEmpfaenger2"), ChequeEdit(this, "EEmpfaenger3"),
+                   ChequeEdit(this, "EEmpfaenger4")}
+    , m_place(ChequeEdit(this, "EOrt"))
+    , m_date(ChequeEdit(this, "EDatum")) {
+    m_currency->setText(QStringLiteral("EUR"));
+    TypeInCapitals(m_currency);
+    TypeInCapitals(m_amount);
+    m_payee->setObjectName(QStringLiteral("EEmpfaenger1"));
+    m_payee->setEditable(true);
+    m_payee->setInsertPolicy(QComboBox::NoInsert);
+    m_payee->setFont(m_currency->font());
+    for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
+        m_payeeLines[i]->setAccessibleName(QStringLiteral("Empfänger, Zeile %1").arg(i + 2));
+
+    QPushButton *close = PageButton(this, "Button8", QStringLiteral("Schließen"));
+    QPushButton *receipt = PageButton(this, "Button10", QStringLiteral("Quittung drucken"));
+    QPushButton *printer = PageButton(this, "Button5", QStringLiteral("Drucker ändern"));
+    QPushButton *print = PageButton(this, "Button4", QStringLiteral("Drucken"));
+    for (QPushButton *button : {receipt, printer, print})
+        AwaitPrinting(button);
+    connect(close, &QPushButton::clicked, this, &CrossedChequePage::closeRequested);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(Caption(this, QStringLiteral("DM / EURO"), m_currency), 0, 0);
+    grid->addWidget(m_currency, 1, 0);
+    grid->addWidget(Caption(this, QStringLiteral("Betrag:"), m_amount), 0, 1);
+    grid->addWidget(m_amount, 1, 1);
+    grid->addWidget(AmountInWordsLabel(this, "Label15", m_amount), 2, 0, 1, 2);
+    grid->addWidget(
+        Caption(this, QStringLiteral("Empfänger (jeweils maximal 27 Zeichen)"), m_payee), 3, 0, 1,
+        2);
+    grid->addWidget(m_payee, 4, 0, 1, 2);
+    int row = 5;
+    for (QLineEdit *line : m_payeeLines)
+        grid->addWidget(line, row++, 0, 1, 2);
+    grid->addWidget(Caption(this, QStringLiteral("Ausstellungsort"), m_place), row, 0);
+    grid->addWidget(Caption(this, QStringLiteral("Datum"), m_date), row, 1);
+    grid->addWidget(m_place, row + 1, 0);
+    grid->addWidget(m_date, row + 1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printer, print}));
+
+    auto *navigation = new FieldNavigation(this);
+    QWidget *const order[] = {m_currency,      m_amount,        m_payee,
+                              m_payeeLines[0], m_payeeLines[1], m_payeeLines[2],
+                              m_place,         m_date,          print};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        navigation->onEnter(order[i], order[i + 1]);
+    navigation->onLeave(m_payee, [this] { recallPayee(); });
+    connect(m_payee, &QComboBox::activated, this, &CrossedChequePage::recallPayee);
+}
+
+void CrossedChequePage::prepare() {
+    m_date->setText(m_state.clock().today().toString(QStringLiteral("dd.MM.yyyy")));
+    m_amount->clear();
+    m_payee->clear();
+    m_payee->setEditText(QString());
+    for (QLineEdit *line : m_payeeLines)
+        line->clear();
+    takePlaceOfIssue();
+    if (const auto names = RememberedNames(m_state.store(), ChequePayeesKey()))
+        m_payee->addItems(*names);
+    else
+        platform::ShowError(m_state.ui(), ErrorListPayees, QStringLiteral("Registry-Fehler"));
+    m_payee->setEditText(QString());
+}
+
+void CrossedChequePage::takePlaceOfIssue() {
+    m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
+}
+
+CrossedChequeOrder CrossedChequePage::order() const {
+    return {m_currency->text(),
+            m_amount->text(),
+            {m_payee->currentText(), m_payeeLines[0]->text(), m_payeeLines[1]->text(),
+             m_payeeLines[2]->text()},
+            m_place->text(),
+            m_date->text()};
+}
+
+void CrossedChequePage::recallPayee() {
+    const auto recalled =
+        RecallRemembered(m_state.store(), ChequePayeesKey(), m_payee->currentText(),
+                         {u"Empfaenger2", u"Empfaenger3", u"Empfaenger4"});
+    if (!recalled) {
+        platform::ShowError(m_state.ui(), ErrorRecallPayee, QStringLiteral("Registry-Fehler"));
+        return;
+    }
+    for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
+        m_payeeLines[i]->setText(recalled->at(static_cast<qsizetype>(i)));
+}
+
+} // namespace penvaro::payments

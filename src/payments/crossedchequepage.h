@@ -1,0 +1,48 @@
+#pragma once
+
+#include "paymentorders.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::payments {
+
+// The page "Verrechnungsschecks": a crossed cheque to print, with the payees of earlier cheques
+// to choose from.
+class CrossedChequePage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CrossedChequePage(platform::AppState &state, QWidget *parent = nullptr);
+
+    // A new cheque each time the payment window opens, dated today, issued at the place of the
+    // account data; the currency stays as last typed.
+    void prepare();
+    void takePlaceOfIssue();
+    CrossedChequeOrder order() const;
+
+Q_SIGNALS:
+    // "Schließen" on the page.
+    void closeRequested();
+
+private:
+    void recallPayee();
+
+    platform::AppState &m_state;
+    QLineEdit *m_currency;
+    QLineEdit *m_amount;
+    QComboBox *m_payee;
+    std::array<QLineEdit *, 3> m_payeeLines;
+    QLineEdit *m_place;
+    QLineEdit *m_date;
+};
+
+} // namespace penvaro::payments

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "paymentorders.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::payments {
+
+// The page "Euroschecks": a Euro cheque to print.
+class EuroChequePage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EuroChequePage(platform::AppState &state, QWidget *parent = nullptr);
+
+    // A new cheque in euro each time the payment window opens, dated today, issued at the
+    // place of the account data.
+    void prepare();
+    void takePlaceOfIssue();
+    EuroChequeOrder order() const;
+
+Q_SIGNALS:
+    // "Schließen" on the page.
+    void closeRequested();
+
+private:
+    platform::AppState &m_state;
+    QLineEdit *m_currency;
+    QLineEdit *m_amount;
+    QLineEdit *m_payee;
+    QLineEdit *m_place;
+    QLineEdit *m_date;
+};
+
+} // namespace penvaro::payments

@@ -1,0 +1,129 @@
+#include "paymentwindow.h"
+
+#include "accountdatapage.h"
+#include "bankcodes.h"
+#include "bankcodesearchdialog.h"
+#include "crossedchequepage.h"
+#include "eurochequepage.h"
+#include "savedtransferspage.h"
+#include "transferpage.h"
+#include "transfertemplatedialog.h"
+
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace penvaro::payments {
+namespace {
+
+// A page scrolls rather than being cut when the window cannot grow to its full height (a large
+// font or scale on a small screen).
+QScrollArea *Scrolling(QWidget *page, const char *name) {
+    auto *area = new QScrollArea;
+    area->setObjectName(QString::fromLatin1(name));
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+} // namespace
+
+PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_bankCodes(std::make_unique<BankCodes>(state.ui()))
+    , m_search(new BankCodeSearchDialog(state.ui(), *m_bankCodes, this))
+    , m_editor(
+          new TransferTemplateDialog(state.ui(), state.settings(), *m_bankCodes, *m_search, this))
+    , m_pages(new QTabWidget(this))
+    , m_transfers(new TransferPage(state, *m_bankCodes, *m_search))
+    , m_crossedCheques(new CrossedChequePage(state))
+    , m_euroCheques(new EuroChequePage(state))
+    , m_savedTransfers(new SavedTransfersPage(state.ui(), *m_editor))
+    , m_accountData(new AccountDataPage(state, *m_bankCodes)) {
+    setObjectName(QStringLiteral("TUeberwF"));
+    setWindowTitle(QStringLiteral("Überweisungen/Schecks drucken / Kontodaten verwalten"));
+    setModal(true);
+
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->addTab(Scrolling(m_transfers, "TabSheet1"), QStringLiteral("Überweisungen"));
+    m_pages->addTab(Scrolling(m_crossedCheques, "TabSheet2"),
+                    QStringLiteral("Verrechnungsschecks"));
+    m_pages->addTab(Scrolling(m_euroCheques, "TabSheet3"), QStringLiteral("Euroschecks"));
+    m_pages->addTab(Scrolling(m_savedTransfers, "TabSheet5"),
+                    QStringLiteral("Gespeicherte Überweisungen"));
+    m_pages->addTab(Scrolling(m_accountData, "TabSheet4"), QStringLiteral("Kontodaten"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+
+    connect(m_accountData, &AccountDataPage::accountDataStored, this,
+            &PaymentWindow::takeAccountData);
+    connect(m_savedTransfers, &SavedTransfersPage::templateChosen, this,
+            &PaymentWindow::useTemplate);
+    // The cheque pages' "Schließen" closes the window.
+    connect(m_crossedCheques, &CrossedChequePage::closeRequested, this, &QDialog::reject);
+    connect(m_euroCheques, &EuroChequePage::closeRequested, this, &QDialog::reject);
+}
+
+PaymentWindow::~PaymentWindow() = default;
+
+int PaymentWindow::showPage(Page page) {
+    prepare();
+    m_pages->setCurrentIndex(static_cast<int>(page));
+    return m_state.ui().runModal(*this);
+}
+
+PaymentWindow::Page PaymentWindow::currentPage() const {
+    return static_cast<Page>(m_pages->currentIndex());
+}
+
+void PaymentWindow::prepare() {
+    m_accountData->showAccountData();
+    m_savedTransfers->load(m_state.currentPath());
+    m_transfers->setTemplatesAvailable(m_savedTransfers->usable());
+    m_transfers->prepare();
+    m_crossedCheques->prepare();
+    m_euroCheques->prepare();
+}
+
+void PaymentWindow::takeAccountData() {
+    m_transfers->takeAccountData();
+    m_crossedCheques->takePlaceOfIssue();
+    m_euroCheques->takePlaceOfIssue();
+}
+
+void PaymentWindow::useTemplate(const core::SavedTransferRecord &record) {
+    m_transfers->useTemplate(record);
+    m_pages->setCurrentIndex(static_cast<int>(Page::Transfers));
+}
+
+TransferOrder PaymentWindow::transferOrder() const {
+    return m_transfers->order();
+}
+
+CrossedChequeOrder PaymentWindow::crossedChequeOrder() const {
+    return m_crossedCheques->order();
+}
+
+EuroChequeOrder PaymentWindow::euroChequeOrder() const {
+    return m_euroCheques->order();
+}
+
+void PaymentWindow::done(int result) {
+    m_accountData->storeAccountData();
+    QDialog::done(result);
+}
+
+void PaymentWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+}
+
+} // namespace penvaro::payments

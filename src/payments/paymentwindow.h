@@ -1,0 +1,75 @@
+#pragma once
+
+#include "paymentorders.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QTabWidget;
+
+namespace penvaro::core {
+struct SavedTransferRecord;
+} // namespace penvaro::core
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::payments {
+
+class AccountDataPage;
+class BankCodes;
+class BankCodeSearchDialog;
+class CrossedChequePage;
+class EuroChequePage;
+class SavedTransfersPage;
+class TransferPage;
+class TransferTemplateDialog;
+
+// "Überweisungen/Schecks drucken / Kontodaten verwalten": the payment orders of the open
+// account on the bank's paper forms, its saved transfers and its own bank data.
+class PaymentWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Page { Transfers, CrossedCheques, EuroCheques, SavedTransfers, AccountData };
+
+    explicit PaymentWindow(platform::AppState &state, QWidget *parent = nullptr);
+    ~PaymentWindow() override;
+
+    // Prepares every page as each opening does and shows the window modally on the page.
+    int showPage(Page page);
+    Page currentPage() const;
+
+    // The orders as typed, for printing them.
+    TransferOrder transferOrder() const;
+    CrossedChequeOrder crossedChequeOrder() const;
+    EuroChequeOrder euroChequeOrder() const;
+
+    BankCodes &bankCodes() { return *m_bankCodes; }
+
+    // Closing stores the account data first.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void prepare();
+    void takeAccountData();
+    void useTemplate(const core::SavedTransferRecord &record);
+
+    platform::AppState &m_state;
+    std::unique_ptr<BankCodes> m_bankCodes;
+    BankCodeSearchDialog *m_search;
+    TransferTemplateDialog *m_editor;
+    QTabWidget *m_pages;
+    TransferPage *m_transfers;
+    CrossedChequePage *m_crossedCheques;
+    EuroChequePage *m_euroCheques;
+    SavedTransfersPage *m_savedTransfers;
+    AccountDataPage *m_accountData;
+};
+
+} // namespace penvaro::payments

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "paymentorders.h"
+
+#include "core/savedtransferrecord.h"
+
+#include <QWidget>
+
+class QCheckBox;
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::payments {
+
+class BankCodes;
+class BankCodeSearchDialog;
+class TransferForm;
+
+// The page "Überweisungen": a transfer, direct-debit or cash-on-delivery order to print, with
+// the recipients of earlier orders to choose from.
+class TransferPage : public QWidget {
+    Q_OBJECT
+
+public:
+    TransferPage(platform::AppState &state, BankCodes &bankCodes, BankCodeSearchDialog &search,
+                 QWidget *parent = nullptr);
+
+    // A new order each time the payment window opens: form 20, the account's own data as the
+    // ordering party, no recipient, the remembered recipients in the list.
+    void prepare();
+    // The saved transfer as the order to print.
+    void useTemplate(const core::SavedTransferRecord &record);
+    // The account's own data changed.
+    void takeAccountData();
+    // Offering "Als Überweisungsvorlage speichern" needs a saved-transfer file.
+    void setTemplatesAvailable(bool available);
+
+    TransferOrder order() const;
+
+private:
+    void recallRecipient(const QString &name);
+
+    platform::AppState &m_state;
+    TransferForm *m_form;
+    QCheckBox *m_saveAsTemplate;
+};
+
+} // namespace penvaro::payments

@@ -1,0 +1,77 @@
+#include "transfertemplatedialog.h"
+
+#include "pagebuttons.h"
+#include "transferform.h"
+
+#include "platform/uiservice.h"
+#include "widgets/dialogflags.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace penvaro::payments {
+
+TransferTemplateDialog::TransferTemplateDialog(platform::UiService &ui,
+                                               const core::Settings &accountData,
+                                               BankCodes &bankCodes, BankCodeSearchDialog &search,
+                                               QWidget *parent)
+    : QDialog(parent, widgets::FixedDialogFlags)
+    , m_ui(ui)
+    , m_form(new TransferForm(TransferForm::Kind::Template, accountData, bankCodes, search, this)) {
+    setObjectName(QStringLiteral("TUeberwBF"));
+    setWindowTitle(QStringLiteral("Überweisungsvorlafen erfassen / ändern"));
+    setModal(true);
+
+    QPushButton *saveButton = PageButton(this, "Button2", QStringLiteral("Speichern"));
+    QPushButton *closeButton = PageButton(this, "Button7", QStringLiteral("Schließen"));
+    connect(saveButton, &QPushButton::clicked, this, &TransferTemplateDialog::save);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_form->setConfirmButton(saveButton);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton);
+    buttons->addWidget(closeButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_form);
+    layout->addLayout(buttons);
+}
+
+bool TransferTemplateDialog::editNew(const Store &store) {
+    m_original = core::SavedTransferRecord{};
+    m_original.Waehrung.setUtf8("DM");
+    m_form->selectFormType(20);
+    m_form->showTemplate(m_original);
+    return run(store);
+}
+
+bool TransferTemplateDialog::edit(const core::SavedTransferRecord &record, const Store &store) {
+    m_original = record;
+    m_form->selectFormType(record.Formular);
+    m_form->showTemplate(record);
+    return run(store);
+}
+
+bool TransferTemplateDialog::run(const Store &store) {
+    m_store = store;
+    const bool stored = m_ui.runModal(*this) == QDialog::Accepted;
+    m_store = nullptr;
+    return stored;
+}
+
+void TransferTemplateDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+}
+
+void TransferTemplateDialog::save() {
+    core::SavedTransferRecord record = m_form->toTemplate();
+    record.reserved = m_original.reserved;
+    if (m_store && m_store(record))
+        accept();
+}
+
+} // namespace penvaro::payments

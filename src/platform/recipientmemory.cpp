@@ -1,0 +1,38 @@
+#include "recipientmemory.h"
+
+#include "namedmemory.h"
+#include "settingsstore.h"
+
+namespace penvaro::platform {
+namespace {
+
+const QStringList valueNames = {QStringLiteral("Kontonr"), QStringLiteral("BLZ"),
+                                QStringLiteral("Institut")};
+
+} // namespace
+
+RecipientMemory::RecipientMemory(RegistryStore &store)
+    : m_store(store) {}
+
+QString RecipientMemory::key() {
+    return ProductKey() + QStringLiteral("\\Ueberw");
+}
+
+core::Result<void> RecipientMemory::remember(const QString &name,
+                                             const RememberedRecipient &recipient) {
+    return namedmemory::remember(m_store, key(), name, valueNames,
+                                 {recipient.Kontonr, recipient.BLZ, recipient.Institut});
+}
+
+core::Result<RememberedRecipient> RecipientMemory::recall(const QString &name) {
+    auto texts = namedmemory::recall(m_store, key(), name, valueNames);
+    if (!texts)
+        return texts.error();
+    return RememberedRecipient{texts->at(0), texts->at(1), texts->at(2)};
+}
+
+core::Result<QStringList> RecipientMemory::names() {
+    return namedmemory::names(m_store, key());
+}
+
+} // namespace penvaro::platform

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "appfixture.h"
+
+#include "payments/paymentwindow.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QStringList &texts, std::ostream *out);
+QT_END_NAMESPACE
+
+namespace penvaro::payments {
+void PrintTo(const TransferOrder &order, std::ostream *out);
+} // namespace penvaro::payments
+
+namespace penvaro::testing {
+
+// The bank offices every payment test knows, in file order.
+std::vector<std::string> KnownBankCodeLines();
+
+// The program's objects with the account file giro.p11 open (no bookings), a bank code file in
+// the program folder and the payment window.
+class PaymentFixture : public AppFixture {
+protected:
+    PaymentFixture();
+
+    void writeBankCodes(const std::vector<std::string> &lines) const;
+    void removeBankCodes() const;
+    // A page of the payment window by its objectName: each page has controls of the same names
+    // as others (the bank search's "EOrt", the template editor's transfer fields).
+    static QWidget &PageOf(const payments::PaymentWindow &window, const char *page);
+    // Shows the payment window on the page, lets the test act as the user and closes it.
+    void onWindow(payments::PaymentWindow::Page page,
+                  const std::function<void(payments::PaymentWindow &)> &user);
+
+    std::filesystem::path account;
+    payments::PaymentWindow window{*state};
+};
+
+} // namespace penvaro::testing
