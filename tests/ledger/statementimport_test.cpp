@@ -8,6 +8,7 @@
 #include "entry/suggestions.h"
 #include "ledger/mainwindow.h"
 #include "ledger/statementimportdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "widgets/stringgrid.h"
 
