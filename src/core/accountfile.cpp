@@ -16,8 +16,10 @@ Result<void> loadInto(const std::filesystem::path &path, BookingTable &table) {
     auto bytes = ReadRecords(path, RecordSize, static_cast<std::size_t>(MaxBookings));
     ClearBookingTable(table);
     table.count = 0;
+    table.stamp.reset();
     if (!bytes)
         return bytes.error();
+    table.stamp = StampOfBytes(*bytes);
     const std::size_t records = bytes->size() / RecordSize;
     for (std::size_t i = 0; i < records; ++i) {
         BookingRecord &r = table.all()[i];
@@ -62,6 +64,29 @@ Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &ta
     if (IsLegacyAccountFileName(path))
         return loadLegacyAccountFile(path, table);
     return loadInto<BookingRecordSize, DecodeBookingRecord>(path, table);
+}
+
+FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added) {
+    std::vector<BookingRecord> records(table.used().begin(), table.used().end());
+    records.insert(records.end(), added.begin(), added.end());
+    std::vector<std::uint8_t> bytes(records.size() * BookingRecordSize);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        ScrambleTexts(records[i]);
+        EncodeBookingRecord(records[i],
+                            std::span<std::uint8_t, BookingRecordSize>(
+                                bytes.data() + i * BookingRecordSize, BookingRecordSize));
+    }
+    return StampOfBytes(bytes);
+}
+
+Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return std::optional<FileStamp>();
+    auto bytes = ReadRecords(path, BookingRecordSize, static_cast<std::size_t>(MaxBookings));
+    if (!bytes)
+        return bytes.error();
+    return std::optional<FileStamp>(StampOfBytes(*bytes));
 }
 
 Result<void> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path) {

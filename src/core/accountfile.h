@@ -5,6 +5,8 @@
 #include "result.h"
 
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 namespace penvaro::core {
 
@@ -16,8 +18,15 @@ bool IsLegacyAccountFileName(const std::filesystem::path &path);
 std::filesystem::path ConvertedAccountFileName(const std::filesystem::path &path);
 
 // Replaces the table's contents with the file's records (in the older layout when the name
-// says so) and sets the count. A refused load leaves an empty table with count 0.
+// says so) and sets the count and the stamp. A refused load leaves an empty table with count 0
+// and no stamp.
 Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &table);
+
+// The stamp the file will have once the table's used slots and the added records are saved.
+FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added);
+
+// The stamp of the file as it is now; none when there is no such file.
+Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path);
 
 // Replaces the file with the table's first count records. The previous file stays whole until
 // the new one is completely on disk.

@@ -3,11 +3,39 @@
 namespace penvaro::core {
 namespace {
 
+// Before every write: a file opened read-only is never written, and one that another program
+// changed since it was read here is read again instead of being written over.
+Result<void> mayWrite(BookingTable &table, const std::filesystem::path &accountFile) {
+    if (table.readOnly)
+        return ReadOnlyError(accountFile);
+    if (!table.stamp)
+        return {};
+    const auto now = StampOnDisk(accountFile);
+    if (!now)
+        return now.error();
+    // A file removed since is written anew from the table, which loses nothing.
+    if (!*now || **now == *table.stamp)
+        return {};
+    BookingTable reloaded;
+    if (auto loaded = LoadAccountFile(accountFile, reloaded); !loaded)
+        return loaded;
+    table = std::move(reloaded);
+    return ChangedFileError(accountFile);
+}
+
+// After a write the file holds what this program wrote; the next write compares with that.
+void restamp(BookingTable &table, const std::filesystem::path &accountFile) {
+    const auto now = StampOnDisk(accountFile);
+    table.stamp = now ? *now : std::nullopt;
+}
+
 // Runs a change on the table and writes the file; a failed write puts the table back. The
 // change touches no slot after the reach, which is at most the table's size.
 template<typename Change>
 Result<void> changeAndSave(BookingTable &table, std::size_t reach,
                            const std::filesystem::path &accountFile, Change change) {
+    if (auto allowed = mayWrite(table, accountFile); !allowed)
+        return allowed;
     const auto kept = table.all().first(reach);
     const std::vector<BookingRecord> previousSlots(kept.begin(), kept.end());
     const std::uint16_t previousCount = table.count;
@@ -16,11 +44,28 @@ Result<void> changeAndSave(BookingTable &table, std::size_t reach,
     if (!saved) {
         std::copy(previousSlots.begin(), previousSlots.end(), table.all().begin());
         table.count = previousCount;
+        return saved;
     }
-    return saved;
+    restamp(table, accountFile);
+    return {};
 }
 
 } // namespace
+
+Error ChangedFileError(const std::filesystem::path &accountFile) {
+    return {ErrorKind::Changed,
+            "Die Kontodatei " + accountFile.string()
+                + " wurde von einem anderen Programm geändert, seit sie hier gelesen wurde. Ihre "
+                  "Änderung wurde nicht gespeichert; die Buchungen wurden neu geladen. Bitte "
+                  "prüfen Sie sie und geben Sie die Änderung noch einmal ein."};
+}
+
+Error ReadOnlyError(const std::filesystem::path &accountFile) {
+    return {ErrorKind::ReadOnly,
+            "Die Kontodatei " + accountFile.string()
+                + " ist schreibgeschützt geöffnet, weil ein anderes "
+                  "Penvaro-Fenster sie bearbeitet. Es wird nichts gespeichert."};
+}
 
 Error TableFullError() {
     return {ErrorKind::TooLarge, "Die Buchungstabelle ist voll: Eine Kontodatei fasst höchstens "
@@ -32,10 +77,13 @@ Result<void> AddBooking(BookingTable &table, const BookingRecord &record,
                         const std::filesystem::path &accountFile) {
     if (table.count >= MaxBookings)
         return TableFullError();
+    if (auto allowed = mayWrite(table, accountFile); !allowed)
+        return allowed;
     if (auto appended = AppendBooking(record, accountFile); !appended)
         return appended;
     table.slot(table.count + 1) = record;
     ++table.count;
+    restamp(table, accountFile);
     return {};
 }
 

@@ -12,6 +12,9 @@ namespace penvaro::core {
 // Every change of bookings goes to the account file at once. These operations keep the table
 // and the file in step: when the file cannot be written, the table is left as it was, so the
 // program never shows a booking that the file does not hold. The caller sorts and refreshes.
+// A table opened read-only refuses every change (ReadOnly). When another program changed the
+// file since the table read or wrote it, nothing is written and the table holds the file as it
+// is now (Changed), so that the caller shows it and the user can make the change again.
 
 // Puts the record into the slot after the last used one and appends it to the file. A full
 // table refuses it.
@@ -48,5 +51,7 @@ Result<void> ReplaceAndAddBookings(BookingTable &table,
 Result<void> DeleteBooking(BookingTable &table, int slot, const std::filesystem::path &accountFile);
 
 Error TableFullError();
+Error ChangedFileError(const std::filesystem::path &accountFile);
+Error ReadOnlyError(const std::filesystem::path &accountFile);
 
 } // namespace penvaro::core

@@ -2,6 +2,16 @@
 
 namespace penvaro::core {
 
+FileStamp StampOfBytes(std::span<const std::uint8_t> bytes) {
+    // FNV-1a: quick, and any change another program makes shows in it.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const std::uint8_t byte : bytes) {
+        hash ^= byte;
+        hash *= 0x100000001b3ULL;
+    }
+    return {bytes.size(), hash};
+}
+
 BookingTable::BookingTable()
     : m_records(MaxBookings) {}
 

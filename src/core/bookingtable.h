@@ -3,12 +3,25 @@
 #include "bookingrecord.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace penvaro::core {
 
 inline constexpr int MaxBookings = 5000;
+
+// What the account file held when this program last read or wrote it: the length of its whole
+// records and a hash of them. A write first compares it with the file, so that nothing another
+// program wrote since is ever overwritten.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t hash = 0;
+
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+
+FileStamp StampOfBytes(std::span<const std::uint8_t> bytes);
 
 // All bookings of the open account file. Slots are numbered 1 to 5000; slots 1 to count are
 // used, every later slot holds the empty-slot values. The six run indices are 1-based slot
@@ -36,6 +49,10 @@ public:
     std::int32_t LastPlanned = 0;
     std::int32_t FirstRecurring = 0;
     std::int32_t LastRecurring = 0;
+    // The file as last read or written here; none for a table that came from no file.
+    std::optional<FileStamp> stamp;
+    // Opened while another program writes the file: every change is refused.
+    bool readOnly = false;
 
 private:
     std::vector<BookingRecord> m_records;

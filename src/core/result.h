@@ -13,6 +13,8 @@ enum class ErrorKind {
     TargetExists, // a conversion would replace an existing file
     Invalid,      // a value that cannot be used (bad date, bad number, bad name)
     Overflow,     // a sum of amounts beyond the signed 64-bit range
+    Changed,      // another program changed the account file; the table holds its new content
+    ReadOnly,     // the account file is open read-only
 };
 
 struct Error {

@@ -104,6 +104,7 @@ bool BookingEditDialog::edit(FormState state, int slot) {
         return false;
     m_state = state;
     m_position = slot;
+    m_original = m_app.table().slot(slot);
     m_form->setState(state);
     m_changed = false;
     fill();
@@ -113,6 +114,20 @@ bool BookingEditDialog::edit(FormState state, int slot) {
     // Whether the change was stored is m_changed; closing says nothing more.
     m_app.ui().runModal(*this);
     return m_changed;
+}
+
+void BookingEditDialog::followBooking() {
+    const core::BookingTable &table = m_app.table();
+    if (m_position <= table.count && table.slot(m_position) == m_original)
+        return;
+    // The file was read again: the booking may stand in another slot now, or be gone.
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (table.slot(slot) == m_original) {
+            m_position = slot;
+            return;
+        }
+    }
+    reject();
 }
 
 void BookingEditDialog::fill() {
@@ -190,7 +205,7 @@ bool BookingEditDialog::apply() {
     if (!m_form->settle(conversion))
         return false;
 
-    const bool saved = widgets::RunCommand(m_app.ui(), [&]() -> core::Result<void> {
+    const bool saved = widgets::RunBookingChange(m_app, [&]() -> core::Result<void> {
         std::vector<core::BookingRecord> planned;
         if (m_state == FormState::Recurring) {
             auto caughtUp = CatchUpRecurring(conversion.record,
@@ -202,8 +217,10 @@ bool BookingEditDialog::apply() {
         return core::ReplaceAndAddBookings(m_app.table(), m_position, conversion.record, planned,
                                            m_app.currentPath());
     });
-    if (!saved)
+    if (!saved) {
+        followBooking();
         return false;
+    }
     m_changed = true;
     m_app.announceBookingChange();
     return true;

@@ -2,6 +2,8 @@
 
 #include "bookingfields.h"
 
+#include "core/bookingrecord.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -38,10 +40,14 @@ private:
     void fill();
     void fillStatementFields();
     bool apply();
+    // After a failed change: the slot of the booking in the table as it is now; the dialog
+    // closes when the booking is no longer there.
+    void followBooking();
 
     platform::AppState &m_app;
     FormState m_state = FormState::Completed;
     int m_position = 0;
+    core::BookingRecord m_original;
     bool m_changed = false;
 
     BookingForm *m_form = nullptr;

@@ -169,7 +169,7 @@ void BookingEntryDialog::add(bool close) {
     const CatchUpDays days = RecurringCatchUpDays(m_state.today(), m_state.settings().nextCheckDay);
     // Refused (a full table, a file that cannot be written): table and file stay as they
     // were and the dialog keeps everything as typed, so that the user can try again.
-    if (!widgets::RunCommand(m_state.ui(), [&]() -> core::Result<void> {
+    if (!widgets::RunBookingChange(m_state, [&]() -> core::Result<void> {
             auto added =
                 AddNewBooking(m_state.table(), conversion.record, m_state.currentPath(), days);
             if (!added)

@@ -231,7 +231,7 @@ void RecurringBookingsDialog::deleteBooking() {
                             platform::Answer::No)
         != platform::Answer::Yes)
         return;
-    const bool deleted = widgets::RunCommand(m_app.ui(), [this, slot] {
+    const bool deleted = widgets::RunBookingChange(m_app, [this, slot] {
         return core::DeleteBooking(m_app.table(), slot, m_app.currentPath());
     });
     if (deleted) {

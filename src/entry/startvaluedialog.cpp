@@ -129,7 +129,7 @@ void StartValueDialog::storeStartValue() {
     const core::BookingRecord record = StartValueRecord(m_direction->plus() ? u'+' : u'-', *amount);
     // A full table or a failed write leaves table and file as they were; the dialog stays
     // open with the amount as typed.
-    if (!widgets::RunCommand(m_state.ui(), [&] {
+    if (!widgets::RunBookingChange(m_state, [&] {
             return core::AddBooking(m_state.table(), record, m_state.currentPath());
         }))
         return;

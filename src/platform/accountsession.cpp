@@ -345,6 +345,8 @@ void AccountSession::tellNoCatchUp() {
 
 void AccountSession::adopt(AccountWithDueBookings account) {
     m_state.table() = std::move(account.table);
+    // Core refuses every write of a file opened read-only, whichever window asks.
+    m_state.table().readOnly = m_readOnly;
     // The register learns the file before the ledger shows it, so that showing it writes
     // nothing more.
     ReportFailure(m_state.ui(), recordInRegister());

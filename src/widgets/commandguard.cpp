@@ -1,10 +1,12 @@
 #include "commandguard.h"
 
+#include "platform/appstate.h"
 #include "platform/uiservice.h"
 
 #include <QString>
 
 #include <exception>
+#include <optional>
 
 namespace penvaro::widgets {
 
@@ -22,6 +24,20 @@ bool RunCommand(platform::UiService &ui, const std::function<core::Result<void>(
     }
     ui.showFailure(failure);
     return false;
+}
+
+bool RunBookingChange(platform::AppState &state,
+                      const std::function<core::Result<void>()> &command) {
+    std::optional<core::ErrorKind> failure;
+    const bool done = RunCommand(state.ui(), [&]() -> core::Result<void> {
+        auto result = command();
+        if (!result)
+            failure = result.error().kind;
+        return result;
+    });
+    if (failure == core::ErrorKind::Changed)
+        state.announceBookingChange();
+    return done;
 }
 
 } // namespace penvaro::widgets

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 using namespace penvaro;
 using core::BookingKind;
 using core::BookingRecord;
@@ -16,13 +19,14 @@ std::vector<BookingRecord> used(const BookingTable &table) {
     return {table.used().begin(), table.used().end()};
 }
 
-// An account file on disk and the table loaded from it.
+// An account file on disk and the table loaded from it, which remembers what it read.
 struct Account {
     Account() {
         penvaro::testing::Fill(table, {penvaro::testing::StartValue(100000),
                                        penvaro::testing::Completed(2011, 1, "03.01.2011"),
                                        penvaro::testing::Planned("01.02.2011")});
         EXPECT_TRUE(core::SaveAccountFile(table, file));
+        EXPECT_TRUE(core::LoadAccountFile(file, table));
     }
 
     std::vector<BookingRecord> onDisk() const {
@@ -69,6 +73,55 @@ TEST(BookingChanges, EachChangeReachesTableAndFile) {
     EXPECT_EQ(recurring, a.table.slot(2));
     EXPECT_EQ(penvaro::testing::Planned("15.07.2011"), a.table.slot(6));
     EXPECT_EQ(used(a.table), a.onDisk());
+}
+
+TEST(BookingChanges, WhatAnotherProgramWroteIsReadAgainNeverWrittenOver) {
+    using Change = std::function<core::Result<void>(BookingTable &, const std::filesystem::path &)>;
+    const struct {
+        const char *what;
+        Change change;
+    } cases[] = {
+        {"add",
+         [](BookingTable &t, const std::filesystem::path &f) {
+             return core::AddBooking(t, penvaro::testing::Planned("01.05.2011"), f);
+         }},
+        {"add several",
+         [](BookingTable &t, const std::filesystem::path &f) {
+             return core::AddBookings(t, {penvaro::testing::Planned("01.05.2011")}, f);
+         }},
+        {"replace",
+         [](BookingTable &t, const std::filesystem::path &f) {
+             return core::ReplaceBooking(t, 2, penvaro::testing::Planned("01.05.2011"), f);
+         }},
+        {"delete", [](BookingTable &t,
+                      const std::filesystem::path &f) { return core::DeleteBooking(t, 3, f); }},
+    };
+    const BookingRecord theirs = penvaro::testing::Completed(2011, 3, "05.03.2011", 4242);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Account a;
+        BookingTable other;
+        ASSERT_TRUE(core::LoadAccountFile(a.file, other));
+        ASSERT_TRUE(core::AddBooking(other, theirs, a.file));
+
+        const auto refused = c.change(a.table, a.file);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(core::ErrorKind::Changed, refused.error().kind);
+        EXPECT_EQ(used(other), a.onDisk()) << "nothing written";
+        EXPECT_EQ(used(other), used(a.table)) << "the table holds the file as it is now";
+
+        ASSERT_TRUE(c.change(a.table, a.file)) << "made again, the change is stored";
+        EXPECT_EQ(used(a.table), a.onDisk());
+        EXPECT_NE(a.onDisk().end(), std::find(a.onDisk().begin(), a.onDisk().end(), theirs));
+
+        a.table.readOnly = true;
+        const auto before = a.onDisk();
+        const auto readOnly = c.change(a.table, a.file);
+        ASSERT_FALSE(readOnly);
+        EXPECT_EQ(core::ErrorKind::ReadOnly, readOnly.error().kind);
+        EXPECT_EQ(before, a.onDisk());
+        EXPECT_EQ(before, used(a.table));
+    }
 }
 
 TEST(BookingChanges, AFailedWriteLeavesTheTableAsItWas) {
