@@ -11,6 +11,8 @@
 #include "widgets/stringgrid.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +141,47 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
     EXPECT_EQ(platform::RegistryValue(std::int32_t(1)), fileValue(kasse, "euroBetrag"));
     EXPECT_EQ(platform::RegistryValue(std::int32_t(0)), fileValue(kasse, "natBetrag"));
     EXPECT_EQ(2u, registerEntries().size());
+}
+
+TEST_F(AccountFiles, ANewFileAsksForItsStartValueAndThenItsOwnBankData) {
+    const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
+    setFileValue(giro, QStringLiteral("Kontonummer"), QStringLiteral("111"));
+    setFileValue(giro, QStringLiteral("Kontoinhaber"), QStringLiteral("Erika Muster"));
+    window->openAccountFileByPath(giro);
+
+    std::vector<std::string> shown;
+    ui.setNextModal([&](QDialog &dialog) {
+        shown.push_back(dialog.objectName().toStdString());
+        return int(QDialog::Rejected);
+    });
+    ui.setNextModal([&](QDialog &dialog) {
+        shown.push_back(dialog.objectName().toStdString());
+        dialog.show();
+        const auto *pages = dialog.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+        EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TabSheet4"));
+        // The new account's data start empty rather than as a copy of the old account's.
+        auto *number = dialog.findChild<QLineEdit *>(QStringLiteral("EKontonummer"));
+        EXPECT_EQ(number->text(), QString());
+        EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("EKontoinhaber"))->text(),
+                  QString());
+        number->setText(QStringLiteral("222"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("EKontobezeichnung"))
+            ->setText(QStringLiteral("Kasse"));
+        dialog.reject();
+        return dialog.result();
+    });
+    ui.setNextFileName(dir.filePath(QStringLiteral("kasse.p11")));
+    window->newAccountFile();
+
+    EXPECT_EQ(shown, (std::vector<std::string>{"TStartWertEingebenF", "TUeberwF"}));
+    const auto kasse = accountPath(QStringLiteral("kasse.p11"));
+    EXPECT_EQ(platform::RegistryValue(QStringLiteral("222")), fileValue(kasse, "Kontonummer"));
+    EXPECT_EQ(platform::RegistryValue(QStringLiteral("111")), fileValue(giro, "Kontonummer"));
+    const auto entries = registerEntries();
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ(kasse.string(), entries[1].Dateiname.toUtf8());
+    EXPECT_EQ("222", entries[1].Kontonummer.toUtf8());
+    EXPECT_EQ("Kasse", entries[1].Kontobezeichnung.toUtf8());
 }
 
 TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {

@@ -11,7 +11,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -366,6 +368,47 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
     EXPECT_EQ(QStringLiteral("Keine zu bearbeitenden Daten! "), shown[0].text);
     EXPECT_EQ(346, shown[1].code);
     EXPECT_EQ(QStringLiteral("Keine zu verschiebenden Daten! "), shown[1].text);
+}
+
+TEST_F(MainWindowTest, ThePaymentCommandsOpenThePaymentWindowOnTheirPage) {
+    auto window = start();
+    std::vector<std::string> pages;
+    const auto record = [&](QDialog &dialog) {
+        pages.push_back(dialog.findChild<QTabWidget *>(QStringLiteral("PageControl1"))
+                            ->currentWidget()
+                            ->objectName()
+                            .toStdString());
+        return int(QDialog::Rejected);
+    };
+    auto *paymentMenu = window->findChild<QMenu *>(QStringLiteral("PopupMenu3"));
+    ASSERT_NE(paymentMenu, nullptr);
+    auto *zahlungsverkehr = window->findChild<QToolButton *>(QStringLiteral("SBOptionen"));
+    EXPECT_TRUE(zahlungsverkehr->isEnabled());
+
+    // Without an account only the account data can be reached, from the main menu.
+    QTest::mouseClick(zahlungsverkehr, Qt::LeftButton);
+    EXPECT_FALSE(paymentMenu->isVisible());
+    paymentMenu->actions().at(0)->trigger();
+    ui.setNextModal(record);
+    window->findChild<QAction *>(QStringLiteral("Kontodatenerfassenndern1"))->trigger();
+    EXPECT_EQ(pages, std::vector<std::string>{"TabSheet4"});
+
+    window->openAccountFileByPath(writeGiro());
+    pages.clear();
+    for (QAction *item : paymentMenu->actions()) {
+        ui.setNextModal(record);
+        item->trigger();
+    }
+    EXPECT_EQ(pages, (std::vector<std::string>{"TabSheet1", "TabSheet3", "TabSheet2", "TabSheet5",
+                                               "TabSheet4"}));
+    QStringList captions;
+    for (const QAction *item : paymentMenu->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Überweisungen drucken"),
+                                     QStringLiteral("Euroschecks ausstellen"),
+                                     QStringLiteral("Verrechnungsschecks ausstellen"),
+                                     QStringLiteral("Gespeicherte Überweisungen"),
+                                     QStringLiteral("Kontodaten/-informationen")}));
 }
 
 TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {
