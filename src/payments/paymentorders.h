@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/chequeforms.h"
+#include "core/transferform.h"
+
 #include <QString>
 
 #include <array>
@@ -54,5 +57,10 @@ struct EuroChequeOrder {
 
     friend bool operator==(const EuroChequeOrder &, const EuroChequeOrder &) = default;
 };
+
+// The orders as the printouts and bookings take them.
+core::TransferOrder ToPrintable(const TransferOrder &order);
+core::CrossedCheque ToPrintable(const CrossedChequeOrder &order);
+core::EuroCheque ToPrintable(const EuroChequeOrder &order);
 
 } // namespace penvaro::payments

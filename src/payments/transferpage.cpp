@@ -1,11 +1,12 @@
 #include "transferpage.h"
 
 #include "pagebuttons.h"
-#include "recipientmemory.h"
+#include "paymentprinter.h"
 #include "transferform.h"
 
 #include "platform/appstate.h"
-#include "platform/uiservice.h"
+#include "platform/paymentprinting.h"
+#include "platform/paymentrecall.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -14,33 +15,32 @@
 namespace penvaro::payments {
 
 TransferPage::TransferPage(platform::AppState &state, BankCodes &bankCodes,
-                           BankCodeSearchDialog &search, QWidget *parent)
+                           BankCodeSearchDialog &search, PaymentPrinter &printer, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_printer(printer)
     , m_form(new TransferForm(TransferForm::Kind::Page, state.settings(), bankCodes, search, this))
     , m_saveAsTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this)) {
     m_saveAsTemplate->setObjectName(QStringLiteral("CBUeberwSave"));
     connect(m_form, &TransferForm::recipientChosen, this, &TransferPage::recallRecipient);
 
     QPushButton *receipt = PageButton(this, "Button7", QStringLiteral("Quittung drucken"));
-    QPushButton *printer = PageButton(this, "Button2", QStringLiteral("Drucker ändern"));
+    QPushButton *printerSetUp = PageButton(this, "Button2", QStringLiteral("Drucker ändern"));
     QPushButton *print = PageButton(this, "Button1", QStringLiteral("Drucken"));
-    for (QPushButton *button : {receipt, printer, print})
-        AwaitPrinting(button);
+    connect(receipt, &QPushButton::clicked, this, &TransferPage::printReceipt);
+    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
+    connect(print, &QPushButton::clicked, this, &TransferPage::print);
     m_form->setConfirmButton(print);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_form);
     layout->addWidget(m_saveAsTemplate);
-    layout->addLayout(PageButtonRow(this, state.ui(), {receipt, printer, print}));
+    layout->addLayout(PageButtonRow(this, state.ui(), {receipt, printerSetUp, print}));
 }
 
 void TransferPage::prepare() {
     m_form->clearOrder();
-    if (const auto names = RememberedNames(m_state.store(), TransferRecipientsKey()))
-        m_form->setRecipientNames(*names);
-    else
-        platform::ShowError(m_state.ui(), ErrorListRecipients, QStringLiteral("Registry-Fehler"));
+    m_form->setRecipientNames(platform::RecipientNames(m_state));
     m_form->chooseFormType(20);
 }
 
@@ -66,13 +66,24 @@ TransferOrder TransferPage::order() const {
 }
 
 void TransferPage::recallRecipient(const QString &name) {
-    const auto recalled = RecallRemembered(m_state.store(), TransferRecipientsKey(), name,
-                                           {u"Kontonr", u"BLZ", u"Institut"});
-    if (!recalled) {
-        platform::ShowError(m_state.ui(), ErrorRecallRecipient, QStringLiteral("Registry-Fehler"));
-        return;
-    }
-    m_form->setRecipientAccount(recalled->at(0), recalled->at(1), recalled->at(2));
+    const platform::RememberedRecipient recalled = platform::RecallRecipient(m_state, name);
+    m_form->setRecipientAccount(recalled.Kontonr, recalled.BLZ, recalled.Institut);
+}
+
+void TransferPage::print() {
+    const TransferOrder typed = order();
+    m_printer.print([&](core::Canvas &canvas) {
+        const platform::PaymentOutcome outcome =
+            platform::PrintTransfer(m_state, canvas, ToPrintable(typed));
+        if (outcome == platform::PaymentOutcome::Booked && typed.saveAsTemplate)
+            Q_EMIT printedAsTemplate(m_form->toTemplate());
+    });
+}
+
+void TransferPage::printReceipt() {
+    const core::FormPage receipt = core::TransferReceiptPage(ToPrintable(order()));
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }
 
 } // namespace penvaro::payments
