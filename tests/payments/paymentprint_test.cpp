@@ -3,12 +3,15 @@
 #include "widgetlookup.h"
 
 #include "core/accountfile.h"
+#include "payments/paymentprinter.h"
 #include "platform/payeememory.h"
+#include "platform/printerchoice.h"
 #include "platform/recipientmemory.h"
 #include "widgets/stringgrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -188,6 +191,32 @@ TEST_F(TUeberwFPrintTest, EachPrinterButtonOpensThePrinterSetUp) {
     for (const ScriptedUiService::Shown &shown : ui.shown())
         setUps += shown.kind == Kind::Modal && shown.text == QStringLiteral("PrinterSetupDialog");
     EXPECT_EQ(setUps, 3);
+}
+
+TEST(PaymentPrinterTest, WithoutAPrinterTheFormGoesToTheNamedPdfFile) {
+    if (platform::PrinterChoice::DefaultName() != platform::PrinterChoice::PdfEntry())
+        GTEST_SKIP() << "a printer is installed, and no test prints on a real printer";
+    testing::TestApp app;
+    PaymentPrinter printer(app.ui);
+    int printouts = 0;
+    const auto printout = [&](core::Canvas &canvas) {
+        ++printouts;
+        core::TransferOrder order;
+        order.Empfaenger = "Stadtwerke";
+        EXPECT_TRUE(core::PrintFormPage(canvas, core::TransferFormPage(order, 0)));
+    };
+
+    app.ui.setNextFileName(QString());
+    printer.print(printout);
+    EXPECT_EQ(printouts, 0) << "cancelling the file name prints nothing";
+
+    const QString pdf = app.dir.filePath(QStringLiteral("ueberweisung"));
+    app.ui.setNextFileName(pdf);
+    printer.print(printout);
+    EXPECT_EQ(printouts, 1);
+    QFile file(pdf + QStringLiteral(".pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
 }
 
 } // namespace
