@@ -8,12 +8,12 @@
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 #include "widgets/commandguard.h"
+#include "widgets/localeseparators.h"
 #include "widgets/manual.h"
 #include "widgets/stringgrid.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -45,11 +45,6 @@ constexpr int DirectionColumn = 6;
 
 constexpr std::int32_t ErrorNothingToDelete = 191;
 constexpr std::int32_t ErrorNothingToEdit = 192;
-
-core::NumberSeparators LocaleSeparators() {
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
 
 QString Text(const std::string &utf8) {
     return QString::fromStdString(utf8);
@@ -174,7 +169,7 @@ void RecurringBookingsDialog::fillGrid() {
     layoutGrid();
     const core::BookingTable &table = m_app.table();
     m_rowSlots = core::ListedSlots(table, core::Listing::Recurring);
-    const core::NumberSeparators separators = LocaleSeparators();
+    const core::NumberSeparators separators = widgets::LocaleSeparators();
     const int previousRow = m_grid->currentRow();
     m_grid->beginUpdate();
     m_grid->setRowCount(std::max<int>(static_cast<int>(m_rowSlots.size()), 1) + 1);

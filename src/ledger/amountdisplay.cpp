@@ -1,7 +1,5 @@
 #include "amountdisplay.h"
 
-#include <QLocale>
-
 namespace penvaro::ledger {
 namespace {
 
@@ -13,11 +11,6 @@ core::ExchangeRate rateOf(double eurokurs) {
 }
 
 } // namespace
-
-core::NumberSeparators LocaleSeparators() {
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
 
 AmountDisplay::AmountDisplay(const core::Settings &settings)
     : m_separators(LocaleSeparators())

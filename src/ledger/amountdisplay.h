@@ -2,6 +2,7 @@
 
 #include "core/amounttext.h"
 #include "core/settings.h"
+#include "widgets/localeseparators.h"
 
 #include <QString>
 
@@ -33,7 +34,6 @@ private:
     bool m_natKontostand;
 };
 
-// The user's locale's decimal and grouping characters.
-core::NumberSeparators LocaleSeparators();
+using widgets::LocaleSeparators;
 
 } // namespace penvaro::ledger

@@ -12,6 +12,8 @@
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "evaluation/interestwindow.h"
+#include "evaluation/searchwindow.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
@@ -71,6 +73,11 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_recurringDialog = new entry::RecurringBookingsDialog(
         m_state, *m_editDialog,
         [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
+    m_interestWindow = new evaluation::InterestWindow(m_state, this);
+    connect(m_interestWindow, &evaluation::InterestWindow::openingComputed, this,
+            [this] { showInterestBusy(false); });
+    m_searchWindow =
+        new evaluation::SearchWindow(m_state, m_view->grid(core::Listing::Completed), this);
     m_importDialog = new StatementImportDialog(m_state, this);
     m_paymentWindow = new payments::PaymentWindow(m_state, this);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);

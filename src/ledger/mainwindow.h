@@ -24,6 +24,11 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::evaluation {
+class InterestWindow;
+class SearchWindow;
+} // namespace penvaro::evaluation
+
 namespace penvaro::ledger {
 
 class AccountsOverviewDialog;
@@ -69,6 +74,8 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
+    void showSearch();
+    void showInterest();
     // Asks for a bank statement file and previews its import into the open account.
     void importStatement();
     void importStatementFile(const QString &path);
@@ -94,6 +101,8 @@ private:
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
+    // "Zinsberechnung" says "MOMENT !" in red while the interest window computes.
+    void showInterestBusy(bool busy);
     // Tells the user when no account is open to take a statement.
     bool accountOpenForImport();
     void restoreWindowSize();
@@ -110,6 +119,9 @@ private:
     entry::StartValueDialog *m_startValueDialog = nullptr;
     entry::SuggestionListsDialog *m_suggestionsDialog = nullptr;
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
+    evaluation::InterestWindow *m_interestWindow = nullptr;
+    evaluation::SearchWindow *m_searchWindow = nullptr;
+    QToolButton *m_interestButton = nullptr;
     StatementImportDialog *m_importDialog = nullptr;
     payments::PaymentWindow *m_paymentWindow = nullptr;
     bool m_startRefused = false;

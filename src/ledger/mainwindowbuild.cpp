@@ -71,9 +71,9 @@ void MainWindow::buildMenu() {
             &QAction::triggered, this,
             [this] { showPayments(payments::PaymentWindow::Page::AccountData); });
     separator(daten, "N5");
-    notYet(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
-                  QKeySequence(Qt::CTRL | Qt::Key_F)),
-           QStringLiteral("Suchen und Auswerten"));
+    connect(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
+                   QKeySequence(Qt::CTRL | Qt::Key_F)),
+            &QAction::triggered, this, &MainWindow::showSearch);
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &MainWindow::showRecurringBookings);
@@ -132,7 +132,7 @@ QWidget *MainWindow::buildToolBar() {
     connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
     notYet(drucken, QStringLiteral("Buchungen drucken"));
-    notYet(suchen, QStringLiteral("Suchen und Auswerten"));
+    connect(suchen, &QToolButton::clicked, this, &MainWindow::showSearch);
     auto *paymentMenu = new QMenu(zahlungsverkehr);
     paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));
     using Page = payments::PaymentWindow::Page;
@@ -176,9 +176,9 @@ QWidget *MainWindow::buildToolBar() {
     image->setObjectName(QStringLiteral("PImage"));
     auto *imageLayout = new QHBoxLayout(image);
     imageLayout->setContentsMargins(2, 2, 2, 2);
-    QToolButton *interest = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
-    notYet(interest, QStringLiteral("Zinsberechnung"));
-    imageLayout->addWidget(interest);
+    m_interestButton = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
+    connect(m_interestButton, &QToolButton::clicked, this, &MainWindow::showInterest);
+    imageLayout->addWidget(m_interestButton);
     layout->addWidget(image);
     return bar;
 }

@@ -6,13 +6,18 @@
 #include "core/amounttext.h"
 #include "core/bookingchanges.h"
 #include "core/date.h"
+#include "core/interest.h"
 #include "entry/bookingeditdialog.h"
 #include "entry/bookingentrydialog.h"
 #include "entry/recurringbookingsdialog.h"
 #include "entry/startvaluedialog.h"
 #include "entry/suggestionlistsdialog.h"
+#include "evaluation/interestwindow.h"
+#include "evaluation/searchwindow.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+
+#include <QToolButton>
 
 namespace penvaro::ledger {
 namespace {
@@ -22,6 +27,7 @@ constexpr std::int32_t ErrorNothingToEditCompleted = 343;
 constexpr std::int32_t ErrorNothingToEditPlanned = 344;
 constexpr std::int32_t ErrorNothingToDeletePlanned = 345;
 constexpr std::int32_t ErrorNothingToTransfer = 346;
+constexpr std::int32_t ErrorNoInterestData = 348;
 
 const QString nothingToEdit = QStringLiteral("Keine zu bearbeitenden Daten! ");
 const QString nothingToDelete = QStringLiteral("Keine zu löschenden Daten! ");
@@ -102,6 +108,33 @@ void MainWindow::editSuggestionLists() {
 
 void MainWindow::showRecurringBookings() {
     m_recurringDialog->showModal();
+}
+
+void MainWindow::showSearch() {
+    if (ledgerVisible())
+        m_searchWindow->showModal();
+}
+
+void MainWindow::showInterest() {
+    if (!ledgerVisible() || m_state.table().count == 0)
+        return;
+    if (!core::FirstBookingDay(m_state.table())) {
+        platform::ShowError(m_state.ui(), ErrorNoInterestData,
+                            QStringLiteral("Keine Daten eingegeben"));
+        return;
+    }
+    showInterestBusy(true);
+    m_interestWindow->showModal();
+}
+
+void MainWindow::showInterestBusy(bool busy) {
+    m_interestButton->setText(busy ? QStringLiteral("MOMENT !") : QStringLiteral("Zinsberechnung"));
+    // Back to the colours of the desktop's theme, which is black on a light one.
+    QPalette palette;
+    if (busy)
+        palette.setColor(QPalette::ButtonText, Qt::red);
+    m_interestButton->setPalette(palette);
+    m_interestButton->repaint();
 }
 
 void MainWindow::editCompleted() {

@@ -13,12 +13,15 @@
 #include "widgets/dialogflags.h"
 
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -37,6 +40,8 @@ QString euro(std::int64_t amount) {
 QLabel *valueLabel(QWidget *parent, const char *name) {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    // File names and account numbers come from outside; markup in them is shown as it is.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
@@ -84,10 +89,13 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
     setWindowTitle(QStringLiteral("Kontoauszug importieren"));
     setModal(true);
 
-    m_file = new QLabel(this);
-    m_file->setObjectName(QStringLiteral("LDatei"));
-    m_file->setTextFormat(Qt::PlainText);
-    m_file->setWordWrap(true);
+    auto *source = new QFormLayout;
+    m_file = valueLabel(this, "EDatei");
+    m_account = valueLabel(this, "EKonto");
+    m_file->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_account->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    source->addRow(captionLabel(this, "LDatei", QStringLiteral("Kontoauszug:"), m_file), m_file);
+    source->addRow(captionLabel(this, "LKonto", QStringLiteral("Konto:"), m_account), m_account);
 
     m_model = new ImportPreviewModel(this);
     m_grid = new QTableView(this);
@@ -100,7 +108,6 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
     m_grid->setTabKeyNavigation(false);
     m_grid->setWordWrap(false);
     m_grid->verticalHeader()->hide();
-    m_grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_grid->installEventFilter(this);
     auto *gridLabel = captionLabel(
         this, "LBuchungen", QStringLiteral("&Buchungen (ohne Häkchen nicht übernehmen):"), m_grid);
@@ -118,10 +125,11 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
                                      QStringLiteral("Kontostand nach dem Import:"), m_bookBalance),
                         1, 0);
     balances->addWidget(m_bookBalance, 1, 1);
-    m_difference = new QLabel(this);
-    m_difference->setObjectName(QStringLiteral("LDifferenz"));
-    m_difference->setWordWrap(true);
-    balances->addWidget(m_difference, 2, 0, 1, 2);
+    m_difference = valueLabel(this, "EDifferenz");
+    m_differenceCaption = captionLabel(this, "LDifferenz",
+                                       QStringLiteral("Differenz zum Kontoauszug:"), m_difference);
+    balances->addWidget(m_differenceCaption, 2, 0);
+    balances->addWidget(m_difference, 2, 1);
     balances->setColumnStretch(2, 1);
 
     m_import = new QPushButton(QStringLiteral("Importieren"), this);
@@ -137,7 +145,7 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
     buttons->addWidget(cancel);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_file);
+    layout->addLayout(source);
     layout->addWidget(gridLabel);
     layout->addWidget(m_grid, 1);
     layout->addLayout(balances);
@@ -157,16 +165,32 @@ int StatementImportDialog::importFile(const QString &path) {
     if (!replan(std::vector<bool>(entries, false)))
         return QDialog::Rejected;
 
-    const QString accounts = accountsOf(m_statements);
-    m_file->setText(
-        QStringLiteral("Kontoauszug: %1").arg(QFileInfo(path).fileName())
-        + (accounts.isEmpty() ? QString() : QStringLiteral(", Konto %1").arg(accounts)));
-    m_grid->resizeColumnsToContents();
+    m_file->setText(QFileInfo(path).fileName());
+    m_file->setToolTip(QFileInfo(path).absoluteFilePath());
+    m_account->setText(accountsOf(m_statements));
     if (m_model->rowCount() > 0)
         m_grid->setCurrentIndex(m_model->index(0, ImportPreviewModel::Take));
     m_grid->setFocus();
-    adjustSize();
+    fitToEntries();
     return m_state.ui().runModal(*this);
+}
+
+void StatementImportDialog::fitToEntries() {
+    ensurePolished();
+    m_grid->resizeColumnsToContents();
+    // Every column whole and up to a screenful of rows; a longer statement scrolls.
+    constexpr int shownRows = 15;
+    const int frame = 2 * m_grid->frameWidth();
+    const int scrollBar = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
+    const QSize wanted(m_grid->horizontalHeader()->length() + frame + scrollBar,
+                       m_grid->horizontalHeader()->sizeHint().height()
+                           + std::clamp(m_model->rowCount(), 8, shownRows)
+                                 * m_grid->verticalHeader()->defaultSectionSize()
+                           + frame + scrollBar);
+    QSize size = sizeHint() + (wanted - m_grid->sizeHint());
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 bool StatementImportDialog::replan(const std::vector<bool> &leftOut) {
@@ -195,19 +219,19 @@ void StatementImportDialog::showBalances() {
     m_closing->setText(known ? euro(*m_plan.closingBalance) : QStringLiteral("nicht angegeben"));
     m_bookBalance->setText(euro(m_plan.bookBalanceAfter));
     const bool differs = known && *m_plan.closingBalance != m_plan.bookBalanceAfter;
-    setRed(m_bookBalance, differs);
-    setRed(m_difference, differs);
+    // Red alone would not reach everyone; the difference is written out as well.
+    for (QLabel *label : {m_bookBalance, m_difference, m_differenceCaption})
+        setRed(label, differs);
     m_difference->setVisible(differs);
+    m_differenceCaption->setVisible(differs);
     if (differs) {
-        // Both lie within 64 bits; their distance may not.
-        const core::Int128 distance =
+        // Both lie within 64 bits, their difference may not; no real account comes near.
+        constexpr core::Int128 lowest = std::numeric_limits<std::int64_t>::min();
+        constexpr core::Int128 highest = std::numeric_limits<std::int64_t>::max();
+        const core::Int128 difference =
             core::Int128{*m_plan.closingBalance} - m_plan.bookBalanceAfter;
-        const core::Int128 shown = distance < 0 ? -distance : distance;
         m_difference->setText(
-            QStringLiteral("Der Kontostand weicht um %1 vom Endsaldo des Kontoauszugs ab. "
-                           "Fehlt ein Kontoauszug?")
-                .arg(euro(static_cast<std::int64_t>(
-                    std::min<core::Int128>(shown, std::numeric_limits<std::int64_t>::max())))));
+            euro(static_cast<std::int64_t>(std::clamp(difference, lowest, highest))));
     }
 }
 

@@ -44,6 +44,8 @@ private:
     bool replan(const std::vector<bool> &leftOut);
     void leaveOut(int row, bool leaveOut);
     void showBalances();
+    // Sizes the dialog to show every column whole and as many rows as sensible.
+    void fitToEntries();
     void book();
 
     platform::AppState &m_state;
@@ -53,9 +55,11 @@ private:
     ImportPreviewModel *m_model = nullptr;
     QTableView *m_grid = nullptr;
     QLabel *m_file = nullptr;
+    QLabel *m_account = nullptr;
     QLabel *m_closing = nullptr;
     QLabel *m_bookBalance = nullptr;
     QLabel *m_difference = nullptr;
+    QLabel *m_differenceCaption = nullptr;
     QPushButton *m_import = nullptr;
 };
 

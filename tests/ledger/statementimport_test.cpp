@@ -3,9 +3,11 @@
 #include "support/records.h"
 #include "support/tempdir.h"
 
+#include "core/accountfile.h"
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
 #include "ledger/mainwindow.h"
+#include "ledger/statementimportdialog.h"
 #include "platform/appstate.h"
 #include "widgets/stringgrid.h"
 
@@ -55,7 +57,7 @@ Preview look(QDialog &dialog) {
     auto *balance = child<QLabel>(dialog, "EKontostand");
     preview.bookBalance = balance->text();
     preview.bookBalanceRed = balance->palette().color(QPalette::WindowText) == QColor(Qt::red);
-    auto *difference = child<QLabel>(dialog, "LDifferenz");
+    auto *difference = child<QLabel>(dialog, "EDifferenz");
     if (!difference->isHidden())
         preview.difference = difference->text();
     preview.importEnabled = child<QPushButton>(dialog, "BImportieren")->isEnabled();
@@ -154,8 +156,7 @@ TEST_F(StatementImportTest, PreviewShowsWhatEachEntryDoesAndCancelWritesNothing)
     EXPECT_EQ(QStringLiteral("ausgelassen"), leftOut.actions.front());
     EXPECT_EQ(QStringLiteral("104,01 €"), leftOut.bookBalance);
     EXPECT_TRUE(leftOut.bookBalanceRed);
-    EXPECT_TRUE(leftOut.difference.contains(QStringLiteral("2.500,00 €")))
-        << leftOut.difference.toStdString();
+    EXPECT_EQ(QStringLiteral("2.500,00 €"), leftOut.difference);
     EXPECT_EQ(shown.actions, takenAgain.actions);
     EXPECT_EQ(QString(), takenAgain.difference);
 
@@ -228,6 +229,20 @@ TEST_F(StatementImportTest, TheSameStatementAgainFindsEverythingThereAndOffersNo
     EXPECT_FALSE(again.importEnabled);
     EXPECT_EQ(QString(), again.difference);
     EXPECT_EQ(imported, fileBytes());
+}
+
+TEST_F(StatementImportTest, AStatementWithoutClosingBalanceShowsNoDifference) {
+    // Its last statement, number 14, ends without a closing balance.
+    Preview shown;
+    ui.setNextModal([&](QDialog &dialog) {
+        shown = look(dialog);
+        return click(dialog, "BAbbrechen");
+    });
+    m_window->importStatementFile(fixture("mt940-cp1252.sta"));
+    EXPECT_EQ(6, shown.actions.size());
+    EXPECT_EQ(QStringLiteral("nicht angegeben"), shown.closing);
+    EXPECT_FALSE(shown.bookBalanceRed);
+    EXPECT_EQ(QString(), shown.difference);
 }
 
 TEST_F(StatementImportTest, AFullTableRefusesTheWholeImportAndKeepsThePreviewOpen) {
@@ -357,4 +372,21 @@ TEST_F(StatementImportTest, TheMenuAsksForTheFileAndNeedsAnOpenAccount) {
     EXPECT_EQ(std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Information},
               kindsShown());
     EXPECT_EQ(m_before, fileBytes());
+}
+
+TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) {
+    penvaro::testing::TestApp app(penvaro::testing::TestApp::Store::Unusable);
+    const auto file =
+        app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
+    app.state->settings().Datei = file.string();
+    ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
+    ledger::StatementImportDialog dialog(*app.state);
+
+    app.ui.setNextModal([](QDialog &shown) { return click(shown, "BImportieren"); });
+    EXPECT_EQ(QDialog::Accepted, dialog.importFile(camt));
+    EXPECT_EQ(4u, app.recordsOnDisk(file).size()) << "the start value and three new bookings";
+    EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TAuszugImportF")},
+                  {ScriptedUiService::Kind::ErrorWindow, QStringLiteral("Registry Fehler"), 162}}),
+              app.ui.shown());
 }

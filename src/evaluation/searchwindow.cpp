@@ -1,0 +1,310 @@
+#include "searchwindow.h"
+
+#include "datepicker.h"
+
+#include "core/evaluationrows.h"
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+#include "widgets/dialogflags.h"
+#include "widgets/localeseparators.h"
+#include "widgets/manual.h"
+#include "widgets/stringgrid.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace penvaro::evaluation {
+namespace {
+
+const QString startCaption = QStringLiteral("START");
+
+template<typename Button>
+Button *Named(Button *button, const char *name, const QString &hint = {}) {
+    button->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    return button;
+}
+
+// A label that keeps its room while hidden, so that the sentence does not jump.
+QLabel *SentencePart(QWidget *parent, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
+} // namespace
+
+SearchWindow::SearchWindow(platform::AppState &state, const widgets::StringGrid &ledgerGrid,
+                           QWidget *parent)
+    : QDialog(parent, widgets::FixedDialogFlags | Qt::WindowMaximizeButtonHint)
+    , m_state(state)
+    , m_ledgerGrid(ledgerGrid) {
+    setObjectName(QStringLiteral("TAuswertF"));
+    setWindowTitle(QStringLiteral("Auswertungen der Buchungen ..."));
+    setModal(true);
+    new QVBoxLayout(this);
+    buildCriteria();
+    buildGrid();
+    connect(&m_state, &platform::AppState::bookingsChanged, this, [this] {
+        if (isVisible() && m_searched)
+            showResults();
+    });
+}
+
+void SearchWindow::buildCriteria() {
+    auto *heading = new QLabel(QStringLiteral("Auswertungen und Suchen"), this);
+    QFont large = heading->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    large.setBold(true);
+    heading->setFont(large);
+
+    m_word = Named(new QLineEdit(this), "Suchstring", QStringLiteral("Suchbegriff eingeben"));
+    m_byWord = Named(new QRadioButton(this), "RBSuchstring");
+    m_byWord->setAccessibleName(QStringLiteral("Nach dem Suchbegriff"));
+    m_byRange =
+        Named(new QRadioButton(QStringLiteral("im Datenbereich liegen"), this), "RBDatenbereich");
+    m_containing = Named(new QRadioButton(QStringLiteral("u. a. dieses Wort"), this), "RBmit");
+    m_exact = Named(new QRadioButton(QStringLiteral("exklusiv dieses Wort"), this), "RBexakt");
+    for (auto [first, second] :
+         {std::pair{m_byWord, m_byRange}, std::pair{m_containing, m_exact}}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(first);
+        group->addButton(second);
+    }
+    connect(m_byWord, &QRadioButton::clicked, this, &SearchWindow::criterionChanged);
+    connect(m_byRange, &QRadioButton::clicked, this, &SearchWindow::criterionChanged);
+    m_type = Named(new QCheckBox(QStringLiteral("Buchungsart"), this), "CBBuchungsart");
+    m_party = Named(new QCheckBox(QStringLiteral("Absender/Empfänger"), this), "CBAbsender");
+    m_purpose = Named(new QCheckBox(QStringLiteral("Verwendungszweck"), this), "CBVerwendung");
+    m_from = Named(new DatePicker(this), "Datevon");
+    m_to = Named(new DatePicker(this), "Datebis");
+
+    auto *intro = new QLabel(QStringLiteral("Alle Buchungen anzeigen, die"), this);
+    intro->setBuddy(m_word);
+    m_als = SentencePart(this, QStringLiteral("als"));
+    m_als->setBuddy(m_containing);
+    m_haben = SentencePart(this, QStringLiteral("haben."));
+    auto *von = new QLabel(QStringLiteral("von"), this);
+    von->setBuddy(m_from);
+    auto *bis = new QLabel(QStringLiteral("bis"), this);
+    bis->setBuddy(m_to);
+
+    // The controls read as one sentence: "Alle Buchungen anzeigen, die (•) SUCHTEXT als
+    // (•) u. a. dieses Wort [x] Verwendungszweck haben."
+    auto *sentence = new QGridLayout;
+    sentence->addWidget(intro, 0, 0, 1, 6);
+    sentence->addWidget(m_byWord, 1, 0);
+    sentence->addWidget(m_word, 1, 1);
+    sentence->addWidget(m_als, 1, 2);
+    sentence->addWidget(m_containing, 1, 3);
+    sentence->addWidget(m_exact, 2, 3);
+    sentence->addWidget(m_type, 1, 4);
+    sentence->addWidget(m_party, 2, 4);
+    sentence->addWidget(m_purpose, 3, 4);
+    sentence->addWidget(m_haben, 3, 5, Qt::AlignBottom);
+    sentence->addWidget(m_byRange, 4, 0, 1, 4);
+    auto *range = new QHBoxLayout;
+    range->addWidget(von);
+    range->addWidget(m_from);
+    range->addWidget(bis);
+    range->addWidget(m_to);
+    range->addStretch();
+    sentence->addLayout(range, 5, 0, 1, 6);
+    sentence->setColumnStretch(1, 1);
+
+    m_start = Named(new QPushButton(startCaption, this), "BSTART",
+                    QStringLiteral("Auswertung auf dem Bildschirm starten"));
+    m_start->setDefault(true);
+    auto *print = Named(new QPushButton(QStringLiteral("Drucken"), this), "BDrucken",
+                        QStringLiteral("Drucken folgt: Die Auswertung lässt sich noch nicht "
+                                       "drucken."));
+    print->setEnabled(false);
+    auto *close = Named(new QPushButton(QStringLiteral("Schließen"), this), "BSchliessen",
+                        QStringLiteral("Fenster Schließen"));
+    auto *help = Named(new QPushButton(QStringLiteral("Hilfe"), this), "BHilfe",
+                       QStringLiteral("Hilfe aufrufen"));
+    for (QPushButton *button : {print, close, help})
+        button->setAutoDefault(false);
+    connect(m_start, &QPushButton::clicked, this, &SearchWindow::startSearch);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
+    auto *commands = new QVBoxLayout;
+    for (QPushButton *button : {m_start, print, close, help})
+        commands->addWidget(button);
+    commands->addStretch();
+
+    auto *criteria = new QHBoxLayout;
+    criteria->addLayout(sentence, 1);
+    criteria->addSpacing(16);
+    criteria->addLayout(commands);
+    auto *layout = qobject_cast<QVBoxLayout *>(this->layout());
+    layout->addWidget(heading);
+    layout->addLayout(criteria);
+
+    // Tab follows the sentence as it reads.
+    QWidget *order[] = {m_byWord,  m_word, m_containing, m_exact, m_type, m_party, m_purpose,
+                        m_byRange, m_from, m_to,         m_start, print,  close,   help};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void SearchWindow::buildGrid() {
+    m_grid = new widgets::StringGrid(this);
+    m_grid->setObjectName(QStringLiteral("Stringgrid1"));
+    m_grid->setFixedColumns(0);
+    m_grid->setOptions(widgets::StringGrid::RowSelect);
+    m_grid->setAccessibleName(QStringLiteral("Gefundene Buchungen"));
+    qobject_cast<QVBoxLayout *>(layout())->addWidget(m_grid, 1);
+}
+
+int SearchWindow::showModal() {
+    reset();
+    return m_state.ui().runModal(*this);
+}
+
+void SearchWindow::reset() {
+    takeLedgerColumns();
+    clearResults();
+    m_searched = false;
+    const double today = m_state.today();
+    // An account without bookings searches today, the one day a new booking would likely have.
+    const auto range =
+        core::BookingValueDateRange(m_state.table()).value_or(core::ValueDateRange{today, today});
+    m_from->setDayCount(range.from);
+    m_to->setDayCount(range.to);
+    m_word->setText(QStringLiteral("SUCHTEXT"));
+    for (QCheckBox *field : {m_type, m_party, m_purpose})
+        field->setChecked(false);
+    m_byWord->setChecked(true);
+    m_containing->setChecked(true);
+    criterionChanged();
+    m_start->setText(startCaption);
+    m_word->selectAll();
+    m_word->setFocus();
+}
+
+void SearchWindow::takeLedgerColumns() {
+    const core::Settings &settings = m_state.settings();
+    m_grid->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
+    m_grid->setDefaultRowHeight(settings.Tab1ZeiAbst);
+    // The ledger's columns without its balance: the amount is always the last column.
+    const core::EvaluationLayout layout =
+        core::EvaluationLayoutFromSettings(settings, widgets::LocaleSeparators());
+    const int columns = core::EvaluationColumnCount(layout);
+    m_grid->beginUpdate();
+    m_grid->setColumnCount(columns);
+    int width = 0;
+    for (int col = 0; col < columns; ++col) {
+        widgets::GridColumn &column = m_grid->column(col);
+        column.restoreDefaults();
+        if (col < m_ledgerGrid.columnCount()) {
+            const widgets::GridColumn &ledger = m_ledgerGrid.column(col);
+            column.setAlignment(ledger.alignment());
+            column.title().setAlignment(ledger.title().alignment());
+            m_grid->setCell(col, 0, m_ledgerGrid.cell(col, 0));
+            m_grid->setColumnWidth(col, m_ledgerGrid.columnWidth(col));
+        }
+        width += m_grid->columnWidth(col);
+    }
+    m_grid->endUpdate();
+
+    // The window as wide as the ledger's table, within the screen.
+    const QMargins margins = this->layout()->contentsMargins();
+    int wanted = width + 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width()
+                 + margins.left() + margins.right();
+    if (const QScreen *shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width());
+    resize(std::max(wanted, sizeHint().width()), std::max(height(), sizeHint().height() + 200));
+}
+
+void SearchWindow::clearResults() {
+    m_grid->beginUpdate();
+    m_grid->setRowCount(2);
+    m_grid->clearRow(1);
+    m_grid->endUpdate();
+}
+
+void SearchWindow::criterionChanged() {
+    const bool byWord = !m_byRange->isChecked();
+    for (QWidget *control : std::initializer_list<QWidget *>{m_word, m_containing, m_exact, m_type,
+                                                             m_party, m_purpose})
+        control->setEnabled(byWord);
+    m_als->setVisible(byWord);
+    m_haben->setVisible(byWord);
+}
+
+core::SearchCriteria SearchWindow::criteria() const {
+    core::SearchCriteria criteria;
+    if (m_byRange->isChecked())
+        criteria.mode = core::SearchMode::DateRange;
+    else
+        criteria.mode =
+            m_exact->isChecked() ? core::SearchMode::Exact : core::SearchMode::Containing;
+    criteria.word = m_word->text().toStdString();
+    criteria.fields = {m_type->isChecked(), m_party->isChecked(), m_purpose->isChecked()};
+    criteria.from = m_from->dayCount();
+    criteria.to = m_to->dayCount();
+    return criteria;
+}
+
+void SearchWindow::startSearch() {
+    m_start->setText(QStringLiteral("Moment"));
+    m_start->repaint();
+    showResults();
+    m_searched = true;
+    m_start->setText(startCaption);
+}
+
+void SearchWindow::showResults() {
+    clearResults();
+    const core::BookingTable &table = m_state.table();
+    const auto result = core::SearchBookings(table, criteria());
+    if (!result) {
+        m_state.ui().showFailure(QString::fromStdString(result.error().message));
+        return;
+    }
+    if (result->slots.empty())
+        return;
+    const core::EvaluationLayout layout =
+        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
+    const int found = static_cast<int>(result->slots.size());
+    const auto write = [this](int row, const std::vector<std::string> &cells) {
+        const int columns = std::min(static_cast<int>(cells.size()), m_grid->columnCount());
+        for (int col = 0; col < columns; ++col)
+            m_grid->setCell(col, row, QString::fromStdString(cells[static_cast<std::size_t>(col)]));
+    };
+    m_grid->beginUpdate();
+    m_grid->setRowCount(found + 3);
+    for (int row = 1; row <= found; ++row) {
+        const core::BookingRecord &record =
+            table.slot(result->slots[static_cast<std::size_t>(row - 1)]);
+        std::vector<std::string> cells = core::EvaluationRowCells(record, layout);
+        // The start value looks as in the ledger: its name in the first column, no texts or
+        // dates, only what it adds to the sum.
+        if (record.Satzart == core::BookingKind::StartValue) {
+            std::fill(cells.begin(), cells.end() - 2, std::string());
+            cells.front() = "Startwert";
+        }
+        write(row, cells);
+    }
+    m_grid->clearRow(found + 1);
+    write(found + 2, core::EvaluationSumRowCells(result->sum, layout));
+    m_grid->endUpdate();
+}
+
+} // namespace penvaro::evaluation

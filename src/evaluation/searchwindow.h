@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/search.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace penvaro::platform {
+class AppState;
+} // namespace penvaro::platform
+
+namespace penvaro::widgets {
+class StringGrid;
+} // namespace penvaro::widgets
+
+namespace penvaro::evaluation {
+
+class DatePicker;
+
+// "Auswertungen der Buchungen ...": lists the bookings of the open account that contain or
+// equal a search word in chosen fields, or only lie in a range of value dates, with the
+// signed sum of their amounts. The result table looks like the ledger's table of completed
+// bookings without its balance column.
+class SearchWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // The ledger grid lends its columns: headings, widths and alignments.
+    SearchWindow(platform::AppState &state, const widgets::StringGrid &ledgerGrid,
+                 QWidget *parent = nullptr);
+
+    // Resets criteria and table and shows the window modally.
+    int showModal();
+    // The criteria as the controls stand, for the search and its printout.
+    core::SearchCriteria criteria() const;
+
+private:
+    void buildCriteria();
+    void buildCommands();
+    void buildGrid();
+    // Every opening starts afresh: the whole range of booking dates, no field ticked.
+    void reset();
+    void takeLedgerColumns();
+    void clearResults();
+    void criterionChanged();
+    void startSearch();
+    void showResults();
+
+    platform::AppState &m_state;
+    const widgets::StringGrid &m_ledgerGrid;
+    QLineEdit *m_word = nullptr;
+    QRadioButton *m_byWord = nullptr;
+    QRadioButton *m_byRange = nullptr;
+    QRadioButton *m_containing = nullptr;
+    QRadioButton *m_exact = nullptr;
+    QCheckBox *m_type = nullptr;
+    QCheckBox *m_party = nullptr;
+    QCheckBox *m_purpose = nullptr;
+    QLabel *m_als = nullptr;
+    QLabel *m_haben = nullptr;
+    DatePicker *m_from = nullptr;
+    DatePicker *m_to = nullptr;
+    QPushButton *m_start = nullptr;
+    widgets::StringGrid *m_grid = nullptr;
+    // Whether the table shows the result of a search, which a change of bookings renews.
+    bool m_searched = false;
+};
+
+} // namespace penvaro::evaluation
