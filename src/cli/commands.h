@@ -14,6 +14,7 @@ int RunRecurring(const std::vector<std::string> &args);
 int RunImport(const std::vector<std::string> &args);
 int RunInterest(const std::vector<std::string> &args);
 int RunSearch(const std::vector<std::string> &args);
+int RunPrint(const std::vector<std::string> &args);
 int RunBlzImport(const std::vector<std::string> &args);
 int RunBlzLookup(const std::vector<std::string> &args);
 int RunBlzSearch(const std::vector<std::string> &args);

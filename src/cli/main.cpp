@@ -46,6 +46,11 @@ constexpr const char *usage =
     "      Zehntausendstel Euro und als Euro-Text. Der Bereich reicht ohne --from und --to\n"
     "      vom frühesten bis zum spätesten Wertdatum der gebuchten und geplanten Buchungen.\n"
     "      Monatliche Buchungen werden nie gefunden.\n"
+    "  print DATEI --list --pdf AUSGABE.pdf [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--national]\n"
+    "  print DATEI (--exact WORT | --contains WORT | --range) [--fields ...] --pdf AUSGABE.pdf\n"
+    "      Druckt die Buchungsliste (alle Spalten, beide Tabellen, Dateiname und Seitenzahlen,\n"
+    "      die gespeicherten Titel) oder die Auswertung einer Suche wie search in eine PDF-Datei.\n"
+    "      Mit --national stehen die Beträge in der Landeswährung der Datei.\n"
     "  import DATEI.p11 KONTOAUSZUG [--dry-run]\n"
     "      Übernimmt die gebuchten Umsätze eines Kontoauszugs (CAMT.053 oder MT940) als\n"
     "      gebuchte Buchungen; passende geplante Buchungen werden ersetzt, schon vorhandene\n"
@@ -97,6 +102,7 @@ int main(int argc, char **argv) {
         {"settings", RunSettings},
         {"interest", RunInterest},
         {"search", RunSearch},
+        {"print", RunPrint},
         {"blz-import", RunBlzImport},
         {"blz-lookup", RunBlzLookup},
         {"blz-search", RunBlzSearch},

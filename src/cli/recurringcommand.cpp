@@ -3,9 +3,8 @@
 #include "dateoptions.h"
 #include "dumpformat.h"
 
-#include "core/accountfile.h"
 #include "core/date.h"
-#include "core/recurring.h"
+#include "platform/accountsession.h"
 
 #include <iostream>
 
@@ -27,26 +26,22 @@ int RunRecurring(const std::vector<std::string> &args) {
     if (!lm || !today)
         return ExitUsage;
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(parsed->positional.front(), table); !loaded) {
-        PrintError(loaded.error().message);
-        return ExitFileError;
-    }
-    // The rule runs right after loading, before the table is sorted, as on every opening.
-    const int loadedCount = table.count;
-    const auto catchUp = core::ApplyDueRecurringBookings(table, *lm, *today);
-    if (!catchUp) {
-        PrintError(catchUp.error().message);
-        return ExitUsage;
+    // The same reading and planning as every opening, without its writes.
+    const auto account =
+        platform::ReadAccountWithDueBookings(parsed->positional.front(), *lm, *today);
+    if (!account) {
+        PrintError(account.error().message);
+        return account.error().kind == core::ErrorKind::Invalid ? ExitUsage : ExitFileError;
     }
 
     std::string out;
-    for (int slot = loadedCount + 1; slot <= table.count; ++slot)
-        out += FormatDumpLine(slot, table.slot(slot)) + '\n';
-    out += "LM\t" + core::FormatDate(catchUp->nextCheckDay) + '\n';
+    int slot = account->table.count;
+    for (const core::BookingRecord &planned : account->due.planned)
+        out += FormatDumpLine(++slot, planned) + '\n';
+    out += "LM\t" + core::FormatDate(account->due.nextCheckDay) + '\n';
     std::cout << out << std::flush;
-    if (catchUp->stopped)
-        PrintError(catchUp->stopped->message);
+    if (account->due.stopped)
+        PrintError(account->due.stopped->message);
     return ExitOk;
 }
 

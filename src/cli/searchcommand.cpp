@@ -3,6 +3,7 @@
 #include "dateoptions.h"
 #include "dumpformat.h"
 #include "orderoptions.h"
+#include "searchoptions.h"
 
 #include "core/accountfile.h"
 #include "core/amounttext.h"
@@ -10,52 +11,8 @@
 #include "core/sortbookingtable.h"
 
 #include <iostream>
-#include <sstream>
 
 namespace penvaro::cli {
-namespace {
-
-std::optional<core::SearchFields> parseFields(const std::string &list) {
-    core::SearchFields fields;
-    std::istringstream names(list);
-    for (std::string name; std::getline(names, name, ',');) {
-        if (name == "art") {
-            fields.Buchungsart = true;
-        } else if (name == "absender") {
-            fields.Absender = true;
-        } else if (name == "zweck") {
-            fields.Verwendungszweck = true;
-        } else {
-            PrintError("--fields erwartet art, absender und zweck durch Kommas getrennt, nicht \""
-                       + list + "\".");
-            return std::nullopt;
-        }
-    }
-    return fields;
-}
-
-// Exactly one criterion: the mode with its word.
-std::optional<core::SearchCriteria> parseCriterion(const Arguments &parsed) {
-    const bool exact = parsed.options.contains("exact");
-    const bool contains = parsed.options.contains("contains");
-    const bool range = parsed.flags.contains("range");
-    if (exact + contains + range != 1) {
-        PrintError("search erwartet genau eines von --exact WORT, --contains WORT und --range.");
-        return std::nullopt;
-    }
-    core::SearchCriteria criteria;
-    criteria.mode = exact      ? core::SearchMode::Exact
-                    : contains ? core::SearchMode::Containing
-                               : core::SearchMode::DateRange;
-    criteria.word = exact ? parsed.options.at("exact") : parsed.option("contains", "");
-    const auto fields = parseFields(parsed.option("fields", "art,absender,zweck"));
-    if (!fields)
-        return std::nullopt;
-    criteria.fields = *fields;
-    return criteria;
-}
-
-} // namespace
 
 int RunSearch(const std::vector<std::string> &args) {
     std::set<std::string> valueOptions = OrderOptionNames;
@@ -67,7 +24,7 @@ int RunSearch(const std::vector<std::string> &args) {
         PrintError("search erwartet genau eine Kontodatei.");
         return ExitUsage;
     }
-    auto criteria = parseCriterion(*parsed);
+    auto criteria = ParseSearchCriterion(*parsed, "search");
     const auto order = ParseOrderOptions(*parsed);
     if (!criteria || !order)
         return ExitUsage;
@@ -100,7 +57,7 @@ int RunSearch(const std::vector<std::string> &args) {
     }
 
     std::string out;
-    for (const int slot : found->slots)
+    for (const int slot : found->matches)
         out += FormatDumpLine(slot, table.slot(slot)) + '\n';
     out += "sum\t" + std::to_string(found->sum) + '\t'
            + core::FormatEuroText(found->sum, core::GermanSeparators) + '\n';

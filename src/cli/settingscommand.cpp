@@ -26,7 +26,7 @@ int RunSettings(const std::vector<std::string> &args) {
     platform::RegistryStore &store = *opening.store;
     const auto result = positional[0] == "export"
                             ? platform::ExportRegistryFile(store, platform::ProductKey(), file)
-                            : platform::ImportRegistryFile(store, file);
+                            : platform::ImportRegistryFile(store, file, platform::ProductKey());
     if (!result) {
         PrintError(result.error().message);
         return ExitFileError;

@@ -3,7 +3,11 @@
 #include "bytecodec.h"
 #include "fileio.h"
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace penvaro::core {
 namespace {
@@ -39,6 +43,36 @@ bool isEntryOf(const RegisterEntry &entry, const ShortText<255> &name) {
     return entry.Dateiname.usedLength() == name.usedLength()
            && std::memcmp(entry.Dateiname.chars.data(), name.chars.data(), name.usedLength()) == 0;
 }
+
+// While it lives, holds an advisory lock on a lock file beside the register (".konten.cb.lock"),
+// waiting until no other program holds it: programs that read, change and write the register
+// take turns, so that none writes over an entry another one just added. Without a lock file (a
+// folder that cannot be written) there is nothing to wait for.
+class InTurn {
+public:
+    explicit InTurn(const std::filesystem::path &registerPath) {
+        const std::filesystem::path lockFile =
+            registerPath.parent_path() / ("." + registerPath.filename().string() + ".lock");
+        m_fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
+    }
+    // The lock file stays: removing it while another program waits on it would let a third
+    // one lock a new file beside it.
+    ~InTurn() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    InTurn(const InTurn &) = delete;
+    InTurn &operator=(const InTurn &) = delete;
+
+private:
+    int m_fd = -1;
+};
 
 ShortText<255> storedName(const std::string &accountFile) {
     ShortText<255> name;
@@ -80,6 +114,7 @@ Result<void> SaveAccountRegister(const AccountRegister &accounts,
 Result<void> RecordInRegister(const std::filesystem::path &registerPath,
                               const std::string &accountFile, const std::string &kontonummer,
                               const std::string &kontobezeichnung, std::int64_t balance) {
+    const InTurn inTurn(registerPath);
     auto accounts = LoadAccountRegister(registerPath);
     if (!accounts)
         return accounts.error();
@@ -110,8 +145,23 @@ Result<void> RecordInRegister(const std::filesystem::path &registerPath,
     return SaveAccountRegister(*accounts, registerPath);
 }
 
+Result<void> RemoveFromRegister(const std::filesystem::path &registerPath,
+                                const std::string &accountFile) {
+    const InTurn inTurn(registerPath);
+    auto accounts = LoadAccountRegister(registerPath);
+    if (!accounts)
+        return accounts.error();
+    const ShortText<255> name = storedName(accountFile);
+    for (RegisterEntry &entry : accounts->entries) {
+        if (isEntryOf(entry, name))
+            entry.Belegt = 0;
+    }
+    return SaveAccountRegister(*accounts, registerPath);
+}
+
 Result<void> UpdateRegisterBalance(const std::filesystem::path &registerPath,
                                    const std::string &accountFile, std::int64_t balance) {
+    const InTurn inTurn(registerPath);
     auto accounts = LoadAccountRegister(registerPath);
     if (!accounts)
         return accounts.error();

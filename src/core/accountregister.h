@@ -36,11 +36,16 @@ Result<AccountRegister> LoadAccountRegister(const std::filesystem::path &registe
 Result<void> SaveAccountRegister(const AccountRegister &accounts,
                                  const std::filesystem::path &registerPath);
 
+// These three read, change and write the register in turn with other programs that do the same.
+
 // Updates the entry of the account file, or appends one. A full register refuses the new
 // entry and keeps every entry it had.
 Result<void> RecordInRegister(const std::filesystem::path &registerPath,
                               const std::string &accountFile, const std::string &kontonummer,
                               const std::string &kontobezeichnung, std::int64_t balance);
+// Forgets the account file's entry; the file itself stays.
+Result<void> RemoveFromRegister(const std::filesystem::path &registerPath,
+                                const std::string &accountFile);
 // Sets the balance of the account file's entry; appends nothing.
 Result<void> UpdateRegisterBalance(const std::filesystem::path &registerPath,
                                    const std::string &accountFile, std::int64_t balance);

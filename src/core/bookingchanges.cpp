@@ -45,16 +45,10 @@ Result<void> AddBookings(BookingTable &table, const std::vector<BookingRecord> &
         return TableFullError();
     if (records.empty())
         return {};
-    const std::uint16_t previousCount = table.count;
-    for (const BookingRecord &record : records)
-        table.slot(++table.count) = record;
-    auto saved = SaveAccountFile(table, accountFile);
-    if (!saved) {
-        for (int slot = previousCount + 1; slot <= table.count; ++slot)
-            table.slot(slot) = BookingRecord{};
-        table.count = previousCount;
-    }
-    return saved;
+    return changeAndSave(table, table.count + records.size(), accountFile, [&] {
+        for (const BookingRecord &record : records)
+            table.slot(++table.count) = record;
+    });
 }
 
 Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &record,

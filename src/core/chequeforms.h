@@ -14,6 +14,8 @@ struct CrossedCheque {
     std::array<std::string, 4> Empfaenger; // payee lines 1 to 4
     std::string Ort;                       // place of issue
     std::string Datum;                     // date of issue as typed
+
+    friend bool operator==(const CrossedCheque &, const CrossedCheque &) = default;
 };
 
 // The page "Euroschecks" as typed.
@@ -23,6 +25,8 @@ struct EuroCheque {
     std::string Empfaenger;
     std::string Ort;
     std::string Datum;
+
+    friend bool operator==(const EuroCheque &, const EuroCheque &) = default;
 };
 
 // The cheques as written onto the bank's paper, before the correction.

@@ -71,10 +71,10 @@ std::vector<std::vector<std::string>> EvaluationTableRows(const BookingTable &ta
     const std::vector<std::string> emptyRow(
         static_cast<std::size_t>(EvaluationColumnCount(layout)));
     std::vector<std::vector<std::string>> rows;
-    for (const int slot : result.slots)
+    for (const int slot : result.matches)
         rows.push_back(EvaluationRowCells(table.slot(slot), layout));
     rows.push_back(emptyRow);
-    if (!result.slots.empty())
+    if (!result.matches.empty())
         rows.push_back(EvaluationSumRowCells(result.sum, layout));
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "fileio.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +32,26 @@ void syncFolder(const std::filesystem::path &folder) {
     }
 }
 
+// Temporary copies that a crash left beside the file during a write (".NAME.XXXXXX"). One
+// younger than a minute may still be another program's write and stays.
+void removeStaleTemporaryFiles(const std::filesystem::path &file) {
+    using namespace std::chrono_literals;
+    const std::string prefix = "." + file.filename().string() + ".";
+    const std::filesystem::path folder =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const auto &entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)
+            || !entry.is_regular_file(ec) || entry.is_symlink(ec))
+            continue;
+        const auto written = entry.last_write_time(ec);
+        if (!ec && now - written > 1min)
+            std::filesystem::remove(entry.path(), ec);
+    }
+}
+
 } // namespace
 
 std::string DescribeSystemError(int errorNumber) {
@@ -54,6 +75,27 @@ std::string DescribeSystemError(int errorNumber) {
         return "Ein Teil des Pfades ist kein Ordner.";
     case EIO:
         return "Ein-/Ausgabefehler des Datenträgers.";
+    case ELOOP:
+        return "Zu viele symbolische Verknüpfungen hintereinander (vermutlich eine Schleife).";
+    case ENAMETOOLONG:
+        return "Der Dateiname ist zu lang.";
+    case EEXIST:
+        return "Die Datei ist schon vorhanden.";
+    case EBUSY:
+        return "Die Datei wird gerade benutzt.";
+    case EINVAL:
+        return "Ungültiges Argument.";
+    case EMFILE:
+    case ENFILE:
+        return "Es sind zu viele Dateien geöffnet.";
+    case ENOMEM:
+        return "Nicht genügend Arbeitsspeicher.";
+    case EXDEV:
+        return "Die Datei liegt auf einem anderen Datenträger.";
+    case ETXTBSY:
+        return "Die Datei wird gerade ausgeführt.";
+    case ENXIO:
+        return "Das Gerät ist nicht vorhanden.";
     default:
         return std::strerror(errorNumber);
     }
@@ -71,14 +113,23 @@ Error WriteFailure(const std::filesystem::path &path, int errorNumber) {
 
 Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
                                               std::size_t recordSize, std::size_t maxRecords) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe would keep the program waiting for a writer forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return ReadFailure(path, errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int failure = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0) {
+        const int failure = errno;
         ::close(fd);
         return ReadFailure(path, failure);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode))
+            return ReadFailure(path, EISDIR);
+        return Error{ErrorKind::Io, "Beim Lesen von " + path.string()
+                                        + ": Das ist keine gewöhnliche Datei (sondern ein "
+                                          "Gerät, eine Pipe oder ein Socket)."};
     }
     const auto records = static_cast<std::size_t>(info.st_size) / recordSize;
     if (records > maxRecords) {
@@ -132,13 +183,18 @@ Error ExistingTargetFailure(const std::filesystem::path &path) {
 
 Result<void> WriteFileAtomically(const std::filesystem::path &requested,
                                  std::span<const std::uint8_t> bytes, ExistingFile existing) {
-    // Replace what a symbolic link points to, not the link.
+    // Replace what a symbolic link points to, not the link; a link that leads nowhere is
+    // refused under the name the user knows.
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::is_symlink(requested, ec)
-                                           ? std::filesystem::weakly_canonical(requested, ec)
-                                           : requested;
+    std::filesystem::path path = requested;
+    if (std::filesystem::is_symlink(requested, ec)) {
+        path = std::filesystem::weakly_canonical(requested, ec);
+        if (ec)
+            return WriteFailure(requested, ec.value());
+    }
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    removeStaleTemporaryFiles(path);
 
     std::string tempName = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);

@@ -151,8 +151,8 @@ Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &recor
     return applyDay(table, std::vector<BookingRecord>{record}, *check);
 }
 
-Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double nextCheckDay,
-                                                   double today) {
+Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double nextCheckDay,
+                                             double today) {
     const auto todayDate = CivilFromDayCount(today);
     if (!todayDate)
         return Error{ErrorKind::Invalid, "Das heutige Datum ist ungültig."};
@@ -160,24 +160,27 @@ Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double n
     if (day == 0.0 || !CivilFromDayCount(day))
         day = oneMonthBefore(*todayDate);
 
-    // The recurring bookings are the same on every day; only planned ones are appended.
+    // The recurring bookings are the same on every day; the planned ones go into a table of
+    // their own that counts the used slots, so that the room left is the real one.
     const std::vector<BookingRecord> records = recurringRecords(table);
+    BookingTable planned;
+    planned.count = table.count;
 
-    RecurringCatchUp catchUp;
+    DueBookings due;
     for (const double last = DayCountFromCivil(*todayDate); day <= last; day += 1.0) {
         // Only the days before 01.01.0001 have no calendar date; nothing is due on them.
         const auto check = CivilFromDayCount(day);
         if (!check)
             continue;
-        auto created = applyDay(table, records, *check);
-        if (!created) {
-            catchUp.stopped = created.error();
+        if (auto created = applyDay(planned, records, *check); !created) {
+            due.stopped = created.error();
             break;
         }
-        catchUp.created += *created;
     }
-    catchUp.nextCheckDay = day;
-    return catchUp;
+    due.nextCheckDay = day;
+    for (int slot = table.count + 1; slot <= planned.count; ++slot)
+        due.planned.push_back(planned.slot(slot));
+    return due;
 }
 
 } // namespace penvaro::core

@@ -4,12 +4,13 @@
 #include "result.h"
 
 #include <optional>
+#include <vector>
 
 namespace penvaro::core {
 
 // Recurring bookings (kind 4) turn into planned bookings (kind 2) for the month after the
 // check day on which they fall due. Nothing here reads or writes a file or the clock: the
-// caller hands in the days, saves the table when bookings were created and sorts it.
+// caller hands in the days, stores the bookings with the file and sorts the table.
 
 // Appends a planned booking made from the recurring booking in slot count + 1, dated on its
 // execution day of the month, or on the 1st of the following month when the month has no such
@@ -25,18 +26,20 @@ Result<int> ApplyRecurringDay(BookingTable &table, double day);
 // The same check for one recurring booking; a record of any other kind yields nothing.
 Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &record, double day);
 
-struct RecurringCatchUp {
-    double nextCheckDay = 0.0; // the new "LM": the first day not checked yet
-    int created = 0;           // planned bookings appended after the previous count
+struct DueBookings {
+    std::vector<BookingRecord> planned; // in the order the check days made them
+    double nextCheckDay = 0.0;          // the new "LM": the first day not checked yet
     // Set when the table had no room for the bookings of nextCheckDay; the days from there on
     // are checked at the next opening.
     std::optional<Error> stopped;
 };
 
-// Checks every day from "LM" through today. "LM" 0 means never checked: the check then starts
-// at today's day one month earlier (clamped to that month's last day). An "LM" without a
-// calendar date is damaged and is treated like 0.
-Result<RecurringCatchUp> ApplyDueRecurringBookings(BookingTable &table, double nextCheckDay,
-                                                   double today);
+// The planned bookings the table's recurring bookings owe for every day from "LM" through
+// today, as they would follow the used slots. The table is left as it is, so that the caller
+// stores them together with the file or not at all. "LM" 0 means never checked: the check then
+// starts at today's day one month earlier (clamped to that month's last day). An "LM" without
+// a calendar date is damaged and is treated like 0.
+Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double nextCheckDay,
+                                             double today);
 
 } // namespace penvaro::core

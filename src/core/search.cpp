@@ -97,7 +97,7 @@ Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCrite
         const BookingRecord &r = table.slot(slot);
         if (!matcher.Matches(r))
             continue;
-        result.slots.push_back(slot);
+        result.matches.push_back(slot);
         sum += r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
     }
     if (sum < std::numeric_limits<std::int64_t>::min()

@@ -68,8 +68,8 @@ private:
 };
 
 struct SearchResult {
-    std::vector<int> slots; // the matching slots in table order, each once
-    std::int64_t sum = 0;   // credits added, debits subtracted
+    std::vector<int> matches; // the matching slots in table order, each once
+    std::int64_t sum = 0;     // credits added, debits subtracted
 };
 
 // Walks the used slots once. Fails (Overflow) when the sum leaves the 64-bit range.

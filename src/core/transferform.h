@@ -40,6 +40,8 @@ struct TransferOrder {
     std::string PostbankA;
     std::string PostbankB; // day and month behind the mask, "05.11."
     bool PostbankC = false;
+
+    friend bool operator==(const TransferOrder &, const TransferOrder &) = default;
 };
 
 // The transfer, direct-debit or paying-in form as it is written onto the bank's paper, before

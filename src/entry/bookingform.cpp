@@ -181,8 +181,8 @@ bool BookingForm::settle(const BookingConversion &conversion) {
         && !RememberStatementDate(m_app.store(), m_app.currentFile(), date->number, date->year,
                                   date->date)) {
         // The booking goes on without the memory; the user is told once.
-        platform::ShowError(m_app.ui(), m_errors->rememberStatementDate,
-                            QString::fromUtf16(m_errors->registryMessage));
+        platform::ShowRegistryError(m_app.ui(), m_app.store(), m_errors->rememberStatementDate,
+                                    QString::fromUtf16(m_errors->registryMessage));
     }
     if (!conversion.error)
         return true;

@@ -104,8 +104,8 @@ void BookingForm::lookUpStatementDate() {
     const auto found = LookUpStatementDate(m_app.store(), m_app.currentFile(),
                                            m_year->currentText(), m_number->text());
     if (!found) {
-        platform::ShowError(m_app.ui(), m_errors->lookUpStatementDate,
-                            QString::fromUtf16(m_errors->registryMessage));
+        platform::ShowRegistryError(m_app.ui(), m_app.store(), m_errors->lookUpStatementDate,
+                                    QString::fromUtf16(m_errors->registryMessage));
         return;
     }
     if (*found)

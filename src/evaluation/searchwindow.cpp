@@ -131,9 +131,7 @@ void SearchWindow::buildCriteria() {
                     QStringLiteral("Auswertung auf dem Bildschirm starten"));
     m_start->setDefault(true);
     auto *print = Named(new QPushButton(QStringLiteral("Drucken"), this), "BDrucken",
-                        QStringLiteral("Drucken folgt: Die Auswertung lässt sich noch nicht "
-                                       "drucken."));
-    print->setEnabled(false);
+                        QStringLiteral("Auswertung auf dem Drucker starten"));
     auto *close = Named(new QPushButton(QStringLiteral("Schließen"), this), "BSchliessen",
                         QStringLiteral("Fenster Schließen"));
     auto *help = Named(new QPushButton(QStringLiteral("Hilfe"), this), "BHilfe",
@@ -141,6 +139,8 @@ void SearchWindow::buildCriteria() {
     for (QPushButton *button : {print, close, help})
         button->setAutoDefault(false);
     connect(m_start, &QPushButton::clicked, this, &SearchWindow::startSearch);
+    // The printout evaluates the criteria as they stand, not the table on screen.
+    connect(print, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(criteria()); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
     auto *commands = new QVBoxLayout;
@@ -278,11 +278,11 @@ void SearchWindow::showResults() {
         m_state.ui().showFailure(QString::fromStdString(result.error().message));
         return;
     }
-    if (result->slots.empty())
+    if (result->matches.empty())
         return;
     const core::EvaluationLayout layout =
         core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
-    const int found = static_cast<int>(result->slots.size());
+    const int found = static_cast<int>(result->matches.size());
     const auto write = [this](int row, const std::vector<std::string> &cells) {
         const int columns = std::min(static_cast<int>(cells.size()), m_grid->columnCount());
         for (int col = 0; col < columns; ++col)
@@ -292,7 +292,7 @@ void SearchWindow::showResults() {
     m_grid->setRowCount(found + 3);
     for (int row = 1; row <= found; ++row) {
         const core::BookingRecord &record =
-            table.slot(result->slots[static_cast<std::size_t>(row - 1)]);
+            table.slot(result->matches[static_cast<std::size_t>(row - 1)]);
         std::vector<std::string> cells = core::EvaluationRowCells(record, layout);
         // The start value looks as in the ledger: its name in the first column, no texts or
         // dates, only what it adds to the sum.

@@ -39,6 +39,10 @@ public:
     // The criteria as the controls stand, for the search and its printout.
     core::SearchCriteria criteria() const;
 
+Q_SIGNALS:
+    // "Drucken": the main window prints the evaluation of these criteria.
+    void printRequested(const core::SearchCriteria &criteria);
+
 private:
     void buildCriteria();
     void buildCommands();

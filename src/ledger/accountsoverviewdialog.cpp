@@ -3,7 +3,9 @@
 #include "amountdisplay.h"
 #include "widgets/stringgrid.h"
 
+#include "core/overviewprintout.h"
 #include "core/wideint.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -13,9 +15,6 @@
 #include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <limits>
 
 namespace penvaro::ledger {
 namespace {
@@ -54,8 +53,7 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     connect(loeschen, &QToolButton::clicked, this, &AccountsOverviewDialog::deleteCurrentRow);
     QToolButton *drucken =
         button(panel, "SpeedButton1", QStringLiteral("Drucken"), QStringLiteral("Daten drucken"));
-    drucken->setEnabled(false);
-    drucken->setToolTip(QStringLiteral("Noch nicht verfügbar: Kontenübersicht drucken"));
+    connect(drucken, &QToolButton::clicked, this, &AccountsOverviewDialog::printRequested);
     auto *hint = new QLabel(
         QStringLiteral("Um ein Konto zu öffnen, doppelklicken Sie einfach die Zeile."), panel);
     auto *saldoLabel = new QLabel(QStringLiteral("SALDO:"), panel);
@@ -88,13 +86,13 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     QAction *open = menu->addAction(QStringLiteral("Konto öffnen"), this,
                                     &AccountsOverviewDialog::openCurrentRow);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction *print = menu->addAction(QStringLiteral("Drucken"));
+    QAction *print =
+        menu->addAction(QStringLiteral("Drucken"), this, &AccountsOverviewDialog::printRequested);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    print->setEnabled(false);
     QAction *remove = menu->addAction(QStringLiteral("Zeile löschen"), this,
                                       &AccountsOverviewDialog::deleteCurrentRow);
     remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    addActions({open, remove});
+    addActions({open, print, remove});
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
@@ -127,7 +125,6 @@ void AccountsOverviewDialog::fillAccountsOverview() {
         m_grid->setColumnWidth(col, columns[col].width);
         m_grid->setCell(col, 0, QString::fromUtf8(columns[col].header));
     }
-    core::Int128 total = 0;
     int row = 0;
     for (const core::RegisterEntry &entry : m_accounts.entries) {
         ++row;
@@ -135,25 +132,20 @@ void AccountsOverviewDialog::fillAccountsOverview() {
         m_grid->setCell(1, row, QString::fromStdString(entry.Kontonummer.toUtf8()));
         m_grid->setCell(2, row, overviewAmount(entry.Kontostand));
         m_grid->setCell(3, row, QString::fromStdString(entry.Dateiname.toUtf8()));
-        total += entry.Kontostand;
     }
     m_grid->endUpdate();
-    // 1000 balances cannot overflow 128 bits; a total beyond 64 bits, which no real set of
-    // accounts reaches, is shown at the nearest amount that can be written.
-    constexpr core::Int128 lowest = std::numeric_limits<std::int64_t>::min();
-    constexpr core::Int128 highest = std::numeric_limits<std::int64_t>::max();
-    m_saldo->setText(overviewAmount(static_cast<std::int64_t>(std::clamp(total, lowest, highest))));
+    m_saldo->setText(overviewAmount(core::AccountsTotal(m_accounts)));
 }
 
 void AccountsOverviewDialog::openCurrentRow() {
     const int row = m_grid->currentRow();
     if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
         return;
-    const QString file = QString::fromStdString(
-        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8());
-    m_state.settingsStore().SaveSettings();
+    const std::string file =
+        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8();
     accept();
-    Q_EMIT openRequested(file);
+    // A file that cannot be opened is reported by the session and leaves the open account.
+    m_state.session().open(file);
 }
 
 void AccountsOverviewDialog::deleteCurrentRow() {
@@ -165,9 +157,12 @@ void AccountsOverviewDialog::deleteCurrentRow() {
             platform::Answer::No)
         != platform::Answer::Yes)
         return;
-    m_accounts.entries[static_cast<std::size_t>(row - 1)].Belegt = 0;
-    if (auto saved = core::SaveAccountRegister(m_accounts, m_state.registerPath()); !saved)
-        m_state.ui().showFailure(QString::fromStdString(saved.error().message));
+    // Changed in the register as it is now, which another program may have added to.
+    platform::ReportFailure(
+        m_state.ui(),
+        core::RemoveFromRegister(
+            m_state.registerPath(),
+            m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8()));
     refill();
 }
 

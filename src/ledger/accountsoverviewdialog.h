@@ -33,8 +33,8 @@ public:
     const core::AccountRegister &accounts() const { return m_accounts; }
 
 Q_SIGNALS:
-    // The main window opens the file; the overview has closed by then.
-    void openRequested(const QString &accountFile);
+    // "Drucken": the main window prints the register as the grid shows it.
+    void printRequested();
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;

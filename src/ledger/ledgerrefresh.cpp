@@ -2,7 +2,6 @@
 
 #include "amountdisplay.h"
 
-#include "core/accountregister.h"
 #include "core/balances.h"
 #include "core/date.h"
 #include "platform/appstate.h"
@@ -207,14 +206,6 @@ core::Result<void> LedgerRefresh::computeSums() {
         return book.error();
     m_bookBalance = *book;
     showSum(m_w.ESumme, amounts.sum(m_bookBalance));
-    const std::pair<std::string, std::int64_t> shown{m_state.settings().Datei, m_bookBalance};
-    if (!shown.first.empty() && shown != m_registered) {
-        if (auto updated =
-                core::UpdateRegisterBalance(m_state.registerPath(), shown.first, shown.second);
-            !updated)
-            return updated;
-        m_registered = shown;
-    }
     if (auto planned = computePlannedSum(); !planned)
         return planned;
     if (m_state.settings().SummeB)

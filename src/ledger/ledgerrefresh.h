@@ -7,8 +7,6 @@
 #include "core/result.h"
 
 #include <cstdint>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace penvaro::platform {
@@ -17,10 +15,9 @@ class AppState;
 
 namespace penvaro::ledger {
 
-// Fills both booking grids from the table and its sums into the sum displays; the book
-// balance goes to the account register when it changed. A sum that does not fit 64 bits is
-// reported instead of being shown wrong. Laying the columns out is separate and changes no
-// content, so that resizing never computes or writes anything.
+// Fills both booking grids from the table and its sums into the sum displays. A sum that does
+// not fit 64 bits is reported instead of being shown wrong. Laying the columns out is separate
+// and changes no content, so that resizing never computes or writes anything.
 class LedgerRefresh {
 public:
     LedgerRefresh(platform::AppState &state, const LedgerWidgets &widgets);
@@ -63,8 +60,6 @@ private:
     bool m_fitting = false;
     std::int64_t m_bookBalance = 0;
     std::int64_t m_plannedSum = 0;
-    // The account file and book balance last written into the account register.
-    std::pair<std::string, std::int64_t> m_registered;
 };
 
 } // namespace penvaro::ledger

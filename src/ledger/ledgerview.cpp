@@ -141,6 +141,13 @@ int LedgerView::currentSlot(core::Listing listing) const {
     return index < rows.size() ? rows[index] : 0;
 }
 
+void LedgerView::setChangesAllowed(bool allowed) {
+    for (QToolButton *button : m_changeButtons)
+        button->setEnabled(allowed);
+    for (QAction *action : m_changeActions)
+        action->setEnabled(allowed);
+}
+
 void LedgerView::applyOptions() {
     m_w.GroupBox2->setVisible(m_state.settings().TabGepan);
 }
@@ -160,8 +167,10 @@ QWidget *LedgerView::buildCompletedGroup() {
             [this] { Q_EMIT editRequested(core::Listing::Completed); });
     connect(loeschen, &QToolButton::clicked, this,
             [this] { Q_EMIT deleteRequested(core::Listing::Completed); });
-    for (QToolButton *b : {neu, aendern, loeschen})
+    for (QToolButton *b : {neu, aendern, loeschen}) {
         strip->addWidget(b);
+        m_changeButtons.push_back(b);
+    }
     strip->addStretch();
 
     m_w.ESumme = sumField(box, "ESumme");
@@ -223,8 +232,10 @@ QWidget *LedgerView::buildPlannedGroup() {
     connect(loeschen, &QToolButton::clicked, this,
             [this] { Q_EMIT deleteRequested(core::Listing::Planned); });
     connect(verschieben, &QToolButton::clicked, this, [this] { Q_EMIT transferRequested(); });
-    for (QToolButton *b : {bearbeiten, neu, loeschen, verschieben})
+    for (QToolButton *b : {bearbeiten, neu, loeschen, verschieben}) {
         buttons->addWidget(b, 0, Qt::AlignLeft);
+        m_changeButtons.push_back(b);
+    }
 
     m_w.ESumme2 = sumField(box, "ESumme2");
     m_w.PSummeZ = sumPanel(box, "PSummeZ", new QLabel(QStringLiteral("Summe:")), m_w.ESumme2,
@@ -253,6 +264,7 @@ void LedgerView::buildContextMenus() {
         if (name)
             action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, signal);
+        m_changeActions.push_back(action);
         return action;
     };
     using core::Listing;
@@ -269,9 +281,8 @@ void LedgerView::buildContextMenus() {
     add(m_completedMenu, "PStartwert1", QStringLiteral("Startwert eingeben"),
         [this] { Q_EMIT startValueRequested(); });
     m_completedMenu->addSeparator();
-    QAction *print1 = m_completedMenu->addAction(QStringLiteral("&Drucken"));
-    print1->setEnabled(false);
-    print1->setToolTip(QStringLiteral("Noch nicht verfügbar: Buchungen drucken"));
+    add(m_completedMenu, "PDrucken1", QStringLiteral("&Drucken"),
+        [this] { Q_EMIT printRequested(); });
 
     m_plannedMenu = new QMenu(this);
     m_plannedMenu->setObjectName(QStringLiteral("PopupMenu2"));
@@ -285,9 +296,8 @@ void LedgerView::buildContextMenus() {
     add(m_plannedMenu, "PLoeschen2", QStringLiteral("&Löschen"),
         [this] { Q_EMIT deleteRequested(Listing::Planned); });
     m_plannedMenu->addSeparator();
-    QAction *print2 = m_plannedMenu->addAction(QStringLiteral("&Drucken"));
-    print2->setEnabled(false);
-    print2->setToolTip(QStringLiteral("Noch nicht verfügbar: Buchungen drucken"));
+    add(m_plannedMenu, "PDrucken2", QStringLiteral("&Drucken"),
+        [this] { Q_EMIT printRequested(); });
 
     for (auto [grid, menu] :
          {std::pair{m_w.Stringgrid1, m_completedMenu}, std::pair{m_w.StringGrid2, m_plannedMenu}}) {

@@ -7,8 +7,10 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QMenu;
+class QToolButton;
 
 namespace penvaro::platform {
 class AppState;
@@ -40,6 +42,8 @@ public:
 
     // Follows the options: the planned group shown or not, the table font.
     void applyOptions();
+    // A file open read-only offers no command that changes bookings.
+    void setChangesAllowed(bool allowed);
 
 Q_SIGNALS:
     void enterRequested(core::Listing listing);
@@ -47,6 +51,7 @@ Q_SIGNALS:
     void deleteRequested(core::Listing listing);
     void transferRequested();
     void startValueRequested();
+    void printRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -62,6 +67,8 @@ private:
     std::unique_ptr<LedgerRefresh> m_refresh;
     QMenu *m_completedMenu = nullptr;
     QMenu *m_plannedMenu = nullptr;
+    std::vector<QToolButton *> m_changeButtons;
+    std::vector<QAction *> m_changeActions;
 };
 
 } // namespace penvaro::ledger

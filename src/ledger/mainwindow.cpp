@@ -6,7 +6,6 @@
 #include "statementimportdialog.h"
 #include "welcomepanel.h"
 
-#include "core/accountregister.h"
 #include "entry/bookingeditdialog.h"
 #include "entry/bookingentrydialog.h"
 #include "entry/recurringbookingsdialog.h"
@@ -14,11 +13,15 @@
 #include "entry/suggestionlistsdialog.h"
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
+#include "options/backupdialog.h"
+#include "options/optionsdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -62,10 +65,12 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     connect(m_view, &LedgerView::deleteRequested, this, &MainWindow::deleteBooking);
     connect(m_view, &LedgerView::transferRequested, this, &MainWindow::transferPlanned);
     connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
+    connect(m_view, &LedgerView::printRequested, this, &MainWindow::printBookingList);
 
+    m_print = new printing::PrintCommands(m_state, this);
     m_accounts = new AccountsOverviewDialog(m_state, this);
-    connect(m_accounts, &AccountsOverviewDialog::openRequested, this,
-            [this](const QString &file) { openAccountFileByPath(file.toStdString()); });
+    connect(m_accounts, &AccountsOverviewDialog::printRequested, this,
+            [this] { m_print->printAccountsOverview(m_accounts->accounts()); });
     m_entryDialog = new entry::BookingEntryDialog(m_state, this);
     m_editDialog = new entry::BookingEditDialog(m_state, this);
     m_startValueDialog = new entry::StartValueDialog(m_state, this);
@@ -80,8 +85,25 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
         new evaluation::SearchWindow(m_state, m_view->grid(core::Listing::Completed), this);
     m_importDialog = new StatementImportDialog(m_state, this);
     m_paymentWindow = new payments::PaymentWindow(m_state, this);
+    m_optionsDialog = new options::OptionsDialog(m_state, this);
+    connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
+            &MainWindow::layoutWindow);
+    m_backupDialog = new options::BackupDialog(m_state, this);
+    connect(m_backupDialog, &options::BackupDialog::settingsMerged, this, [this] {
+        // The merged settings of the open file change what the ledger shows and its order.
+        if (!ledgerVisible())
+            return;
+        layoutWindow();
+        m_state.announceBookingChange();
+    });
+    connect(m_searchWindow, &evaluation::SearchWindow::printRequested, m_print,
+            &printing::PrintCommands::printEvaluation);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     setAcceptDrops(true);
+    connect(&m_state.session(), &platform::AccountSession::accountOpened, this, [this] {
+        showLedger();
+        showAccess();
+    });
     resize(750, 550);
     showWelcome();
 }
@@ -96,6 +118,17 @@ void MainWindow::showWelcome() {
     m_view->hide();
     m_summeH->hide();
     m_welcome->show();
+}
+
+void MainWindow::showAccess() {
+    const bool readOnly = m_state.session().readOnly();
+    const QString title = QStringLiteral("Tarvel Software - Penvaro 2011");
+    setWindowTitle(readOnly ? title + QStringLiteral(" - schreibgeschützt") : title);
+    m_view->setChangesAllowed(!readOnly);
+}
+
+bool MainWindow::changesAllowed() const {
+    return ledgerVisible() && !m_state.session().readOnly();
 }
 
 void MainWindow::showLedger() {
@@ -116,7 +149,7 @@ void MainWindow::startUp() {
     m_state.settings().Pfad = platform::ProgramFolder().toStdString();
     if (!m_state.store().setValue(platform::ProductKey(), QStringLiteral("Pfad"),
                                   QString::fromStdString(m_state.settings().Pfad)))
-        platform::ShowError(m_state.ui(), ErrorStartRegistry, QStringLiteral("Registry-Fehler"));
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorStartRegistry);
 
     StartDialog start(m_state.settings().StartB, m_state.settings().passwordRequired,
                       QString::fromStdString(m_state.settings().storedPassword), this);
@@ -131,23 +164,8 @@ void MainWindow::startUp() {
         openAccountFileByPath(m_startFile);
         return;
     }
-    if (m_state.currentFile().isEmpty()) {
+    if (!m_state.session().reopenLast())
         showWelcome();
-        return;
-    }
-    settings.SaveSettings();
-    showLedger();
-    // A last file that cannot be shown any more is no reason to bother the user at start.
-    std::int64_t balance = 0;
-    if (loadCurrentAccount())
-        balance = m_ledger->bookBalance();
-    else
-        showWelcome();
-    // The register is a convenience; a start does not fail for it.
-    (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
-                                 m_state.settings().Kontonummer,
-                                 m_state.settings().Kontobezeichnung, balance);
-    layoutWindow();
 }
 
 void MainWindow::refresh() {
@@ -186,7 +204,7 @@ void MainWindow::storeWindowSize() {
         settings.Hoehe = height();
     }
     if (!m_state.settingsStore().SaveWindowSize())
-        platform::ShowError(m_state.ui(), ErrorShutdownRegistry, QStringLiteral("Registry-Fehler"));
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorShutdownRegistry);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {

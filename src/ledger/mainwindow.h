@@ -24,10 +24,18 @@ class StartValueDialog;
 class SuggestionListsDialog;
 } // namespace penvaro::entry
 
+namespace penvaro::printing {
+class PrintCommands;
+} // namespace penvaro::printing
+
 namespace penvaro::evaluation {
 class InterestWindow;
 class SearchWindow;
 } // namespace penvaro::evaluation
+namespace penvaro::options {
+class BackupDialog;
+class OptionsDialog;
+} // namespace penvaro::options
 
 namespace penvaro::ledger {
 
@@ -49,8 +57,6 @@ public:
     // file given on the command line.
     void startUp();
     void setStartFile(const std::filesystem::path &file) { m_startFile = file; }
-    // Loads the current account file, applies its due recurring bookings, sorts and shows it.
-    core::Result<void> loadCurrentAccount();
     void showWelcome();
     bool ledgerVisible() const;
     // The password prompt was closed without the right password: the program must end.
@@ -74,13 +80,19 @@ public:
     void transferPlanned();
     void editSuggestionLists();
     void showRecurringBookings();
-    void showSearch();
-    void showInterest();
     // Asks for a bank statement file and previews its import into the open account.
     void importStatement();
     void importStatementFile(const QString &path);
     // The payment window on the page; the tool bar's payment menu only while an account is shown.
     void showPayments(payments::PaymentWindow::Page page);
+    void showOptions();
+    void showBackup();
+    void printBookingList();
+
+    // The printouts of the main window, the accounts overview and the search window.
+    printing::PrintCommands &printCommands() { return *m_print; }
+    void showSearch();
+    void showInterest();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,11 +105,10 @@ private:
     QWidget *buildToolBar();
     void refresh();
     void showLedger();
+    // The caption and the commands follow whether the file is open read-only.
+    void showAccess();
+    bool changesAllowed() const;
     void layoutWindow();
-    core::Result<void> showLoadedAccount();
-    core::Result<void> applyDueRecurringBookings();
-    void recordCurrentInRegister(std::int64_t balance);
-    void openLegacyFile(const std::filesystem::path &path);
     void deleteBooking(core::Listing listing);
     // The slot of the current row of the listing, or 0 after showing the error for an empty one.
     int slotOrError(core::Listing listing, int errorCode, const QString &text);
@@ -124,6 +135,9 @@ private:
     QToolButton *m_interestButton = nullptr;
     StatementImportDialog *m_importDialog = nullptr;
     payments::PaymentWindow *m_paymentWindow = nullptr;
+    options::OptionsDialog *m_optionsDialog = nullptr;
+    options::BackupDialog *m_backupDialog = nullptr;
+    printing::PrintCommands *m_print = nullptr;
     bool m_startRefused = false;
     std::filesystem::path m_startFile;
 };

@@ -60,12 +60,12 @@ void MainWindow::buildMenu() {
     connect(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openAccountFile);
-    notYet(
+    connect(
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-        QStringLiteral("Buchungen drucken"));
+        &QAction::triggered, this, &MainWindow::printBookingList);
     separator(daten, "N1");
-    notYet(action(daten, "Datensichern1", QStringLiteral("Daten sichern")),
-           QStringLiteral("Daten sichern"));
+    connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
+            this, &MainWindow::showBackup);
     separator(daten, "N4");
     connect(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
             &QAction::triggered, this,
@@ -90,7 +90,7 @@ void MainWindow::buildMenu() {
     connect(konten, &QAction::triggered, this, &MainWindow::showAccountsOverview);
     QAction *optionen = bar->addAction(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("Optionen1"));
-    notYet(optionen, QStringLiteral("Optionen"));
+    connect(optionen, &QAction::triggered, this, &MainWindow::showOptions);
 
     QMenu *ordnung = bar->addMenu(QStringLiteral("Ordnung"));
     ordnung->setObjectName(QStringLiteral("Ordnung1"));
@@ -131,7 +131,7 @@ QWidget *MainWindow::buildToolBar() {
     QToolButton *zahlungsverkehr = button(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
     connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
-    notYet(drucken, QStringLiteral("Buchungen drucken"));
+    connect(drucken, &QToolButton::clicked, this, &MainWindow::printBookingList);
     connect(suchen, &QToolButton::clicked, this, &MainWindow::showSearch);
     auto *paymentMenu = new QMenu(zahlungsverkehr);
     paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));

@@ -14,8 +14,13 @@
 #include "entry/suggestionlistsdialog.h"
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
+#include "platform/accountsession.h"
+
+#include "options/backupdialog.h"
+#include "options/optionsdialog.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "printing/printcommands.h"
 
 #include <QToolButton>
 
@@ -66,7 +71,7 @@ void MainWindow::deletePlanned() {
 }
 
 void MainWindow::deleteBooking(core::Listing listing) {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const bool completed = listing == core::Listing::Completed;
     const int slot = slotOrError(
@@ -84,17 +89,17 @@ void MainWindow::deleteBooking(core::Listing listing) {
 }
 
 void MainWindow::enterCompleted() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Completed);
 }
 
 void MainWindow::enterPlanned() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_entryDialog->showForKind(core::BookingKind::Planned);
 }
 
 void MainWindow::enterStartValue() {
-    if (ledgerVisible())
+    if (changesAllowed())
         m_startValueDialog->showFromCommand();
 }
 
@@ -107,6 +112,9 @@ void MainWindow::editSuggestionLists() {
 }
 
 void MainWindow::showRecurringBookings() {
+    // Its commands change bookings.
+    if (m_state.session().readOnly())
+        return;
     m_recurringDialog->showModal();
 }
 
@@ -137,8 +145,18 @@ void MainWindow::showInterestBusy(bool busy) {
     m_interestButton->repaint();
 }
 
+void MainWindow::showOptions() {
+    // The options include those of the open account file: without one there is nothing to set.
+    if (ledgerVisible())
+        m_optionsDialog->showModal();
+}
+
+void MainWindow::showBackup() {
+    m_backupDialog->showModal();
+}
+
 void MainWindow::editCompleted() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     const int slot =
         slotOrError(core::Listing::Completed, ErrorNothingToEditCompleted, nothingToEdit);
@@ -149,7 +167,7 @@ void MainWindow::editCompleted() {
 }
 
 void MainWindow::editPlanned() {
-    if (!ledgerVisible())
+    if (!changesAllowed())
         return;
     if (const int slot =
             slotOrError(core::Listing::Planned, ErrorNothingToEditPlanned, nothingToEdit))
@@ -157,9 +175,16 @@ void MainWindow::editPlanned() {
 }
 
 void MainWindow::transferPlanned() {
+    if (m_state.session().readOnly())
+        return;
     if (const int slot = slotOrError(core::Listing::Planned, ErrorNothingToTransfer,
                                      QStringLiteral("Keine zu verschiebenden Daten! ")))
         m_editDialog->edit(entry::FormState::Transfer, slot);
+}
+
+void MainWindow::printBookingList() {
+    if (ledgerVisible())
+        m_print->printBookingList();
 }
 
 } // namespace penvaro::ledger

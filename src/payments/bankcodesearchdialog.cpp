@@ -167,8 +167,9 @@ void BankCodeSearchDialog::search() {
 }
 
 void BankCodeSearchDialog::pickCurrentRow() {
+    // The empty row that ends the list picks nothing rather than emptying the bank code field.
     const int row = m_grid->currentRow();
-    if (row < 1)
+    if (row < 1 || m_grid->cell(0, row).isEmpty())
         return;
     m_picked = m_grid->cell(0, row);
     accept();

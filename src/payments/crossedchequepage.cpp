@@ -100,13 +100,14 @@ void CrossedChequePage::takePlaceOfIssue() {
     m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
 }
 
-CrossedChequeOrder CrossedChequePage::order() const {
-    return {m_currency->text(),
-            m_amount->text(),
-            {m_payee->currentText(), m_payeeLines[0]->text(), m_payeeLines[1]->text(),
-             m_payeeLines[2]->text()},
-            m_place->text(),
-            m_date->text()};
+core::CrossedCheque CrossedChequePage::order() const {
+    const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
+    return {text(m_currency),
+            text(m_amount),
+            {m_payee->currentText().toStdString(), text(m_payeeLines[0]), text(m_payeeLines[1]),
+             text(m_payeeLines[2])},
+            text(m_place),
+            text(m_date)};
 }
 
 void CrossedChequePage::recallPayee() {
@@ -116,13 +117,13 @@ void CrossedChequePage::recallPayee() {
 }
 
 void CrossedChequePage::print() {
-    const auto cheque = ToPrintable(order());
+    const core::CrossedCheque cheque = order();
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintCrossedCheque(m_state, canvas, cheque); });
 }
 
 void CrossedChequePage::printReceipt() {
-    const core::FormPage receipt = core::CrossedChequeReceiptPage(ToPrintable(order()));
+    const core::FormPage receipt = core::CrossedChequeReceiptPage(order());
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paymentorders.h"
+#include "core/chequeforms.h"
 
 #include <QWidget>
 
@@ -30,7 +30,7 @@ public:
     // account data; the currency stays as last typed.
     void prepare();
     void takePlaceOfIssue();
-    CrossedChequeOrder order() const;
+    core::CrossedCheque order() const;
 
 Q_SIGNALS:
     // "Schließen" on the page.

@@ -75,18 +75,19 @@ void EuroChequePage::takePlaceOfIssue() {
     m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
 }
 
-EuroChequeOrder EuroChequePage::order() const {
-    return {m_currency->text(), m_amount->text(), m_payee->text(), m_place->text(), m_date->text()};
+core::EuroCheque EuroChequePage::order() const {
+    const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
+    return {text(m_currency), text(m_amount), text(m_payee), text(m_place), text(m_date)};
 }
 
 void EuroChequePage::print() {
-    const auto cheque = ToPrintable(order());
+    const core::EuroCheque cheque = order();
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintEuroCheque(m_state, canvas, cheque); });
 }
 
 void EuroChequePage::printReceipt() {
-    const core::FormPage receipt = core::EuroChequeReceiptPage(ToPrintable(order()));
+    const core::FormPage receipt = core::EuroChequeReceiptPage(order());
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paymentorders.h"
+#include "core/chequeforms.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ public:
     // place of the account data.
     void prepare();
     void takePlaceOfIssue();
-    EuroChequeOrder order() const;
+    core::EuroCheque order() const;
 
 Q_SIGNALS:
     // "Schließen" on the page.

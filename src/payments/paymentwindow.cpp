@@ -5,6 +5,7 @@
 #include "bankcodesearchdialog.h"
 #include "crossedchequepage.h"
 #include "eurochequepage.h"
+#include "pagearea.h"
 #include "paymentprinter.h"
 #include "savedtransferspage.h"
 #include "transferpage.h"
@@ -13,27 +14,11 @@
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace penvaro::payments {
-namespace {
-
-// A page scrolls rather than being cut when the window cannot grow to its full height (a large
-// font or scale on a small screen).
-QScrollArea *Scrolling(QWidget *page, const char *name) {
-    auto *area = new QScrollArea;
-    area->setObjectName(QString::fromLatin1(name));
-    area->setWidget(page);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    return area;
-}
-
-} // namespace
-
 PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent, core::Canvas *testCanvas)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -107,15 +92,19 @@ void PaymentWindow::useTemplate(const core::SavedTransferRecord &record) {
     m_pages->setCurrentIndex(static_cast<int>(Page::Transfers));
 }
 
-TransferOrder PaymentWindow::transferOrder() const {
+core::TransferOrder PaymentWindow::transferOrder() const {
     return m_transfers->order();
 }
 
-CrossedChequeOrder PaymentWindow::crossedChequeOrder() const {
+bool PaymentWindow::saveTransferAsTemplate() const {
+    return m_transfers->saveAsTemplate();
+}
+
+core::CrossedCheque PaymentWindow::crossedChequeOrder() const {
     return m_crossedCheques->order();
 }
 
-EuroChequeOrder PaymentWindow::euroChequeOrder() const {
+core::EuroCheque PaymentWindow::euroChequeOrder() const {
     return m_euroCheques->order();
 }
 
@@ -126,8 +115,7 @@ void PaymentWindow::done(int result) {
 
 void PaymentWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    FitIntoScreen(*this);
 }
 
 } // namespace penvaro::payments

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "paymentorders.h"
+#include "core/chequeforms.h"
+#include "core/transferform.h"
 
 #include <QDialog>
 
@@ -47,9 +48,10 @@ public:
     Page currentPage() const;
 
     // The orders as typed, for printing them.
-    TransferOrder transferOrder() const;
-    CrossedChequeOrder crossedChequeOrder() const;
-    EuroChequeOrder euroChequeOrder() const;
+    core::TransferOrder transferOrder() const;
+    bool saveTransferAsTemplate() const;
+    core::CrossedCheque crossedChequeOrder() const;
+    core::EuroCheque euroChequeOrder() const;
 
     BankCodes &bankCodes() { return *m_bankCodes; }
 

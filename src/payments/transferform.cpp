@@ -486,26 +486,28 @@ core::SavedTransferRecord TransferForm::toTemplate() const {
     return record;
 }
 
-TransferOrder TransferForm::order() const {
-    TransferOrder order;
-    order.formType = formType();
-    order.AuftraggeberBank = m_auftraggeberBank->text();
-    order.AuftraggeberBLZ = m_auftraggeberBlz->text();
-    order.Empfaenger = m_empfaenger->currentText();
-    order.Kontonr = m_kontonr->text();
-    order.BLZ = m_blz->text();
-    order.Bank = m_bank->text();
-    order.DMEUR = m_dmeur->text();
-    order.Betrag = m_betrag->text();
-    order.Verwendung1 = m_verwendung1->text();
-    order.Verwendung2 = m_verwendung2->text();
-    order.Auftraggeber = m_auftraggeber->text();
-    order.EigeneKontonr = m_eigeneKontonr->text();
-    order.Ausfuehrungsdatum = m_ausfuehrungsdatum->text();
+core::TransferOrder TransferForm::order() const {
+    const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
+    core::TransferOrder order;
+    order.form = static_cast<core::PaymentFormType>(formType());
+    order.AuftraggeberBank = text(m_auftraggeberBank);
+    order.AuftraggeberBLZ = text(m_auftraggeberBlz);
+    order.Empfaenger = m_empfaenger->currentText().toStdString();
+    order.Kontonr = text(m_kontonr);
+    order.BLZ = text(m_blz);
+    order.Bank = text(m_bank);
+    order.DMEUR = text(m_dmeur);
+    order.Betrag = text(m_betrag);
+    order.Verwendung1 = text(m_verwendung1);
+    order.Verwendung2 = text(m_verwendung2);
+    order.Auftraggeber = text(m_auftraggeber);
+    order.EigeneKontonr = text(m_eigeneKontonr);
+    order.Ausfuehrungsdatum = text(m_ausfuehrungsdatum);
     order.Anschriftweitergabe = m_anschrift->isChecked();
     if (m_postbankA) {
-        order.PostbankA = m_postbankA->text();
-        order.PostbankB = m_postbankB->displayText();
+        order.PostbankA = text(m_postbankA);
+        // Both digit pairs where the print expects them, blanks where nothing was typed.
+        order.PostbankB = m_postbankB->displayText().toStdString();
         order.PostbankC = m_postbankC->isChecked();
     }
     return order;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "paymentorders.h"
-
 #include "core/savedtransferrecord.h"
+#include "core/transferform.h"
 
 #include <QWidget>
 
@@ -63,7 +62,7 @@ public:
     void showTemplate(const core::SavedTransferRecord &record);
     // The fields as a saved transfer, each text cut to its field.
     core::SavedTransferRecord toTemplate() const;
-    TransferOrder order() const;
+    core::TransferOrder order() const;
 
     // Where Enter goes after the last field: the button that prints or saves.
     void setConfirmButton(QWidget *button) { m_confirm = button; }

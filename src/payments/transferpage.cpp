@@ -59,10 +59,12 @@ void TransferPage::setTemplatesAvailable(bool available) {
         m_saveAsTemplate->setChecked(false);
 }
 
-TransferOrder TransferPage::order() const {
-    TransferOrder order = m_form->order();
-    order.saveAsTemplate = m_saveAsTemplate->isChecked();
-    return order;
+core::TransferOrder TransferPage::order() const {
+    return m_form->order();
+}
+
+bool TransferPage::saveAsTemplate() const {
+    return m_saveAsTemplate->isChecked();
 }
 
 void TransferPage::recallRecipient(const QString &name) {
@@ -71,17 +73,17 @@ void TransferPage::recallRecipient(const QString &name) {
 }
 
 void TransferPage::print() {
-    const TransferOrder typed = order();
+    const core::TransferOrder typed = order();
+    const bool keep = saveAsTemplate();
     m_printer.print([&](core::Canvas &canvas) {
-        const platform::PaymentOutcome outcome =
-            platform::PrintTransfer(m_state, canvas, ToPrintable(typed));
-        if (outcome == platform::PaymentOutcome::Booked && typed.saveAsTemplate)
+        const platform::PaymentOutcome outcome = platform::PrintTransfer(m_state, canvas, typed);
+        if (outcome == platform::PaymentOutcome::Booked && keep)
             Q_EMIT printedAsTemplate(m_form->toTemplate());
     });
 }
 
 void TransferPage::printReceipt() {
-    const core::FormPage receipt = core::TransferReceiptPage(ToPrintable(order()));
+    const core::FormPage receipt = core::TransferReceiptPage(order());
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "paymentorders.h"
-
 #include "core/savedtransferrecord.h"
+#include "core/transferform.h"
 
 #include <QWidget>
 
@@ -38,7 +37,9 @@ public:
     // Offering "Als Überweisungsvorlage speichern" needs a saved-transfer file.
     void setTemplatesAvailable(bool available);
 
-    TransferOrder order() const;
+    core::TransferOrder order() const;
+    // "Als Überweisungsvorlage speichern": keep the printed order as a saved transfer.
+    bool saveAsTemplate() const;
 
 Q_SIGNALS:
     // A transfer was printed and booked with "Als Überweisungsvorlage speichern" ticked.

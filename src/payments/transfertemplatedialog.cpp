@@ -1,5 +1,6 @@
 #include "transfertemplatedialog.h"
 
+#include "pagearea.h"
 #include "pagebuttons.h"
 #include "transferform.h"
 
@@ -8,7 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace penvaro::payments {
@@ -35,7 +36,7 @@ TransferTemplateDialog::TransferTemplateDialog(platform::UiService &ui,
     buttons->addWidget(saveButton);
     buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_form);
+    layout->addWidget(Scrolling(m_form, "ScrollBox1"));
     layout->addLayout(buttons);
 }
 
@@ -63,8 +64,7 @@ bool TransferTemplateDialog::run(const Store &store) {
 
 void TransferTemplateDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    FitIntoScreen(*this);
 }
 
 void TransferTemplateDialog::save() {

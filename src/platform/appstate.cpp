@@ -1,5 +1,7 @@
 #include "appstate.h"
 
+#include "accountsession.h"
+
 #include "core/sortbookingtable.h"
 
 namespace penvaro::platform {
@@ -18,7 +20,10 @@ AppState::AppState(RegistryStore &store, UiService &ui, const Clock &clock)
     : m_store(store)
     , m_ui(ui)
     , m_clock(clock)
-    , m_settingsStore(store, ui) {}
+    , m_settingsStore(store, ui)
+    , m_session(std::make_unique<AccountSession>(*this)) {}
+
+AppState::~AppState() = default;
 
 QString AppState::currentFile() const {
     return QString::fromStdString(settings().Datei);

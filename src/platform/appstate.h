@@ -9,9 +9,11 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 
 namespace penvaro::platform {
 
+class AccountSession;
 class RegistryStore;
 class UiService;
 
@@ -23,6 +25,7 @@ class AppState : public QObject {
 
 public:
     AppState(RegistryStore &store, UiService &ui, const Clock &clock);
+    ~AppState() override;
     AppState(const AppState &) = delete;
     AppState &operator=(const AppState &) = delete;
 
@@ -34,6 +37,8 @@ public:
     const core::Settings &settings() const { return m_settingsStore.settings(); }
     core::BookingTable &table() { return m_table; }
     const core::BookingTable &table() const { return m_table; }
+    // Opens, creates and switches account files.
+    AccountSession &session() { return *m_session; }
 
     // The current account file ("Datei"); empty while none is open.
     QString currentFile() const;
@@ -56,6 +61,7 @@ private:
     const Clock &m_clock;
     SettingsStore m_settingsStore;
     core::BookingTable m_table;
+    std::unique_ptr<AccountSession> m_session;
 };
 
 } // namespace penvaro::platform

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace penvaro::platform {
@@ -26,8 +27,14 @@ core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes
 core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString &keyPath,
                                       const QString &filePath);
 
+// A registry file holds settings, suggestion lists and saved recipients: a few hundred kilobytes
+// at most. A larger file is no export of this program.
+inline constexpr std::size_t MaxRegistryFileBytes = 16 * 1024 * 1024;
+
 // Reads the whole file first and merges it in one transaction: a file with any error changes
-// nothing.
-core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath);
+// nothing. Every key of the file must lie at or below keyPath, so that a file of another
+// program, or a hand-made one, cannot write elsewhere; a file without such a key is refused too.
+core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath,
+                                      const QString &keyPath);
 
 } // namespace penvaro::platform

@@ -3,6 +3,8 @@
 #include "registrykeypath.h"
 #include "registrystore.h"
 
+#include "core/fileio.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -24,6 +26,10 @@ core::Error LineError(qsizetype line, const QString &message) {
 
 core::Result<QString> Decode(const QByteArray &bytes) {
     if (bytes.startsWith("\xFF\xFE")) {
+        // An odd byte at the end is half a character, which the decoder would drop silently.
+        if (bytes.size() % 2 != 0)
+            return LineError(1, QStringLiteral("Die Datei ist UTF-16LE, endet aber mitten in "
+                                               "einem Zeichen."));
         QStringDecoder decoder(QStringDecoder::Utf16LE);
         QString text = decoder.decode(bytes.mid(2));
         if (!decoder.hasError())
@@ -221,20 +227,32 @@ core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes
     return Parser(std::move(lines)).run();
 }
 
-core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath) {
+core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath,
+                                      const QString &keyPath) {
     const QString shownName = QDir::toNativeSeparators(filePath);
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return core::Error{core::ErrorKind::Io,
-                           QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
-                               .arg(shownName, file.errorString())
-                               .toStdString()};
-    auto keys = ParseRegistryFile(file.readAll());
-    if (!keys)
-        return core::Error{keys.error().kind,
+    const auto refused = [&](const QString &why) {
+        return core::Error{core::ErrorKind::Invalid,
                            QStringLiteral("Die Datei „%1“ wurde nicht eingelesen. %2")
-                               .arg(shownName, QString::fromStdString(keys.error().message))
+                               .arg(shownName, why)
                                .toStdString()};
+    };
+    // Refuses a device or a pipe at once, and a file far larger than any export of settings.
+    const auto bytes =
+        core::ReadWholeFile(QFile::encodeName(filePath).toStdString(), MaxRegistryFileBytes);
+    if (!bytes)
+        return bytes.error();
+    auto keys = ParseRegistryFile(QByteArray::fromStdString(*bytes));
+    if (!keys)
+        return refused(QString::fromStdString(keys.error().message));
+    const QString shownKey = Root + u'\\' + keyPath;
+    if (keys->empty())
+        return refused(QStringLiteral("Sie enthält keinen Schlüssel unter „%1“.").arg(shownKey));
+    for (const KeyContents &key : *keys) {
+        if (key.path.compare(keyPath, Qt::CaseInsensitive) != 0
+            && !key.path.startsWith(keyPath + u'\\', Qt::CaseInsensitive))
+            return refused(QStringLiteral("Der Schlüssel „%1“ liegt nicht unter „%2“.")
+                               .arg(Root + u'\\' + key.path, shownKey));
+    }
     return store.merge(*keys);
 }
 

@@ -2,9 +2,13 @@
 
 #include "registrystore.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include "core/fileio.h"
+
+#include <QFile>
 #include <QStringEncoder>
+
+#include <cstdint>
+#include <span>
 
 namespace penvaro::platform {
 
@@ -82,14 +86,13 @@ core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString 
     auto tree = store.readTree(keyPath);
     if (!tree)
         return tree.error();
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(FormatRegistryFile(*tree)) < 0
-        || !file.commit())
-        return core::Error{core::ErrorKind::Io,
-                           QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2")
-                               .arg(QDir::toNativeSeparators(filePath), file.errorString())
-                               .toStdString()};
-    return {};
+    // The export holds account numbers, bank codes and the start password: a new file is
+    // readable by its owner only.
+    const QByteArray bytes = FormatRegistryFile(*tree);
+    return core::WriteFileAtomically(
+        QFile::encodeName(filePath).toStdString(),
+        std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                  static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace penvaro::platform

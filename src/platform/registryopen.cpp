@@ -10,6 +10,10 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace penvaro::platform {
 
 namespace {
@@ -79,7 +83,22 @@ struct Attempt {
     QString message;
 };
 
+// The store holds account numbers, bank codes and the start password: readable by its owner
+// only, as the account files are. SQLite gives its journal the same permissions.
+void KeepPrivate(const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        ::fchmod(fd, info.st_mode & 0700);
+    ::close(fd);
+}
+
 Attempt OpenDatabase(const QString &path) {
+    KeepPrivate(path);
     Attempt attempt;
     const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &attempt.db,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

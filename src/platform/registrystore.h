@@ -39,6 +39,9 @@ public:
     RegistryStore(const RegistryStore &) = delete;
     RegistryStore &operator=(const RegistryStore &) = delete;
 
+    // False for a store whose file could not be opened at all: every operation fails.
+    bool usable() const { return m_db != nullptr; }
+
     // Opens the key with creating: every missing level is added.
     core::Result<void> createKey(const QString &path);
     // Opens the key without creating.

@@ -5,13 +5,13 @@
 #include "settingsfields.h"
 #include "uiservice.h"
 
+#include <QCryptographicHash>
+
 #include <cmath>
 
 namespace penvaro::platform {
 
 namespace {
-
-const QString RegistryError = QStringLiteral("Registry-Fehler");
 
 template<typename... Ts>
 struct Overloaded : Ts... {
@@ -97,12 +97,26 @@ void ReadFileFields(const RegistryStore &store, const QString &fileKey, core::Se
 
 } // namespace
 
+void ShowRegistryError(UiService &ui, const RegistryStore &store, std::int32_t code,
+                       const QString &text) {
+    if (store.usable())
+        ShowError(ui, code, text);
+}
+
 QString ProductKey() {
     return QStringLiteral("SOFTWARE\\Tarvel SoftLabs\\Penvaro98");
 }
 
 QString FileSettingsKey(const QString &accountFile) {
-    return ProductKey() + u'\\' + accountFile;
+    // The path itself names the key, as it always has. A path that cannot be one key name (a
+    // backslash would split it into levels, a key name has at most 255 characters) is named by
+    // "#" and the SHA-256 of its UTF-8 bytes instead: no absolute path begins with "#", and no
+    // two paths share a hash.
+    if (!accountFile.contains(u'\\') && accountFile.size() <= RegistryStore::MaxKeyNameLength)
+        return ProductKey() + u'\\' + accountFile;
+    return ProductKey() + QStringLiteral("\\#")
+           + QString::fromLatin1(
+               QCryptographicHash::hash(accountFile.toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
 core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString &accountFile) {
@@ -122,15 +136,21 @@ SettingsStore::SettingsStore(RegistryStore &store, UiService &ui)
 }
 
 void SettingsStore::LoadSettings() {
+    if (!m_store.usable())
+        return;
     if (m_store.createKey(ProductKey())) {
         ReadFields(m_store, ProductKey(), ProgramSettingsFields(), m_settings, m_defaults);
         if (m_settings.FontName.empty())
             m_settings.FontName = m_defaults.FontName;
+        // Without a stored folder the register would land in whatever folder the program was
+        // started from.
+        if (m_settings.Pfad.empty())
+            m_settings.Pfad = m_defaults.Pfad;
         // A name ending in "8" belongs to the oldest edition, whose files cannot be read.
         if (m_settings.Datei.ends_with('8'))
             m_settings.Datei.clear();
     } else {
-        ShowError(m_ui, ErrorLoadSettings, RegistryError);
+        ShowRegistryError(m_ui, m_store, ErrorLoadSettings);
     }
 
     // Without a current file there is no key of its own; its values stay as they are.
@@ -143,11 +163,13 @@ void SettingsStore::LoadSettings() {
 }
 
 void SettingsStore::SaveSettings() {
+    if (!m_store.usable())
+        return;
     if (!m_store.createKey(ProductKey())
         || !m_store.setValues(ProductKey(), WrittenValues(ProgramSettingsFields(), m_settings)))
-        ShowError(m_ui, ErrorSaveSettings, RegistryError);
+        ShowRegistryError(m_ui, m_store, ErrorSaveSettings);
 
-    if (m_settings.Datei.empty())
+    if (m_settings.Datei.empty() || !m_fileSettingsWritable)
         return;
     const QString fileKey = FileSettingsKey(QString::fromStdString(m_settings.Datei));
     if (!m_store.createKey(fileKey))
@@ -160,7 +182,7 @@ void SettingsStore::SaveLastFileName() {
     if (!m_store.createKey(ProductKey())
         || !m_store.setValue(ProductKey(), QStringLiteral("Datei"),
                              QString::fromStdString(m_settings.Datei)))
-        ShowError(m_ui, ErrorSaveLastFileName, RegistryError);
+        ShowRegistryError(m_ui, m_store, ErrorSaveLastFileName);
 }
 
 core::Result<void> SettingsStore::SaveWindowSize() {

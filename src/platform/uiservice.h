@@ -2,9 +2,11 @@
 
 #include "core/result.h"
 
+#include <QFont>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QDialog;
 
@@ -28,6 +30,10 @@ public:
     // The filter is in Qt's form, e.g. "Registry-Datei (*.reg)". Empty when cancelled.
     virtual QString openFileName(const QString &caption, const QString &filter) = 0;
     virtual QString saveFileName(const QString &caption, const QString &filter) = 0;
+    // The folder browser, starting in the given folder. Empty when cancelled.
+    virtual QString chooseFolder(const QString &caption, const QString &startFolder) = 0;
+    // The font chooser, offering scalable fonts only. Nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
     // Shows the dialog modally and returns its result code.
     virtual int runModal(QDialog &dialog) = 0;
     // Asks the desktop to open the file with the application associated with it.

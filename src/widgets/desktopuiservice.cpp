@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
@@ -54,6 +55,19 @@ QString DesktopUiService::saveFileName(const QString &caption, const QString &fi
     // Replacing a file is the caller's question: it knows what would be lost.
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, startFolder(),
                                         filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+QString DesktopUiService::chooseFolder(const QString &caption, const QString &startFolder) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startFolder);
+}
+
+std::optional<QFont> DesktopUiService::chooseFont(const QFont &initial) {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, QApplication::activeWindow(), {},
+                                            QFontDialog::ScalableFonts);
+    if (!chosen)
+        return std::nullopt;
+    return font;
 }
 
 int DesktopUiService::runModal(QDialog &dialog) {

@@ -20,6 +20,8 @@ public:
     void showFailure(const QString &description) override;
     QString openFileName(const QString &caption, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &filter) override;
+    QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
     int runModal(QDialog &dialog) override;
     bool openDocument(const QString &path) override;
 

@@ -80,3 +80,14 @@ TEST_F(CliSettings, ReportsMissingFilesAndWrongUsage) {
     EXPECT_EQ(2, RunCli({"settings"}).status);
     EXPECT_EQ(2, RunCli({"settings", "drucken", file("x.reg")}).status);
 }
+
+TEST_F(CliSettings, AFileWithKeysOfAnotherProgramIsRefusedAndChangesNothing) {
+    write("good.reg", wellFormed);
+    ASSERT_EQ(0, RunCli({"settings", "import", file("good.reg")}).status);
+    const std::string before = exported();
+    write("fremd.reg", wellFormed + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Andere]\r\n");
+    const auto run = RunCli({"settings", "import", file("fremd.reg")});
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.err.find("SOFTWARE\\Andere")) << run.err;
+    EXPECT_EQ(before, exported());
+}

@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
+
 using namespace penvaro;
 using core::BookingRecord;
 using core::BookingTable;
@@ -131,7 +133,10 @@ TEST(AccountFile, ASmallerFileLeavesTheLaterSlotsEmpty) {
 TEST(AccountFile, UnreadableFilesGiveAnErrorNamingTheFile) {
     penvaro::testing::TempDir dir;
     std::filesystem::create_directory(dir.path("ordner.p11"));
-    for (const auto &path : {dir.path("fehlt.p11"), dir.path("ordner.p11")}) {
+    // A pipe would keep a reader waiting for a writer, a device would never end.
+    ASSERT_EQ(0, ::mkfifo(dir.path("pipe.p11").c_str(), 0600));
+    for (const auto &path : {dir.path("fehlt.p11"), dir.path("ordner.p11"), dir.path("pipe.p11"),
+                             std::filesystem::path("/dev/zero")}) {
         SCOPED_TRACE(path);
         BookingTable table;
         penvaro::testing::Fill(table, manyRecords(3));
@@ -140,6 +145,32 @@ TEST(AccountFile, UnreadableFilesGiveAnErrorNamingTheFile) {
         EXPECT_NE(std::string::npos, result.error().message.find(path.string()));
         EXPECT_EQ(0, table.count);
     }
+}
+
+TEST(AccountFile, SavingRemovesWhatACrashLeftAndRefusesALinkLoopByItsName) {
+    penvaro::testing::TempDir dir;
+    BookingTable table;
+    penvaro::testing::Fill(table, manyRecords(2));
+    const auto left = dir.path(".giro.p11.a1b2c3");
+    const auto writing = dir.path(".giro.p11.x9y8z7");
+    const auto lock = dir.path(".giro.p11.lock");
+    for (const auto &path : {left, writing, lock})
+        WriteBytes(path, {1, 2, 3});
+    std::filesystem::last_write_time(left, std::filesystem::file_time_type::clock::now()
+                                               - std::chrono::hours(1));
+
+    ASSERT_TRUE(core::SaveAccountFile(table, dir.path("giro.p11")));
+    EXPECT_FALSE(std::filesystem::exists(left)) << "left by a crash";
+    EXPECT_TRUE(std::filesystem::exists(writing)) << "maybe another program's write";
+    EXPECT_TRUE(std::filesystem::exists(lock));
+
+    std::filesystem::create_symlink("zwei.p11", dir.path("eins.p11"));
+    std::filesystem::create_symlink("eins.p11", dir.path("zwei.p11"));
+    const auto looped = core::SaveAccountFile(table, dir.path("eins.p11"));
+    ASSERT_FALSE(looped);
+    EXPECT_NE(std::string::npos, looped.error().message.find(dir.path("eins.p11").string()));
+    EXPECT_NE(std::string::npos, looped.error().message.find("symbolische Verknüpfungen"))
+        << looped.error().message;
 }
 
 TEST(AccountFile, AFailedSaveLeavesThePreviousFileWhole) {

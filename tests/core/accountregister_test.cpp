@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 using namespace penvaro;
 using core::AccountRegister;
 using core::RegisterEntry;
@@ -101,4 +104,29 @@ TEST(AccountRegister, AFullRegisterRefusesTheNextFileAndKeepsAllEntries) {
     ASSERT_FALSE(loaded);
     EXPECT_EQ(core::ErrorKind::TooLarge, loaded.error().kind);
     EXPECT_EQ(tooLong, penvaro::testing::ReadBytes(path));
+}
+
+TEST(AccountRegister, ProgramsRecordingAtOnceLoseNoEntry) {
+    penvaro::testing::TempDir dir;
+    const auto path = dir.path("konten.cb");
+    constexpr int programs = 4;
+    constexpr int filesEach = 25;
+    std::vector<std::thread> running;
+    for (int p = 0; p < programs; ++p) {
+        running.emplace_back([&path, p] {
+            for (int f = 0; f < filesEach; ++f) {
+                const std::string file = "/k/p" + std::to_string(p) + "-" + std::to_string(f);
+                EXPECT_TRUE(core::RecordInRegister(path, file, "1", "Konto", f));
+            }
+        });
+    }
+    for (std::thread &t : running)
+        t.join();
+    const auto loaded = core::LoadAccountRegister(path);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(static_cast<std::size_t>(programs * filesEach), loaded->entries.size());
+
+    ASSERT_TRUE(core::RemoveFromRegister(path, "/k/p0-0"));
+    EXPECT_EQ(static_cast<std::size_t>(programs * filesEach - 1),
+              core::LoadAccountRegister(path)->entries.size());
 }

@@ -27,15 +27,15 @@ CatchUp catchUp(const std::vector<BookingRecord> &records, const std::string &lm
                 const std::string &today) {
     BookingTable table;
     penvaro::testing::Fill(table, records);
-    const auto result = core::ApplyDueRecurringBookings(table, day(lm), day(today));
+    const auto result = core::PlanDueRecurringBookings(table, day(lm), day(today));
     EXPECT_TRUE(result);
     EXPECT_FALSE(result->stopped);
+    EXPECT_EQ(static_cast<int>(records.size()), table.count) << "the table stays as it is";
     CatchUp out{{}, core::FormatDate(result->nextCheckDay)};
-    for (int slot = static_cast<int>(records.size()) + 1; slot <= table.count; ++slot) {
-        EXPECT_EQ(BookingKind::Planned, table.slot(slot).Satzart);
-        out.planned.push_back(core::FormatDate(table.slot(slot).Wertdatum));
+    for (const BookingRecord &planned : result->planned) {
+        EXPECT_EQ(BookingKind::Planned, planned.Satzart);
+        out.planned.push_back(core::FormatDate(planned.Wertdatum));
     }
-    EXPECT_EQ(static_cast<int>(out.planned.size()), result->created);
     return out;
 }
 
@@ -243,18 +243,17 @@ TEST(RecurringBookings, AFullTableStopsBeforeTheDayThatDoesNotFit) {
     BookingTable table;
     penvaro::testing::Fill(table, records);
 
-    const auto result =
-        core::ApplyDueRecurringBookings(table, day("10.05.2011"), day("20.05.2011"));
+    const auto result = core::PlanDueRecurringBookings(table, day("10.05.2011"), day("20.05.2011"));
     ASSERT_TRUE(result);
-    EXPECT_EQ(1, result->created);
-    EXPECT_EQ(core::MaxBookings, table.count);
-    EXPECT_EQ(day("14.06.2011"), table.slot(core::MaxBookings).Wertdatum);
+    ASSERT_EQ(1u, result->planned.size()) << "one slot was left";
+    EXPECT_EQ(day("14.06.2011"), result->planned[0].Wertdatum);
     // 15.05 is left whole for the next opening.
     EXPECT_EQ(day("15.05.2011"), result->nextCheckDay);
     ASSERT_TRUE(result->stopped);
     EXPECT_EQ(core::ErrorKind::TooLarge, result->stopped->kind);
     EXPECT_NE(std::string::npos, result->stopped->message.find("15.05.2011"));
 
+    table.count = core::MaxBookings;
     EXPECT_FALSE(core::CreatePlannedFromRecurring(table, records.back(), 6, 2011));
     EXPECT_EQ(core::MaxBookings, table.count);
 }
@@ -266,18 +265,18 @@ TEST(RecurringBookings, DamagedDaysAreHandledSafely) {
         SCOPED_TRACE(lm);
         BookingTable table;
         penvaro::testing::Fill(table, records);
-        const auto result = core::ApplyDueRecurringBookings(table, lm, day("20.05.2011"));
+        const auto result = core::PlanDueRecurringBookings(table, lm, day("20.05.2011"));
         ASSERT_TRUE(result);
-        EXPECT_EQ(2, result->created);
+        EXPECT_EQ(2u, result->planned.size());
         EXPECT_EQ(day("21.05.2011"), result->nextCheckDay);
     }
     BookingTable table;
     penvaro::testing::Fill(table, records);
     // Never checked on the calendar's first day: the month before it has no dates.
-    const auto first = core::ApplyDueRecurringBookings(table, 0.0, day("01.01.0001"));
+    const auto first = core::PlanDueRecurringBookings(table, 0.0, day("01.01.0001"));
     ASSERT_TRUE(first);
     EXPECT_EQ(day("02.01.0001"), first->nextCheckDay);
-    EXPECT_FALSE(core::ApplyDueRecurringBookings(table, 0.0, std::nan("")));
+    EXPECT_FALSE(core::PlanDueRecurringBookings(table, 0.0, std::nan("")));
     EXPECT_FALSE(core::ApplyRecurringDay(table, 1e300));
     EXPECT_EQ(1, table.count);
 }

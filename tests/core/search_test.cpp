@@ -130,7 +130,7 @@ TEST(Search, ListsEachBookingOnceInTableOrderWithTheSignedSum) {
     const auto found =
         core::SearchBookings(table, criteria(SearchMode::Containing, "MIETE", allFields));
     ASSERT_TRUE(found);
-    EXPECT_EQ((std::vector<int>{2, 3}), found->slots);
+    EXPECT_EQ((std::vector<int>{2, 3}), found->matches);
     EXPECT_EQ(10000 - 2500000, found->sum);
 
     const auto credit100debit250 = core::SearchBookings(

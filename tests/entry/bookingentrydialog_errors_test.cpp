@@ -13,7 +13,6 @@ using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
 using testing::Day;
-using testing::ErrorShown;
 
 class TdatenEingebenFErrorsTest : public testing::EntryDialogTest {
 protected:
@@ -73,7 +72,7 @@ TEST_F(TdatenEingebenFErrorsTest, AStoredValueThatIsNoDateIsIgnored) {
     }
 }
 
-TEST(TdatenEingebenFRegistry, AStoreThatCannotBeOpenedIsReportedButTheBookingIsAdded) {
+TEST(TdatenEingebenFRegistry, AStoreThatCannotBeOpenedIsNotReportedAgainAndTheBookingIsAdded) {
     testing::Account account(testing::Account::Store::Unusable);
     BookingEntryDialog dialog(*account.state);
     account.ui.setNextModal([](QDialog &shown) {
@@ -82,14 +81,13 @@ TEST(TdatenEingebenFRegistry, AStoreThatCannotBeOpenedIsReportedButTheBookingIsA
     });
     dialog.showForKind(BookingKind::Completed);
 
-    testing::Retype(testing::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
-    EXPECT_EQ(account.ui.shown().back(), ErrorShown(161, QStringLiteral("Registry Fehler")));
-    testing::Retype(testing::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
+    // The reason was shown once at start; every lookup and memory of a date fails quietly.
     account.ui.clear();
+    testing::Retype(testing::Child<QWidget>(dialog, "EAuszugsnr"), QStringLiteral("7"));
+    testing::Retype(testing::Child<QWidget>(dialog, "EBetrag"), QStringLiteral("1"));
     QTest::mouseClick(testing::Child<QWidget>(dialog, "BDatenHinzufuegenClose"), Qt::LeftButton);
 
-    EXPECT_EQ(account.ui.shown(), std::vector<ScriptedUiService::Shown>{
-                                      ErrorShown(162, QStringLiteral("Registry Fehler"))});
+    EXPECT_EQ(account.ui.shown(), std::vector<ScriptedUiService::Shown>{});
     EXPECT_EQ(account.onDisk().size(), 1u);
     EXPECT_EQ(account.inTable(), account.onDisk());
     EXPECT_FALSE(dialog.isVisible());

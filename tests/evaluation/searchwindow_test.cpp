@@ -303,7 +303,7 @@ TEST_F(SearchWindowTest, TheDateRangeCriterionSwitchesTheWordControlsOff) {
     });
 }
 
-TEST_F(SearchWindowTest, StartSaysMomentWhileSearchingAndPrintingWaitsForItsPrintout) {
+TEST_F(SearchWindowTest, StartSaysMomentWhileSearchingAndPrintingTakesTheCriteriaAsTheyStand) {
     open({testing::Completed(2011, 1, "01.03.2011")});
     Open([this] {
         auto *start = Child<QPushButton>(window, "BSTART");
@@ -317,8 +317,15 @@ TEST_F(SearchWindowTest, StartSaysMomentWhileSearchingAndPrintingWaitsForItsPrin
         EXPECT_EQ(3 + 1, Grid().rowCount());
 
         auto *print = Child<QPushButton>(window, "BDrucken");
-        EXPECT_FALSE(print->isEnabled());
-        EXPECT_TRUE(print->toolTip().startsWith(QStringLiteral("Drucken folgt")));
+        EXPECT_EQ(QStringLiteral("Auswertung auf dem Drucker starten"), print->toolTip());
+        std::vector<core::SearchMode> printed;
+        const auto connection = QObject::connect(
+            &window, &SearchWindow::printRequested,
+            [&](const core::SearchCriteria &criteria) { printed.push_back(criteria.mode); });
+        Click("RBSuchstring");
+        Click("BDrucken");
+        QObject::disconnect(connection);
+        EXPECT_EQ(std::vector<core::SearchMode>{core::SearchMode::Containing}, printed);
 
         QTest::keyClick(&window, Qt::Key_Escape);
         EXPECT_FALSE(window.isVisible());

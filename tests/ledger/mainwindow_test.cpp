@@ -4,9 +4,11 @@
 #include "entry/bookingentrydialog.h"
 #include "ledger/ledgerview.h"
 #include "ledger/mainwindow.h"
+#include "platform/accountsession.h"
 #include "platform/settingsstore.h"
 #include "widgets/stringgrid.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -411,6 +413,33 @@ TEST_F(MainWindowTest, ThePaymentCommandsOpenThePaymentWindowOnTheirPage) {
                                      QStringLiteral("Kontodaten/-informationen")}));
 }
 
+TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
+    auto window = start();
+    QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenDrucken")),
+                      Qt::LeftButton);
+    for (const auto &shown : ui.shown())
+        EXPECT_NE(shown.text, QStringLiteral("TDruckerDialogF")) << "no account file to print";
+
+    setLastFile(writeGiro());
+    window = start();
+    std::vector<QString> opened;
+    for (int i = 0; i < 3; ++i)
+        ui.setNextModal([&](QDialog &dialog) {
+            opened.push_back(dialog.objectName());
+            if (auto *print = dialog.findChild<QToolButton *>(QStringLiteral("SpeedButton1")))
+                QTest::mouseClick(print, Qt::LeftButton);
+            return int(QDialog::Rejected);
+        });
+    auto *menuPrint = window->findChild<QAction *>(QStringLiteral("Drucken1"));
+    ASSERT_TRUE(menuPrint->isEnabled());
+    menuPrint->trigger();
+    window->showAccountsOverview();
+    EXPECT_EQ(opened,
+              (std::vector<QString>{QStringLiteral("TDruckerDialogF"), QStringLiteral("KontenF"),
+                                    QStringLiteral("PrintDialog1")}));
+    EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {
     setValue(platform::ProductKey(), QStringLiteral("Breite"), std::int32_t(5000));
     setValue(platform::ProductKey(), QStringLiteral("Hoehe"), std::int32_t(4000));
@@ -419,4 +448,43 @@ TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {
     EXPECT_LE(window->width(), available.width());
     EXPECT_LE(window->height(), available.height());
     EXPECT_TRUE(available.contains(window->geometry().topLeft()));
+}
+
+TEST(MainWindowWithoutSettings, AStoreThatCannotBeUsedGivesNoFurtherMessagesAndPlansNothing) {
+    penvaro::testing::TestApp app(penvaro::testing::TestApp::Store::Unusable);
+    const auto file = app.writeAccount(
+        QStringLiteral("miete.p11"),
+        {penvaro::testing::StartValue(0), penvaro::testing::Recurring(15, "15.06.2011")});
+    {
+        MainWindow window(*app.state);
+        window.setStartFile(file);
+        window.startUp();
+        EXPECT_TRUE(window.ledgerVisible());
+        window.close();
+    }
+    // The reason was shown when the store was opened; the one message left says why the
+    // recurring bookings wait.
+    const auto shown = app.messages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(ScriptedUiService::Kind::Information, shown[0].kind);
+    EXPECT_EQ(2u, app.recordsOnDisk(file).size()) << "nothing that would be planned again";
+}
+
+TEST_F(MainWindowTest, AFileAnotherProgramWritesIsShownReadOnlyWithoutChangingCommands) {
+    const auto giro = writeGiro();
+    ASSERT_TRUE(state->session().open(giro));
+    platform::AppState second(*store, ui, clock);
+    MainWindow window(second);
+    ui.setNextAnswer(platform::Answer::Yes);
+    window.openAccountFileByPath(giro);
+
+    ASSERT_TRUE(window.ledgerVisible());
+    EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("schreibgeschützt")));
+    for (const char *name : {"SBDatenNeu", "SBAendern", "SBLoeschen", "SBDatenVerschieben"})
+        EXPECT_FALSE(window.findChild<QToolButton *>(QString::fromLatin1(name))->isEnabled())
+            << name;
+    ui.clear();
+    window.enterCompleted();
+    window.deleteCompleted();
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, ui.shown()) << "nothing opens or asks";
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -109,6 +110,18 @@ TEST_F(MainWindowEvaluationTest, SuchenOpensTheSearchWindowWithTheLedgersColumns
                       {ScriptedUiService::Kind::Modal, QStringLiteral("TAuswertF")}}),
                   ui.shown());
     }
+
+    // "Drucken" of the search window opens the evaluation print dialog.
+    ui.clear();
+    ui.setNextModal([](QDialog &dialog) {
+        dialog.findChild<QPushButton *>(QStringLiteral("BDrucken"))->click();
+        return int(QDialog::Rejected);
+    });
+    window->findChild<QAction *>(QStringLiteral("Suchen1"))->trigger();
+    EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TAuswertF")},
+                  {ScriptedUiService::Kind::Modal, QStringLiteral("TAuswertDruckenDialogF")}}),
+              ui.shown());
 
     // Without an open account there is nothing to search.
     window->showWelcome();

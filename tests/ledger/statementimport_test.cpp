@@ -8,6 +8,7 @@
 #include "entry/suggestions.h"
 #include "ledger/mainwindow.h"
 #include "ledger/statementimportdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "widgets/stringgrid.h"
 
@@ -251,7 +252,7 @@ TEST_F(StatementImportTest, AFullTableRefusesTheWholeImportAndKeepsThePreviewOpe
     while (records.size() < core::MaxBookings)
         records.push_back(penvaro::testing::Completed(2011, 1, "05.01.2011", 100));
     writeAccount(QStringLiteral("giro.p11"), records);
-    ASSERT_TRUE(m_window->loadCurrentAccount());
+    ASSERT_TRUE(state->session().open(m_file));
     const auto full = fileBytes();
 
     bool openAfterRefusal = false;

@@ -61,7 +61,7 @@ TEST_F(TUeberwFAccountDataTest, ShowsTheAccountDataAndStoresThemOnLeavingAField)
         EXPECT_EQ(TextOf(shown, "EBankleitzahl"), QStringLiteral("37050198"));
         EXPECT_EQ(TextOf(shown, "EInstitut"), QStringLiteral("Sparkasse KölnBonn"));
         EXPECT_EQ(TextOf(shown, "EeigenerOrt"), QStringLiteral("Köln"));
-        EXPECT_EQ(shown.crossedChequeOrder().Ort, QStringLiteral("Köln"));
+        EXPECT_EQ(shown.crossedChequeOrder().Ort, "Köln");
         EXPECT_TRUE(registerEntries().empty());
 
         testing::Retype(Child<QLineEdit>(shown, "EKontoinhaber"), QStringLiteral("Max Muster"));
@@ -80,9 +80,9 @@ TEST_F(TUeberwFAccountDataTest, ShowsTheAccountDataAndStoresThemOnLeavingAField)
         EXPECT_EQ(stored(platform::ProductKey(), "AusstellOrt"), QStringLiteral("Bonn"));
         EXPECT_EQ(stored(fileKey(), "AusstellOrt"), QStringLiteral("<fehlt>"))
             << "one place of issue for every account file";
-        EXPECT_EQ(shown.transferOrder().Auftraggeber, QStringLiteral("Max Muster"));
-        EXPECT_EQ(shown.crossedChequeOrder().Ort, QStringLiteral("Bonn"));
-        EXPECT_EQ(shown.euroChequeOrder().Ort, QStringLiteral("Bonn"));
+        EXPECT_EQ(shown.transferOrder().Auftraggeber, "Max Muster");
+        EXPECT_EQ(shown.crossedChequeOrder().Ort, "Bonn");
+        EXPECT_EQ(shown.euroChequeOrder().Ort, "Bonn");
         const auto entries = registerEntries();
         ASSERT_EQ(entries.size(), 1u);
         EXPECT_EQ(entries[0].Dateiname.toUtf8(), account.string());
@@ -130,7 +130,7 @@ TEST_F(TUeberwFAccountDataTest, AStoreThatCannotBeWrittenStillChangesMemoryAndFo
         broken.ui.clear();
         testing::Retype(Child<QLineEdit>(shown, "EKontonummer"), QStringLiteral("42"));
         Child<QLineEdit>(shown, "EKontoinhaber")->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(shown.transferOrder().EigeneKontonr, QStringLiteral("42"));
+        EXPECT_EQ(shown.transferOrder().EigeneKontonr, "42");
     });
     unusable.showPage(Page::AccountData);
     EXPECT_EQ(broken.state->settings().Kontonummer, "42");

@@ -100,6 +100,11 @@ TEST_F(TBLZSucheFTest, ADoubleClickPicksTheBankCodeOfTheRow) {
         testing::Retype(Child<QLineEdit>(shown, "EOrt"), QStringLiteral("KÖLN"));
         QTest::mouseClick(Child<QPushButton>(shown, "Button1"), Qt::LeftButton);
         auto *grid = Child<widgets::StringGrid>(shown, "StringGrid1");
+        // The empty row that ends the list picks nothing.
+        const QRect empty = grid->visualRect(grid->model()->index(2, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, empty.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, empty.center());
+        EXPECT_TRUE(shown.isVisible());
         const QRect cell = grid->visualRect(grid->model()->index(1, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());

@@ -26,19 +26,18 @@ void PrintTo(const QStringList &texts, std::ostream *out) {
 }
 QT_END_NAMESPACE
 
-namespace penvaro::payments {
+namespace penvaro::core {
 void PrintTo(const TransferOrder &order, std::ostream *out) {
-    *out << "Formular " << order.formType << ": ";
-    PrintTo(QStringList{order.AuftraggeberBank, order.AuftraggeberBLZ, order.Empfaenger,
-                        order.Kontonr, order.BLZ, order.Bank, order.DMEUR, order.Betrag,
-                        order.Verwendung1, order.Verwendung2, order.Auftraggeber,
-                        order.EigeneKontonr, order.Ausfuehrungsdatum, order.PostbankA,
-                        order.PostbankB},
-            out);
-    *out << " Anschrift " << order.Anschriftweitergabe << " C " << order.PostbankC << " Vorlage "
-         << order.saveAsTemplate;
+    *out << "Formular " << static_cast<int>(order.form) << ": [";
+    for (const std::string *text :
+         {&order.AuftraggeberBank, &order.AuftraggeberBLZ, &order.Empfaenger, &order.Kontonr,
+          &order.BLZ, &order.Bank, &order.DMEUR, &order.Betrag, &order.Verwendung1,
+          &order.Verwendung2, &order.Auftraggeber, &order.EigeneKontonr, &order.Ausfuehrungsdatum,
+          &order.PostbankA, &order.PostbankB})
+        *out << *text << '|';
+    *out << "] Anschrift " << order.Anschriftweitergabe << " C " << order.PostbankC;
 }
-} // namespace penvaro::payments
+} // namespace penvaro::core
 
 namespace penvaro::testing {
 namespace {

@@ -19,9 +19,9 @@ void PrintTo(const QString &text, std::ostream *out);
 void PrintTo(const QStringList &texts, std::ostream *out);
 QT_END_NAMESPACE
 
-namespace penvaro::payments {
+namespace penvaro::core {
 void PrintTo(const TransferOrder &order, std::ostream *out);
-} // namespace penvaro::payments
+} // namespace penvaro::core
 
 namespace penvaro::testing {
 

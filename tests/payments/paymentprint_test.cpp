@@ -90,7 +90,7 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
         auto *recipient = Child<QComboBox>(page, "EEmpfaenger");
         recipient->setCurrentIndex(0);
         Q_EMIT recipient->activated(0);
-        EXPECT_EQ(payment.transferOrder().Kontonr, QStringLiteral("999"));
+        EXPECT_EQ(payment.transferOrder().Kontonr, "999");
     });
 }
 

@@ -151,26 +151,26 @@ TEST_F(TUeberwFSavedTransfersTest, ADoubleClickMakesTheSavedTransferTheOrderToPr
     struct Case {
         int row;
         const char *radio;
-        TransferOrder expected;
+        core::TransferOrder expected;
     };
     const auto order = [](const SavedTransferRecord &record, const char *bank) {
-        TransferOrder o;
-        o.formType = record.Formular;
-        o.AuftraggeberBank = QString::fromStdString(record.AuftraggeberBank.toUtf8());
-        o.AuftraggeberBLZ = QString::fromStdString(record.AuftraggeberBLZ.toUtf8());
-        o.Empfaenger = QString::fromStdString(record.Empfaenger.toUtf8());
-        o.Kontonr = QStringLiteral("4711");
-        o.BLZ = QString::fromStdString(record.EmpfaengerBLZ.toUtf8());
-        o.Bank = QString::fromUtf8(bank);
-        o.DMEUR = QStringLiteral("EUR");
-        o.Betrag = QString::fromStdString(record.BetragText.toUtf8());
-        o.Verwendung1 = QStringLiteral("Rechnung 12");
-        o.Verwendung2 = QStringLiteral("Kunde 3");
-        o.Auftraggeber = QStringLiteral("Erika Muster");
-        o.EigeneKontonr = QStringLiteral("1234567");
-        o.Ausfuehrungsdatum = QString::fromStdString(record.Ausfuehrungsdatum.toUtf8());
+        core::TransferOrder o;
+        o.form = static_cast<core::PaymentFormType>(record.Formular);
+        o.AuftraggeberBank = record.AuftraggeberBank.toUtf8();
+        o.AuftraggeberBLZ = record.AuftraggeberBLZ.toUtf8();
+        o.Empfaenger = record.Empfaenger.toUtf8();
+        o.Kontonr = "4711";
+        o.BLZ = record.EmpfaengerBLZ.toUtf8();
+        o.Bank = bank;
+        o.DMEUR = "EUR";
+        o.Betrag = record.BetragText.toUtf8();
+        o.Verwendung1 = "Rechnung 12";
+        o.Verwendung2 = "Kunde 3";
+        o.Auftraggeber = "Erika Muster";
+        o.EigeneKontonr = "1234567";
+        o.Ausfuehrungsdatum = record.Ausfuehrungsdatum.toUtf8();
         o.Anschriftweitergabe = record.Anschriftweitergabe != 0;
-        o.PostbankB = QStringLiteral("  .  .");
+        o.PostbankB = "  .  .";
         return o;
     };
     const Case cases[] = {
@@ -388,9 +388,9 @@ TEST_F(TUeberwFSavedTransfersTest, TheBankSearchOfTheEditorFillsTheEditor) {
             EXPECT_EQ(testing::FocusName(), QStringLiteral("EDMEUR"));
         });
         Press(payment, "SpeedButton9");
-        const TransferOrder order = payment.transferOrder();
-        EXPECT_EQ(order.BLZ, QString());
-        EXPECT_EQ(order.Bank, QString());
+        const core::TransferOrder order = payment.transferOrder();
+        EXPECT_EQ(order.BLZ, "");
+        EXPECT_EQ(order.Bank, "");
     });
 }
 

@@ -20,6 +20,8 @@
 namespace penvaro::payments {
 namespace {
 
+using core::PaymentFormType;
+using core::TransferOrder;
 using Page = PaymentWindow::Page;
 using testing::Child;
 using testing::ScriptedUiService;
@@ -68,12 +70,12 @@ TEST_F(TUeberwFTransferTest, OpensOnForm20WithTheOwnAccountAsOrderingParty) {
                   QStringLiteral("TabSheet1"));
         EXPECT_TRUE(Child<QRadioButton>(shown, "RB20")->isChecked());
         const TransferOrder order = payment.transferOrder();
-        EXPECT_EQ(order.formType, 20);
-        EXPECT_EQ(order.Auftraggeber, QStringLiteral("Erika Muster"));
-        EXPECT_EQ(order.EigeneKontonr, QStringLiteral("1234567"));
-        EXPECT_EQ(order.AuftraggeberBLZ, QStringLiteral("37050198"));
-        EXPECT_EQ(order.AuftraggeberBank, QStringLiteral("Sparkasse KölnBonn"));
-        EXPECT_EQ(order.DMEUR, QStringLiteral("EUR"));
+        EXPECT_EQ(order.form, PaymentFormType::Transfer20);
+        EXPECT_EQ(order.Auftraggeber, "Erika Muster");
+        EXPECT_EQ(order.EigeneKontonr, "1234567");
+        EXPECT_EQ(order.AuftraggeberBLZ, "37050198");
+        EXPECT_EQ(order.AuftraggeberBank, "Sparkasse KölnBonn");
+        EXPECT_EQ(order.DMEUR, "EUR");
         EXPECT_EQ(testing::ItemsOf(shown, "EEmpfaenger"),
                   QStringList{QStringLiteral("Stadtwerke")});
         EXPECT_EQ(TextOf(shown, "EEmpfaenger"), QString());
@@ -89,10 +91,10 @@ TEST_F(TUeberwFTransferTest, OpensOnForm20WithTheOwnAccountAsOrderingParty) {
         QWidget &shown = PageOf(payment, "TabSheet1");
         EXPECT_TRUE(Child<QRadioButton>(shown, "RB20")->isChecked());
         const TransferOrder order = payment.transferOrder();
-        EXPECT_EQ(order.formType, 20);
-        EXPECT_EQ(order.Empfaenger, QString());
-        EXPECT_EQ(order.Betrag, QString());
-        EXPECT_EQ(order.Verwendung1, QString());
+        EXPECT_EQ(order.form, PaymentFormType::Transfer20);
+        EXPECT_EQ(order.Empfaenger, "");
+        EXPECT_EQ(order.Betrag, "");
+        EXPECT_EQ(order.Verwendung1, "");
         EXPECT_FALSE(Shown(shown, "EAusfuehrungsdatum"));
     });
 }
@@ -105,30 +107,30 @@ TEST_F(TUeberwFTransferTest, EachFormTypeShowsItsFieldsAndStartsItsOrder) {
         const char *ownAccountLabel;
         TransferOrder expected;
     };
-    const QString soleName = QStringLiteral("Erika Muster");
+    const std::string soleName = "Erika Muster";
     TransferOrder own;
     own.Auftraggeber = soleName;
-    own.EigeneKontonr = QStringLiteral("1234567");
-    own.AuftraggeberBLZ = QStringLiteral("37050198");
-    own.AuftraggeberBank = QStringLiteral("Sparkasse KölnBonn");
-    own.DMEUR = QStringLiteral("EUR");
-    own.PostbankB = QStringLiteral("  .  .");
+    own.EigeneKontonr = "1234567";
+    own.AuftraggeberBLZ = "37050198";
+    own.AuftraggeberBank = "Sparkasse KölnBonn";
+    own.DMEUR = "EUR";
+    own.PostbankB = "  .  .";
     const auto typed = [&](std::int16_t code) {
         TransferOrder order = own;
-        order.formType = code;
+        order.form = static_cast<PaymentFormType>(code);
         return order;
     };
     TransferOrder cashOnDelivery = typed(51);
-    cashOnDelivery.Auftraggeber = QString();
-    cashOnDelivery.EigeneKontonr = QString();
-    cashOnDelivery.DMEUR = QString();
+    cashOnDelivery.Auftraggeber = "";
+    cashOnDelivery.EigeneKontonr = "";
+    cashOnDelivery.DMEUR = "";
     cashOnDelivery.Empfaenger = soleName;
-    cashOnDelivery.Kontonr = QStringLiteral("1234567");
-    cashOnDelivery.BLZ = QStringLiteral("37050198");
-    cashOnDelivery.Bank = QStringLiteral("Sparkasse KölnBonn");
+    cashOnDelivery.Kontonr = "1234567";
+    cashOnDelivery.BLZ = "37050198";
+    cashOnDelivery.Bank = "Sparkasse KölnBonn";
     TransferOrder postbank = typed(99);
-    postbank.Auftraggeber = QString();
-    postbank.EigeneKontonr = QString();
+    postbank.Auftraggeber = "";
+    postbank.EigeneKontonr = "";
 
     const Case cases[] = {
         {"RB05",
@@ -243,9 +245,9 @@ TEST_F(TUeberwFTransferTest, ARecipientChosenOrLeftRecallsItsAccount) {
         recipient->setCurrentIndex(0);
         Q_EMIT recipient->activated(0);
         TransferOrder order = payment.transferOrder();
-        EXPECT_EQ(order.Kontonr, QStringLiteral("999"));
-        EXPECT_EQ(order.BLZ, QStringLiteral("10000000"));
-        EXPECT_EQ(order.Bank, QStringLiteral("BBk Berlin"));
+        EXPECT_EQ(order.Kontonr, "999");
+        EXPECT_EQ(order.BLZ, "10000000");
+        EXPECT_EQ(order.Bank, "BBk Berlin");
 
         struct Case {
             const char *name;
@@ -266,9 +268,9 @@ TEST_F(TUeberwFTransferTest, ARecipientChosenOrLeftRecallsItsAccount) {
             QTest::keyClick(recipient, Qt::Key_Return);
             EXPECT_EQ(testing::FocusName(), QStringLiteral("EKontonr"));
             order = payment.transferOrder();
-            EXPECT_EQ(order.Kontonr, QString::fromUtf8(c.kontonr));
-            EXPECT_EQ(order.BLZ, QString::fromUtf8(c.blz));
-            EXPECT_EQ(order.Bank, QString::fromUtf8(c.bank));
+            EXPECT_EQ(order.Kontonr, c.kontonr);
+            EXPECT_EQ(order.BLZ, c.blz);
+            EXPECT_EQ(order.Bank, c.bank);
         }
     });
 }
@@ -331,14 +333,14 @@ TEST_F(TUeberwFTransferTest, AStoreThatCannotBeOpenedIsReportedAndTheOrderGoesOn
         QWidget &shown = PageOf(payment, "TabSheet1");
         testing::Retype(Child<QComboBox>(shown, "EEmpfaenger"), QStringLiteral("Stadtwerke"));
         testing::Retype(Child<QLineEdit>(shown, "EKontonr"), QStringLiteral("42"));
-        EXPECT_EQ(payment.transferOrder().Kontonr, QStringLiteral("42"));
+        EXPECT_EQ(payment.transferOrder().Kontonr, "42");
     });
     unusable.showPage(Page::Transfers);
     std::vector<std::int32_t> codes;
     for (const ScriptedUiService::Shown &shown : broken.ui.shown())
         if (shown.kind == ScriptedUiService::Kind::ErrorWindow) {
             codes.push_back(shown.code);
-            EXPECT_EQ(shown.text, QStringLiteral("Registry-Fehler"));
+            EXPECT_EQ(shown.text, "Registry-Fehler");
         }
     EXPECT_EQ(codes, (std::vector<std::int32_t>{platform::RecipientMemory::ListErrorCode,
                                                 platform::PayeeMemory::ListErrorCode,

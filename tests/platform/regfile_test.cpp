@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <sys/stat.h>
+
 namespace penvaro::platform {
 namespace {
 
@@ -11,6 +13,12 @@ void WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// The text in UTF-16LE with byte-order mark, as the registry editor writes it.
+QByteArray Utf16(const QString &text) {
+    return QByteArray("\xff\xfe", 2)
+           + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
 }
 
 QString Utf16Text(const QByteArray &bytes) {
@@ -74,7 +82,7 @@ TEST_F(RegFileTest, AnExportImportedIntoAnEmptyStoreGivesTheSameTree) {
 
     QTemporaryDir otherDir;
     auto other = RegistryStore::Open(otherDir.filePath(QStringLiteral("leer.sqlite"))).store;
-    auto imported = ImportRegistryFile(*other, file);
+    auto imported = ImportRegistryFile(*other, file, key);
     ASSERT_TRUE(imported) << imported.error().message;
 
     EXPECT_EQ(*other->readTree(key), *store->readTree(key));
@@ -128,13 +136,14 @@ TEST_F(RegFileTest, AMalformedFileIsRefusedWithItsLineAndNothingIsMerged) {
          good + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\" + QByteArray(256, 'k') + "]\r\n", 5},
         {"odd hex(1) text", good + "\"c\"=hex(1):41\r\n", 5},
         {"not text at all", QByteArray("\xff\xff\xff\x00", 4), 1},
+        {"UTF-16 ending in half a character", Utf16(QString::fromLatin1(good)) + '\x41', 1},
     };
     const QString file = m_dir.filePath(QStringLiteral("kaputt.reg"));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.defect);
         WriteAll(file, c.text);
 
-        auto imported = ImportRegistryFile(*store, file);
+        auto imported = ImportRegistryFile(*store, file, QStringLiteral("SOFTWARE"));
 
         ASSERT_FALSE(imported);
         EXPECT_NE(imported.error().message.find("Zeile " + std::to_string(c.line) + ":"),
@@ -144,8 +153,79 @@ TEST_F(RegFileTest, AMalformedFileIsRefusedWithItsLineAndNothingIsMerged) {
     }
 }
 
+TEST_F(RegFileTest, TheStoreAndItsExportsAreReadableByTheirOwnerOnly) {
+    const QString exported = m_dir.filePath(QStringLiteral("sicherung.reg"));
+    ASSERT_TRUE(store->createKey(QStringLiteral("SOFTWARE\\Tarvel")));
+    ASSERT_TRUE(ExportRegistryFile(*store, QStringLiteral("SOFTWARE"), exported));
+    for (const QString &file : {databasePath(), exported}) {
+        SCOPED_TRACE(file.toStdString());
+        struct stat info {};
+        ASSERT_EQ(0, ::stat(QFile::encodeName(file).constData(), &info));
+        EXPECT_EQ(0600u, info.st_mode & 0777);
+    }
+}
+
+TEST_F(RegFileTest, WhatIsNoRegistryFileIsRefusedAtOnce) {
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe.reg"));
+    ASSERT_EQ(0, ::mkfifo(QFile::encodeName(fifo).constData(), 0600));
+    const QString huge = m_dir.filePath(QStringLiteral("riesig.reg"));
+    ASSERT_TRUE(QFile(huge).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::resize(huge, static_cast<qint64>(MaxRegistryFileBytes) + 1));
+    for (const QString &file :
+         {m_dir.filePath(QStringLiteral("fehlt.reg")), fifo, QStringLiteral("/dev/zero"), huge}) {
+        SCOPED_TRACE(file.toStdString());
+        const auto imported = ImportRegistryFile(*store, file, QStringLiteral("SOFTWARE"));
+        ASSERT_FALSE(imported);
+        EXPECT_NE(std::string::npos, imported.error().message.find(file.toStdString()));
+    }
+}
+
+TEST_F(RegFileTest, AFileWithKeysOutsideTheGivenKeyIsRefusedAsAWhole) {
+    const QString key = QStringLiteral("SOFTWARE\\Tarvel SoftLabs\\Penvaro98");
+    const QByteArray header = "Windows Registry Editor Version 5.00\r\n\r\n";
+    const QByteArray own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro98]\r\n"
+                           "\"Waehrung\"=\"ATS\"\r\n";
+    struct Case {
+        const char *what;
+        QByteArray text;
+        const char *reason; // empty when the file is merged
+    };
+    const Case cases[] = {
+        {"the key itself and a key below, in other case",
+         header + own + "[HKEY_LOCAL_MACHINE\\software\\tarvel softlabs\\penvaro98\\VAEB]\r\n", ""},
+        {"another program's key", header + own + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Andere]\r\n",
+         "„HKEY_LOCAL_MACHINE\\SOFTWARE\\Andere“ liegt nicht unter"},
+        {"a key whose name only begins like it",
+         header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro987]\r\n",
+         "liegt nicht unter"},
+        {"the hive itself", header + "[HKEY_LOCAL_MACHINE]\r\n", "liegt nicht unter"},
+        {"no key at all", header, "enthält keinen Schlüssel unter"},
+    };
+    const QString file = m_dir.filePath(QStringLiteral("fremd.reg"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir otherDir;
+        auto fresh = RegistryStore::Open(otherDir.filePath(QStringLiteral("leer.sqlite"))).store;
+        WriteAll(file, c.text);
+
+        auto imported = ImportRegistryFile(*fresh, file, key);
+
+        const std::string reason = c.reason;
+        if (reason.empty()) {
+            ASSERT_TRUE(imported) << imported.error().message;
+            EXPECT_TRUE(*fresh->keyExists(key + QStringLiteral("\\VAEB")));
+            continue;
+        }
+        ASSERT_FALSE(imported);
+        EXPECT_NE(imported.error().message.find(reason), std::string::npos)
+            << imported.error().message;
+        EXPECT_FALSE(*fresh->keyExists(QStringLiteral("SOFTWARE"))) << "nothing is merged";
+    }
+}
+
 TEST_F(RegFileTest, AMissingFileIsAnError) {
-    EXPECT_FALSE(ImportRegistryFile(*store, m_dir.filePath(QStringLiteral("fehlt.reg"))));
+    EXPECT_FALSE(ImportRegistryFile(*store, m_dir.filePath(QStringLiteral("fehlt.reg")),
+                                    QStringLiteral("SOFTWARE")));
 }
 
 } // namespace

@@ -31,7 +31,9 @@ protected:
 
 TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll) {
     settings.LoadSettings();
-    EXPECT_EQ(settings.settings(), core::Settings{});
+    core::Settings defaults;
+    defaults.Pfad = ProgramFolder().toStdString();
+    EXPECT_EQ(settings.settings(), defaults);
 
     settings.settings().Datei = File.toStdString();
     settings.SaveSettings();
@@ -63,6 +65,8 @@ TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
     changed.WSollhaben2 = 31;
     changed.Kontoinhaber = "Jörg Müller";
     changed.Formular20 = false;
+    // Not stored: it is the program's own folder at every start.
+    changed.Pfad = ProgramFolder().toStdString();
     settings.settings() = changed;
     settings.SaveSettings();
 
@@ -238,7 +242,7 @@ TEST_F(SettingsStoreTest, AFileKeyThatCannotBeOpenedIsIgnored) {
     EXPECT_TRUE(ui.shown().empty());
 }
 
-TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsReportedWithTheCodeOfEachOperation) {
+TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsLeftAloneWithoutAMessageForEachOperation) {
     const QString blocker = m_dir.filePath(QStringLiteral("datei"));
     QFile file(blocker);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -251,12 +255,29 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsReportedWithTheCodeOfEachOpera
     unusable.SaveSettings();
     unusable.SaveLastFileName();
 
-    using Kind = ScriptedUiService::Kind;
-    const QString text = QStringLiteral("Registry-Fehler");
-    EXPECT_EQ(ui.shown(), (std::vector<ScriptedUiService::Shown>{{Kind::ErrorWindow, text, 312},
-                                                                 {Kind::ErrorWindow, text, 311},
-                                                                 {Kind::ErrorWindow, text, 313}}));
+    // The reason was shown once when the store was opened.
+    EXPECT_EQ(ui.shown(), std::vector<ScriptedUiService::Shown>{});
     EXPECT_EQ(unusable.settings().Eurokurs, 13.7603);
+}
+
+TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
+    const QString longName = QStringLiteral("/daten/") + QString(300, u'x');
+    const QString paths[] = {longName + QStringLiteral(".p11"), longName + QStringLiteral("y.p11"),
+                             QStringLiteral("/daten/a\\\\b.p11"),
+                             QStringLiteral("/daten/a\\\\c.p11"),
+                             QStringLiteral("/daten/a\\b.p11")};
+    double day = 40000.0;
+    for (const QString &path : paths) {
+        settings.settings().Datei = path.toStdString();
+        settings.settings().nextCheckDay = ++day;
+        settings.SaveSettings();
+    }
+    EXPECT_TRUE(ui.shown().empty());
+    day = 40000.0;
+    for (const QString &path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(++day, ReadAccountFileSettings(*store, path).nextCheckDay);
+    }
 }
 
 } // namespace

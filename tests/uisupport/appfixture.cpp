@@ -79,7 +79,8 @@ std::vector<ScriptedUiService::Shown> TestApp::messages() const {
     for (const ScriptedUiService::Shown &entry : ui.shown()) {
         using Kind = ScriptedUiService::Kind;
         if (entry.kind != Kind::Modal && entry.kind != Kind::OpenFile
-            && entry.kind != Kind::SaveFile)
+            && entry.kind != Kind::SaveFile && entry.kind != Kind::Folder
+            && entry.kind != Kind::Font)
             shown.push_back(entry);
     }
     return shown;

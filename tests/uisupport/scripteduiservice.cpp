@@ -45,6 +45,21 @@ QString ScriptedUiService::saveFileName(const QString &caption, const QString &)
     return nextFileName();
 }
 
+QString ScriptedUiService::chooseFolder(const QString &caption, const QString &) {
+    m_shown.push_back({Kind::Folder, caption});
+    return nextFileName();
+}
+
+std::optional<QFont> ScriptedUiService::chooseFont(const QFont &initial) {
+    m_shown.push_back(
+        {Kind::Font, QStringLiteral("%1 %2").arg(initial.family()).arg(initial.pointSize())});
+    if (m_fonts.empty())
+        return std::nullopt;
+    QFont font = m_fonts.front();
+    m_fonts.pop_front();
+    return font;
+}
+
 int ScriptedUiService::runModal(QDialog &dialog) {
     m_shown.push_back({Kind::Modal, dialog.objectName()});
     if (m_modals.empty())

@@ -22,13 +22,16 @@ public:
         Failure,
         OpenFile,
         SaveFile,
+        Folder,
+        Font,
         Modal,
         Document
     };
 
     struct Shown {
         Kind kind;
-        QString text; // message, chooser caption, dialog objectName or document path
+        // message, chooser caption, dialog objectName, document path or the font offered
+        QString text;
         std::int32_t code = 0;
 
         friend bool operator==(const Shown &, const Shown &) = default;
@@ -36,6 +39,8 @@ public:
 
     void setNextAnswer(platform::Answer answer) { m_answers.push_back(answer); }
     void setNextFileName(const QString &fileName) { m_fileNames.push_back(fileName); }
+    // The folder browser answers from the same queue as the file choosers.
+    void setNextFont(const QFont &font) { m_fonts.push_back(font); }
     // Acts on the dialog as the user would and returns its result code.
     void setNextModal(std::function<int(QDialog &)> action) {
         m_modals.push_back(std::move(action));
@@ -51,6 +56,8 @@ public:
     void showFailure(const QString &description) override;
     QString openFileName(const QString &caption, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &filter) override;
+    QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
     int runModal(QDialog &dialog) override;
     bool openDocument(const QString &path) override;
 
@@ -60,6 +67,7 @@ private:
     std::vector<Shown> m_shown;
     std::deque<platform::Answer> m_answers;
     std::deque<QString> m_fileNames;
+    std::deque<QFont> m_fonts;
     std::deque<std::function<int(QDialog &)>> m_modals;
     bool m_documentOpens = true;
 };

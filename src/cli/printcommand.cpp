@@ -1,0 +1,148 @@
+#include "arguments.h"
+#include "commands.h"
+#include "dateoptions.h"
+#include "searchoptions.h"
+
+#include "core/accountfile.h"
+#include "core/bookinglistprintout.h"
+#include "core/evaluationprintout.h"
+#include "core/joinedjobscanvas.h"
+#include "core/sortbookingtable.h"
+#include "platform/qtprintcanvas.h"
+#include "platform/registrystore.h"
+#include "platform/settingsstore.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+
+#include <filesystem>
+
+namespace penvaro::cli {
+namespace {
+
+// The stored title, or the default a title never stored prints as.
+std::string storedTitle(const platform::RegistryStore &store, const QString &key, const char *name,
+                        const char *fallback) {
+    const auto stored = store.value(key, QString::fromLatin1(name));
+    if (stored && stored->has_value())
+        if (const auto *text = std::get_if<QString>(&**stored); text && !text->isEmpty())
+            return text->toStdString();
+    return fallback;
+}
+
+bool anyInRange(const core::BookingTable &table, core::BookingKind kind, double from, double to) {
+    for (const core::BookingRecord &r : table.used()) {
+        const double day = core::WholeDay(r.Wertdatum);
+        if (r.Satzart == kind && day >= core::WholeDay(from) && day <= core::WholeDay(to))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int RunPrint(const std::vector<std::string> &args) {
+    const auto parsed = ParseArguments(args, {{"pdf", "from", "to", "exact", "contains", "fields"},
+                                              {"list", "range", "national"}});
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->positional.size() != 1 || !parsed->options.contains("pdf")) {
+        PrintError("print erwartet eine Kontodatei und --pdf AUSGABE.pdf.");
+        return ExitUsage;
+    }
+    const bool list = parsed->flags.contains("list");
+    std::optional<core::SearchCriteria> criteria;
+    if (!list) {
+        criteria = ParseSearchCriterion(*parsed, "print");
+        if (!criteria)
+            return ExitUsage;
+    } else if (parsed->options.contains("exact") || parsed->options.contains("contains")
+               || parsed->flags.contains("range")) {
+        PrintError("print erwartet --list oder ein Suchkriterium, nicht beides.");
+        return ExitUsage;
+    }
+    std::optional<double> from;
+    std::optional<double> to;
+    for (const auto &[name, day] : {std::pair{"from", &from}, std::pair{"to", &to}}) {
+        if (!parsed->options.contains(name))
+            continue;
+        *day = ParseDateOption(name, parsed->options.at(name));
+        if (!*day)
+            return ExitUsage;
+    }
+
+    const std::filesystem::path path = std::filesystem::absolute(parsed->positional.front());
+    core::BookingTable table;
+    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
+    auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
+    const QString file = QString::fromStdString(path.string());
+    const core::Settings settings = platform::ReadAccountFileSettings(*opening.store, file);
+    const QString key = platform::FileSettingsKey(file);
+
+    core::ListPrintOptions options;
+    options.fileName = path.string();
+    options.title1 =
+        storedTitle(*opening.store, key, "Titel1", "Penvaro 2011 - Getätigte Buchungen");
+    options.title2 =
+        storedTitle(*opening.store, key, "Titel2", "Penvaro 2011 - Geplante Buchungen");
+    options.national = parsed->flags.contains("national");
+    const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
+    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
+
+    // Printing needs a Qt application, but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "penvaro-cli";
+    char *argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(parsed->options.at("pdf")));
+    platform::QtPrintCanvas canvas(printer);
+    core::JoinedJobsCanvas joined(canvas);
+
+    const auto bookings = core::BookingValueDateRange(table);
+    const double today = LocalToday();
+    const double firstDay = from.value_or(bookings ? bookings->from : today);
+    const double lastDay = to.value_or(bookings ? bookings->to : today);
+    core::Result<void> printed;
+    if (list) {
+        core::SortBookingTable(table, {core::DoneOrderFromSetting(settings.SortBy), true, true});
+        core::BookingListRange range{firstDay, lastDay, bookings ? bookings->from : today, true,
+                                     true};
+        range.printCompleted = anyInRange(table, core::BookingKind::Completed, firstDay, lastDay);
+        range.printPlanned = anyInRange(table, core::BookingKind::Planned, firstDay, lastDay);
+        printed = core::PrintBookingList(joined, table, options, range);
+    } else {
+        core::SortBookingTable(table, core::SortOrderFromSettings(settings));
+        criteria->from = firstDay;
+        criteria->to = lastDay;
+        const core::BookingMatcher matcher(*criteria);
+        if (!core::HasEvaluationData(table, matcher)) {
+            PrintError("Keine Daten zum Ausdrucken gefunden!");
+            return ExitFileError;
+        }
+        core::EvaluationPrintOptions evaluation;
+        evaluation.list = options;
+        evaluation.statementData = settings.AuszugsdatAN;
+        evaluation.bookingDates = settings.BuchungsdatAN;
+        auto outcome = core::PrintEvaluation(joined, table, matcher, evaluation);
+        if (!outcome)
+            printed = outcome.error();
+    }
+    core::Result<void> finished = joined.finish();
+    if (!printed)
+        finished = printed;
+    if (!finished) {
+        PrintError(finished.error().message);
+        return ExitFileError;
+    }
+    return ExitOk;
+}
+
+} // namespace penvaro::cli

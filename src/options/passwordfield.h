@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QLineEdit;
+
+namespace penvaro::options {
+
+// A start password field: every letter typed becomes upper case, and each character shows as
+// "*". Characters whose stored form could not be kept as text are not taken, so that a
+// password once set always lets the program start again.
+void MakePasswordField(QLineEdit *field);
+
+// The password's stored form ("Tabellenformat") and back; the transform is its own inverse.
+std::string StoredPassword(const QString &password);
+QString PasswordOf(const std::string &stored);
+
+} // namespace penvaro::options

@@ -1,0 +1,380 @@
+#include "accountsession.h"
+
+#include "appstate.h"
+#include "pendingcheckday.h"
+#include "registrystore.h"
+#include "settingsstore.h"
+#include "uiservice.h"
+
+#include "core/accountfile.h"
+#include "core/accountregister.h"
+#include "core/balances.h"
+#include "core/bookingchanges.h"
+
+#include <QFileInfo>
+
+namespace penvaro::platform {
+namespace {
+
+constexpr std::int32_t ErrorOpenRegistry = 501;
+
+QString displayName(const std::filesystem::path &path) {
+    return QString::fromStdString(path.string());
+}
+
+void report(UiService &ui, const core::Error &error) {
+    ui.showFailure(QString::fromStdString(error.message));
+}
+
+} // namespace
+
+core::Result<AccountWithDueBookings> ReadAccountWithDueBookings(const std::filesystem::path &file,
+                                                                double nextCheckDay, double today) {
+    AccountWithDueBookings account;
+    if (auto loaded = core::LoadAccountFile(file, account.table); !loaded)
+        return loaded.error();
+    auto due = core::PlanDueRecurringBookings(account.table, nextCheckDay, today);
+    if (!due)
+        return due.error();
+    account.due = std::move(*due);
+    return account;
+}
+
+AccountSession::AccountSession(AppState &state)
+    : m_state(state) {
+    connect(&m_state, &AppState::bookingsChanged, this, &AccountSession::updateRegisterBalance);
+}
+
+bool AccountSession::openChosen() {
+    for (;;) {
+        const QString chosen = m_state.ui().openFileName(
+            QStringLiteral("Kontodatei öffnen ..."),
+            QStringLiteral("Penvaro 2011 - Kontodateien (*.p11);;Penvaro 2002-2004- "
+                           "Kontodateien (*.p02)"));
+        if (chosen.isEmpty())
+            return false;
+        const Opening opening = openFile(chosen.toStdString());
+        if (opening != Opening::Declined)
+            return opening == Opening::Opened;
+    }
+}
+
+bool AccountSession::createChosen() {
+    QString chosen =
+        m_state.ui().saveFileName(QStringLiteral("Neue Kontodateien anlegen"),
+                                  QStringLiteral("Penvaro 2011  - Kontodateien (*.p11)"));
+    if (chosen.isEmpty())
+        return false;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += QStringLiteral(".p11");
+    return create(chosen.toStdString());
+}
+
+bool AccountSession::open(const std::filesystem::path &file) {
+    return openFile(file) == Opening::Opened;
+}
+
+AccountSession::Opening AccountSession::openFile(const std::filesystem::path &file) {
+    if (core::IsLegacyAccountFileName(file))
+        return openLegacy(file);
+    // The file's own "LM" is read from the store, so the open file's values go there first:
+    // it may be the same file.
+    m_state.settingsStore().SaveSettings();
+    const bool reopening = holdsLockOf(file);
+    AccountFileLock lock;
+    const std::optional<bool> writable = reopening ? true : takeLock(file, lock);
+    if (!writable)
+        return Opening::Declined;
+    const bool settled = !*writable || settleCatchUp(file);
+    auto account = readWithDueBookings(file);
+    if (!account) {
+        report(m_state.ui(), account.error());
+        return Opening::Failed;
+    }
+    if (!m_state.store().createKey(ProductKey()))
+        ShowRegistryError(m_state.ui(), m_state.store(), ErrorOpenRegistry);
+    if (!reopening)
+        m_lock = std::move(lock);
+    // The program that writes the file keeps its settings, its next check day above all.
+    m_readOnly = !*writable;
+    m_state.settingsStore().setFileSettingsWritable(*writable);
+    makeCurrent(file);
+    if (settled)
+        storeDueBookings(*account);
+    adopt(std::move(*account));
+    return Opening::Opened;
+}
+
+bool AccountSession::holdsLockOf(const std::filesystem::path &file) const {
+    std::error_code ec;
+    return m_lock.isLocked() && std::filesystem::equivalent(file, m_state.currentPath(), ec);
+}
+
+std::optional<bool> AccountSession::takeLock(const std::filesystem::path &file,
+                                             AccountFileLock &lock) {
+    using Outcome = AccountFileLock::Outcome;
+    switch (lock.tryLock(file)) {
+    case Outcome::Locked:
+        return true;
+    case Outcome::InUse:
+        if (m_state.ui().askYesNo(
+                QStringLiteral("Die Kontodatei %1 ist schon in einem anderen Penvaro-Fenster "
+                               "zum Bearbeiten geöffnet. Soll sie hier schreibgeschützt geöffnet "
+                               "werden?\n\nBei „Nein“ können Sie eine andere Datei wählen.")
+                    .arg(displayName(file)),
+                Answer::No)
+            == Answer::Yes)
+            return false;
+        return std::nullopt;
+    case Outcome::Abandoned:
+        if (m_state.ui().askYesNo(
+                QStringLiteral("Die Kontodatei %1 ist noch als geöffnet gekennzeichnet, aber "
+                               "kein Penvaro-Fenster bearbeitet sie; wahrscheinlich wurde das "
+                               "Programm nicht ordentlich beendet. Soll die Kennzeichnung "
+                               "aufgehoben und die Datei zum Bearbeiten geöffnet werden?\n\nBei "
+                               "„Nein“ wird sie schreibgeschützt geöffnet.")
+                    .arg(displayName(file)),
+                Answer::Yes)
+            != Answer::Yes)
+            return false;
+        return lock.takeOver(file) == Outcome::Locked;
+    case Outcome::Failed:
+        break;
+    }
+    m_state.ui().information(
+        QStringLiteral("Die Kontodatei %1 kann nicht für dieses Fenster reserviert werden (%2). "
+                       "Sie wird schreibgeschützt geöffnet.")
+            .arg(displayName(file), QString::fromStdString(lock.failure())));
+    return false;
+}
+
+bool AccountSession::readOnly() const {
+    return m_readOnly;
+}
+
+AccountSession::Opening AccountSession::openLegacy(const std::filesystem::path &file) {
+    const std::filesystem::path target = core::ConvertedAccountFileName(file);
+    std::error_code ec;
+    core::ExistingFile existing = core::ExistingFile::Keep;
+    if (std::filesystem::exists(target, ec)) {
+        const QString question =
+            QStringLiteral("Die Kontodatei %1 gibt es schon. Soll sie durch die umgewandelte "
+                           "Datei %2 ersetzt werden?\n\nBei „Nein“ wird die vorhandene Datei "
+                           "unverändert geöffnet.")
+                .arg(displayName(target), displayName(file));
+        if (m_state.ui().askYesNo(question, Answer::No) != Answer::Yes)
+            return openFile(target);
+        existing = core::ExistingFile::Replace;
+    }
+    core::BookingTable converted;
+    if (auto written = core::ConvertLegacyFile(file, converted, existing); !written) {
+        report(m_state.ui(), written.error());
+        return Opening::Failed;
+    }
+    const QString oldKey = FileSettingsKey(displayName(file));
+    const QString newKey = FileSettingsKey(displayName(target));
+    if (const auto hasSettings = m_state.store().keyExists(oldKey); hasSettings && *hasSettings) {
+        // The converted file then starts with the default settings, which is no reason to
+        // keep its bookings from the user.
+        (void)m_state.store().copyKey(oldKey, newKey);
+    }
+    return openFile(target);
+}
+
+bool AccountSession::create(const std::filesystem::path &file) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        const QString question =
+            QStringLiteral("Die Datei %1 gibt es schon. Soll sie durch eine neue, leere "
+                           "Kontodatei ersetzt werden? Alle Buchungen darin gehen verloren.")
+                .arg(displayName(file));
+        if (m_state.ui().askYesNo(question, Answer::No) != Answer::Yes)
+            return false;
+    }
+    SettingsStore &store = m_state.settingsStore();
+    store.SaveSettings();
+    // A file that another program has open must not be emptied under it.
+    using Outcome = AccountFileLock::Outcome;
+    const bool reopening = holdsLockOf(file);
+    AccountFileLock lock;
+    Outcome locked = reopening ? Outcome::Locked : lock.tryLock(file);
+    // The user agreed to replace the file: a lock that a crashed program left is no obstacle.
+    if (locked == Outcome::Abandoned)
+        locked = lock.takeOver(file);
+    if (locked == Outcome::InUse) {
+        m_state.ui().information(
+            QStringLiteral("Die Datei %1 ist in einem anderen Penvaro-Fenster geöffnet; sie wird "
+                           "nicht ersetzt.")
+                .arg(displayName(file)));
+        return false;
+    }
+    if (locked == Outcome::Failed) {
+        m_state.ui().showFailure(
+            QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2")
+                .arg(displayName(file), QString::fromStdString(lock.failure())));
+        return false;
+    }
+    // Written before the switch, so that a file that cannot be created leaves the open one.
+    AccountWithDueBookings account;
+    if (auto created = core::SaveAccountFile(account.table, file); !created) {
+        report(m_state.ui(), created.error());
+        return false;
+    }
+    if (!reopening)
+        m_lock = std::move(lock);
+    m_readOnly = false;
+    core::Settings &settings = m_state.settings();
+    settings.Datei = file.string();
+    store.setFileSettingsWritable(true);
+    settings.euroBetrag = true;
+    settings.euroKontostand = true;
+    settings.natBetrag = false;
+    settings.natKontostand = false;
+    // The new file starts with a copy of the settings of the file that was open.
+    store.SaveSettings();
+    store.SaveLastFileName();
+    store.LoadSettings();
+    // Nothing is due in an empty file, but its days up to today count as checked.
+    auto due =
+        core::PlanDueRecurringBookings(account.table, settings.nextCheckDay, m_state.today());
+    if (due) {
+        account.due = std::move(*due);
+        storeDueBookings(account);
+    }
+    adopt(std::move(account));
+    return true;
+}
+
+bool AccountSession::reopenLast() {
+    if (m_state.settings().Datei.empty())
+        return false;
+    m_state.settingsStore().SaveSettings();
+    const std::optional<bool> writable = takeLock(m_state.currentPath(), m_lock);
+    if (!writable)
+        return false;
+    const bool settled = !*writable || settleCatchUp(m_state.currentPath());
+    // The settled "LM" is the one to go on with.
+    m_state.settingsStore().LoadSettings();
+    auto account = readWithDueBookings(m_state.currentPath());
+    if (!account) {
+        m_lock.unlock();
+        m_registered = {m_state.settings().Datei, 0};
+        // The register is a convenience; a start does not fail for it.
+        (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
+                                     m_state.settings().Kontonummer,
+                                     m_state.settings().Kontobezeichnung, 0);
+        return false;
+    }
+    m_readOnly = !*writable;
+    m_state.settingsStore().setFileSettingsWritable(*writable);
+    if (settled)
+        storeDueBookings(*account);
+    adopt(std::move(*account));
+    return true;
+}
+
+bool AccountSession::settleCatchUp(const std::filesystem::path &file) {
+    if (!m_state.store().usable()
+        || SettlePendingCheckDay(m_state.store(), displayName(file), file))
+        return true;
+    // The next check day is uncertain: planning now could plan the same bookings twice.
+    tellNoCatchUp();
+    return false;
+}
+
+core::Result<AccountWithDueBookings>
+AccountSession::readWithDueBookings(const std::filesystem::path &file) {
+    const double nextCheckDay =
+        ReadAccountFileSettings(m_state.store(), displayName(file)).nextCheckDay;
+    return ReadAccountWithDueBookings(file, nextCheckDay, m_state.today());
+}
+
+void AccountSession::makeCurrent(const std::filesystem::path &file) {
+    m_state.settings().Datei = file.string();
+    m_state.settingsStore().SaveLastFileName();
+    m_state.settingsStore().LoadSettings();
+}
+
+void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
+    // The program that writes the file plans them; "LM" stays for it.
+    if (m_readOnly)
+        return;
+    core::Settings &settings = m_state.settings();
+    if (!account.due.planned.empty()) {
+        // Without a place for "LM" the same bookings would be planned again at every opening.
+        const QString file = m_state.currentFile();
+        if (!m_state.store().usable()
+            || !RecordPendingCheckDay(m_state.store(), file, account.due.nextCheckDay,
+                                      account.table, account.due.planned)) {
+            tellNoCatchUp();
+            return;
+        }
+        if (!goOn(CatchUpStep::PendingRecorded))
+            return;
+        // All of the catch-up reaches the file or none of it; then "LM" stays, and the same
+        // days are checked again at the next opening.
+        if (auto stored =
+                core::AddBookings(account.table, account.due.planned, m_state.currentPath());
+            !stored) {
+            ForgetPendingCheckDay(m_state.store(), file);
+            report(m_state.ui(), stored.error());
+            return;
+        }
+        if (!goOn(CatchUpStep::FileSaved))
+            return;
+        settings.nextCheckDay = account.due.nextCheckDay;
+        m_state.settingsStore().SaveSettings();
+        ForgetPendingCheckDay(m_state.store(), file);
+    } else {
+        settings.nextCheckDay = account.due.nextCheckDay;
+        m_state.settingsStore().SaveSettings();
+    }
+    if (account.due.stopped)
+        m_state.ui().information(QString::fromStdString(account.due.stopped->message));
+}
+
+void AccountSession::tellNoCatchUp() {
+    if (m_toldNoCatchUp)
+        return;
+    m_toldNoCatchUp = true;
+    m_state.ui().information(
+        QStringLiteral("Die fälligen monatlichen Buchungen werden nicht eingeplant, solange die "
+                       "Einstellungen nicht gespeichert werden können: Sonst würden sie bei "
+                       "jedem Öffnen der Kontodatei noch einmal eingeplant."));
+}
+
+void AccountSession::adopt(AccountWithDueBookings account) {
+    m_state.table() = std::move(account.table);
+    // The register learns the file before the ledger shows it, so that showing it writes
+    // nothing more.
+    ReportFailure(m_state.ui(), recordInRegister());
+    Q_EMIT accountOpened();
+    m_state.announceBookingChange();
+}
+
+core::Result<void> AccountSession::recordInRegister() {
+    const core::Settings &settings = m_state.settings();
+    const auto balance = core::ComputeBookBalance(m_state.table());
+    // A book balance beyond 64 bits is reported by the ledger that shows it.
+    if (!balance)
+        return {};
+    m_registered = {settings.Datei, *balance};
+    return core::RecordInRegister(m_state.registerPath(), settings.Datei, settings.Kontonummer,
+                                  settings.Kontobezeichnung, *balance);
+}
+
+void AccountSession::updateRegisterBalance() {
+    const std::string &file = m_state.settings().Datei;
+    const auto balance = core::ComputeBookBalance(m_state.table());
+    // A book balance beyond 64 bits is reported by the ledger that shows it.
+    if (file.empty() || !balance)
+        return;
+    const std::pair<std::string, std::int64_t> shown{file, *balance};
+    if (shown == m_registered)
+        return;
+    if (ReportFailure(m_state.ui(),
+                      core::UpdateRegisterBalance(m_state.registerPath(), file, *balance)))
+        m_registered = shown;
+}
+
+} // namespace penvaro::platform

@@ -1,0 +1,30 @@
+#include "listoptions.h"
+
+#include "core/exchangerate.h"
+#include "platform/appstate.h"
+
+#include <QLocale>
+
+namespace penvaro::printing {
+
+core::ListPrintOptions ListOptions(const platform::AppState &state, const ListChoices &choices,
+                                   bool national, const TableTitles &titles) {
+    const core::Settings &settings = state.settings();
+    const QLocale locale;
+    const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
+    core::ListPrintOptions options;
+    options.columns = choices.columns;
+    options.printFileName = choices.fileName;
+    options.printPageNumbers = choices.pageNumbers;
+    options.national = national;
+    // A rate that cannot be read prints national amounts as zero rather than a wrong figure.
+    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
+    options.separators = {locale.decimalPoint().toStdString(),
+                          locale.groupSeparator().toStdString()};
+    options.fileName = state.currentFile().toStdString();
+    options.title1 = titles.completed.toStdString();
+    options.title2 = titles.planned.toStdString();
+    return options;
+}
+
+} // namespace penvaro::printing

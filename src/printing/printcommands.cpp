@@ -1,0 +1,74 @@
+#include "printcommands.h"
+
+#include "bookingprintdialog.h"
+#include "evaluationprintdialog.h"
+#include "printertarget.h"
+
+#include "core/overviewprintout.h"
+#include "platform/appstate.h"
+#include "platform/printerchoice.h"
+#include "platform/uiservice.h"
+
+#include <QLocale>
+#include <QPrintDialog>
+
+namespace penvaro::printing {
+
+PrintCommands::PrintCommands(platform::AppState &state, QWidget *dialogParent, PrintTarget *target)
+    : QObject(dialogParent)
+    , m_state(state)
+    , m_printers(std::make_unique<platform::PrinterChoice>())
+    , m_chosenPrinter(
+          std::make_unique<PrinterTarget>(*m_printers, state.ui(), PrinterTarget::Source::Current))
+    , m_configuredPrinter(std::make_unique<PrinterTarget>(*m_printers, state.ui(),
+                                                          PrinterTarget::Source::AsConfigured))
+    , m_testTarget(target) {
+    PrintTarget &listTarget = target ? *target : *m_chosenPrinter;
+    m_bookingDialog = new BookingPrintDialog(state, *m_printers, listTarget, dialogParent);
+    m_evaluationDialog = new EvaluationPrintDialog(
+        state, *m_printers, listTarget, [this] { return m_bookingDialog->listChoices(); },
+        dialogParent);
+}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::printBookingList() {
+    core::Settings &settings = m_state.settings();
+    const bool sort1 = settings.Sort1;
+    const bool sort2 = settings.Sort2;
+    settings.Sort1 = true;
+    settings.Sort2 = true;
+    core::SortBookingTable(m_state.table(), core::SortOrderFromSettings(settings));
+    m_bookingDialog->run();
+    // Only the two orders are put back: reloading every setting would drop whatever the
+    // user changed since they were last saved.
+    settings.Sort1 = sort1;
+    settings.Sort2 = sort2;
+    m_state.announceBookingChange();
+}
+
+void PrintCommands::printEvaluation(const core::SearchCriteria &criteria) {
+    // Balances are not printed in an evaluation; only this value is put back afterwards, for
+    // the same reason as the orders of the booking list.
+    core::Settings &settings = m_state.settings();
+    const bool balances = settings.SummeBD;
+    settings.SummeBD = false;
+    m_evaluationDialog->run(criteria);
+    settings.SummeBD = balances;
+}
+
+void PrintCommands::printAccountsOverview(const core::AccountRegister &accounts) {
+    QPrintDialog dialog(&m_printers->printer(), m_bookingDialog->parentWidget());
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    if (m_state.ui().runModal(dialog) != QDialog::Accepted)
+        return;
+    const QLocale locale;
+    const core::NumberSeparators separators{locale.decimalPoint().toStdString(),
+                                            locale.groupSeparator().toStdString()};
+    PrintTarget &target = m_testTarget ? *m_testTarget : *m_configuredPrinter;
+    target.print([&](core::Canvas &canvas) {
+        return core::PrintAccountsOverview(canvas, accounts, m_state.today(), separators);
+    });
+}
+
+} // namespace penvaro::printing

@@ -1,0 +1,399 @@
+#include "appfixture.h"
+#include "widgetlookup.h"
+
+#include "core/password.h"
+#include "ledger/startdialog.h"
+#include "options/optionsdialog.h"
+#include "options/passwordfield.h"
+#include "platform/settingsstore.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace penvaro::options {
+namespace {
+
+using testing::Child;
+using testing::OnNextModal;
+using testing::Retype;
+using Shown = testing::ScriptedUiService::Shown;
+using Kind = testing::ScriptedUiService::Kind;
+
+const QString differentPasswords =
+    QStringLiteral("Bitte geben Sie in beiden Feldern exakt das gleiche Passwort ein!");
+
+QString PageShown(const OptionsDialog &dialog) {
+    const QTabWidget *pages = dialog.widgets().PageControl1;
+    return pages->tabText(pages->currentIndex());
+}
+
+std::string StoredPasswordOf(const char16_t *password) {
+    return StoredPassword(QString::fromUtf16(password));
+}
+
+void Click(const QWidget &window, const char *name) {
+    QTest::mouseClick(Child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+// The dialog of a program with an open account file, run as the user would run it.
+class OptionsTest : public testing::AppFixture {
+protected:
+    OptionsTest() { state->settings().Datei = file.string(); }
+
+    // Opens the dialog, lets the user act on it and returns how it was closed: Accepted by
+    // "OK", Rejected by anything else (the helper closes a dialog left open).
+    int run(std::function<void(OptionsDialog &)> user) {
+        OnNextModal<OptionsDialog>(ui, std::move(user));
+        return dialog.showModal();
+    }
+
+    std::optional<platform::RegistryValue> stored(const QString &name, bool ofFile = true) {
+        const QString key =
+            ofFile ? platform::FileSettingsKey(QString::fromStdString(state->settings().Datei))
+                   : platform::ProductKey();
+        auto value = store->value(key, name);
+        return value ? *value : std::nullopt;
+    }
+
+    std::filesystem::path file = accountPath(QStringLiteral("giro.p11"));
+    OptionsDialog dialog{*state};
+};
+
+TEST_F(OptionsTest, OpensWithTheSettingsInTheirShownFormOnThePrinterPageFirst) {
+    run([](OptionsDialog &d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Optionen"));
+        const QTabWidget *pages = d.widgets().PageControl1;
+        QStringList captions;
+        for (int i = 0; i < pages->count(); ++i)
+            captions << pages->tabText(i);
+        EXPECT_EQ(captions,
+                  (QStringList{
+                      QStringLiteral("Währung/Zinsen"), QStringLiteral("Startbildschirm"),
+                      QStringLiteral("Auszugs-/Buchungsdaten"), QStringLiteral("Kontostand"),
+                      QStringLiteral("Summen"), QStringLiteral("\"Getätigte Buchungen\""),
+                      QStringLiteral("\"Geplante Buchungen\""), QStringLiteral("Formulardrucker"),
+                      QStringLiteral("Passwort"), QStringLiteral("Sortierung")}));
+        EXPECT_EQ(PageShown(d), QStringLiteral("Formulardrucker"));
+
+        const std::pair<const char *, QString> fields[] = {
+            {"EZinsen", QStringLiteral("2,00")},
+            {"ESollzinsen", QStringLiteral("9,00")},
+            {"EWaehrung", QStringLiteral("DM")},
+            {"EEurokurs", QStringLiteral("1,955830")},
+            {"EStartbild", QStringLiteral("3")},
+            {"EZeilenabGet", QStringLiteral("18")},
+            {"EZeilenabGep", QStringLiteral("18")},
+            {"EHorKorr", QStringLiteral("0")},
+            {"EVerKorr", QStringLiteral("0")},
+            {"EPW1", QString()},
+            {"EPW2", QString()},
+        };
+        for (const auto &[name, text] : fields)
+            EXPECT_EQ(testing::TextOf(d, name), text) << name;
+        EXPECT_EQ(Child<QLabel>(d, "LWaehrung")->text(), QStringLiteral("DM"));
+
+        for (const char *checked :
+             {"RBAuszugsdatAn", "RBBuchungsdatAus", "RBKontostTabAn", "RBKontostDruAn",
+              "RBSummeGetAn", "RBSummeGepAn", "RBSortGetAuf", "RBTabGepan", "RBSortGepAuf",
+              "RBPWaus", "RBSortByAuszugsnr"})
+            EXPECT_TRUE(Child<QRadioButton>(d, checked)->isChecked()) << checked;
+        EXPECT_TRUE(Child<QWidget>(d, "PPasswort")->isHidden());
+
+        // Every input is reached by its label.
+        for (QLineEdit *edit : d.findChildren<QLineEdit *>()) {
+            bool labelled = false;
+            for (const QLabel *label : d.findChildren<QLabel *>())
+                labelled |= label->buddy() == edit;
+            EXPECT_TRUE(labelled) << edit->objectName().toStdString();
+        }
+    });
+}
+
+TEST_F(OptionsTest, OkReadsEachFieldOrReportsItsNumberAndStaysOpen) {
+    struct Case {
+        const char *field;
+        QString typed;
+        std::int32_t code; // 0: accepted, the dialog closes
+        QString message;
+        std::function<void(const core::Settings &)> check;
+    };
+    const Case cases[] = {
+        {"EZinsen",
+         QStringLiteral("2,5"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.Zinsen, 2.5); }},
+        {"EZinsen", QStringLiteral("2.5"), 371, QStringLiteral("Ungültiger Zinssatz: 2.5"),
+         [](const core::Settings &s) { EXPECT_EQ(s.Zinsen, 2.0); }},
+        {"ESollzinsen", QStringLiteral("zehn"), 379999, QStringLiteral("Ungültiger Zinssatz: zehn"),
+         [](const core::Settings &s) { EXPECT_EQ(s.Sollzinsen, 9.0); }},
+        {"ESollzinsen",
+         QStringLiteral("-1"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.Sollzinsen, -1.0); }},
+        {"EEurokurs",
+         QStringLiteral("13,7603"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 13.7603); }},
+        {"EEurokurs", QStringLiteral("1.955,83"), 9999,
+         QStringLiteral("Ungültiger Betrag: 1.955,83"),
+         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 1.95583); }},
+        {"EEurokurs", QStringLiteral("1e999"), 9999, QStringLiteral("Ungültiger Betrag: 1e999"),
+         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 1.95583); }},
+        {"EStartbild",
+         QStringLiteral("0"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.StartB, 0); }},
+        {"EStartbild", QStringLiteral("2,5"), 372, QStringLiteral("Ungültiger Anzeigedauer: 2,5"),
+         [](const core::Settings &s) { EXPECT_EQ(s.StartB, 3); }},
+        {"EHorKorr",
+         QStringLiteral("-15"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.KorrH, -15); }},
+        {"EHorKorr", QStringLiteral("1,5"), 990,
+         QStringLiteral("Ungültiger Eingabewert: 1,5. Bitte nur ganze Zahlen eingeben!"),
+         [](const core::Settings &s) { EXPECT_EQ(s.KorrH, 0); }},
+        {"EVerKorr", QStringLiteral("99999999999"), 991,
+         QStringLiteral("Ungültiger Eingabewert: 99999999999. Bitte nur ganze Zahlen eingeben!"),
+         [](const core::Settings &s) { EXPECT_EQ(s.KorrV, 0); }},
+        {"EZeilenabGet",
+         QStringLiteral("abc"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.Tab1ZeiAbst, 18); }},
+        {"EZeilenabGep",
+         QStringLiteral("25"),
+         0,
+         {},
+         [](const core::Settings &s) {
+             EXPECT_EQ(s.Tab2ZeiAbst, 25);
+             EXPECT_EQ(s.Tab1ZeiAbst, 18);
+         }},
+        {"EWaehrung",
+         QStringLiteral("ATS"),
+         0,
+         {},
+         [](const core::Settings &s) { EXPECT_EQ(s.Waehrung, "ATS"); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed.toStdString());
+        testing::TestApp app;
+        app.state->settings().Datei = app.accountPath(QStringLiteral("giro.p11")).string();
+        OptionsDialog d(*app.state);
+        OnNextModal<OptionsDialog>(app.ui, [&](OptionsDialog &shown) {
+            shown.widgets().PageControl1->setCurrentIndex(0);
+            Retype(Child<QWidget>(shown, c.field), c.typed);
+            Click(shown, "SBOK");
+            EXPECT_EQ(shown.isVisible(), c.code != 0);
+        });
+        const int result = d.showModal();
+
+        EXPECT_EQ(result, c.code == 0 ? QDialog::Accepted : QDialog::Rejected);
+        const std::vector<Shown> expected =
+            c.code == 0 ? std::vector<Shown>{}
+                        : std::vector<Shown>{{Kind::ErrorWindow, c.message, c.code}};
+        EXPECT_EQ(app.messages(), expected);
+        c.check(app.state->settings());
+        // What is in memory is what was saved.
+        app.state->settingsStore().LoadSettings();
+        c.check(app.state->settings());
+    }
+}
+
+TEST_F(OptionsTest, EveryErrorIsShownInOrderWhileEverythingReadableIsStoredAndSaved) {
+    run([](OptionsDialog &d) {
+        Retype(Child<QWidget>(d, "EHorKorr"), QStringLiteral("x"));
+        Retype(Child<QWidget>(d, "EVerKorr"), QStringLiteral("y"));
+        d.widgets().PageControl1->setCurrentIndex(0);
+        Retype(Child<QWidget>(d, "ESollzinsen"), QStringLiteral("s"));
+        Retype(Child<QWidget>(d, "EZinsen"), QStringLiteral("z"));
+        Retype(Child<QWidget>(d, "EEurokurs"), QStringLiteral("e"));
+        Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
+        d.widgets().PageControl1->setCurrentIndex(1);
+        Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("t"));
+        Click(d, "RBSummeGetAus");
+        Click(d, "SBOK");
+        EXPECT_TRUE(d.isVisible());
+    });
+
+    std::vector<std::int32_t> codes;
+    for (const Shown &shown : messages())
+        codes.push_back(shown.code);
+    EXPECT_EQ(codes, (std::vector<std::int32_t>{9999, 371, 379999, 372, 990, 991}));
+    EXPECT_EQ(stored(QStringLiteral("Waehrung")), platform::RegistryValue(QStringLiteral("ATS")));
+    EXPECT_EQ(stored(QStringLiteral("SummeGan"), false), platform::RegistryValue(0));
+    EXPECT_EQ(state->settings().Zinsen, 2.0);
+}
+
+TEST_F(OptionsTest, ARateNotRetypedKeepsItsFullPrecision) {
+    state->settings().Eurokurs = 1.9558312345;
+    state->settings().Zinsen = 2.125;
+    run([](OptionsDialog &d) {
+        EXPECT_EQ(testing::TextOf(d, "EEurokurs"), QStringLiteral("1,955831"));
+        Click(d, "SBOK");
+    });
+    EXPECT_EQ(state->settings().Eurokurs, 1.9558312345);
+    EXPECT_EQ(state->settings().Zinsen, 2.125);
+}
+
+TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOne) {
+    state->settings().storedPassword = StoredPasswordOf(u"ALT");
+    run([](OptionsDialog &d) {
+        d.widgets().PageControl1->setCurrentIndex(1);
+        Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("5"));
+        d.widgets().PageControl1->setCurrentWidget(d.widgets().TSPasswort);
+        Click(d, "RBPWan");
+        Retype(d.widgets().EPW1, QStringLiteral("neu"));
+        d.widgets().EPW2->setText(QStringLiteral("NEX"));
+        Click(d, "SBOK");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
+    });
+
+    EXPECT_EQ(messages(), (std::vector<Shown>{{Kind::Information, differentPasswords}}));
+    EXPECT_EQ(state->settings().storedPassword, StoredPasswordOf(u"ALT"));
+    EXPECT_EQ(stored(QStringLiteral("StartB"), false), platform::RegistryValue(5))
+        << "the other settings are saved all the same";
+    EXPECT_EQ(stored(QStringLiteral("Autospeichern"), false), platform::RegistryValue(1));
+}
+
+TEST_F(OptionsTest, DifferentPasswordsAreCaughtOnLeavingTheControlFieldAndOnSwitchingPages) {
+    run([this](OptionsDialog &d) {
+        const OptionsWidgets &w = d.widgets();
+        w.PageControl1->setCurrentWidget(w.TSPasswort);
+        Click(d, "RBPWan");
+        Retype(w.EPW1, QStringLiteral("eins"));
+        Retype(w.EPW2, QStringLiteral("zwei"));
+        QTest::keyClick(w.EPW2, Qt::Key_Tab);
+        QTRY_COMPARE(messages().size(), std::size_t{1});
+        EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
+
+        w.PageControl1->setCurrentIndex(0);
+        EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
+    });
+    EXPECT_EQ(messages(), (std::vector<Shown>{{Kind::Information, differentPasswords},
+                                              {Kind::Information, differentPasswords}}));
+    EXPECT_TRUE(state->settings().storedPassword.empty());
+}
+
+TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndShownAgainStarByStar) {
+    run([](OptionsDialog &d) {
+        const OptionsWidgets &w = d.widgets();
+        w.PageControl1->setCurrentWidget(w.TSPasswort);
+        Click(d, "RBPWan");
+        EXPECT_FALSE(w.PPasswort->isHidden());
+        Retype(w.EPW1, QStringLiteral("geheim 7€ß"));
+        Retype(w.EPW2, QStringLiteral("GEHEIM 7SS"));
+        EXPECT_EQ(w.EPW1->text(), QStringLiteral("GEHEIM 7SS"))
+            << "upper case, and no character whose stored form could not be kept";
+        EXPECT_EQ(w.EPW1->displayText(), QString(10, u'*'));
+        // Taken over on leaving the page already, so that "Abbrechen" keeps it.
+        w.PageControl1->setCurrentIndex(0);
+        Click(d, "SBAbbrechen");
+    });
+    EXPECT_EQ(state->settings().storedPassword, StoredPasswordOf(u"GEHEIM 7SS"));
+    EXPECT_FALSE(state->settings().passwordRequired) << "the switch is read by OK only";
+
+    run([](OptionsDialog &d) {
+        EXPECT_EQ(d.widgets().EPW1->text(), QStringLiteral("GEHEIM 7SS"));
+        EXPECT_EQ(d.widgets().EPW2->text(), QStringLiteral("GEHEIM 7SS"));
+        d.widgets().PageControl1->setCurrentWidget(d.widgets().TSPasswort);
+        Click(d, "RBPWan");
+        Click(d, "SBOK");
+    });
+    EXPECT_EQ(stored(QStringLiteral("Tabellenformat"), false),
+              platform::RegistryValue(QString::fromStdString(StoredPasswordOf(u"GEHEIM 7SS"))));
+
+    // The start window asks for the password as it was set.
+    state->settingsStore().LoadSettings();
+    ledger::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
+    testing::ShowActive(start);
+    Retype(Child<QWidget>(start, "Edit1"), QStringLiteral("geheim 7ss"));
+    Click(start, "Button1");
+    EXPECT_EQ(start.result(), QDialog::Accepted);
+}
+
+TEST_F(OptionsTest, TheStoredPasswordIsTheScrambledTextWithBlanksKept) {
+    EXPECT_EQ(QString::fromStdString(StoredPassword(QStringLiteral("AB 1"))),
+              QString::fromUtf16(u"\u005e\u005d \u006e"));
+    EXPECT_EQ(StoredPassword(QString()), "");
+    EXPECT_EQ(PasswordOf(StoredPassword(QStringLiteral("ÄÖÜ 9"))), QStringLiteral("ÄÖÜ 9"));
+}
+
+TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
+    run([](OptionsDialog &d) {
+        const OptionsWidgets &w = d.widgets();
+        Click(d, "RBSortByAuszugsdat");
+        Click(d, "RBAuszugsdatAus");
+        EXPECT_FALSE(w.RBSortByAuszugsnr->isEnabled());
+        EXPECT_FALSE(w.RBSortByAuszugsdat->isEnabled());
+        EXPECT_TRUE(w.RBSortByWertdat->isChecked());
+        Click(d, "RBSortGepAb");
+        Click(d, "SBOK");
+    });
+    EXPECT_EQ(state->settings().SortBy, "wd");
+    EXPECT_FALSE(state->settings().AuszugsdatAN);
+    EXPECT_TRUE(state->settings().Sort1);
+    EXPECT_FALSE(state->settings().Sort2) << "each table has its own order";
+
+    run([](OptionsDialog &d) {
+        const OptionsWidgets &w = d.widgets();
+        EXPECT_FALSE(w.RBSortByAuszugsnr->isEnabled()) << "as stored";
+        Click(d, "RBAuszugsdatAn");
+        EXPECT_TRUE(w.RBSortByAuszugsnr->isEnabled());
+        EXPECT_TRUE(w.RBSortByAuszugsnr->isChecked());
+        Click(d, "SBOK");
+    });
+    EXPECT_EQ(state->settings().SortBy, "normal");
+}
+
+TEST_F(OptionsTest, TheCurrencyLabelFollowsTheNameAsTyped) {
+    run([](OptionsDialog &d) {
+        d.widgets().PageControl1->setCurrentIndex(0);
+        Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
+        EXPECT_EQ(Child<QLabel>(d, "LWaehrung")->text(), QStringLiteral("ATS"));
+    });
+    EXPECT_EQ(state->settings().Waehrung, "DM") << "cancelled";
+}
+
+TEST_F(OptionsTest, CancelReadsNoControlButKeepsAChosenFont) {
+    ui.setNextFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    for (const bool escape : {false, true}) {
+        run([escape](OptionsDialog &d) {
+            d.widgets().PageControl1->setCurrentIndex(1);
+            Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("9"));
+            Click(d, "SpeedButton2");
+            if (escape)
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                Click(d, "SBAbbrechen");
+            EXPECT_FALSE(d.isVisible());
+        });
+    }
+    EXPECT_EQ(state->settings().StartB, 3);
+    EXPECT_EQ(state->settings().FontName, "DejaVu Sans");
+    EXPECT_EQ(state->settings().FontSize, 12);
+    const std::vector<Shown> fonts{{Kind::Font, QStringLiteral("Arial 9")},
+                                   {Kind::Font, QStringLiteral("DejaVu Sans 12")}};
+    std::vector<Shown> offered;
+    for (const Shown &shown : ui.shown())
+        if (shown.kind == Kind::Font)
+            offered.push_back(shown);
+    EXPECT_EQ(offered, fonts) << "the second chooser, cancelled, starts with the chosen font";
+}
+
+TEST_F(OptionsTest, TheDialogOpensOnThePageItWasClosedOn) {
+    run([](OptionsDialog &d) { d.widgets().PageControl1->setCurrentIndex(3); });
+    run([](OptionsDialog &d) { EXPECT_EQ(PageShown(d), QStringLiteral("Kontostand")); });
+}
+
+} // namespace
+} // namespace penvaro::options

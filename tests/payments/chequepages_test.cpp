@@ -1,0 +1,108 @@
+#include "paymentfixture.h"
+#include "widgetlookup.h"
+
+#include "platform/payeememory.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace penvaro::payments {
+namespace {
+
+using Page = PaymentWindow::Page;
+using testing::Child;
+using testing::TextOf;
+
+class TUeberwFChequeTest : public testing::PaymentFixture {
+protected:
+    TUeberwFChequeTest() { state->settings().AusstellOrt = "Köln"; }
+
+    static QWidget &Crossed(const PaymentWindow &payment) { return PageOf(payment, "TabSheet2"); }
+    static QWidget &Euro(const PaymentWindow &payment) { return PageOf(payment, "TabSheet3"); }
+};
+
+TEST_F(TUeberwFChequeTest, EachOpeningStartsNewChequesDatedTodayAtThePlaceOfIssue) {
+    onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
+        EXPECT_EQ(payment.crossedChequeOrder(),
+                  (core::CrossedCheque{"EUR", "", {}, "Köln", "20.06.2011"}));
+        EXPECT_EQ(payment.euroChequeOrder(),
+                  (core::EuroCheque{"EUR", "", "", "Köln", "20.06.2011"}));
+        EXPECT_EQ(TextOf(Crossed(payment), "Label15"),
+                  QStringLiteral("Der Betrag in Buchstaben wird automatisch eingefügt."));
+        for (const char *field : {"xEDMEUR", "xEBetrag", "EOrt", "EDatum"})
+            testing::Retype(Child<QLineEdit>(Crossed(payment), field), QStringLiteral("x"));
+        testing::Retype(Child<QComboBox>(Crossed(payment), "EEmpfaenger1"), QStringLiteral("y"));
+        for (const char *field : {"EWaehrungE", "EBetragE", "EEmpfaengerE", "EOrtE", "EDatumE"})
+            testing::Retype(Child<QLineEdit>(Euro(payment), field), QStringLiteral("x"));
+    });
+    // The crossed cheque keeps its currency as typed.
+    onWindow(Page::EuroCheques, [](PaymentWindow &payment) {
+        EXPECT_EQ(payment.crossedChequeOrder(),
+                  (core::CrossedCheque{"X", "", {}, "Köln", "20.06.2011"}));
+        EXPECT_EQ(payment.euroChequeOrder(),
+                  (core::EuroCheque{"EUR", "", "", "Köln", "20.06.2011"}));
+    });
+}
+
+TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItIsTyped) {
+    struct Case {
+        const char *typed;
+        const char *amount;
+        const char *words;
+    };
+    const Case cases[] = {
+        {"1250,00", "1250,00", "*eins*zwei*fuenf*null*"},
+        {"1.250,00", "1.250,00", "*eins*"},
+        {"75 eur", "75 EUR", "*sieben*fuenf*"},
+        {"", "", "*"},
+    };
+    onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.typed);
+            testing::Retype(Child<QLineEdit>(Crossed(payment), "xEBetrag"),
+                            QString::fromUtf8(c.typed));
+            testing::Retype(Child<QLineEdit>(Euro(payment), "EBetragE"),
+                            QString::fromUtf8(c.typed));
+            EXPECT_EQ(payment.crossedChequeOrder().Betrag, c.amount);
+            EXPECT_EQ(payment.euroChequeOrder().Betrag, c.amount);
+            EXPECT_EQ(TextOf(Crossed(payment), "Label15"), QString::fromUtf8(c.words));
+            EXPECT_EQ(TextOf(Euro(payment), "Label21"), QString::fromUtf8(c.words));
+        }
+    });
+}
+
+TEST_F(TUeberwFChequeTest, APayeeChosenOrLeftRecallsItsOtherLines) {
+    const QString verein = platform::PayeeMemory::key() + QStringLiteral("\\Verein");
+    setValue(verein, QStringLiteral("Empfaenger2"), QStringLiteral("z. Hd. Kasse"));
+    setValue(verein, QStringLiteral("Empfaenger3"), QStringLiteral("Hauptstr. 1"));
+    onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
+        QWidget &page = Crossed(payment);
+        EXPECT_EQ(testing::ItemsOf(page, "EEmpfaenger1"), QStringList{QStringLiteral("Verein")});
+        testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Verein"));
+        QTest::keyClick(Child(page, "EEmpfaenger1"), Qt::Key_Return);
+        EXPECT_EQ(testing::FocusName(), QStringLiteral("EEmpfaenger2"));
+        EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
+                  (std::array<std::string, 4>{"Verein", "z. Hd. Kasse", "Hauptstr. 1", ""}));
+
+        testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Neu"));
+        Child(page, "EOrt")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
+                  (std::array<std::string, 4>{"Neu", "", "", ""}));
+    });
+}
+
+TEST_F(TUeberwFChequeTest, SchliessenOnAChequePageClosesTheWindow) {
+    for (const char *button : {"Button8", "Button9"}) {
+        SCOPED_TRACE(button);
+        onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
+            QTest::mouseClick(Child<QPushButton>(payment, button), Qt::LeftButton);
+            EXPECT_FALSE(payment.isVisible());
+        });
+    }
+}
+
+} // namespace
+} // namespace penvaro::payments
