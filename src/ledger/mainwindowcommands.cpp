@@ -14,10 +14,9 @@
 #include "entry/suggestionlistsdialog.h"
 #include "evaluation/interestwindow.h"
 #include "evaluation/searchwindow.h"
-#include "platform/accountsession.h"
-
 #include "options/backupdialog.h"
 #include "options/optionsdialog.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 #include "printing/printcommands.h"

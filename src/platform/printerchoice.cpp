@@ -33,6 +33,8 @@ void PrinterChoice::choose(const QString &name) {
 
 bool PrinterChoice::prepare(UiService &ui) {
     if (m_current != PdfEntry()) {
+        // A file name left from a PDF printout would send the job into that file.
+        m_printer.setOutputFileName(QString());
         m_printer.setOutputFormat(QPrinter::NativeFormat);
         m_printer.setPrinterName(m_current);
         return true;
