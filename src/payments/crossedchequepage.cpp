@@ -3,8 +3,10 @@
 #include "chequefields.h"
 #include "fieldnavigation.h"
 #include "pagebuttons.h"
+#include "paymentprinter.h"
 
 #include "platform/appstate.h"
+#include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
 
 #include <QComboBox>
@@ -17,9 +19,11 @@
 
 namespace penvaro::payments {
 
-CrossedChequePage::CrossedChequePage(platform::AppState &state, QWidget *parent)
+CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &printer,
+                                     QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_printer(printer)
     , m_currency(ChequeEdit(this, "xEDMEUR"))
     , m_amount(ChequeEdit(this, "xEBetrag"))
     , m_payee(new QComboBox(this))
@@ -39,10 +43,11 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, QWidget *parent)
 
     QPushButton *close = PageButton(this, "Button8", QStringLiteral("Schließen"));
     QPushButton *receipt = PageButton(this, "Button10", QStringLiteral("Quittung drucken"));
-    QPushButton *printer = PageButton(this, "Button5", QStringLiteral("Drucker ändern"));
+    QPushButton *printerSetUp = PageButton(this, "Button5", QStringLiteral("Drucker ändern"));
     QPushButton *print = PageButton(this, "Button4", QStringLiteral("Drucken"));
-    for (QPushButton *button : {receipt, printer, print})
-        AwaitPrinting(button);
+    connect(receipt, &QPushButton::clicked, this, &CrossedChequePage::printReceipt);
+    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
+    connect(print, &QPushButton::clicked, this, &CrossedChequePage::print);
     connect(close, &QPushButton::clicked, this, &CrossedChequePage::closeRequested);
 
     auto *grid = new QGridLayout;
@@ -67,7 +72,7 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printer, print}));
+    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printerSetUp, print}));
 
     auto *navigation = new FieldNavigation(this);
     QWidget *const order[] = {m_currency,      m_amount,        m_payee,
@@ -109,6 +114,18 @@ void CrossedChequePage::recallPayee() {
     const platform::PayeeLines recalled = platform::RecallPayee(m_state, m_payee->currentText());
     for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
         m_payeeLines[i]->setText(recalled[i]);
+}
+
+void CrossedChequePage::print() {
+    const core::CrossedCheque cheque = order();
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintCrossedCheque(m_state, canvas, cheque); });
+}
+
+void CrossedChequePage::printReceipt() {
+    const core::FormPage receipt = core::CrossedChequeReceiptPage(order());
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }
 
 } // namespace penvaro::payments

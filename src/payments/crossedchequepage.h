@@ -15,13 +15,16 @@ class AppState;
 
 namespace penvaro::payments {
 
+class PaymentPrinter;
+
 // The page "Verrechnungsschecks": a crossed cheque to print, with the payees of earlier cheques
 // to choose from.
 class CrossedChequePage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CrossedChequePage(platform::AppState &state, QWidget *parent = nullptr);
+    CrossedChequePage(platform::AppState &state, PaymentPrinter &printer,
+                      QWidget *parent = nullptr);
 
     // A new cheque each time the payment window opens, dated today, issued at the place of the
     // account data; the currency stays as last typed.
@@ -34,9 +37,12 @@ Q_SIGNALS:
     void closeRequested();
 
 private:
+    void print();
+    void printReceipt();
     void recallPayee();
 
     platform::AppState &m_state;
+    PaymentPrinter &m_printer;
     QLineEdit *m_currency;
     QLineEdit *m_amount;
     QComboBox *m_payee;

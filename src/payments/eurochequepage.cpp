@@ -3,8 +3,10 @@
 #include "chequefields.h"
 #include "fieldnavigation.h"
 #include "pagebuttons.h"
+#include "paymentprinter.h"
 
 #include "platform/appstate.h"
+#include "platform/paymentprinting.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,9 +16,10 @@
 
 namespace penvaro::payments {
 
-EuroChequePage::EuroChequePage(platform::AppState &state, QWidget *parent)
+EuroChequePage::EuroChequePage(platform::AppState &state, PaymentPrinter &printer, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_printer(printer)
     , m_currency(ChequeEdit(this, "EWaehrungE"))
     , m_amount(ChequeEdit(this, "EBetragE"))
     , m_payee(ChequeEdit(this, "EEmpfaengerE"))
@@ -28,10 +31,11 @@ EuroChequePage::EuroChequePage(platform::AppState &state, QWidget *parent)
 
     QPushButton *close = PageButton(this, "Button9", QStringLiteral("Schließen"));
     QPushButton *receipt = PageButton(this, "Button11", QStringLiteral("Quittung drucken"));
-    QPushButton *printer = PageButton(this, "Button3", QStringLiteral("Drucker ändern"));
+    QPushButton *printerSetUp = PageButton(this, "Button3", QStringLiteral("Drucker ändern"));
     QPushButton *print = PageButton(this, "Button6", QStringLiteral("Drucken"));
-    for (QPushButton *button : {receipt, printer, print})
-        AwaitPrinting(button);
+    connect(receipt, &QPushButton::clicked, this, &EuroChequePage::printReceipt);
+    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
+    connect(print, &QPushButton::clicked, this, &EuroChequePage::print);
     connect(close, &QPushButton::clicked, this, &EuroChequePage::closeRequested);
 
     auto *grid = new QGridLayout;
@@ -51,7 +55,7 @@ EuroChequePage::EuroChequePage(platform::AppState &state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printer, print}));
+    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printerSetUp, print}));
 
     auto *navigation = new FieldNavigation(this);
     QWidget *const order[] = {m_currency, m_amount, m_payee, m_place, m_date, print};
@@ -74,6 +78,18 @@ void EuroChequePage::takePlaceOfIssue() {
 core::EuroCheque EuroChequePage::order() const {
     const auto text = [](const QLineEdit *edit) { return edit->text().toStdString(); };
     return {text(m_currency), text(m_amount), text(m_payee), text(m_place), text(m_date)};
+}
+
+void EuroChequePage::print() {
+    const core::EuroCheque cheque = order();
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintEuroCheque(m_state, canvas, cheque); });
+}
+
+void EuroChequePage::printReceipt() {
+    const core::FormPage receipt = core::EuroChequeReceiptPage(order());
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }
 
 } // namespace penvaro::payments

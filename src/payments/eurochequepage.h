@@ -12,12 +12,14 @@ class AppState;
 
 namespace penvaro::payments {
 
+class PaymentPrinter;
+
 // The page "Euroschecks": a Euro cheque to print.
 class EuroChequePage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit EuroChequePage(platform::AppState &state, QWidget *parent = nullptr);
+    EuroChequePage(platform::AppState &state, PaymentPrinter &printer, QWidget *parent = nullptr);
 
     // A new cheque in euro each time the payment window opens, dated today, issued at the
     // place of the account data.
@@ -30,7 +32,10 @@ Q_SIGNALS:
     void closeRequested();
 
 private:
+    void print();
+    void printReceipt();
     platform::AppState &m_state;
+    PaymentPrinter &m_printer;
     QLineEdit *m_currency;
     QLineEdit *m_amount;
     QLineEdit *m_payee;

@@ -14,11 +14,6 @@ QPushButton *PageButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-void AwaitPrinting(QPushButton *button) {
-    button->setEnabled(false);
-    button->setToolTip(QStringLiteral("Noch nicht verfügbar: Formulardruck"));
-}
-
 QHBoxLayout *PageButtonRow(QWidget *parent, platform::UiService &ui,
                            std::initializer_list<QPushButton *> buttons) {
     auto *row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "crossedchequepage.h"
 #include "eurochequepage.h"
 #include "pagearea.h"
+#include "paymentprinter.h"
 #include "savedtransferspage.h"
 #include "transferpage.h"
 #include "transfertemplatedialog.h"
@@ -18,18 +19,19 @@
 #include <QVBoxLayout>
 
 namespace penvaro::payments {
-PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent)
+PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent, core::Canvas *testCanvas)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_bankCodes(std::make_unique<BankCodes>(state.ui()))
+    , m_printer(std::make_unique<PaymentPrinter>(state.ui(), testCanvas))
     , m_search(new BankCodeSearchDialog(state.ui(), *m_bankCodes, this))
     , m_editor(
           new TransferTemplateDialog(state.ui(), state.settings(), *m_bankCodes, *m_search, this))
     , m_pages(new QTabWidget(this))
-    , m_transfers(new TransferPage(state, *m_bankCodes, *m_search))
-    , m_crossedCheques(new CrossedChequePage(state))
-    , m_euroCheques(new EuroChequePage(state))
+    , m_transfers(new TransferPage(state, *m_bankCodes, *m_search, *m_printer))
+    , m_crossedCheques(new CrossedChequePage(state, *m_printer))
+    , m_euroCheques(new EuroChequePage(state, *m_printer))
     , m_savedTransfers(new SavedTransfersPage(state.ui(), *m_editor))
     , m_accountData(new AccountDataPage(state, *m_bankCodes)) {
     setObjectName(QStringLiteral("TUeberwF"));
@@ -51,6 +53,8 @@ PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent)
             &PaymentWindow::takeAccountData);
     connect(m_savedTransfers, &SavedTransfersPage::templateChosen, this,
             &PaymentWindow::useTemplate);
+    connect(m_transfers, &TransferPage::printedAsTemplate, m_savedTransfers,
+            &SavedTransfersPage::appendPrinted);
     // The cheque pages' "Schließen" closes the window.
     connect(m_crossedCheques, &CrossedChequePage::closeRequested, this, &QDialog::reject);
     connect(m_euroCheques, &EuroChequePage::closeRequested, this, &QDialog::reject);

@@ -10,6 +10,7 @@
 class QTabWidget;
 
 namespace penvaro::core {
+class Canvas;
 struct SavedTransferRecord;
 } // namespace penvaro::core
 
@@ -24,6 +25,7 @@ class BankCodes;
 class BankCodeSearchDialog;
 class CrossedChequePage;
 class EuroChequePage;
+class PaymentPrinter;
 class SavedTransfersPage;
 class TransferPage;
 class TransferTemplateDialog;
@@ -36,7 +38,9 @@ class PaymentWindow : public QDialog {
 public:
     enum class Page { Transfers, CrossedCheques, EuroCheques, SavedTransfers, AccountData };
 
-    explicit PaymentWindow(platform::AppState &state, QWidget *parent = nullptr);
+    // Printouts go to the printer, or to the given canvas (tests hand in one that records them).
+    explicit PaymentWindow(platform::AppState &state, QWidget *parent = nullptr,
+                           core::Canvas *testCanvas = nullptr);
     ~PaymentWindow() override;
 
     // Prepares every page as each opening does and shows the window modally on the page.
@@ -64,6 +68,7 @@ private:
 
     platform::AppState &m_state;
     std::unique_ptr<BankCodes> m_bankCodes;
+    std::unique_ptr<PaymentPrinter> m_printer;
     BankCodeSearchDialog *m_search;
     TransferTemplateDialog *m_editor;
     QTabWidget *m_pages;

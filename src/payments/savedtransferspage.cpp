@@ -106,6 +106,15 @@ void SavedTransfersPage::load(const std::filesystem::path &accountFile) {
     fillGrid();
 }
 
+void SavedTransfersPage::appendPrinted(const core::SavedTransferRecord &record) {
+    if (!m_usable)
+        return;
+    if (!platform::ReportFailure(m_ui, core::AppendSavedTransferToFile(record, m_path)))
+        return;
+    reload();
+    fillGrid();
+}
+
 void SavedTransfersPage::reload() {
     auto loaded = core::LoadSavedTransfers(m_path);
     if (!loaded) {

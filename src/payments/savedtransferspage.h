@@ -38,6 +38,10 @@ public:
     bool usable() const { return m_usable; }
     const core::SavedTransferList &list() const { return m_list; }
 
+    // "Als Überweisungsvorlage speichern": the printed transfer is added to the file as it is
+    // now on disk, and the list shows the file again.
+    void appendPrinted(const core::SavedTransferRecord &record);
+
     void enterTemplate();
     void editTemplate();
     void deleteTemplate();

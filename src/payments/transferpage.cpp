@@ -1,11 +1,12 @@
 #include "transferpage.h"
 
 #include "pagebuttons.h"
+#include "paymentprinter.h"
 #include "transferform.h"
 
 #include "platform/appstate.h"
+#include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
-#include "platform/uiservice.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -14,25 +15,27 @@
 namespace penvaro::payments {
 
 TransferPage::TransferPage(platform::AppState &state, BankCodes &bankCodes,
-                           BankCodeSearchDialog &search, QWidget *parent)
+                           BankCodeSearchDialog &search, PaymentPrinter &printer, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_printer(printer)
     , m_form(new TransferForm(TransferForm::Kind::Page, state.settings(), bankCodes, search, this))
     , m_saveAsTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this)) {
     m_saveAsTemplate->setObjectName(QStringLiteral("CBUeberwSave"));
     connect(m_form, &TransferForm::recipientChosen, this, &TransferPage::recallRecipient);
 
     QPushButton *receipt = PageButton(this, "Button7", QStringLiteral("Quittung drucken"));
-    QPushButton *printer = PageButton(this, "Button2", QStringLiteral("Drucker ändern"));
+    QPushButton *printerSetUp = PageButton(this, "Button2", QStringLiteral("Drucker ändern"));
     QPushButton *print = PageButton(this, "Button1", QStringLiteral("Drucken"));
-    for (QPushButton *button : {receipt, printer, print})
-        AwaitPrinting(button);
+    connect(receipt, &QPushButton::clicked, this, &TransferPage::printReceipt);
+    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
+    connect(print, &QPushButton::clicked, this, &TransferPage::print);
     m_form->setConfirmButton(print);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_form);
     layout->addWidget(m_saveAsTemplate);
-    layout->addLayout(PageButtonRow(this, state.ui(), {receipt, printer, print}));
+    layout->addLayout(PageButtonRow(this, state.ui(), {receipt, printerSetUp, print}));
 }
 
 void TransferPage::prepare() {
@@ -67,6 +70,22 @@ bool TransferPage::saveAsTemplate() const {
 void TransferPage::recallRecipient(const QString &name) {
     const platform::RememberedRecipient recalled = platform::RecallRecipient(m_state, name);
     m_form->setRecipientAccount(recalled.Kontonr, recalled.BLZ, recalled.Institut);
+}
+
+void TransferPage::print() {
+    const core::TransferOrder typed = order();
+    const bool keep = saveAsTemplate();
+    m_printer.print([&](core::Canvas &canvas) {
+        const platform::PaymentOutcome outcome = platform::PrintTransfer(m_state, canvas, typed);
+        if (outcome == platform::PaymentOutcome::Booked && keep)
+            Q_EMIT printedAsTemplate(m_form->toTemplate());
+    });
+}
+
+void TransferPage::printReceipt() {
+    const core::FormPage receipt = core::TransferReceiptPage(order());
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
 }
 
 } // namespace penvaro::payments

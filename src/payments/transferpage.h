@@ -15,6 +15,7 @@ namespace penvaro::payments {
 
 class BankCodes;
 class BankCodeSearchDialog;
+class PaymentPrinter;
 class TransferForm;
 
 // The page "Überweisungen": a transfer, direct-debit or cash-on-delivery order to print, with
@@ -24,7 +25,7 @@ class TransferPage : public QWidget {
 
 public:
     TransferPage(platform::AppState &state, BankCodes &bankCodes, BankCodeSearchDialog &search,
-                 QWidget *parent = nullptr);
+                 PaymentPrinter &printer, QWidget *parent = nullptr);
 
     // A new order each time the payment window opens: form 20, the account's own data as the
     // ordering party, no recipient, the remembered recipients in the list.
@@ -40,10 +41,17 @@ public:
     // "Als Überweisungsvorlage speichern": keep the printed order as a saved transfer.
     bool saveAsTemplate() const;
 
+Q_SIGNALS:
+    // A transfer was printed and booked with "Als Überweisungsvorlage speichern" ticked.
+    void printedAsTemplate(const core::SavedTransferRecord &record);
+
 private:
     void recallRecipient(const QString &name);
+    void print();
+    void printReceipt();
 
     platform::AppState &m_state;
+    PaymentPrinter &m_printer;
     TransferForm *m_form;
     QCheckBox *m_saveAsTemplate;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appfixture.h"
+#include "support/recordingcanvas.h"
 
 #include "payments/paymentwindow.h"
 
@@ -43,7 +44,9 @@ protected:
                   const std::function<void(payments::PaymentWindow &)> &user);
 
     std::filesystem::path account;
-    payments::PaymentWindow window{*state};
+    // What the window prints; no test prints on a real printer.
+    RecordingCanvas canvas;
+    payments::PaymentWindow window{*state, nullptr, &canvas};
 };
 
 } // namespace penvaro::testing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/canvas.h"
+#include "platform/printerchoice.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace penvaro::platform {
+class UiService;
+} // namespace penvaro::platform
+
+namespace penvaro::payments {
+
+// Where the payment window's forms and receipts are printed: the system's default printer, or a
+// PDF file the user names, until "Drucker ändern" sets up another printer in the system's
+// dialog; that one is kept for every later printout of the window.
+class PaymentPrinter {
+public:
+    // Tests hand in a canvas that records the printouts instead of a printer.
+    explicit PaymentPrinter(platform::UiService &ui, core::Canvas *testCanvas = nullptr);
+
+    // "Drucker ändern".
+    void setUp(QWidget *parent);
+    // Runs the printout on the printer. Nothing is printed when the user cancels naming the
+    // PDF file.
+    void print(const std::function<void(core::Canvas &)> &printout);
+
+private:
+    platform::UiService &m_ui;
+    core::Canvas *m_testCanvas;
+    platform::PrinterChoice m_printers;
+    bool m_setUp = false;
+};
+
+} // namespace penvaro::payments

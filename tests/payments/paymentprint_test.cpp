@@ -1,0 +1,223 @@
+#include "paymentfixture.h"
+#include "support/printedtexts.h"
+#include "widgetlookup.h"
+
+#include "core/accountfile.h"
+#include "payments/paymentprinter.h"
+#include "platform/payeememory.h"
+#include "platform/printerchoice.h"
+#include "platform/recipientmemory.h"
+#include "widgets/stringgrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace penvaro::payments {
+namespace {
+
+using Page = PaymentWindow::Page;
+using testing::Child;
+using testing::PrintedText;
+using testing::ScriptedUiService;
+using Kind = ScriptedUiService::Kind;
+
+class TUeberwFPrintTest : public testing::PaymentFixture {
+protected:
+    TUeberwFPrintTest() {
+        state->settings().Kontoinhaber = "Erika Muster";
+        state->settings().Kontonummer = "1234567";
+        state->settings().KorrH = 20;
+        state->settings().KorrV = -15;
+    }
+
+    std::vector<core::BookingRecord> planned() const {
+        std::vector<core::BookingRecord> found;
+        for (const core::BookingRecord &record : recordsOnDisk(account))
+            if (record.Satzart == core::BookingKind::Planned)
+                found.push_back(record);
+        return found;
+    }
+
+    static void Press(const QWidget &page, const char *button) {
+        QTest::mouseClick(Child<QPushButton>(page, button), Qt::LeftButton);
+    }
+
+    static void TypeTransfer(const QWidget &page) {
+        testing::Retype(Child<QComboBox>(page, "EEmpfaenger"), QStringLiteral("Stadtwerke"));
+        testing::Retype(Child<QLineEdit>(page, "EKontonr"), QStringLiteral("999"));
+        testing::Retype(Child<QLineEdit>(page, "EBetrag"), QStringLiteral("125,50"));
+        testing::Retype(Child<QLineEdit>(page, "EVerwendung1"), QStringLiteral("Abschlag"));
+    }
+
+    static void TypeCrossedCheque(const QWidget &page) {
+        testing::Retype(Child<QLineEdit>(page, "xEBetrag"), QStringLiteral("100"));
+        testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Verein"));
+        testing::Retype(Child<QLineEdit>(page, "EEmpfaenger3"), QStringLiteral("Postfach 7"));
+    }
+
+    static void TypeEuroCheque(const QWidget &page) {
+        testing::Retype(Child<QLineEdit>(page, "EBetragE"), QStringLiteral("75"));
+        testing::Retype(Child<QLineEdit>(page, "EEmpfaengerE"), QStringLiteral("Bäckerei Korn"));
+    }
+};
+
+TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        TypeTransfer(page);
+        Child<QCheckBox>(page, "CBUeberwSave")->setChecked(true);
+        Press(page, "Button1");
+
+        EXPECT_EQ(canvas.steps().front().text, "Tarvel Software - Überweisungsdrucker");
+        EXPECT_EQ((PrintedText{90, -111, "Stadtwerke"}), testing::PrintedTexts(canvas)[0]);
+        EXPECT_EQ(state->table().count, 1);
+        EXPECT_EQ(Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+                  QStringLiteral("Stadtwerke"));
+    });
+    const auto booked = planned();
+    ASSERT_EQ(booked.size(), 1u);
+    EXPECT_EQ(booked[0].Absender.toUtf8(), "Stadtwerke");
+    EXPECT_EQ(booked[0].Betrag, 1255000);
+    EXPECT_TRUE(messages().empty());
+
+    onWindow(Page::Transfers, [](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        EXPECT_EQ(testing::ItemsOf(page, "EEmpfaenger"), QStringList{QStringLiteral("Stadtwerke")});
+        auto *recipient = Child<QComboBox>(page, "EEmpfaenger");
+        recipient->setCurrentIndex(0);
+        Q_EMIT recipient->activated(0);
+        EXPECT_EQ(payment.transferOrder().Kontonr, "999");
+    });
+}
+
+TEST_F(TUeberwFPrintTest, APrinterFailureLeavesAccountMemoryAndTemplatesAlone) {
+    struct Case {
+        Page page;
+        const char *pageName;
+        const char *button;
+        std::function<void(const QWidget &)> type;
+    };
+    const Case cases[] = {
+        {Page::Transfers, "TabSheet1", "Button1", TypeTransfer},
+        {Page::CrossedCheques, "TabSheet2", "Button4", TypeCrossedCheque},
+        {Page::EuroCheques, "TabSheet3", "Button6", TypeEuroCheque},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.button);
+        ui.clear();
+        canvas.failBeginWith("Der Drucker ist nicht bereit.");
+        onWindow(c.page, [&](PaymentWindow &payment) {
+            QWidget &page = PageOf(payment, c.pageName);
+            c.type(page);
+            if (c.page == Page::Transfers)
+                Child<QCheckBox>(page, "CBUeberwSave")->setChecked(true);
+            Press(page, c.button);
+            EXPECT_EQ(
+                Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+                QString());
+        });
+        EXPECT_TRUE(planned().empty());
+        EXPECT_EQ(state->table().count, 0);
+        EXPECT_TRUE(store->subkeyNames(platform::RecipientMemory::key())->isEmpty());
+        EXPECT_TRUE(store->subkeyNames(platform::PayeeMemory::key())->isEmpty());
+        EXPECT_EQ(messages(),
+                  (std::vector<ScriptedUiService::Shown>{
+                      {Kind::Failure, QStringLiteral("Der Drucker ist nicht bereit.")}}));
+    }
+}
+
+TEST_F(TUeberwFPrintTest, ChequesAreBookedAndTheCrossedChequesPayeeIsRecalled) {
+    onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
+        QWidget &crossed = PageOf(payment, "TabSheet2");
+        TypeCrossedCheque(crossed);
+        testing::Retype(Child<QLineEdit>(crossed, "xEDMEUR"), QStringLiteral("DM"));
+        Press(crossed, "Button4");
+        EXPECT_EQ((PrintedText{70, -159, "*eins*null*null*"}), testing::PrintedTexts(canvas)[0]);
+
+        QWidget &euro = PageOf(payment, "TabSheet3");
+        TypeEuroCheque(euro);
+        Press(euro, "Button6");
+    });
+    const auto booked = planned();
+    ASSERT_EQ(booked.size(), 2u);
+    EXPECT_EQ(booked[0].Absender.toUtf8(), "Verein  Postfach 7 ");
+    EXPECT_EQ(booked[0].Betrag, 511292);
+    EXPECT_EQ(booked[1].Absender.toUtf8(), "Bäckerei Korn");
+    EXPECT_EQ(booked[1].Betrag, 750000);
+    EXPECT_EQ(canvas.jobs(), 2);
+
+    onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet2");
+        EXPECT_EQ(testing::TextOf(page, "EEmpfaenger3"), QString());
+        EXPECT_EQ(testing::ItemsOf(page, "EEmpfaenger1"), QStringList{QStringLiteral("Verein")});
+        auto *payee = Child<QComboBox>(page, "EEmpfaenger1");
+        payee->setCurrentIndex(0);
+        Q_EMIT payee->activated(0);
+        EXPECT_EQ(testing::TextOf(page, "EEmpfaenger3"), QStringLiteral("Postfach 7"));
+    });
+}
+
+TEST_F(TUeberwFPrintTest, ReceiptsPrintUncorrectedAndBookNothing) {
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        TypeTransfer(PageOf(payment, "TabSheet1"));
+        Press(PageOf(payment, "TabSheet1"), "Button7");
+        TypeCrossedCheque(PageOf(payment, "TabSheet2"));
+        Press(PageOf(payment, "TabSheet2"), "Button10");
+        TypeEuroCheque(PageOf(payment, "TabSheet3"));
+        Press(PageOf(payment, "TabSheet3"), "Button11");
+    });
+    std::vector<PrintedText> headings;
+    for (const PrintedText &text : testing::PrintedTexts(canvas))
+        if (text.y == -100)
+            headings.push_back(text);
+    EXPECT_EQ(headings, (std::vector<PrintedText>{{700, -100, "Überweisungsbericht"},
+                                                  {700, -100, "Verrechnungsscheckbericht"},
+                                                  {700, -100, "Euroscheckbericht"}}));
+    EXPECT_TRUE(planned().empty());
+    EXPECT_TRUE(store->subkeyNames(platform::PayeeMemory::key())->isEmpty());
+}
+
+TEST_F(TUeberwFPrintTest, EachPrinterButtonOpensThePrinterSetUp) {
+    onWindow(Page::Transfers, [](PaymentWindow &payment) {
+        Press(PageOf(payment, "TabSheet1"), "Button2");
+        Press(PageOf(payment, "TabSheet2"), "Button5");
+        Press(PageOf(payment, "TabSheet3"), "Button3");
+    });
+    int setUps = 0;
+    for (const ScriptedUiService::Shown &shown : ui.shown())
+        setUps += shown.kind == Kind::Modal && shown.text == QStringLiteral("PrinterSetupDialog");
+    EXPECT_EQ(setUps, 3);
+}
+
+TEST(PaymentPrinterTest, WithoutAPrinterTheFormGoesToTheNamedPdfFile) {
+    if (platform::PrinterChoice::DefaultName() != platform::PrinterChoice::PdfEntry())
+        GTEST_SKIP() << "a printer is installed, and no test prints on a real printer";
+    testing::TestApp app;
+    PaymentPrinter printer(app.ui);
+    int printouts = 0;
+    const auto printout = [&](core::Canvas &canvas) {
+        ++printouts;
+        core::TransferOrder order;
+        order.Empfaenger = "Stadtwerke";
+        EXPECT_TRUE(core::PrintFormPage(canvas, core::TransferFormPage(order, 0)));
+    };
+
+    app.ui.setNextFileName(QString());
+    printer.print(printout);
+    EXPECT_EQ(printouts, 0) << "cancelling the file name prints nothing";
+
+    const QString pdf = app.dir.filePath(QStringLiteral("ueberweisung"));
+    app.ui.setNextFileName(pdf);
+    printer.print(printout);
+    EXPECT_EQ(printouts, 1);
+    QFile file(pdf + QStringLiteral(".pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+}
+
+} // namespace
+} // namespace penvaro::payments
