@@ -2,15 +2,13 @@
 
 #include "core/exchangerate.h"
 #include "platform/appstate.h"
-
-#include <QLocale>
+#include "widgets/localeseparators.h"
 
 namespace penvaro::printing {
 
 core::ListPrintOptions ListOptions(const platform::AppState &state, const ListChoices &choices,
                                    bool national, const TableTitles &titles) {
     const core::Settings &settings = state.settings();
-    const QLocale locale;
     const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
     core::ListPrintOptions options;
     options.columns = choices.columns;
@@ -19,8 +17,7 @@ core::ListPrintOptions ListOptions(const platform::AppState &state, const ListCh
     options.national = national;
     // A rate that cannot be read prints national amounts as zero rather than a wrong figure.
     options.currency = {rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
-    options.separators = {locale.decimalPoint().toStdString(),
-                          locale.groupSeparator().toStdString()};
+    options.separators = widgets::LocaleSeparators();
     options.fileName = state.currentFile().toStdString();
     options.title1 = titles.completed.toStdString();
     options.title2 = titles.planned.toStdString();

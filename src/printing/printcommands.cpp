@@ -8,8 +8,8 @@
 #include "platform/appstate.h"
 #include "platform/printerchoice.h"
 #include "platform/uiservice.h"
+#include "widgets/localeseparators.h"
 
-#include <QLocale>
 #include <QPrintDialog>
 
 namespace penvaro::printing {
@@ -62,9 +62,7 @@ void PrintCommands::printAccountsOverview(const core::AccountRegister &accounts)
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     if (m_state.ui().runModal(dialog) != QDialog::Accepted)
         return;
-    const QLocale locale;
-    const core::NumberSeparators separators{locale.decimalPoint().toStdString(),
-                                            locale.groupSeparator().toStdString()};
+    const core::NumberSeparators separators = widgets::LocaleSeparators();
     PrintTarget &target = m_testTarget ? *m_testTarget : *m_configuredPrinter;
     target.print([&](core::Canvas &canvas) {
         return core::PrintAccountsOverview(canvas, accounts, m_state.today(), separators);
