@@ -33,8 +33,8 @@ ColumnFit FitOf(LedgerColumn column) {
     }
 }
 
-std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings) {
-    std::vector<ColumnSpec> columns;
+std::vector<ShownColumn> CompletedColumns(const core::Settings &settings) {
+    std::vector<ShownColumn> columns;
     if (settings.AuszugsdatAN) {
         columns.push_back({LedgerColumn::Auszugsnr, QStringLiteral("Auszugsnr."), centre});
         columns.push_back({LedgerColumn::Auszugsdatum, QStringLiteral("Auszugsdatum"), centre,
@@ -60,8 +60,8 @@ std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings) {
     return columns;
 }
 
-std::vector<ColumnSpec> PlannedColumns(const core::Settings &settings) {
-    std::vector<ColumnSpec> columns = {
+std::vector<ShownColumn> PlannedColumns(const core::Settings &settings) {
+    std::vector<ShownColumn> columns = {
         {LedgerColumn::Wertdatum, QStringLiteral("Wertdatum"), centre},
         {LedgerColumn::Art, QStringLiteral("Art"), centre, &S::WBuchungsart2},
         {LedgerColumn::Absender, QStringLiteral("Absender/Empfänger"), left, &S::WAbsender2},

@@ -25,7 +25,8 @@ enum class LedgerColumn {
     Kontostand,
 };
 
-struct ColumnSpec {
+// One column a ledger grid shows: what it holds, its heading, alignment and stored width.
+struct ShownColumn {
     LedgerColumn column;
     QString header;
     Qt::Alignment alignment;
@@ -43,9 +44,9 @@ ColumnFit FitOf(LedgerColumn column);
 
 // The columns of the completed bookings, as statement data, booking dates and the balance
 // column are switched on or off (at most ten).
-std::vector<ColumnSpec> CompletedColumns(const core::Settings &settings);
+std::vector<ShownColumn> CompletedColumns(const core::Settings &settings);
 // The columns of the planned bookings: six, or seven with the balance column.
-std::vector<ColumnSpec> PlannedColumns(const core::Settings &settings);
+std::vector<ShownColumn> PlannedColumns(const core::Settings &settings);
 
 // The text of a record in a column; the balance column is filled separately. A date that has
 // no calendar day leaves its cell empty.

@@ -24,7 +24,7 @@ const QColor balanceColour(128, 128, 128);
 // Room a cell keeps beside its text: the painted margins and the grid line.
 constexpr int cellPadding = 10;
 
-int indexOf(const std::vector<ColumnSpec> &columns, LedgerColumn column) {
+int indexOf(const std::vector<ShownColumn> &columns, LedgerColumn column) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (columns[i].column == column)
             return static_cast<int>(i);
@@ -37,7 +37,7 @@ QFont tableFont(const core::Settings &settings) {
 }
 
 // Writes columns, headers, alignments, colours and fonts into a grid.
-void configureColumns(widgets::StringGrid &grid, const std::vector<ColumnSpec> &columns,
+void configureColumns(widgets::StringGrid &grid, const std::vector<ShownColumn> &columns,
                       const core::Settings &settings, int rowHeight) {
     const widgets::GridFont font{tableFont(settings), Qt::black};
     grid.setFont(font.font);
@@ -46,7 +46,7 @@ void configureColumns(widgets::StringGrid &grid, const std::vector<ColumnSpec> &
     grid.setFixedColor(fixedCellColour);
     grid.setColor(Qt::white);
     for (int col = 0; col < grid.columnCount(); ++col) {
-        const ColumnSpec &wanted = columns[static_cast<std::size_t>(col)];
+        const ShownColumn &wanted = columns[static_cast<std::size_t>(col)];
         widgets::GridColumn &column = grid.column(col);
         column.restoreDefaults();
         column.setAlignment(wanted.alignment);
@@ -92,8 +92,8 @@ int widestText(const QFontMetrics &metrics, const widgets::StringGrid &grid, int
 // The width the first column keeps when no setting holds it.
 constexpr int firstColumnWidth = 75;
 
-int preferredWidth(const ColumnSpec &spec, const core::Settings &settings) {
-    return spec.width ? settings.*spec.width : firstColumnWidth;
+int preferredWidth(const ShownColumn &shown, const core::Settings &settings) {
+    return shown.width ? settings.*shown.width : firstColumnWidth;
 }
 
 // Places a check box panel centred above its column of the grid.
@@ -266,11 +266,11 @@ void LedgerRefresh::measure(const widgets::StringGrid &grid, GridContent &conten
     const auto cols = static_cast<int>(content.columns.size());
     content.minimumWidths.assign(content.columns.size(), 0);
     for (int col = 0; col < cols; ++col) {
-        const ColumnSpec &spec = content.columns[static_cast<std::size_t>(col)];
-        const ColumnFit fit = FitOf(spec.column);
+        const ShownColumn &shown = content.columns[static_cast<std::size_t>(col)];
+        const ColumnFit fit = FitOf(shown.column);
         if (fit == ColumnFit::Yields)
             continue;
-        int widest = metrics.horizontalAdvance(spec.header);
+        int widest = metrics.horizontalAdvance(shown.header);
         if (fit == ColumnFit::WholeText)
             widest = std::max(widest, widestText(metrics, grid, col));
         content.minimumWidths[static_cast<std::size_t>(col)] = widest + cellPadding;
@@ -298,10 +298,10 @@ void LedgerRefresh::fit(widgets::StringGrid &grid, const GridContent &content) {
     const core::Settings &settings = m_state.settings();
     std::vector<widgets::ColumnNeed> needs;
     for (std::size_t col = 0; col < content.columns.size(); ++col) {
-        const ColumnSpec &spec = content.columns[col];
+        const ShownColumn &shown = content.columns[col];
         const int minimum = col < content.minimumWidths.size() ? content.minimumWidths[col] : 0;
         needs.push_back(
-            {preferredWidth(spec, settings), minimum, FitOf(spec.column) == ColumnFit::Yields});
+            {preferredWidth(shown, settings), minimum, FitOf(shown.column) == ColumnFit::Yields});
     }
     const auto widths = widgets::FitColumnWidths(needs, grid.viewport()->width());
     m_fitting = true;

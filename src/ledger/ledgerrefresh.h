@@ -40,7 +40,7 @@ public:
 
 private:
     struct GridContent {
-        std::vector<ColumnSpec> columns;
+        std::vector<ShownColumn> columns;
         std::vector<int> rows;
         std::vector<int> minimumWidths;
     };
