@@ -13,10 +13,6 @@ bool isDone(BookingKind kind) {
     return kind == BookingKind::StartValue || kind == BookingKind::Completed;
 }
 
-Int128 signedAmount(const BookingRecord &r) {
-    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
-}
-
 bool fits(Int128 sum) {
     return sum >= std::numeric_limits<std::int64_t>::min()
            && sum <= std::numeric_limits<std::int64_t>::max();
@@ -38,7 +34,7 @@ Int128 sumOf(const BookingTable &table, Counts counts) {
     Int128 sum = 0;
     for (int slot = 1; slot <= table.count; ++slot) {
         if (counts(table.slot(slot)))
-            sum += signedAmount(table.slot(slot));
+            sum += SignedAmount(table.slot(slot));
     }
     return sum;
 }
@@ -56,7 +52,7 @@ Result<void> fillRun(const BookingTable &table, IsKind isKind, bool ascending, I
     rows.resize(slots.size());
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::size_t row = ascending ? i : slots.size() - 1 - i;
-        balance += signedAmount(table.slot(slots[row]));
+        balance += SignedAmount(table.slot(slots[row]));
         if (!fits(balance))
             return overflow("Der Kontostand nach Datensatz " + std::to_string(slots[row]));
         rows[row] = static_cast<std::int64_t>(balance);

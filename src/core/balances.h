@@ -3,6 +3,7 @@
 #include "bookingtable.h"
 #include "result.h"
 #include "sortbookingtable.h"
+#include "wideint.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +14,11 @@ namespace penvaro::core {
 // All balances are exact sums of Betrag, added for "+" and subtracted for any other SollHaben.
 // A sum is formed in 128 bits, so the order of the bookings never matters; a result outside
 // the 64-bit range is an Overflow error instead of a wrong balance.
+
+// The record's Betrag, added for "+" and subtracted for any other SollHaben.
+inline Int128 SignedAmount(const BookingRecord &r) {
+    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+}
 
 // The start value and the completed bookings among the used slots.
 Result<std::int64_t> ComputeBookBalance(const BookingTable &table);

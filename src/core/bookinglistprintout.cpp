@@ -1,5 +1,6 @@
 #include "bookinglistprintout.h"
 
+#include "balances.h"
 #include "cp1252.h"
 #include "date.h"
 #include "wideint.h"
@@ -15,16 +16,6 @@ constexpr int GrandTotalX = 1900;
 constexpr int GrandTotalFontHeight = 50;
 constexpr int PageTopY = -10;
 constexpr int FirstRowY = -350;
-
-Int128 signedAmount(const BookingRecord &r) {
-    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
-}
-
-std::string markOf(const BookingRecord &r) {
-    std::string mark;
-    AppendUtf8(mark, r.SollHaben);
-    return mark;
-}
 
 bool inRange(const BookingRecord &r, const BookingListRange &range) {
     const double day = WholeDay(r.Wertdatum);
@@ -62,7 +53,7 @@ private:
         int y = FirstRowY;
         for (const BookingRecord &r : m_table.used()) {
             if (withBalance && r.Satzart != BookingKind::Recurring)
-                balance += signedAmount(r);
+                balance += SignedAmount(r);
             const bool startValue = r.Satzart == BookingKind::StartValue && withStartValue;
             const bool completed = r.Satzart == BookingKind::Completed && inRange(r, m_range);
             if (!startValue && !completed)
@@ -72,7 +63,7 @@ private:
                 m_page.PrintListHeader();
                 y = FirstRowY;
             }
-            m_sum1 += signedAmount(r);
+            m_sum1 += SignedAmount(r);
             if (startValue)
                 printStartValue(r, y);
             else
@@ -100,7 +91,7 @@ private:
             m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
         if (c.bookingDate)
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
-        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
         if (c.balance)
             m_page.amount(*c.balance, y, balance);
@@ -110,7 +101,7 @@ private:
         const CompletedPrintColumns &c = m_page.columns().completed;
         m_page.rowFont(true);
         m_page.text(m_page.columns().bookingDateLabelX(), y, "Startwert:", TextAlign::Centre);
-        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.balance ? *c.balance : c.amount, y, r.Betrag);
     }
 
@@ -129,12 +120,12 @@ private:
         Int128 balance = 0;
         for (const BookingRecord &r : m_table.used()) {
             if (withBalance && r.Satzart != BookingKind::Recurring)
-                balance += signedAmount(r);
+                balance += SignedAmount(r);
             if (r.Satzart != BookingKind::Planned || !inRange(r, m_range))
                 continue;
             if (n < LowestRowY)
                 n = newPlannedPage();
-            m_sum2 += signedAmount(r);
+            m_sum2 += SignedAmount(r);
             printPlannedRow(r, n, static_cast<std::int64_t>(balance));
             n -= RowStep;
         }
@@ -158,7 +149,7 @@ private:
             m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
         if (c.purpose)
             m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
-        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
         if (c.balance)
             m_page.amount(*c.balance, y, balance);

@@ -1,5 +1,6 @@
 #include "evaluationprintout.h"
 
+#include "balances.h"
 #include "cp1252.h"
 #include "date.h"
 #include "wideint.h"
@@ -15,16 +16,6 @@ constexpr int ContinuedRowY = -500;
 constexpr int ContinuedPlannedHeaderY = -200;
 constexpr int PlannedHeaderDepth = 340;
 constexpr int GrandTotalFontHeight = 60;
-
-Int128 signedAmount(const BookingRecord &r) {
-    return r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
-}
-
-std::string markOf(const BookingRecord &r) {
-    std::string mark;
-    AppendUtf8(mark, r.SollHaben);
-    return mark;
-}
 
 bool matchesAny(const BookingTable &table, const BookingMatcher &matcher, BookingKind kind) {
     const auto used = table.used();
@@ -81,7 +72,7 @@ private:
                 y = ContinuedRowY;
             }
             printCompletedRow(r, y);
-            m_sum1 += signedAmount(r);
+            m_sum1 += SignedAmount(r);
             y -= RowStep;
         }
         printSum(m_page.columns().completed.amount, y, m_sum1);
@@ -109,7 +100,7 @@ private:
                 y = ContinuedRowY;
             }
             printPlannedRow(r, y);
-            m_sum2 += signedAmount(r);
+            m_sum2 += SignedAmount(r);
             y -= RowStep;
         }
         printSum(m_page.columns().planned.amount, y, m_sum2);
@@ -134,7 +125,7 @@ private:
             m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
         if (m_options.bookingDates && c.bookingDate)
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
-        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
     }
 
@@ -147,7 +138,7 @@ private:
             m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
         if (c.purpose)
             m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
-        m_page.text(c.mark, y, markOf(r), TextAlign::Centre);
+        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
     }
 

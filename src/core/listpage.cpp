@@ -1,5 +1,6 @@
 #include "listpage.h"
 
+#include "cp1252.h"
 #include "wideint.h"
 
 #include <cmath>
@@ -146,6 +147,12 @@ Result<void> CheckPrintableAmounts(const BookingTable &table) {
 
 double WholeDay(double dayCount) {
     return std::floor(dayCount);
+}
+
+std::string MarkText(const BookingRecord &r) {
+    std::string mark;
+    AppendUtf8(mark, r.SollHaben);
+    return mark;
 }
 
 } // namespace penvaro::core

@@ -41,6 +41,9 @@ struct ListPrintOptions {
 std::string PrintAmountText(std::int64_t amount, const ListPrintOptions &options);
 
 // Draws on one canvas with the positions of one layout.
+// The SollHaben character of a record as printed in the direction column.
+std::string MarkText(const BookingRecord &r);
+
 class ListPage {
 public:
     ListPage(Canvas &canvas, const ListPrintOptions &options);
