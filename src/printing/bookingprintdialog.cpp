@@ -2,6 +2,7 @@
 
 #include "currencybox.h"
 #include "listoptions.h"
+#include "okcancelrow.h"
 #include "printerbox.h"
 #include "printtarget.h"
 #include "titlebox.h"
@@ -106,18 +107,7 @@ BookingPrintDialog::BookingPrintDialog(platform::AppState &state, platform::Prin
                          m_sender, m_purpose, m_bookingDate, m_balance})
         connect(b, &QCheckBox::clicked, this, &BookingPrintDialog::updateTitleFields);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button2"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &BookingPrintDialog::printList);
-    auto *cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("Button3"));
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = OkCancelRow(this, [this] { printList(); });
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_printerBox, 0, 0, 2, 1);

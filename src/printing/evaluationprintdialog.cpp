@@ -1,6 +1,7 @@
 #include "evaluationprintdialog.h"
 
 #include "currencybox.h"
+#include "okcancelrow.h"
 #include "printerbox.h"
 #include "printtarget.h"
 #include "titlebox.h"
@@ -12,7 +13,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 
 namespace penvaro::printing {
 namespace {
@@ -38,18 +38,7 @@ EvaluationPrintDialog::EvaluationPrintDialog(platform::AppState &state,
     setWindowTitle(QStringLiteral("Drucken einer erstellten Auswertung"));
     setModal(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button2"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &EvaluationPrintDialog::printEvaluation);
-    auto *cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("Button3"));
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = OkCancelRow(this, [this] { printEvaluation(); });
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_printerBox, 0, 0, 2, 1);
