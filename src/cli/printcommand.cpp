@@ -80,7 +80,7 @@ int RunPrint(const std::vector<std::string> &args) {
     auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
     const QString file = QString::fromStdString(path.string());
     const core::Settings settings = platform::ReadAccountFileSettings(*opening.store, file);
-    const QString key = platform::FileSettingsKey(file);
+    const QString key = platform::FileSettingsKey(*opening.store, file);
 
     core::ListPrintOptions options;
     options.fileName = path.string();

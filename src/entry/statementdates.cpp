@@ -20,7 +20,7 @@ QString StatementDateValueName(int year, int number) {
 
 core::Result<void> RememberStatementDate(platform::RegistryStore &store, const QString &accountFile,
                                          int number, int year, double date) {
-    const QString key = platform::FileSettingsKey(accountFile);
+    const QString key = platform::FileSettingsKey(store, accountFile);
     if (auto opened = store.createKey(key); !opened)
         return opened;
     return store.setValue(key, StatementDateValueName(year, number),
@@ -37,7 +37,7 @@ core::Result<std::optional<double>> LookUpStatementDate(platform::RegistryStore 
     const auto number = IntegerInRange(numberText, 0, MaxStatementField);
     if (!year || !number)
         return std::optional<double>{};
-    const QString key = platform::FileSettingsKey(accountFile);
+    const QString key = platform::FileSettingsKey(store, accountFile);
     if (auto opened = store.createKey(key); !opened)
         return opened.error();
     auto stored = store.value(key, StatementDateValueName(*year, *number));

@@ -84,7 +84,7 @@ void AccountDataPage::storeAccountData() {
     platform::RegistryStore &store = m_state.store();
     const QString file = m_state.currentFile();
     if (!file.isEmpty()) {
-        const QString key = platform::FileSettingsKey(file);
+        const QString key = platform::FileSettingsKey(store, file);
         if (store.createKey(key))
             (void)store.setValues(
                 key, {{QStringLiteral("Kontoinhaber"), m_kontoinhaber->text()},

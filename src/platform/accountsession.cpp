@@ -171,8 +171,8 @@ AccountSession::Opening AccountSession::openLegacy(const std::filesystem::path &
         report(m_state.ui(), written.error());
         return Opening::Failed;
     }
-    const QString oldKey = FileSettingsKey(displayName(file));
-    const QString newKey = FileSettingsKey(displayName(target));
+    const QString oldKey = FileSettingsKey(m_state.store(), displayName(file));
+    const QString newKey = FileSettingsKey(m_state.store(), displayName(target));
     if (const auto hasSettings = m_state.store().keyExists(oldKey); hasSettings && *hasSettings) {
         // The converted file then starts with the default settings, which is no reason to
         // keep its bookings from the user.

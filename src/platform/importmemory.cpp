@@ -33,7 +33,7 @@ core::Result<void> RememberImport(RegistryStore &store, const QString &accountFi
     for (const core::StatementDate &date : plan.statementDates)
         dates.push_back({QString::number(date.year) + QString::number(date.number),
                          BinaryFromDouble(date.date)});
-    const QString key = FileSettingsKey(accountFile);
+    const QString key = FileSettingsKey(store, accountFile);
     if (auto opened = store.createKey(key); !opened)
         return opened;
     return store.setValues(key, dates);

@@ -69,7 +69,7 @@ std::optional<QString> stampOnDisk(const std::filesystem::path &file) {
 core::Result<void> RecordPendingCheckDay(RegistryStore &store, const QString &accountFile,
                                          double nextCheckDay, const core::BookingTable &table,
                                          const std::vector<core::BookingRecord> &added) {
-    const QString key = FileSettingsKey(accountFile);
+    const QString key = FileSettingsKey(store, accountFile);
     if (auto created = store.createKey(key); !created)
         return created;
     return store.setValues(key, {{PendingDay, BinaryFromDouble(nextCheckDay)},
@@ -77,7 +77,7 @@ core::Result<void> RecordPendingCheckDay(RegistryStore &store, const QString &ac
 }
 
 void ForgetPendingCheckDay(RegistryStore &store, const QString &accountFile) {
-    const QString key = FileSettingsKey(accountFile);
+    const QString key = FileSettingsKey(store, accountFile);
     // A record that stays is settled at the next opening.
     (void)store.deleteValue(key, PendingDay);
     (void)store.deleteValue(key, PendingStamp);
@@ -85,7 +85,7 @@ void ForgetPendingCheckDay(RegistryStore &store, const QString &accountFile) {
 
 core::Result<void> SettlePendingCheckDay(RegistryStore &store, const QString &accountFile,
                                          const std::filesystem::path &file) {
-    const QString key = FileSettingsKey(accountFile);
+    const QString key = FileSettingsKey(store, accountFile);
     const auto exists = store.keyExists(key);
     if (!exists)
         return exists.error();

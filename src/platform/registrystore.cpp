@@ -146,6 +146,22 @@ core::Result<bool> RegistryStore::keyExists(const QString &path) const {
     return key->has_value();
 }
 
+core::Result<std::optional<QString>> RegistryStore::keySpelling(const QString &path) const {
+    auto names = SplitKeyPath(path);
+    if (!names)
+        return names.error();
+    auto key = findKey(*names);
+    if (!key)
+        return key.error();
+    if (!key->has_value() || names->isEmpty())
+        return std::optional<QString>{};
+    SqliteStatement select(m_db, "SELECT name FROM keys WHERE id = ?1");
+    select.bind(1, **key);
+    if (select.step() != SQLITE_ROW)
+        return databaseError();
+    return std::optional<QString>{select.text(0)};
+}
+
 core::Result<std::vector<std::pair<std::int64_t, QString>>>
 RegistryStore::readSubkeys(std::int64_t key) const {
     SqliteStatement select(m_db, "SELECT id, name FROM keys WHERE parent = ?1 ORDER BY folded");

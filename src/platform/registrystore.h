@@ -46,6 +46,8 @@ public:
     core::Result<void> createKey(const QString &path);
     // Opens the key without creating.
     core::Result<bool> keyExists(const QString &path) const;
+    // The spelling the key's own name was first written with; none for a missing key.
+    core::Result<std::optional<QString>> keySpelling(const QString &path) const;
     core::Result<QStringList> subkeyNames(const QString &path) const;
     // Removes the key with all keys and values below it; a missing key is no error.
     core::Result<void> deleteKey(const QString &path);

@@ -107,22 +107,33 @@ QString ProductKey() {
     return QStringLiteral("SOFTWARE\\Tarvel SoftLabs\\Penvaro98");
 }
 
-QString FileSettingsKey(const QString &accountFile) {
+QString FileSettingsKey(const RegistryStore &store, const QString &accountFile) {
     // The path itself names the key, as it always has. A path that cannot be one key name (a
     // backslash would split it into levels, a key name has at most 255 characters) is named by
     // "#" and the SHA-256 of its UTF-8 bytes instead: no absolute path begins with "#", and no
     // two paths share a hash.
-    if (!accountFile.contains(u'\\') && accountFile.size() <= RegistryStore::MaxKeyNameLength)
-        return ProductKey() + u'\\' + accountFile;
-    return ProductKey() + QStringLiteral("\\#")
-           + QString::fromLatin1(
-               QCryptographicHash::hash(accountFile.toUtf8(), QCryptographicHash::Sha256).toHex());
+    const QString hashed =
+        ProductKey() + QStringLiteral("\\#")
+        + QString::fromLatin1(
+            QCryptographicHash::hash(accountFile.toUtf8(), QCryptographicHash::Sha256).toHex());
+    if (accountFile.contains(u'\\') || accountFile.size() > RegistryStore::MaxKeyNameLength)
+        return hashed;
+    // Key names compare regardless of case, paths do not: a path whose key is held by another
+    // spelling of it takes the hashed name, and keeps it once it has it, so that "Giro.p11" and
+    // "giro.p11" never share settings.
+    if (const auto hashedExists = store.keyExists(hashed); hashedExists && *hashedExists)
+        return hashed;
+    const QString plain = ProductKey() + u'\\' + accountFile;
+    if (const auto spelling = store.keySpelling(plain);
+        spelling && spelling->has_value() && **spelling != accountFile)
+        return hashed;
+    return plain;
 }
 
 core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString &accountFile) {
     const core::Settings defaults;
     core::Settings settings = defaults;
-    const QString fileKey = FileSettingsKey(accountFile);
+    const QString fileKey = FileSettingsKey(store, accountFile);
     if (const auto exists = store.keyExists(fileKey); exists && *exists)
         ReadFileFields(store, fileKey, settings, defaults);
     return settings;
@@ -156,7 +167,7 @@ void SettingsStore::LoadSettings() {
     // Without a current file there is no key of its own; its values stay as they are.
     if (m_settings.Datei.empty())
         return;
-    const QString fileKey = FileSettingsKey(QString::fromStdString(m_settings.Datei));
+    const QString fileKey = FileSettingsKey(m_store, QString::fromStdString(m_settings.Datei));
     if (!m_store.createKey(fileKey))
         return;
     ReadFileFields(m_store, fileKey, m_settings, m_defaults);
@@ -171,7 +182,7 @@ void SettingsStore::SaveSettings() {
 
     if (m_settings.Datei.empty() || !m_fileSettingsWritable)
         return;
-    const QString fileKey = FileSettingsKey(QString::fromStdString(m_settings.Datei));
+    const QString fileKey = FileSettingsKey(m_store, QString::fromStdString(m_settings.Datei));
     if (!m_store.createKey(fileKey))
         return;
     // A failure here is ignored like a key that cannot be opened: the values stay in memory.

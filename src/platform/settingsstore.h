@@ -15,9 +15,9 @@ class UiService;
 // The key of the program-wide settings, below which everything else of the program lives.
 QString ProductKey();
 // The key of one account file's settings: the product key, a backslash and the file's full
-// path, or a name made from the path for one that cannot be a key name, so that every path
-// Linux allows has a key of its own.
-QString FileSettingsKey(const QString &accountFile);
+// path, or a name made from the path for one that cannot be a key name or whose name the store
+// already holds in another spelling, so that every path Linux allows has a key of its own.
+QString FileSettingsKey(const RegistryStore &store, const QString &accountFile);
 
 // How a failed access to the settings store is shown: its number in the error window, unless
 // the store could not be opened at all; the user was told that once at start, with the reason,

@@ -27,7 +27,7 @@ QString DefaultPlannedTitle() {
 
 core::Result<TableTitles> ReadTableTitles(platform::RegistryStore &store,
                                           const QString &accountFile) {
-    const QString key = platform::FileSettingsKey(accountFile);
+    const QString key = platform::FileSettingsKey(store, accountFile);
     if (auto opened = store.createKey(key); !opened)
         return opened.error();
     return TableTitles{storedTitle(store, key, QStringLiteral("Titel1"), DefaultCompletedTitle()),
@@ -36,7 +36,7 @@ core::Result<TableTitles> ReadTableTitles(platform::RegistryStore &store,
 
 core::Result<void> StoreTableTitles(platform::RegistryStore &store, const QString &accountFile,
                                     const TableTitles &titles) {
-    const QString key = platform::FileSettingsKey(accountFile);
+    const QString key = platform::FileSettingsKey(store, accountFile);
     if (auto opened = store.createKey(key); !opened)
         return opened;
     return store.setValues(key, {{QStringLiteral("Titel1"), titles.completed},

@@ -60,7 +60,7 @@ TEST_F(TdatenEingebenFErrorsTest, AStatementDateIsOfferedAgainForItsYearAndNumbe
 }
 
 TEST_F(TdatenEingebenFErrorsTest, AStoredValueThatIsNoDateIsIgnored) {
-    const QString key = platform::FileSettingsKey(account.file());
+    const QString key = platform::FileSettingsKey(*account.store, account.file());
     ASSERT_TRUE(account.store->createKey(key));
     ASSERT_TRUE(account.store->setValue(key, QStringLiteral("20117"), std::int32_t{40666}));
     ASSERT_TRUE(

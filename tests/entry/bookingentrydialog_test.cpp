@@ -164,8 +164,8 @@ TEST_F(TdatenEingebenFTest, ABookingFromAStatementReachesTableFileAndStatementMe
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(account.ui.shown().back().kind == ScriptedUiService::Kind::Modal) << "no message";
 
-    const auto remembered =
-        account.store->value(platform::FileSettingsKey(account.file()), QStringLiteral("20117"));
+    const auto remembered = account.store->value(
+        platform::FileSettingsKey(*account.store, account.file()), QStringLiteral("20117"));
     ASSERT_TRUE(remembered && remembered->has_value());
     EXPECT_EQ(platform::TypeOf(**remembered), platform::RegistryType::Binary);
     EXPECT_EQ(platform::DoubleFromBinary(**remembered), Day("03.05.2011"));

@@ -39,7 +39,7 @@ protected:
     std::optional<platform::RegistryValue> fileValue(const std::filesystem::path &file,
                                                      const char *name) const {
         const auto value =
-            store->value(platform::FileSettingsKey(QString::fromStdString(file.string())),
+            store->value(platform::FileSettingsKey(*store, QString::fromStdString(file.string())),
                          QString::fromLatin1(name));
         return value ? *value : std::nullopt;
     }

@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
         window->close();
     }
     const auto stored =
-        store->value(platform::FileSettingsKey(QString::fromStdString(file.string())),
+        store->value(platform::FileSettingsKey(*store, QString::fromStdString(file.string())),
                      QStringLiteral("WAbsender"));
     ASSERT_TRUE(stored && *stored);
     EXPECT_EQ(platform::RegistryValue(std::int32_t(222)), **stored);

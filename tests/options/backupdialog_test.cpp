@@ -81,7 +81,7 @@ protected:
         return value ? *value : std::nullopt;
     }
 
-    QString fileKey() const { return platform::FileSettingsKey(files[0]); }
+    QString fileKey() const { return platform::FileSettingsKey(*store, files[0]); }
 
     // A backup of the settings as they are now, written as the export writes it.
     QString backup(const QString &name) {

@@ -53,8 +53,9 @@ protected:
 
     std::optional<platform::RegistryValue> stored(const QString &name, bool ofFile = true) {
         const QString key =
-            ofFile ? platform::FileSettingsKey(QString::fromStdString(state->settings().Datei))
-                   : platform::ProductKey();
+            ofFile
+                ? platform::FileSettingsKey(*store, QString::fromStdString(state->settings().Datei))
+                : platform::ProductKey();
         auto value = store->value(key, name);
         return value ? *value : std::nullopt;
     }

@@ -44,7 +44,7 @@ protected:
         return std::get<QString>(**value);
     }
     QString fileKey() const {
-        return platform::FileSettingsKey(QString::fromStdString(account.string()));
+        return platform::FileSettingsKey(*store, QString::fromStdString(account.string()));
     }
     std::vector<core::RegisterEntry> registerEntries() const {
         const auto accounts = core::LoadAccountRegister(state->registerPath());

@@ -63,7 +63,7 @@ protected:
     std::optional<RegistryValue> fileValue(const std::filesystem::path &file,
                                            const QString &name) const {
         const auto value =
-            store->value(FileSettingsKey(QString::fromStdString(file.string())), name);
+            store->value(FileSettingsKey(*store, QString::fromStdString(file.string())), name);
         return value ? *value : std::nullopt;
     }
 

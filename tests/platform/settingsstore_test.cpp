@@ -39,7 +39,7 @@ TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll)
     settings.SaveSettings();
 
     EXPECT_EQ(store->valueNames(ProductKey())->size(), 15);
-    EXPECT_EQ(store->valueNames(FileSettingsKey(File))->size(), 38);
+    EXPECT_EQ(store->valueNames(FileSettingsKey(*store, File))->size(), 38);
     EXPECT_TRUE(ui.shown().empty());
 }
 
@@ -78,7 +78,7 @@ TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
 
 TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
     const QString product = ProductKey();
-    const QString file = FileSettingsKey(File);
+    const QString file = FileSettingsKey(*store, File);
     const auto text = [](const char *t) { return RegistryValue{QString::fromUtf8(t)}; };
     const auto number = [](std::int32_t n) { return RegistryValue{n}; };
     using S = core::Settings;
@@ -161,9 +161,9 @@ TEST_F(SettingsStoreTest, AFileNameEndingInEightIsNotReopened) {
 
 TEST_F(SettingsStoreTest, WithoutStatementDataTheBookingsSortByValueDate) {
     storeValue(ProductKey(), QStringLiteral("Datei"), File);
-    storeValue(FileSettingsKey(File), QStringLiteral("auszugsdatan"), std::int32_t{0});
-    storeValue(FileSettingsKey(File), QStringLiteral("SortBy"), QStringLiteral("ad"));
-    storeValue(FileSettingsKey(File), QStringLiteral("Sort1"), std::int32_t{0});
+    storeValue(FileSettingsKey(*store, File), QStringLiteral("auszugsdatan"), std::int32_t{0});
+    storeValue(FileSettingsKey(*store, File), QStringLiteral("SortBy"), QStringLiteral("ad"));
+    storeValue(FileSettingsKey(*store, File), QStringLiteral("Sort1"), std::int32_t{0});
 
     settings.LoadSettings();
 
@@ -176,7 +176,7 @@ TEST_F(SettingsStoreTest, WithoutStatementDataTheBookingsSortByValueDate) {
 }
 
 TEST_F(SettingsStoreTest, SavingLeavesAloneWhatOthersWrite) {
-    const QString file = FileSettingsKey(File);
+    const QString file = FileSettingsKey(*store, File);
     const std::vector<std::tuple<QString, QString, RegistryValue>> foreign{
         {ProductKey(), QStringLiteral("Pfad"), QStringLiteral("/opt/penvaro/")},
         {ProductKey(), QStringLiteral("WindowState"), QStringLiteral("wsMaximized")},
@@ -203,7 +203,8 @@ TEST_F(SettingsStoreTest, SavingLeavesAloneWhatOthersWrite) {
 TEST_F(SettingsStoreTest, ANewFileStartsWithTheSettingsOfTheFileBefore) {
     const QString newFile = QStringLiteral("/daten/kasse.p11");
     storeValue(ProductKey(), QStringLiteral("Datei"), File);
-    storeValue(FileSettingsKey(File), QStringLiteral("Eurokurs"), BinaryFromDouble(13.7603));
+    storeValue(FileSettingsKey(*store, File), QStringLiteral("Eurokurs"),
+               BinaryFromDouble(13.7603));
     settings.LoadSettings();
 
     settings.settings().Datei = newFile.toStdString();
@@ -211,7 +212,7 @@ TEST_F(SettingsStoreTest, ANewFileStartsWithTheSettingsOfTheFileBefore) {
     settings.LoadSettings();
 
     EXPECT_EQ(settings.settings().Eurokurs, 13.7603);
-    EXPECT_EQ(stored(FileSettingsKey(newFile), QStringLiteral("Eurokurs")),
+    EXPECT_EQ(stored(FileSettingsKey(*store, newFile), QStringLiteral("Eurokurs")),
               BinaryFromDouble(13.7603));
     EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{newFile});
 }
@@ -221,7 +222,7 @@ TEST_F(SettingsStoreTest, SaveLastFileNameWritesOnlyTheFileName) {
     settings.SaveLastFileName();
     EXPECT_EQ(*store->valueNames(ProductKey()), QStringList{QStringLiteral("Datei")});
     EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{File});
-    EXPECT_FALSE(*store->keyExists(FileSettingsKey(File)));
+    EXPECT_FALSE(*store->keyExists(FileSettingsKey(*store, File)));
 }
 
 TEST_F(SettingsStoreTest, WithoutACurrentFileNoFileKeyIsWritten) {
@@ -264,8 +265,11 @@ TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
     const QString longName = QStringLiteral("/daten/") + QString(300, u'x');
     const QString paths[] = {longName + QStringLiteral(".p11"), longName + QStringLiteral("y.p11"),
                              QStringLiteral("/daten/a\\\\b.p11"),
-                             QStringLiteral("/daten/a\\\\c.p11"),
-                             QStringLiteral("/daten/a\\b.p11")};
+                             QStringLiteral("/daten/a\\\\c.p11"), QStringLiteral("/daten/a\\b.p11"),
+                             // Key names compare regardless of case, paths do not.
+                             QStringLiteral("/daten/Giro.p11"), QStringLiteral("/daten/giro.p11"),
+                             QStringLiteral("/daten/GIRO.p11"), QStringLiteral("/daten/Ärger.p11"),
+                             QStringLiteral("/daten/ärger.p11")};
     double day = 40000.0;
     for (const QString &path : paths) {
         settings.settings().Datei = path.toStdString();
@@ -278,6 +282,24 @@ TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_EQ(++day, ReadAccountFileSettings(*store, path).nextCheckDay);
     }
+}
+
+TEST_F(SettingsStoreTest, AFileKeepsItsKeyWhateverHappensToTheKeyOfAnotherSpelling) {
+    const QString upper = QStringLiteral("/daten/Giro.p11");
+    const QString lower = QStringLiteral("/daten/giro.p11");
+    // Settings written before spellings were told apart stay where they are.
+    storeValue(ProductKey() + u'\\' + upper, QStringLiteral("Eurokurs"), BinaryFromDouble(1.5));
+    EXPECT_EQ(ReadAccountFileSettings(*store, upper).Eurokurs, 1.5);
+
+    const QString lowerKey = FileSettingsKey(*store, lower);
+    storeValue(lowerKey, QStringLiteral("Eurokurs"), BinaryFromDouble(2.5));
+    EXPECT_EQ(ReadAccountFileSettings(*store, upper).Eurokurs, 1.5);
+    EXPECT_EQ(ReadAccountFileSettings(*store, lower).Eurokurs, 2.5);
+
+    // Once the other spelling's key is gone, the file still finds its own.
+    ASSERT_TRUE(store->deleteKey(ProductKey() + u'\\' + upper));
+    EXPECT_EQ(FileSettingsKey(*store, lower), lowerKey);
+    EXPECT_EQ(ReadAccountFileSettings(*store, lower).Eurokurs, 2.5);
 }
 
 } // namespace

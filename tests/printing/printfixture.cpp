@@ -55,8 +55,8 @@ std::vector<std::pair<std::int32_t, QString>> PrintFixture::errors() const {
 }
 
 QString PrintFixture::storedTitle(const char *name) const {
-    const auto stored =
-        store->value(platform::FileSettingsKey(state->currentFile()), QString::fromLatin1(name));
+    const auto stored = store->value(platform::FileSettingsKey(*store, state->currentFile()),
+                                     QString::fromLatin1(name));
     if (!stored || !stored->has_value())
         return QStringLiteral("<fehlt>");
     return std::get<QString>(**stored);

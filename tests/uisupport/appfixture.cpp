@@ -71,7 +71,7 @@ void TestApp::setValue(const QString &key, const QString &name,
 
 void TestApp::setFileValue(const std::filesystem::path &file, const QString &name,
                            const platform::RegistryValue &value) {
-    setValue(platform::FileSettingsKey(QString::fromStdString(file.string())), name, value);
+    setValue(platform::FileSettingsKey(*store, QString::fromStdString(file.string())), name, value);
 }
 
 std::vector<ScriptedUiService::Shown> TestApp::messages() const {
