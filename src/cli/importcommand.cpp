@@ -5,6 +5,7 @@
 #include "core/accountfile.h"
 #include "core/sortbookingtable.h"
 #include "core/statementimport.h"
+#include "platform/accountfilelock.h"
 #include "platform/importmemory.h"
 #include "platform/registrystore.h"
 #include "platform/statementfile.h"
@@ -44,6 +45,25 @@ void rememberImport(const std::string &accountFile, const core::ImportPlan &plan
         PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
 }
 
+// The program writes a file it has open whenever the user changes a booking: the import waits
+// its turn instead of writing under it. A lock nobody holds was left by a program that ended
+// without closing the file, so it is no obstacle.
+bool LockForWriting(const std::string &accountFile, platform::AccountFileLock &lock) {
+    using Outcome = platform::AccountFileLock::Outcome;
+    Outcome locked = lock.tryLock(accountFile);
+    if (locked == Outcome::Abandoned)
+        locked = lock.takeOver(accountFile);
+    if (locked == Outcome::Locked)
+        return true;
+    if (locked == Outcome::InUse)
+        PrintError(accountFile
+                   + " ist in einem Penvaro-Fenster zum Bearbeiten geöffnet; bitte die Datei dort "
+                     "schließen und den Import wiederholen.");
+    else
+        PrintError(accountFile + " kann nicht für den Import reserviert werden: " + lock.failure());
+    return false;
+}
+
 } // namespace
 
 int RunImport(const std::vector<std::string> &args) {
@@ -69,6 +89,9 @@ int RunImport(const std::vector<std::string> &args) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    platform::AccountFileLock lock;
+    if (!dryRun && !LockForWriting(accountFile, lock))
+        return ExitFileError;
     core::SortBookingTable(table, {});
     const auto statements =
         platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()));

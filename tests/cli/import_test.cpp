@@ -4,7 +4,9 @@
 #include "support/records.h"
 #include "support/tempdir.h"
 
+#include "core/bookingchanges.h"
 #include "core/cp1252.h"
+#include "platform/accountfilelock.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,53 @@ TEST_F(CliImport, ADryRunShowsTheSameAndWritesNothing) {
     const std::string stored = settings();
     EXPECT_EQ(std::string::npos, stored.find("202713")) << stored;
     EXPECT_EQ(std::string::npos, stored.find("VAEB")) << stored;
+}
+
+TEST_F(CliImport, WaitsForTheProgramThatHasTheFileOpenButNotForOneThatCrashed) {
+    const std::string file = account(plannedAccount);
+    const auto bytes = accountBytes();
+    {
+        platform::AccountFileLock program;
+        ASSERT_EQ(platform::AccountFileLock::Outcome::Locked, program.tryLock(file));
+        const auto refused = RunCli({"import", file, fixture("mt940-cp1252.sta")});
+        EXPECT_EQ(1, refused.status);
+        EXPECT_NE(std::string::npos, refused.err.find("Penvaro-Fenster")) << refused.err;
+        EXPECT_EQ(bytes, accountBytes());
+        EXPECT_EQ(0, RunCli({"import", "--dry-run", file, fixture("mt940-cp1252.sta")}).status)
+            << "looking is no writing";
+    }
+
+    // A crashed program leaves its lock file, but nobody holds it.
+    const auto lockFile = platform::AccountFileLock::lockFileOf(file);
+    penvaro::testing::WriteBytes(lockFile, {});
+    const auto run = RunCli({"import", file, fixture("mt940-cp1252.sta")});
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_NE(bytes, accountBytes());
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+}
+
+TEST_F(CliImport, AProgramThatReadTheFileBeforeTheImportDoesNotWriteOverIt) {
+    // A program that opened the file read-only, or a copy synchronised from elsewhere, still
+    // holds the bookings from before the import.
+    const std::string file = account(plannedAccount);
+    core::BookingTable stale;
+    ASSERT_TRUE(core::LoadAccountFile(file, stale));
+    ASSERT_EQ(0, RunCli({"import", file, fixture("mt940-cp1252.sta")}).status);
+    core::BookingTable imported;
+    ASSERT_TRUE(core::LoadAccountFile(file, imported));
+
+    const core::BookingRecord mine = penvaro::testing::Planned("01.03.2027", -10000);
+    const auto refused = core::AddBooking(stale, mine, file);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(core::ErrorKind::Changed, refused.error().kind);
+    ASSERT_EQ(imported.count, stale.count) << "read again as the import left it";
+    for (int slot = 1; slot <= stale.count; ++slot)
+        EXPECT_EQ(imported.slot(slot), stale.slot(slot)) << slot;
+
+    ASSERT_TRUE(core::AddBooking(stale, mine, file)) << "made again, the change is stored";
+    core::BookingTable both;
+    ASSERT_TRUE(core::LoadAccountFile(file, both));
+    EXPECT_EQ(imported.count + 1, both.count);
 }
 
 TEST_F(CliImport, ReadsCamtStatementsAndComparesTheClosingBalance) {
