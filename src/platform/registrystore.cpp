@@ -84,11 +84,15 @@ core::Result<std::optional<std::int64_t>> RegistryStore::findKey(const QStringLi
     return std::optional<std::int64_t>{key};
 }
 
-core::Result<std::int64_t> RegistryStore::findExistingKey(const QString &path) const {
+core::Result<std::optional<std::int64_t>> RegistryStore::findKey(const QString &path) const {
     auto names = SplitKeyPath(path);
     if (!names)
         return names.error();
-    auto key = findKey(*names);
+    return findKey(*names);
+}
+
+core::Result<std::int64_t> RegistryStore::findExistingKey(const QString &path) const {
+    auto key = findKey(path);
     if (!key)
         return key.error();
     if (!key->has_value())
@@ -137,23 +141,17 @@ core::Result<void> RegistryStore::createKey(const QString &path) {
 }
 
 core::Result<bool> RegistryStore::keyExists(const QString &path) const {
-    auto names = SplitKeyPath(path);
-    if (!names)
-        return names.error();
-    auto key = findKey(*names);
+    auto key = findKey(path);
     if (!key)
         return key.error();
     return key->has_value();
 }
 
 core::Result<std::optional<QString>> RegistryStore::keySpelling(const QString &path) const {
-    auto names = SplitKeyPath(path);
-    if (!names)
-        return names.error();
-    auto key = findKey(*names);
+    auto key = findKey(path);
     if (!key)
         return key.error();
-    if (!key->has_value() || names->isEmpty())
+    if (!key->has_value() || **key == RootKey)
         return std::optional<QString>{};
     SqliteStatement select(m_db, "SELECT name FROM keys WHERE id = ?1");
     select.bind(1, **key);

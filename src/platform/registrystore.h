@@ -77,6 +77,7 @@ private:
     core::Result<void> inTransaction(const std::function<core::Result<void>()> &work);
 
     core::Result<std::optional<std::int64_t>> findKey(const QStringList &names) const;
+    core::Result<std::optional<std::int64_t>> findKey(const QString &path) const;
     core::Result<std::int64_t> findExistingKey(const QString &path) const;
     core::Result<std::int64_t> ensureKey(const QStringList &names);
     core::Result<void> writeValue(std::int64_t key, const NamedValue &value);
