@@ -4,6 +4,7 @@
 #include "importpreviewmodel.h"
 
 #include "core/amounttext.h"
+#include "core/statementaccount.h"
 #include "core/wideint.h"
 #include "platform/appstate.h"
 #include "platform/importmemory.h"
@@ -96,6 +97,12 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
     m_account->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     source->addRow(captionLabel(this, "LDatei", QStringLiteral("Kontoauszug:"), m_file), m_file);
     source->addRow(captionLabel(this, "LKonto", QStringLiteral("Konto:"), m_account), m_account);
+    m_otherAccount = valueLabel(this, "LAnderesKonto");
+    m_otherAccount->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_otherAccount->setWordWrap(true);
+    setRed(m_otherAccount, true);
+    m_otherAccount->hide();
+    source->addRow(m_otherAccount);
 
     m_model = new ImportPreviewModel(this);
     m_grid = new QTableView(this);
@@ -168,6 +175,7 @@ int StatementImportDialog::importFile(const QString &path) {
     m_file->setText(QFileInfo(path).fileName());
     m_file->setToolTip(QFileInfo(path).absoluteFilePath());
     m_account->setText(accountsOf(m_statements));
+    compareAccounts();
     if (m_model->rowCount() > 0)
         m_grid->setCurrentIndex(m_model->index(0, ImportPreviewModel::Take));
     m_grid->setFocus();
@@ -235,6 +243,24 @@ void StatementImportDialog::showBalances() {
     }
 }
 
+void StatementImportDialog::compareAccounts() {
+    const core::Settings &own = m_state.settings();
+    m_ofOtherAccount = std::any_of(
+        m_statements.begin(), m_statements.end(), [&own](const core::Statement &statement) {
+            return core::MatchStatementAccount(statement.accountId, own.Bankleitzahl,
+                                               own.Kontonummer)
+                   == core::AccountMatch::Other;
+        });
+    QString ownAccount = QStringLiteral("Konto %1").arg(QString::fromStdString(own.Kontonummer));
+    if (!own.Bankleitzahl.empty())
+        ownAccount += QStringLiteral(", BLZ %1").arg(QString::fromStdString(own.Bankleitzahl));
+    m_otherAccount->setText(
+        QStringLiteral("Achtung: Der Kontoauszug gehört nicht zum Konto dieser Kontodatei (%1).")
+            .arg(ownAccount));
+    m_otherAccount->setVisible(m_ofOtherAccount);
+    setRed(m_account, m_ofOtherAccount);
+}
+
 bool StatementImportDialog::eventFilter(QObject *watched, QEvent *event) {
     // The box is ticked from any cell of the row, not only from its own.
     if (watched == m_grid && event->type() == QEvent::KeyPress
@@ -250,6 +276,13 @@ bool StatementImportDialog::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void StatementImportDialog::book() {
+    if (m_ofOtherAccount
+        && m_state.ui().askYesNo(
+               QStringLiteral("Der Kontoauszug gehört zu einem anderen Konto als diese Kontodatei. "
+                              "Sollen seine Buchungen trotzdem übernommen werden?"),
+               platform::Answer::No)
+               != platform::Answer::Yes)
+        return;
     // A full table or a file that cannot be written refuses all of it; the preview stays, so
     // that the user can try again or cancel.
     if (!widgets::RunCommand(m_state.ui(), [this] {

@@ -44,6 +44,8 @@ private:
     bool replan(const std::vector<bool> &leftOut);
     void leaveOut(int row, bool leaveOut);
     void showBalances();
+    // Warns when the statement names another account than the file's own account data.
+    void compareAccounts();
     // Sizes the dialog to show every column whole and as many rows as sensible.
     void fitToEntries();
     void book();
@@ -56,11 +58,13 @@ private:
     QTableView *m_grid = nullptr;
     QLabel *m_file = nullptr;
     QLabel *m_account = nullptr;
+    QLabel *m_otherAccount = nullptr;
     QLabel *m_closing = nullptr;
     QLabel *m_bookBalance = nullptr;
     QLabel *m_difference = nullptr;
     QLabel *m_differenceCaption = nullptr;
     QPushButton *m_import = nullptr;
+    bool m_ofOtherAccount = false;
 };
 
 } // namespace penvaro::ledger

@@ -232,6 +232,46 @@ TEST_F(StatementImportTest, TheSameStatementAgainFindsEverythingThereAndOffersNo
     EXPECT_EQ(imported, fileBytes());
 }
 
+TEST_F(StatementImportTest, AStatementOfAnotherAccountIsImportedOnlyWhenTheUserSaysSo) {
+    // The statement is of DE02 1203 0000 0000 2020 51.
+    const struct {
+        const char *bankCode;
+        const char *number;
+        bool warned;
+    } cases[] = {
+        {"12030000", "202051", false},         {"", "", false},
+        {"", "DE02120300000000202051", false}, {"12030000", "202052", true},
+        {"37050198", "202051", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.bankCode) + " " + c.number);
+        state->settings().Bankleitzahl = c.bankCode;
+        state->settings().Kontonummer = c.number;
+        bool warned = false;
+        ui.setNextModal([&](QDialog &dialog) {
+            warned = !child<QLabel>(dialog, "LAnderesKonto")->isHidden();
+            return click(dialog, "BAbbrechen");
+        });
+        m_window->importStatementFile(camt);
+        EXPECT_EQ(c.warned, warned);
+    }
+
+    ui.clear();
+    ui.setNextAnswer(platform::Answer::No);
+    ui.setNextAnswer(platform::Answer::Yes);
+    ui.setNextModal([&](QDialog &dialog) {
+        EXPECT_EQ(QDialog::Rejected, click(dialog, "BImportieren")) << "the user said no";
+        EXPECT_EQ(m_before, fileBytes());
+        return click(dialog, "BImportieren");
+    });
+    m_window->importStatementFile(camt);
+    EXPECT_NE(m_before, fileBytes());
+    EXPECT_EQ((std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Modal,
+                                                    ScriptedUiService::Kind::Question,
+                                                    ScriptedUiService::Kind::Question}),
+              kindsShown());
+}
+
 TEST_F(StatementImportTest, AStatementWithoutClosingBalanceShowsNoDifference) {
     // Its last statement, number 14, ends without a closing balance.
     Preview shown;

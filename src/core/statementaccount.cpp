@@ -1,0 +1,83 @@
+#include "statementaccount.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace penvaro::core {
+namespace {
+
+struct AccountId {
+    std::string bankCode; // empty when not named
+    std::string number;   // without leading zeros
+};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string result;
+    for (char c : text) {
+        if (c != ' ' && c != '\t')
+            result += c;
+    }
+    return result;
+}
+
+std::string WithoutLeadingZeros(std::string_view digits) {
+    const auto first = digits.find_first_not_of('0');
+    return std::string(first == std::string_view::npos ? std::string_view("0")
+                                                       : digits.substr(first));
+}
+
+std::optional<AccountId> ParseAccount(std::string_view written) {
+    std::string text = WithoutBlanks(written);
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    // A German IBAN: "DE", two check digits, the bank code and the account number in ten digits.
+    if (text.size() == 22 && text.starts_with("DE") && AllDigits(std::string_view(text).substr(2)))
+        return AccountId{text.substr(4, 8), WithoutLeadingZeros(std::string_view(text).substr(12))};
+    // MT940 may add the currency to "bank code/account number".
+    const auto slash = text.find('/');
+    if (slash != std::string::npos) {
+        std::string_view number = std::string_view(text).substr(slash + 1);
+        if (number.size() > 3 && number.ends_with("EUR"))
+            number.remove_suffix(3);
+        const std::string_view code = std::string_view(text).substr(0, slash);
+        if (code.size() == 8 && AllDigits(code) && AllDigits(number))
+            return AccountId{std::string(code), WithoutLeadingZeros(number)};
+        return std::nullopt;
+    }
+    if (AllDigits(text))
+        return AccountId{{}, WithoutLeadingZeros(text)};
+    return std::nullopt;
+}
+
+} // namespace
+
+AccountMatch MatchStatementAccount(std::string_view statementAccount, std::string_view bankCode,
+                                   std::string_view accountNumber) {
+    const auto statement = ParseAccount(statementAccount);
+    auto own = ParseAccount(accountNumber);
+    if (!statement || !own)
+        return AccountMatch::Unknown;
+    if (own->bankCode.empty()) {
+        const std::string code = WithoutBlanks(bankCode);
+        if (code.size() == 8 && AllDigits(code))
+            own->bankCode = code;
+    }
+    if (statement->number != own->number)
+        return AccountMatch::Other;
+    if (!statement->bankCode.empty() && !own->bankCode.empty()
+        && statement->bankCode != own->bankCode)
+        return AccountMatch::Other;
+    return AccountMatch::Same;
+}
+
+} // namespace penvaro::core
