@@ -280,11 +280,15 @@ core::Result<std::vector<NamedValue>> RegistryStore::readValues(std::int64_t key
     return values;
 }
 
-core::Result<QStringList> RegistryStore::valueNames(const QString &keyPath) const {
+core::Result<std::vector<NamedValue>> RegistryStore::values(const QString &keyPath) const {
     auto key = findExistingKey(keyPath);
     if (!key)
         return key.error();
-    auto values = readValues(*key);
+    return readValues(*key);
+}
+
+core::Result<QStringList> RegistryStore::valueNames(const QString &keyPath) const {
+    auto values = this->values(keyPath);
     if (!values)
         return values.error();
     QStringList names;

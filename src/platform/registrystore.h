@@ -58,6 +58,8 @@ public:
     core::Result<std::optional<RegistryValue>> value(const QString &keyPath,
                                                      const QString &name) const;
     core::Result<QStringList> valueNames(const QString &keyPath) const;
+    // Every value of the key in one reading, in the order they were first written.
+    core::Result<std::vector<NamedValue>> values(const QString &keyPath) const;
     core::Result<void> setValue(const QString &keyPath, const QString &name,
                                 const RegistryValue &value);
     // All values in one transaction: either all of them are written or none.

@@ -6,6 +6,7 @@
 #include "uiservice.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 
 #include <cmath>
 
@@ -69,9 +70,16 @@ RegistryValue StoredValue(const SettingsField &field, const core::Settings &sett
 void ReadFields(const RegistryStore &store, const QString &key,
                 std::span<const SettingsField> fields, core::Settings &settings,
                 const core::Settings &defaults) {
+    // One reading of the whole key: a query per field made up a good part of the start.
+    QHash<QString, RegistryValue> stored;
+    if (auto values = store.values(key)) {
+        for (NamedValue &value : *values)
+            stored.insert(value.name.toCaseFolded(), std::move(value.value));
+    }
     for (const SettingsField &field : fields) {
-        auto stored = store.value(key, field.name.toString());
-        ReadField(stored ? *stored : std::nullopt, field, settings, defaults);
+        const auto found = stored.constFind(field.name.toString().toCaseFolded());
+        ReadField(found == stored.cend() ? std::nullopt : std::optional<RegistryValue>(*found),
+                  field, settings, defaults);
     }
 }
 
