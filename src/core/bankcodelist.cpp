@@ -1,5 +1,6 @@
 #include "bankcodelist.h"
 
+#include "asciidigits.h"
 #include "cp1252.h"
 #include "fileio.h"
 
@@ -55,8 +56,7 @@ bool IsCompleteBankCode(std::string_view code) {
     if (first == std::string_view::npos)
         return false;
     code = withoutTrailingBlanks(code.substr(first));
-    return code.size() == codeWidth
-           && std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return code.size() == codeWidth && AllAsciiDigits(code);
 }
 
 Result<BankCodeList> BankCodeList::Load(const std::filesystem::path &path) {

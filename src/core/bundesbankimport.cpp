@@ -1,5 +1,6 @@
 #include "bundesbankimport.h"
 
+#include "asciidigits.h"
 #include "fileio.h"
 
 #include <algorithm>
@@ -36,10 +37,6 @@ void append(std::string &out, std::string_view line, Column column, std::size_t 
                    std::back_inserter(out), toWindows1252);
 }
 
-bool isDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 } // namespace
 
 Result<std::string> ConvertBundesbankText(std::string_view text) {
@@ -55,7 +52,7 @@ Result<std::string> ConvertBundesbankText(std::string_view text) {
             line.remove_suffix(1);
         if (line.empty())
             continue;
-        if (line.size() < minimumLength || !isDigits(line.substr(code.start, code.width)))
+        if (line.size() < minimumLength || !AllAsciiDigits(line.substr(code.start, code.width)))
             return Error{ErrorKind::Invalid,
                          "Zeile " + std::to_string(lineNumber)
                              + " ist keine Zeile der Bankleitzahlendatei der Bundesbank: Sie "

@@ -1,5 +1,6 @@
 #include "mt940details.h"
 
+#include "asciidigits.h"
 #include "cp1252.h"
 
 #include <array>
@@ -7,14 +8,10 @@
 namespace penvaro::core {
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A subfield starts with "?" and two digits.
 bool subfieldStartsAt(std::string_view text, std::size_t pos) {
-    return pos + 2 < text.size() && text[pos] == '?' && isDigit(text[pos + 1])
-           && isDigit(text[pos + 2]);
+    return pos + 2 < text.size() && text[pos] == '?' && IsAsciiDigit(text[pos + 1])
+           && IsAsciiDigit(text[pos + 2]);
 }
 
 std::size_t nextSubfield(std::string_view text, std::size_t from) {

@@ -1,5 +1,6 @@
 #include "mt940parser.h"
 
+#include "asciidigits.h"
 #include "cp1252.h"
 #include "date.h"
 #include "mt940details.h"
@@ -16,10 +17,6 @@ struct Field {
     int line = 0;
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool isUpper(char c) {
     return c >= 'A' && c <= 'Z';
 }
@@ -29,7 +26,7 @@ std::size_t tagLength(std::string_view line) {
     if (line.size() < 4 || line[0] != ':')
         return 0;
     for (std::size_t i = 1; i <= 2; ++i) {
-        if (!isDigit(line[i]) && !isUpper(line[i]))
+        if (!IsAsciiDigit(line[i]) && !isUpper(line[i]))
             return 0;
     }
     if (line[3] == ':')
@@ -81,7 +78,7 @@ std::string quoted(std::string_view cp1252) {
 }
 
 std::optional<int> digitsValue(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
+    if (text.empty() || !AllAsciiDigits(text))
         return std::nullopt;
     int value = 0;
     for (const char c : text)

@@ -1,8 +1,8 @@
 #include "statement.h"
 
 #include "amountinput.h"
+#include "asciidigits.h"
 
-#include <algorithm>
 
 namespace penvaro::core {
 
@@ -11,10 +11,7 @@ std::optional<std::int64_t> ParseStatementAmount(std::string_view text, char dec
     const std::string_view whole = text.substr(0, separator);
     const std::string_view fraction =
         separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
-    const auto digitsOnly = [](std::string_view part) {
-        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction))
+    if (whole.empty() || !AllAsciiDigits(whole) || !AllAsciiDigits(fraction))
         return std::nullopt;
     // A statement amount is never rounded: a fifth decimal that is not zero is refused.
     constexpr std::size_t keptDecimals = 4;

@@ -1,5 +1,8 @@
 #include "statementaccount.h"
 
+#include "asciidigits.h"
+#include "bankcodelist.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -12,12 +15,9 @@ struct AccountId {
     std::string number;   // without leading zeros
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+// A number has at least one digit.
+bool IsNumber(std::string_view text) {
+    return !text.empty() && AllAsciiDigits(text);
 }
 
 std::string WithoutBlanks(std::string_view text) {
@@ -41,7 +41,8 @@ std::optional<AccountId> ParseAccount(std::string_view written) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     });
     // A German IBAN: "DE", two check digits, the bank code and the account number in ten digits.
-    if (text.size() == 22 && text.starts_with("DE") && AllDigits(std::string_view(text).substr(2)))
+    if (text.size() == 22 && text.starts_with("DE")
+        && AllAsciiDigits(std::string_view(text).substr(2)))
         return AccountId{text.substr(4, 8), WithoutLeadingZeros(std::string_view(text).substr(12))};
     // MT940 may add the currency to "bank code/account number".
     const auto slash = text.find('/');
@@ -50,11 +51,11 @@ std::optional<AccountId> ParseAccount(std::string_view written) {
         if (number.size() > 3 && number.ends_with("EUR"))
             number.remove_suffix(3);
         const std::string_view code = std::string_view(text).substr(0, slash);
-        if (code.size() == 8 && AllDigits(code) && AllDigits(number))
+        if (IsCompleteBankCode(code) && IsNumber(number))
             return AccountId{std::string(code), WithoutLeadingZeros(number)};
         return std::nullopt;
     }
-    if (AllDigits(text))
+    if (IsNumber(text))
         return AccountId{{}, WithoutLeadingZeros(text)};
     return std::nullopt;
 }
@@ -69,7 +70,7 @@ AccountMatch MatchStatementAccount(std::string_view statementAccount, std::strin
         return AccountMatch::Unknown;
     if (own->bankCode.empty()) {
         const std::string code = WithoutBlanks(bankCode);
-        if (code.size() == 8 && AllDigits(code))
+        if (IsCompleteBankCode(code))
             own->bankCode = code;
     }
     if (statement->number != own->number)
