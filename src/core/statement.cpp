@@ -3,7 +3,6 @@
 #include "amountinput.h"
 #include "asciidigits.h"
 
-
 namespace penvaro::core {
 
 std::optional<std::int64_t> ParseStatementAmount(std::string_view text, char decimalSeparator) {
