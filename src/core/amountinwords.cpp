@@ -1,5 +1,7 @@
 #include "amountinwords.h"
 
+#include "asciidigits.h"
+
 #include <array>
 
 namespace penvaro::core {
@@ -9,28 +11,12 @@ constexpr std::array<std::string_view, 10> digitWords = {
     "null", "eins", "zwei", "drei", "vier", "fuenf", "sechs", "sieben", "acht", "neun",
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+constexpr std::int64_t unitsPerEuro = 10000;
+
+// The digits of the whole euros; a negative amount has none to write.
+std::string euroDigits(std::int64_t amount) {
+    return amount < 0 ? std::string() : std::to_string(amount / unitsPerEuro);
 }
-
-} // namespace
-
-std::string_view DigitWord(char digit) {
-    return isDigit(digit) ? digitWords[static_cast<std::size_t>(digit - '0')] : std::string_view{};
-}
-
-std::string AmountInWords(std::string_view amountText) {
-    std::string words = "*";
-    for (const char c : amountText) {
-        if (!isDigit(c))
-            break;
-        words += DigitWord(c);
-        words += '*';
-    }
-    return words;
-}
-
-namespace {
 
 // A line is cut after each word, so a word that no longer fits shows its beginning.
 void appendWord(std::string &line, char digit) {
@@ -42,26 +28,33 @@ void appendWord(std::string &line, char digit) {
 
 } // namespace
 
-ChequeWordLines CrossedChequeWords(std::string_view amountText) {
+std::string_view DigitWord(char digit) {
+    return IsAsciiDigit(digit) ? digitWords[static_cast<std::size_t>(digit - '0')]
+                               : std::string_view{};
+}
+
+std::string AmountInWords(std::int64_t amount) {
+    std::string words = "*";
+    for (const char c : euroDigits(amount)) {
+        words += DigitWord(c);
+        words += '*';
+    }
+    return words;
+}
+
+ChequeWordLines CrossedChequeWords(std::int64_t amount) {
     constexpr std::size_t firstLineDigits = 3;
     ChequeWordLines lines{"*", "*"};
-    std::size_t digits = 0;
-    for (const char c : amountText) {
-        if (!isDigit(c))
-            break;
-        appendWord(digits < firstLineDigits ? lines.first : lines.second, c);
-        ++digits;
-    }
+    const std::string digits = euroDigits(amount);
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        appendWord(i < firstLineDigits ? lines.first : lines.second, digits[i]);
     return lines;
 }
 
-std::string EuroChequeWords(std::string_view amountText) {
+std::string EuroChequeWords(std::int64_t amount) {
     std::string line = "*";
-    for (const char c : amountText) {
-        if (!isDigit(c))
-            break;
+    for (const char c : euroDigits(amount))
         appendWord(line, c);
-    }
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "chequeforms.h"
 
 #include "amountinwords.h"
+#include "typedamount.h"
 
 namespace penvaro::core {
 namespace {
@@ -11,6 +12,18 @@ constexpr int linePitch = 84;
 
 std::string framedAmount(const std::string &amount) {
     return "*" + amount + "*";
+}
+
+// The words of the amount as the amount reader reads it; an amount it refuses has no words,
+// and such a cheque is never printed by the payment window.
+ChequeWordLines crossedWords(const std::string &typed) {
+    const auto amount = ReadTypedAmount(typed);
+    return amount ? CrossedChequeWords(*amount) : ChequeWordLines{"*", "*"};
+}
+
+std::string euroWords(const std::string &typed) {
+    const auto amount = ReadTypedAmount(typed);
+    return amount ? EuroChequeWords(*amount) : "*";
 }
 
 constexpr int receiptLineY(int k) {
@@ -24,7 +37,7 @@ FormPage CrossedChequePage(const CrossedCheque &cheque) {
     constexpr auto line = [](int k) { return baseLine - linePitch * k; };
     const CanvasFont font = FormFont(52);
     const CanvasFont amountFont = FormFont(60);
-    const ChequeWordLines words = CrossedChequeWords(cheque.Betrag);
+    const ChequeWordLines words = crossedWords(cheque.Betrag);
     return {"Tarvel SoftLabs. - Überweisungsdrucker",
             {
                 {50, line(1), words.first, font},
@@ -48,7 +61,7 @@ FormPage EuroChequePage(const EuroCheque &cheque) {
     const CanvasFont amountFont = FormFont(50);
     return {"Tarvel Software - Euroscheckdrucker",
             {
-                {210, line(0), EuroChequeWords(cheque.Betrag), font},
+                {210, line(0), euroWords(cheque.Betrag), font},
                 {210, line(1), cheque.Empfaenger, font},
                 {1050, line(0) + 10, cheque.Waehrung, amountFont},
                 {1150, line(0) + 10, framedAmount(cheque.Betrag), amountFont},

@@ -1,19 +1,30 @@
 #include "paymentbooking.h"
 
-#include "amountinput.h"
 #include "bookingchanges.h"
 #include "date.h"
+#include "typedamount.h"
 #include "wideint.h"
 
 #include <limits>
+#include <span>
 
 namespace penvaro::core {
 namespace {
 
-const std::string notBooked = "Das Formular wurde gedruckt, aber nicht gebucht";
-
 Error notBookedBecause(const Error &cause) {
-    return {cause.kind, notBooked + ". " + cause.message};
+    return {cause.kind, "Das Formular wurde gedruckt, aber nicht gebucht. " + cause.message};
+}
+
+std::string joinedNonEmpty(std::span<const std::string> lines) {
+    std::string joined;
+    for (const std::string &line : lines) {
+        if (line.empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += line;
+    }
+    return joined;
 }
 
 } // namespace
@@ -25,17 +36,23 @@ PaymentBookingInput TransferBookingInput(const TransferOrder &order, double toda
 
 PaymentBookingInput CrossedChequeBookingInput(const CrossedCheque &cheque, double today) {
     const auto &lines = cheque.Empfaenger;
-    return {"Scheck",
-            lines[0] + " " + lines[1] + " " + lines[2] + " " + lines[3],
-            {},
-            cheque.DMEUR,
-            cheque.Betrag,
-            ParseDate(cheque.Datum).value_or(today)};
+    return {"Scheck",     lines[0],      joinedNonEmpty(std::span(lines).subspan(1)),
+            cheque.DMEUR, cheque.Betrag, ParseDate(cheque.Datum).value_or(today)};
 }
 
 PaymentBookingInput EuroChequeBookingInput(const EuroCheque &cheque, double today) {
     return {"Scheck",        cheque.Empfaenger, {},
             cheque.Waehrung, cheque.Betrag,     ParseDate(cheque.Datum).value_or(today)};
+}
+
+Result<std::int64_t> ReadPaymentAmount(std::string_view text) {
+    auto amount = ReadTypedAmount(text);
+    if (!amount || *amount != 0)
+        return amount;
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::string shown(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
+    return Error{ErrorKind::Invalid,
+                 "Unzulässiger Betrag: " + shown + " (mehr als null, z. B. 1.234,56)"};
 }
 
 Result<std::int64_t> EuroFromTypedAmount(std::int64_t typed, std::string_view currency,
@@ -73,15 +90,20 @@ Result<std::int64_t> EuroFromTypedAmount(std::int64_t typed, std::string_view cu
     return static_cast<std::int64_t>(quotient);
 }
 
-Result<BookingRecord> PaymentBooking(const PaymentBookingInput &input,
-                                     const PaymentNumbers &numbers) {
-    const auto typed = ParseAmount(input.amountText, numbers.decimalSeparator);
+Result<BookingRecord> PaymentBooking(const BookingTable &table,
+                                     const std::filesystem::path &accountFile,
+                                     const PaymentBookingInput &input,
+                                     const ExchangeRate &euroRate) {
+    const auto typed = ReadPaymentAmount(input.amountText);
     if (!typed)
-        return Error{ErrorKind::Invalid,
-                     notBooked + ", denn der Betrag ist keine Zahl: " + input.amountText};
-    auto euro = EuroFromTypedAmount(*typed, input.currency, numbers.euroRate);
+        return typed.error();
+    const auto euro = EuroFromTypedAmount(*typed, input.currency, euroRate);
     if (!euro)
-        return notBookedBecause(euro.error());
+        return euro.error();
+    if (table.count >= MaxBookings)
+        return TableFullError();
+    if (table.readOnly)
+        return ReadOnlyError(accountFile);
 
     BookingRecord record;
     record.Satzart = BookingKind::Planned;
@@ -94,13 +116,9 @@ Result<BookingRecord> PaymentBooking(const PaymentBookingInput &input,
     return record;
 }
 
-Result<void> AddPaymentBooking(BookingTable &table, const PaymentBookingInput &input,
-                               const PaymentNumbers &numbers,
+Result<void> AddPaymentBooking(BookingTable &table, const BookingRecord &record,
                                const std::filesystem::path &accountFile) {
-    auto record = PaymentBooking(input, numbers);
-    if (!record)
-        return record.error();
-    if (auto added = AddBooking(table, *record, accountFile); !added)
+    if (auto added = AddBooking(table, record, accountFile); !added)
         return notBookedBecause(added.error());
     return {};
 }

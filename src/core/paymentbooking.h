@@ -24,18 +24,17 @@ struct PaymentBookingInput {
     double Wertdatum = 0.0;
 };
 
-// How typed amounts are read: "Eurokurs" and the locale's decimal separator.
-struct PaymentNumbers {
-    ExchangeRate euroRate;
-    char decimalSeparator = ',';
-};
-
 // Transfer: "ÜB" to the recipient with both purpose lines, valued today.
 PaymentBookingInput TransferBookingInput(const TransferOrder &order, double today);
 // Cheques: "Scheck" to the payee, valued on the date of issue, or today when that is no date.
-// The crossed cheque's four payee lines are joined by single blanks, empty lines included.
+// The crossed cheque books its first payee line as the payee and the further lines that are
+// not empty, joined by single blanks, as the purpose.
 PaymentBookingInput CrossedChequeBookingInput(const CrossedCheque &cheque, double today);
 PaymentBookingInput EuroChequeBookingInput(const EuroCheque &cheque, double today);
+
+// The amount of a payment form as typed (ReadTypedAmount): every payment is a debit, so the
+// amount must be above zero.
+Result<std::int64_t> ReadPaymentAmount(std::string_view text);
 
 // An amount typed in "DM" in euro: divided by the rate and rounded to the nearest
 // ten-thousandth, an exact half to the even neighbour. Any other currency text is taken as
@@ -43,15 +42,18 @@ PaymentBookingInput EuroChequeBookingInput(const EuroCheque &cheque, double toda
 Result<std::int64_t> EuroFromTypedAmount(std::int64_t typed, std::string_view currency,
                                          const ExchangeRate &euroRate);
 
-// The planned booking; fails when the amount is empty or no number.
-Result<BookingRecord> PaymentBooking(const PaymentBookingInput &input,
-                                     const PaymentNumbers &numbers);
+// The planned booking the printed form will make, built before anything is printed, so that
+// a form is only printed when it can be booked: fails when the amount is refused, a DM amount
+// cannot be converted, the table is full or the account file is open read-only.
+Result<BookingRecord> PaymentBooking(const BookingTable &table,
+                                     const std::filesystem::path &accountFile,
+                                     const PaymentBookingInput &input,
+                                     const ExchangeRate &euroRate);
 
-// Builds the booking and adds it to the table and the end of the account file (AddBooking).
-// It runs after the form has been printed, so every failure says that the form was printed
-// but not booked. The caller sorts and refreshes.
-Result<void> AddPaymentBooking(BookingTable &table, const PaymentBookingInput &input,
-                               const PaymentNumbers &numbers,
+// Adds the booking built before printing to the table and the end of the account file
+// (AddBooking). It runs after the form has been printed, so a failure of the write says that
+// the form was printed but not booked. The caller sorts and refreshes.
+Result<void> AddPaymentBooking(BookingTable &table, const BookingRecord &record,
                                const std::filesystem::path &accountFile);
 
 } // namespace penvaro::core

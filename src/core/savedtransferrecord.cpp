@@ -1,6 +1,7 @@
 #include "savedtransferrecord.h"
 
 #include "bytecodec.h"
+#include "typedamount.h"
 
 #include <algorithm>
 #include <cstring>
@@ -104,6 +105,16 @@ DecodeSavedTransferRecord(std::span<const std::uint8_t, SavedTransferRecordSize>
     GetShortText(in + ausfuehrungsdatumOffset, r.Ausfuehrungsdatum);
     std::memcpy(r.reserved.data(), in + reservedOffset, r.reserved.size());
     return r;
+}
+
+bool SameTransfer(const SavedTransferRecord &a, const SavedTransferRecord &b) {
+    const auto amountA = ReadTypedAmount(a.BetragText.toUtf8());
+    const auto amountB = ReadTypedAmount(b.BetragText.toUtf8());
+    const bool sameAmount =
+        amountA && amountB ? *amountA == *amountB : a.BetragText == b.BetragText;
+    return sameAmount && a.Empfaenger == b.Empfaenger && a.EmpfaengerKontonr == b.EmpfaengerKontonr
+           && a.EmpfaengerBLZ == b.EmpfaengerBLZ && a.Verwendung1 == b.Verwendung1
+           && a.Verwendung2 == b.Verwendung2;
 }
 
 } // namespace penvaro::core

@@ -42,6 +42,10 @@ struct SavedTransferRecord {
 
 inline constexpr std::size_t SavedTransferRecordSize = 462;
 
+// Whether two saved transfers pay the same: recipient, account number, bank code, amount and
+// purpose. Amounts compare by their value when both can be read, so "12,5" equals "12,50".
+bool SameTransfer(const SavedTransferRecord &a, const SavedTransferRecord &b);
+
 // Packed little-endian layout, texts as a length byte and the full field.
 void EncodeSavedTransferRecord(const SavedTransferRecord &record,
                                std::span<std::uint8_t, SavedTransferRecordSize> out);

@@ -1,7 +1,5 @@
 #include "amountedittext.h"
 
-#include <QLocale>
-
 namespace penvaro::entry {
 
 QString AmountEditText(std::int64_t amount) {
@@ -16,8 +14,7 @@ QString AmountEditText(std::int64_t amount) {
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
     return (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100)
-           + QLocale().decimalPoint()
-           + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+           + QLatin1Char(',') + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace penvaro::entry

@@ -2,9 +2,9 @@
 
 #include "integerinput.h"
 #include "intervals.h"
-#include "typedamount.h"
 
 #include "core/date.h"
+#include "core/typedamount.h"
 
 namespace penvaro::entry {
 namespace {
@@ -118,10 +118,10 @@ BookingConversion ConvertBookingFields(const core::BookingRecord &original,
 
     r.SollHaben = texts.plus ? u'+' : u'-';
 
-    // The direction is chosen in the sign list; a sign typed into the amount would turn it.
-    const auto amount = ParseUnsignedAmount(texts.amount);
+    // The direction is chosen in the sign list; the reader refuses a sign that would turn it.
+    const auto amount = core::ReadTypedAmount(texts.amount.toStdString());
     if (!amount)
-        return fail(errors.amount, QStringLiteral("Unzulässiger Betrag: ") + texts.amount,
+        return fail(errors.amount, QString::fromStdString(amount.error().message),
                     BookingField::Amount);
     r.Betrag = *amount;
     r.Satzart = KindAfter(mode.state);

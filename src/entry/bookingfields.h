@@ -88,7 +88,7 @@ enum class BookingField { None, Number, StatementDate, ValueDate, BookingDate, A
 
 struct FieldError {
     std::int32_t code = 0;
-    QString message; // ends with the field's text as typed
+    QString message; // names the field's text as typed
     BookingField focus = BookingField::None;
 };
 

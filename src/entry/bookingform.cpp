@@ -196,6 +196,9 @@ void BookingForm::fail(std::int32_t code, const QString &message, QWidget *field
     // the key's release finds nothing to do (Enter acts on its press).
     if (field)
         field->setFocus(Qt::OtherFocusReason);
+    // A refused amount is retyped, not mended character by character.
+    if (field == m_amount)
+        m_amount->selectAll();
 }
 
 } // namespace penvaro::entry

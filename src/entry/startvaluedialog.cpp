@@ -1,10 +1,10 @@
 #include "startvaluedialog.h"
 
 #include "signlist.h"
-#include "typedamount.h"
 #include "widgets/dialogflags.h"
 
 #include "core/bookingchanges.h"
+#include "core/typedamount.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 #include "widgets/commandguard.h"
@@ -119,11 +119,12 @@ int StartValueDialog::showFromCommand() {
 
 void StartValueDialog::storeStartValue() {
     // The direction is chosen in the sign list; a typed "-" is refused rather than stored.
-    const auto amount = ParseUnsignedAmount(m_amount->text());
+    const auto amount = core::ReadTypedAmount(m_amount->text().toStdString());
     if (!amount) {
         platform::ShowError(m_state.ui(), ErrorStartValueAmount,
-                            QStringLiteral("Unzulässiger Betrag: ") + m_amount->text());
+                            QString::fromStdString(amount.error().message));
         m_amount->setFocus();
+        m_amount->selectAll();
         return;
     }
     const core::BookingRecord record = StartValueRecord(m_direction->plus() ? u'+' : u'-', *amount);

@@ -5,6 +5,7 @@
 
 #include "core/accountregister.h"
 #include "core/balances.h"
+#include "core/bankcodelist.h"
 #include "platform/appstate.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
@@ -47,6 +48,13 @@ AccountDataPage::AccountDataPage(platform::AppState &state, BankCodes &bankCodes
     m_bankleitzahl = edit("EBankleitzahl", QStringLiteral("Bankleitzahl"));
     m_bankleitzahl->setInputMask(QStringLiteral("00000000;-"));
     m_institut = edit("EInstitut", QStringLiteral("Institut / Bank"));
+    // The name of the own bank is printed on the forms: an unknown code gets a hint, not a
+    // name.
+    m_bankHint = new QLabel(QStringLiteral("Bankleitzahl nicht vorhanden"), this);
+    m_bankHint->setObjectName(QStringLiteral("LBankleitzahlUnbekannt"));
+    m_bankHint->setStyleSheet(QStringLiteral("color: #c00000;"));
+    form->addRow(QString(), m_bankHint);
+    m_bankHint->hide();
     m_ort = edit("EeigenerOrt", QStringLiteral("Ausstellort"));
     m_kontobezeichnung = edit("EKontobezeichnung", QStringLiteral("Kontobezeichnung"));
 
@@ -75,6 +83,7 @@ void AccountDataPage::showAccountData() {
     m_kontoinhaber->setText(Text(own.Kontoinhaber));
     m_kontonummer->setText(Text(own.Kontonummer));
     m_bankleitzahl->setText(Text(own.Bankleitzahl));
+    m_bankHint->hide();
     m_institut->setText(Text(own.Institut));
     m_ort->setText(Text(own.AusstellOrt));
     m_kontobezeichnung->setText(Text(own.Kontobezeichnung));
@@ -118,7 +127,13 @@ void AccountDataPage::storeAccountData() {
 }
 
 void AccountDataPage::lookUpBank() {
-    if (const auto name = m_bankCodes.bankName(m_bankleitzahl->text()))
+    const QString code = m_bankleitzahl->text();
+    const auto name = m_bankCodes.bankName(code);
+    if (!name)
+        return;
+    const bool unknown = name->toStdString() == core::BankNotFound;
+    m_bankHint->setVisible(unknown && !code.isEmpty());
+    if (!unknown)
         m_institut->setText(*name);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 
 namespace penvaro::platform {
@@ -40,6 +41,7 @@ private:
     QLineEdit *m_kontonummer;
     QLineEdit *m_bankleitzahl;
     QLineEdit *m_institut;
+    QLabel *m_bankHint;
     QLineEdit *m_ort;
     QLineEdit *m_kontobezeichnung;
 };

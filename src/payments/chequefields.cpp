@@ -1,6 +1,7 @@
 #include "chequefields.h"
 
 #include "core/amountinwords.h"
+#include "core/typedamount.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -8,9 +9,10 @@
 
 namespace penvaro::payments {
 
-QLineEdit *ChequeEdit(QWidget *parent, const char *name) {
+QLineEdit *ChequeEdit(QWidget *parent, const char *name, int maxLength) {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setBold(true);
     edit->setFont(font);
@@ -34,8 +36,17 @@ QLabel *AmountInWordsLabel(QWidget *parent, const char *name, QLineEdit *amount)
     words->setObjectName(QString::fromLatin1(name));
     words->setWordWrap(true);
     words->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QObject::connect(amount, &QLineEdit::textChanged, words, [words](const QString &text) {
-        words->setText(QString::fromStdString(core::AmountInWords(text.toStdString())));
+    // The field's text, not the signal's: turning it into capitals changes it once more while
+    // the first change is still being announced.
+    QObject::connect(amount, &QLineEdit::textChanged, words, [words, amount] {
+        const QString text = amount->text();
+        if (text.trimmed().isEmpty()) {
+            words->setText(QStringLiteral("*"));
+            return;
+        }
+        const auto read = core::ReadTypedAmount(text.toStdString());
+        words->setText(
+            QString::fromStdString(read ? core::AmountInWords(*read) : read.error().message));
     });
     return words;
 }

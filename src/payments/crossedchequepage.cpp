@@ -3,11 +3,13 @@
 #include "chequefields.h"
 #include "fieldnavigation.h"
 #include "pagebuttons.h"
+#include "paymentcheck.h"
 #include "paymentprinter.h"
 
 #include "platform/appstate.h"
 #include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
+#include "platform/uiservice.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -24,13 +26,14 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
     : QWidget(parent)
     , m_state(state)
     , m_printer(printer)
-    , m_currency(ChequeEdit(this, "xEDMEUR"))
-    , m_amount(ChequeEdit(this, "xEBetrag"))
+    , m_currency(ChequeEdit(this, "xEDMEUR", ChequeCurrencyLength))
+    , m_amount(ChequeEdit(this, "xEBetrag", ChequeAmountLength))
     , m_payee(new QComboBox(this))
-    , m_payeeLines{ChequeEdit(this, "EEmpfaenger2"), ChequeEdit(this, "EEmpfaenger3"),
-                   ChequeEdit(this, "EEmpfaenger4")}
-    , m_place(ChequeEdit(this, "EOrt"))
-    , m_date(ChequeEdit(this, "EDatum")) {
+    , m_payeeLines{ChequeEdit(this, "EEmpfaenger2", ChequePayeeLength),
+                   ChequeEdit(this, "EEmpfaenger3", ChequePayeeLength),
+                   ChequeEdit(this, "EEmpfaenger4", ChequePayeeLength)}
+    , m_place(ChequeEdit(this, "EOrt", ChequePlaceLength))
+    , m_date(ChequeEdit(this, "EDatum", ChequeDateLength)) {
     m_currency->setText(QStringLiteral("EUR"));
     TypeInCapitals(m_currency);
     TypeInCapitals(m_amount);
@@ -38,6 +41,7 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
     m_payee->setEditable(true);
     m_payee->setInsertPolicy(QComboBox::NoInsert);
     m_payee->setFont(m_currency->font());
+    m_payee->lineEdit()->setMaxLength(ChequePayeeLength);
     for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
         m_payeeLines[i]->setAccessibleName(QStringLiteral("Empfänger, Zeile %1").arg(i + 2));
 
@@ -91,6 +95,7 @@ void CrossedChequePage::prepare() {
     m_payee->setEditText(QString());
     for (QLineEdit *line : m_payeeLines)
         line->clear();
+    m_filledLines = {};
     takePlaceOfIssue();
     m_payee->addItems(platform::PayeeNames(m_state));
     m_payee->setEditText(QString());
@@ -110,14 +115,37 @@ core::CrossedCheque CrossedChequePage::order() const {
             text(m_date)};
 }
 
+// Only a remembered payee fills the further lines, and lines the user typed are replaced only
+// when they agree.
 void CrossedChequePage::recallPayee() {
     const platform::PayeeLines recalled = platform::RecallPayee(m_state, m_payee->currentText());
+    const platform::PayeeLines shown = payeeLines();
+    if (recalled == platform::PayeeLines{} || recalled == shown)
+        return;
+    if (shown != m_filledLines && shown != platform::PayeeLines{}
+        && m_state.ui().askYesNo(
+               QStringLiteral("Für „%1“ sind andere weitere Zeilen gespeichert: „%2“, „%3“, „%4“. "
+                              "Sollen sie die eingegebenen ersetzen?")
+                   .arg(m_payee->currentText(), recalled[0], recalled[1], recalled[2]),
+               platform::Answer::No)
+               == platform::Answer::No)
+        return;
     for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
         m_payeeLines[i]->setText(recalled[i]);
+    m_filledLines = recalled;
+}
+
+platform::PayeeLines CrossedChequePage::payeeLines() const {
+    platform::PayeeLines lines;
+    for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
+        lines[i] = m_payeeLines[i]->text();
+    return lines;
 }
 
 void CrossedChequePage::print() {
     const core::CrossedCheque cheque = order();
+    if (!ReadyToPrint(m_state, *m_amount, core::CrossedChequeBookingInput(cheque, m_state.today())))
+        return;
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintCrossedCheque(m_state, canvas, cheque); });
 }

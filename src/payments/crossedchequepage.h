@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chequeforms.h"
+#include "platform/payeememory.h"
 
 #include <QWidget>
 
@@ -40,6 +41,7 @@ private:
     void print();
     void printReceipt();
     void recallPayee();
+    platform::PayeeLines payeeLines() const;
 
     platform::AppState &m_state;
     PaymentPrinter &m_printer;
@@ -49,6 +51,8 @@ private:
     std::array<QLineEdit *, 3> m_payeeLines;
     QLineEdit *m_place;
     QLineEdit *m_date;
+    // The further lines as the page last filled or emptied them itself.
+    platform::PayeeLines m_filledLines;
 };
 
 } // namespace penvaro::payments

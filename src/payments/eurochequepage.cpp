@@ -3,6 +3,7 @@
 #include "chequefields.h"
 #include "fieldnavigation.h"
 #include "pagebuttons.h"
+#include "paymentcheck.h"
 #include "paymentprinter.h"
 
 #include "platform/appstate.h"
@@ -20,11 +21,11 @@ EuroChequePage::EuroChequePage(platform::AppState &state, PaymentPrinter &printe
     : QWidget(parent)
     , m_state(state)
     , m_printer(printer)
-    , m_currency(ChequeEdit(this, "EWaehrungE"))
-    , m_amount(ChequeEdit(this, "EBetragE"))
-    , m_payee(ChequeEdit(this, "EEmpfaengerE"))
-    , m_place(ChequeEdit(this, "EOrtE"))
-    , m_date(ChequeEdit(this, "EDatumE")) {
+    , m_currency(ChequeEdit(this, "EWaehrungE", ChequeCurrencyLength))
+    , m_amount(ChequeEdit(this, "EBetragE", ChequeAmountLength))
+    , m_payee(ChequeEdit(this, "EEmpfaengerE", ChequePayeeLength))
+    , m_place(ChequeEdit(this, "EOrtE", ChequePlaceLength))
+    , m_date(ChequeEdit(this, "EDatumE", ChequeDateLength)) {
     m_currency->setText(QStringLiteral("EUR"));
     TypeInCapitals(m_currency);
     TypeInCapitals(m_amount);
@@ -82,6 +83,8 @@ core::EuroCheque EuroChequePage::order() const {
 
 void EuroChequePage::print() {
     const core::EuroCheque cheque = order();
+    if (!ReadyToPrint(m_state, *m_amount, core::EuroChequeBookingInput(cheque, m_state.today())))
+        return;
     m_printer.print(
         [&](core::Canvas &canvas) { platform::PrintEuroCheque(m_state, canvas, cheque); });
 }

@@ -53,8 +53,11 @@ PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent, core::C
             &PaymentWindow::takeAccountData);
     connect(m_savedTransfers, &SavedTransfersPage::templateChosen, this,
             &PaymentWindow::useTemplate);
-    connect(m_transfers, &TransferPage::printedAsTemplate, m_savedTransfers,
-            &SavedTransfersPage::appendPrinted);
+    connect(m_transfers, &TransferPage::printedAsTemplate, this,
+            [this](const core::SavedTransferRecord &record) {
+                if (m_savedTransfers->appendPrinted(record))
+                    m_transfers->templateSaved();
+            });
     // The cheque pages' "Schließen" closes the window.
     connect(m_crossedCheques, &CrossedChequePage::closeRequested, this, &QDialog::reject);
     connect(m_euroCheques, &EuroChequePage::closeRequested, this, &QDialog::reject);

@@ -106,13 +106,23 @@ void SavedTransfersPage::load(const std::filesystem::path &accountFile) {
     fillGrid();
 }
 
-void SavedTransfersPage::appendPrinted(const core::SavedTransferRecord &record) {
+bool SavedTransfersPage::appendPrinted(const core::SavedTransferRecord &record) {
     if (!m_usable)
-        return;
-    if (!platform::ReportFailure(m_ui, core::AppendSavedTransferToFile(record, m_path)))
-        return;
+        return false;
+    // The file as it is now decides whether the transfer is kept already.
+    reload();
+    const bool kept = std::ranges::any_of(
+        m_list.records, [&](const auto &saved) { return core::SameTransfer(saved, record); });
+    if (kept) {
+        fillGrid();
+        return true;
+    }
+    if (!m_usable
+        || !platform::ReportFailure(m_ui, core::AppendSavedTransferToFile(record, m_path)))
+        return false;
     reload();
     fillGrid();
+    return true;
 }
 
 void SavedTransfersPage::reload() {

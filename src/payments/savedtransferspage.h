@@ -39,8 +39,9 @@ public:
     const core::SavedTransferList &list() const { return m_list; }
 
     // "Als Überweisungsvorlage speichern": the printed transfer is added to the file as it is
-    // now on disk, and the list shows the file again.
-    void appendPrinted(const core::SavedTransferRecord &record);
+    // now on disk, unless the file holds the same transfer already, and the list shows the file
+    // again. Returns whether the transfer is kept in the file.
+    bool appendPrinted(const core::SavedTransferRecord &record);
 
     void enterTemplate();
     void editTemplate();

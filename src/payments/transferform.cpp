@@ -4,6 +4,7 @@
 #include "bankcodesearchdialog.h"
 #include "fieldnavigation.h"
 
+#include "core/bankcodelist.h"
 #include "core/settings.h"
 
 #include <QButtonGroup>
@@ -66,10 +67,23 @@ QLabel *Caption(QWidget *parent, const QString &name, const QString &text, QWidg
     return label;
 }
 
-QLineEdit *Edit(QWidget *parent, const char *name) {
+// Each field takes at most what its box on the paper form holds: the boxes of names, banks and
+// purposes hold 27 characters, as their captions say; an account number 10 digits, a bank code
+// 8, the currency 3 and the amount "999.999.999,99".
+constexpr int TextBoxLength = 27;
+constexpr int AccountNumberLength = 10;
+constexpr int BankCodeLength = 8;
+constexpr int CurrencyLength = 3;
+constexpr int AmountLength = 14;
+constexpr int DateLength = 10;
+constexpr int PostbankALength = 4;
+constexpr int PostbankDayLength = 6; // "05.11."
+
+QLineEdit *Edit(QWidget *parent, const char *name, int maxLength) {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(FieldFont());
+    edit->setMaxLength(maxLength);
     return edit;
 }
 
@@ -159,15 +173,16 @@ void TransferForm::buildFormTypes() {
 }
 
 void TransferForm::buildFields() {
-    m_auftraggeberBank = Edit(this, "EAuftraggeberBank");
-    m_auftraggeberBlz = Edit(this, "EAuftraggeberBLZ");
+    m_auftraggeberBank = Edit(this, "EAuftraggeberBank", TextBoxLength);
+    m_auftraggeberBlz = Edit(this, "EAuftraggeberBLZ", BankCodeLength);
     m_empfaenger = new QComboBox(this);
     m_empfaenger->setObjectName(QStringLiteral("EEmpfaenger"));
     m_empfaenger->setEditable(true);
     m_empfaenger->setInsertPolicy(QComboBox::NoInsert);
     m_empfaenger->setFont(FieldFont());
-    m_kontonr = Edit(this, "EKontonr");
-    m_blz = Edit(this, "EBLZ");
+    m_empfaenger->lineEdit()->setMaxLength(TextBoxLength);
+    m_kontonr = Edit(this, "EKontonr", AccountNumberLength);
+    m_blz = Edit(this, "EBLZ", BankCodeLength);
     m_blz->setInputMask(QStringLiteral("00000000;-"));
     m_bankSearch = new QToolButton(this);
     m_bankSearch->setObjectName(QStringLiteral("BitBtn1"));
@@ -175,14 +190,20 @@ void TransferForm::buildFields() {
     m_bankSearch->setToolTip(QStringLiteral("Bankleitzahlsuche !"));
     m_bankSearch->setAccessibleName(QStringLiteral("Bankleitzahlsuche"));
     connect(m_bankSearch, &QToolButton::clicked, this, &TransferForm::searchBank);
-    m_bank = Edit(this, "EBank");
-    m_dmeur = Edit(this, "EDMEUR");
-    m_betrag = Edit(this, "EBetrag");
-    m_verwendung1 = Edit(this, "EVerwendung1");
-    m_verwendung2 = Edit(this, "EVerwendung2");
-    m_auftraggeber = Edit(this, "EAuftraggeber");
-    m_eigeneKontonr = Edit(this, "EEigeneKontonr");
-    m_ausfuehrungsdatum = Edit(this, "EAusfuehrungsdatum");
+    m_bank = Edit(this, "EBank", TextBoxLength);
+    // An unknown code is the user's to mend; the bank's name stays theirs, and the hint is no
+    // part of the printed form.
+    m_bankHint = new QLabel(QStringLiteral("Bankleitzahl nicht vorhanden"), this);
+    m_bankHint->setObjectName(QStringLiteral("LBLZUnbekannt"));
+    m_bankHint->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_bankHint->hide();
+    m_dmeur = Edit(this, "EDMEUR", CurrencyLength);
+    m_betrag = Edit(this, "EBetrag", AmountLength);
+    m_verwendung1 = Edit(this, "EVerwendung1", TextBoxLength);
+    m_verwendung2 = Edit(this, "EVerwendung2", TextBoxLength);
+    m_auftraggeber = Edit(this, "EAuftraggeber", TextBoxLength);
+    m_eigeneKontonr = Edit(this, "EEigeneKontonr", AccountNumberLength);
+    m_ausfuehrungsdatum = Edit(this, "EAusfuehrungsdatum", DateLength);
     m_anschrift = new QCheckBox(
         QStringLiteral("Bitte ankreuzen, wenn Anschrift weitergegeben werden soll!"), this);
     m_anschrift->setObjectName(QStringLiteral("CBAnschriftweitergabe"));
@@ -225,7 +246,7 @@ void TransferForm::buildFields() {
         {{Labelled(this,
                    Caption(this, QStringLiteral("LBank"),
                            QStringLiteral("bei (Kreditinstitut) --- maximal 27 Zeichen!"), m_bank),
-                   m_bank),
+                   m_bank, m_bankHint),
           1}});
     Row(layout,
         {{Labelled(this,
@@ -256,9 +277,9 @@ void TransferForm::buildFields() {
     layout->addWidget(m_anschrift);
 
     if (m_kind == Kind::Page) {
-        m_postbankA = Edit(this, "EPostbankA");
+        m_postbankA = Edit(this, "EPostbankA", PostbankALength);
         m_postbankA->setToolTip(QStringLiteral("Auftragsbearbeitung"));
-        m_postbankB = Edit(this, "EPostbankB");
+        m_postbankB = Edit(this, "EPostbankB", PostbankDayLength);
         m_postbankB->setInputMask(QStringLiteral("00.00.; "));
         m_postbankB->setToolTip(QStringLiteral("Ausführungsdatum"));
         m_postbankC = new QCheckBox(QStringLiteral("Buchungsbestätigung"), this);
@@ -362,6 +383,7 @@ void TransferForm::switchFormType(std::int16_t code) {
         m_empfaenger->setEditText(Text(m_accountData.Kontoinhaber));
         m_blz->setText(Text(m_accountData.Bankleitzahl));
         lookUpBank();
+        m_filledAccount = recipientAccount();
         break;
     case Postbank:
         break;
@@ -375,7 +397,9 @@ void TransferForm::resetPage() {
     m_empfaenger->setEditText(QString());
     for (QLineEdit *edit : {m_kontonr, m_blz, m_bank, m_eigeneKontonr, m_auftraggeber})
         edit->clear();
+    m_bankHint->hide();
     m_dmeur->setText(QStringLiteral("EUR"));
+    m_filledAccount = recipientAccount();
 }
 
 void TransferForm::showFormTypeFields(std::int16_t code) {
@@ -433,7 +457,9 @@ void TransferForm::clearOrder() {
     for (QLineEdit *edit :
          {m_kontonr, m_blz, m_bank, m_betrag, m_verwendung1, m_verwendung2, m_ausfuehrungsdatum})
         edit->clear();
+    m_bankHint->hide();
     m_dmeur->setText(QStringLiteral("EUR"));
+    m_filledAccount = recipientAccount();
 }
 
 void TransferForm::setRecipientNames(const QStringList &names) {
@@ -443,11 +469,21 @@ void TransferForm::setRecipientNames(const QStringList &names) {
     m_empfaenger->setEditText(typed);
 }
 
-void TransferForm::setRecipientAccount(const QString &kontonr, const QString &blz,
-                                       const QString &bank) {
-    m_kontonr->setText(kontonr);
-    m_blz->setText(blz);
-    m_bank->setText(bank);
+void TransferForm::setRecipientAccount(const RecipientAccount &account) {
+    m_kontonr->setText(account.kontonr);
+    m_blz->setText(account.blz);
+    m_bank->setText(account.bank);
+    m_bankHint->hide();
+    m_filledAccount = recipientAccount();
+}
+
+TransferForm::RecipientAccount TransferForm::recipientAccount() const {
+    return {m_kontonr->text(), m_blz->text(), m_bank->text()};
+}
+
+bool TransferForm::recipientAccountIsTheUsers() const {
+    const RecipientAccount shown = recipientAccount();
+    return shown != m_filledAccount && shown != RecipientAccount{};
 }
 
 void TransferForm::showTemplate(const core::SavedTransferRecord &record) {
@@ -514,7 +550,13 @@ core::TransferOrder TransferForm::order() const {
 }
 
 void TransferForm::lookUpBank() {
-    if (const auto name = m_bankCodes.bankName(m_blz->text()))
+    const QString code = m_blz->text();
+    const auto name = m_bankCodes.bankName(code);
+    if (!name)
+        return;
+    const bool unknown = name->toStdString() == core::BankNotFound;
+    m_bankHint->setVisible(unknown && !code.isEmpty());
+    if (!unknown)
         m_bank->setText(*name);
 }
 

@@ -56,13 +56,27 @@ public:
     // Empties the order as the payment window does each time it opens.
     void clearOrder();
     void setRecipientNames(const QStringList &names);
-    void setRecipientAccount(const QString &kontonr, const QString &blz, const QString &bank);
+
+    struct RecipientAccount {
+        QString kontonr;
+        QString blz;
+        QString bank;
+        friend bool operator==(const RecipientAccount &, const RecipientAccount &) = default;
+    };
+    // The recipient's bank data as taken from the memory of recipients.
+    void setRecipientAccount(const RecipientAccount &account);
+    RecipientAccount recipientAccount() const;
+    // Whether the recipient's bank data were typed or picked by the user (or came with a saved
+    // transfer) since the form last filled or emptied them itself.
+    bool recipientAccountIsTheUsers() const;
     // Copies the saved transfer into the fields and looks its bank up; the form type is the
     // caller's.
     void showTemplate(const core::SavedTransferRecord &record);
     // The fields as a saved transfer, each text cut to its field.
     core::SavedTransferRecord toTemplate() const;
     core::TransferOrder order() const;
+
+    QLineEdit &amountEdit() const { return *m_betrag; }
 
     // Where Enter goes after the last field: the button that prints or saves.
     void setConfirmButton(QWidget *button) { m_confirm = button; }
@@ -99,6 +113,8 @@ private:
     QLineEdit *m_blz;
     QToolButton *m_bankSearch;
     QLineEdit *m_bank;
+    QLabel *m_bankHint;
+    RecipientAccount m_filledAccount;
     QLineEdit *m_dmeur;
     QLineEdit *m_betrag;
     QLineEdit *m_verwendung1;

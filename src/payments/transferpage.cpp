@@ -1,12 +1,14 @@
 #include "transferpage.h"
 
 #include "pagebuttons.h"
+#include "paymentcheck.h"
 #include "paymentprinter.h"
 #include "transferform.h"
 
 #include "platform/appstate.h"
 #include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
+#include "platform/uiservice.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -39,6 +41,7 @@ TransferPage::TransferPage(platform::AppState &state, BankCodes &bankCodes,
 }
 
 void TransferPage::prepare() {
+    m_saveAsTemplate->setChecked(false);
     m_form->clearOrder();
     m_form->setRecipientNames(platform::RecipientNames(m_state));
     m_form->chooseFormType(20);
@@ -67,13 +70,34 @@ bool TransferPage::saveAsTemplate() const {
     return m_saveAsTemplate->isChecked();
 }
 
+void TransferPage::templateSaved() {
+    m_saveAsTemplate->setChecked(false);
+}
+
+// Only a remembered recipient fills the bank data, and what the user typed or picked is
+// replaced only when they agree.
 void TransferPage::recallRecipient(const QString &name) {
     const platform::RememberedRecipient recalled = platform::RecallRecipient(m_state, name);
-    m_form->setRecipientAccount(recalled.Kontonr, recalled.BLZ, recalled.Institut);
+    const TransferForm::RecipientAccount remembered{recalled.Kontonr, recalled.BLZ,
+                                                    recalled.Institut};
+    if (remembered == TransferForm::RecipientAccount{} || remembered == m_form->recipientAccount())
+        return;
+    if (m_form->recipientAccountIsTheUsers()
+        && m_state.ui().askYesNo(
+               QStringLiteral("Für „%1“ ist eine andere Bankverbindung gespeichert: Konto-Nr. "
+                              "%2, Bankleitzahl %3 (%4). Soll sie die eingegebene ersetzen?")
+                   .arg(name, remembered.kontonr, remembered.blz, remembered.bank),
+               platform::Answer::No)
+               == platform::Answer::No)
+        return;
+    m_form->setRecipientAccount(remembered);
 }
 
 void TransferPage::print() {
     const core::TransferOrder typed = order();
+    if (!ReadyToPrint(m_state, m_form->amountEdit(),
+                      core::TransferBookingInput(typed, m_state.today())))
+        return;
     const bool keep = saveAsTemplate();
     m_printer.print([&](core::Canvas &canvas) {
         const platform::PaymentOutcome outcome = platform::PrintTransfer(m_state, canvas, typed);

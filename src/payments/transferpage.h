@@ -40,6 +40,8 @@ public:
     core::TransferOrder order() const;
     // "Als Überweisungsvorlage speichern": keep the printed order as a saved transfer.
     bool saveAsTemplate() const;
+    // The printed order is kept as a saved transfer: printing again does not keep it twice.
+    void templateSaved();
 
 Q_SIGNALS:
     // A transfer was printed and booked with "Als Überweisungsvorlage speichern" ticked.

@@ -2,12 +2,14 @@
 
 #include "pagearea.h"
 #include "pagebuttons.h"
+#include "paymentcheck.h"
 #include "transferform.h"
 
 #include "platform/uiservice.h"
 #include "widgets/dialogflags.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -68,6 +70,14 @@ void TransferTemplateDialog::showEvent(QShowEvent *event) {
 }
 
 void TransferTemplateDialog::save() {
+    // A template may leave the amount to be typed when it is used; one it holds must print.
+    QLineEdit &amount = m_form->amountEdit();
+    if (!amount.text().trimmed().isEmpty()) {
+        if (const auto read = core::ReadPaymentAmount(amount.text().toStdString()); !read) {
+            RefuseAmount(m_ui, ErrorTemplateAmount, read.error().message, amount);
+            return;
+        }
+    }
     core::SavedTransferRecord record = m_form->toTemplate();
     record.reserved = m_original.reserved;
     if (m_store && m_store(record))

@@ -5,25 +5,15 @@
 #include "recipientmemory.h"
 #include "uiservice.h"
 
-#include "core/paymentbooking.h"
-
-#include <QLocale>
-
 namespace penvaro::platform {
 namespace {
 
 const QString registryFailure = QStringLiteral("Registry-Fehler");
 
-core::PaymentNumbers numbersOf(const AppState &state) {
-    const QString separator = QLocale().decimalPoint();
-    // A separator outside ASCII cannot be matched byte by byte; such a locale types no
-    // fractions, which is safer than misreading them.
-    const char decimalSeparator = separator.size() == 1 && separator.at(0).unicode() < 0x80
-                                      ? separator.at(0).toLatin1()
-                                      : '\0';
-    // A rate that is no number converts nothing: a DM amount is then refused, not misbooked.
+// A rate that is no number converts nothing: a DM amount is then refused, not misbooked.
+core::ExchangeRate euroRateOf(const AppState &state) {
     auto rate = core::ExchangeRateFromDouble(state.settings().Eurokurs);
-    return {rate ? *rate : core::ExchangeRate{}, decimalSeparator};
+    return rate ? *rate : core::ExchangeRate{};
 }
 
 bool printForm(AppState &state, core::Canvas &canvas, const core::FormPage &page) {
@@ -31,10 +21,9 @@ bool printForm(AppState &state, core::Canvas &canvas, const core::FormPage &page
     return ReportFailure(state.ui(), core::PrintFormPage(canvas, page, correction));
 }
 
-bool book(AppState &state, const core::PaymentBookingInput &input) {
-    const bool booked =
-        ReportFailure(state.ui(), core::AddPaymentBooking(state.table(), input, numbersOf(state),
-                                                          state.currentPath()));
+bool book(AppState &state, const core::BookingRecord &record) {
+    const bool booked = ReportFailure(
+        state.ui(), core::AddPaymentBooking(state.table(), record, state.currentPath()));
     if (booked)
         state.announceBookingChange();
     return booked;
@@ -46,11 +35,24 @@ QString qt(const std::string &text) {
 
 } // namespace
 
+std::optional<core::BookingRecord>
+PaymentBookingBeforePrint(AppState &state, const core::PaymentBookingInput &input) {
+    auto record =
+        core::PaymentBooking(state.table(), state.currentPath(), input, euroRateOf(state));
+    if (!record) {
+        state.ui().showFailure(QString::fromStdString(record.error().message));
+        return std::nullopt;
+    }
+    return std::move(*record);
+}
+
 PaymentOutcome PrintTransfer(AppState &state, core::Canvas &canvas,
                              const core::TransferOrder &order) {
-    if (!printForm(state, canvas, core::TransferFormPage(order, state.today())))
+    const auto booking =
+        PaymentBookingBeforePrint(state, core::TransferBookingInput(order, state.today()));
+    if (!booking || !printForm(state, canvas, core::TransferFormPage(order, state.today())))
         return PaymentOutcome::NotPrinted;
-    if (!book(state, core::TransferBookingInput(order, state.today())))
+    if (!book(state, *booking))
         return PaymentOutcome::PrintedNotBooked;
     RecipientMemory memory(state.store());
     if (!memory.remember(qt(order.Empfaenger), {qt(order.Kontonr), qt(order.BLZ), qt(order.Bank)}))
@@ -60,26 +62,26 @@ PaymentOutcome PrintTransfer(AppState &state, core::Canvas &canvas,
 
 PaymentOutcome PrintCrossedCheque(AppState &state, core::Canvas &canvas,
                                   const core::CrossedCheque &cheque) {
-    if (!printForm(state, canvas, core::CrossedChequePage(cheque)))
+    const auto booking =
+        PaymentBookingBeforePrint(state, core::CrossedChequeBookingInput(cheque, state.today()));
+    if (!booking || !printForm(state, canvas, core::CrossedChequePage(cheque)))
         return PaymentOutcome::NotPrinted;
-    // The payee is remembered before the booking: a cheque with a mistyped amount has still
-    // been written out to that payee.
+    // The payee is remembered before the booking: a cheque whose booking cannot be written has
+    // still been written out to that payee.
     PayeeMemory memory(state.store());
     const auto &lines = cheque.Empfaenger;
     if (!memory.remember(qt(lines[0]), {qt(lines[1]), qt(lines[2]), qt(lines[3])}))
         ShowError(state.ui(), PayeeMemory::RememberErrorCode, registryFailure);
-    return book(state, core::CrossedChequeBookingInput(cheque, state.today()))
-               ? PaymentOutcome::Booked
-               : PaymentOutcome::PrintedNotBooked;
+    return book(state, *booking) ? PaymentOutcome::Booked : PaymentOutcome::PrintedNotBooked;
 }
 
 PaymentOutcome PrintEuroCheque(AppState &state, core::Canvas &canvas,
                                const core::EuroCheque &cheque) {
-    if (!printForm(state, canvas, core::EuroChequePage(cheque)))
+    const auto booking =
+        PaymentBookingBeforePrint(state, core::EuroChequeBookingInput(cheque, state.today()));
+    if (!booking || !printForm(state, canvas, core::EuroChequePage(cheque)))
         return PaymentOutcome::NotPrinted;
-    return book(state, core::EuroChequeBookingInput(cheque, state.today()))
-               ? PaymentOutcome::Booked
-               : PaymentOutcome::PrintedNotBooked;
+    return book(state, *booking) ? PaymentOutcome::Booked : PaymentOutcome::PrintedNotBooked;
 }
 
 bool PrintReceipt(AppState &state, core::Canvas &canvas, const core::FormPage &receipt) {

@@ -103,21 +103,29 @@ TEST_F(CliBankCodes, FailuresAndWrongUse) {
     }
 }
 
-TEST(CliWords, PrintsTheAmountInWordsAsTyped) {
+TEST(CliWords, PrintsTheWordsOfTheWholeAmountOrRefusesIt) {
     struct Case {
         std::string amount;
+        int status;
         std::string out;
+        std::string err;
     };
     const Case cases[] = {
-        {"1250,00", "*eins*zwei*fuenf*null*\n"},
-        {"1.250,00", "*eins*\n"},
-        {"", "*\n"},
-        {"--5", "*\n"},
+        {"1250,00", 0, "*eins*zwei*fuenf*null*\n", ""},
+        {"1.234,56", 0, "*eins*zwei*drei*vier*\n", ""},
+        {"100.000,00", 0, "*eins*null*null*null*null*null*\n", ""},
+        {"0,50", 0, "*null*\n", ""},
+        {"1.23,45", 2, "", "Unzulässiger Betrag: 1.23,45 (z. B. 1.234,56)"},
+        {"-5", 2, "", "Unzulässiger Betrag: -5 (ohne Vorzeichen, z. B. 1.234,56)"},
+        {"25.50", 2, "", "Unzulässiger Betrag: 25.50 (z. B. 1.234,56)"},
+        {"", 2, "", "Kein Betrag eingegeben (z. B. 1.234,56)"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.amount);
         const auto run = RunCli({"words", c.amount});
-        EXPECT_EQ(0, run.status) << c.amount;
-        EXPECT_EQ(c.out, run.out) << c.amount;
+        EXPECT_EQ(c.status, run.status);
+        EXPECT_EQ(c.out, run.out);
+        EXPECT_NE(std::string::npos, run.err.find(c.err)) << run.err;
     }
     EXPECT_EQ(2, RunCli({"words"}).status);
 }

@@ -22,30 +22,66 @@ core::CrossedCheque Crossed(const std::string &amount) {
 
 } // namespace
 
-TEST(ChequeWords, WordsSplitAfterTheThirdDigitAndStopAtFortyCharacters) {
+TEST(ChequeWords, WordsOfTheWholeEurosSplitAfterTheThirdDigitAndStopAtFortyCharacters) {
     struct Case {
-        const char *amount;
+        std::int64_t amount;
+        const char *words;
         const char *first;
         const char *second;
         const char *oneLine;
     };
     const Case cases[] = {
-        {"1250,00", "*eins*zwei*fuenf*", "*null*", "*eins*zwei*fuenf*null*"},
-        {"150", "*eins*fuenf*null*", "*", "*eins*fuenf*null*"},
-        {"1234567890", "*eins*zwei*drei*", "*vier*fuenf*sechs*sieben*acht*neun*null*",
+        {12500000, "*eins*zwei*fuenf*null*", "*eins*zwei*fuenf*", "*null*",
+         "*eins*zwei*fuenf*null*"},
+        {12345600, "*eins*zwei*drei*vier*", "*eins*zwei*drei*", "*vier*", "*eins*zwei*drei*vier*"},
+        {1000000000, "*eins*null*null*null*null*null*", "*eins*null*null*", "*null*null*null*",
+         "*eins*null*null*null*null*null*"},
+        {1500000, "*eins*fuenf*null*", "*eins*fuenf*null*", "*", "*eins*fuenf*null*"},
+        {12345678900000, "*eins*zwei*drei*vier*fuenf*sechs*sieben*acht*neun*null*",
+         "*eins*zwei*drei*", "*vier*fuenf*sechs*sieben*acht*neun*null*",
          "*eins*zwei*drei*vier*fuenf*sechs*sieben*"},
-        {"12345678901", "*eins*zwei*drei*", "*vier*fuenf*sechs*sieben*acht*neun*null*",
+        {123456789010000, "*eins*zwei*drei*vier*fuenf*sechs*sieben*acht*neun*null*eins*",
+         "*eins*zwei*drei*", "*vier*fuenf*sechs*sieben*acht*neun*null*",
          "*eins*zwei*drei*vier*fuenf*sechs*sieben*"},
-        {"77777777", "*sieben*sieben*sieben*", "*sieben*sieben*sieben*sieben*sieben*",
+        {777777770000, "*sieben*sieben*sieben*sieben*sieben*sieben*sieben*sieben*",
+         "*sieben*sieben*sieben*", "*sieben*sieben*sieben*sieben*sieben*",
          "*sieben*sieben*sieben*sieben*sieben*sieb"},
-        {"1.250,00", "*eins*", "*", "*eins*"},
-        {"", "*", "*", "*"},
-        {"75", "*sieben*fuenf*", "*", "*sieben*fuenf*"},
+        {5000, "*null*", "*null*", "*", "*null*"},
+        {750000, "*sieben*fuenf*", "*sieben*fuenf*", "*", "*sieben*fuenf*"},
+        {-750000, "*", "*", "*", "*"},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ((core::ChequeWordLines{c.first, c.second}), core::CrossedChequeWords(c.amount))
-            << c.amount;
-        EXPECT_EQ(c.oneLine, core::EuroChequeWords(c.amount)) << c.amount;
+        SCOPED_TRACE(c.amount);
+        EXPECT_EQ(c.words, core::AmountInWords(c.amount));
+        EXPECT_EQ((core::ChequeWordLines{c.first, c.second}), core::CrossedChequeWords(c.amount));
+        EXPECT_EQ(c.oneLine, core::EuroChequeWords(c.amount));
+    }
+}
+
+TEST(ChequeWords, ChequesSpellTheWholeTypedAmountAndNothingForARefusedOne) {
+    struct Case {
+        const char *typed;
+        const char *first;
+        const char *second;
+        const char *euroLine;
+    };
+    const Case cases[] = {
+        {"1.234,56", "*eins*zwei*drei*", "*vier*", "*eins*zwei*drei*vier*"},
+        {"100.000,00", "*eins*null*null*", "*null*null*null*", "*eins*null*null*null*null*null*"},
+        {"1.23,45", "*", "*", "*"},
+        {"-50,00", "*", "*", "*"},
+        {"", "*", "*", "*"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        const auto crossed = PrintedTexts(core::CrossedChequePage(Crossed(c.typed)));
+        EXPECT_EQ((PrintedText{50, -174, c.first}), crossed[0]);
+        EXPECT_EQ((PrintedText{50, -258, c.second}), crossed[1]);
+        EXPECT_EQ((PrintedText{1035, -258, "*" + std::string(c.typed) + "*"}), crossed[3]);
+        core::EuroCheque euro;
+        euro.Betrag = c.typed;
+        EXPECT_EQ((PrintedText{210, -120, c.euroLine}),
+                  PrintedTexts(core::EuroChequePage(euro))[0]);
     }
 }
 

@@ -128,3 +128,36 @@ TEST(SavedTransferRecord, DamageIsFoundAtItsOffset) {
         }
     }
 }
+
+TEST(SavedTransferRecord, TheSameTransferIsTheSamePaymentToTheSameAccount) {
+    SavedTransferRecord saved;
+    saved.Empfaenger.setUtf8("Stadtwerke");
+    saved.EmpfaengerKontonr.setUtf8("999");
+    saved.EmpfaengerBLZ.setUtf8("10000000");
+    saved.BetragText.setUtf8("125,5");
+    saved.Verwendung1.setUtf8("Abschlag");
+    struct Case {
+        const char *what;
+        void (*change)(SavedTransferRecord &);
+        bool same;
+    };
+    const Case cases[] = {
+        {"amount written otherwise", [](SavedTransferRecord &r) { r.BetragText.setUtf8("125,50"); },
+         true},
+        {"another ordering party", [](SavedTransferRecord &r) { r.Auftraggeber.setUtf8("Max"); },
+         true},
+        {"another amount", [](SavedTransferRecord &r) { r.BetragText.setUtf8("125,51"); }, false},
+        {"another account", [](SavedTransferRecord &r) { r.EmpfaengerKontonr.setUtf8("998"); },
+         false},
+        {"another bank code", [](SavedTransferRecord &r) { r.EmpfaengerBLZ.setUtf8("10000001"); },
+         false},
+        {"another purpose", [](SavedTransferRecord &r) { r.Verwendung2.setUtf8("Mai"); }, false},
+        {"another recipient", [](SavedTransferRecord &r) { r.Empfaenger.setUtf8("Stadtwerk"); },
+         false},
+    };
+    for (const Case &c : cases) {
+        SavedTransferRecord other = saved;
+        c.change(other);
+        EXPECT_EQ(c.same, core::SameTransfer(saved, other)) << c.what;
+    }
+}

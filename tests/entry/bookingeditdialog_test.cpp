@@ -215,8 +215,9 @@ TEST_F(EditDialogTest, AFailedConversionLeavesTheBookingAsItWasAndTheDialogOpen)
     });
     EXPECT_FALSE(dialog.edit(FormState::Transfer, 2));
 
-    EXPECT_EQ((ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
-                                        QStringLiteral("Unzulässiger Betrag: 12,3,4"), 103}),
+    EXPECT_EQ((ScriptedUiService::Shown{
+                  ScriptedUiService::Kind::ErrorWindow,
+                  QStringLiteral("Unzulässiger Betrag: 12,3,4 (z. B. 1.234,56)"), 103}),
               ui.shown().back());
     EXPECT_EQ(before, inTable());
     EXPECT_EQ(before, reopened());

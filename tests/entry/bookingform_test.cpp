@@ -128,13 +128,14 @@ TEST_F(BookingFormTest, AfterAMessageTheFocusStaysOnTheFailingFieldWhateverKeyCl
          "Unzulässiges Wertdatum: 31.02.2026"},
         {"entry: amount",
          [](BookingFormTest &t) -> QDialog & { return t.openEntry(BookingKind::Planned); },
-         "BDatenHinzufuegenNotClose", "EBetrag", "12a", 164, "Unzulässiger Betrag: 12a"},
+         "BDatenHinzufuegenNotClose", "EBetrag", "12a", 164,
+         "Unzulässiger Betrag: 12a (z. B. 1.234,56)"},
         {"edit: value date",
          [](BookingFormTest &t) -> QDialog & { return t.openEdit(FormState::Planned, 1); },
          "BDatenHinzufuegen", "EWertdatum", "31022026", 108, "Unzulässiges Wertdatum: 31.02.2026"},
         {"edit: amount",
          [](BookingFormTest &t) -> QDialog & { return t.openEdit(FormState::Planned, 1); },
-         "BDatenHinzufuegen", "EBetrag", "12a", 103, "Unzulässiger Betrag: 12a"},
+         "BDatenHinzufuegen", "EBetrag", "12a", 103, "Unzulässiger Betrag: 12a (z. B. 1.234,56)"},
     };
     account.state->settings().AuszugsdatAN = false;
     for (const Case &c : cases) {
@@ -235,8 +236,11 @@ TEST_F(BookingFormTest, AnAmountTypedBelowZeroIsRefusedAndTheSignListDecides) {
         Retype(Child(dialog, "EBetrag"), QStringLiteral("-50"));
         press(dialog, c.apply);
         EXPECT_EQ(account.ui.shown().back(),
-                  ErrorShown(c.code, QStringLiteral("Unzulässiger Betrag: -50")));
+                  ErrorShown(c.code, QStringLiteral("Unzulässiger Betrag: -50 (ohne Vorzeichen, "
+                                                    "z. B. 1.234,56)")));
         EXPECT_EQ(FocusName(), QStringLiteral("EBetrag"));
+        EXPECT_EQ(Child<QLineEdit>(dialog, "EBetrag")->selectedText(), QStringLiteral("-50"))
+            << "the refused amount is selected for retyping";
         EXPECT_EQ(account.onDisk(), std::vector<BookingRecord>{planned});
 
         Retype(Child(dialog, "EBetrag"), QStringLiteral("50"));

@@ -90,8 +90,8 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
     const Case cases[] = {
         {nullptr, "250", "Return", u'+', 2500000},
         {"+", "1500,00", "BEingeben", u'+', 15000000},
-        {"-", "0,00005", "BEingeben", u'-', 0},
-        {"+", "12,34567", "Return", u'+', 123457},
+        {"-", "0", "BEingeben", u'-', 0},
+        {"+", "1.234,56", "Return", u'+', 12345600},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.amount);
@@ -117,16 +117,26 @@ TEST_F(TStartWertEingebenFTest, StoresTheStartValueInTableAndFile) {
 }
 
 TEST_F(TStartWertEingebenFTest, AnUnreadableAmountIsRefusedWith431AndCanBeCorrected) {
-    for (const char *amount :
-         {"", "1.500,00", "15 00", "1500,00 EUR", "9223372036854775808", "-50", "-0,00005"}) {
-        SCOPED_TRACE(amount);
+    struct Case {
+        const char *amount;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"", "Kein Betrag eingegeben (z. B. 1.234,56)"},
+        {"1.50,00", "Unzulässiger Betrag: 1.50,00 (z. B. 1.234,56)"},
+        {"1500,00 EUR", "Unzulässiger Betrag: 1500,00 EUR (z. B. 1.234,56)"},
+        {"92233720368547759", "Unzulässiger Betrag: 92233720368547759 (zu groß, z. B. 1.234,56)"},
+        {"-50", "Unzulässiger Betrag: -50 (ohne Vorzeichen, z. B. 1.234,56)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.amount);
         account.ui.clear();
 
-        EXPECT_EQ(enter("+", QString::fromUtf8(amount)), QDialog::Rejected);
+        EXPECT_EQ(enter("+", QString::fromUtf8(c.amount)), QDialog::Rejected);
 
-        EXPECT_EQ(account.ui.shown().back(), ErrorShown(431, QStringLiteral("Unzulässiger Betrag: ")
-                                                                 + QString::fromUtf8(amount)));
+        EXPECT_EQ(account.ui.shown().back(), ErrorShown(431, QString::fromUtf8(c.message)));
         EXPECT_EQ(dialog.focusWidget(), Child<QLineEdit>(dialog, "EBetrag"));
+        EXPECT_EQ(Child<QLineEdit>(dialog, "EBetrag")->selectedText(), QString::fromUtf8(c.amount));
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(account.inTable(), std::vector<BookingRecord>{Completed(5000)});
         EXPECT_EQ(account.onDisk(), std::vector<BookingRecord>{Completed(5000)});

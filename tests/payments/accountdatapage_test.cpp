@@ -99,8 +99,15 @@ TEST_F(TUeberwFAccountDataTest, LeavingTheBankCodeLooksUpTheBankAndStoresNothing
         QTest::keyClick(Child<QLineEdit>(shown, "EBankleitzahl"), Qt::Key_Return);
         EXPECT_EQ(testing::FocusName(), QStringLiteral("EInstitut"));
         EXPECT_EQ(TextOf(shown, "EInstitut"), QStringLiteral("Postbank Köln"));
+        EXPECT_FALSE(Child(shown, "LBankleitzahlUnbekannt")->isVisibleTo(&shown));
         EXPECT_EQ(state->settings().Bankleitzahl, "37050198");
         EXPECT_EQ(stored(fileKey(), "Bankleitzahl"), QStringLiteral("<fehlt>"));
+        // An unknown code leaves the bank's name to the user and says so beside it.
+        testing::Retype(Child<QLineEdit>(shown, "EBankleitzahl"), QStringLiteral("37010051"));
+        QTest::keyClick(Child<QLineEdit>(shown, "EBankleitzahl"), Qt::Key_Return);
+        EXPECT_EQ(TextOf(shown, "EInstitut"), QStringLiteral("Postbank Köln"));
+        EXPECT_TRUE(Child(shown, "LBankleitzahlUnbekannt")->isVisibleTo(&shown));
+        testing::Retype(Child<QLineEdit>(shown, "EBankleitzahl"), QStringLiteral("37010050"));
         // Closing stores what the page holds.
         QTest::keyClick(&shown, Qt::Key_Escape);
     });

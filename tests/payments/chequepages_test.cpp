@@ -14,6 +14,7 @@ namespace {
 
 using Page = PaymentWindow::Page;
 using testing::Child;
+using testing::ScriptedUiService;
 using testing::TextOf;
 
 class TUeberwFChequeTest : public testing::PaymentFixture {
@@ -47,7 +48,7 @@ TEST_F(TUeberwFChequeTest, EachOpeningStartsNewChequesDatedTodayAtThePlaceOfIssu
     });
 }
 
-TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItIsTyped) {
+TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItWillBePrinted) {
     struct Case {
         const char *typed;
         const char *amount;
@@ -55,8 +56,10 @@ TEST_F(TUeberwFChequeTest, TheAmountIsWrittenInCapitalsAndInWordsAsItIsTyped) {
     };
     const Case cases[] = {
         {"1250,00", "1250,00", "*eins*zwei*fuenf*null*"},
-        {"1.250,00", "1.250,00", "*eins*"},
-        {"75 eur", "75 EUR", "*sieben*fuenf*"},
+        {"1.250,00", "1.250,00", "*eins*zwei*fuenf*null*"},
+        {"100.000,00", "100.000,00", "*eins*null*null*null*null*null*"},
+        {"75 eur", "75 EUR", "Unzulässiger Betrag: 75 EUR (z. B. 1.234,56)"},
+        {"1.23,45", "1.23,45", "Unzulässiger Betrag: 1.23,45 (z. B. 1.234,56)"},
         {"", "", "*"},
     };
     onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
@@ -78,7 +81,7 @@ TEST_F(TUeberwFChequeTest, APayeeChosenOrLeftRecallsItsOtherLines) {
     const QString verein = platform::PayeeMemory::key() + QStringLiteral("\\Verein");
     setValue(verein, QStringLiteral("Empfaenger2"), QStringLiteral("z. Hd. Kasse"));
     setValue(verein, QStringLiteral("Empfaenger3"), QStringLiteral("Hauptstr. 1"));
-    onWindow(Page::CrossedCheques, [](PaymentWindow &payment) {
+    onWindow(Page::CrossedCheques, [this](PaymentWindow &payment) {
         QWidget &page = Crossed(payment);
         EXPECT_EQ(testing::ItemsOf(page, "EEmpfaenger1"), QStringList{QStringLiteral("Verein")});
         testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Verein"));
@@ -87,10 +90,18 @@ TEST_F(TUeberwFChequeTest, APayeeChosenOrLeftRecallsItsOtherLines) {
         EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
                   (std::array<std::string, 4>{"Verein", "z. Hd. Kasse", "Hauptstr. 1", ""}));
 
+        // A payee not remembered leaves the lines as they are; typed lines are replaced only
+        // when the user agrees.
         testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Neu"));
         Child(page, "EOrt")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
-                  (std::array<std::string, 4>{"Neu", "", "", ""}));
+                  (std::array<std::string, 4>{"Neu", "z. Hd. Kasse", "Hauptstr. 1", ""}));
+        testing::Retype(Child<QLineEdit>(page, "EEmpfaenger2"), QStringLiteral("Abt. Tennis"));
+        testing::Retype(Child<QComboBox>(page, "EEmpfaenger1"), QStringLiteral("Verein"));
+        Child(page, "EOrt")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(payment.crossedChequeOrder().Empfaenger,
+                  (std::array<std::string, 4>{"Verein", "Abt. Tennis", "Hauptstr. 1", ""}));
+        EXPECT_EQ(ScriptedUiService::Kind::Question, ui.shown().back().kind);
     });
 }
 

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 namespace penvaro::payments {
 namespace {
 
@@ -84,6 +86,23 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
     EXPECT_EQ(booked[0].Betrag, 1255000);
     EXPECT_TRUE(messages().empty());
 
+    // Saved once: the box is cleared, and printing the same transfer again, even with the box
+    // ticked, keeps no second template.
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        auto *save = Child<QCheckBox>(page, "CBUeberwSave");
+        EXPECT_FALSE(save->isChecked());
+        TypeTransfer(page);
+        testing::Retype(Child<QLineEdit>(page, "EBetrag"), QStringLiteral("125,5"));
+        save->setChecked(true);
+        Press(page, "Button1");
+        EXPECT_FALSE(save->isChecked());
+        auto *grid = Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw");
+        EXPECT_EQ(grid->cell(0, 1), QStringLiteral("Stadtwerke"));
+        EXPECT_EQ(grid->cell(0, 2), QString());
+    });
+    EXPECT_EQ(planned().size(), 2u);
+
     onWindow(Page::Transfers, [](PaymentWindow &payment) {
         QWidget &page = PageOf(payment, "TabSheet1");
         EXPECT_EQ(testing::ItemsOf(page, "EEmpfaenger"), QStringList{QStringLiteral("Stadtwerke")});
@@ -144,7 +163,8 @@ TEST_F(TUeberwFPrintTest, ChequesAreBookedAndTheCrossedChequesPayeeIsRecalled) {
     });
     const auto booked = planned();
     ASSERT_EQ(booked.size(), 2u);
-    EXPECT_EQ(booked[0].Absender.toUtf8(), "Verein  Postfach 7 ");
+    EXPECT_EQ(booked[0].Absender.toUtf8(), "Verein");
+    EXPECT_EQ(booked[0].Verwendungszweck.toUtf8(), "Postfach 7");
     EXPECT_EQ(booked[0].Betrag, 511292);
     EXPECT_EQ(booked[1].Absender.toUtf8(), "Bäckerei Korn");
     EXPECT_EQ(booked[1].Betrag, 750000);
@@ -158,6 +178,140 @@ TEST_F(TUeberwFPrintTest, ChequesAreBookedAndTheCrossedChequesPayeeIsRecalled) {
         payee->setCurrentIndex(0);
         Q_EMIT payee->activated(0);
         EXPECT_EQ(testing::TextOf(page, "EEmpfaenger3"), QStringLiteral("Postfach 7"));
+    });
+}
+
+TEST_F(TUeberwFPrintTest, AGroupedAmountIsPrintedInWordsAndFiguresAndBookedWhole) {
+    struct Case {
+        Page page;
+        const char *pageName;
+        const char *amountField;
+        const char *button;
+        std::function<void(const QWidget &)> type;
+        const char *amount;
+        std::vector<PrintedText> printed; // among the texts, corrected by (20, -15)
+        std::int64_t betrag;
+    };
+    const Case cases[] = {
+        {Page::Transfers,
+         "TabSheet1",
+         "EBetrag",
+         "Button1",
+         TypeTransfer,
+         "1.000,00",
+         {{870, -366, "1.000,00"}},
+         10000000},
+        {Page::CrossedCheques,
+         "TabSheet2",
+         "xEBetrag",
+         "Button4",
+         TypeCrossedCheque,
+         "1.234,56",
+         {{70, -159, "*eins*zwei*drei*"}, {70, -243, "*vier*"}, {1055, -243, "*1.234,56*"}},
+         12345600},
+        {Page::EuroCheques,
+         "TabSheet3",
+         "EBetragE",
+         "Button6",
+         TypeEuroCheque,
+         "100.000,00",
+         {{230, -105, "*eins*null*null*null*null*null*"}, {1170, -95, "*100.000,00*"}},
+         1000000000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.amount);
+        onWindow(c.page, [&](PaymentWindow &payment) {
+            QWidget &page = PageOf(payment, c.pageName);
+            c.type(page);
+            testing::Retype(Child<QLineEdit>(page, c.amountField), QString::fromUtf8(c.amount));
+            Press(page, c.button);
+        });
+        const std::vector<PrintedText> texts = testing::PrintedTexts(canvas);
+        for (const PrintedText &expected : c.printed)
+            EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+        ASSERT_FALSE(planned().empty());
+        EXPECT_EQ(planned().back().Betrag, c.betrag);
+        EXPECT_TRUE(messages().empty());
+    }
+}
+
+TEST_F(TUeberwFPrintTest, AnAmountThatCannotBePaidPrintsAndBooksNothing) {
+    struct Case {
+        Page page;
+        const char *pageName;
+        const char *amountField;
+        const char *button;
+        std::function<void(const QWidget &)> type;
+    };
+    const Case pages[] = {
+        {Page::Transfers, "TabSheet1", "EBetrag", "Button1", TypeTransfer},
+        {Page::CrossedCheques, "TabSheet2", "xEBetrag", "Button4", TypeCrossedCheque},
+        {Page::EuroCheques, "TabSheet3", "EBetragE", "Button6", TypeEuroCheque},
+    };
+    struct Amount {
+        const char *typed;
+        const char *message;
+    };
+    const Amount amounts[] = {
+        {"-50,00", "Unzulässiger Betrag: -50,00 (ohne Vorzeichen, z. B. 1.234,56)"},
+        {"0", "Unzulässiger Betrag: 0 (mehr als null, z. B. 1.234,56)"},
+        {"1.23,45", "Unzulässiger Betrag: 1.23,45 (z. B. 1.234,56)"},
+        {"", "Kein Betrag eingegeben (z. B. 1.234,56)"},
+    };
+    for (const Case &c : pages) {
+        for (const Amount &amount : amounts) {
+            SCOPED_TRACE(std::string(c.button) + " " + amount.typed);
+            ui.clear();
+            onWindow(c.page, [&](PaymentWindow &payment) {
+                QWidget &page = PageOf(payment, c.pageName);
+                c.type(page);
+                if (c.page == Page::Transfers)
+                    Child<QCheckBox>(page, "CBUeberwSave")->setChecked(true);
+                auto *field = Child<QLineEdit>(page, c.amountField);
+                testing::Retype(field, QString::fromUtf8(amount.typed));
+                Press(page, c.button);
+                EXPECT_EQ(testing::FocusName(), QString::fromLatin1(c.amountField));
+                EXPECT_EQ(field->selectedText(), field->text());
+            });
+            EXPECT_EQ(canvas.jobs(), 0);
+            EXPECT_TRUE(planned().empty());
+            EXPECT_EQ(state->table().count, 0);
+            EXPECT_TRUE(store->subkeyNames(platform::RecipientMemory::key())->isEmpty());
+            EXPECT_TRUE(store->subkeyNames(platform::PayeeMemory::key())->isEmpty());
+            EXPECT_EQ(messages(),
+                      (std::vector<ScriptedUiService::Shown>{
+                          {Kind::ErrorWindow, QString::fromUtf8(amount.message), 26590}}));
+        }
+    }
+}
+
+TEST_F(TUeberwFPrintTest, EachFieldTakesWhatItsBoxHolds) {
+    struct Case {
+        const char *pageName;
+        const char *field;
+        int length;
+    };
+    const Case cases[] = {
+        {"TabSheet1", "EEmpfaenger", 27},   {"TabSheet1", "EBank", 27},
+        {"TabSheet1", "EVerwendung1", 27},  {"TabSheet1", "EVerwendung2", 27},
+        {"TabSheet1", "EAuftraggeber", 27}, {"TabSheet1", "EKontonr", 10},
+        {"TabSheet1", "EBetrag", 14},       {"TabSheet2", "EEmpfaenger1", 27},
+        {"TabSheet2", "EEmpfaenger4", 27},  {"TabSheet2", "xEBetrag", 14},
+        {"TabSheet3", "EEmpfaengerE", 27},  {"TabSheet3", "EBetragE", 14},
+    };
+    const QString typed = QStringLiteral("Hausverwaltung Schaefer Miete Vorauszahlung 1234");
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.field);
+            QWidget *field = Child(PageOf(payment, c.pageName), c.field);
+            if (auto *combo = qobject_cast<QComboBox *>(field))
+                field = combo->lineEdit();
+            auto *edit = qobject_cast<QLineEdit *>(field);
+            ASSERT_NE(edit, nullptr);
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            EXPECT_EQ(edit->text().size(), c.length);
+        }
     });
 }
 

@@ -176,7 +176,8 @@ TEST_F(TUeberwFSavedTransfersTest, ADoubleClickMakesTheSavedTransferTheOrderToPr
     const Case cases[] = {
         // The amount stays as typed.
         {1, "RB20", order(Template(20, "Stadtwerke", "37010050", "12,5"), "Postbank Köln")},
-        {2, "RB16", order(Template(16, "Unbekannt", "99999999", "1"), "nicht vorhanden")},
+        // An unknown bank code leaves the bank's name empty, with a hint beside it.
+        {2, "RB16", order(Template(16, "Unbekannt", "99999999", "1"), "")},
         {3, "RB24", order(withDate, "BBk Berlin")},
     };
     onWindow(Page::SavedTransfers, [&](PaymentWindow &payment) {
@@ -194,6 +195,7 @@ TEST_F(TUeberwFSavedTransfersTest, ADoubleClickMakesTheSavedTransferTheOrderToPr
 
 TEST_F(TUeberwFSavedTransfersTest, ANewTemplateIsTypedInTheEditorAndAdded) {
     writeTemplates({Template(20, "Stadtwerke", "37010050", "12,5")});
+    // The recipient's box on the form holds 27 characters.
     const QString sixty = QString(60, u'x');
     onWindow(Page::SavedTransfers, [&](PaymentWindow &payment) {
         inEditor([&](TransferTemplateDialog &editor) {
@@ -212,17 +214,27 @@ TEST_F(TUeberwFSavedTransfersTest, ANewTemplateIsTypedInTheEditorAndAdded) {
             QTest::keyClick(Child<QLineEdit>(editor, "EBLZ"), Qt::Key_Return);
             EXPECT_EQ(TextOf(editor, "EBank"), QStringLiteral("BBk Berlin"));
             EXPECT_EQ(testing::FocusName(), QStringLiteral("EDMEUR"));
+            // An amount a transfer could not print is not kept.
+            testing::Retype(Child<QLineEdit>(editor, "EBetrag"), QStringLiteral("12.5"));
+            QTest::mouseClick(Child<QPushButton>(editor, "Button2"), Qt::LeftButton);
+            EXPECT_TRUE(editor.isVisible());
+            EXPECT_EQ(ui.shown().back(),
+                      (ScriptedUiService::Shown{ScriptedUiService::Kind::ErrorWindow,
+                                                QStringLiteral("Unzulässiger Betrag: 12.5 (z. B. "
+                                                               "1.234,56)"),
+                                                26591}));
+            EXPECT_EQ(testing::FocusName(), QStringLiteral("EBetrag"));
             testing::Retype(Child<QLineEdit>(editor, "EBetrag"), QStringLiteral("12,5"));
             QTest::keyClick(Child<QLineEdit>(editor, "EBetrag"), Qt::Key_Return);
             QTest::mouseClick(Child<QPushButton>(editor, "Button2"), Qt::LeftButton);
             EXPECT_FALSE(editor.isVisible());
         });
         Press(payment, "SpeedButton8");
-        EXPECT_EQ(Recipients(payment), (QStringList{QStringLiteral("Stadtwerke"), sixty.left(50)}));
+        EXPECT_EQ(Recipients(payment), (QStringList{QStringLiteral("Stadtwerke"), sixty.left(27)}));
     });
     SavedTransferRecord expected;
     expected.Formular = 18;
-    expected.Empfaenger.setUtf8(sixty.left(50).toStdString());
+    expected.Empfaenger.setUtf8(sixty.left(27).toStdString());
     expected.EmpfaengerBLZ.setUtf8("10000000");
     expected.Waehrung.setUtf8("DM");
     expected.BetragText.setUtf8("12,5");

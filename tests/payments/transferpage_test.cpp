@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <optional>
+
 namespace penvaro::payments {
 namespace {
 
@@ -191,26 +193,31 @@ TEST_F(TUeberwFTransferTest, EachFormTypeShowsItsFieldsAndStartsItsOrder) {
     });
 }
 
-TEST_F(TUeberwFTransferTest, LeavingTheBankCodeLooksTheBankUp) {
+TEST_F(TUeberwFTransferTest, LeavingTheBankCodeLooksTheBankUpAndHintsAtAnUnknownOne) {
     struct Case {
         const char *code;
         const char *bank;
+        bool hint;
     };
     const Case cases[] = {
-        {"37010050", "Postbank Köln"},
-        {"37010051", "nicht vorhanden"},
-        {"3701", "nicht vorhanden"},
-        {"", "nicht vorhanden"},
+        {"37010050", "Postbank Köln", false},
+        {"37010051", "Meine Bank", true},
+        {"3701", "Meine Bank", true},
+        {"", "Meine Bank", false},
     };
     onWindow(Page::Transfers, [&](PaymentWindow &payment) {
         QWidget &shown = PageOf(payment, "TabSheet1");
         for (const Case &c : cases) {
             SCOPED_TRACE(c.code);
+            testing::Retype(Child<QLineEdit>(shown, "EBank"), QStringLiteral("Meine Bank"));
             testing::Retype(Child<QLineEdit>(shown, "EBLZ"), QString::fromLatin1(c.code));
             QTest::keyClick(Child<QLineEdit>(shown, "EBLZ"), Qt::Key_Return);
             EXPECT_EQ(TextOf(shown, "EBank"), QString::fromUtf8(c.bank));
+            EXPECT_EQ(Shown(shown, "LBLZUnbekannt"), c.hint);
             EXPECT_EQ(testing::FocusName(), QStringLiteral("EDMEUR"));
         }
+        // The hint is no part of the order.
+        EXPECT_EQ(payment.transferOrder().Bank, "Meine Bank");
     });
 }
 
@@ -230,7 +237,8 @@ TEST_F(TUeberwFTransferTest, AnUnreadableBankCodeFileIsReportedAndTheBankNameSta
         testing::Retype(Child<QLineEdit>(shown, "EBLZ"), QStringLiteral("37"));
         Child<QLineEdit>(shown, "EBetrag")->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(ui.shown().empty());
-        EXPECT_EQ(TextOf(shown, "EBank"), QStringLiteral("nicht vorhanden"));
+        EXPECT_EQ(TextOf(shown, "EBank"), QStringLiteral("Meine Bank"));
+        EXPECT_TRUE(Shown(shown, "LBLZUnbekannt"));
     });
 }
 
@@ -257,8 +265,8 @@ TEST_F(TUeberwFTransferTest, ARecipientChosenOrLeftRecallsItsAccount) {
         };
         const Case cases[] = {
             {"Stadtwerke", "999", "10000000", "BBk Berlin"},
-            // A name never printed empties the three fields.
-            {"Unbekannt", "", "", ""},
+            // A name never printed leaves the three fields as they are.
+            {"Unbekannt", "999", "10000000", "BBk Berlin"},
             // An empty name finds what the memory's key itself holds.
             {"", "1", "2", "3"},
         };
@@ -273,6 +281,54 @@ TEST_F(TUeberwFTransferTest, ARecipientChosenOrLeftRecallsItsAccount) {
             EXPECT_EQ(order.Bank, c.bank);
         }
     });
+}
+
+TEST_F(TUeberwFTransferTest, LeavingTheRecipientKeepsBankDataTheUserTypedOrPicked) {
+    remember(QStringLiteral("Stadtwerke"), QStringLiteral("999"), QStringLiteral("10000000"),
+             QStringLiteral("BBk Berlin"));
+    struct Case {
+        const char *name;
+        const char *recipient;
+        std::optional<platform::Answer> answer; // the question asked, and its answer
+        const char *kontonr;
+        const char *bank;
+    };
+    const Case cases[] = {
+        {"a new recipient, even unchanged", "Neuer Verein", {}, "4711", "Postbank Hamburg"},
+        {"a remembered one, kept", "Stadtwerke", platform::Answer::No, "4711", "Postbank Hamburg"},
+        {"a remembered one, replaced", "Stadtwerke", platform::Answer::Yes, "999", "BBk Berlin"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+            QWidget &shown = PageOf(payment, "TabSheet1");
+            auto *recipient = Child<QComboBox>(shown, "EEmpfaenger");
+            testing::Retype(recipient, QString::fromUtf8(c.recipient));
+            testing::Retype(Child<QLineEdit>(shown, "EKontonr"), QStringLiteral("4711"));
+            // The bank is picked in the search.
+            testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
+                testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
+                QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
+                auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
+                const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+                QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            });
+            QTest::mouseClick(Child(shown, "BitBtn1"), Qt::LeftButton);
+            ASSERT_EQ(payment.transferOrder().Bank, "Postbank Hamburg");
+            ui.clear();
+            if (c.answer)
+                ui.setNextAnswer(*c.answer);
+
+            recipient->setFocus(Qt::TabFocusReason);
+            Child(shown, "EVerwendung1")->setFocus(Qt::TabFocusReason);
+
+            EXPECT_EQ(ui.shown().size(), c.answer ? 1u : 0u);
+            const TransferOrder order = payment.transferOrder();
+            EXPECT_EQ(order.Kontonr, c.kontonr);
+            EXPECT_EQ(order.Bank, c.bank);
+        });
+    }
 }
 
 TEST_F(TUeberwFTransferTest, EnterMovesThroughTheOrder) {

@@ -3,6 +3,7 @@
 #include "support/records.h"
 
 #include "core/accountfile.h"
+#include "core/bookingchanges.h"
 #include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
 
@@ -124,23 +125,70 @@ TEST(PaymentPrinting, APrinterFailureBooksAndRemembersNothing) {
     }
 }
 
-TEST(PaymentPrinting, APrintedFormThatCannotBeBookedSaysSo) {
-    OpenAccount noAmount;
-    EXPECT_EQ(PaymentOutcome::PrintedNotBooked,
-              PrintTransfer(*noAmount.state, noAmount.canvas, Transfer("")));
-    EXPECT_EQ(1, noAmount.canvas.jobs());
-    EXPECT_TRUE(noAmount.planned().empty());
-    EXPECT_TRUE(RecipientNames(*noAmount.state).isEmpty()) << "nothing booked, nothing remembered";
-    ASSERT_EQ(1u, noAmount.messages().size());
-    EXPECT_EQ(QStringLiteral("Das Formular wurde gedruckt, aber nicht gebucht, denn der Betrag "
-                             "ist keine Zahl: "),
-              noAmount.messages()[0].text);
+TEST(PaymentPrinting, WhatStandsAgainstTheBookingStopsThePrintBeforeItBegins) {
+    struct Case {
+        const char *name;
+        std::function<void(OpenAccount &)> spoil;
+        std::string amount;
+        std::string currency;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no amount", {}, "", "EUR", QStringLiteral("Kein Betrag eingegeben (z. B. 1.234,56)")},
+        {"negative amount",
+         {},
+         "-50,00",
+         "EUR",
+         QStringLiteral("Unzulässiger Betrag: -50,00 (ohne Vorzeichen, z. B. 1.234,56)")},
+        {"zero",
+         {},
+         "0,00",
+         "EUR",
+         QStringLiteral("Unzulässiger Betrag: 0,00 (mehr als null, z. B. 1.234,56)")},
+        {"unreadable amount",
+         {},
+         "1.23,45",
+         "EUR",
+         QStringLiteral("Unzulässiger Betrag: 1.23,45 (z. B. 1.234,56)")},
+        {"DM without a rate", [](OpenAccount &app) { app.state->settings().Eurokurs = 0.0; }, "10",
+         "DM",
+         QStringLiteral("Ein DM-Betrag lässt sich nur mit einem Eurokurs über null umrechnen.")},
+        {"full table", [](OpenAccount &app) { app.state->table().count = core::MaxBookings; }, "10",
+         "EUR", QString::fromStdString(core::TableFullError().message)},
+        {"read-only file", [](OpenAccount &app) { app.state->table().readOnly = true; }, "10",
+         "EUR", QStringLiteral("ist schreibgeschützt geöffnet")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenAccount app;
+        if (c.spoil)
+            c.spoil(app);
+        const std::uint16_t count = app.state->table().count;
+        EXPECT_EQ(PaymentOutcome::NotPrinted,
+                  PrintTransfer(*app.state, app.canvas, Transfer(c.amount, c.currency)));
+        core::CrossedCheque crossed = Crossed(c.amount);
+        crossed.DMEUR = c.currency;
+        EXPECT_EQ(PaymentOutcome::NotPrinted, PrintCrossedCheque(*app.state, app.canvas, crossed));
+        EXPECT_EQ(0, app.canvas.jobs());
+        EXPECT_EQ(count, app.state->table().count);
+        EXPECT_TRUE(app.planned().empty());
+        EXPECT_TRUE(RecipientNames(*app.state).isEmpty());
+        EXPECT_TRUE(PayeeNames(*app.state).isEmpty());
+        ASSERT_EQ(2u, app.messages().size());
+        EXPECT_EQ(Kind::Failure, app.messages()[0].kind);
+        EXPECT_TRUE(app.messages()[0].text.contains(c.message))
+            << app.messages()[0].text.toStdString();
+    }
+}
 
+TEST(PaymentPrinting, OnlyAFailedWriteSaysPrintedButNotBooked) {
     OpenAccount fileGone;
     std::filesystem::remove(fileGone.file);
     EXPECT_EQ(PaymentOutcome::PrintedNotBooked,
-              PrintTransfer(*fileGone.state, fileGone.canvas, Transfer("10")));
+              PrintTransfer(*fileGone.state, fileGone.canvas, Transfer("1.000,00")));
+    EXPECT_EQ(1, fileGone.canvas.jobs());
     EXPECT_EQ(1, fileGone.state->table().count);
+    EXPECT_TRUE(RecipientNames(*fileGone.state).isEmpty()) << "nothing booked, nothing remembered";
     ASSERT_EQ(1u, fileGone.messages().size());
     EXPECT_EQ(Kind::Failure, fileGone.messages()[0].kind);
     EXPECT_TRUE(fileGone.messages()[0].text.startsWith(
@@ -160,19 +208,14 @@ TEST(PaymentPrinting, ChequesBookTheirPayeeAndTheCrossedOneRemembersIt) {
 
     const auto planned = app.planned();
     ASSERT_EQ(2u, planned.size());
-    EXPECT_EQ("Verein  Postfach 7 ", planned[0].Absender.toUtf8());
+    EXPECT_EQ("Verein", planned[0].Absender.toUtf8());
+    EXPECT_EQ("Postfach 7", planned[0].Verwendungszweck.toUtf8());
     EXPECT_EQ(511292, planned[0].Betrag);
     EXPECT_EQ(testing::Day("24.06.2011"), planned[0].Wertdatum);
     EXPECT_EQ("Bäckerei Korn", planned[1].Absender.toUtf8());
     EXPECT_EQ(testing::Day("20.06.2011"), planned[1].Wertdatum);
     EXPECT_EQ((PayeeLines{QString(), QStringLiteral("Postfach 7"), QString()}),
               RecallPayee(*app.state, QStringLiteral("Verein")));
-    EXPECT_EQ(PayeeNames(*app.state), QStringList{QStringLiteral("Verein")});
-
-    // The cheque is out with the payee's name even when its amount cannot be booked.
-    EXPECT_EQ(PaymentOutcome::PrintedNotBooked,
-              PrintCrossedCheque(*app.state, app.canvas, Crossed("zehn")));
-    EXPECT_EQ(2u, app.planned().size());
     EXPECT_EQ(PayeeNames(*app.state), QStringList{QStringLiteral("Verein")});
 }
 
