@@ -3,13 +3,18 @@
 #include "dumpformat.h"
 
 #include "core/accountfile.h"
+#include "core/settings.h"
 #include "core/sortbookingtable.h"
+#include "core/statementaccount.h"
 #include "core/statementimport.h"
 #include "platform/accountfilelock.h"
 #include "platform/importmemory.h"
+#include "platform/importreferences.h"
 #include "platform/registrystore.h"
+#include "platform/settingsstore.h"
 #include "platform/statementfile.h"
 
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,17 +37,37 @@ std::string actionName(core::ImportAction action) {
     return "added";
 }
 
-// The statement dates and texts go where the entry dialog keeps them; the account file's key
-// is its full path, as the program names it.
-void rememberImport(const std::string &accountFile, const core::ImportPlan &plan) {
-    if (plan.statementDates.empty())
-        return;
-    auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
-    if (opening.problem)
-        PrintError(opening.problem->message);
-    const QString path = QFileInfo(QFile::decodeName(accountFile.c_str())).absoluteFilePath();
-    if (auto remembered = platform::RememberImport(*opening.store, path, plan); !remembered)
+// The account file's key is its full path, as the program names it.
+QString settingsName(const std::string &accountFile) {
+    return QFileInfo(QFile::decodeName(accountFile.c_str())).absoluteFilePath();
+}
+
+// The statement dates and texts go where the entry dialog keeps them.
+void rememberImport(platform::RegistryStore &store, const std::string &accountFile,
+                    const core::ImportPlan &plan) {
+    if (auto remembered =
+            platform::RememberImport(store, settingsName(accountFile), plan, QDate::currentDate());
+        !remembered)
         PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
+}
+
+// The account a statement names when it is not the one the file's own account data name, as
+// the import window compares them; empty when they agree or cannot be compared.
+std::string otherAccount(const std::vector<core::Statement> &statements,
+                         const core::Settings &own) {
+    for (const core::Statement &statement : statements) {
+        if (core::MatchStatementAccount(statement.accountId, own.Bankleitzahl, own.Kontonummer)
+            == core::AccountMatch::Other)
+            return statement.accountId;
+    }
+    return {};
+}
+
+std::string ownAccount(const core::Settings &own) {
+    std::string text = "Konto " + own.Kontonummer;
+    if (!own.Bankleitzahl.empty())
+        text += ", BLZ " + own.Bankleitzahl;
+    return text;
 }
 
 // The program writes a file it has open whenever the user changes a booking: the import waits
@@ -67,7 +92,7 @@ bool LockForWriting(const std::string &accountFile, platform::AccountFileLock &l
 } // namespace
 
 int RunImport(const std::vector<std::string> &args) {
-    const auto parsed = ParseArguments(args, {{}, {"dry-run"}});
+    const auto parsed = ParseArguments(args, {{}, {"dry-run", "other-account"}});
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 2) {
@@ -99,7 +124,23 @@ int RunImport(const std::vector<std::string> &args) {
         PrintError(statements.error().message);
         return ExitFileError;
     }
-    const auto plan = core::PlanStatementImport(table, *statements);
+    auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
+    if (opening.problem)
+        PrintError(opening.problem->message);
+    platform::RegistryStore &store = *opening.store;
+    const core::Settings own = platform::ReadAccountFileSettings(store, settingsName(accountFile));
+    if (const std::string other = otherAccount(*statements, own);
+        !other.empty() && !parsed->flags.contains("other-account")) {
+        PrintError("Der Kontoauszug gehört zum Konto " + other + ", die Kontodatei " + accountFile
+                   + " zum " + ownAccount(own)
+                   + ". Mit --other-account wird er trotzdem importiert.");
+        return ExitFileError;
+    }
+    // A store that cannot be read leaves the comparison of the texts, which finds most.
+    const auto references =
+        platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate());
+    const auto plan = core::PlanStatementImport(table, *statements, {},
+                                                references ? *references : std::set<std::string>{});
     if (!plan) {
         PrintError(plan.error().message);
         return ExitFileError;
@@ -109,7 +150,7 @@ int RunImport(const std::vector<std::string> &args) {
             PrintError(applied.error().message);
             return ExitFileError;
         }
-        rememberImport(accountFile, *plan);
+        rememberImport(store, accountFile, *plan);
     }
 
     std::string out;
@@ -117,7 +158,7 @@ int RunImport(const std::vector<std::string> &args) {
         out += actionName(step.action) + '\t' + FormatRecordFields(step.booking) + '\n';
     out += "closing\t"
            + (plan->closingBalance ? std::to_string(*plan->closingBalance) : std::string("-"))
-           + '\t' + std::to_string(plan->bookBalanceAfter) + '\n';
+           + '\t' + std::to_string(plan->bookBalanceAtClosing) + '\n';
     std::cout << out << std::flush;
     return ExitOk;
 }

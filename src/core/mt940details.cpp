@@ -1,9 +1,11 @@
 #include "mt940details.h"
 
 #include "asciidigits.h"
-#include "cp1252.h"
+#include "statement.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace penvaro::core {
 namespace {
@@ -29,31 +31,39 @@ std::string_view trimmedBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The text of a SEPA tag up to the next tag, blanks at both ends removed; nothing when the
+// text holds no such tag.
+std::optional<std::string> sepaTagText(std::string_view text, std::string_view tag) {
+    const std::size_t marker = text.find(tag);
+    if (marker == std::string_view::npos)
+        return std::nullopt;
+    static constexpr std::array<std::string_view, 12> tags = {
+        "EREF+", "KREF+", "MREF+", "CRED+", "DEBT+", "SVWZ+",
+        "ABWA+", "ABWE+", "IBAN+", "BIC+",  "COAM+", "OAMT+",
+    };
+    const std::size_t start = marker + tag.size();
+    std::size_t end = text.size();
+    for (const std::string_view following : tags)
+        end = std::min(end, text.find(following, start));
+    return std::string(trimmedBlanks(text.substr(start, end - start)));
+}
+
 } // namespace
 
 std::string ExtractSepaPurpose(std::string_view purpose) {
-    const std::size_t marker = purpose.find("SVWZ+");
-    if (marker == std::string_view::npos)
-        return std::string(purpose);
-    static constexpr std::array<std::string_view, 11> followingTags = {
-        "EREF+", "KREF+", "MREF+", "CRED+", "DEBT+", "ABWA+",
-        "ABWE+", "IBAN+", "BIC+",  "COAM+", "OAMT+",
-    };
-    const std::size_t start = marker + 5;
-    std::size_t end = purpose.size();
-    for (const std::string_view tag : followingTags)
-        end = std::min(end, purpose.find(tag, start));
-    return std::string(trimmedBlanks(purpose.substr(start, end - start)));
+    return sepaTagText(purpose, "SVWZ+").value_or(std::string(purpose));
 }
 
 Mt940Details ParseMt940Details(std::string_view field) {
     std::size_t pos = nextSubfield(field, 0);
     if (pos == std::string_view::npos)
-        return {{}, {}, Cp1252ToUtf8(field)};
+        return {{}, {}, std::string(field), {}, {}, {}};
     // What stands before the first subfield is the business transaction code, no text.
     std::string bookingType;
     std::string party;
     std::string purpose;
+    std::string bankCodeOrBic;
+    std::string accountOrIban;
     while (pos != std::string_view::npos) {
         const int code = (field[pos + 1] - '0') * 10 + (field[pos + 2] - '0');
         const std::size_t next = nextSubfield(field, pos + 3);
@@ -64,12 +74,20 @@ Mt940Details ParseMt940Details(std::string_view field) {
             party += content;
         else if ((code >= 20 && code <= 29) || (code >= 60 && code <= 63))
             purpose += content;
+        else if (code == 30)
+            bankCodeOrBic += content;
+        else if (code == 31)
+            accountOrIban += content;
         pos = next;
     }
     // Banks split a tag over two subfields as readily as any other text, so the tags are
     // looked for in the joined purpose.
-    return {Cp1252ToUtf8(bookingType), Cp1252ToUtf8(party),
-            Cp1252ToUtf8(ExtractSepaPurpose(purpose))};
+    return {bookingType,
+            party,
+            ExtractSepaPurpose(purpose),
+            sepaTagText(purpose, "EREF+").value_or(std::string()),
+            PartyIban(accountOrIban),
+            PartyBic(bankCodeOrBic)};
 }
 
 } // namespace penvaro::core

@@ -1,11 +1,12 @@
 #include "mt940parser.h"
 
 #include "asciidigits.h"
-#include "cp1252.h"
 #include "date.h"
 #include "mt940details.h"
+#include "textencoding.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace penvaro::core {
@@ -15,6 +16,12 @@ struct Field {
     std::string tag; // "61", "28C"
     std::string content;
     int line = 0;
+    std::size_t firstLine = 0; // the length of the content's part on the tag's own line
+};
+
+struct Line {
+    std::string_view text;
+    int number = 0;
 };
 
 bool isUpper(char c) {
@@ -39,27 +46,110 @@ bool isMessageFrame(std::string_view line) {
     return line == "-" || line == "-}" || line.starts_with('{');
 }
 
+// CR LF, LF and CR alike end a line.
+std::vector<Line> splitLines(std::string_view text) {
+    std::vector<Line> lines;
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        lines.push_back({text.substr(0, end), ++number});
+        std::size_t next = end;
+        if (next < text.size())
+            next += text.substr(next).starts_with("\r\n") ? 2 : 1;
+        text.remove_prefix(next);
+    }
+    return lines;
+}
+
+// The fields that may follow a field when the file has no line ends to tell where one ends.
+bool mayFollow(std::string_view previous, std::string_view tag, bool afterMessageEnd) {
+    struct Successors {
+        std::string_view field;
+        std::array<std::string_view, 4> next;
+    };
+    static constexpr std::array<Successors, 12> order = {{
+        {"20", {"21", "25"}},
+        {"21", {"25"}},
+        {"25", {"28C", "28"}},
+        {"28C", {"60F", "60M"}},
+        {"28", {"60F", "60M"}},
+        {"60F", {"61", "62F", "62M"}},
+        {"60M", {"61", "62F", "62M"}},
+        {"61", {"86", "61", "62F", "62M"}},
+        {"86", {"61", "62F", "62M", "86"}},
+        {"62F", {"64", "65", "86"}},
+        {"62M", {"64", "65", "86"}},
+        {"64", {"65", "86"}},
+    }};
+    // A message starts after the end of the one before; a purpose may well hold ":20:".
+    if (tag == "20")
+        return previous.empty() || afterMessageEnd || previous == "62F" || previous == "62M"
+               || previous == "64" || previous == "65";
+    if (previous == "65")
+        return tag == "65" || tag == "86";
+    const auto found = std::find_if(order.begin(), order.end(),
+                                    [&](const Successors &s) { return s.field == previous; });
+    return found != order.end()
+           && std::find(found->next.begin(), found->next.end(), tag) != found->next.end();
+}
+
+// A file without line ends: a field ends where the next one that may follow starts, and a
+// message's closing "-" stands right before the next ":20:" or at the very end.
+std::vector<Field> fieldsOfOneLine(const Line &line) {
+    const std::string_view text = line.text;
+    struct Start {
+        std::size_t pos;
+        std::size_t length;
+    };
+    std::vector<Start> starts;
+    std::string_view previous;
+    for (std::size_t pos = text.find(':'); pos != std::string_view::npos;
+         pos = text.find(':', pos + 1)) {
+        const std::size_t length = tagLength(text.substr(pos));
+        if (length == 0)
+            continue;
+        const std::string_view tag = text.substr(pos + 1, length - 2);
+        const std::string_view before = text.substr(0, pos);
+        if (!mayFollow(previous, tag, before.ends_with('-') || before.ends_with("-}")))
+            continue;
+        starts.push_back({pos, length});
+        previous = tag;
+        pos += length - 1;
+    }
+    std::vector<Field> fields;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t from = starts[i].pos + starts[i].length;
+        const std::size_t to = i + 1 < starts.size() ? starts[i + 1].pos : text.size();
+        std::string_view content = text.substr(from, to - from);
+        const bool endsMessage =
+            i + 1 == starts.size() || text.substr(starts[i + 1].pos).starts_with(":20:");
+        if (endsMessage && content.ends_with("-}"))
+            content.remove_suffix(2);
+        else if (endsMessage && content.ends_with('-'))
+            content.remove_suffix(1);
+        fields.push_back({std::string(text.substr(starts[i].pos + 1, starts[i].length - 2)),
+                          std::string(content), line.number, content.size()});
+    }
+    return fields;
+}
+
 std::vector<Field> splitFields(std::string_view text) {
+    std::vector<Line> lines = splitLines(text);
+    std::erase_if(lines, [](const Line &line) { return line.text.empty(); });
+    if (lines.size() == 1)
+        return fieldsOfOneLine(lines.front());
     std::vector<Field> fields;
     bool inField = false;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++lineNumber;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (line.empty())
-            continue;
-        if (const std::size_t length = tagLength(line)) {
-            fields.push_back({std::string(line.substr(1, length - 2)),
-                              std::string(line.substr(length)), lineNumber});
+    for (const Line &line : lines) {
+        if (const std::size_t length = tagLength(line.text)) {
+            const std::string_view content = line.text.substr(length);
+            fields.push_back({std::string(line.text.substr(1, length - 2)), std::string(content),
+                              line.number, content.size()});
             inField = true;
-        } else if (isMessageFrame(line)) {
+        } else if (isMessageFrame(line.text)) {
             inField = false;
         } else if (inField) {
-            fields.back().content += line;
+            fields.back().content += line.text;
         }
     }
     return fields;
@@ -70,11 +160,15 @@ Error lineError(int line, const std::string &message) {
 }
 
 // The field as the message shows it; a field that runs on for pages is shown by its start.
-std::string quoted(std::string_view cp1252) {
+std::string quoted(std::string_view utf8) {
     constexpr std::size_t shown = 40;
-    if (cp1252.size() > shown)
-        return "„" + Cp1252ToUtf8(cp1252.substr(0, shown)) + "…“";
-    return "„" + Cp1252ToUtf8(cp1252) + "“";
+    if (utf8.size() > shown) {
+        std::size_t cut = shown;
+        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+            --cut;
+        return "„" + std::string(utf8.substr(0, cut)) + "…“";
+    }
+    return "„" + std::string(utf8) + "“";
 }
 
 std::optional<int> digitsValue(std::string_view text) {
@@ -118,7 +212,20 @@ struct Page {
     Statement statement;
     bool continues = false; // ended with an intermediate balance
     bool hasClosingDate = false;
+    bool found = false; // holds anything of a statement beyond its :20:
 };
+
+// A balance "C260131EUR1234,56" in another currency than the account's: its amount would be
+// booked as euros.
+Result<void> checkCurrency(const Field &field, const std::string &balance) {
+    const std::string_view text = field.content;
+    if (text.size() < 10 || text.substr(7, 3) == AccountCurrency)
+        return {};
+    return lineError(field.line, balance + " :" + field.tag + ": ist in der Währung "
+                                     + quoted(text.substr(7, 3))
+                                     + " angegeben; eine Kontodatei führt Euro. Der Kontoauszug "
+                                       "wird nicht importiert.");
+}
 
 // "C260131EUR1234,56" of :62F:.
 Result<void> readClosingBalance(const Field &field, Page &page) {
@@ -128,11 +235,14 @@ Result<void> readClosingBalance(const Field &field, Page &page) {
     };
     if (text.size() < 11 || (text[0] != 'C' && text[0] != 'D'))
         return fail();
+    if (auto currency = checkCurrency(field, "Der Schlusssaldo"); !currency)
+        return currency;
     const auto date = shortDate(text.substr(1, 6));
     const auto amount = ParseStatementAmount(text.substr(10), ',');
     if (!date || !amount || text.substr(10).find(',') == std::string_view::npos)
         return fail();
     page.statement.date = *date;
+    page.statement.closingDate = *date;
     page.statement.closingBalance = text[0] == 'D' ? -*amount : *amount;
     page.hasClosingDate = true;
     page.continues = false;
@@ -157,8 +267,21 @@ Result<void> readNumber(const Field &field, Page &page) {
     return {};
 }
 
+// The bank's reference after "//" on the field's first line; the lines after it hold other
+// details.
+std::string_view bankReference(const Field &field, std::size_t from) {
+    const std::string_view firstLine =
+        std::string_view(field.content).substr(0, std::max(from, field.firstLine));
+    const std::size_t marker = firstLine.find("//", from);
+    if (marker == std::string_view::npos)
+        return {};
+    constexpr std::size_t longest = 16;
+    return firstLine.substr(marker + 2, longest);
+}
+
 // "2601310131CR800,NTRF...": value date, optional booking date (MMDD), mark (C, D, RC, RD),
-// optional funds code letter, amount, then the transaction type.
+// optional funds code letter, amount, then the transaction type, the customer's reference and
+// after "//" the bank's.
 Result<StatementEntry> readEntry(const Field &field) {
     const std::string_view text = field.content;
     const auto fail = [&](const std::string &what) {
@@ -197,6 +320,9 @@ Result<StatementEntry> readEntry(const Field &field) {
         || (amountEnd < text.size() && !isUpper(text[amountEnd])))
         return fail("Der Betrag");
     entry.amount = *amount;
+    if (auto key = EntryReferenceKey(ReferenceKind::Bank, bankReference(field, amountEnd),
+                                     entry.valueDate, entry.sign, entry.amount))
+        entry.references.push_back(std::move(*key));
     return entry;
 }
 
@@ -208,11 +334,12 @@ Result<void> readField(const Field &field, std::vector<Page> &pages, bool afterE
     if (pages.empty())
         return lineError(field.line, "Feld :" + field.tag + ": steht vor dem ersten Feld :20:.");
     Page &page = pages.back();
+    page.found = page.found || field.tag == "25" || field.tag == "61" || field.tag == "62F";
     if (field.tag == "25") {
         std::string_view id = field.content;
         while (!id.empty() && id.back() == ' ')
             id.remove_suffix(1);
-        page.statement.accountId = Cp1252ToUtf8(id);
+        page.statement.accountId = std::string(id);
     } else if (field.tag == "28C" || field.tag == "28") {
         return readNumber(field, page);
     } else if (field.tag == "61") {
@@ -226,10 +353,20 @@ Result<void> readField(const Field &field, std::vector<Page> &pages, bool afterE
         entry.bookingType = details.bookingType;
         entry.party = details.party;
         entry.purpose = details.purpose;
+        entry.partyIban = details.partyIban;
+        entry.partyBic = details.partyBic;
+        if (auto key = EntryReferenceKey(ReferenceKind::EndToEnd, details.endToEnd, entry.valueDate,
+                                         entry.sign, entry.amount))
+            entry.references.push_back(std::move(*key));
     } else if (field.tag == "62F") {
         return readClosingBalance(field, page);
     } else if (field.tag == "62M") {
         page.continues = true;
+        return checkCurrency(field, "Der Zwischensaldo");
+    } else if (field.tag == "60F" || field.tag == "60M") {
+        return checkCurrency(field, "Der Anfangssaldo");
+    } else if (field.tag == "64" || field.tag == "65") {
+        return checkCurrency(field, "Der verfügbare Saldo");
     }
     return {};
 }
@@ -247,6 +384,7 @@ std::vector<Page> joinPages(std::vector<Page> pages) {
                                            page.statement.entries.begin(),
                                            page.statement.entries.end());
             first.statement.closingBalance = page.statement.closingBalance;
+            first.statement.closingDate = page.statement.closingDate;
             first.statement.date = page.statement.date;
             first.hasClosingDate = page.hasClosingDate;
             first.continues = page.continues;
@@ -268,7 +406,10 @@ Statement dated(Page &page) {
 
 } // namespace
 
-Result<std::vector<Statement>> ParseMt940(std::string_view text) {
+Result<std::vector<Statement>> ParseMt940(std::string_view bytes) {
+    std::string text = DecodeBankText(bytes);
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
     const std::vector<Field> fields = splitFields(text);
     std::vector<Page> pages;
     std::string previousTag;
@@ -281,6 +422,11 @@ Result<std::vector<Statement>> ParseMt940(std::string_view text) {
         return Error{
             ErrorKind::Invalid,
             "Die Datei ist weder ein CAMT.053- noch ein MT940-Kontoauszug (kein Feld :20:)."};
+    // Fields run together into one are no statement either, and no empty success.
+    if (std::none_of(pages.begin(), pages.end(), [](const Page &page) { return page.found; }))
+        return Error{ErrorKind::Invalid,
+                     "Die Datei enthält keinen lesbaren MT940-Kontoauszug (nach :20: kein Feld "
+                     ":25:, :61: oder :62F:)."};
     std::vector<Statement> statements;
     for (Page &page : joinPages(std::move(pages)))
         statements.push_back(dated(page));

@@ -18,6 +18,14 @@ struct StatementEntry {
     std::string party;                 // the other side of the payment
     std::string purpose;
     std::string bookingType;
+    // An entry that collects several payments and cannot be split into them keeps the first
+    // party and counts the others here.
+    int moreParties = 0;
+    std::string partyIban = {}; // the other side's account; empty when the bank gave none
+    std::string partyBic = {};
+    // What identifies the bank's entry in any format the bank sends it (EntryReferenceKey);
+    // the bookings of a split entry share the entry's.
+    std::vector<std::string> references = {};
 
     friend bool operator==(const StatementEntry &, const StatementEntry &) = default;
 };
@@ -29,6 +37,7 @@ struct Statement {
     double date = 0.0;                          // day count
     std::optional<std::int64_t> closingBalance; // signed ten-thousandths
     std::vector<StatementEntry> entries;
+    std::optional<double> closingDate = {}; // the day the closing balance is for; none: date
 
     friend bool operator==(const Statement &, const Statement &) = default;
 };
@@ -37,5 +46,27 @@ struct Statement {
 // "12,5", "0.01"). It must be exact in ten-thousandths: digits beyond the fourth decimal are
 // accepted only when they are zeros. Nothing for anything else or a value beyond 64 bits.
 std::optional<std::int64_t> ParseStatementAmount(std::string_view text, char decimalSeparator);
+
+// The one currency an account file holds.
+inline constexpr std::string_view AccountCurrency = "EUR";
+
+enum class ReferenceKind {
+    Bank,     // the bank's own reference of the entry (CAMT AcctSvcrRef, MT940 after "//")
+    EndToEnd, // the payer's reference that travels with the payment (EndToEndId, "EREF+")
+};
+
+// The other party's IBAN and BIC as they are kept: upper case without blanks. Empty for a
+// text of another shape, such as the bank code and account number older MT940 files give in
+// the same places. Only the shape is looked at; a payment checks the IBAN before using it.
+std::string PartyIban(std::string_view text);
+std::string PartyBic(std::string_view text);
+
+// The key under which an imported entry is remembered: the reference together with the
+// entry's value date, direction and amount, so that a payer who uses one reference for every
+// payment is not taken for one payment. Letter case and blanks at both ends do not count.
+// Nothing for a text that is no reference: empty, a placeholder such as "NONREF" or
+// "NOTPROVIDED", or longer than any format allows.
+std::optional<std::string> EntryReferenceKey(ReferenceKind kind, std::string_view reference,
+                                             double valueDate, char16_t sign, std::int64_t amount);
 
 } // namespace penvaro::core

@@ -3,10 +3,18 @@
 #include "date.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace penvaro::core {
 namespace {
+
+// Dashes the code page cannot hold; kept as "-" rather than "?", so that the text still
+// compares with the other format's.
+constexpr std::array<std::string_view, 6> foreignDashes = {
+    "\u2010", "\u2011", "\u2012", "\u2015", "\u2212", "\u2043",
+};
 
 template<std::size_t N>
 ShortText<N> fieldText(std::string_view utf8) {
@@ -15,10 +23,38 @@ ShortText<N> fieldText(std::string_view utf8) {
     std::replace_if(
         text.begin(), text.end(),
         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, ' ');
+    for (const std::string_view dash : foreignDashes) {
+        for (std::size_t at = text.find(dash); at != std::string::npos; at = text.find(dash, at))
+            text.replace(at, dash.size(), "-");
+    }
     ShortText<N> field;
     field.setUtf8(text);
     while (field.length > 0 && field.chars[field.length - 1u] == ' ')
         field.chars[--field.length] = 0;
+    return field;
+}
+
+// The first party of a collective entry, cut so that " und 3 weitere" always stays readable.
+ShortText<30> partyText(const StatementEntry &entry) {
+    ShortText<30> field = fieldText<30>(entry.party);
+    if (entry.moreParties <= 0)
+        return field;
+    const std::string others = "und " + std::to_string(entry.moreParties) + " weitere";
+    std::size_t kept = std::min<std::size_t>(field.length, field.capacity - others.size() - 1);
+    // A name that must be cut loses its last words whole where it has more than one.
+    if (kept < field.length && field.chars[kept] != ' ') {
+        std::size_t blank = kept;
+        while (blank > 0 && field.chars[blank - 1] != ' ')
+            --blank;
+        if (blank > 0)
+            kept = blank;
+    }
+    while (kept > 0 && field.chars[kept - 1] == ' ')
+        --kept;
+    std::string text(reinterpret_cast<const char *>(field.chars.data()), kept);
+    text += (kept > 0 ? " " : "") + others;
+    field = {};
+    field.setUtf8(Cp1252ToUtf8(text));
     return field;
 }
 
@@ -33,7 +69,7 @@ BookingRecord CompletedBookingFromEntry(const Statement &statement, const Statem
     record.Auszugsdatum = statement.date;
     record.Wertdatum = entry.valueDate;
     record.Buchungsart = fieldText<10>(entry.bookingType);
-    record.Absender = fieldText<30>(entry.party);
+    record.Absender = partyText(entry);
     record.Verwendungszweck = fieldText<50>(entry.purpose);
     record.Buchungsdatum = entry.bookingDate.value_or(entry.valueDate);
     record.SollHaben = entry.sign;

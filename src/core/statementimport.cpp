@@ -2,6 +2,7 @@
 
 #include "balances.h"
 #include "bookingchanges.h"
+#include "foldedtext.h"
 #include "statementbooking.h"
 #include "wideint.h"
 
@@ -9,8 +10,10 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace penvaro::core {
 namespace {
@@ -28,11 +31,32 @@ using DuplicateKey =
     std::tuple<std::uint16_t, std::uint16_t, std::int64_t, char16_t, std::int64_t, std::string>;
 
 DuplicateKey duplicateKey(const BookingRecord &r) {
-    std::string purpose(reinterpret_cast<const char *>(r.Verwendungszweck.chars.data()),
-                        r.Verwendungszweck.usedLength());
-    // A typed purpose may end in blanks that an imported one has lost.
-    purpose.erase(purpose.find_last_not_of(' ') + 1);
+    // A typed purpose may end in blanks that an imported one has lost; the two formats of one
+    // bank write dashes, quotes and blanks each in their own way.
+    const std::string purpose =
+        FoldedText({reinterpret_cast<const char *>(r.Verwendungszweck.chars.data()),
+                    r.Verwendungszweck.usedLength()});
     return {r.Auszugsjahr, r.Auszugsnr, wholeDay(r.Wertdatum), r.SollHaben, r.Betrag, purpose};
+}
+
+// The days and directions of the completed bookings: a remembered reference stands for a
+// booking only while the account still holds one of its day and direction.
+using HeldDay = std::pair<std::int64_t, char16_t>;
+
+std::set<HeldDay> heldDays(const BookingTable &table) {
+    std::set<HeldDay> days;
+    for (const BookingRecord &record : table.used()) {
+        if (record.Satzart == BookingKind::Completed)
+            days.insert({wholeDay(record.Wertdatum), record.SollHaben});
+    }
+    return days;
+}
+
+bool importedBefore(const StatementEntry &entry, const std::set<std::string> &references,
+                    const std::set<HeldDay> &held) {
+    return held.contains({wholeDay(entry.valueDate), entry.sign})
+           && std::any_of(entry.references.begin(), entry.references.end(),
+                          [&](const std::string &key) { return references.contains(key); });
 }
 
 std::map<DuplicateKey, int> completedBookings(const BookingTable &table) {
@@ -88,11 +112,36 @@ bool bringsBooking(ImportAction action) {
     return action == ImportAction::Added || action == ImportAction::Matched;
 }
 
+std::optional<std::int64_t> inRange(Int128 balance) {
+    if (balance > std::numeric_limits<std::int64_t>::max()
+        || balance < std::numeric_limits<std::int64_t>::min())
+        return std::nullopt;
+    return static_cast<std::int64_t>(balance);
+}
+
+// The start value and the completed bookings of the table and the plan with a value date up
+// to the day.
+Int128 balanceOnDay(const BookingTable &table, const std::vector<ImportStep> &steps,
+                    std::int64_t day) {
+    Int128 balance = 0;
+    for (const BookingRecord &record : table.used()) {
+        if (record.Satzart == BookingKind::StartValue
+            || (record.Satzart == BookingKind::Completed && wholeDay(record.Wertdatum) <= day))
+            balance += SignedAmount(record);
+    }
+    for (const ImportStep &step : steps) {
+        if (bringsBooking(step.action) && wholeDay(step.booking.Wertdatum) <= day)
+            balance += SignedAmount(step.booking);
+    }
+    return balance;
+}
+
 } // namespace
 
 Result<ImportPlan> PlanStatementImport(const BookingTable &table,
                                        const std::vector<Statement> &statements,
-                                       const std::vector<bool> &leftOut) {
+                                       const std::vector<bool> &leftOut,
+                                       const std::set<std::string> &importedReferences) {
     for (const Statement &statement : statements) {
         if (statement.accountId != statements.front().accountId)
             return severalAccountsError(statements);
@@ -103,6 +152,8 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
 
     ImportPlan plan;
     std::map<DuplicateKey, int> existing = completedBookings(table);
+    const std::set<HeldDay> held = heldDays(table);
+    std::set<std::string> references;
     std::vector<bool> taken(static_cast<std::size_t>(table.count) + 1, false);
     Int128 balance = *bookBalance;
     std::size_t entryIndex = 0;
@@ -111,10 +162,15 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
         for (const StatementEntry &entry : statement.entries) {
             ImportStep step;
             step.booking = CompletedBookingFromEntry(statement, entry);
+            step.entry = entry;
             const bool left = entryIndex < leftOut.size() && leftOut[entryIndex];
             ++entryIndex;
+            if (!left)
+                references.insert(entry.references.begin(), entry.references.end());
             if (left) {
                 step.action = ImportAction::LeftOut;
+            } else if (importedBefore(entry, importedReferences, held)) {
+                step.action = ImportAction::Skipped;
             } else if (auto found = existing.find(duplicateKey(step.booking));
                        found != existing.end() && found->second > 0) {
                 --found->second;
@@ -137,13 +193,26 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
             plan.statementDates.push_back({last.Auszugsjahr, last.Auszugsnr, last.Auszugsdatum});
         }
     }
-    if (!statements.empty())
-        plan.closingBalance = statements.back().closingBalance;
-    if (balance > std::numeric_limits<std::int64_t>::max()
-        || balance < std::numeric_limits<std::int64_t>::min())
+    const auto after = inRange(balance);
+    if (!after)
         return Error{ErrorKind::Overflow,
                      "Der Kontostand nach dem Import überschreitet den darstellbaren Bereich."};
-    plan.bookBalanceAfter = static_cast<std::int64_t>(balance);
+    plan.bookBalanceAfter = *after;
+    plan.bookBalanceAtClosing = *after;
+    if (!statements.empty() && statements.back().closingBalance) {
+        const Statement &last = statements.back();
+        plan.closingBalance = last.closingBalance;
+        plan.closingDate = last.closingDate.value_or(last.date);
+        // An older statement opened after newer ones is compared with the balance of its own
+        // day, not with bookings it cannot know of.
+        const auto atClosing =
+            inRange(balanceOnDay(table, plan.steps, wholeDay(*plan.closingDate)));
+        if (!atClosing)
+            return Error{ErrorKind::Overflow, "Der Kontostand am Tag des Schlusssaldos "
+                                              "überschreitet den darstellbaren Bereich."};
+        plan.bookBalanceAtClosing = *atClosing;
+    }
+    plan.references.assign(references.begin(), references.end());
     return plan;
 }
 

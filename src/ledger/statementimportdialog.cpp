@@ -4,10 +4,12 @@
 #include "importpreviewmodel.h"
 
 #include "core/amounttext.h"
+#include "core/date.h"
 #include "core/statementaccount.h"
 #include "core/wideint.h"
 #include "platform/appstate.h"
 #include "platform/importmemory.h"
+#include "platform/importreferences.h"
 #include "platform/statementfile.h"
 #include "platform/uiservice.h"
 #include "widgets/commandguard.h"
@@ -128,9 +130,9 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
         captionLabel(this, "LEndsaldo", QStringLiteral("Endsaldo laut Kontoauszug:"), m_closing), 0,
         0);
     balances->addWidget(m_closing, 0, 1);
-    balances->addWidget(captionLabel(this, "LKontostand",
-                                     QStringLiteral("Kontostand nach dem Import:"), m_bookBalance),
-                        1, 0);
+    m_bookBalanceCaption = captionLabel(
+        this, "LKontostand", QStringLiteral("Kontostand nach dem Import:"), m_bookBalance);
+    balances->addWidget(m_bookBalanceCaption, 1, 0);
     balances->addWidget(m_bookBalance, 1, 1);
     m_difference = valueLabel(this, "EDifferenz");
     m_differenceCaption = captionLabel(this, "LDifferenz",
@@ -166,6 +168,10 @@ int StatementImportDialog::importFile(const QString &path) {
         return QDialog::Rejected;
     }
     m_statements = std::move(*statements);
+    // A store that cannot be read leaves the comparison of the texts, which finds most.
+    const auto references = platform::ImportReferences(m_state.store(), m_state.currentFile())
+                                .read(m_state.clock().today());
+    m_references = references ? *references : std::set<std::string>{};
     std::size_t entries = 0;
     for (const core::Statement &statement : m_statements)
         entries += statement.entries.size();
@@ -202,7 +208,7 @@ void StatementImportDialog::fitToEntries() {
 }
 
 bool StatementImportDialog::replan(const std::vector<bool> &leftOut) {
-    auto plan = core::PlanStatementImport(m_state.table(), m_statements, leftOut);
+    auto plan = core::PlanStatementImport(m_state.table(), m_statements, leftOut, m_references);
     if (!plan) {
         m_state.ui().showFailure(QString::fromStdString(plan.error().message));
         return false;
@@ -225,8 +231,13 @@ void StatementImportDialog::leaveOut(int row, bool leaveOut) {
 void StatementImportDialog::showBalances() {
     const bool known = m_plan.closingBalance.has_value();
     m_closing->setText(known ? euro(*m_plan.closingBalance) : QStringLiteral("nicht angegeben"));
-    m_bookBalance->setText(euro(m_plan.bookBalanceAfter));
-    const bool differs = known && *m_plan.closingBalance != m_plan.bookBalanceAfter;
+    // An older statement is compared with the balance of its own day.
+    m_bookBalanceCaption->setText(
+        m_plan.closingDate ? QStringLiteral("Kontostand am %1 nach dem Import:")
+                                 .arg(QString::fromStdString(core::FormatDate(*m_plan.closingDate)))
+                           : QStringLiteral("Kontostand nach dem Import:"));
+    m_bookBalance->setText(euro(m_plan.bookBalanceAtClosing));
+    const bool differs = known && *m_plan.closingBalance != m_plan.bookBalanceAtClosing;
     // Red alone would not reach everyone; the difference is written out as well.
     for (QLabel *label : {m_bookBalance, m_difference, m_differenceCaption})
         setRed(label, differs);
@@ -237,7 +248,7 @@ void StatementImportDialog::showBalances() {
         constexpr core::Int128 lowest = std::numeric_limits<std::int64_t>::min();
         constexpr core::Int128 highest = std::numeric_limits<std::int64_t>::max();
         const core::Int128 difference =
-            core::Int128{*m_plan.closingBalance} - m_plan.bookBalanceAfter;
+            core::Int128{*m_plan.closingBalance} - m_plan.bookBalanceAtClosing;
         m_difference->setText(
             euro(static_cast<std::int64_t>(std::clamp(difference, lowest, highest))));
     }
@@ -289,7 +300,8 @@ void StatementImportDialog::book() {
             return core::ApplyImportPlan(m_state.table(), m_plan, m_state.currentPath());
         }))
         return;
-    if (!platform::RememberImport(m_state.store(), m_state.currentFile(), m_plan))
+    if (!platform::RememberImport(m_state.store(), m_state.currentFile(), m_plan,
+                                  m_state.clock().today()))
         platform::ShowError(m_state.ui(), ErrorRememberStatementDate,
                             QStringLiteral("Registry Fehler"));
     m_state.announceBookingChange();

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <set>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -21,8 +23,8 @@ class ImportPreviewModel;
 
 // "Kontoauszug importieren": shows what a bank statement file would do to the open account,
 // entry by entry, lets the user leave entries out, and compares the statement's closing
-// balance with the book balance the import leaves. Nothing is written before "Importieren";
-// then all of it is, or nothing.
+// balance with the book balance the import leaves on the closing balance's day. Nothing is written
+// before "Importieren"; then all of it is, or nothing.
 class StatementImportDialog : public QDialog {
     Q_OBJECT
 
@@ -52,6 +54,7 @@ private:
 
     platform::AppState &m_state;
     std::vector<core::Statement> m_statements;
+    std::set<std::string> m_references; // of the entries imported before
     std::vector<bool> m_leftOut;
     core::ImportPlan m_plan;
     ImportPreviewModel *m_model = nullptr;
@@ -61,6 +64,7 @@ private:
     QLabel *m_otherAccount = nullptr;
     QLabel *m_closing = nullptr;
     QLabel *m_bookBalance = nullptr;
+    QLabel *m_bookBalanceCaption = nullptr;
     QLabel *m_difference = nullptr;
     QLabel *m_differenceCaption = nullptr;
     QPushButton *m_import = nullptr;

@@ -1,5 +1,8 @@
 #include "camtreader.h"
 
+#include "xmlreadproblem.h"
+
+#include "core/collectiveentry.h"
 #include "core/date.h"
 
 #include <QStringList>
@@ -17,6 +20,22 @@ constexpr qsizetype MaxDepth = 64;
 struct Text {
     QString value;
     qint64 line = 0;
+    QString currency; // the Ccy of an amount
+};
+
+// One payment of an entry (TxDtls); an entry that collects several has one each.
+struct TransactionState {
+    std::optional<Text> amount;
+    std::optional<Text> direction;
+    QStringList purposes;
+    QString debtor;
+    QString creditor;
+    QString debtorIban;
+    QString creditorIban;
+    QString debtorBic;
+    QString creditorBic;
+    QString bankReference;
+    QString endToEnd;
 };
 
 struct EntryState {
@@ -27,16 +46,15 @@ struct EntryState {
     std::optional<Text> valueDate;
     std::optional<Text> bookingDate;
     QString bookingType;
-    QStringList purposes;
-    QString debtor;
-    QString creditor;
-    int details = 0; // TxDtls seen so far; the parties come from the first
+    QString bankReference;
+    std::vector<TransactionState> transactions;
 };
 
 struct BalanceState {
     QString type;
     std::optional<Text> amount;
     std::optional<Text> direction;
+    std::optional<Text> date;
 };
 
 struct StatementState {
@@ -47,6 +65,7 @@ struct StatementState {
     QString account;
     std::optional<Text> closingAmount;
     std::optional<Text> closingDirection;
+    std::optional<Text> closingDate;
     std::vector<core::StatementEntry> entries;
 };
 
@@ -97,6 +116,21 @@ std::optional<std::int64_t> amountOf(const QString &text) {
     return core::ParseStatementAmount(text.trimmed().toStdString(), '.');
 }
 
+// An amount without currency is taken to be in the account's.
+bool inEuro(const Text &amount) {
+    return amount.currency.isEmpty()
+           || amount.currency
+                  == QLatin1StringView(core::AccountCurrency.data(), core::AccountCurrency.size());
+}
+
+core::Error foreignCurrency(qint64 line, const QString &element, const QString &what,
+                            const QString &currency) {
+    return located(line, element,
+                   QStringLiteral("%1 ist in der Währung „%2“ angegeben; eine Kontodatei führt "
+                                  "Euro. Der Kontoauszug wird nicht importiert.")
+                       .arg(what, currency));
+}
+
 // CRDT "+", DBIT "-".
 std::optional<char16_t> directionOf(const QString &text) {
     if (text.trimmed() == u"CRDT")
@@ -104,6 +138,33 @@ std::optional<char16_t> directionOf(const QString &text) {
     if (text.trimmed() == u"DBIT")
         return u'-';
     return std::nullopt;
+}
+
+// A payment among an entry's details; an amount in another currency is no amount to book.
+core::Result<core::StatementTransaction> paymentOf(const TransactionState &transaction,
+                                                   char16_t entrySign) {
+    core::StatementTransaction payment;
+    if (transaction.amount && inEuro(*transaction.amount)) {
+        payment.amount = amountOf(transaction.amount->value);
+        if (!payment.amount)
+            return invalid(*transaction.amount, QStringLiteral("TxDtls/Amt"),
+                           QStringLiteral("Der Betrag"));
+    }
+    if (transaction.direction) {
+        payment.sign = directionOf(transaction.direction->value);
+        if (!payment.sign)
+            return invalid(*transaction.direction, QStringLiteral("TxDtls/CdtDbtInd"),
+                           QStringLiteral("Die Soll/Haben-Kennung"));
+    }
+    // The other party: who paid a credit, who was paid by a debit.
+    const bool credit = payment.sign.value_or(entrySign) == u'+';
+    payment.party = (credit ? transaction.debtor : transaction.creditor).toStdString();
+    payment.purpose = transaction.purposes.join(u' ').toStdString();
+    payment.partyIban =
+        core::PartyIban((credit ? transaction.debtorIban : transaction.creditorIban).toStdString());
+    payment.partyBic =
+        core::PartyBic((credit ? transaction.debtorBic : transaction.creditorBic).toStdString());
+    return payment;
 }
 
 class CamtReader {
@@ -117,15 +178,17 @@ private:
     core::Result<void> start();
     core::Result<void> end();
     core::Result<void> endEntry();
+    core::Result<void> endTransaction(const QString &path, const Text &value);
     core::Result<void> endStatement();
 
     // The element's path below Stmt ("Ntry/ValDt/Dt"); empty for Stmt itself, nothing outside.
     std::optional<QString> statementPath() const;
-    Text text() const { return {m_text, m_xml.lineNumber()}; }
+    Text text() const { return {m_text, m_xml.lineNumber(), m_currency}; }
 
     QXmlStreamReader m_xml;
     QStringList m_path;
     QString m_text;
+    QString m_currency; // of the element last started
     bool m_leaf = false;
     std::optional<StatementState> m_statement;
     std::optional<EntryState> m_entry;
@@ -161,6 +224,7 @@ core::Result<void> CamtReader::start() {
                        QStringLiteral("Die Elemente sind zu tief verschachtelt."));
     m_path.append(name);
     m_text.clear();
+    m_currency = m_xml.attributes().value(QStringLiteral("Ccy")).trimmed().toString();
     m_leaf = true;
     const auto path = statementPath();
     if (!path)
@@ -172,7 +236,7 @@ core::Result<void> CamtReader::start() {
     else if (*path == u"Bal")
         m_balance = {};
     else if (*path == u"Ntry/NtryDtls/TxDtls" && m_entry)
-        ++m_entry->details;
+        m_entry->transactions.emplace_back();
     return {};
 }
 
@@ -194,6 +258,7 @@ core::Result<void> CamtReader::end() {
                                                 : QStringLiteral("Amt"));
             m_statement->closingAmount = m_balance.amount;
             m_statement->closingDirection = m_balance.direction;
+            m_statement->closingDate = m_balance.date;
         }
         return {};
     }
@@ -208,16 +273,25 @@ core::Result<void> CamtReader::end() {
         m_statement->created = value;
     else if (*path == u"Acct/Id/IBAN" || *path == u"Acct/Id/Othr/Id")
         m_statement->account = value.value.trimmed();
+    else if (*path == u"Acct/Ccy" && !inEuro({{}, 0, value.value.trimmed()}))
+        return foreignCurrency(value.line, QStringLiteral("Ccy"), QStringLiteral("Das Konto"),
+                               value.value.trimmed());
     else if (*path == u"Bal/Tp/CdOrPrtry/Cd")
         m_balance.type = value.value;
+    else if (*path == u"Bal/Amt" && !inEuro(value))
+        return foreignCurrency(value.line, QStringLiteral("Bal/Amt"), QStringLiteral("Der Saldo"),
+                               value.currency);
     else if (*path == u"Bal/Amt")
         m_balance.amount = value;
     else if (*path == u"Bal/CdtDbtInd")
         m_balance.direction = value;
+    else if (*path == u"Bal/Dt/Dt" || *path == u"Bal/Dt/DtTm")
+        m_balance.date = value;
     if (!m_entry)
         return {};
     EntryState &entry = *m_entry;
-    const bool firstDetails = entry.details == 1;
+    if (path->startsWith(u"Ntry/NtryDtls/TxDtls/") && !entry.transactions.empty())
+        return endTransaction(path->mid(QStringLiteral("Ntry/NtryDtls/TxDtls/").size()), value);
     if (*path == u"Ntry/Amt")
         entry.amount = value;
     else if (*path == u"Ntry/CdtDbtInd")
@@ -230,16 +304,38 @@ core::Result<void> CamtReader::end() {
         entry.bookingDate = value;
     else if (*path == u"Ntry/AddtlNtryInf")
         entry.bookingType = value.value;
-    else if (*path == u"Ntry/NtryDtls/TxDtls/RmtInf/Ustrd")
-        entry.purposes.append(value.value);
-    else if (firstDetails
-             && (*path == u"Ntry/NtryDtls/TxDtls/RltdPties/Dbtr/Nm"
-                 || *path == u"Ntry/NtryDtls/TxDtls/RltdPties/Dbtr/Pty/Nm"))
-        entry.debtor = value.value;
-    else if (firstDetails
-             && (*path == u"Ntry/NtryDtls/TxDtls/RltdPties/Cdtr/Nm"
-                 || *path == u"Ntry/NtryDtls/TxDtls/RltdPties/Cdtr/Pty/Nm"))
-        entry.creditor = value.value;
+    else if (*path == u"Ntry/AcctSvcrRef")
+        entry.bankReference = value.value;
+    return {};
+}
+
+core::Result<void> CamtReader::endTransaction(const QString &path, const Text &value) {
+    TransactionState &transaction = m_entry->transactions.back();
+    // The older versions give the amount only among the amount details.
+    if (path == u"Amt" || (path == u"AmtDtls/TxAmt/Amt" && !transaction.amount))
+        transaction.amount = value;
+    else if (path == u"CdtDbtInd")
+        transaction.direction = value;
+    else if (path == u"RmtInf/Ustrd")
+        transaction.purposes.append(value.value);
+    else if (path == u"RltdPties/Dbtr/Nm" || path == u"RltdPties/Dbtr/Pty/Nm")
+        transaction.debtor = value.value;
+    else if (path == u"RltdPties/Cdtr/Nm" || path == u"RltdPties/Cdtr/Pty/Nm")
+        transaction.creditor = value.value;
+    else if (path == u"RltdPties/DbtrAcct/Id/IBAN")
+        transaction.debtorIban = value.value;
+    else if (path == u"RltdPties/CdtrAcct/Id/IBAN")
+        transaction.creditorIban = value.value;
+    else if (path == u"RltdAgts/DbtrAgt/FinInstnId/BIC"
+             || path == u"RltdAgts/DbtrAgt/FinInstnId/BICFI")
+        transaction.debtorBic = value.value;
+    else if (path == u"RltdAgts/CdtrAgt/FinInstnId/BIC"
+             || path == u"RltdAgts/CdtrAgt/FinInstnId/BICFI")
+        transaction.creditorBic = value.value;
+    else if (path == u"Refs/AcctSvcrRef")
+        transaction.bankReference = value.value;
+    else if (path == u"Refs/EndToEndId")
+        transaction.endToEnd = value.value;
     return {};
 }
 
@@ -277,17 +373,36 @@ core::Result<void> CamtReader::endEntry() {
     }
     if (!valueDate)
         return missing(entry.line, element, QStringLiteral("ValDt"));
+    if (!inEuro(*entry.amount))
+        return foreignCurrency(entry.amount->line, QStringLiteral("Amt"),
+                               QStringLiteral("Der Betrag"), entry.amount->currency);
 
     core::StatementEntry made;
     made.valueDate = *valueDate;
     made.bookingDate = bookingDate;
     made.sign = *sign;
     made.amount = *amount;
-    // The other party: who paid a credit, who was paid by a debit.
-    made.party = (*sign == u'+' ? entry.debtor : entry.creditor).toStdString();
-    made.purpose = entry.purposes.join(u' ').toStdString();
     made.bookingType = entry.bookingType.toStdString();
-    m_statement->entries.push_back(std::move(made));
+    const auto key = [&made](core::ReferenceKind kind, const QString &reference) {
+        return core::EntryReferenceKey(kind, reference.toStdString(), made.valueDate, made.sign,
+                                       made.amount);
+    };
+    if (auto reference = key(core::ReferenceKind::Bank, entry.bankReference))
+        made.references.push_back(std::move(*reference));
+    std::vector<core::StatementTransaction> payments;
+    for (const TransactionState &transaction : entry.transactions) {
+        auto payment = paymentOf(transaction, *sign);
+        if (!payment)
+            return payment.error();
+        for (const auto &reference : {key(core::ReferenceKind::Bank, transaction.bankReference),
+                                      key(core::ReferenceKind::EndToEnd, transaction.endToEnd)}) {
+            if (reference)
+                payment->references.push_back(*reference);
+        }
+        payments.push_back(std::move(*payment));
+    }
+    for (core::StatementEntry &booked : core::SplitCollectiveEntry(made, payments))
+        m_statement->entries.push_back(std::move(booked));
     return {};
 }
 
@@ -326,6 +441,12 @@ core::Result<void> CamtReader::endStatement() {
             return invalid(*state.closingDirection, QStringLiteral("Bal/CdtDbtInd"),
                            QStringLiteral("Die Soll/Haben-Kennung"));
         statement.closingBalance = *sign == u'+' ? *amount : -*amount;
+        if (state.closingDate) {
+            statement.closingDate = isoDate(state.closingDate->value);
+            if (!statement.closingDate)
+                return invalid(*state.closingDate, QStringLiteral("Bal/Dt"),
+                               QStringLiteral("Das Datum des Schlusssaldos"));
+        }
     }
     statement.entries = std::move(state.entries);
     m_statements.push_back(std::move(statement));
@@ -360,13 +481,7 @@ core::Result<std::vector<core::Statement>> CamtReader::read() {
             return step.error();
     }
     if (m_xml.hasError())
-        return core::Error{core::ErrorKind::Invalid,
-                           QStringLiteral("Zeile %1, Spalte %2: Die Datei ist kein gültiges XML "
-                                          "(%3).")
-                               .arg(m_xml.lineNumber())
-                               .arg(m_xml.columnNumber())
-                               .arg(m_xml.errorString())
-                               .toStdString()};
+        return XmlReadProblem(m_xml);
     if (m_statements.empty())
         return core::Error{core::ErrorKind::Invalid,
                            "Die Datei enthält keinen Kontoauszug (kein Element Stmt)."};
@@ -376,6 +491,8 @@ core::Result<std::vector<core::Statement>> CamtReader::read() {
 } // namespace
 
 core::Result<std::vector<core::Statement>> ReadCamtStatements(const QByteArray &document) {
+    if (auto malformed = MalformedUtf8Problem(document))
+        return *malformed;
     return CamtReader(document).read();
 }
 

@@ -1,5 +1,7 @@
 #include "importmemory.h"
 
+#include "importreferences.h"
+#include "recipientmemory.h"
 #include "registrystore.h"
 #include "settingsstore.h"
 
@@ -16,27 +18,43 @@ void rememberSuggestion(RegistryStore &store, const QString &list, const std::st
                                       + QString::fromStdString(text)));
 }
 
+// The other party's account, for transfers to it. A collective entry names no one party.
+void rememberAccount(RecipientMemory &recipients, const core::StatementEntry &entry) {
+    constexpr qsizetype longestName = 70;
+    const QString name = QString::fromStdString(entry.party).simplified().left(longestName);
+    if (entry.partyIban.empty() || name.isEmpty() || entry.moreParties > 0)
+        return;
+    static_cast<void>(recipients.rememberAccount(
+        name, {QString::fromStdString(entry.partyIban), QString::fromStdString(entry.partyBic)}));
+}
+
 } // namespace
 
 core::Result<void> RememberImport(RegistryStore &store, const QString &accountFile,
-                                  const core::ImportPlan &plan) {
+                                  const core::ImportPlan &plan, QDate today) {
+    RecipientMemory recipients(store);
     for (const core::ImportStep &step : plan.steps) {
         if (step.action != core::ImportAction::Added && step.action != core::ImportAction::Matched)
             continue;
         rememberSuggestion(store, QStringLiteral("Verw"), step.booking.Verwendungszweck.toUtf8());
         rememberSuggestion(store, QStringLiteral("AE"), step.booking.Absender.toUtf8());
         rememberSuggestion(store, QStringLiteral("Art"), step.booking.Buchungsart.toUtf8());
+        rememberAccount(recipients, step.entry);
     }
-    if (plan.statementDates.empty())
+    if (!plan.statementDates.empty()) {
+        std::vector<NamedValue> dates;
+        for (const core::StatementDate &date : plan.statementDates)
+            dates.push_back({QString::number(date.year) + QString::number(date.number),
+                             BinaryFromDouble(date.date)});
+        const QString key = FileSettingsKey(store, accountFile);
+        if (auto opened = store.createKey(key); !opened)
+            return opened;
+        if (auto written = store.setValues(key, dates); !written)
+            return written;
+    }
+    if (plan.references.empty())
         return {};
-    std::vector<NamedValue> dates;
-    for (const core::StatementDate &date : plan.statementDates)
-        dates.push_back({QString::number(date.year) + QString::number(date.number),
-                         BinaryFromDouble(date.date)});
-    const QString key = FileSettingsKey(store, accountFile);
-    if (auto opened = store.createKey(key); !opened)
-        return opened;
-    return store.setValues(key, dates);
+    return ImportReferences(store, accountFile).remember(plan.references, today);
 }
 
 } // namespace penvaro::platform

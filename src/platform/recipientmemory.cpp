@@ -8,6 +8,7 @@ namespace {
 
 const QStringList valueNames = {QStringLiteral("Kontonr"), QStringLiteral("BLZ"),
                                 QStringLiteral("Institut")};
+const QStringList accountValueNames = {QStringLiteral("IBAN"), QStringLiteral("BIC")};
 
 } // namespace
 
@@ -33,6 +34,19 @@ core::Result<RememberedRecipient> RecipientMemory::recall(const QString &name) {
 
 core::Result<QStringList> RecipientMemory::names() {
     return namedmemory::names(m_store, key());
+}
+
+core::Result<void> RecipientMemory::rememberAccount(const QString &name,
+                                                    const RecipientAccount &account) {
+    return namedmemory::remember(m_store, key(), name, accountValueNames,
+                                 {account.IBAN, account.BIC});
+}
+
+core::Result<RecipientAccount> RecipientMemory::recallAccount(const QString &name) {
+    auto texts = namedmemory::recall(m_store, key(), name, accountValueNames);
+    if (!texts)
+        return texts.error();
+    return RecipientAccount{texts->at(0), texts->at(1)};
 }
 
 } // namespace penvaro::platform

@@ -7,6 +7,8 @@
 #include "core/bookingchanges.h"
 #include "core/cp1252.h"
 #include "platform/accountfilelock.h"
+#include "platform/registrystore.h"
+#include "platform/settingsstore.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,17 @@ const std::string mt940Lines =
     "12345000\n"
     "added\t1\t2027\t14\t05.01.2027\t04.01.2027\t\t\t\t04.01.2027\t+\t8000000\n";
 const std::string mt940Closing = "closing\t-\t13110500\n";
+
+std::size_t linesStartingWith(const std::string &out, const std::string &start) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < out.size(); pos = out.find('\n', pos) + 1) {
+        if (out.compare(pos, start.size(), start) == 0)
+            ++count;
+        if (out.find('\n', pos) == std::string::npos)
+            break;
+    }
+    return count;
+}
 
 std::string skippedOnly(const std::string &lines) {
     std::string result;
@@ -187,7 +200,8 @@ TEST_F(CliImport, ReadsCamtStatementsAndComparesTheClosingBalance) {
     ASSERT_EQ(0, camt08.status) << camt08.err;
     EXPECT_EQ("added\t1\t2027\t1\t04.01.2027\t31.12.2026\tLastschrif\tStreamingdienst Europa S.à "
               "r.l\tAbonnement Premium Familie Januar 2027 Kundennumme\t02.01.2027\t-\t199900\n"
-              "added\t1\t2027\t1\t04.01.2027\t03.01.2027\t\tZinsgutschrift Bank\tZinsen 2026\t"
+              "added\t1\t2027\t1\t04.01.2027\t03.01.2027\t\tZinsgutschrift und 1 weitere\t"
+              "Zinsen 2026\t"
               "03.01.2027\t+\t100\n"
               "closing\t-1200000\t25840300\n",
               camt08.out)
@@ -234,6 +248,19 @@ TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
                                ":20:X\n:25:1/3\n:28C:2\n:61:260116C1,\n-\n"),
          "mehrerer Konten (1/2, 1/3)"},
         {"full table", full, fixture("camt053-001-02.xml"), "Die Buchungstabelle ist voll"},
+        {"closing balance in dollars", plannedAccount,
+         statement("usd.sta", ":20:X\r\n:25:1/2\r\n:28C:1\r\n:61:260115C1,NTRF\r\n"
+                              ":62F:C260228USD1234,56\r\n-\r\n"),
+         "usd.sta: Zeile 5: Der Schlusssaldo :62F: ist in der Währung „USD“ angegeben"},
+        {"entry in dollars", plannedAccount,
+         statement("usd.xml", "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\">"
+                              "<BkToCstmrStmt><Stmt><CreDtTm>2026-03-01</CreDtTm><Ntry>\n"
+                              "<Amt Ccy=\"USD\">10.00</Amt><CdtDbtInd>CRDT</CdtDbtInd>"
+                              "<ValDt><Dt>2026-02-27</Dt></ValDt></Ntry></Stmt></BkToCstmrStmt>"
+                              "</Document>"),
+         "usd.xml: Zeile 2, Element Amt: Der Betrag ist in der Währung „USD“"},
+        {"no statement after :20:", plannedAccount,
+         statement("leer.sta", ":20:STARTUMSE\r:21:NONREF\r-\r"), "keinen lesbaren MT940"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -267,4 +294,85 @@ TEST_F(CliImport, WrongUsageExitsWith2) {
     EXPECT_EQ(2, RunCli({"import", file}).status);
     EXPECT_EQ(2, RunCli({"import", file, fixture("mt940-cp1252.sta"), "x"}).status);
     EXPECT_EQ(2, RunCli({"import", file, fixture("mt940-cp1252.sta"), "--trocken"}).status);
+}
+
+TEST_F(CliImport, BooksEachBankEntryOnceWhicheverFormatComesFirst) {
+    // One day in both formats: the bank's reference and the payer's are the same, the texts
+    // are not ("–" and "-", „Wartung“ and WARTUNG, a batch of two members and one line).
+    struct Case {
+        const char *first;
+        const char *second;
+        std::size_t booked;
+    };
+    const Case cases[] = {
+        {"camt053-same-day.xml", "mt940-same-day.sta", 4},
+        {"mt940-same-day.sta", "camt053-same-day.xml", 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.first);
+        const auto path = m_files.path(c.first + std::string(".p11"));
+        penvaro::testing::WriteBytes(
+            path, penvaro::testing::FileBytes({penvaro::testing::StartValue(26040100)}));
+        const auto first = RunCli({"import", path.string(), fixture(c.first)});
+        ASSERT_EQ(0, first.status) << first.err;
+        EXPECT_EQ(c.booked, linesStartingWith(first.out, "added\t")) << first.out;
+        EXPECT_EQ(c.booked + 1, linesStartingWith(first.out, ""));
+        EXPECT_NE(std::string::npos, first.out.find("closing\t28640100\t28640100\n")) << first.out;
+
+        const auto bytes = penvaro::testing::ReadBytes(path);
+        const auto second = RunCli({"import", path.string(), fixture(c.second)});
+        ASSERT_EQ(0, second.status) << second.err;
+        EXPECT_EQ(7 - c.booked, linesStartingWith(second.out, "skipped\t")) << second.out;
+        EXPECT_EQ(8 - c.booked, linesStartingWith(second.out, ""));
+        EXPECT_NE(std::string::npos, second.out.find("closing\t28640100\t28640100\n"))
+            << second.out;
+        EXPECT_EQ(bytes, penvaro::testing::ReadBytes(path));
+    }
+
+    // The party's account, for a transfer to it.
+    const std::string stored = settings();
+    const std::size_t recipient = stored.find("\\Ueberw\\Heizungsbau Özdemir GmbH]");
+    ASSERT_NE(std::string::npos, recipient) << stored;
+    const std::string key = stored.substr(recipient, stored.find('[', recipient) - recipient);
+    EXPECT_NE(std::string::npos, key.find("\"IBAN\"=\"DE89370400440532013000\"")) << key;
+    EXPECT_NE(std::string::npos, key.find("\"BIC\"=\"COBADEFFXXX\"")) << key;
+}
+
+TEST_F(CliImport, RefusesAStatementOfAnotherAccountUnlessToldNamingBoth) {
+    const std::string file = account({penvaro::testing::StartValue(0)});
+    {
+        auto store =
+            platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath()).store;
+        const QString key = platform::FileSettingsKey(*store, QString::fromStdString(file));
+        ASSERT_TRUE(store->createKey(key));
+        ASSERT_TRUE(
+            store->setValues(key, {{QStringLiteral("Kontonummer"), QStringLiteral("4711")},
+                                   {QStringLiteral("Bankleitzahl"), QStringLiteral("12030000")}}));
+    }
+    const auto bytes = accountBytes();
+    const auto refused = RunCli({"import", file, fixture("camt053-same-day.xml")});
+    EXPECT_EQ(1, refused.status);
+    EXPECT_TRUE(refused.out.empty()) << refused.out;
+    EXPECT_NE(std::string::npos,
+              refused.err.find("Der Kontoauszug gehört zum Konto DE02120300000000202051, die "
+                               "Kontodatei "
+                               + file + " zum Konto 4711, BLZ 12030000."))
+        << refused.err;
+    EXPECT_EQ(bytes, accountBytes());
+
+    const auto told = RunCli({"import", "--other-account", file, fixture("camt053-same-day.xml")});
+    ASSERT_EQ(0, told.status) << told.err;
+    EXPECT_EQ(4u, linesStartingWith(told.out, "added\t"));
+}
+
+TEST_F(CliImport, ComparesAnOlderStatementWithTheBalanceOfItsOwnDay) {
+    const std::string file = account({penvaro::testing::StartValue(10000000)});
+    const auto march = RunCli({"import", file, fixture("camt053-same-day.xml")});
+    ASSERT_EQ(0, march.status) << march.err;
+    EXPECT_NE(std::string::npos, march.out.find("closing\t28640100\t12600000\n"))
+        << "February is missing";
+    const auto february = RunCli({"import", file, fixture("camt053-001-02.xml")});
+    ASSERT_EQ(0, february.status) << february.err;
+    EXPECT_NE(std::string::npos, february.out.find("closing\t26040100\t26040100\n"))
+        << "not the 2.864,01 that March brought: " << february.out;
 }

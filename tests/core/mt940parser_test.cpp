@@ -26,6 +26,14 @@ StatementEntry entry(const std::string &valueDate, std::optional<std::string> bo
             std::move(type)};
 }
 
+StatementEntry withAccount(StatementEntry e, std::string iban, std::string bic,
+                           std::vector<std::string> references) {
+    e.partyIban = std::move(iban);
+    e.partyBic = std::move(bic);
+    e.references = std::move(references);
+    return e;
+}
+
 // A statement around one :61: line and its optional :86: field.
 std::string oneEntry(const std::string &line61, const std::string &field86 = {}) {
     std::string text = ":20:X\r\n:25:1/2\r\n:28C:1/1\r\n:61:" + line61 + "\r\n";
@@ -49,10 +57,14 @@ TEST(ParseMt940, ReadsTheWindows1252FixtureWithItsPagesAndContinuationLines) {
          Day("02.01.2027"), // the closing date of the second page
          17455500,
          {
-             entry("30.12.2026", "30.12.2026", u'+', 8000000, "Jürgen Weiß Gebäudereinigung",
-                   "Rechnung 2026-12 Nr. 5", "GUTSCHRIFT"),
-             entry("31.12.2026", "02.01.2027", u'-', 499500, "Stadtwerke Süd",
-                   "Stromabschlag Jan. 2027 € 49,95", "LASTSCHRIFT"),
+             withAccount(entry("30.12.2026", "30.12.2026", u'+', 8000000,
+                               "Jürgen Weiß Gebäudereinigung", "Rechnung 2026-12 Nr. 5",
+                               "GUTSCHRIFT"),
+                         "DE02100100100006820101", "BYLADEM1001",
+                         {"B 46386 + 8000000 ABC123", "E 46386 + 8000000 4711"}),
+             withAccount(entry("31.12.2026", "02.01.2027", u'-', 499500, "Stadtwerke Süd",
+                               "Stromabschlag Jan. 2027 € 49,95", "LASTSCHRIFT"),
+                         "", "", {"E 46387 - 499500 123"}),
              entry("02.01.2027", std::nullopt, u'-', 100000, "", "Rückbuchung Gutschrift",
                    "STORNO"),
              entry("02.01.2027", std::nullopt, u'+', 55000, "", "Rücklastschrift", "STORNO LS"),
@@ -116,6 +128,33 @@ TEST(ParseMt940, ReadsMarkFundsCodeAmountAndBookingDateOfAnEntry) {
     }
 }
 
+TEST(ParseMt940, TakesTheBanksAndThePayersReferences) {
+    struct Case {
+        const char *name;
+        std::string line61;
+        std::string field86;
+        std::vector<std::string> references;
+    };
+    const Case cases[] = {
+        {"both",
+         "260115C12,34NTRFNONREF//2026011500017",
+         "?20EREF+E2E-1 SVWZ+Miete",
+         {"B 46037 + 123400 2026011500017", "E 46037 + 123400 E2E-1"}},
+        {"the details on the next line are no reference",
+         "260115D12,34NDDTKREF-9//B17\r\n/OCMT/EUR12,34/",
+         "",
+         {"B 46037 - 123400 B17"}},
+        {"placeholders", "260115C12,34NTRFNONREF//NONREF", "?20EREF+NOTPROVIDED", {}},
+        {"none", "260115C12,34NTRFNONREF", "?20SVWZ+Miete", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto statements = core::ParseMt940(oneEntry(c.line61, c.field86));
+        ASSERT_TRUE(statements) << statements.error().message;
+        EXPECT_EQ(c.references, statements->front().entries.at(0).references);
+    }
+}
+
 TEST(ParseMt940Details, TakesTheTextsFromTheirSubfields) {
     struct Case {
         const char *name;
@@ -137,10 +176,6 @@ TEST(ParseMt940Details, TakesTheTextsFromTheirSubfields) {
          "Erika Musterfrau", ""},
         {"free text without subfields", "Bargeldauszahlung Automat 17", "", "",
          "Bargeldauszahlung Automat 17"},
-        {"Windows-1252 bytes",
-         "?00\xDC"
-         "BERWEISUNG?20\x80 5 f\xFCr Br\xF6tchen",
-         "ÜBERWEISUNG", "", "€ 5 für Brötchen"},
         {"a question mark without two digits is text", "?20Warum? Darum?2", "", "",
          "Warum? Darum?2"},
     };
@@ -150,6 +185,31 @@ TEST(ParseMt940Details, TakesTheTextsFromTheirSubfields) {
         EXPECT_EQ(c.bookingType, details.bookingType);
         EXPECT_EQ(c.party, details.party);
         EXPECT_EQ(c.purpose, details.purpose);
+    }
+}
+
+TEST(ParseMt940Details, TakesTheOtherPartysAccountAndThePayersReference) {
+    struct Case {
+        const char *name;
+        const char *field86;
+        const char *iban;
+        const char *bic;
+        const char *endToEnd;
+    };
+    const Case cases[] = {
+        {"IBAN and BIC", "?20EREF+E2E-4711?21SVWZ+Miete?30COBADEFFXXX?31DE89370400440532013000",
+         "DE89370400440532013000", "COBADEFFXXX", "E2E-4711"},
+        {"bank code and account number", "?20SVWZ+Miete?3012030000?310000202051", "", "", ""},
+        {"eight-letter BIC, the reference split across subfields",
+         "?20EREF+ABC?21 123 SVWZ+Miete?30BYLADEM1", "", "BYLADEM1", "ABC 123"},
+        {"no reference given", "?20EREF+NOTPROVIDED SVWZ+Miete", "", "", "NOTPROVIDED"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Mt940Details details = core::ParseMt940Details(c.field86);
+        EXPECT_EQ(c.iban, details.partyIban);
+        EXPECT_EQ(c.bic, details.partyBic);
+        EXPECT_EQ(c.endToEnd, details.endToEnd);
     }
 }
 
@@ -188,6 +248,17 @@ TEST(ParseMt940, RefusesBrokenStatementsNamingTheLine) {
          "Zeile 4: Schlusssaldo"},
         {"entry before the first :20:", ":25:1\n:61:260115C1,\n", "Zeile 1: Feld :25:"},
         {"no statement at all", "Lieber Kunde,\nanbei Ihr Auszug.\n", "weder ein CAMT.053"},
+        {"nothing after :20:", ":20:X\n:21:Y\n-\n", "keinen lesbaren MT940-Kontoauszug"},
+        {"closing balance in dollars", ":20:X\n:25:1\n:28C:1\n:62F:C260228USD1234,56\n",
+         "Zeile 4: Der Schlusssaldo :62F: ist in der Währung „USD“ angegeben"},
+        {"opening balance in dollars",
+         ":20:X\n:25:1\n:28C:1\n:60F:C260201USD1,\n:61:260215C1,\n:62F:C260228EUR1,\n",
+         "Zeile 4: Der Anfangssaldo :60F: ist in der Währung „USD“"},
+        {"intermediate balance in francs", ":20:X\n:25:1\n:28C:1\n:62M:C260228CHF1,\n",
+         "Zeile 4: Der Zwischensaldo :62M: ist in der Währung „CHF“"},
+        {"available balance in pounds",
+         ":20:X\n:25:1\n:28C:1\n:62F:C260228EUR1,\n:64:C260228GBP1,\n",
+         "Zeile 5: Der verfügbare Saldo :64: ist in der Währung „GBP“"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -195,5 +266,64 @@ TEST(ParseMt940, RefusesBrokenStatementsNamingTheLine) {
         ASSERT_FALSE(statements);
         EXPECT_NE(std::string::npos, statements.error().message.find(c.fragment))
             << statements.error().message;
+    }
+}
+
+TEST(ParseMt940, ReadsUtf8AndWindows1252AsTheBytesShow) {
+    struct Case {
+        const char *name;
+        std::string bytes;
+        const char *party;
+    };
+    const Case cases[] = {
+        {"Windows-1252", "Familie \xD6zt\xFCrk, \x80 5", "Familie Öztürk, € 5"},
+        {"UTF-8",
+         "Familie \xC3\x96zt\xC3\xBC"
+         "rk, \xE2\x82\xAC 5",
+         "Familie Öztürk, € 5"},
+        {"ASCII", "Familie Oeztuerk", "Familie Oeztuerk"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto statements = core::ParseMt940(oneEntry("260115C1,NTRF", "?32" + c.bytes));
+        ASSERT_TRUE(statements) << statements.error().message;
+        EXPECT_EQ(c.party, statements->front().entries.at(0).party);
+    }
+
+    const auto bytes =
+        penvaro::testing::ReadBytes(penvaro::testing::StatementFixture("mt940-utf8.sta"));
+    std::string marked = "\xEF\xBB\xBF";
+    marked.append(bytes.begin(), bytes.end());
+    const auto statements = core::ParseMt940(marked);
+    ASSERT_TRUE(statements) << statements.error().message;
+    const StatementEntry &refund = statements->front().entries.at(0);
+    EXPECT_EQ("Familie Öztürk", refund.party) << "a byte-order mark before the first field";
+    EXPECT_EQ("Nebenkosten – Rückzahlung", refund.purpose);
+    EXPECT_EQ("DE02120300000000202051", statements->front().accountId);
+}
+
+TEST(ParseMt940, ReadsAnyLineEndsAndNone) {
+    const auto bytes =
+        penvaro::testing::ReadBytes(penvaro::testing::StatementFixture("mt940-cp1252.sta"));
+    const std::string crlf(bytes.begin(), bytes.end());
+    const auto expected = core::ParseMt940(crlf);
+    ASSERT_TRUE(expected) << expected.error().message;
+    const auto replaced = [&crlf](const std::string &lineEnd) {
+        std::string text;
+        for (std::size_t pos = 0; pos < crlf.size();) {
+            const std::size_t end = std::min(crlf.find("\r\n", pos), crlf.size());
+            text += crlf.substr(pos, end - pos) + lineEnd;
+            pos = end + 2;
+        }
+        return text;
+    };
+    // Without line ends, the lines that continue a field join it all the same.
+    for (const std::string &lineEnd : {std::string("\n"), std::string("\r"), std::string()}) {
+        SCOPED_TRACE(lineEnd == "\n" ? "LF" : lineEnd == "\r" ? "CR" : "none");
+        const auto statements = core::ParseMt940(replaced(lineEnd));
+        ASSERT_TRUE(statements) << statements.error().message;
+        ASSERT_EQ(expected->size(), statements->size());
+        for (std::size_t i = 0; i < statements->size(); ++i)
+            EXPECT_EQ((*expected)[i], (*statements)[i]) << "statement " << i + 1;
     }
 }

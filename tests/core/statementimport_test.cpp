@@ -344,3 +344,167 @@ TEST(ApplyImportPlan, RefusesAPlanWhoseTableHasChanged) {
     EXPECT_FALSE(core::ApplyImportPlan(a.table, *plan, a.file));
     EXPECT_EQ(bytes, penvaro::testing::ReadBytes(a.file));
 }
+
+TEST(CompletedBookingFromEntry, NamesTheOthersOfACollectiveEntryWithinTheField) {
+    const Statement s = statement(7, "03.02.2026", {});
+    struct Case {
+        std::string party;
+        int more;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {"Bäckerei Schmidt", 2, "Bäckerei Schmidt und 2 weitere"},
+        {"Sportverein Grün-Weiß Musterstadt e.V.", 1, "Sportverein und 1 weitere"},
+        {"Sportvereinigungsgemeinschaft", 1, "Sportvereinigung und 1 weitere"},
+        {"Kirchengemeinde St. Marien", 1, "Kirchengemeinde und 1 weitere"},
+        {"", 3, "und 3 weitere"},
+        {"Müller\u2011Lüdenscheidt", 0, "Müller-Lüdenscheidt"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.party);
+        StatementEntry e = credit("01.02.2026", 100);
+        e.party = c.party;
+        e.moreParties = c.more;
+        EXPECT_EQ(c.stored, core::CompletedBookingFromEntry(s, e).Absender.toUtf8());
+    }
+}
+
+TEST(PlanStatementImport, ComparesPurposesAsTheOtherFormatOfTheBankWritesThem) {
+    struct Case {
+        const char *held;
+        const char *imported;
+        ImportAction action;
+    };
+    const Case cases[] = {
+        {"Miete März – Whg. 3", "Miete März - Whg. 3", ImportAction::Skipped},
+        {"Müller—Lüdenscheidt", "Müller\u2011Lüdenscheidt", ImportAction::Skipped},
+        {"Rechnung „Wartung“", "Rechnung \"Wartung\"", ImportAction::Skipped},
+        {"Rechnung ‚Wartung‘", "Rechnung 'Wartung'", ImportAction::Skipped},
+        {"MIETE  MÄRZ ", "Miete März", ImportAction::Skipped},
+        {"Miete März", "Miete Mai", ImportAction::Added},
+        {"Miete 3", "Miete 3a", ImportAction::Added},
+        {"Miete-3", "Miete 3", ImportAction::Added},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.imported);
+        const Statement held = statement(4, "31.01.2026", {credit("28.01.2026", 5000, c.held)});
+        BookingTable table;
+        penvaro::testing::Fill(table, {penvaro::testing::StartValue(0),
+                                       core::CompletedBookingFromEntry(held, held.entries[0])});
+        const auto plan = core::PlanStatementImport(
+            table, {statement(4, "31.01.2026", {credit("28.01.2026", 5000, c.imported)})});
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(std::vector{c.action}, actions(*plan));
+    }
+}
+
+TEST(EntryReferenceKey, TakesReferencesButNoPlaceholders) {
+    const double day = Day("02.03.2026");
+    struct Case {
+        core::ReferenceKind kind;
+        std::string reference;
+        std::optional<std::string> key;
+    };
+    const Case cases[] = {
+        {core::ReferenceKind::Bank, "2026030200017", "B 46083 + 4500000 2026030200017"},
+        {core::ReferenceKind::EndToEnd, " e2e 4711 ", "E 46083 + 4500000 E2E4711"},
+        {core::ReferenceKind::EndToEnd, "NOTPROVIDED", std::nullopt},
+        {core::ReferenceKind::EndToEnd, "not provided", std::nullopt},
+        {core::ReferenceKind::Bank, "NONREF", std::nullopt},
+        {core::ReferenceKind::Bank, "  ", std::nullopt},
+        {core::ReferenceKind::Bank, std::string(35, 'X'),
+         "B 46083 + 4500000 " + std::string(35, 'X')},
+        {core::ReferenceKind::Bank, std::string(36, 'X'), std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.reference);
+        EXPECT_EQ(c.key, core::EntryReferenceKey(c.kind, c.reference, day, u'+', 4500000));
+    }
+    EXPECT_NE(core::EntryReferenceKey(core::ReferenceKind::Bank, "R1", day, u'+', 4500000),
+              core::EntryReferenceKey(core::ReferenceKind::Bank, "R1", day + 31, u'+', 4500000))
+        << "a payer's reference used every month is no duplicate";
+}
+
+TEST(PlanStatementImport, RecognisesAnEntryImportedBeforeByItsReference) {
+    // The same payment as the other format writes it: another purpose, another statement number.
+    const std::string key = "B 46083 - 4500000 2026030200017";
+    StatementEntry entry = debit("02.03.2026", 4500000, "RECHNUNG 2026-03 WARTUNG HEIZUNG");
+    entry.references = {"E 46083 - 4500000 E2E4711", key};
+    const Statement held = statement(19, "02.03.2026", {debit("02.03.2026", 4500000, "Wartung")});
+    const BookingRecord booked = core::CompletedBookingFromEntry(held, held.entries[0]);
+
+    struct Case {
+        const char *name;
+        std::vector<BookingRecord> bookings;
+        std::set<std::string> imported;
+        ImportAction action;
+    };
+    BookingRecord otherDay = booked;
+    otherDay.Wertdatum += 1;
+    BookingRecord otherDirection = booked;
+    otherDirection.SollHaben = u'+';
+    const Case cases[] = {
+        {"reference remembered", {booked}, {key}, ImportAction::Skipped},
+        {"reference not remembered",
+         {booked},
+         {"B 46083 - 4500000 2026030200018"},
+         ImportAction::Added},
+        {"the bookings of that day were deleted", {otherDay}, {key}, ImportAction::Added},
+        {"only a booking of the other direction", {otherDirection}, {key}, ImportAction::Added},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BookingRecord> records = {penvaro::testing::StartValue(0)};
+        records.insert(records.end(), c.bookings.begin(), c.bookings.end());
+        BookingTable table;
+        penvaro::testing::Fill(table, records);
+        const auto plan = core::PlanStatementImport(table, {statement(20, "02.03.2026", {entry})},
+                                                    {}, c.imported);
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(std::vector{c.action}, actions(*plan));
+    }
+
+    // Whatever the account holds after the import is remembered, what was left out is not.
+    StatementEntry other = credit("02.03.2026", 100);
+    other.references = {"B 46083 + 100 X"};
+    StatementEntry leftOut = credit("02.03.2026", 200);
+    leftOut.references = {"B 46083 + 200 Y"};
+    BookingTable table;
+    penvaro::testing::Fill(table, {penvaro::testing::StartValue(0), booked});
+    const auto plan = core::PlanStatementImport(
+        table, {statement(20, "02.03.2026", {entry, other, leftOut})}, {false, false, true}, {key});
+    ASSERT_TRUE(plan);
+    EXPECT_EQ((std::vector<std::string>{"B 46083 + 100 X", key, "E 46083 - 4500000 E2E4711"}),
+              plan->references);
+}
+
+TEST(PlanStatementImport, ComparesTheClosingBalanceWithTheBookBalanceOfItsDay) {
+    // February's statement opened after March was booked.
+    BookingTable table;
+    penvaro::testing::Fill(table, {penvaro::testing::StartValue(10000000),
+                                   penvaro::testing::Completed(2026, 5, "01.02.2026", 1000000),
+                                   penvaro::testing::Completed(2026, 9, "05.03.2026", 500000),
+                                   planned("01.02.2026", 70000)});
+    struct Case {
+        const char *name;
+        std::optional<double> closingDate;
+        std::int64_t atClosing;
+    };
+    const Case cases[] = {
+        {"the closing balance's own date", Day("02.02.2026"), 10000000 + 1000000 + 2000},
+        {"without it the statement's date", std::nullopt, 10000000 + 1000000 + 2000 + 3000},
+        {"a day before the statement's bookings", Day("31.01.2026"), 10000000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Statement february =
+            statement(6, "03.02.2026", {credit("02.02.2026", 2000), credit("03.02.2026", 3000)});
+        february.closingBalance = 11002000;
+        february.closingDate = c.closingDate;
+        const auto plan = core::PlanStatementImport(table, {february});
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(c.closingDate.value_or(Day("03.02.2026")), plan->closingDate);
+        EXPECT_EQ(c.atClosing, plan->bookBalanceAtClosing);
+        EXPECT_EQ(10000000 + 1000000 + 500000 + 5000, plan->bookBalanceAfter);
+    }
+}

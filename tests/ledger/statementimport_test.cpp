@@ -342,6 +342,11 @@ TEST_F(StatementImportTest, RefusedFilesNameTheirFaultAndChangeNothing) {
                                + ":20:STARTUMSE\r\n:25:37040044/0532013000\r\n:28C:2\r\n"
                                  ":61:2601020102C1,00NTRFNONREF\r\n-\r\n"),
          {QStringLiteral("12030000/0000202051"), QStringLiteral("37040044/0532013000")}},
+        {"dollars",
+         write("dollar.sta", mt940Head
+                                 + ":61:2601020102C1,00NTRFNONREF\r\n"
+                                   ":62F:C260228USD1234,56\r\n-\r\n"),
+         {QStringLiteral("dollar.sta"), QStringLiteral("Zeile 5"), QStringLiteral("„USD“")}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -355,6 +360,35 @@ TEST_F(StatementImportTest, RefusedFilesNameTheirFaultAndChangeNothing) {
         EXPECT_EQ(m_before, fileBytes());
         EXPECT_EQ(3, state->table().count);
     }
+}
+
+TEST_F(StatementImportTest, ACollectiveEntryShowsEachPaymentAndTheOtherFormatFindsThemAll) {
+    QStringList parties;
+    QString caption;
+    ui.setNextModal([&](QDialog &dialog) {
+        const QAbstractItemModel *model = child<QTableView>(dialog, "SGImport")->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            parties << model->index(row, 5).data().toString();
+        caption = child<QLabel>(dialog, "LKontostand")->text();
+        return click(dialog, "BImportieren");
+    });
+    m_window->importStatementFile(fixture("camt053-same-day.xml"));
+    EXPECT_EQ(
+        (QStringList{QStringLiteral("Heizungsbau Özdemir GmbH"), QStringLiteral("Familie Öztürk"),
+                     QStringLiteral("Erika Mustermann"), QStringLiteral("Hans Meier")}),
+        parties);
+    EXPECT_EQ(QStringLiteral("Kontostand am 02.03.2026 nach dem Import:"), caption);
+    const auto imported = fileBytes();
+
+    Preview again;
+    ui.setNextModal([&](QDialog &dialog) {
+        again = look(dialog);
+        return click(dialog, "BAbbrechen");
+    });
+    m_window->importStatementFile(fixture("mt940-same-day.sta"));
+    EXPECT_EQ(QStringList(3, QStringLiteral("schon vorhanden")), again.actions);
+    EXPECT_FALSE(again.importEnabled);
+    EXPECT_EQ(imported, fileBytes());
 }
 
 TEST_F(StatementImportTest, ADroppedStatementFileOpensThePreview) {

@@ -31,6 +31,11 @@ StatementEntry entry(const std::string &valueDate, std::optional<std::string> bo
             std::move(type)};
 }
 
+StatementEntry collected(StatementEntry e, int moreParties) {
+    e.moreParties = moreParties;
+    return e;
+}
+
 void expectStatements(const std::vector<Statement> &expected, const std::vector<Statement> &got) {
     ASSERT_EQ(expected.size(), got.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -62,6 +67,20 @@ std::string ntry(const std::string &amount, const std::string &direction,
 }
 
 const std::string valueDate = "<ValDt><Dt>2026-02-27</Dt></ValDt>";
+
+// What a booking made from an entry shows of it.
+struct Booking {
+    char16_t sign;
+    std::int64_t amount;
+    std::string party;
+    int moreParties;
+    std::string purpose;
+    std::string iban;
+    std::string bic;
+    std::vector<std::string> references;
+
+    friend bool operator==(const Booking &, const Booking &) = default;
+};
 
 } // namespace
 
@@ -95,8 +114,10 @@ TEST(ReadCamtStatements, ReadsVersion08InItsDeclaredEncoding) {
                                  "Streamingdienst Europa S.à r.l. Zweigniederlassung Deutschland",
                                  "Abonnement Premium Familie Januar 2027 Kundennummer 998877665544",
                                  "Lastschrift SEPA"),
-                           entry("03.01.2027", "03.01.2027", u'+', 100, "Zinsgutschrift Bank",
-                                 "Zinsen 2026", ""),
+                           // two payments without amounts: one booking for the entry
+                           collected(entry("03.01.2027", "03.01.2027", u'+', 100,
+                                           "Zinsgutschrift Bank", "Zinsen 2026", ""),
+                                     1),
                        }}},
                      *statements);
 }
@@ -168,6 +189,30 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
          "</Document>",
          "kein Element Stmt"},
         {"nested far too deep", camt(header + nested), "zu tief verschachtelt"},
+        {"an entry in dollars",
+         camt(header
+              + "<Ntry>\n<Amt Ccy=\"USD\">10.00</Amt>\n<CdtDbtInd>CRDT</CdtDbtInd>\n"
+                "<Sts>BOOK</Sts>\n"
+              + valueDate + "\n</Ntry>"),
+         "Zeile 8, Element Amt: Der Betrag ist in der Währung „USD“ angegeben; eine "
+         "Kontodatei führt Euro. Der Kontoauszug wird nicht importiert."},
+        {"a closing balance in dollars",
+         camt(header
+              + "<Bal><Tp><CdOrPrtry><Cd>CLBD</Cd></CdOrPrtry></Tp>\n"
+                "<Amt Ccy=\"USD\">1234.56</Amt><CdtDbtInd>CRDT</CdtDbtInd></Bal>"),
+         "Zeile 8, Element Bal/Amt: Der Saldo ist in der Währung „USD“"},
+        {"an account in francs", camt(header + "<Acct><Ccy>CHF</Ccy></Acct>"),
+         "Element Ccy: Das Konto ist in der Währung „CHF“"},
+        {"a byte that is no UTF-8",
+         camt(header + std::string(9, '\n')
+              + "<AddtlNtryInf>M\xFC"
+                "ller</AddtlNtryInf>"),
+         "Zeile 16, Spalte 16: Das Byte 0xFC ist kein gültiges UTF-8"},
+        {"a tag that is not closed", camt(header + "<Ntry><Amt>1</Ntry>"),
+         "Zeile 7, Spalte 19: Die Datei ist kein gültiges XML (Anfangs- und End-Tag passen "
+         "nicht zusammen)."},
+        {"a document cut off", camt(header).left(150),
+         "Die Datei ist kein gültiges XML (die Datei endet mitten im Dokument)."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -175,5 +220,116 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
         ASSERT_FALSE(statements);
         EXPECT_NE(std::string::npos, statements.error().message.find(c.fragment))
             << statements.error().message;
+        EXPECT_EQ(std::string::npos, statements.error().message.find("Encountered"))
+            << "no English inside a German message";
     }
+}
+
+TEST(ReadCamtStatements, BooksEachPaymentOfACollectiveEntryWithItsOwnAmountAndParty) {
+    struct Case {
+        const char *fixture;
+        const char *valueDate;
+        std::optional<double> closingDate;
+        std::vector<Booking> bookings;
+    };
+    const Case cases[] = {
+        {"camt053-same-day.xml",
+         "02.03.2026",
+         Day("02.03.2026"),
+         {
+             {u'-',
+              4500000,
+              "Heizungsbau Özdemir GmbH",
+              0,
+              "Rechnung 2026–03 „Wartung“ Heizung",
+              "DE89370400440532013000",
+              "COBADEFFXXX",
+              {"B 46083 - 4500000 2026030200017", "E 46083 - 4500000 E2E-4711"}},
+             {u'+', 6500000, "Familie Öztürk", 0, "Miete März – Whg. 3", "", "", {}},
+             // the members' direct debits, known by the entry's reference
+             {u'+',
+              250000,
+              "Erika Mustermann",
+              0,
+              "Beitrag 2026 Mitglied 17",
+              "DE75512108001245126199",
+              "",
+              {"B 46083 + 600000 2026030200018"}},
+             {u'+',
+              350000,
+              "Hans Meier",
+              0,
+              "Beitrag 2026 Mitglied 23",
+              "",
+              "",
+              {"B 46083 + 600000 2026030200018"}},
+         }},
+        {"camt053-batch-001-02.xml",
+         "31.03.2026",
+         std::nullopt,
+         {
+             {u'+',
+              300000,
+              "Jana Krüger",
+              0,
+              "Beitrag April Jana",
+              "DE44500105175407324931",
+              "INGDDEFFXXX",
+              {"B 46112 + 500000 2026033100001"}},
+             {u'+',
+              200000,
+              "Tom Krüger",
+              0,
+              "Beitrag April Tom",
+              "",
+              "",
+              {"B 46112 + 500000 2026033100001"}},
+             // card payments without amounts
+             {u'-', 874000, "Bäckerei Schmidt", 2, "Karte 1 Karte 2 Karte 3", "", "", {}},
+             // amounts that do not add up to the entry's
+             {u'+',
+              300000,
+              "Sportverein Grün-Weiß Musterstadt e.V.",
+              1,
+              "Zuschuss Spende",
+              "",
+              "",
+              {}},
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const auto statements = platform::ReadCamtStatements(fixture(c.fixture));
+        ASSERT_TRUE(statements) << statements.error().message;
+        ASSERT_EQ(1u, statements->size());
+        EXPECT_EQ(c.closingDate, statements->front().closingDate);
+        std::vector<Booking> bookings;
+        for (const StatementEntry &e : statements->front().entries) {
+            bookings.push_back({e.sign, e.amount, e.party, e.moreParties, e.purpose, e.partyIban,
+                                e.partyBic, e.references});
+            EXPECT_EQ(Day(c.valueDate), e.valueDate);
+        }
+        ASSERT_EQ(c.bookings.size(), bookings.size());
+        for (std::size_t i = 0; i < bookings.size(); ++i)
+            EXPECT_TRUE(c.bookings[i] == bookings[i])
+                << "booking " << i + 1 << ": " << bookings[i].party;
+    }
+}
+
+TEST(ReadCamtStatements, APaymentInAnotherCurrencyLeavesTheEntryWhole) {
+    // A card payment abroad: the bank books euros, the payment details name dollars.
+    const auto statements = platform::ReadCamtStatements(camt(
+        header
+            + "<Ntry>\n<Amt Ccy=\"EUR\">10.00</Amt>\n<CdtDbtInd>DBIT</CdtDbtInd>\n"
+              "<Sts>BOOK</Sts>\n"
+            + valueDate
+            + "<NtryDtls><TxDtls><Amt Ccy=\"USD\">5.40</Amt><RltdPties><Cdtr><Nm>Diner</Nm></Cdtr>"
+              "</RltdPties></TxDtls><TxDtls><Amt Ccy=\"USD\">5.40</Amt><RltdPties><Cdtr><Nm>Bar"
+              "</Nm></Cdtr></RltdPties></TxDtls></NtryDtls></Ntry>",
+        "08"));
+    ASSERT_TRUE(statements) << statements.error().message;
+    ASSERT_EQ(1u, statements->front().entries.size());
+    EXPECT_EQ(100000, statements->front().entries[0].amount);
+    EXPECT_EQ("Diner", statements->front().entries[0].party);
+    EXPECT_EQ(1, statements->front().entries[0].moreParties);
 }
