@@ -63,7 +63,7 @@ std::string DecodeBankText(std::string_view bytes) {
         const auto special = std::find_if(pos, bytes.end(), beyondAscii);
         text.append(pos, special);
         if (special != bytes.end())
-            text += Cp1252ToUtf8({special, 1});
+            text += Cp1252ToUtf8(std::string_view(&*special, 1));
         pos = special == bytes.end() ? special : special + 1;
     }
     return text;
