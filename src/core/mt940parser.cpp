@@ -51,7 +51,9 @@ std::vector<Line> splitLines(std::string_view text) {
     std::vector<Line> lines;
     int number = 0;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const auto lineEnd =
+            std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const auto end = static_cast<std::size_t>(lineEnd - text.begin());
         lines.push_back({text.substr(0, end), ++number});
         std::size_t next = end;
         if (next < text.size())

@@ -27,8 +27,7 @@ std::int64_t wholeDay(double date) {
     return static_cast<std::int64_t>(std::floor(date));
 }
 
-using DuplicateKey =
-    std::tuple<std::uint16_t, std::uint16_t, std::int64_t, char16_t, std::int64_t, std::string>;
+using DuplicateKey = std::tuple<std::int64_t, char16_t, std::int64_t, std::string>;
 
 DuplicateKey duplicateKey(const BookingRecord &r) {
     // A typed purpose may end in blanks that an imported one has lost; the two formats of one
@@ -36,7 +35,46 @@ DuplicateKey duplicateKey(const BookingRecord &r) {
     const std::string purpose =
         FoldedText({reinterpret_cast<const char *>(r.Verwendungszweck.chars.data()),
                     r.Verwendungszweck.usedLength()});
-    return {r.Auszugsjahr, r.Auszugsnr, wholeDay(r.Wertdatum), r.SollHaben, r.Betrag, purpose};
+    return {wholeDay(r.Wertdatum), r.SollHaben, r.Betrag, purpose};
+}
+
+struct StatementNumber {
+    std::uint16_t year = 0;
+    std::uint16_t number = 0;
+};
+
+// The completed bookings by what a statement entry must share with them to be one of them,
+// each with the statement it was booked from.
+using HeldBookings = std::map<DuplicateKey, std::vector<StatementNumber>>;
+
+HeldBookings completedBookings(const BookingTable &table) {
+    HeldBookings held;
+    for (const BookingRecord &record : table.used()) {
+        if (record.Satzart == BookingKind::Completed)
+            held[duplicateKey(record)].push_back({record.Auszugsjahr, record.Auszugsnr});
+    }
+    return held;
+}
+
+// Takes the booking that answers for the entry's booking: one of the same statement, or else
+// one where either side has statement number 0, which files of daily turnovers give instead
+// of a number (and then a year from another day).
+bool takeHeldBooking(HeldBookings &held, const BookingRecord &booking) {
+    const auto found = held.find(duplicateKey(booking));
+    if (found == held.end())
+        return false;
+    std::vector<StatementNumber> &numbers = found->second;
+    auto match = std::find_if(numbers.begin(), numbers.end(), [&](const StatementNumber &n) {
+        return n.year == booking.Auszugsjahr && n.number == booking.Auszugsnr;
+    });
+    if (match == numbers.end())
+        match = std::find_if(numbers.begin(), numbers.end(), [&](const StatementNumber &n) {
+            return n.number == 0 || booking.Auszugsnr == 0;
+        });
+    if (match == numbers.end())
+        return false;
+    numbers.erase(match);
+    return true;
 }
 
 // The days and directions of the completed bookings: a remembered reference stands for a
@@ -57,15 +95,6 @@ bool importedBefore(const StatementEntry &entry, const std::set<std::string> &re
     return held.contains({wholeDay(entry.valueDate), entry.sign})
            && std::any_of(entry.references.begin(), entry.references.end(),
                           [&](const std::string &key) { return references.contains(key); });
-}
-
-std::map<DuplicateKey, int> completedBookings(const BookingTable &table) {
-    std::map<DuplicateKey, int> counts;
-    for (const BookingRecord &record : table.used()) {
-        if (record.Satzart == BookingKind::Completed)
-            ++counts[duplicateKey(record)];
-    }
-    return counts;
 }
 
 // The planned booking an entry settles: same direction and amount, value date within the
@@ -151,7 +180,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
         return bookBalance.error();
 
     ImportPlan plan;
-    std::map<DuplicateKey, int> existing = completedBookings(table);
+    HeldBookings existing = completedBookings(table);
     const std::set<HeldDay> held = heldDays(table);
     std::set<std::string> references;
     std::vector<bool> taken(static_cast<std::size_t>(table.count) + 1, false);
@@ -171,9 +200,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
                 step.action = ImportAction::LeftOut;
             } else if (importedBefore(entry, importedReferences, held)) {
                 step.action = ImportAction::Skipped;
-            } else if (auto found = existing.find(duplicateKey(step.booking));
-                       found != existing.end() && found->second > 0) {
-                --found->second;
+            } else if (takeHeldBooking(existing, step.booking)) {
                 step.action = ImportAction::Skipped;
             } else if (const int slot = plannedMatch(table, step.booking, taken)) {
                 taken[static_cast<std::size_t>(slot)] = true;

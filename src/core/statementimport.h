@@ -55,10 +55,10 @@ struct ImportPlan {
 // - an entry with a reference key among importedReferences is skipped while the account holds
 //   a completed booking of its value date and direction (the user may have deleted the
 //   bookings of that day to import them again);
-// - an entry equal to a completed booking in the table (statement year and number, value
-//   date, direction, amount, purpose compared as FoldedText) is skipped; each completed
-//   booking answers for one entry, so two equal entries of one statement are not both lost
-//   against one booking;
+// - an entry equal to a completed booking in the table (value date, direction, amount,
+//   purpose compared as FoldedText, and statement year and number unless either number is 0,
+//   as files of daily turnovers write it) is skipped; each completed booking answers for one
+//   entry, so two equal entries of one statement are not both lost against one booking;
 // - otherwise it settles the planned booking with its direction and amount whose value date
 //   lies at most 5 days from its own, the nearest first, then the first in table order; each
 //   planned booking settles one entry at most;

@@ -52,11 +52,21 @@ std::size_t FirstMalformedUtf8(std::string_view bytes) {
 }
 
 std::string DecodeBankText(std::string_view bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
-    if (!ascii && FirstMalformedUtf8(bytes) == std::string_view::npos)
+    const auto beyondAscii = [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; };
+    const bool ascii = std::none_of(bytes.begin(), bytes.end(), beyondAscii);
+    if (ascii || FirstMalformedUtf8(bytes) == std::string_view::npos)
         return std::string(bytes);
-    return Cp1252ToUtf8(bytes);
+    // Statements are mostly ASCII: its runs are copied whole, a year of statements at once.
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    for (auto pos = bytes.begin(); pos != bytes.end();) {
+        const auto special = std::find_if(pos, bytes.end(), beyondAscii);
+        text.append(pos, special);
+        if (special != bytes.end())
+            text += Cp1252ToUtf8(std::string_view(&*special, 1));
+        pos = special == bytes.end() ? special : special + 1;
+    }
+    return text;
 }
 
 } // namespace penvaro::core

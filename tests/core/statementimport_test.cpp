@@ -508,3 +508,31 @@ TEST(PlanStatementImport, ComparesTheClosingBalanceWithTheBookBalanceOfItsDay) {
         EXPECT_EQ(10000000 + 1000000 + 500000 + 5000, plan->bookBalanceAfter);
     }
 }
+
+TEST(PlanStatementImport, AStatementWithoutNumberMatchesTheBookingOfAnyStatement) {
+    struct Case {
+        const char *name;
+        std::uint16_t heldYear;
+        std::uint16_t heldNumber;
+        std::uint16_t importedNumber;
+        ImportAction action;
+    };
+    const Case cases[] = {
+        {"the same statement", 2026, 4, 4, ImportAction::Skipped},
+        {"another statement", 2026, 4, 5, ImportAction::Added},
+        {"another year", 2025, 4, 4, ImportAction::Added},
+        {"imported without number", 2026, 4, 0, ImportAction::Skipped},
+        {"held without number, of the next year", 2027, 0, 4, ImportAction::Skipped},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        BookingRecord held =
+            penvaro::testing::Completed(c.heldYear, c.heldNumber, "28.01.2026", 5000, "Miete");
+        BookingTable table;
+        penvaro::testing::Fill(table, {penvaro::testing::StartValue(0), held});
+        const auto plan = core::PlanStatementImport(
+            table, {statement(c.importedNumber, "31.01.2026", {credit("28.01.2026", 5000)})});
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(std::vector{c.action}, actions(*plan));
+    }
+}
