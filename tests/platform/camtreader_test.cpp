@@ -126,6 +126,9 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
     std::string nested;
     for (int i = 0; i < 100; ++i)
         nested += "<a>";
+    std::string attributes;
+    for (int i = 0; i < 1000; ++i)
+        attributes += " a" + std::to_string(i) + "=\"\"";
     const Case cases[] = {
         {"not well-formed", camt(header + "<Ntry><Amt>1</Ntry>"), "Zeile 7, Spalte"},
         {"decimal comma", camt(header + ntry("12,50", "CRDT", valueDate)),
@@ -168,6 +171,9 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
          "</Document>",
          "kein Element Stmt"},
         {"nested far too deep", camt(header + nested), "zu tief verschachtelt"},
+        {"attributes by the thousand",
+         camt(header + "<!-- <x a=\"1\"> -->\n<Ntry" + attributes + "/>"),
+         "Zeile 8: Ein Element hat mehr als 64 Attribute"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,4 +182,15 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
         EXPECT_NE(std::string::npos, statements.error().message.find(c.fragment))
             << statements.error().message;
     }
+}
+
+TEST(ReadCamtStatements, EqualsSignsInTextsAreNoAttributes) {
+    const std::string many(200, '=');
+    const auto statements = platform::ReadCamtStatements(camt(
+        "<!-- " + many + " -->" + header + "<AddtlStmtInf><![CDATA[" + many
+        + "]]></AddtlStmtInf>\n<Ntry>\n<Amt Ccy=\"EUR\" x=\"" + many
+        + "\">1.00</Amt>\n<CdtDbtInd>CRDT</CdtDbtInd><Sts>BOOK</Sts>" + valueDate + "</Ntry>"));
+    ASSERT_TRUE(statements) << statements.error().message;
+    ASSERT_EQ(1u, statements->size());
+    EXPECT_EQ(1u, statements->front().entries.size());
 }
