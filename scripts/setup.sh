@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils
+    fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
 )
 
 missing=()

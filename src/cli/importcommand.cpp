@@ -3,6 +3,7 @@
 #include "dumpformat.h"
 
 #include "core/accountfile.h"
+#include "core/fileio.h"
 #include "core/settings.h"
 #include "core/sortbookingtable.h"
 #include "core/statementaccount.h"
@@ -81,12 +82,31 @@ bool LockForWriting(const std::string &accountFile, platform::AccountFileLock &l
     if (locked == Outcome::Locked)
         return true;
     if (locked == Outcome::InUse)
-        PrintError(accountFile
-                   + " ist in einem Penvaro-Fenster zum Bearbeiten geöffnet; bitte die Datei dort "
-                     "schließen und den Import wiederholen.");
+        PrintError(accountFile + " ist " + lock.heldBy()
+                   + " zum Bearbeiten geöffnet; bitte warten, bis die Datei dort geschlossen "
+                     "ist, und den Import wiederholen.");
     else
         PrintError(accountFile + " kann nicht für den Import reserviert werden: " + lock.failure());
     return false;
+}
+
+// Once the lock is taken nobody else writes the file, so a temporary copy beside it is left
+// over. Bytes after the last whole booking would be lost by the write: the program asks about
+// them, the import leaves the file alone.
+bool MayWriteLocked(const std::string &accountFile) {
+    core::RemoveLeftTemporaryFiles(accountFile);
+    if (auto allowed = core::CheckMayChange(accountFile); !allowed) {
+        PrintError(allowed.error().message);
+        return false;
+    }
+    if (const std::size_t partial = core::PartialRecordBytes(accountFile)) {
+        PrintError(accountFile + " endet mit " + std::to_string(partial)
+                   + " Bytes, die keine ganze Buchung ergeben; vermutlich wurde ein Schreiben "
+                     "unterbrochen. Der Import würde sie entfernen und schreibt deshalb nichts. "
+                     "Bitte die Datei im Programm öffnen, das nachfragt.");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -114,8 +134,10 @@ int RunImport(const std::vector<std::string> &args) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
-    platform::AccountFileLock lock;
+    platform::AccountFileLock lock(platform::AccountFileLock::Holder::Cli);
     if (!dryRun && !LockForWriting(accountFile, lock))
+        return ExitFileError;
+    if (!dryRun && !MayWriteLocked(accountFile))
         return ExitFileError;
     core::SortBookingTable(table, {});
     const auto statements =

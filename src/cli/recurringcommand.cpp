@@ -40,9 +40,12 @@ int RunRecurring(const std::vector<std::string> &args) {
         out += FormatDumpLine(++slot, planned) + '\n';
     out += "LM\t" + core::FormatDate(account->due.nextCheckDay) + '\n';
     std::cout << out << std::flush;
-    if (account->due.stopped)
-        PrintError(account->due.stopped->message);
-    return ExitOk;
+    if (!account->due.stopped)
+        return ExitOk;
+    PrintError(account->due.stopped->message);
+    // A full table is the file's state and the planning goes on at the next opening; a month
+    // beyond the calendar comes from a "--today" that no account reaches.
+    return account->due.stopped->kind == core::ErrorKind::Invalid ? ExitUsage : ExitOk;
 }
 
 } // namespace penvaro::cli

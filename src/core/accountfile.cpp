@@ -66,6 +66,12 @@ Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &ta
     return loadInto<BookingRecordSize, DecodeBookingRecord>(path, table);
 }
 
+std::size_t PartialRecordBytes(const std::filesystem::path &path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::size_t>(size % BookingRecordSize);
+}
+
 FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added) {
     std::vector<BookingRecord> records(table.used().begin(), table.used().end());
     records.insert(records.end(), added.begin(), added.end());
@@ -99,6 +105,8 @@ Result<void> AppendBooking(const BookingRecord &record, const std::filesystem::p
     ScrambleTexts(scrambled);
     EncodeBookingRecord(scrambled, bytes);
 
+    if (auto allowed = CheckMayChange(path); !allowed)
+        return allowed;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
         return WriteFailure(path, errno);

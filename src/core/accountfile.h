@@ -22,6 +22,10 @@ std::filesystem::path ConvertedAccountFileName(const std::filesystem::path &path
 // and no stamp.
 Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &table);
 
+// The bytes after the last whole record of the file, which the next write drops: what an
+// interrupted write of another program left. 0 when there is no such file.
+std::size_t PartialRecordBytes(const std::filesystem::path &path);
+
 // The stamp the file will have once the table's used slots and the added records are saved.
 FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added);
 

@@ -63,8 +63,7 @@ Error ChangedFileError(const std::filesystem::path &accountFile) {
 Error ReadOnlyError(const std::filesystem::path &accountFile) {
     return {ErrorKind::ReadOnly,
             "Die Kontodatei " + accountFile.string()
-                + " ist schreibgeschützt geöffnet, weil ein anderes "
-                  "Penvaro-Fenster sie bearbeitet. Es wird nichts gespeichert."};
+                + " ist schreibgeschützt geöffnet. Es wird nichts gespeichert."};
 }
 
 Error TableFullError() {

@@ -43,13 +43,18 @@ Result<std::string> ConvertBundesbankText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     std::size_t lineNumber = 0;
+    std::size_t banks = 0;
+    // Lines may end in CR LF, LF or a lone CR: a file saved on an old Mac would otherwise be one
+    // long line that gives a single bank.
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        const auto end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end != std::string_view::npos && text[end] == '\r' && next < text.size()
+            && text[next] == '\n')
+            ++next;
+        text.remove_prefix(next);
         ++lineNumber;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
         if (line.empty())
             continue;
         if (line.size() < minimumLength || !AllAsciiDigits(line.substr(code.start, code.width)))
@@ -64,7 +69,11 @@ Result<std::string> ConvertBundesbankText(std::string_view text) {
         append(out, line, postalCode, postalCode.width);
         append(out, line, place, placeWidthInProgram);
         out += "\r\n";
+        ++banks;
     }
+    // Written out, an empty list would answer every lookup with "not found".
+    if (banks == 0)
+        return Error{ErrorKind::Invalid, "Die Datei enthält keine einzige Bankleitzahl."};
     return out;
 }
 

@@ -13,7 +13,8 @@ namespace penvaro::core {
 // These turn them, in file order, into lines of the program's bank code file "blz.asc" (code,
 // name, short name, postal code, place cut from 35 to 29 characters; Windows-1252, CRLF).
 
-// The converted text, or an error naming the first line that is not a bank code line.
+// The converted text, or an error naming the first line that is not a bank code line; a text
+// without any bank code line is refused too. Lines end in CR LF, LF or CR.
 Result<std::string> ConvertBundesbankText(std::string_view latin1Text);
 
 // Reads the Bundesbank file and writes the converted one in one atomic step; a refused input

@@ -32,10 +32,10 @@ void syncFolder(const std::filesystem::path &folder) {
     }
 }
 
-// Temporary copies that a crash left beside the file during a write (".NAME.XXXXXX"). One
-// younger than a minute may still be another program's write and stays.
-void removeStaleTemporaryFiles(const std::filesystem::path &file) {
-    using namespace std::chrono_literals;
+// Temporary copies that a crash left beside the file during a write (".NAME.XXXXXX"), older
+// than minAge.
+void removeTemporaryFiles(const std::filesystem::path &file,
+                          std::filesystem::file_time_type::duration minAge) {
     const std::string prefix = "." + file.filename().string() + ".";
     const std::filesystem::path folder =
         file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
@@ -47,7 +47,7 @@ void removeStaleTemporaryFiles(const std::filesystem::path &file) {
             || !entry.is_regular_file(ec) || entry.is_symlink(ec))
             continue;
         const auto written = entry.last_write_time(ec);
-        if (!ec && now - written > 1min)
+        if (!ec && now - written >= minAge)
             std::filesystem::remove(entry.path(), ec);
     }
 }
@@ -156,6 +156,12 @@ Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
     return bytes;
 }
 
+void RemoveLeftTemporaryFiles(const std::filesystem::path &file) {
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(file, ec);
+    removeTemporaryFiles(ec ? file : real, std::filesystem::file_time_type::duration::min());
+}
+
 Result<void> CreateEmptyFile(const std::filesystem::path &path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
@@ -176,6 +182,27 @@ Result<std::string> ReadWholeFile(const std::filesystem::path &path, std::size_t
     return std::string(bytes->begin(), bytes->end());
 }
 
+Result<void> CheckMayChange(const std::filesystem::path &path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    bool writable = false;
+    if (::geteuid() != 0) {
+        writable = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    } else {
+        // The superuser passes every access check. Replacing a file its owner made read-only,
+        // or one of another user (who would lose it to the superuser), is still not wanted;
+        // the permission bits say what was meant.
+        writable = info.st_uid == 0 ? (info.st_mode & S_IWUSR) != 0 : (info.st_mode & S_IWOTH) != 0;
+    }
+    if (writable)
+        return {};
+    return Error{ErrorKind::ReadOnly,
+                 "Die Datei " + path.string()
+                     + " ist schreibgeschützt oder gehört einem anderen Benutzer; Sie dürfen "
+                       "sie nicht ändern."};
+}
+
 Error ExistingTargetFailure(const std::filesystem::path &path) {
     return {ErrorKind::TargetExists,
             "Die Datei " + path.string() + " ist schon vorhanden; sie wird nicht ersetzt."};
@@ -194,7 +221,12 @@ Result<void> WriteFileAtomically(const std::filesystem::path &requested,
     }
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    removeStaleTemporaryFiles(path);
+    if (existing == ExistingFile::Replace) {
+        if (auto allowed = CheckMayChange(path); !allowed)
+            return allowed;
+    }
+    // One younger than a minute may still be another program's write and stays.
+    removeTemporaryFiles(path, std::chrono::minutes(1));
 
     std::string tempName = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);

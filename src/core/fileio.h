@@ -23,11 +23,21 @@ Error ExistingTargetFailure(const std::filesystem::path &path);
 Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
                                               std::size_t recordSize, std::size_t maxRecords);
 
+// Removes the temporary copies that a program stopped during a write left beside the file.
+// Only for the program that holds the file's lock: then nobody else is writing it, and every
+// copy, however young, is left over.
+void RemoveLeftTemporaryFiles(const std::filesystem::path &file);
+
 // Creates an empty file readable by its owner only; an existing file is an error.
 Result<void> CreateEmptyFile(const std::filesystem::path &path);
 
 // Reads a whole file as bytes in a string; a file larger than maxBytes is refused unread.
 Result<std::string> ReadWholeFile(const std::filesystem::path &path, std::size_t maxBytes);
+
+// Whether this user may change the existing file: its permissions must let the user write
+// it, also for the superuser, whom the system lets write anything. A file that does not exist
+// may be created. The error has the kind ReadOnly.
+Result<void> CheckMayChange(const std::filesystem::path &path);
 
 enum class ExistingFile { Replace, Keep };
 
@@ -35,7 +45,8 @@ enum class ExistingFile { Replace, Keep };
 // it over the target, so that a failure at any point leaves the previous file whole. A new
 // file is readable by its owner only; a replaced file keeps its permissions. With
 // ExistingFile::Keep an existing target is never replaced, not even one that appears while
-// the bytes are written; the error then has the kind TargetExists.
+// the bytes are written; the error then has the kind TargetExists. A file the user may not
+// change (CheckMayChange) is not replaced.
 Result<void> WriteFileAtomically(const std::filesystem::path &path,
                                  std::span<const std::uint8_t> bytes,
                                  ExistingFile existing = ExistingFile::Replace);

@@ -2,6 +2,7 @@
 
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
+#include "platform/textkeys.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -51,7 +52,7 @@ void RememberSuggestions(platform::RegistryStore &store, const QString &purpose,
         if (text.isEmpty())
             continue;
         // Keys are opened with creating, so an entry typed a second time changes nothing.
-        static_cast<void>(store.createKey(SuggestionKey(list) + u'\\' + text));
+        static_cast<void>(platform::CreateTextKey(store, SuggestionKey(list), text));
     }
 }
 
@@ -59,17 +60,18 @@ std::optional<QStringList> ReadSuggestions(platform::RegistryStore &store, Sugge
     const QString key = SuggestionKey(list);
     if (!store.createKey(key))
         return std::nullopt;
-    auto names = store.subkeyNames(key);
+    auto names = platform::SubkeyTexts(store, key);
     if (!names)
         return std::nullopt;
     return *names;
 }
 
 void ForgetSuggestion(platform::RegistryStore &store, SuggestionList list, const QString &entry) {
-    // An entry is a single key name; anything else could reach a key that is no entry.
-    if (entry.isEmpty() || entry.contains(u'\\'))
+    if (entry.isEmpty())
         return;
-    static_cast<void>(store.deleteKey(SuggestionKey(list) + u'\\' + entry));
+    // The entry's own key name has no backslash, so nothing but the entry can be reached.
+    static_cast<void>(
+        store.deleteKey(SuggestionKey(list) + u'\\' + platform::KeyNameOfText(entry)));
 }
 
 void LoadSuggestions(platform::RegistryStore &store, const SuggestionBoxes &boxes) {

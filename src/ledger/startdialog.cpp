@@ -1,6 +1,6 @@
 #include "startdialog.h"
 
-#include "core/password.h"
+#include "platform/startpassword.h"
 #include "widgets/dialogflags.h"
 
 #include <QLabel>
@@ -16,8 +16,7 @@ StartDialog::StartDialog(int startSeconds, bool passwordProtection, const QStrin
     : QDialog(parent, widgets::FixedDialogFlags)
     , m_startSeconds(startSeconds)
     , m_asksForPassword(passwordProtection)
-    , m_password(
-          QString::fromStdU16String(core::TransformPassword(storedPassword.toStdU16String())))
+    , m_storedPassword(storedPassword.toStdString())
     , m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("FirstF"));
     setWindowTitle(QStringLiteral("Penvaro 2011"));
@@ -83,7 +82,7 @@ void StartDialog::tick() {
 
 void StartDialog::tryStart() {
     // A wrong password leaves the window open, without a word that would help guessing.
-    if (m_edit->text() == m_password)
+    if (platform::StartPasswordMatches(m_storedPassword, m_edit->text()))
         accept();
 }
 

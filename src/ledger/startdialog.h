@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +17,7 @@ class StartDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // startSeconds is "StartB"; storedPassword the stored form, empty without protection.
+    // startSeconds is "StartB"; storedPassword the stored form ("Tabellenformat").
     StartDialog(int startSeconds, bool passwordProtection, const QString &storedPassword,
                 QWidget *parent = nullptr);
 
@@ -34,7 +36,7 @@ private:
     int m_startSeconds;
     int m_count = 1;
     bool m_asksForPassword;
-    QString m_password;
+    std::string m_storedPassword;
     QTimer *m_timer;
     QLineEdit *m_edit = nullptr;
 };

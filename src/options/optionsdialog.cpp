@@ -1,9 +1,9 @@
 #include "optionsdialog.h"
 
 #include "numbertext.h"
-#include "passwordfield.h"
 
 #include "platform/appstate.h"
+#include "platform/startpassword.h"
 #include "platform/uiservice.h"
 #include "widgets/dialogflags.h"
 #include "widgets/manual.h"
@@ -136,9 +136,11 @@ void OptionsDialog::fill() {
     m_w.RBSortByAuszugsnr->setEnabled(s.AuszugsdatAN);
     m_w.RBSortByAuszugsdat->setEnabled(s.AuszugsdatAN);
 
-    const QString password = PasswordOf(s.storedPassword);
-    m_w.EPW1->setText(password);
-    m_w.EPW2->setText(password);
+    // The stored password cannot be shown; both fields left empty keep it.
+    m_w.EPW1->clear();
+    m_w.EPW2->clear();
+    m_w.LPWGesetzt->setVisible(!s.storedPassword.empty());
+    m_takenPassword.clear();
 
     const QSignalBlocker quiet(m_w.PageControl1);
     if (m_lastPage >= 0)
@@ -155,14 +157,23 @@ void OptionsDialog::statementDataChosen() {
 }
 
 bool OptionsDialog::checkPasswords() {
-    if (m_w.EPW1->text() == m_w.EPW2->text()) {
-        m_state.settings().storedPassword = StoredPassword(m_w.EPW1->text());
-        return true;
+    const QString typed = m_w.EPW1->text();
+    QString refusal = differentPasswords;
+    if (typed == m_w.EPW2->text()) {
+        if (typed.isEmpty() || typed == m_takenPassword)
+            return true;
+        const auto stored = platform::HashStartPassword(typed);
+        if (stored) {
+            m_state.settings().storedPassword = *stored;
+            m_takenPassword = typed;
+            return true;
+        }
+        refusal = QString::fromStdString(stored.error().message);
     }
     m_mayClose = false;
     m_checkingPasswords = true;
     m_w.PageControl1->setCurrentWidget(m_w.TSPasswort);
-    m_state.ui().information(differentPasswords);
+    m_state.ui().information(refusal);
     m_checkingPasswords = false;
     return false;
 }

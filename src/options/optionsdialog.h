@@ -42,8 +42,9 @@ protected:
 private:
     void fill();
     void statementDataChosen();
-    // Takes the password over when both fields agree; otherwise shows the page "Passwort"
-    // with the message and keeps the dialog open.
+    // Takes the password over when both fields agree and are not empty (empty fields keep the
+    // stored one); otherwise shows the page "Passwort" with the message and keeps the dialog
+    // open.
     bool checkPasswords();
     void pageChosen();
     void focusMoved(QWidget *from, QWidget *to);
@@ -56,6 +57,8 @@ private:
     int m_lastPage = -1;
     bool m_mayClose = true;
     bool m_checkingPasswords = false;
+    // The password last taken over, so that leaving the field again does not hash it again.
+    QString m_takenPassword;
     // The texts shown at opening: a number not retyped keeps its full precision.
     QString m_shownEurokurs;
     QString m_shownZinsen;

@@ -228,6 +228,11 @@ void passwordPage(QTabWidget *pages, OptionsWidgets &w) {
     fields->addRow(label(w.PPasswort, QStringLiteral("PASSWORT: "), w.EPW1), w.EPW1);
     fields->addRow(label(w.PPasswort, QStringLiteral("Kontrolleingabe:"), w.EPW2), w.EPW2);
     panel->addLayout(fields);
+    w.LPWGesetzt = label(w.PPasswort, QStringLiteral("Ein Passwort ist gesetzt. Lassen Sie beide "
+                                                     "Felder leer, um es zu behalten."));
+    w.LPWGesetzt->setObjectName(QStringLiteral("LPWGesetzt"));
+    w.LPWGesetzt->setWordWrap(true);
+    panel->addWidget(w.LPWGesetzt);
     panel->addWidget(label(w.PPasswort, QStringLiteral("(Groß- und Kleinschreibung ist egal!)")));
     layout->addWidget(w.PPasswort);
     finish(p);

@@ -47,6 +47,7 @@ struct OptionsWidgets {
     QWidget *PPasswort = nullptr; // the explanation and the two fields
     QLineEdit *EPW1 = nullptr;
     QLineEdit *EPW2 = nullptr;
+    QLabel *LPWGesetzt = nullptr; // says that a password is set, which the fields do not show
     QRadioButton *RBSortByAuszugsnr = nullptr;
     QRadioButton *RBSortByAuszugsdat = nullptr;
     QRadioButton *RBSortByWertdat = nullptr;

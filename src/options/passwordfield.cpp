@@ -45,14 +45,4 @@ void MakePasswordField(QLineEdit *field) {
     field->setValidator(new PasswordValidator(field));
 }
 
-std::string StoredPassword(const QString &password) {
-    return QString::fromStdU16String(core::TransformPassword(password.toStdU16String()))
-        .toStdString();
-}
-
-QString PasswordOf(const std::string &stored) {
-    return QString::fromStdU16String(
-        core::TransformPassword(QString::fromStdString(stored).toStdU16String()));
-}
-
 } // namespace penvaro::options

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QString>
-
-#include <string>
-
 class QLineEdit;
 
 namespace penvaro::options {
@@ -12,9 +8,5 @@ namespace penvaro::options {
 // "*". Characters whose stored form could not be kept as text are not taken, so that a
 // password once set always lets the program start again.
 void MakePasswordField(QLineEdit *field);
-
-// The password's stored form ("Tabellenformat") and back; the transform is its own inverse.
-std::string StoredPassword(const QString &password);
-QString PasswordOf(const std::string &stored);
 
 } // namespace penvaro::options

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sstream>
 #include <utility>
 
 namespace penvaro::platform {
@@ -22,13 +23,41 @@ bool stillInPlace(int fd, const std::filesystem::path &lockFile) {
            && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
-void writeOwner(int fd) {
-    const std::string owner = std::to_string(::getpid()) + '\n';
+constexpr const char *WindowTag = "fenster";
+constexpr const char *CliTag = "penvaro-cli";
+
+void writeOwner(int fd, AccountFileLock::Holder holder) {
+    const std::string owner = std::to_string(::getpid()) + ' '
+                              + (holder == AccountFileLock::Holder::Cli ? CliTag : WindowTag)
+                              + '\n';
     if (::ftruncate(fd, 0) == 0) {
-        // Who holds the lock is a courtesy for whoever looks at the file; the advisory lock
-        // alone decides.
+        // Who holds the lock is a courtesy for whoever is refused; the advisory lock alone
+        // decides.
         (void)!::pwrite(fd, owner.data(), owner.size(), 0);
     }
+}
+
+// Who the lock file names, in German; a lock file that names nobody (yet) is some program's.
+std::string describeOwner(const std::filesystem::path &lockFile) {
+    const std::string unknown = "in einem anderen Penvaro-Programm";
+    const int fd = ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return unknown;
+    char buffer[64] = {};
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer - 1, 0);
+    ::close(fd);
+    if (n <= 0)
+        return unknown;
+    std::istringstream text(std::string(buffer, static_cast<std::size_t>(n)));
+    long processId = 0;
+    std::string tag;
+    if (!(text >> processId) || processId <= 0)
+        return unknown;
+    const std::string process = " (Prozess " + std::to_string(processId) + ")";
+    // Lock files of earlier versions name only the process; those were program windows.
+    if (text >> tag && tag == CliTag)
+        return "von penvaro-cli" + process;
+    return "in einem Penvaro-Fenster" + process;
 }
 
 } // namespace
@@ -38,22 +67,37 @@ AccountFileLock::~AccountFileLock() {
 }
 
 AccountFileLock::AccountFileLock(AccountFileLock &&other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1))
+    : m_holder(other.m_holder)
+    , m_fd(std::exchange(other.m_fd, -1))
     , m_lockFile(std::move(other.m_lockFile))
-    , m_failure(std::move(other.m_failure)) {}
+    , m_failure(std::move(other.m_failure))
+    , m_heldBy(std::move(other.m_heldBy)) {}
 
 AccountFileLock &AccountFileLock::operator=(AccountFileLock &&other) noexcept {
     if (this != &other) {
         unlock();
+        m_holder = other.m_holder;
         m_fd = std::exchange(other.m_fd, -1);
         m_lockFile = std::move(other.m_lockFile);
         m_failure = std::move(other.m_failure);
+        m_heldBy = std::move(other.m_heldBy);
     }
     return *this;
 }
 
 std::filesystem::path AccountFileLock::lockFileOf(const std::filesystem::path &accountFile) {
-    return accountFile.parent_path() / ("." + accountFile.filename().string() + ".lock");
+    // A file that does not exist yet, or a link loop, keeps the name it was given.
+    std::error_code ec;
+    std::filesystem::path real = std::filesystem::weakly_canonical(accountFile, ec);
+    if (ec || real.empty())
+        real = std::filesystem::absolute(accountFile, ec);
+    if (ec)
+        real = accountFile;
+    return real.parent_path() / ("." + real.filename().string() + ".lock");
+}
+
+void AccountFileLock::inUse(const std::filesystem::path &lockFile) {
+    m_heldBy = describeOwner(lockFile);
 }
 
 AccountFileLock::Outcome AccountFileLock::tryLock(const std::filesystem::path &accountFile) {
@@ -68,6 +112,7 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
                                                bool takeAbandoned) {
     unlock();
     m_failure.clear();
+    m_heldBy.clear();
     const std::filesystem::path lockFile = lockFileOf(accountFile);
     for (int attempt = 0; attempt < 3; ++attempt) {
         bool created = true;
@@ -85,8 +130,10 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int failure = errno;
             ::close(fd);
-            if (failure == EWOULDBLOCK)
+            if (failure == EWOULDBLOCK) {
+                inUse(lockFile);
                 return Outcome::InUse;
+            }
             m_failure = core::DescribeSystemError(failure);
             return Outcome::Failed;
         }
@@ -98,11 +145,12 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
             ::close(fd);
             return Outcome::Abandoned;
         }
-        writeOwner(fd);
+        writeOwner(fd, m_holder);
         m_fd = fd;
         m_lockFile = lockFile;
         return Outcome::Locked;
     }
+    inUse(lockFile);
     return Outcome::InUse;
 }
 

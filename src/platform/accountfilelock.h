@@ -8,9 +8,13 @@ namespace penvaro::platform {
 // Keeps a second program from writing an account file that is open for writing: a lock file
 // beside it (".NAME.lock") held with an advisory lock for as long as the file is open. The
 // system lets go of the advisory lock when a program ends in any way, so a lock file that
-// nobody holds was left by a program that crashed.
+// nobody holds was left by a program that crashed. The lock file belongs to the file's real
+// path, so that every name of the file (a symbolic link, a relative path) meets the same lock.
+// It holds who has the file open, so that whoever is refused can be told.
 class AccountFileLock {
 public:
+    // Who has the file open: a program window or penvaro-cli.
+    enum class Holder { Window, Cli };
     enum class Outcome {
         Locked,    // this program may write the file
         InUse,     // another program has it open for writing
@@ -18,7 +22,8 @@ public:
         Failed,    // no lock file can be made there (read-only folder, no permission)
     };
 
-    AccountFileLock() = default;
+    explicit AccountFileLock(Holder holder = Holder::Window)
+        : m_holder(holder) {}
     ~AccountFileLock();
     AccountFileLock(AccountFileLock &&other) noexcept;
     AccountFileLock &operator=(AccountFileLock &&other) noexcept;
@@ -34,15 +39,22 @@ public:
     void unlock();
     // Why the last attempt failed, in German.
     const std::string &failure() const { return m_failure; }
+    // After InUse: who holds the lock, in German ("in einem Penvaro-Fenster (Prozess 4711)").
+    const std::string &heldBy() const { return m_heldBy; }
 
     static std::filesystem::path lockFileOf(const std::filesystem::path &accountFile);
 
 private:
     Outcome lock(const std::filesystem::path &accountFile, bool takeAbandoned);
 
+    // Notes who holds the lock file for heldBy().
+    void inUse(const std::filesystem::path &lockFile);
+
+    Holder m_holder = Holder::Window;
     int m_fd = -1;
     std::filesystem::path m_lockFile;
     std::string m_failure;
+    std::string m_heldBy;
 };
 
 } // namespace penvaro::platform

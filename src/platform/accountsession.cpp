@@ -10,6 +10,7 @@
 #include "core/accountregister.h"
 #include "core/balances.h"
 #include "core/bookingchanges.h"
+#include "core/fileio.h"
 
 #include <QFileInfo>
 
@@ -82,9 +83,13 @@ AccountSession::Opening AccountSession::openFile(const std::filesystem::path &fi
     m_state.settingsStore().SaveSettings();
     const bool reopening = holdsLockOf(file);
     AccountFileLock lock;
-    const std::optional<bool> writable = reopening ? true : takeLock(file, lock);
+    std::optional<bool> writable = reopening ? true : takeLock(file, lock);
     if (!writable)
         return Opening::Declined;
+    if (*writable && !reopening && !mayWriteLocked(file)) {
+        writable = false;
+        lock.unlock();
+    }
     const bool settled = !*writable || settleCatchUp(file);
     auto account = readWithDueBookings(file);
     if (!account) {
@@ -118,10 +123,10 @@ std::optional<bool> AccountSession::takeLock(const std::filesystem::path &file,
         return true;
     case Outcome::InUse:
         if (m_state.ui().askYesNo(
-                QStringLiteral("Die Kontodatei %1 ist schon in einem anderen Penvaro-Fenster "
-                               "zum Bearbeiten geöffnet. Soll sie hier schreibgeschützt geöffnet "
-                               "werden?\n\nBei „Nein“ können Sie eine andere Datei wählen.")
-                    .arg(displayName(file)),
+                QStringLiteral("Die Kontodatei %1 ist schon %2 zum Bearbeiten geöffnet. Soll "
+                               "sie hier schreibgeschützt geöffnet werden?\n\nBei „Nein“ können "
+                               "Sie eine andere Datei wählen.")
+                    .arg(displayName(file), QString::fromStdString(lock.heldBy())),
                 Answer::No)
             == Answer::Yes)
             return false;
@@ -146,6 +151,30 @@ std::optional<bool> AccountSession::takeLock(const std::filesystem::path &file,
                        "Sie wird schreibgeschützt geöffnet.")
             .arg(displayName(file), QString::fromStdString(lock.failure())));
     return false;
+}
+
+bool AccountSession::mayWriteLocked(const std::filesystem::path &file) {
+    // Nobody else writes the file now: a temporary copy beside it was left by a program that
+    // was stopped while writing.
+    core::RemoveLeftTemporaryFiles(file);
+    if (auto allowed = core::CheckMayChange(file); !allowed) {
+        m_state.ui().information(QString::fromStdString(allowed.error().message)
+                                 + QStringLiteral(" Sie wird schreibgeschützt geöffnet."));
+        return false;
+    }
+    const std::size_t partial = core::PartialRecordBytes(file);
+    if (partial == 0)
+        return true;
+    return m_state.ui().askYesNo(
+               QStringLiteral("Die Kontodatei %1 endet mit %2 Bytes, die keine ganze Buchung "
+                              "ergeben; vermutlich wurde ein Schreiben unterbrochen. Beim nächsten "
+                              "Speichern gehen diese Bytes verloren. Soll die Datei trotzdem zum "
+                              "Bearbeiten geöffnet werden?\n\nBei „Nein“ wird sie "
+                              "schreibgeschützt geöffnet und bleibt unverändert.")
+                   .arg(displayName(file))
+                   .arg(partial),
+               Answer::No)
+           == Answer::Yes;
 }
 
 bool AccountSession::readOnly() const {
@@ -203,9 +232,8 @@ bool AccountSession::create(const std::filesystem::path &file) {
         locked = lock.takeOver(file);
     if (locked == Outcome::InUse) {
         m_state.ui().information(
-            QStringLiteral("Die Datei %1 ist in einem anderen Penvaro-Fenster geöffnet; sie wird "
-                           "nicht ersetzt.")
-                .arg(displayName(file)));
+            QStringLiteral("Die Datei %1 ist %2 geöffnet; sie wird nicht ersetzt.")
+                .arg(displayName(file), QString::fromStdString(lock.heldBy())));
         return false;
     }
     if (locked == Outcome::Failed) {
@@ -249,9 +277,13 @@ bool AccountSession::reopenLast() {
     if (m_state.settings().Datei.empty())
         return false;
     m_state.settingsStore().SaveSettings();
-    const std::optional<bool> writable = takeLock(m_state.currentPath(), m_lock);
+    std::optional<bool> writable = takeLock(m_state.currentPath(), m_lock);
     if (!writable)
         return false;
+    if (*writable && !mayWriteLocked(m_state.currentPath())) {
+        writable = false;
+        m_lock.unlock();
+    }
     const bool settled = !*writable || settleCatchUp(m_state.currentPath());
     // The settled "LM" is the one to go on with.
     m_state.settingsStore().LoadSettings();

@@ -79,6 +79,9 @@ private:
     // choose another file.
     std::optional<bool> takeLock(const std::filesystem::path &file, AccountFileLock &lock);
     bool holdsLockOf(const std::filesystem::path &file) const;
+    // Once the lock is taken: whether the file may be written here, telling or asking the user
+    // when it may not be or would lose bytes.
+    bool mayWriteLocked(const std::filesystem::path &file);
     core::Result<AccountWithDueBookings> readWithDueBookings(const std::filesystem::path &file);
     void makeCurrent(const std::filesystem::path &file);
     void adopt(AccountWithDueBookings account);

@@ -1,5 +1,6 @@
 #include "camtreader.h"
 
+#include "xmlattributecount.h"
 #include "xmlreadproblem.h"
 
 #include "core/collectiveentry.h"
@@ -16,6 +17,9 @@ namespace {
 const QString namespacePrefix = QStringLiteral("urn:iso:std:iso:20022:tech:xsd:camt.053.001.");
 // Statements, entries and their details nest a dozen levels; far deeper is no statement.
 constexpr qsizetype MaxDepth = 64;
+// An element of a statement has a few namespace declarations and attributes; thousands are an
+// attack on the time the XML reader takes.
+constexpr int MaxAttributes = 64;
 
 struct Text {
     QString value;
@@ -491,6 +495,8 @@ core::Result<std::vector<core::Statement>> CamtReader::read() {
 } // namespace
 
 core::Result<std::vector<core::Statement>> ReadCamtStatements(const QByteArray &document) {
+    if (auto counted = CheckXmlAttributeCounts(document, MaxAttributes); !counted)
+        return counted.error();
     if (auto malformed = MalformedUtf8Problem(document))
         return *malformed;
     return CamtReader(document).read();

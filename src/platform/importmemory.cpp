@@ -4,6 +4,7 @@
 #include "recipientmemory.h"
 #include "registrystore.h"
 #include "settingsstore.h"
+#include "textkeys.h"
 
 #include <vector>
 
@@ -14,8 +15,8 @@ void rememberSuggestion(RegistryStore &store, const QString &list, const std::st
     if (text.empty())
         return;
     // Opened with creating, so a text remembered before changes nothing.
-    static_cast<void>(store.createKey(ProductKey() + QStringLiteral("\\VAEB\\") + list + u'\\'
-                                      + QString::fromStdString(text)));
+    static_cast<void>(CreateTextKey(store, ProductKey() + QStringLiteral("\\VAEB\\") + list,
+                                    QString::fromStdString(text)));
 }
 
 // The other party's account, for transfers to it. A collective entry names no one party.

@@ -1,28 +1,26 @@
 #include "namedmemory.h"
 
 #include "registrystore.h"
+#include "textkeys.h"
 
 #include <vector>
 
 namespace penvaro::platform::namedmemory {
 
-std::optional<QString> entryKey(const QString &memoryKey, const QString &name) {
+QString entryKey(const QString &memoryKey, const QString &name) {
     if (name.isEmpty())
         return memoryKey;
-    if (name.contains(u'\\'))
-        return std::nullopt;
-    return memoryKey + u'\\' + name;
+    return memoryKey + u'\\' + KeyNameOfText(name);
 }
 
 core::Result<void> remember(RegistryStore &store, const QString &memoryKey, const QString &name,
                             const QStringList &valueNames, const QStringList &texts) {
     if (auto opened = store.createKey(memoryKey); !opened)
         return opened;
-    const std::optional<QString> key = entryKey(memoryKey, name);
+    const auto key =
+        name.isEmpty() ? core::Result<QString>(memoryKey) : CreateTextKey(store, memoryKey, name);
     if (!key)
-        return {};
-    if (auto created = store.createKey(*key); !created)
-        return created;
+        return key.error();
     std::vector<NamedValue> values;
     for (qsizetype i = 0; i < valueNames.size(); ++i)
         values.push_back({valueNames[i], texts.value(i)});
@@ -34,17 +32,17 @@ core::Result<QStringList> recall(RegistryStore &store, const QString &memoryKey,
     if (auto opened = store.createKey(memoryKey); !opened)
         return opened.error();
     QStringList texts(valueNames.size());
-    const std::optional<QString> key = entryKey(memoryKey, name);
+    const QString key = entryKey(memoryKey, name);
     // A name too long to be a key was never remembered either.
-    if (!key || name.size() > RegistryStore::MaxKeyNameLength)
+    if (name.size() > RegistryStore::MaxKeyNameLength)
         return texts;
-    auto exists = store.keyExists(*key);
+    auto exists = store.keyExists(key);
     if (!exists)
         return exists.error();
     if (!*exists)
         return texts;
     for (qsizetype i = 0; i < valueNames.size(); ++i) {
-        auto value = store.value(*key, valueNames[i]);
+        auto value = store.value(key, valueNames[i]);
         if (!value)
             return value.error();
         if (*value && std::holds_alternative<QString>(**value))
@@ -56,7 +54,7 @@ core::Result<QStringList> recall(RegistryStore &store, const QString &memoryKey,
 core::Result<QStringList> names(RegistryStore &store, const QString &memoryKey) {
     if (auto opened = store.createKey(memoryKey); !opened)
         return opened.error();
-    return store.subkeyNames(memoryKey);
+    return SubkeyTexts(store, memoryKey);
 }
 
 } // namespace penvaro::platform::namedmemory

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <vector>
 
 namespace penvaro::platform {
@@ -16,8 +15,8 @@ class RegistryStore;
 // remembered name, the empty name standing for the key itself.
 namespace namedmemory {
 
-// The key of a name; nothing for a name that cannot be one key.
-std::optional<QString> entryKey(const QString &memoryKey, const QString &name);
+// The key of a name, also of one with backslashes.
+QString entryKey(const QString &memoryKey, const QString &name);
 
 core::Result<void> remember(RegistryStore &store, const QString &memoryKey, const QString &name,
                             const QStringList &valueNames, const QStringList &texts);

@@ -21,6 +21,14 @@ QtPrintCanvas::QtPrintCanvas(QPrinter &printer)
 QtPrintCanvas::~QtPrintCanvas() {
     if (m_painter.isActive())
         m_painter.end();
+    forgetPdf();
+}
+
+void QtPrintCanvas::forgetPdf() {
+    if (!m_pdf)
+        return;
+    m_printer.setOutputFileName(m_pdfTarget);
+    m_pdf.reset();
 }
 
 QString QtPrintCanvas::ResolveFamily(const std::string &name) {
@@ -33,7 +41,16 @@ QString QtPrintCanvas::ResolveFamily(const std::string &name) {
 
 core::Result<void> QtPrintCanvas::beginDocument(const std::string &title) {
     m_printer.setDocName(QString::fromStdString(title));
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
+        auto pdf = PdfFileWrite::start(m_printer.outputFileName());
+        if (!pdf)
+            return pdf.error();
+        m_pdfTarget = m_printer.outputFileName();
+        m_printer.setOutputFileName(pdf->temporaryPath());
+        m_pdf = std::move(*pdf);
+    }
     if (!m_painter.begin(&m_printer)) {
+        forgetPdf();
         const QString target = m_printer.outputFileName().isEmpty() ? m_printer.printerName()
                                                                     : m_printer.outputFileName();
         return core::Error{core::ErrorKind::Io, "Der Druck auf „" + target.toStdString()
@@ -53,11 +70,21 @@ void QtPrintCanvas::newPage() {
 core::Result<void> QtPrintCanvas::endDocument() {
     const bool ended = m_painter.end();
     m_page = 0;
-    if (!ended || m_printer.printerState() == QPrinter::Error)
+    if (!ended || m_printer.printerState() == QPrinter::Error) {
+        if (m_pdf) {
+            const core::Error stopped = m_pdf->abandon();
+            forgetPdf();
+            return stopped;
+        }
         return core::Error{core::ErrorKind::Io,
                            "Der Druck konnte nicht abgeschlossen werden; die Ausgabe ist "
                            "unvollständig."};
-    return {};
+    }
+    if (!m_pdf)
+        return {};
+    auto committed = m_pdf->commit();
+    forgetPdf();
+    return committed;
 }
 
 void QtPrintCanvas::setFont(const core::CanvasFont &font) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "pdffilewrite.h"
+
 #include "core/canvas.h"
 
 #include <QFont>
 #include <QPainter>
+
+#include <optional>
 
 class QPrinter;
 
@@ -11,7 +15,8 @@ namespace penvaro::platform {
 
 // The printouts' canvas on a printer or a PDF file. Positions in tenths of a millimetre from
 // the top left corner of the printable area become device pixels at the printer's resolution;
-// a text's top edge lands on its y whatever the font's ascent.
+// a text's top edge lands on its y whatever the font's ascent. A PDF file replaces the file of
+// its name only once it is whole (PdfFileWrite).
 class QtPrintCanvas final : public core::Canvas {
 public:
     explicit QtPrintCanvas(QPrinter &printer);
@@ -38,7 +43,12 @@ private:
     qreal toDeviceY(int y) const;
     qreal toDevice(int length) const;
 
+    // Points the printer back at the file the user named.
+    void forgetPdf();
+
     QPrinter &m_printer;
+    std::optional<PdfFileWrite> m_pdf;
+    QString m_pdfTarget;
     QPainter m_painter;
     QFont m_font;
     int m_page = 0;

@@ -23,8 +23,9 @@ QByteArray FormatRegistryFile(const std::vector<KeyContents> &keys);
 // HKEY_LOCAL_MACHINE and deletion entries are refused. Errors name the line.
 core::Result<std::vector<KeyContents>> ParseRegistryFile(const QByteArray &bytes);
 
-// Writes the key with everything below it.
-core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString &keyPath,
+// Writes the key with everything below it. A start password still in its old scrambled form
+// is replaced by its hash first.
+core::Result<void> ExportRegistryFile(RegistryStore &store, const QString &keyPath,
                                       const QString &filePath);
 
 // A registry file holds settings, suggestion lists and saved recipients: a few hundred kilobytes
@@ -34,6 +35,7 @@ inline constexpr std::size_t MaxRegistryFileBytes = 16 * 1024 * 1024;
 // Reads the whole file first and merges it in one transaction: a file with any error changes
 // nothing. Every key of the file must lie at or below keyPath, so that a file of another
 // program, or a hand-made one, cannot write elsewhere; a file without such a key is refused too.
+// A start password in the old scrambled form is replaced by its hash once it is in the store.
 core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &filePath,
                                       const QString &keyPath);
 

@@ -2,6 +2,7 @@
 
 #include "registrykeypath.h"
 #include "registrystore.h"
+#include "startpassword.h"
 
 #include "core/fileio.h"
 
@@ -253,7 +254,11 @@ core::Result<void> ImportRegistryFile(RegistryStore &store, const QString &fileP
             return refused(QStringLiteral("Der Schlüssel „%1“ liegt nicht unter „%2“.")
                                .arg(Root + u'\\' + key.path, shownKey));
     }
-    return store.merge(*keys);
+    if (auto merged = store.merge(*keys); !merged)
+        return merged;
+    // The file is in; where the conversion fails, the next reading of the settings tries again.
+    (void)ConvertStoredStartPassword(store);
+    return {};
 }
 
 } // namespace penvaro::platform

@@ -1,6 +1,7 @@
 #include "regfile.h"
 
 #include "registrystore.h"
+#include "startpassword.h"
 
 #include "core/fileio.h"
 
@@ -81,9 +82,19 @@ QByteArray FormatRegistryFile(const std::vector<KeyContents> &keys) {
     return encoder.encode(text);
 }
 
-core::Result<void> ExportRegistryFile(const RegistryStore &store, const QString &keyPath,
+core::Result<void> ExportRegistryFile(RegistryStore &store, const QString &keyPath,
                                       const QString &filePath) {
-    auto tree = store.readTree(keyPath);
+    // An export never carries the start password in a form that can be undone.
+    if (auto converted = ConvertStoredStartPassword(store); !converted)
+        return converted;
+    // A store never used yet still has its settings, all at their defaults: the export is the
+    // empty key, which a restore reads back as such.
+    const auto exists = store.keyExists(keyPath);
+    if (!exists)
+        return exists.error();
+    auto tree = *exists ? store.readTree(keyPath)
+                        : core::Result<std::vector<KeyContents>>(
+                            std::vector<KeyContents>{KeyContents{keyPath, {}}});
     if (!tree)
         return tree.error();
     // The export holds account numbers, bank codes and the start password: a new file is

@@ -3,6 +3,7 @@
 #include "programfolder.h"
 #include "registrystore.h"
 #include "settingsfields.h"
+#include "startpassword.h"
 #include "uiservice.h"
 
 #include <QCryptographicHash>
@@ -158,6 +159,9 @@ void SettingsStore::LoadSettings() {
     if (!m_store.usable())
         return;
     if (m_store.createKey(ProductKey())) {
+        // Where it fails, the scrambled password still lets the program start; the next
+        // reading tries again.
+        (void)ConvertStoredStartPassword(m_store);
         ReadFields(m_store, ProductKey(), ProgramSettingsFields(), m_settings, m_defaults);
         if (m_settings.FontName.empty())
             m_settings.FontName = m_defaults.FontName;

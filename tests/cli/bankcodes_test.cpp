@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace penvaro;
 using penvaro::testing::BankCodeLine;
@@ -89,8 +90,10 @@ TEST_F(CliBankCodes, FailuresAndWrongUse) {
         std::vector<std::string> args;
         int status;
     };
+    penvaro::testing::WriteBytes(file("leer.txt"), {});
     const Case cases[] = {
         {"import of a missing file", {"blz-import", file("fehlt.txt"), file("blz.asc")}, 1},
+        {"import of an empty file", {"blz-import", file("leer.txt"), file("blz.asc")}, 1},
         {"import without a target", {"blz-import", file("fehlt.txt")}, 2},
         {"lookup without a code", {"blz-lookup"}, 2},
         {"search with an unknown option", {"blz-search", "--bank", "x"}, 2},
@@ -101,6 +104,7 @@ TEST_F(CliBankCodes, FailuresAndWrongUse) {
         EXPECT_TRUE(run.out.empty()) << c.name;
         EXPECT_FALSE(run.err.empty()) << c.name;
     }
+    EXPECT_FALSE(std::filesystem::exists(file("blz.asc")));
 }
 
 TEST(CliWords, PrintsTheWordsOfTheWholeAmountOrRefusesIt) {

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 
 using namespace penvaro;
 using penvaro::testing::RunCli;
@@ -158,6 +160,70 @@ TEST_F(CliImport, WaitsForTheProgramThatHasTheFileOpenButNotForOneThatCrashed) {
     ASSERT_EQ(0, run.status) << run.err;
     EXPECT_NE(bytes, accountBytes());
     EXPECT_FALSE(std::filesystem::exists(lockFile));
+}
+
+TEST_F(CliImport, EveryNameOfTheFileMeetsTheLockThatNamesItsHolder) {
+    using Holder = platform::AccountFileLock::Holder;
+    const std::string file = account(plannedAccount);
+    std::filesystem::create_directory(m_files.path("andere"));
+    std::filesystem::create_symlink(file, m_files.path("Link.p11"));
+    std::filesystem::create_symlink("../giro.p11", m_files.path("andere/giro.p11"));
+    const auto bytes = accountBytes();
+    const std::string process = "(Prozess " + std::to_string(::getpid()) + ")";
+    const struct {
+        Holder holder;
+        std::string name;
+        std::string heldBy;
+    } cases[] = {
+        {Holder::Window, file, "in einem Penvaro-Fenster " + process},
+        {Holder::Window, m_files.path("Link.p11").string(), "in einem Penvaro-Fenster " + process},
+        {Holder::Cli, m_files.path("andere/giro.p11").string(), "von penvaro-cli " + process},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::AccountFileLock holding(c.holder);
+        ASSERT_EQ(platform::AccountFileLock::Outcome::Locked, holding.tryLock(file));
+        const auto refused = RunCli({"import", c.name, fixture("mt940-cp1252.sta")});
+        EXPECT_EQ(1, refused.status);
+        EXPECT_NE(std::string::npos, refused.err.find(" ist " + c.heldBy + " zum Bearbeiten"))
+            << refused.err;
+        EXPECT_EQ(bytes, accountBytes());
+    }
+}
+
+TEST_F(CliImport, AFileTheImportWouldHarmIsLeftAsItIs) {
+    using std::filesystem::perms;
+    const struct {
+        const char *name;
+        perms permissions;
+        std::size_t partialBytes;
+        const char *says;
+    } cases[] = {
+        {"read-only", perms::owner_read | perms::group_read | perms::others_read, 0,
+         "schreibgeschützt oder gehört einem anderen Benutzer"},
+        {"partial last record", perms::owner_read | perms::owner_write, 100, "endet mit 100 Bytes"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = account(plannedAccount);
+        auto bytes = accountBytes();
+        bytes.resize(bytes.size() + c.partialBytes, 0x41);
+        penvaro::testing::WriteBytes(file, bytes);
+        std::filesystem::permissions(file, c.permissions);
+        const auto refused = RunCli({"import", file, fixture("mt940-cp1252.sta")});
+        EXPECT_EQ(1, refused.status);
+        EXPECT_NE(std::string::npos, refused.err.find(c.says)) << refused.err;
+        EXPECT_EQ(bytes, accountBytes());
+        std::filesystem::remove(file);
+    }
+}
+
+TEST_F(CliImport, RemovesTheCopyAStoppedImportLeft) {
+    const std::string file = account(plannedAccount);
+    const auto left = m_files.path(".giro.p11.k9Xq2z");
+    penvaro::testing::WriteBytes(left, {1, 2, 3});
+    ASSERT_EQ(0, RunCli({"import", file, fixture("mt940-cp1252.sta")}).status);
+    EXPECT_FALSE(std::filesystem::exists(left));
 }
 
 TEST_F(CliImport, AProgramThatReadTheFileBeforeTheImportDoesNotWriteOverIt) {

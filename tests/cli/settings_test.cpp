@@ -63,6 +63,18 @@ TEST_F(CliSettings, ExportAndImportRoundTrip) {
     EXPECT_EQ(first, exported());
 }
 
+TEST_F(CliSettings, AStoreNeverUsedExportsTheEmptyProductKey) {
+    const std::string bytes = exported();
+    std::string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+        text += bytes[i];
+    EXPECT_EQ("Windows Registry Editor Version 5.00\r\n\r\n"
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvel SoftLabs\\Penvaro98]\r\n\r\n",
+              text);
+    write("empty.reg", bytes);
+    EXPECT_EQ(0, RunCli({"settings", "import", file("empty.reg")}).status);
+}
+
 TEST_F(CliSettings, AMalformedFileIsRefusedWithItsLineAndChangesNothing) {
     write("good.reg", wellFormed);
     ASSERT_EQ(0, RunCli({"settings", "import", file("good.reg")}).status);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 
@@ -206,6 +207,35 @@ TEST(AccountFile, ANewFileIsPrivateAndAReplacedOneKeepsItsPermissions) {
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(core::SaveAccountFile(table, path));
     EXPECT_EQ(0640u, mode());
+}
+
+TEST(AccountFile, AFileTheUserMayNotWriteIsNeitherReplacedNorAppendedTo) {
+    struct Case {
+        const char *name;
+        mode_t mode;
+        bool otherOwner;
+    };
+    const Case cases[] = {{"read-only", 0444, false}, {"another user's", 0644, true}};
+    penvaro::testing::TempDir dir;
+    BookingTable table;
+    penvaro::testing::Fill(table, manyRecords(3));
+    const BookingRecord added = penvaro::testing::Completed(2011, 9, "09.09.2011");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = dir.path(std::string(c.name) + ".p11");
+        const auto bytes = penvaro::testing::FileBytes(manyRecords(2));
+        WriteBytes(path, bytes);
+        ::chmod(path.c_str(), c.mode);
+        // Only the superuser can give a file away; another user is refused by the system anyway.
+        if (c.otherOwner && (::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) != 0))
+            continue;
+        const auto saved = core::SaveAccountFile(table, path);
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(core::ErrorKind::ReadOnly, saved.error().kind);
+        EXPECT_NE(std::string::npos, saved.error().message.find(path.string()));
+        EXPECT_EQ(core::ErrorKind::ReadOnly, core::AppendBooking(added, path).error().kind);
+        EXPECT_EQ(bytes, ReadBytes(path));
+    }
 }
 
 TEST(AppendBooking, AddsOneAlignedRecordAtTheEnd) {

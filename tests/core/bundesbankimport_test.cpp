@@ -62,6 +62,53 @@ TEST(BundesbankImport, RefusesWhatIsNoBundesbankLine) {
     }
 }
 
+TEST(BundesbankImport, ReadsEveryKindOfLineEnd) {
+    // The lines without their own CR LF.
+    std::string a = bundesbankLine("10000000", "Bundesbank", "10591", "Berlin", "BBk");
+    std::string b = bundesbankLine("20000000", "Bundesbank", "20459", "Hamburg", "BBk");
+    a.resize(a.size() - 2);
+    b.resize(b.size() - 2);
+    const std::string expected =
+        penvaro::testing::BankCodeLine("10000000", "Bundesbank", "BBk", "10591", "Berlin")
+        + penvaro::testing::BankCodeLine("20000000", "Bundesbank", "BBk", "20459", "Hamburg");
+    for (const char *end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(end)));
+        const auto converted = core::ConvertBundesbankText(a + end + b + end);
+        ASSERT_TRUE(converted) << converted.error().message;
+        EXPECT_EQ(expected, *converted);
+    }
+}
+
+TEST(BundesbankImport, ASourceWithoutABankOrWithABrokenLineLeavesTheTargetAsItWas) {
+    std::string good = bundesbankLine("10000000", "Bundesbank", "10591", "Berlin", "BBk");
+    good.resize(good.size() - 2);
+    struct Case {
+        const char *name;
+        std::string input;
+        const char *says;
+    };
+    const Case cases[] = {
+        {"empty", "", "keine einzige Bankleitzahl"},
+        {"blank lines only", "\r\n\n\r", "keine einzige Bankleitzahl"},
+        {"half broken", good + "\r" + good.substr(0, 60) + "\r" + good + "\r", "Zeile 2 "},
+        {"no bank code line", "keine Bankleitzahlen\n", "Zeile 1 "},
+    };
+    penvaro::testing::TempDir dir;
+    penvaro::testing::WriteBytes(dir.path("blz.asc"), {'a', 'l', 't'});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        penvaro::testing::WriteBytes(dir.path("blz_neu.txt"), {c.input.begin(), c.input.end()});
+        const auto imported =
+            core::ImportBundesbankFile(dir.path("blz_neu.txt"), dir.path("blz.asc"));
+        ASSERT_FALSE(imported);
+        EXPECT_NE(std::string::npos, imported.error().message.find("blz_neu.txt"));
+        EXPECT_NE(std::string::npos, imported.error().message.find(c.says))
+            << imported.error().message;
+        EXPECT_EQ((std::vector<std::uint8_t>{'a', 'l', 't'}),
+                  penvaro::testing::ReadBytes(dir.path("blz.asc")));
+    }
+}
+
 TEST(BundesbankImport, RefusedInputLeavesTheTargetAsItWas) {
     penvaro::testing::TempDir dir;
     const std::string bad = "keine Bankleitzahlen\n";

@@ -32,7 +32,11 @@ TEST(Suggestions, EachListKeepsTheTextsTypedIntoItsFieldAsAKeyNameSet) {
         {"the first spelling stays",
          {QStringLiteral("Miete"), QStringLiteral("MIETE")},
          {QStringLiteral("Miete")}},
-        {"a backslash nests", {QStringLiteral("Miete\\Mai")}, {QStringLiteral("Miete")}},
+        {"backslashes are kept as typed",
+         {QStringLiteral("Rechnung 12\\2026"), QStringLiteral("ende\\"),
+          QStringLiteral("\\\\doppelt"), QStringLiteral("Part\\ei"), QStringLiteral("Part")},
+         {QStringLiteral("ende\\"), QStringLiteral("Part"), QStringLiteral("Part\\ei"),
+          QStringLiteral("Rechnung 12\\2026"), QStringLiteral("\\\\doppelt")}},
         {"empty adds nothing", {QString()}, {}},
         {"the longest key name", {longest}, {longest}},
         {"one character more is not kept", {longest + u'x'}, {}},
@@ -49,6 +53,24 @@ TEST(Suggestions, EachListKeepsTheTextsTypedIntoItsFieldAsAKeyNameSet) {
              {SuggestionList::Purposes, SuggestionList::Parties, SuggestionList::BookingTypes})
             EXPECT_EQ(Entries(*account.store, list), c.kept);
     }
+}
+
+TEST(Suggestions, ListsWrittenBeforeReadAsTheyAreAndForgettingTakesOnlyTheEntry) {
+    Account account;
+    const QString key = SuggestionKey(SuggestionList::Purposes);
+    // What earlier versions left: a text split at its backslash into two levels.
+    ASSERT_TRUE(account.store->createKey(key + QStringLiteral("\\Miete\\Mai")));
+    EXPECT_EQ(Entries(*account.store, SuggestionList::Purposes),
+              QStringList{QStringLiteral("Miete")});
+
+    RememberSuggestions(*account.store, QStringLiteral("Miete\\Mai"), QString(), QString());
+    EXPECT_EQ(Entries(*account.store, SuggestionList::Purposes),
+              (QStringList{QStringLiteral("Miete"), QStringLiteral("Miete\\Mai")}));
+    ForgetSuggestion(*account.store, SuggestionList::Purposes, QStringLiteral("Miete\\Mai"));
+    EXPECT_EQ(Entries(*account.store, SuggestionList::Purposes),
+              QStringList{QStringLiteral("Miete")});
+    ForgetSuggestion(*account.store, SuggestionList::Purposes, QStringLiteral("Miete"));
+    EXPECT_EQ(Entries(*account.store, SuggestionList::Purposes), QStringList{});
 }
 
 TEST(Suggestions, TheThreeTextsGoToTheirOwnListsSharedByEveryAccountFile) {

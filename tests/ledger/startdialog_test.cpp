@@ -1,6 +1,7 @@
 #include "ledger/startdialog.h"
 
 #include "core/password.h"
+#include "platform/startpassword.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,25 +34,34 @@ TEST(StartDialog, ClosesByItselfAfterTheStartSeconds) {
 }
 
 TEST(StartDialog, StartsOnlyWithTheRightPasswordTypedInAnyCase) {
-    StartDialog window(0, true, stored(QStringLiteral("GEHEIM 7")));
-    window.show();
-    auto *edit = window.findChild<QLineEdit *>(QStringLiteral("Edit1"));
-    auto *start = window.findChild<QPushButton *>(QStringLiteral("Button1"));
-    ASSERT_TRUE(edit && start);
-    EXPECT_EQ(QLineEdit::Password, edit->echoMode());
+    // The hash stored now, and the scrambled form of earlier versions that was not converted
+    // yet.
+    const QString forms[] = {
+        QString::fromStdString(
+            penvaro::platform::HashStartPassword(QStringLiteral("GEHEIM 7")).value()),
+        stored(QStringLiteral("GEHEIM 7"))};
+    for (const QString &form : forms) {
+        SCOPED_TRACE(form.toStdString());
+        StartDialog window(0, true, form);
+        window.show();
+        auto *edit = window.findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        auto *start = window.findChild<QPushButton *>(QStringLiteral("Button1"));
+        ASSERT_TRUE(edit && start);
+        EXPECT_EQ(QLineEdit::Password, edit->echoMode());
 
-    QTest::keyClicks(edit, QStringLiteral("geheim 8"));
-    QTest::mouseClick(start, Qt::LeftButton);
-    for (int i = 0; i < 10; ++i)
-        window.tick();
-    EXPECT_TRUE(window.isVisible()) << "neither a wrong password nor the time closes it";
+        QTest::keyClicks(edit, QStringLiteral("geheim 8"));
+        QTest::mouseClick(start, Qt::LeftButton);
+        for (int i = 0; i < 10; ++i)
+            window.tick();
+        EXPECT_TRUE(window.isVisible()) << "neither a wrong password nor the time closes it";
 
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("geheim 7"));
-    EXPECT_EQ(QStringLiteral("GEHEIM 7"), edit->text());
-    QTest::mouseClick(start, Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(QDialog::Accepted, window.result());
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("geheim 7"));
+        EXPECT_EQ(QStringLiteral("GEHEIM 7"), edit->text());
+        QTest::mouseClick(start, Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(QDialog::Accepted, window.result());
+    }
 }
 
 TEST(StartDialog, TheStoredFormIsItsOwnInverse) {

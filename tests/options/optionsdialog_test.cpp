@@ -1,11 +1,10 @@
 #include "appfixture.h"
 #include "widgetlookup.h"
 
-#include "core/password.h"
 #include "ledger/startdialog.h"
 #include "options/optionsdialog.h"
-#include "options/passwordfield.h"
 #include "platform/settingsstore.h"
+#include "platform/startpassword.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +31,7 @@ QString PageShown(const OptionsDialog &dialog) {
 }
 
 std::string StoredPasswordOf(const char16_t *password) {
-    return StoredPassword(QString::fromUtf16(password));
+    return platform::HashStartPassword(QString::fromUtf16(password)).value();
 }
 
 void Click(const QWidget &window, const char *name) {
@@ -246,7 +245,8 @@ TEST_F(OptionsTest, ARateNotRetypedKeepsItsFullPrecision) {
 }
 
 TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOne) {
-    state->settings().storedPassword = StoredPasswordOf(u"ALT");
+    const std::string old = StoredPasswordOf(u"ALT");
+    state->settings().storedPassword = old;
     run([](OptionsDialog &d) {
         d.widgets().PageControl1->setCurrentIndex(1);
         Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("5"));
@@ -260,7 +260,7 @@ TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOn
     });
 
     EXPECT_EQ(messages(), (std::vector<Shown>{{Kind::Information, differentPasswords}}));
-    EXPECT_EQ(state->settings().storedPassword, StoredPasswordOf(u"ALT"));
+    EXPECT_EQ(state->settings().storedPassword, old);
     EXPECT_EQ(stored(QStringLiteral("StartB"), false), platform::RegistryValue(5))
         << "the other settings are saved all the same";
     EXPECT_EQ(stored(QStringLiteral("Autospeichern"), false), platform::RegistryValue(1));
@@ -285,7 +285,7 @@ TEST_F(OptionsTest, DifferentPasswordsAreCaughtOnLeavingTheControlFieldAndOnSwit
     EXPECT_TRUE(state->settings().storedPassword.empty());
 }
 
-TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndShownAgainStarByStar) {
+TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) {
     run([](OptionsDialog &d) {
         const OptionsWidgets &w = d.widgets();
         w.PageControl1->setCurrentWidget(w.TSPasswort);
@@ -300,18 +300,23 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndShownAgainStarByS
         w.PageControl1->setCurrentIndex(0);
         Click(d, "SBAbbrechen");
     });
-    EXPECT_EQ(state->settings().storedPassword, StoredPasswordOf(u"GEHEIM 7SS"));
+    const std::string taken = state->settings().storedPassword;
+    EXPECT_TRUE(platform::StartPasswordMatches(taken, QStringLiteral("GEHEIM 7SS"))) << taken;
+    EXPECT_EQ(std::string::npos, taken.find("GEHEIM")) << "only its hash is kept";
     EXPECT_FALSE(state->settings().passwordRequired) << "the switch is read by OK only";
 
+    // Opened again, the fields are empty with a note; left empty, they keep the password.
     run([](OptionsDialog &d) {
-        EXPECT_EQ(d.widgets().EPW1->text(), QStringLiteral("GEHEIM 7SS"));
-        EXPECT_EQ(d.widgets().EPW2->text(), QStringLiteral("GEHEIM 7SS"));
         d.widgets().PageControl1->setCurrentWidget(d.widgets().TSPasswort);
         Click(d, "RBPWan");
+        EXPECT_EQ(d.widgets().EPW1->text(), QString());
+        EXPECT_EQ(d.widgets().EPW2->text(), QString());
+        EXPECT_TRUE(Child<QLabel>(d, "LPWGesetzt")->isVisible());
         Click(d, "SBOK");
     });
+    EXPECT_EQ(state->settings().storedPassword, taken);
     EXPECT_EQ(stored(QStringLiteral("Tabellenformat"), false),
-              platform::RegistryValue(QString::fromStdString(StoredPasswordOf(u"GEHEIM 7SS"))));
+              platform::RegistryValue(QString::fromStdString(taken)));
 
     // The start window asks for the password as it was set.
     state->settingsStore().LoadSettings();
@@ -320,13 +325,6 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndShownAgainStarByS
     Retype(Child<QWidget>(start, "Edit1"), QStringLiteral("geheim 7ss"));
     Click(start, "Button1");
     EXPECT_EQ(start.result(), QDialog::Accepted);
-}
-
-TEST_F(OptionsTest, TheStoredPasswordIsTheScrambledTextWithBlanksKept) {
-    EXPECT_EQ(QString::fromStdString(StoredPassword(QStringLiteral("AB 1"))),
-              QString::fromUtf16(u"\u005e\u005d \u006e"));
-    EXPECT_EQ(StoredPassword(QString()), "");
-    EXPECT_EQ(PasswordOf(StoredPassword(QStringLiteral("ÄÖÜ 9"))), QStringLiteral("ÄÖÜ 9"));
 }
 
 TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {

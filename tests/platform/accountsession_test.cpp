@@ -204,6 +204,62 @@ TEST_F(AccountSessionTest, ALockLeftByACrashIsTakenOverOnlyAfterAYes) {
     EXPECT_TRUE(second.session().readOnly());
 }
 
+TEST_F(AccountSessionTest, AFileThatWouldBeHarmedByWritingOpensReadOnlyUnlessTheUserAgrees) {
+    using Kind = ScriptedUiService::Kind;
+    const std::vector<core::BookingRecord> records{penvaro::testing::StartValue(1),
+                                                   penvaro::testing::Planned("01.03.2011", -5)};
+    const struct {
+        const char *name;
+        std::filesystem::perms permissions;
+        std::size_t partialBytes;
+        Answer answer;
+        bool readOnly;
+        Kind asked;
+        const char *says;
+    } cases[] = {
+        {"read-only", std::filesystem::perms::owner_read, 0, Answer::Yes, true, Kind::Information,
+         "schreibgeschützt oder gehört einem anderen Benutzer"},
+        {"partial record, no",
+         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, 60, Answer::No,
+         true, Kind::Question, "endet mit 60 Bytes"},
+        {"partial record, yes",
+         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, 60, Answer::Yes,
+         false, Kind::Question, "endet mit 60 Bytes"},
+    };
+    int account = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = writeAccount(QStringLiteral("konto%1.p11").arg(account++), records);
+        auto bytes = penvaro::testing::ReadBytes(file);
+        bytes.resize(bytes.size() + c.partialBytes, 0x20);
+        penvaro::testing::WriteBytes(file, bytes);
+        std::filesystem::permissions(file, c.permissions);
+        ui.clear();
+        if (c.asked == Kind::Question)
+            ui.setNextAnswer(c.answer);
+        ASSERT_TRUE(session().open(file));
+        EXPECT_EQ(c.readOnly, session().readOnly());
+        ASSERT_FALSE(messages().empty());
+        EXPECT_EQ(c.asked, messages()[0].kind);
+        EXPECT_TRUE(messages()[0].text.contains(QString::fromUtf8(c.says)))
+            << messages()[0].text.toStdString();
+
+        const auto deleted = core::DeleteBooking(state->table(), 2, file);
+        EXPECT_EQ(c.readOnly, !deleted);
+        if (c.readOnly) {
+            EXPECT_EQ(bytes, penvaro::testing::ReadBytes(file)) << "left as it was";
+        }
+    }
+}
+
+TEST_F(AccountSessionTest, ACopyLeftByAStoppedWriteIsRemovedWhenTheFileIsOpened) {
+    const auto file = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(1)});
+    const auto left = file.parent_path() / ".giro.p11.Ab12Cd";
+    penvaro::testing::WriteBytes(left, {1, 2, 3});
+    ASSERT_TRUE(session().open(file));
+    EXPECT_FALSE(std::filesystem::exists(left));
+}
+
 TEST_F(AccountSessionTest, ACatchUpStoppedAtAnyStepPlansEachBookingOnceAfterARestart) {
     using Step = AccountSession::CatchUpStep;
     const std::optional<Step> stops[] = {std::nullopt, Step::PendingRecorded, Step::FileSaved};

@@ -147,6 +147,9 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
     std::string nested;
     for (int i = 0; i < 100; ++i)
         nested += "<a>";
+    std::string attributes;
+    for (int i = 0; i < 1000; ++i)
+        attributes += " a" + std::to_string(i) + "=\"\"";
     const Case cases[] = {
         {"not well-formed", camt(header + "<Ntry><Amt>1</Ntry>"), "Zeile 7, Spalte"},
         {"decimal comma", camt(header + ntry("12,50", "CRDT", valueDate)),
@@ -213,6 +216,9 @@ TEST(ReadCamtStatements, RefusesBrokenAndHostileDocumentsNamingThePlace) {
          "nicht zusammen)."},
         {"a document cut off", camt(header).left(150),
          "Die Datei ist kein gültiges XML (die Datei endet mitten im Dokument)."},
+        {"attributes by the thousand",
+         camt(header + "<!-- <x a=\"1\"> -->\n<Ntry" + attributes + "/>"),
+         "Zeile 8: Ein Element hat mehr als 64 Attribute"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -332,4 +338,15 @@ TEST(ReadCamtStatements, APaymentInAnotherCurrencyLeavesTheEntryWhole) {
     EXPECT_EQ(100000, statements->front().entries[0].amount);
     EXPECT_EQ("Diner", statements->front().entries[0].party);
     EXPECT_EQ(1, statements->front().entries[0].moreParties);
+}
+
+TEST(ReadCamtStatements, EqualsSignsInTextsAreNoAttributes) {
+    const std::string many(200, '=');
+    const auto statements = platform::ReadCamtStatements(camt(
+        "<!-- " + many + " -->" + header + "<AddtlStmtInf><![CDATA[" + many
+        + "]]></AddtlStmtInf>\n<Ntry>\n<Amt Ccy=\"EUR\" x=\"" + many
+        + "\">1.00</Amt>\n<CdtDbtInd>CRDT</CdtDbtInd><Sts>BOOK</Sts>" + valueDate + "</Ntry>"));
+    ASSERT_TRUE(statements) << statements.error().message;
+    ASSERT_EQ(1u, statements->size());
+    EXPECT_EQ(1u, statements->front().entries.size());
 }

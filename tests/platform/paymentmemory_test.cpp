@@ -45,15 +45,20 @@ TEST_F(PaymentMemoryTest, RecipientsAreRecalledByNameAndUnknownNamesEmptyTheFiel
     EXPECT_EQ(moved, memory.recall(QStringLiteral("Müller GmbH")).value());
 }
 
-TEST_F(PaymentMemoryTest, TheEmptyNameLivesInTheMemoryKeyItselfAndBackslashesNowhere) {
+TEST_F(PaymentMemoryTest, TheEmptyNameLivesInTheMemoryKeyItselfAndBackslashesStayInTheName) {
     RecipientMemory recipients(*store);
     ASSERT_TRUE(recipients.remember(QString(), Haspa));
     EXPECT_EQ(Haspa, recipients.recall(QString()).value());
     EXPECT_EQ(std::get<QString>(**store->value(RecipientMemory::key(), QStringLiteral("BLZ"))),
               QStringLiteral("20050550"));
 
+    const RememberedRecipient other{QStringLiteral("1"), QStringLiteral("10010010"), QString()};
     ASSERT_TRUE(recipients.remember(QStringLiteral("Müller\\Schmidt GbR"), Haspa));
-    EXPECT_TRUE(recipients.names()->isEmpty()) << "no recipient \"Müller\" appears in the list";
+    ASSERT_TRUE(recipients.remember(QStringLiteral("Müller"), other));
+    EXPECT_EQ(recipients.names().value(),
+              (QStringList{QStringLiteral("Müller"), QStringLiteral("Müller\\Schmidt GbR")}));
+    EXPECT_EQ(Haspa, recipients.recall(QStringLiteral("Müller\\Schmidt GbR")).value());
+    EXPECT_EQ(other, recipients.recall(QStringLiteral("Müller")).value());
 
     PayeeMemory payees(*store);
     const PayeeLines lines{QStringLiteral("Abteilung Tennis"), QString(), QStringLiteral("Köln")};

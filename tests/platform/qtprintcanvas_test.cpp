@@ -1,3 +1,4 @@
+#include "support/filesizelimit.h"
 #include "support/records.h"
 #include "support/tempdir.h"
 
@@ -10,6 +11,10 @@
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
 
 using namespace penvaro;
 
@@ -103,14 +108,87 @@ TEST(QtPrintCanvas, WritesABookingListIntoAPdfFile) {
 #endif
 }
 
-TEST(QtPrintCanvas, AFileThatCannotBeWrittenFailsTheJob) {
+TEST(QtPrintCanvas, ATargetThatCannotTakeAPdfIsRefusedBeforeAnythingIsWritten) {
+    penvaro::testing::TempDir dir;
+    ASSERT_EQ(0, ::mkfifo(dir.path("pipe.pdf").c_str(), 0600));
+    std::filesystem::create_directory(dir.path("ordner.pdf"));
+    const struct {
+        std::string target;
+        std::string reason;
+    } cases[] = {
+        {"/dev/full", "keine gewöhnliche Datei"},
+        {dir.path("pipe.pdf").string(), "keine gewöhnliche Datei"},
+        {dir.path("ordner.pdf").string(), "Ordner, keine Datei"},
+        {dir.path("fehlt/liste.pdf").string(),
+         "Der Ordner „" + dir.path("fehlt").string() + "“ ist nicht vorhanden."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(c.target));
+        platform::QtPrintCanvas canvas(printer);
+        const auto begun = canvas.beginDocument("Penvaro");
+        ASSERT_FALSE(begun);
+        EXPECT_NE(begun.error().message.find("„" + c.target + "“ kann nicht geschrieben werden"),
+                  std::string::npos)
+            << begun.error().message;
+        EXPECT_NE(begun.error().message.find(c.reason), std::string::npos) << begun.error().message;
+        EXPECT_EQ(printer.outputFileName(), QString::fromStdString(c.target));
+    }
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.path("")),
+                               std::filesystem::directory_iterator()))
+        << "nothing left beside the targets";
+}
+
+TEST(QtPrintCanvas, APdfThatCannotBeWrittenWholeLeavesThePreviousFile) {
+    penvaro::testing::TempDir dir;
+    const auto pdf = dir.path("liste.pdf");
+    penvaro::testing::WriteBytes(pdf, {'a', 'l', 't'});
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QStringLiteral("/nonexistent-folder/liste.pdf"));
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
     platform::QtPrintCanvas canvas(printer);
-    const auto begun = canvas.beginDocument("Penvaro");
-    ASSERT_FALSE(begun);
-    EXPECT_NE(begun.error().message.find("liste.pdf"), std::string::npos);
+    core::Result<void> ended;
+    {
+        // As a disk that is full after a few kilobytes.
+        penvaro::testing::FileSizeLimit limit(2048);
+        ASSERT_TRUE(canvas.beginDocument("Penvaro"));
+        for (int page = 0; page < 20; ++page) {
+            canvas.newPage();
+            for (int row = 0; row < 40; ++row)
+                canvas.text(100, -100 - row * 50, "Zeile " + std::to_string(row),
+                            core::TextAlign::Left);
+        }
+        ended = canvas.endDocument();
+    }
+    ASSERT_FALSE(ended);
+    EXPECT_NE(ended.error().message.find("„" + pdf.string() + "“ konnte nicht geschrieben"),
+              std::string::npos)
+        << ended.error().message;
+    EXPECT_NE(ended.error().message.find("zu groß"), std::string::npos) << ended.error().message;
+    EXPECT_EQ((std::vector<std::uint8_t>{'a', 'l', 't'}), penvaro::testing::ReadBytes(pdf));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path("")),
+                               std::filesystem::directory_iterator()));
+}
+
+TEST(IsCompletePdf, TellsAWholeFileFromOneThatLostBytes) {
+    const std::string whole = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\nxref\n0 1\ntrailer\n<<>>\n"
+                              "startxref\n29\n%%EOF\n";
+    ASSERT_EQ(29u, whole.find("xref"));
+    const struct {
+        const char *name;
+        std::string bytes;
+        bool complete;
+    } cases[] = {
+        {"whole", whole, true},
+        {"end cut off", whole.substr(0, whole.size() - 4), false},
+        {"bytes lost before the table", whole.substr(0, 10) + whole.substr(14), false},
+        {"no offset", "%PDF-1.4\nstartxref\n%%EOF", false},
+        {"empty", "", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.complete, platform::IsCompletePdf(c.bytes)) << c.name;
 }
 
 TEST(PrinterChoice, OffersThePdfFileLastAndAsksForItsName) {

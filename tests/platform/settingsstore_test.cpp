@@ -51,7 +51,7 @@ TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
     changed.SummeZan = false;
     changed.FontName = "DejaVu Sans";
     changed.passwordRequired = true;
-    changed.storedPassword = "kodiert";
+    changed.storedPassword = "$argon2id$v=19$m=65536,t=2,p=1$c2FsdA$aGFzaA";
     changed.AusstellOrt = "Köln";
     changed.nextCheckDay = 40550.0;
     changed.AuszugsdatAN = false;
