@@ -1,6 +1,7 @@
 #include "appfixture.h"
 #include "support/records.h"
 
+#include "ledger/ledgerview.h"
 #include "ledger/mainwindow.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ void refreshLedger(benchmark::State &bench) {
     window.startUp();
     window.show();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(window.ledger().refreshLedger());
+        benchmark::DoNotOptimize(window.view().refresh());
 }
 
 // What every change of bookings costs: the table sorted again and both grids refilled.

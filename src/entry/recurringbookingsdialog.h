@@ -3,13 +3,9 @@
 #include <QDialog>
 
 #include <functional>
-#include <vector>
 
 class QMenu;
-
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
+class QTableView;
 
 namespace penvaro::platform {
 class AppState;
@@ -18,6 +14,7 @@ class AppState;
 namespace penvaro::entry {
 
 class BookingEditDialog;
+class RecurringBookingsModel;
 
 // The recurring bookings window: lists the recurring bookings of the open account file and
 // enters, changes and deletes them.
@@ -36,10 +33,10 @@ public:
     void fillGrid();
 
 private:
-    void buildGrid();
+    void buildTable();
     void buildCommands();
-    void layoutGrid();
-    // The slot of the booking in the current row; 0 when the grid lists none.
+    void layoutTable();
+    // The slot of the booking in the current row; 0 when the table lists none.
     int currentSlot() const;
     void enterBooking();
     void editBooking();
@@ -49,10 +46,9 @@ private:
     platform::AppState &m_app;
     BookingEditDialog &m_editDialog;
     std::function<void()> m_enterRecurring;
-    widgets::StringGrid *m_grid;
+    RecurringBookingsModel *m_model;
+    QTableView *m_table;
     QMenu *m_menu;
-    // Row r of the grid (from 1) shows the booking in slot m_rowSlots[r - 1].
-    std::vector<int> m_rowSlots;
 };
 
 } // namespace penvaro::entry

@@ -47,14 +47,11 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *layout = new QVBoxLayout(central);
+    m_view = new LedgerView(m_state, central);
     layout->addWidget(buildToolBar());
     m_welcome = new WelcomePanel(central);
     layout->addWidget(m_welcome, 1);
-    auto *todayCaption = m_summeH->findChild<QLabel *>(QStringLiteral("LSummeH"));
-    auto *todayBalance = m_summeH->findChild<QLabel *>(QStringLiteral("STSummeH"));
-    m_view = new LedgerView(m_state, todayBalance, todayCaption, central);
     layout->addWidget(m_view, 1);
-    m_ledger = &m_view->refresher();
 
     connect(m_view, &LedgerView::enterRequested, this, [this](core::Listing listing) {
         listing == core::Listing::Planned ? enterPlanned() : enterCompleted();
@@ -81,8 +78,7 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     m_interestWindow = new evaluation::InterestWindow(m_state, this);
     connect(m_interestWindow, &evaluation::InterestWindow::openingComputed, this,
             [this] { showInterestBusy(false); });
-    m_searchWindow =
-        new evaluation::SearchWindow(m_state, m_view->grid(core::Listing::Completed), this);
+    m_searchWindow = new evaluation::SearchWindow(m_state, this);
     m_importDialog = new StatementImportDialog(m_state, this);
     m_paymentWindow = new payments::PaymentWindow(m_state, this);
     m_optionsDialog = new options::OptionsDialog(m_state, this);
@@ -116,7 +112,7 @@ bool MainWindow::ledgerVisible() const {
 
 void MainWindow::showWelcome() {
     m_view->hide();
-    m_summeH->hide();
+    m_todayPanel->hide();
     m_welcome->show();
 }
 
@@ -134,13 +130,12 @@ bool MainWindow::changesAllowed() const {
 void MainWindow::showLedger() {
     m_welcome->hide();
     m_view->show();
-    m_summeH->show();
+    m_todayPanel->show();
     layoutWindow();
 }
 
 void MainWindow::layoutWindow() {
     m_view->applyOptions();
-    m_ledger->fitColumns();
 }
 
 void MainWindow::startUp() {
@@ -169,7 +164,7 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::refresh() {
-    platform::ReportFailure(m_state.ui(), m_ledger->refreshLedger());
+    platform::ReportFailure(m_state.ui(), m_view->refresh());
 }
 
 void MainWindow::restoreWindowSize() {

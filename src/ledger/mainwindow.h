@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ledgerrefresh.h"
-
 #include "core/bookingtable.h"
 #include "core/result.h"
 #include "payments/paymentwindow.h"
@@ -63,7 +61,6 @@ public:
     bool startRefused() const { return m_startRefused; }
 
     LedgerView &view() { return *m_view; }
-    LedgerRefresh &ledger() { return *m_ledger; }
 
     // The commands of the menu, the tool bar, the buttons and the context menus.
     void openAccountFile();
@@ -121,10 +118,9 @@ private:
 
     platform::AppState &m_state;
     LedgerView *m_view = nullptr;
-    LedgerRefresh *m_ledger = nullptr;
     WelcomePanel *m_welcome = nullptr;
     AccountsOverviewDialog *m_accounts = nullptr;
-    QWidget *m_summeH = nullptr;
+    QWidget *m_todayPanel = nullptr;
     entry::BookingEntryDialog *m_entryDialog = nullptr;
     entry::BookingEditDialog *m_editDialog = nullptr;
     entry::StartValueDialog *m_startValueDialog = nullptr;

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "ledgerview.h"
+
 #include "widgets/manual.h"
 
 #include "platform/appstate.h"
@@ -155,22 +157,26 @@ QWidget *MainWindow::buildToolBar() {
         layout->addWidget(b);
     layout->addStretch();
 
-    m_summeH = new QWidget(bar);
-    m_summeH->setObjectName(QStringLiteral("PSummeH"));
-    auto *summeLayout = new QHBoxLayout(m_summeH);
-    summeLayout->setContentsMargins(4, 0, 4, 0);
-    auto *caption = new QLabel(QStringLiteral("Heutiger Kontostand:"), m_summeH);
+    m_todayPanel = new QWidget(bar);
+    m_todayPanel->setObjectName(QStringLiteral("PSummeH"));
+    auto *todayLayout = new QHBoxLayout(m_todayPanel);
+    todayLayout->setContentsMargins(4, 0, 4, 0);
+    auto *caption = new QLabel(QStringLiteral("Heutiger Kontostand:"), m_todayPanel);
     caption->setObjectName(QStringLiteral("LSummeH"));
-    auto *balance = new QLabel(m_summeH);
+    auto *balance = new QLabel(m_todayPanel);
     balance->setObjectName(QStringLiteral("STSummeH"));
     balance->setMinimumWidth(
         balance->fontMetrics().horizontalAdvance(QStringLiteral("-99.999,99 €")));
     balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     balance->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     caption->setBuddy(balance);
-    summeLayout->addWidget(caption);
-    summeLayout->addWidget(balance);
-    layout->addWidget(m_summeH);
+    todayLayout->addWidget(caption);
+    todayLayout->addWidget(balance);
+    layout->addWidget(m_todayPanel);
+    connect(m_view, &LedgerView::todayBalanceChanged, balance, [balance](const QString &text) {
+        balance->setText(text);
+        balance->setAccessibleName(QStringLiteral("Heutiger Kontostand: ") + text);
+    });
 
     auto *image = new QFrame(bar);
     image->setObjectName(QStringLiteral("PImage"));

@@ -1,6 +1,7 @@
 #include "appfixture.h"
 #include "support/records.h"
 #include "support/tempdir.h"
+#include "tablecells.h"
 
 #include "core/accountregister.h"
 #include "core/date.h"
@@ -8,7 +9,6 @@
 #include "ledger/mainwindow.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -49,11 +49,9 @@ protected:
     }
 
     QStringList overviewColumn(int col) {
-        const auto &grid = *overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"));
-        QStringList texts;
-        for (int row = 1; row < grid.rowCount(); ++row)
-            texts << grid.cell(col, row);
-        return texts;
+        return penvaro::testing::TableCells(
+                   *overview().findChild<QTableView *>(QStringLiteral("SG1")))
+            .column(col);
     }
 
     std::unique_ptr<MainWindow> window;
@@ -237,7 +235,8 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
     for (const auto &file : {a, b, c})
         window->openAccountFileByPath(file);
     overview().refill();
-    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 2);
+    penvaro::testing::TableCells(*overview().findChild<QTableView *>(QStringLiteral("SG1")))
+        .setCurrentCell(0, 2);
     ui.setNextAnswer(platform::Answer::Yes);
     overview().deleteCurrentRow();
     EXPECT_EQ((QStringList{QString::fromStdString(a.string()), QString::fromStdString(c.string())}),
@@ -260,7 +259,8 @@ TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
     ui.clear();
 
     overview().refill();
-    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 1);
+    penvaro::testing::TableCells(*overview().findChild<QTableView *>(QStringLiteral("SG1")))
+        .setCurrentCell(0, 1);
     overview().openCurrentRow();
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());

@@ -1,12 +1,12 @@
 #include "appfixture.h"
 #include "support/records.h"
+#include "tablecells.h"
 
 #include "entry/bookingentrydialog.h"
 #include "ledger/ledgerview.h"
 #include "ledger/mainwindow.h"
 #include "platform/accountsession.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +24,7 @@
 using namespace penvaro;
 using ledger::MainWindow;
 using penvaro::testing::ScriptedUiService;
-using widgets::StringGrid;
+using penvaro::testing::TableCells;
 
 namespace {
 
@@ -46,23 +46,13 @@ protected:
         return window;
     }
 
-    static widgets::StringGrid &grid(MainWindow &window, const char *name) {
-        return *window.findChild<widgets::StringGrid *>(QString::fromLatin1(name));
+    static TableCells grid(MainWindow &window, const char *name) {
+        return TableCells(*window.findChild<QTableView *>(QString::fromLatin1(name)));
     }
 
-    static QStringList column(const widgets::StringGrid &grid, int col) {
-        QStringList texts;
-        for (int row = 1; row < grid.rowCount(); ++row)
-            texts << grid.cell(col, row);
-        return texts;
-    }
+    static QStringList column(const TableCells &grid, int col) { return grid.column(col); }
 
-    static QStringList headers(const widgets::StringGrid &grid) {
-        QStringList texts;
-        for (int col = 0; col < grid.columnCount(); ++col)
-            texts << grid.cell(col, 0);
-        return texts;
-    }
+    static QStringList headers(const TableCells &grid) { return grid.headers(); }
 
     static QString text(MainWindow &window, const char *name) {
         return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
@@ -92,7 +82,7 @@ TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
     auto window = start();
     ASSERT_TRUE(window->ledgerVisible());
 
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("1 / 2011"),
                            QStringLiteral("2 / 2011")}),
               column(completed, 0));
@@ -103,7 +93,7 @@ TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
     EXPECT_EQ(QStringLiteral("20,00 €"), completed.cell(completed.columnCount() - 2, 3))
         << "the amount without its direction";
 
-    const widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    const TableCells planned = grid(*window, "StringGrid2");
     EXPECT_EQ((QStringList{QStringLiteral("01.06.2011"), QStringLiteral("01.07.2011")}),
               column(planned, 0));
     EXPECT_EQ((QStringList{QStringLiteral("985,25 €"), QStringLiteral("955,25 €")}),
@@ -127,7 +117,7 @@ TEST_F(MainWindowTest, AfterLoadingTheFirstRowOfEachGridIsCurrentAndSelected) {
     auto window = start();
     for (const char *name : {"Stringgrid1", "StringGrid2"}) {
         SCOPED_TRACE(name);
-        const widgets::StringGrid &shown = grid(*window, name);
+        const TableCells shown = grid(*window, name);
         EXPECT_EQ(1, shown.currentRow());
         EXPECT_EQ(std::vector<int>{1}, shown.selectedRows());
     }
@@ -173,7 +163,7 @@ TEST_F(MainWindowTest, DescendingOrderPutsTheStartValueAtTheBottom) {
     setLastFile(file);
     setFileValue(file, QStringLiteral("Sort1"), std::int32_t(0));
     auto window = start();
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     EXPECT_EQ((QStringList{QStringLiteral("2 / 2011"), QStringLiteral("1 / 2011"),
                            QStringLiteral("Startwert")}),
               column(completed, 0));
@@ -188,7 +178,7 @@ TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
                                     penvaro::testing::Completed(2011, 1, "05.01.2011", 1000000)});
     setLastFile(file);
     auto window = start();
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     const int betrag = completed.columnCount() - 2;
     auto *euro = window->findChild<QCheckBox *>(QStringLiteral("RBEuroBetrag"));
     auto *national = window->findChild<QCheckBox *>(QStringLiteral("RBnatBetrag"));
@@ -218,7 +208,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     const auto file = writeGiro();
     setLastFile(file);
     auto window = start();
-    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     completed.setCurrentCell(1, 2);
 
     ui.setNextAnswer(platform::Answer::No);
@@ -240,7 +230,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
               column(completed, 0));
     EXPECT_EQ(4u, recordsOnDisk(file).size());
 
-    widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    const TableCells planned = grid(*window, "StringGrid2");
     planned.setCurrentCell(1, 2);
     ui.setNextAnswer(platform::Answer::Yes);
     window->deletePlanned();
@@ -299,10 +289,10 @@ TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
     {
         auto window = start();
         window->show();
-        widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+        const TableCells completed = grid(*window, "Stringgrid1");
         const int absender = headers(completed).indexOf(QStringLiteral("Absender/Empfänger"));
-        completed.setColumnWidth(absender, 222);
-        QTest::mouseRelease(completed.viewport(), Qt::LeftButton);
+        completed.view().setColumnWidth(absender, 222);
+        QTest::mouseRelease(completed.view().viewport(), Qt::LeftButton);
         EXPECT_EQ(222, state->settings().WAbsender);
         window->close();
     }
@@ -353,7 +343,7 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
                       Qt::LeftButton);
     QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenBNeu2")),
                       Qt::LeftButton);
-    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     completed.setCurrentCell(1, 1);
     window->editCompleted(); // the start value row
     completed.setCurrentCell(1, 2);

@@ -2,6 +2,7 @@
 #include "support/fixtures.h"
 #include "support/records.h"
 #include "support/tempdir.h"
+#include "tablecells.h"
 
 #include "core/accountfile.h"
 #include "entry/statementdates.h"
@@ -10,7 +11,6 @@
 #include "ledger/statementimportdialog.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
-#include "widgets/stringgrid.h"
 
 #include <QAction>
 #include <QDialog>
@@ -204,8 +204,8 @@ TEST_F(StatementImportTest, ImportsWhatIsTickedInOneWriteAndShowsItInTheLedger) 
     EXPECT_FALSE(parties().contains(QStringLiteral("Müller & Söhne GmbH")))
         << "what was left out is not suggested";
 
-    const widgets::StringGrid &completed =
-        *m_window->findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1"));
+    const penvaro::testing::TableCells completed(
+        *m_window->findChild<QTableView *>(QStringLiteral("Stringgrid1")));
     EXPECT_EQ(QStringLiteral("7 / 2026"), completed.cell(0, 3));
     EXPECT_EQ(QStringLiteral("104,01 €"),
               m_window->findChild<QLineEdit *>(QStringLiteral("ESumme"))->text());

@@ -7,7 +7,7 @@
 #include "platform/payeememory.h"
 #include "platform/printerchoice.h"
 #include "platform/recipientmemory.h"
-#include "widgets/stringgrid.h"
+#include "tablecells.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,7 +75,8 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
         EXPECT_EQ(canvas.steps().front().text, "Tarvel Software - Überweisungsdrucker");
         EXPECT_EQ((PrintedText{90, -111, "Stadtwerke"}), testing::PrintedTexts(canvas)[0]);
         EXPECT_EQ(state->table().count, 1);
-        EXPECT_EQ(Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+        EXPECT_EQ(testing::TableCells(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"))
+                      .cell(0, 1),
                   QStringLiteral("Stadtwerke"));
     });
     const auto booked = planned();
@@ -117,7 +118,8 @@ TEST_F(TUeberwFPrintTest, APrinterFailureLeavesAccountMemoryAndTemplatesAlone) {
                 Child<QCheckBox>(page, "CBUeberwSave")->setChecked(true);
             Press(page, c.button);
             EXPECT_EQ(
-                Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+                testing::TableCells(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"))
+                    .cell(0, 1),
                 QString());
         });
         EXPECT_TRUE(planned().empty());

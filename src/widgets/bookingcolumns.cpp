@@ -1,10 +1,6 @@
-#include "ledgercolumns.h"
+#include "bookingcolumns.h"
 
-#include "amountdisplay.h"
-
-#include "core/date.h"
-
-namespace penvaro::ledger {
+namespace penvaro::widgets {
 namespace {
 
 using S = core::Settings;
@@ -13,11 +9,8 @@ constexpr Qt::Alignment centre = Qt::AlignHCenter;
 constexpr Qt::Alignment left = Qt::AlignLeft;
 constexpr Qt::Alignment right = Qt::AlignRight;
 
-QString dateText(double dayCount) {
-    if (!core::CivilFromDayCount(dayCount))
-        return {};
-    return QString::fromStdString(core::FormatDate(dayCount));
-}
+// The width the first column keeps when no setting holds it.
+constexpr int firstColumnWidth = 75;
 
 } // namespace
 
@@ -31,6 +24,10 @@ ColumnFit FitOf(LedgerColumn column) {
     default:
         return ColumnFit::WholeText;
     }
+}
+
+int PreferredWidth(const ShownColumn &shown, const core::Settings &settings) {
+    return shown.width ? settings.*shown.width : firstColumnWidth;
 }
 
 std::vector<ShownColumn> CompletedColumns(const core::Settings &settings) {
@@ -77,30 +74,4 @@ std::vector<ShownColumn> PlannedColumns(const core::Settings &settings) {
     return columns;
 }
 
-QString CellText(LedgerColumn column, const core::BookingRecord &r, const AmountDisplay &amounts) {
-    switch (column) {
-    case LedgerColumn::Auszugsnr:
-        return QStringLiteral("%1 / %2").arg(r.Auszugsnr).arg(r.Auszugsjahr);
-    case LedgerColumn::Auszugsdatum:
-        return dateText(r.Auszugsdatum);
-    case LedgerColumn::Wertdatum:
-        return dateText(r.Wertdatum);
-    case LedgerColumn::Art:
-        return QString::fromStdString(r.Buchungsart.toUtf8());
-    case LedgerColumn::Absender:
-        return QString::fromStdString(r.Absender.toUtf8());
-    case LedgerColumn::Verwendungszweck:
-        return QString::fromStdString(r.Verwendungszweck.toUtf8());
-    case LedgerColumn::Buchungsdatum:
-        return dateText(r.Buchungsdatum);
-    case LedgerColumn::SollHaben:
-        return QString(QChar(r.SollHaben));
-    case LedgerColumn::Betrag:
-        return amounts.amountCell(r.Betrag);
-    case LedgerColumn::Kontostand:
-        break;
-    }
-    return {};
-}
-
-} // namespace penvaro::ledger
+} // namespace penvaro::widgets

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/bookingrecord.h"
 #include "core/settings.h"
 
 #include <QString>
@@ -8,9 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace penvaro::ledger {
-
-class AmountDisplay;
+namespace penvaro::widgets {
 
 enum class LedgerColumn {
     Auszugsnr,
@@ -25,7 +22,7 @@ enum class LedgerColumn {
     Kontostand,
 };
 
-// One column a ledger grid shows: what it holds, its heading, alignment and stored width.
+// One column a ledger table shows: what it holds, its heading, alignment and stored width.
 struct ShownColumn {
     LedgerColumn column;
     QString header;
@@ -34,7 +31,7 @@ struct ShownColumn {
     std::int32_t core::Settings::*width = nullptr;
 };
 
-// How a column behaves when the grid is narrower than the widths the user gave its columns.
+// How a column behaves when the table is narrower than the widths the user gave its columns.
 enum class ColumnFit {
     WholeText,   // amounts, dates, balances, statement numbers, kinds: every text stays whole
     WholeHeader, // the direction: the header stays whole
@@ -42,15 +39,13 @@ enum class ColumnFit {
 };
 ColumnFit FitOf(LedgerColumn column);
 
+// The width the user gave the column: its stored width, or the first column's own.
+int PreferredWidth(const ShownColumn &shown, const core::Settings &settings);
+
 // The columns of the completed bookings, as statement data, booking dates and the balance
 // column are switched on or off (at most ten).
 std::vector<ShownColumn> CompletedColumns(const core::Settings &settings);
 // The columns of the planned bookings: six, or seven with the balance column.
 std::vector<ShownColumn> PlannedColumns(const core::Settings &settings);
 
-// The text of a record in a column; the balance column is filled separately. A date that has
-// no calendar day leaves its cell empty.
-QString CellText(LedgerColumn column, const core::BookingRecord &record,
-                 const AmountDisplay &amounts);
-
-} // namespace penvaro::ledger
+} // namespace penvaro::widgets
