@@ -1,8 +1,8 @@
 #include "appfixture.h"
 #include "support/records.h"
 
+#include "app/mainwindow.h"
 #include "ledger/ledgerview.h"
-#include "ledger/mainwindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -44,7 +44,7 @@ public:
 void startUpToPaintedLedger(benchmark::State &bench) {
     Account account;
     for (auto _ : bench) {
-        ledger::MainWindow window(account.appState());
+        app::MainWindow window(account.appState());
         window.startUp();
         window.show();
         benchmark::DoNotOptimize(window.grab());
@@ -53,7 +53,7 @@ void startUpToPaintedLedger(benchmark::State &bench) {
 
 void refreshLedger(benchmark::State &bench) {
     Account account;
-    ledger::MainWindow window(account.appState());
+    app::MainWindow window(account.appState());
     window.startUp();
     window.show();
     for (auto _ : bench)
@@ -63,7 +63,7 @@ void refreshLedger(benchmark::State &bench) {
 // What every change of bookings costs: the table sorted again and both grids refilled.
 void bookingChange(benchmark::State &bench) {
     Account account;
-    ledger::MainWindow window(account.appState());
+    app::MainWindow window(account.appState());
     window.startUp();
     window.show();
     for (auto _ : bench)

@@ -39,15 +39,12 @@ QPushButton *CommandButton(QWidget *parent, const char *name, const QString &cap
 } // namespace
 
 RecurringBookingsDialog::RecurringBookingsDialog(platform::AppState &app,
-                                                 BookingEditDialog &editDialog,
-                                                 std::function<void()> enterRecurring,
-                                                 QWidget *parent)
+                                                 BookingEditDialog &editDialog, QWidget *parent)
     // Closed by its own buttons or Escape only, "Schließen" also sorting the table; nothing to
     // minimise or maximise.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_app(app)
-    , m_editDialog(editDialog)
-    , m_enterRecurring(std::move(enterRecurring)) {
+    , m_editDialog(editDialog) {
     setObjectName(QStringLiteral("TMonthlyF"));
     setWindowTitle(QStringLiteral("Eine kleine Arbeitserleichterung ..."));
     setModal(true);
@@ -147,8 +144,7 @@ int RecurringBookingsDialog::currentSlot() const {
 }
 
 void RecurringBookingsDialog::enterBooking() {
-    if (m_enterRecurring)
-        m_enterRecurring();
+    Q_EMIT enterRequested();
     fillGrid();
 }
 

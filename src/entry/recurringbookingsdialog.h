@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QMenu;
 class QTableView;
 
@@ -22,15 +20,18 @@ class RecurringBookingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // enterRecurring shows the entry dialog for a new recurring booking and returns when it has
-    // been closed.
     RecurringBookingsDialog(platform::AppState &app, BookingEditDialog &editDialog,
-                            std::function<void()> enterRecurring, QWidget *parent = nullptr);
+                            QWidget *parent = nullptr);
 
     // Shows the window modally; the main window's "Monatlich wiederkehrende Buchungen".
     void showModal();
     // One row per recurring booking in table order, one empty row when there is none.
     void fillGrid();
+
+Q_SIGNALS:
+    // "Eingeben": a new recurring booking is to be entered. The list is shown afresh when the
+    // handler returns, so it is connected directly and returns when the entry is closed.
+    void enterRequested();
 
 private:
     void buildTable();
@@ -45,7 +46,6 @@ private:
 
     platform::AppState &m_app;
     BookingEditDialog &m_editDialog;
-    std::function<void()> m_enterRecurring;
     RecurringBookingsModel *m_model;
     QTableView *m_table;
     QMenu *m_menu;

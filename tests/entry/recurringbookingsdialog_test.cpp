@@ -29,6 +29,7 @@ protected:
         rent.Betrag = 1234567800;
         insurance.SollHaben = u'-';
         insurance.Betrag = 125000;
+        QObject::connect(&window, &RecurringBookingsDialog::enterRequested, [this] { onEnter(); });
     }
 
     void ShowWindow() {
@@ -53,7 +54,7 @@ protected:
     BookingRecord salary =
         WithTexts(testing::Recurring(28, "28.07.2011"), "ÜB", "Arbeitgeber", "Gehalt");
     std::function<void()> onEnter;
-    RecurringBookingsDialog window{*state, dialog, [this] { onEnter(); }};
+    RecurringBookingsDialog window{*state, dialog};
 };
 
 TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {

@@ -3,10 +3,11 @@
 #include "support/tempdir.h"
 #include "tablecells.h"
 
+#include "app/ledgercommands.h"
+#include "app/mainwindow.h"
 #include "core/accountregister.h"
 #include "core/date.h"
 #include "ledger/accountsoverviewdialog.h"
-#include "ledger/mainwindow.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
 
@@ -17,7 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
 
 namespace {
@@ -44,9 +45,7 @@ protected:
         return value ? *value : std::nullopt;
     }
 
-    ledger::AccountsOverviewDialog &overview() {
-        return *window->findChild<ledger::AccountsOverviewDialog *>();
-    }
+    ledger::AccountsOverviewDialog &overview() { return window->commands().accountsOverview(); }
 
     QStringList overviewColumn(int col) {
         return penvaro::testing::TableCells(
@@ -129,7 +128,7 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
     window->openAccountFileByPath(giro);
 
     ui.setNextFileName(dir.filePath(QStringLiteral("kasse")));
-    window->newAccountFile();
+    window->commands().newAccountFile();
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
     ASSERT_TRUE(std::filesystem::exists(kasse));
     EXPECT_EQ(0u, std::filesystem::file_size(kasse));
@@ -169,7 +168,7 @@ TEST_F(AccountFiles, ANewFileAsksForItsStartValueAndThenItsOwnBankData) {
         return dialog.result();
     });
     ui.setNextFileName(dir.filePath(QStringLiteral("kasse.p11")));
-    window->newAccountFile();
+    window->commands().newAccountFile();
 
     EXPECT_EQ(shown, (std::vector<std::string>{"TStartWertEingebenF", "TUeberwF"}));
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
@@ -186,13 +185,13 @@ TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {
     const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::No);
-    window->newAccountFile();
+    window->commands().newAccountFile();
     EXPECT_EQ(1u, recordsOnDisk(giro).size());
     EXPECT_FALSE(window->ledgerVisible());
 
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->newAccountFile();
+    window->commands().newAccountFile();
     EXPECT_TRUE(recordsOnDisk(giro).empty());
 }
 

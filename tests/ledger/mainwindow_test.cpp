@@ -2,9 +2,10 @@
 #include "support/records.h"
 #include "tablecells.h"
 
+#include "app/ledgercommands.h"
+#include "app/mainwindow.h"
 #include "entry/bookingentrydialog.h"
 #include "ledger/ledgerview.h"
-#include "ledger/mainwindow.h"
 #include "platform/accountsession.h"
 #include "platform/settingsstore.h"
 
@@ -22,7 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
 using penvaro::testing::TableCells;
 
@@ -212,7 +213,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     completed.setCurrentCell(1, 2);
 
     ui.setNextAnswer(platform::Answer::No);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(5, state->table().count);
     ASSERT_FALSE(ui.shown().empty());
     const QString question = ui.shown().back().text;
@@ -224,7 +225,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
         << "the question names the booking: " << question.toStdString();
 
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(4, state->table().count);
     EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("2 / 2011")}),
               column(completed, 0));
@@ -233,15 +234,15 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     const TableCells planned = grid(*window, "StringGrid2");
     planned.setCurrentCell(1, 2);
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deletePlanned();
+    window->commands().deletePlanned();
     EXPECT_EQ((QStringList{QStringLiteral("01.06.2011")}), column(planned, 0));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deletePlanned();
+    window->commands().deletePlanned();
     EXPECT_EQ(QStringList{QString()}, column(planned, 0)) << "an empty table keeps one empty row";
     EXPECT_EQ(2u, recordsOnDisk(file).size());
 
     ui.clear();
-    window->deletePlanned();
+    window->commands().deletePlanned();
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(345, ui.shown()[0].code);
     EXPECT_EQ(QStringLiteral("Keine zu löschenden Daten! "), ui.shown()[0].text);
@@ -254,12 +255,12 @@ TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
     auto window = start();
     EXPECT_EQ(QStringList{QStringLiteral("Startwert")}, column(grid(*window, "Stringgrid1"), 0));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(0, state->table().count);
     EXPECT_TRUE(recordsOnDisk(file).empty());
 
     ui.clear();
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(342, ui.shown()[0].code);
 }
@@ -345,11 +346,11 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
                       Qt::LeftButton);
     const TableCells completed = grid(*window, "Stringgrid1");
     completed.setCurrentCell(1, 1);
-    window->editCompleted(); // the start value row
+    window->commands().editCompleted(); // the start value row
     completed.setCurrentCell(1, 2);
-    window->editCompleted();
-    window->editPlanned();
-    window->transferPlanned();
+    window->commands().editCompleted();
+    window->commands().editPlanned();
+    window->commands().transferPlanned();
     EXPECT_EQ(
         (std::vector<std::string>{"TdatenEingebenF 1", "TdatenEingebenF 2", "TDatenBearbeitenF"}),
         opened);
@@ -423,7 +424,7 @@ TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
     auto *menuPrint = window->findChild<QAction *>(QStringLiteral("Drucken1"));
     ASSERT_TRUE(menuPrint->isEnabled());
     menuPrint->trigger();
-    window->showAccountsOverview();
+    window->commands().showAccountsOverview();
     EXPECT_EQ(opened,
               (std::vector<QString>{QStringLiteral("TDruckerDialogF"), QStringLiteral("KontenF"),
                                     QStringLiteral("PrintDialog1")}));
@@ -474,7 +475,7 @@ TEST_F(MainWindowTest, AFileAnotherProgramWritesIsShownReadOnlyWithoutChangingCo
         EXPECT_FALSE(window.findChild<QToolButton *>(QString::fromLatin1(name))->isEnabled())
             << name;
     ui.clear();
-    window.enterCompleted();
-    window.deleteCompleted();
+    window.commands().enterCompleted();
+    window.commands().deleteCompleted();
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, ui.shown()) << "nothing opens or asks";
 }

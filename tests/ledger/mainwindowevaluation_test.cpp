@@ -3,7 +3,7 @@
 #include "support/records.h"
 #include "tablecells.h"
 
-#include "ledger/mainwindow.h"
+#include "app/mainwindow.h"
 
 #include <QAction>
 #include <QDialog>
@@ -22,9 +22,9 @@ namespace {
 
 class MainWindowEvaluationTest : public penvaro::testing::AppFixture {
 protected:
-    std::unique_ptr<ledger::MainWindow> start(const std::vector<core::BookingRecord> &records) {
+    std::unique_ptr<app::MainWindow> start(const std::vector<core::BookingRecord> &records) {
         setLastFile(writeAccount(QStringLiteral("giro.p11"), records));
-        auto window = std::make_unique<ledger::MainWindow>(*state);
+        auto window = std::make_unique<app::MainWindow>(*state);
         window->startUp();
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -32,7 +32,7 @@ protected:
         return window;
     }
 
-    static QToolButton &interestButton(ledger::MainWindow &window) {
+    static QToolButton &interestButton(app::MainWindow &window) {
         return *window.findChild<QToolButton *>(QStringLiteral("SpeedButton1"));
     }
 

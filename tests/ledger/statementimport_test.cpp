@@ -4,11 +4,11 @@
 #include "support/tempdir.h"
 #include "tablecells.h"
 
+#include "app/mainwindow.h"
 #include "core/accountfile.h"
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
-#include "ledger/mainwindow.h"
-#include "ledger/statementimportdialog.h"
+#include "import/statementimportdialog.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
 
@@ -27,7 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
 
 namespace {
@@ -421,7 +421,7 @@ TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) 
         app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
     app.state->settings().Datei = file.string();
     ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
-    ledger::StatementImportDialog dialog(*app.state);
+    import::StatementImportDialog dialog(*app.state);
 
     app.ui.setNextModal([](QDialog &shown) { return click(shown, "BImportieren"); });
     EXPECT_EQ(QDialog::Accepted, dialog.importFile(camt));

@@ -1,8 +1,8 @@
 #include "appfixture.h"
 #include "widgetlookup.h"
 
+#include "app/startdialog.h"
 #include "core/password.h"
-#include "ledger/startdialog.h"
 #include "options/optionsdialog.h"
 #include "options/passwordfield.h"
 #include "platform/settingsstore.h"
@@ -315,7 +315,7 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndShownAgainStarByS
 
     // The start window asks for the password as it was set.
     state->settingsStore().LoadSettings();
-    ledger::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
+    app::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
     testing::ShowActive(start);
     Retype(Child<QWidget>(start, "Edit1"), QStringLiteral("geheim 7ss"));
     Click(start, "Button1");

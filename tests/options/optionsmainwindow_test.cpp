@@ -3,7 +3,7 @@
 #include "tablecells.h"
 #include "widgetlookup.h"
 
-#include "ledger/mainwindow.h"
+#include "app/mainwindow.h"
 #include "options/optionsdialog.h"
 #include "platform/settingsstore.h"
 
@@ -34,13 +34,13 @@ protected:
         setFileValue(file, QStringLiteral("natBetrag"), std::int32_t{1});
     }
 
-    std::unique_ptr<ledger::MainWindow> start() {
-        auto window = std::make_unique<ledger::MainWindow>(*state);
+    std::unique_ptr<app::MainWindow> start() {
+        auto window = std::make_unique<app::MainWindow>(*state);
         window->startUp();
         return window;
     }
 
-    static void choose(ledger::MainWindow &window, const char *action) {
+    static void choose(app::MainWindow &window, const char *action) {
         window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
     }
 

@@ -1,11 +1,10 @@
+#include "ledgercommands.h"
 #include "mainwindow.h"
 
-#include "ledgerview.h"
-
-#include "widgets/manual.h"
-
+#include "ledger/ledgerview.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/manual.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 namespace {
 
 QToolButton *button(QWidget *parent, const char *name, const QString &caption,
@@ -58,27 +57,27 @@ void MainWindow::buildMenu() {
     daten->setToolTipsVisible(true);
     connect(action(daten, "Neu3", QStringLiteral("&Neue Kontendatei anlegen"),
                    QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &MainWindow::newAccountFile);
+            &QAction::triggered, m_commands, &LedgerCommands::newAccountFile);
     connect(action(daten, "ffnen1", QStringLiteral("Kontendatei ö&ffnen"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openAccountFile);
     connect(
         action(daten, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-        &QAction::triggered, this, &MainWindow::printBookingList);
+        &QAction::triggered, m_commands, &LedgerCommands::printBookingList);
     separator(daten, "N1");
     connect(action(daten, "Datensichern1", QStringLiteral("Daten sichern")), &QAction::triggered,
-            this, &MainWindow::showBackup);
+            m_commands, &LedgerCommands::showBackup);
     separator(daten, "N4");
     connect(action(daten, "Kontodatenerfassenndern1", QStringLiteral("Kontodaten erfassen/ändern")),
             &QAction::triggered, this,
-            [this] { showPayments(payments::PaymentWindow::Page::AccountData); });
+            [this] { m_commands->showPayments(payments::PaymentWindow::Page::AccountData); });
     separator(daten, "N5");
     connect(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
                    QKeySequence(Qt::CTRL | Qt::Key_F)),
-            &QAction::triggered, this, &MainWindow::showSearch);
+            &QAction::triggered, m_commands, &LedgerCommands::showSearch);
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
-            &QAction::triggered, this, &MainWindow::showRecurringBookings);
+            &QAction::triggered, m_commands, &LedgerCommands::showRecurringBookings);
     connect(action(daten, "Kontoauszugimportieren1", QStringLiteral("Kontoauszug importieren ...")),
             &QAction::triggered, this, &MainWindow::importStatement);
     separator(daten, "N2");
@@ -89,10 +88,10 @@ void MainWindow::buildMenu() {
     QAction *konten = bar->addAction(QStringLiteral("&Konten"));
     konten->setObjectName(QStringLiteral("KontenMenu"));
     konten->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    connect(konten, &QAction::triggered, this, &MainWindow::showAccountsOverview);
+    connect(konten, &QAction::triggered, m_commands, &LedgerCommands::showAccountsOverview);
     QAction *optionen = bar->addAction(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("Optionen1"));
-    connect(optionen, &QAction::triggered, this, &MainWindow::showOptions);
+    connect(optionen, &QAction::triggered, m_commands, &LedgerCommands::showOptions);
 
     QMenu *ordnung = bar->addMenu(QStringLiteral("Ordnung"));
     ordnung->setObjectName(QStringLiteral("Ordnung1"));
@@ -101,8 +100,8 @@ void MainWindow::buildMenu() {
          {std::pair{"VAEB1", QStringLiteral("Gespeicherte Absender/")},
           std::pair{"Verwendungszwecke1", QStringLiteral("Verwendungszwecke etc.")},
           std::pair{"lschen1", QStringLiteral("löschen")}})
-        connect(action(ordnung, name, caption), &QAction::triggered, this,
-                &MainWindow::editSuggestionLists);
+        connect(action(ordnung, name, caption), &QAction::triggered, m_commands,
+                &LedgerCommands::editSuggestionLists);
 
     QMenu *hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
@@ -131,10 +130,10 @@ QWidget *MainWindow::buildToolBar() {
     QToolButton *drucken = button(bar, "SBDatenDrucken", QStringLiteral("Drucken"));
     QToolButton *suchen = button(bar, "SBGrafik", QStringLiteral("Suchen"));
     QToolButton *zahlungsverkehr = button(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
-    connect(neu, &QToolButton::clicked, this, &MainWindow::newAccountFile);
+    connect(neu, &QToolButton::clicked, m_commands, &LedgerCommands::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
-    connect(drucken, &QToolButton::clicked, this, &MainWindow::printBookingList);
-    connect(suchen, &QToolButton::clicked, this, &MainWindow::showSearch);
+    connect(drucken, &QToolButton::clicked, m_commands, &LedgerCommands::printBookingList);
+    connect(suchen, &QToolButton::clicked, m_commands, &LedgerCommands::showSearch);
     auto *paymentMenu = new QMenu(zahlungsverkehr);
     paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));
     using Page = payments::PaymentWindow::Page;
@@ -146,7 +145,7 @@ QWidget *MainWindow::buildToolBar() {
           std::pair{QStringLiteral("Kontodaten/-informationen"), Page::AccountData}})
         connect(paymentMenu->addAction(caption), &QAction::triggered, this, [this, page] {
             if (ledgerVisible())
-                showPayments(page);
+                m_commands->showPayments(page);
         });
     // The menu drops down below the button only while an account is shown.
     connect(zahlungsverkehr, &QToolButton::clicked, this, [this, zahlungsverkehr, paymentMenu] {
@@ -173,20 +172,21 @@ QWidget *MainWindow::buildToolBar() {
     todayLayout->addWidget(caption);
     todayLayout->addWidget(balance);
     layout->addWidget(m_todayPanel);
-    connect(m_view, &LedgerView::todayBalanceChanged, balance, [balance](const QString &text) {
-        balance->setText(text);
-        balance->setAccessibleName(QStringLiteral("Heutiger Kontostand: ") + text);
-    });
+    connect(m_view, &ledger::LedgerView::todayBalanceChanged, balance,
+            [balance](const QString &text) {
+                balance->setText(text);
+                balance->setAccessibleName(QStringLiteral("Heutiger Kontostand: ") + text);
+            });
 
     auto *image = new QFrame(bar);
     image->setObjectName(QStringLiteral("PImage"));
     auto *imageLayout = new QHBoxLayout(image);
     imageLayout->setContentsMargins(2, 2, 2, 2);
     m_interestButton = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
-    connect(m_interestButton, &QToolButton::clicked, this, &MainWindow::showInterest);
+    connect(m_interestButton, &QToolButton::clicked, m_commands, &LedgerCommands::showInterest);
     imageLayout->addWidget(m_interestButton);
     layout->addWidget(image);
     return bar;
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

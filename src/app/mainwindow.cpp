@@ -1,35 +1,28 @@
 #include "mainwindow.h"
 
-#include "accountsoverviewdialog.h"
-#include "ledgerview.h"
+#include "ledgercommands.h"
 #include "startdialog.h"
-#include "statementimportdialog.h"
 #include "welcomepanel.h"
 
-#include "entry/bookingeditdialog.h"
-#include "entry/bookingentrydialog.h"
-#include "entry/recurringbookingsdialog.h"
-#include "entry/startvaluedialog.h"
-#include "entry/suggestionlistsdialog.h"
-#include "evaluation/interestwindow.h"
-#include "evaluation/searchwindow.h"
-#include "options/backupdialog.h"
-#include "options/optionsdialog.h"
+#include "ledger/accountsoverviewdialog.h"
+#include "ledger/ledgerview.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/programfolder.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
-#include "printing/printcommands.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 namespace {
+
+using ledger::LedgerView;
 
 constexpr std::int32_t ErrorStartRegistry = 341;
 constexpr std::int32_t ErrorShutdownRegistry = 347;
@@ -43,57 +36,26 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     , m_state(state) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
-    buildMenu();
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *layout = new QVBoxLayout(central);
     m_view = new LedgerView(m_state, central);
+    m_commands = new LedgerCommands(m_state, *m_view, this);
+    buildMenu();
     layout->addWidget(buildToolBar());
     m_welcome = new WelcomePanel(central);
     layout->addWidget(m_welcome, 1);
     layout->addWidget(m_view, 1);
 
-    connect(m_view, &LedgerView::enterRequested, this, [this](core::Listing listing) {
-        listing == core::Listing::Planned ? enterPlanned() : enterCompleted();
-    });
-    connect(m_view, &LedgerView::editRequested, this, [this](core::Listing listing) {
-        listing == core::Listing::Planned ? editPlanned() : editCompleted();
-    });
-    connect(m_view, &LedgerView::deleteRequested, this, &MainWindow::deleteBooking);
-    connect(m_view, &LedgerView::transferRequested, this, &MainWindow::transferPlanned);
-    connect(m_view, &LedgerView::startValueRequested, this, &MainWindow::enterStartValue);
-    connect(m_view, &LedgerView::printRequested, this, &MainWindow::printBookingList);
+    connect(m_view, &LedgerView::enterRequested, m_commands, &LedgerCommands::enterBooking);
+    connect(m_view, &LedgerView::editRequested, m_commands, &LedgerCommands::editBooking);
+    connect(m_view, &LedgerView::deleteRequested, m_commands, &LedgerCommands::deleteBooking);
+    connect(m_view, &LedgerView::transferRequested, m_commands, &LedgerCommands::transferPlanned);
+    connect(m_view, &LedgerView::startValueRequested, m_commands, &LedgerCommands::enterStartValue);
+    connect(m_view, &LedgerView::printRequested, m_commands, &LedgerCommands::printBookingList);
 
-    m_print = new printing::PrintCommands(m_state, this);
-    m_accounts = new AccountsOverviewDialog(m_state, this);
-    connect(m_accounts, &AccountsOverviewDialog::printRequested, this,
-            [this] { m_print->printAccountsOverview(m_accounts->accounts()); });
-    m_entryDialog = new entry::BookingEntryDialog(m_state, this);
-    m_editDialog = new entry::BookingEditDialog(m_state, this);
-    m_startValueDialog = new entry::StartValueDialog(m_state, this);
-    m_suggestionsDialog = new entry::SuggestionListsDialog(m_state.store(), m_state.ui(), this);
-    m_recurringDialog = new entry::RecurringBookingsDialog(
-        m_state, *m_editDialog,
-        [this] { m_entryDialog->showForKind(core::BookingKind::Recurring); }, this);
-    m_interestWindow = new evaluation::InterestWindow(m_state, this);
-    connect(m_interestWindow, &evaluation::InterestWindow::openingComputed, this,
-            [this] { showInterestBusy(false); });
-    m_searchWindow = new evaluation::SearchWindow(m_state, this);
-    m_importDialog = new StatementImportDialog(m_state, this);
-    m_paymentWindow = new payments::PaymentWindow(m_state, this);
-    m_optionsDialog = new options::OptionsDialog(m_state, this);
-    connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
-            &MainWindow::layoutWindow);
-    m_backupDialog = new options::BackupDialog(m_state, this);
-    connect(m_backupDialog, &options::BackupDialog::settingsMerged, this, [this] {
-        // The merged settings of the open file change what the ledger shows and its order.
-        if (!ledgerVisible())
-            return;
-        layoutWindow();
-        m_state.announceBookingChange();
-    });
-    connect(m_searchWindow, &evaluation::SearchWindow::printRequested, m_print,
-            &printing::PrintCommands::printEvaluation);
+    connect(m_commands, &LedgerCommands::layoutChanged, this, &MainWindow::layoutWindow);
+    connect(m_commands, &LedgerCommands::interestBusy, this, &MainWindow::showInterestBusy);
     connect(&m_state, &platform::AppState::bookingsChanged, this, &MainWindow::refresh);
     setAcceptDrops(true);
     connect(&m_state.session(), &platform::AccountSession::accountOpened, this, [this] {
@@ -123,10 +85,6 @@ void MainWindow::showAccess() {
     m_view->setChangesAllowed(!readOnly);
 }
 
-bool MainWindow::changesAllowed() const {
-    return ledgerVisible() && !m_state.session().readOnly();
-}
-
 void MainWindow::showLedger() {
     m_welcome->hide();
     m_view->show();
@@ -154,13 +112,22 @@ void MainWindow::startUp() {
     }
     restoreWindowSize();
 
-    m_accounts->refill();
     if (!m_startFile.empty()) {
         openAccountFileByPath(m_startFile);
         return;
     }
     if (!m_state.session().reopenLast())
         showWelcome();
+}
+
+void MainWindow::showInterestBusy(bool busy) {
+    m_interestButton->setText(busy ? QStringLiteral("MOMENT !") : QStringLiteral("Zinsberechnung"));
+    // Back to the colours of the desktop's theme, which is black on a light one.
+    QPalette palette;
+    if (busy)
+        palette.setColor(QPalette::ButtonText, Qt::red);
+    m_interestButton->setPalette(palette);
+    m_interestButton->repaint();
 }
 
 void MainWindow::refresh() {
@@ -208,4 +175,4 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

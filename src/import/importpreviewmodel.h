@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace penvaro::ledger {
+namespace penvaro::import {
 
 // The entries of a statement file as the import would book them, one row per entry in file
 // order: whether it is taken over (a check box), what it does to the account, and the
@@ -51,4 +51,4 @@ private:
 // "neu", "ersetzt geplante Buchung vom 01.02.2026", "schon vorhanden", "ausgelassen".
 QString ImportActionText(const core::ImportStep &step);
 
-} // namespace penvaro::ledger
+} // namespace penvaro::import

@@ -15,7 +15,7 @@ namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
-namespace penvaro::ledger {
+namespace penvaro::import {
 
 class ImportPreviewModel;
 
@@ -67,4 +67,4 @@ private:
     bool m_ofOtherAccount = false;
 };
 
-} // namespace penvaro::ledger
+} // namespace penvaro::import

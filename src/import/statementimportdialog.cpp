@@ -1,6 +1,5 @@
 #include "statementimportdialog.h"
 
-#include "amountdisplay.h"
 #include "importpreviewmodel.h"
 
 #include "core/amounttext.h"
@@ -12,6 +11,7 @@
 #include "platform/uiservice.h"
 #include "widgets/commandguard.h"
 #include "widgets/dialogflags.h"
+#include "widgets/localeseparators.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -29,13 +29,13 @@
 #include <algorithm>
 #include <limits>
 
-namespace penvaro::ledger {
+namespace penvaro::import {
 namespace {
 
 constexpr std::int32_t ErrorRememberStatementDate = 162;
 
 QString euro(std::int64_t amount) {
-    return QString::fromStdString(core::FormatEuroText(amount, LocaleSeparators()));
+    return QString::fromStdString(core::FormatEuroText(amount, widgets::LocaleSeparators()));
 }
 
 QLabel *valueLabel(QWidget *parent, const char *name) {
@@ -296,4 +296,4 @@ void StatementImportDialog::book() {
     accept();
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::import

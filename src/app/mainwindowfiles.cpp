@@ -1,7 +1,8 @@
 #include "mainwindow.h"
 
-#include "statementimportdialog.h"
+#include "ledgercommands.h"
 
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -10,7 +11,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 namespace {
 
 // The one local file a drop brings; empty for anything else, several files included, since a
@@ -25,6 +26,16 @@ QString droppedFile(const QMimeData *data) {
 }
 
 } // namespace
+
+// The session tells the user what went wrong; the window follows it through accountOpened.
+
+void MainWindow::openAccountFile() {
+    m_state.session().openChosen();
+}
+
+void MainWindow::openAccountFileByPath(const std::filesystem::path &path) {
+    m_state.session().open(path);
+}
 
 bool MainWindow::accountOpenForImport() {
     if (ledgerVisible())
@@ -46,7 +57,7 @@ void MainWindow::importStatement() {
 
 void MainWindow::importStatementFile(const QString &path) {
     if (accountOpenForImport())
-        m_importDialog->importFile(path);
+        m_commands->importStatementFile(path);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
@@ -66,4 +77,4 @@ void MainWindow::dropEvent(QDropEvent *event) {
     importStatementFile(file);
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

@@ -7,7 +7,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 
 // The start window: the program's name and a notice for a few seconds, or, with password
 // protection on, the prompt that lets the program start only with the right password.
@@ -39,4 +39,4 @@ private:
     QLineEdit *m_edit = nullptr;
 };
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

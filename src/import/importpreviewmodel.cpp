@@ -1,14 +1,13 @@
 #include "importpreviewmodel.h"
 
-#include "amountdisplay.h"
-
 #include "core/amounttext.h"
 #include "core/date.h"
+#include "widgets/localeseparators.h"
 
 #include <QApplication>
 #include <QPalette>
 
-namespace penvaro::ledger {
+namespace penvaro::import {
 namespace {
 
 QString dateText(double dayCount) {
@@ -43,7 +42,7 @@ QString cellText(int column, const core::ImportStep &step) {
     case ImportPreviewModel::Direction:
         return QString(QChar(b.SollHaben));
     case ImportPreviewModel::Amount:
-        return QString::fromStdString(core::FormatEuroText(b.Betrag, LocaleSeparators()));
+        return QString::fromStdString(core::FormatEuroText(b.Betrag, widgets::LocaleSeparators()));
     default:
         break;
     }
@@ -160,4 +159,4 @@ bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value
     return true;
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::import

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 
 StartDialog::StartDialog(int startSeconds, bool passwordProtection, const QString &storedPassword,
                          QWidget *parent)
@@ -93,4 +93,4 @@ void StartDialog::reject() {
     QDialog::reject();
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

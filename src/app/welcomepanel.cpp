@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 
 WelcomePanel::WelcomePanel(QWidget *parent)
     : QFrame(parent) {
@@ -37,4 +37,4 @@ WelcomePanel::WelcomePanel(QWidget *parent)
     layout->addStretch();
 }
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app

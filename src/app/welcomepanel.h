@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-namespace penvaro::ledger {
+namespace penvaro::app {
 
 // Stands in place of the ledger while no account file is open.
 class WelcomePanel : public QFrame {
@@ -12,4 +12,4 @@ public:
     explicit WelcomePanel(QWidget *parent = nullptr);
 };
 
-} // namespace penvaro::ledger
+} // namespace penvaro::app
