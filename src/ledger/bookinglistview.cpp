@@ -101,10 +101,12 @@ void BookingListView::measure() {
         const widgets::ColumnFit fit = widgets::FitOf(columns[col].column);
         if (fit == widgets::ColumnFit::Yields)
             continue;
-        int widest = metrics.horizontalAdvance(columns[col].header);
+        int widest = 0;
         if (fit == widgets::ColumnFit::WholeText)
-            widest = std::max(widest, widestText(metrics, *m_model, static_cast<int>(col)));
-        m_minimumWidths[col] = widest + cellPadding;
+            widest = widestText(metrics, *m_model, static_cast<int>(col)) + cellPadding;
+        // The header as the style draws it, its margins included.
+        const int header = horizontalHeader()->sectionSizeHint(static_cast<int>(col));
+        m_minimumWidths[col] = std::max(widest, header);
     }
 }
 
