@@ -11,12 +11,15 @@
 #include "widgets/rowtable.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace penvaro::ledger {
 namespace {
@@ -79,8 +82,10 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     widgets::SetUpRowTable(*m_table);
     widgets::SetRowHeight(*m_table, 20);
     m_table->setFont(QFont(QStringLiteral("Arial")));
+    // The written widths, widened where the style would cut a heading.
     for (int col = 0; col < m_model->columnCount(); ++col)
-        m_table->setColumnWidth(col, AccountRegisterModel::columnWidths[col]);
+        m_table->setColumnWidth(col, std::max(AccountRegisterModel::columnWidths[col],
+                                              m_table->horizontalHeader()->sectionSizeHint(col)));
     connect(m_table, &QAbstractItemView::doubleClicked, this,
             &AccountsOverviewDialog::openCurrentRow);
 
