@@ -1,7 +1,8 @@
 #include "appfixture.h"
 #include "support/records.h"
 
-#include "ledger/mainwindow.h"
+#include "app/mainwindow.h"
+#include "ledger/ledgerview.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -43,7 +44,7 @@ public:
 void startUpToPaintedLedger(benchmark::State &bench) {
     Account account;
     for (auto _ : bench) {
-        ledger::MainWindow window(account.appState());
+        app::MainWindow window(account.appState());
         window.startUp();
         window.show();
         benchmark::DoNotOptimize(window.grab());
@@ -52,17 +53,17 @@ void startUpToPaintedLedger(benchmark::State &bench) {
 
 void refreshLedger(benchmark::State &bench) {
     Account account;
-    ledger::MainWindow window(account.appState());
+    app::MainWindow window(account.appState());
     window.startUp();
     window.show();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(window.ledger().refreshLedger());
+        benchmark::DoNotOptimize(window.view().refresh());
 }
 
 // What every change of bookings costs: the table sorted again and both grids refilled.
 void bookingChange(benchmark::State &bench) {
     Account account;
-    ledger::MainWindow window(account.appState());
+    app::MainWindow window(account.appState());
     window.startUp();
     window.show();
     for (auto _ : bench)

@@ -1,4 +1,4 @@
-#include "ledger/mainwindow.h"
+#include "app/mainwindow.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
 #include "widgets/translations.h"
@@ -69,7 +69,7 @@ int main(int argc, char **argv) {
     const platform::SystemClock clock;
     platform::AppState state(*store, ui, clock);
     ui.setCurrentFile([&state] { return state.currentFile(); });
-    ledger::MainWindow window(state);
+    app::MainWindow window(state);
     if (!parser.positionalArguments().isEmpty()) {
         const QFileInfo file(parser.positionalArguments().constFirst());
         window.setStartFile(QFile::encodeName(file.absoluteFilePath()).toStdString());

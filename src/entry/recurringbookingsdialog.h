@@ -2,14 +2,8 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <vector>
-
 class QMenu;
-
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
+class QTableView;
 
 namespace penvaro::platform {
 class AppState;
@@ -18,6 +12,7 @@ class AppState;
 namespace penvaro::entry {
 
 class BookingEditDialog;
+class RecurringBookingsModel;
 
 // The recurring bookings window: lists the recurring bookings of the open account file and
 // enters, changes and deletes them.
@@ -25,21 +20,24 @@ class RecurringBookingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // enterRecurring shows the entry dialog for a new recurring booking and returns when it has
-    // been closed.
     RecurringBookingsDialog(platform::AppState &app, BookingEditDialog &editDialog,
-                            std::function<void()> enterRecurring, QWidget *parent = nullptr);
+                            QWidget *parent = nullptr);
 
     // Shows the window modally; the main window's "Monatlich wiederkehrende Buchungen".
     void showModal();
     // One row per recurring booking in table order, one empty row when there is none.
     void fillGrid();
 
+Q_SIGNALS:
+    // "Eingeben": a new recurring booking is to be entered. The list is shown afresh when the
+    // handler returns, so it is connected directly and returns when the entry is closed.
+    void enterRequested();
+
 private:
-    void buildGrid();
+    void buildTable();
     void buildCommands();
-    void layoutGrid();
-    // The slot of the booking in the current row; 0 when the grid lists none.
+    void layoutTable();
+    // The slot of the booking in the current row; 0 when the table lists none.
     int currentSlot() const;
     void enterBooking();
     void editBooking();
@@ -48,11 +46,9 @@ private:
 
     platform::AppState &m_app;
     BookingEditDialog &m_editDialog;
-    std::function<void()> m_enterRecurring;
-    widgets::StringGrid *m_grid;
+    RecurringBookingsModel *m_model;
+    QTableView *m_table;
     QMenu *m_menu;
-    // Row r of the grid (from 1) shows the booking in slot m_rowSlots[r - 1].
-    std::vector<int> m_rowSlots;
 };
 
 } // namespace penvaro::entry

@@ -1,6 +1,7 @@
 #include "searchwindow.h"
 
 #include "datepicker.h"
+#include "searchresultsmodel.h"
 
 #include "core/evaluationrows.h"
 #include "platform/appstate.h"
@@ -8,7 +9,7 @@
 #include "widgets/dialogflags.h"
 #include "widgets/localeseparators.h"
 #include "widgets/manual.h"
-#include "widgets/stringgrid.h"
+#include "widgets/rowtable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,17 +51,15 @@ QLabel *SentencePart(QWidget *parent, const QString &text) {
 
 } // namespace
 
-SearchWindow::SearchWindow(platform::AppState &state, const widgets::StringGrid &ledgerGrid,
-                           QWidget *parent)
+SearchWindow::SearchWindow(platform::AppState &state, QWidget *parent)
     : QDialog(parent, widgets::FixedDialogFlags | Qt::WindowMaximizeButtonHint)
-    , m_state(state)
-    , m_ledgerGrid(ledgerGrid) {
+    , m_state(state) {
     setObjectName(QStringLiteral("TAuswertF"));
     setWindowTitle(QStringLiteral("Auswertungen der Buchungen ..."));
     setModal(true);
     new QVBoxLayout(this);
     buildCriteria();
-    buildGrid();
+    buildTable();
     connect(&m_state, &platform::AppState::bookingsChanged, this, [this] {
         if (isVisible() && m_searched)
             showResults();
@@ -163,13 +163,14 @@ void SearchWindow::buildCriteria() {
         setTabOrder(order[i - 1], order[i]);
 }
 
-void SearchWindow::buildGrid() {
-    m_grid = new widgets::StringGrid(this);
-    m_grid->setObjectName(QStringLiteral("Stringgrid1"));
-    m_grid->setFixedColumns(0);
-    m_grid->setOptions(widgets::StringGrid::RowSelect);
-    m_grid->setAccessibleName(QStringLiteral("Gefundene Buchungen"));
-    qobject_cast<QVBoxLayout *>(layout())->addWidget(m_grid, 1);
+void SearchWindow::buildTable() {
+    m_results = new SearchResultsModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("Stringgrid1"));
+    m_table->setAccessibleName(QStringLiteral("Gefundene Buchungen"));
+    m_table->setModel(m_results);
+    widgets::SetUpRowTable(*m_table);
+    qobject_cast<QVBoxLayout *>(layout())->addWidget(m_table, 1);
 }
 
 int SearchWindow::showModal() {
@@ -179,7 +180,6 @@ int SearchWindow::showModal() {
 
 void SearchWindow::reset() {
     takeLedgerColumns();
-    clearResults();
     m_searched = false;
     const double today = m_state.today();
     // An account without bookings searches today, the one day a new booking would likely have.
@@ -200,43 +200,24 @@ void SearchWindow::reset() {
 
 void SearchWindow::takeLedgerColumns() {
     const core::Settings &settings = m_state.settings();
-    m_grid->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
-    m_grid->setDefaultRowHeight(settings.Tab1ZeiAbst);
-    // The ledger's columns without its balance: the amount is always the last column.
-    const core::EvaluationLayout layout =
-        core::EvaluationLayoutFromSettings(settings, widgets::LocaleSeparators());
-    const int columns = core::EvaluationColumnCount(layout);
-    m_grid->beginUpdate();
-    m_grid->setColumnCount(columns);
+    m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
+    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    m_results->setColumns(settings);
     int width = 0;
-    for (int col = 0; col < columns; ++col) {
-        widgets::GridColumn &column = m_grid->column(col);
-        column.restoreDefaults();
-        if (col < m_ledgerGrid.columnCount()) {
-            const widgets::GridColumn &ledger = m_ledgerGrid.column(col);
-            column.setAlignment(ledger.alignment());
-            column.title().setAlignment(ledger.title().alignment());
-            m_grid->setCell(col, 0, m_ledgerGrid.cell(col, 0));
-            m_grid->setColumnWidth(col, m_ledgerGrid.columnWidth(col));
-        }
-        width += m_grid->columnWidth(col);
+    for (std::size_t col = 0; col < m_results->columns().size(); ++col) {
+        const int columnWidth = widgets::PreferredWidth(m_results->columns()[col], settings);
+        m_table->setColumnWidth(static_cast<int>(col), columnWidth);
+        width += columnWidth;
     }
-    m_grid->endUpdate();
 
     // The window as wide as the ledger's table, within the screen.
     const QMargins margins = this->layout()->contentsMargins();
-    int wanted = width + 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width()
-                 + margins.left() + margins.right();
+    int wanted = width + 2 * m_table->frameWidth()
+                 + m_table->verticalScrollBar()->sizeHint().width() + margins.left()
+                 + margins.right();
     if (const QScreen *shown = screen())
         wanted = std::min(wanted, shown->availableGeometry().width());
     resize(std::max(wanted, sizeHint().width()), std::max(height(), sizeHint().height() + 200));
-}
-
-void SearchWindow::clearResults() {
-    m_grid->beginUpdate();
-    m_grid->setRowCount(2);
-    m_grid->clearRow(1);
-    m_grid->endUpdate();
 }
 
 void SearchWindow::criterionChanged() {
@@ -271,40 +252,16 @@ void SearchWindow::startSearch() {
 }
 
 void SearchWindow::showResults() {
-    clearResults();
+    m_results->clear();
     const core::BookingTable &table = m_state.table();
     const auto result = core::SearchBookings(table, criteria());
     if (!result) {
         m_state.ui().showFailure(QString::fromStdString(result.error().message));
         return;
     }
-    if (result->matches.empty())
-        return;
-    const core::EvaluationLayout layout =
-        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
-    const int found = static_cast<int>(result->matches.size());
-    const auto write = [this](int row, const std::vector<std::string> &cells) {
-        const int columns = std::min(static_cast<int>(cells.size()), m_grid->columnCount());
-        for (int col = 0; col < columns; ++col)
-            m_grid->setCell(col, row, QString::fromStdString(cells[static_cast<std::size_t>(col)]));
-    };
-    m_grid->beginUpdate();
-    m_grid->setRowCount(found + 3);
-    for (int row = 1; row <= found; ++row) {
-        const core::BookingRecord &record =
-            table.slot(result->matches[static_cast<std::size_t>(row - 1)]);
-        std::vector<std::string> cells = core::EvaluationRowCells(record, layout);
-        // The start value looks as in the ledger: its name in the first column, no texts or
-        // dates, only what it adds to the sum.
-        if (record.Satzart == core::BookingKind::StartValue) {
-            std::fill(cells.begin(), cells.end() - 2, std::string());
-            cells.front() = "Startwert";
-        }
-        write(row, cells);
-    }
-    m_grid->clearRow(found + 1);
-    write(found + 2, core::EvaluationSumRowCells(result->sum, layout));
-    m_grid->endUpdate();
+    m_results->setResult(
+        table, *result,
+        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators()));
 }
 
 } // namespace penvaro::evaluation

@@ -9,18 +9,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTableView;
 
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
-
 namespace penvaro::evaluation {
 
 class DatePicker;
+class SearchResultsModel;
 
 // "Auswertungen der Buchungen ...": lists the bookings of the open account that contain or
 // equal a search word in chosen fields, or only lie in a range of value dates, with the
@@ -30,9 +28,7 @@ class SearchWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The ledger grid lends its columns: headings, widths and alignments.
-    SearchWindow(platform::AppState &state, const widgets::StringGrid &ledgerGrid,
-                 QWidget *parent = nullptr);
+    explicit SearchWindow(platform::AppState &state, QWidget *parent = nullptr);
 
     // Resets criteria and table and shows the window modally.
     int showModal();
@@ -46,17 +42,15 @@ Q_SIGNALS:
 private:
     void buildCriteria();
     void buildCommands();
-    void buildGrid();
+    void buildTable();
     // Every opening starts afresh: the whole range of booking dates, no field ticked.
     void reset();
     void takeLedgerColumns();
-    void clearResults();
     void criterionChanged();
     void startSearch();
     void showResults();
 
     platform::AppState &m_state;
-    const widgets::StringGrid &m_ledgerGrid;
     QLineEdit *m_word = nullptr;
     QRadioButton *m_byWord = nullptr;
     QRadioButton *m_byRange = nullptr;
@@ -70,7 +64,8 @@ private:
     DatePicker *m_from = nullptr;
     DatePicker *m_to = nullptr;
     QPushButton *m_start = nullptr;
-    widgets::StringGrid *m_grid = nullptr;
+    SearchResultsModel *m_results = nullptr;
+    QTableView *m_table = nullptr;
     // Whether the table shows the result of a search, which a change of bookings renews.
     bool m_searched = false;
 };

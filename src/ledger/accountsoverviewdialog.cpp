@@ -1,20 +1,25 @@
 #include "accountsoverviewdialog.h"
 
+#include "accountregistermodel.h"
 #include "amountdisplay.h"
-#include "widgets/stringgrid.h"
 
 #include "core/overviewprintout.h"
 #include "core/wideint.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/rowtable.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace penvaro::ledger {
 namespace {
@@ -39,7 +44,8 @@ QToolButton *button(QWidget *parent, const char *name, const QString &caption,
 AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
-    , m_grid(new widgets::StringGrid(this))
+    , m_model(new AccountRegisterModel(this))
+    , m_table(new QTableView(this))
     , m_saldo(new QLabel(this)) {
     setObjectName(QStringLiteral("KontenF"));
     setWindowTitle(QStringLiteral("Ihre Kontodateien"));
@@ -70,15 +76,17 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
     top->addWidget(m_saldo);
     top->addWidget(drucken);
 
-    m_grid->setObjectName(QStringLiteral("SG1"));
-    m_grid->setAccessibleName(QStringLiteral("Ihre Kontodateien"));
-    m_grid->setOptions(widgets::StringGrid::RowSelect);
-    m_grid->setFixedColumns(0);
-    m_grid->setColumnCount(4);
-    m_grid->setDefaultRowHeight(20);
-    m_grid->setFont(QFont(QStringLiteral("Arial")));
-    m_grid->column(2).setAlignment(Qt::AlignRight);
-    connect(m_grid, &QAbstractItemView::doubleClicked, this,
+    m_table->setObjectName(QStringLiteral("SG1"));
+    m_table->setAccessibleName(QStringLiteral("Ihre Kontodateien"));
+    m_table->setModel(m_model);
+    widgets::SetUpRowTable(*m_table);
+    widgets::SetRowHeight(*m_table, 20);
+    m_table->setFont(QFont(QStringLiteral("Arial")));
+    // The written widths, widened where the style would cut a heading.
+    for (int col = 0; col < m_model->columnCount(); ++col)
+        m_table->setColumnWidth(col, std::max(AccountRegisterModel::columnWidths[col],
+                                              m_table->horizontalHeader()->sectionSizeHint(col)));
+    connect(m_table, &QAbstractItemView::doubleClicked, this,
             &AccountsOverviewDialog::openCurrentRow);
 
     auto *menu = new QMenu(this);
@@ -93,64 +101,41 @@ AccountsOverviewDialog::AccountsOverviewDialog(platform::AppState &state, QWidge
                                       &AccountsOverviewDialog::deleteCurrentRow);
     remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     addActions({open, print, remove});
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this, menu](const QPoint &pos) {
+        menu->popup(m_table->viewport()->mapToGlobal(pos));
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(panel);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_table, 1);
+}
+
+const core::AccountRegister &AccountsOverviewDialog::accounts() const {
+    return m_model->accounts();
 }
 
 void AccountsOverviewDialog::refill() {
     auto loaded = core::LoadAccountRegister(m_state.registerPath());
-    if (!loaded) {
+    if (!loaded)
         m_state.ui().showFailure(QString::fromStdString(loaded.error().message));
-        m_accounts = {};
-    } else {
-        m_accounts = std::move(*loaded);
-    }
-    fillAccountsOverview();
-}
-
-void AccountsOverviewDialog::fillAccountsOverview() {
-    static const struct {
-        const char *header;
-        int width;
-    } columns[] = {
-        {"Kontobezeichnung", 200}, {"Kontonummer", 75}, {"Kontostand", 100}, {"Dateiname", 300}};
-    m_grid->beginUpdate();
-    m_grid->setRowCount(static_cast<int>(m_accounts.entries.size()) + 1);
-    for (int col = 0; col < 4; ++col) {
-        m_grid->setColumnWidth(col, columns[col].width);
-        m_grid->setCell(col, 0, QString::fromUtf8(columns[col].header));
-    }
-    int row = 0;
-    for (const core::RegisterEntry &entry : m_accounts.entries) {
-        ++row;
-        m_grid->setCell(0, row, QString::fromStdString(entry.Kontobezeichnung.toUtf8()));
-        m_grid->setCell(1, row, QString::fromStdString(entry.Kontonummer.toUtf8()));
-        m_grid->setCell(2, row, overviewAmount(entry.Kontostand));
-        m_grid->setCell(3, row, QString::fromStdString(entry.Dateiname.toUtf8()));
-    }
-    m_grid->endUpdate();
-    m_saldo->setText(overviewAmount(core::AccountsTotal(m_accounts)));
+    m_model->setRegister(loaded ? std::move(*loaded) : core::AccountRegister{});
+    m_saldo->setText(overviewAmount(core::AccountsTotal(accounts())));
 }
 
 void AccountsOverviewDialog::openCurrentRow() {
-    const int row = m_grid->currentRow();
-    if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
+    const core::RegisterEntry *entry = m_model->entryAt(m_table->currentIndex().row());
+    if (!entry)
         return;
-    const std::string file =
-        m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8();
+    const std::string file = entry->Dateiname.toUtf8();
     accept();
     // A file that cannot be opened is reported by the session and leaves the open account.
     m_state.session().open(file);
 }
 
 void AccountsOverviewDialog::deleteCurrentRow() {
-    const int row = m_grid->currentRow();
-    if (row < 1 || row > static_cast<int>(m_accounts.entries.size()))
+    const core::RegisterEntry *entry = m_model->entryAt(m_table->currentIndex().row());
+    if (!entry)
         return;
     if (m_state.ui().askYesNo(
             QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
@@ -159,15 +144,12 @@ void AccountsOverviewDialog::deleteCurrentRow() {
         return;
     // Changed in the register as it is now, which another program may have added to.
     platform::ReportFailure(
-        m_state.ui(),
-        core::RemoveFromRegister(
-            m_state.registerPath(),
-            m_accounts.entries[static_cast<std::size_t>(row - 1)].Dateiname.toUtf8()));
+        m_state.ui(), core::RemoveFromRegister(m_state.registerPath(), entry->Dateiname.toUtf8()));
     refill();
 }
 
 void AccountsOverviewDialog::keyReleaseEvent(QKeyEvent *event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_grid->hasFocus()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_table->hasFocus()) {
         openCurrentRow();
         return;
     }

@@ -5,16 +5,15 @@
 #include <QDialog>
 
 class QLabel;
+class QTableView;
 
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
-
 namespace penvaro::ledger {
+
+class AccountRegisterModel;
 
 // The accounts overview: every account file the program has opened, with its last known
 // balance and the total of all. A row opens its file; deleting a row forgets the entry only.
@@ -24,16 +23,15 @@ class AccountsOverviewDialog : public QDialog {
 public:
     AccountsOverviewDialog(platform::AppState &state, QWidget *parent = nullptr);
 
-    // Reads the register and fills the grid and the total.
+    // Reads the register and shows it with the total.
     void refill();
-    void fillAccountsOverview();
     void openCurrentRow();
     void deleteCurrentRow();
 
-    const core::AccountRegister &accounts() const { return m_accounts; }
+    const core::AccountRegister &accounts() const;
 
 Q_SIGNALS:
-    // "Drucken": the main window prints the register as the grid shows it.
+    // "Drucken": the main window prints the register as the table shows it.
     void printRequested();
 
 protected:
@@ -41,8 +39,8 @@ protected:
 
 private:
     platform::AppState &m_state;
-    core::AccountRegister m_accounts;
-    widgets::StringGrid *m_grid;
+    AccountRegisterModel *m_model;
+    QTableView *m_table;
     QLabel *m_saldo;
 };
 

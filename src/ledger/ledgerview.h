@@ -1,14 +1,13 @@
 #pragma once
 
-#include "ledgerrefresh.h"
-#include "ledgerwidgets.h"
-
 #include "core/bookingtable.h"
+#include "core/result.h"
 
 #include <QWidget>
 
 class QAction;
-class QLabel;
+class QGroupBox;
+class QLineEdit;
 class QMenu;
 class QToolButton;
 
@@ -16,11 +15,11 @@ namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
-
 namespace penvaro::ledger {
+
+class BookingListView;
+class CurrencyChoice;
+class SumsPanel;
 
 // The open account file as two groups: the completed bookings with their sums above, the
 // planned bookings below, sharing the height about 52 : 45. Each group's buttons and context
@@ -29,18 +28,16 @@ class LedgerView : public QWidget {
     Q_OBJECT
 
 public:
-    // The today's balance is shown outside the view, in the main window's tool bar.
-    LedgerView(platform::AppState &state, QLabel *todayBalance, QLabel *todayCaption,
-               QWidget *parent = nullptr);
-    ~LedgerView() override;
+    explicit LedgerView(platform::AppState &state, QWidget *parent = nullptr);
 
-    LedgerRefresh &refresher() { return *m_refresh; }
-    const LedgerWidgets &widgets() const { return m_w; }
-    widgets::StringGrid &grid(core::Listing listing) const;
-    // The slot of the current row of the grid that shows the listing; 0 when it has none.
+    BookingListView &table(core::Listing listing) const;
+    // The slot of the current row of the table that shows the listing; 0 when it has none.
     int currentSlot(core::Listing listing) const;
 
-    // Follows the options: the planned group shown or not, the table font.
+    // Shows the table and its sums as they are now. A sum that does not fit 64 bits is
+    // reported instead of being shown wrong.
+    core::Result<void> refresh();
+    // Follows the options: the planned group shown or not, the columns fitted anew.
     void applyOptions();
     // A file open read-only offers no command that changes bookings.
     void setChangesAllowed(bool allowed);
@@ -52,19 +49,24 @@ Q_SIGNALS:
     void transferRequested();
     void startValueRequested();
     void printRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The balance of today, for the main window's tool bar.
+    void todayBalanceChanged(const QString &text);
 
 private:
     QWidget *buildCompletedGroup();
     QWidget *buildPlannedGroup();
     void buildContextMenus();
-    void currencyBoxClicked(QCheckBox *box);
+    core::Result<void> showSums();
 
     platform::AppState &m_state;
-    LedgerWidgets m_w;
-    std::unique_ptr<LedgerRefresh> m_refresh;
+    QGroupBox *m_completedGroup = nullptr;
+    QGroupBox *m_plannedGroup = nullptr;
+    BookingListView *m_completed = nullptr;
+    BookingListView *m_planned = nullptr;
+    SumsPanel *m_sums = nullptr;
+    CurrencyChoice *m_currencies = nullptr;
+    QWidget *m_plannedSumPanel = nullptr;
+    QLineEdit *m_plannedSum = nullptr;
     QMenu *m_completedMenu = nullptr;
     QMenu *m_plannedMenu = nullptr;
     std::vector<QToolButton *> m_changeButtons;

@@ -1,9 +1,10 @@
 #include "bankcodesearchdialog.h"
 
 #include "bankcodes.h"
+#include "bankofficesmodel.h"
 
 #include "platform/uiservice.h"
-#include "widgets/stringgrid.h"
+#include "widgets/rowtable.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,30 +12,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <iterator>
 
 namespace penvaro::payments {
 namespace {
 
-struct Column {
-    const char16_t *title;
-    int width;
-};
-
-constexpr Column Columns[] = {
-    {u"Bankleitzahl", 64},
-    {u"Bankname", 250},
-    {u"PLZ", 40},
-    {u"Ort", 120},
-};
 constexpr int RowHeight = 18;
-
-QString Text(const std::string &utf8) {
-    return QString::fromStdString(utf8);
-}
 
 } // namespace
 
@@ -47,7 +33,8 @@ BankCodeSearchDialog::BankCodeSearchDialog(platform::UiService &ui, BankCodes &b
     , m_bankCodes(bankCodes)
     , m_name(new QLineEdit(this))
     , m_place(new QLineEdit(this))
-    , m_grid(new widgets::StringGrid(this)) {
+    , m_offices(new BankOfficesModel(this))
+    , m_table(new QTableView(this)) {
     setObjectName(QStringLiteral("TBLZSucheF"));
     setWindowTitle(QStringLiteral("Bankleitzahlen finden - leicht gemacht ..."));
     setModal(true);
@@ -85,16 +72,16 @@ BankCodeSearchDialog::BankCodeSearchDialog(platform::UiService &ui, BankCodes &b
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_grid->setObjectName(QStringLiteral("StringGrid1"));
-    m_grid->setAccessibleName(QStringLiteral("Gefundene Banken"));
-    m_grid->setFixedColumns(0);
-    m_grid->setOptions(widgets::StringGrid::RowSelect);
-    m_grid->setColumnCount(static_cast<int>(std::size(Columns)));
-    m_grid->setDefaultRowHeight(RowHeight);
-    connect(m_grid, &QAbstractItemView::doubleClicked, this, &BankCodeSearchDialog::pickCurrentRow);
+    m_table->setObjectName(QStringLiteral("StringGrid1"));
+    m_table->setAccessibleName(QStringLiteral("Gefundene Banken"));
+    m_table->setModel(m_offices);
+    widgets::SetUpRowTable(*m_table);
+    widgets::SetRowHeight(*m_table, RowHeight);
+    connect(m_table, &QAbstractItemView::doubleClicked, this,
+            &BankCodeSearchDialog::pickCurrentRow);
     auto *gridLabel = new QLabel(QStringLiteral("Gefundene Banken"), this);
     gridLabel->setObjectName(QStringLiteral("LStringGrid1"));
-    gridLabel->setBuddy(m_grid);
+    gridLabel->setBuddy(m_table);
 
     auto *fields = new QGridLayout;
     fields->addWidget(nameLabel, 0, 0);
@@ -110,68 +97,48 @@ BankCodeSearchDialog::BankCodeSearchDialog(platform::UiService &ui, BankCodes &b
     layout->addWidget(instruction);
     layout->addLayout(fields);
     layout->addWidget(gridLabel);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_table, 1);
 
     // The written widths, widened where the font would cut a title.
-    const QFontMetrics metrics(m_grid->font());
+    const QFontMetrics metrics(m_table->font());
     int width = 0;
-    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
-        const QString title = QString::fromUtf16(Columns[col].title);
-        const int columnWidth = std::max(Columns[col].width, metrics.horizontalAdvance(title)
-                                                                 + 2 * metrics.averageCharWidth());
-        m_grid->setColumnWidth(col, columnWidth);
+    int col = 0;
+    for (const BankOfficesModel::Column &column : BankOfficesModel::columns()) {
+        const QString title = QString::fromUtf16(column.title);
+        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(title)
+                                                           + 2 * metrics.averageCharWidth());
+        m_table->setColumnWidth(col++, columnWidth);
         width += columnWidth;
     }
-    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth()
-                            + m_grid->verticalScrollBar()->sizeHint().width());
-    m_grid->setMinimumHeight(10 * RowHeight);
+    m_table->setMinimumWidth(width + 2 * m_table->frameWidth()
+                             + m_table->verticalScrollBar()->sizeHint().width());
+    m_table->setMinimumHeight(10 * RowHeight);
 }
 
 std::optional<QString> BankCodeSearchDialog::chooseBankCode() {
     m_picked.reset();
     m_name->clear();
     m_place->clear();
-    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col)
-        m_grid->setCell(col, 0, QString::fromUtf16(Columns[col].title));
-    resetGrid();
+    m_offices->setOffices({});
     m_name->setFocus();
     if (m_ui.runModal(*this) != QDialog::Accepted)
         return std::nullopt;
     return m_picked;
 }
 
-void BankCodeSearchDialog::resetGrid() {
-    m_grid->setRowCount(2);
-    m_grid->clearRow(1);
-}
-
 void BankCodeSearchDialog::search() {
-    resetGrid();
-    const auto found = m_bankCodes.search(m_name->text(), m_place->text());
-    if (!found)
-        return;
-    m_grid->beginUpdate();
-    // The list always ends in one empty row.
-    m_grid->setRowCount(static_cast<int>(found->size()) + 2);
-    int row = 1;
-    for (const core::BankOffice &office : *found) {
-        m_grid->setCell(0, row, Text(office.Bankleitzahl));
-        m_grid->setCell(1, row, Text(office.Bankname));
-        m_grid->setCell(2, row, Text(office.PLZ));
-        m_grid->setCell(3, row, Text(office.Ort));
-        ++row;
-    }
-    m_grid->clearRow(row);
-    m_grid->endUpdate();
-    m_grid->setCurrentCell(0, 1);
+    auto found = m_bankCodes.search(m_name->text(), m_place->text());
+    m_offices->setOffices(found ? std::move(*found) : std::vector<core::BankOffice>{});
+    if (found)
+        m_table->setCurrentIndex(m_offices->index(0, 0));
 }
 
 void BankCodeSearchDialog::pickCurrentRow() {
     // The empty row that ends the list picks nothing rather than emptying the bank code field.
-    const int row = m_grid->currentRow();
-    if (row < 1 || m_grid->cell(0, row).isEmpty())
+    const core::BankOffice *office = m_offices->officeAt(m_table->currentIndex().row());
+    if (!office || office->Bankleitzahl.empty())
         return;
-    m_picked = m_grid->cell(0, row);
+    m_picked = QString::fromStdString(office->Bankleitzahl);
     accept();
 }
 

@@ -5,18 +5,16 @@
 #include <optional>
 
 class QLineEdit;
+class QTableView;
 
 namespace penvaro::platform {
 class UiService;
 } // namespace penvaro::platform
 
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
-
 namespace penvaro::payments {
 
 class BankCodes;
+class BankOfficesModel;
 
 // "Bankleitzahlen finden - leicht gemacht ...": lists the bank offices whose name and place hold
 // what the user typed; a double-click on a row picks its bank code.
@@ -31,7 +29,6 @@ public:
     std::optional<QString> chooseBankCode();
 
 private:
-    void resetGrid();
     void search();
     void pickCurrentRow();
 
@@ -39,7 +36,8 @@ private:
     BankCodes &m_bankCodes;
     QLineEdit *m_name;
     QLineEdit *m_place;
-    widgets::StringGrid *m_grid;
+    BankOfficesModel *m_offices;
+    QTableView *m_table;
     std::optional<QString> m_picked;
 };
 

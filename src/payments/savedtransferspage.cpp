@@ -1,32 +1,24 @@
 #include "savedtransferspage.h"
 
 #include "pagebuttons.h"
+#include "savedtransfersmodel.h"
 #include "transfertemplatedialog.h"
 
 #include "platform/uiservice.h"
-#include "widgets/stringgrid.h"
+#include "widgets/rowtable.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <iterator>
 
 namespace penvaro::payments {
 namespace {
 
-struct Column {
-    const char16_t *title;
-    int width;
-};
-
-constexpr Column Columns[] = {
-    {u"Empfänger", 110},   {u"Kontonummer", 70}, {u"Bankleitzahl", 60}, {u"Verwendung 1", 85},
-    {u"Verwendung 2", 85}, {u"Währung", 25},     {u"Betrag", 65},
-};
 constexpr int RowHeight = 18;
 
 QString Text(const std::string &utf8) {
@@ -40,7 +32,8 @@ SavedTransfersPage::SavedTransfersPage(platform::UiService &ui, TransferTemplate
     : QWidget(parent)
     , m_ui(ui)
     , m_editor(editor)
-    , m_grid(new widgets::StringGrid(this)) {
+    , m_model(new SavedTransfersModel(m_list, this))
+    , m_table(new QTableView(this)) {
     m_enter = PageButton(this, "SpeedButton8", QStringLiteral("Eingeben"));
     m_enter->setToolTip(QStringLiteral("Daten eingeben"));
     m_edit = PageButton(this, "SpeedButton9", QStringLiteral("Bearbeiten"));
@@ -51,26 +44,25 @@ SavedTransfersPage::SavedTransfersPage(platform::UiService &ui, TransferTemplate
     connect(m_edit, &QPushButton::clicked, this, &SavedTransfersPage::editTemplate);
     connect(m_delete, &QPushButton::clicked, this, &SavedTransfersPage::deleteTemplate);
 
-    m_grid->setObjectName(QStringLiteral("SUeberw"));
-    m_grid->setAccessibleName(QStringLiteral("Gespeicherte Überweisungen"));
-    m_grid->setFixedColumns(0);
-    m_grid->setOptions(widgets::StringGrid::RowSelect);
-    m_grid->setColumnCount(static_cast<int>(std::size(Columns)));
-    m_grid->setDefaultRowHeight(RowHeight);
+    m_table->setObjectName(QStringLiteral("SUeberw"));
+    m_table->setAccessibleName(QStringLiteral("Gespeicherte Überweisungen"));
+    m_table->setModel(m_model);
+    widgets::SetUpRowTable(*m_table);
+    widgets::SetRowHeight(*m_table, RowHeight);
     // The written widths, widened where the font would cut a title.
-    const QFontMetrics metrics(m_grid->font());
+    const QFontMetrics metrics(m_table->font());
     int width = 0;
-    for (int col = 0; col < static_cast<int>(std::size(Columns)); ++col) {
-        const QString title = QString::fromUtf16(Columns[col].title);
-        m_grid->setCell(col, 0, title);
-        const int columnWidth = std::max(Columns[col].width, metrics.horizontalAdvance(title)
-                                                                 + 2 * metrics.averageCharWidth());
-        m_grid->setColumnWidth(col, columnWidth);
+    int col = 0;
+    for (const SavedTransfersModel::Column &column : SavedTransfersModel::columns()) {
+        const QString title = QString::fromUtf16(column.title);
+        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(title)
+                                                           + 2 * metrics.averageCharWidth());
+        m_table->setColumnWidth(col++, columnWidth);
         width += columnWidth;
     }
-    m_grid->setMinimumWidth(width + 2 * m_grid->frameWidth()
-                            + m_grid->verticalScrollBar()->sizeHint().width());
-    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
+    m_table->setMinimumWidth(width + 2 * m_table->frameWidth()
+                             + m_table->verticalScrollBar()->sizeHint().width());
+    connect(m_table, &QAbstractItemView::doubleClicked, this, [this] {
         if (const auto row = currentRow())
             Q_EMIT templateChosen(m_list.records[*row - 1]);
     });
@@ -81,7 +73,7 @@ SavedTransfersPage::SavedTransfersPage(platform::UiService &ui, TransferTemplate
                    this);
     note->setObjectName(QStringLiteral("LBenutzen"));
     note->setWordWrap(true);
-    note->setBuddy(m_grid);
+    note->setBuddy(m_table);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {m_enter, m_edit, m_delete})
@@ -90,7 +82,7 @@ SavedTransfersPage::SavedTransfersPage(platform::UiService &ui, TransferTemplate
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(note);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_table, 1);
 }
 
 void SavedTransfersPage::load(const std::filesystem::path &accountFile) {
@@ -103,7 +95,7 @@ void SavedTransfersPage::load(const std::filesystem::path &accountFile) {
             reload();
         }
     }
-    fillGrid();
+    showList();
 }
 
 bool SavedTransfersPage::appendPrinted(const core::SavedTransferRecord &record) {
@@ -114,14 +106,14 @@ bool SavedTransfersPage::appendPrinted(const core::SavedTransferRecord &record) 
     const bool kept = std::ranges::any_of(
         m_list.records, [&](const auto &saved) { return core::SameTransfer(saved, record); });
     if (kept) {
-        fillGrid();
+        showList();
         return true;
     }
     if (!m_usable
         || !platform::ReportFailure(m_ui, core::AppendSavedTransferToFile(record, m_path)))
         return false;
     reload();
-    fillGrid();
+    showList();
     return true;
 }
 
@@ -139,25 +131,14 @@ void SavedTransfersPage::reload() {
         m_ui.information(Text(m_list.cutShort));
 }
 
-void SavedTransfersPage::fillGrid() {
-    const int previousRow = m_grid->currentRow();
-    m_grid->beginUpdate();
-    m_grid->setRowCount(static_cast<int>(m_list.records.size()) + 1);
-    int row = 1;
-    for (const core::SavedTransferRecord &record : m_list.records) {
-        const QString cells[] = {
-            Text(record.Empfaenger.toUtf8()),    Text(record.EmpfaengerKontonr.toUtf8()),
-            Text(record.EmpfaengerBLZ.toUtf8()), Text(record.Verwendung1.toUtf8()),
-            Text(record.Verwendung2.toUtf8()),   Text(record.Waehrung.toUtf8()),
-            Text(record.BetragText.toUtf8()),
-        };
-        for (int col = 0; col < static_cast<int>(std::size(cells)); ++col)
-            m_grid->setCell(col, row, cells[col]);
-        ++row;
+void SavedTransfersPage::showList() {
+    const QModelIndex previous = m_table->currentIndex();
+    m_model->reload();
+    if (!m_list.records.empty()) {
+        const int row = std::clamp(previous.isValid() ? previous.row() : 0, 0,
+                                   static_cast<int>(m_list.records.size()) - 1);
+        m_table->setCurrentIndex(m_model->index(row, 0));
     }
-    m_grid->endUpdate();
-    if (!m_list.records.empty())
-        m_grid->setCurrentCell(0, std::clamp(previousRow, 1, m_grid->rowCount() - 1));
     for (QPushButton *button : {m_enter, m_edit, m_delete})
         button->setEnabled(m_usable);
 }
@@ -166,8 +147,9 @@ std::optional<std::size_t> SavedTransfersPage::currentRow() const {
     if (m_list.records.empty())
         return std::nullopt;
     // Without a current row the commands act on the first.
-    return static_cast<std::size_t>(
-        std::clamp(m_grid->currentRow(), 1, static_cast<int>(m_list.records.size())));
+    const QModelIndex current = m_table->currentIndex();
+    return static_cast<std::size_t>(std::clamp(current.isValid() ? current.row() + 1 : 1, 1,
+                                               static_cast<int>(m_list.records.size())));
 }
 
 void SavedTransfersPage::enterTemplate() {
@@ -177,7 +159,7 @@ void SavedTransfersPage::enterTemplate() {
         return platform::ReportFailure(m_ui, core::AppendSavedTransfer(m_list, record, m_path));
     });
     reload();
-    fillGrid();
+    showList();
 }
 
 void SavedTransfersPage::editTemplate() {
@@ -189,7 +171,7 @@ void SavedTransfersPage::editTemplate() {
                                        core::ReplaceSavedTransfer(m_list, *row, record, m_path));
     });
     reload();
-    fillGrid();
+    showList();
 }
 
 void SavedTransfersPage::deleteTemplate() {
@@ -202,7 +184,7 @@ void SavedTransfersPage::deleteTemplate() {
         return;
     platform::ReportFailure(m_ui, core::DeleteSavedTransfer(m_list, *row, m_path));
     reload();
-    fillGrid();
+    showList();
 }
 
 } // namespace penvaro::payments

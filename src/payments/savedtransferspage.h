@@ -8,17 +8,15 @@
 #include <optional>
 
 class QPushButton;
+class QTableView;
 
 namespace penvaro::platform {
 class UiService;
 } // namespace penvaro::platform
 
-namespace penvaro::widgets {
-class StringGrid;
-} // namespace penvaro::widgets
-
 namespace penvaro::payments {
 
+class SavedTransfersModel;
 class TransferTemplateDialog;
 
 // The page "Gespeicherte Überweisungen": the saved transfers of the open account file, kept in
@@ -53,13 +51,14 @@ Q_SIGNALS:
 
 private:
     void reload();
-    void fillGrid();
+    void showList();
     // The row (from 1) of the current record; nothing when the list is empty.
     std::optional<std::size_t> currentRow() const;
 
     platform::UiService &m_ui;
     TransferTemplateDialog &m_editor;
-    widgets::StringGrid *m_grid;
+    SavedTransfersModel *m_model;
+    QTableView *m_table;
     QPushButton *m_enter;
     QPushButton *m_edit;
     QPushButton *m_delete;

@@ -262,7 +262,7 @@ TEST_F(BookingFormTest, AStoredNegativeAmountStillShowsWithItsSign) {
 TEST_F(BookingFormTest, FixedDialogsCannotBeMinimisedOrMaximised) {
     StartValueDialog startValue(*account.state);
     SuggestionListsDialog suggestions(*account.store, account.ui);
-    RecurringBookingsDialog recurring(*account.state, edit, [] {});
+    RecurringBookingsDialog recurring(*account.state, edit);
     for (const QDialog *dialog : std::initializer_list<const QDialog *>{&entry, &edit, &startValue,
                                                                         &suggestions, &recurring}) {
         SCOPED_TRACE(dialog->objectName().toStdString());

@@ -1,14 +1,15 @@
 #include "editdialogfixture.h"
 #include "support/records.h"
+#include "tablecells.h"
 
 #include "entry/recurringbookingsdialog.h"
 
 #include "core/bookingchanges.h"
 #include "widgets/manual.h"
-#include "widgets/stringgrid.h"
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
 
@@ -20,7 +21,6 @@ namespace {
 using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
-using widgets::StringGrid;
 using namespace penvaro::testing;
 
 class MonthlyWindowTest : public EditDialogTest {
@@ -29,6 +29,7 @@ protected:
         rent.Betrag = 1234567800;
         insurance.SollHaben = u'-';
         insurance.Betrag = 125000;
+        QObject::connect(&window, &RecurringBookingsDialog::enterRequested, [this] { onEnter(); });
     }
 
     void ShowWindow() {
@@ -38,13 +39,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    widgets::StringGrid &Grid() { return *Child<widgets::StringGrid>(window, "Stringgrid1"); }
-    QStringList RowTexts(int row) {
-        QStringList texts;
-        for (int col = 0; col < Grid().columnCount(); ++col)
-            texts.append(Grid().cell(col, row));
-        return texts;
+    testing::TableCells Grid() {
+        return testing::TableCells(*Child<QTableView>(window, "Stringgrid1"));
     }
+    QStringList RowTexts(int row) { return Grid().row(row); }
     void Click(const char *button) {
         QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
     }
@@ -56,7 +54,7 @@ protected:
     BookingRecord salary =
         WithTexts(testing::Recurring(28, "28.07.2011"), "ÜB", "Arbeitgeber", "Gehalt");
     std::function<void()> onEnter;
-    RecurringBookingsDialog window{*state, dialog, [this] { onEnter(); }};
+    RecurringBookingsDialog window{*state, dialog};
 };
 
 TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
@@ -70,7 +68,7 @@ TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
     EXPECT_EQ(QStringLiteral("Eine kleine Arbeitserleichterung ..."), window.windowTitle());
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_EQ(QStringLiteral("Monatliche Buchungen"), TextOf(window, "LTitel"));
-    widgets::StringGrid &grid = Grid();
+    const testing::TableCells grid = Grid();
     EXPECT_EQ((QStringList{QStringLiteral("Ausführungstag"), QStringLiteral("alle ... Monate"),
                            QStringLiteral("1. Ausführungstag"), QStringLiteral("Buchungsart"),
                            QStringLiteral("Absender"), QStringLiteral("Verwendungszweck"),
@@ -85,17 +83,16 @@ TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
         SCOPED_TRACE(col);
         // The written width, or wider where the font would cut the title.
         EXPECT_GE(grid.columnWidth(col), widths[col]);
-        EXPECT_GT(
-            grid.columnWidth(col),
-            QFontMetrics(grid.column(col).title().font().font).horizontalAdvance(RowTexts(0)[col]));
-        EXPECT_EQ(alignments[col], grid.column(col).alignment());
-        EXPECT_EQ(Qt::Alignment(Qt::AlignHCenter), grid.column(col).title().alignment());
-        EXPECT_FALSE(grid.column(col).title().font().font.bold());
-        EXPECT_EQ(col == 6, grid.column(col).font().font.bold());
-        EXPECT_EQ(QStringLiteral("DejaVu Sans"), grid.column(col).font().font.family());
-        EXPECT_EQ(11, grid.column(col).font().font.pointSize());
+        EXPECT_GT(grid.columnWidth(col), QFontMetrics(grid.view().horizontalHeader()->font())
+                                             .horizontalAdvance(RowTexts(0)[col]));
+        EXPECT_EQ(alignments[col], grid.alignment(col));
+        EXPECT_EQ(Qt::Alignment(Qt::AlignHCenter), grid.headerAlignment(col));
+        EXPECT_FALSE(grid.view().horizontalHeader()->font().bold());
+        EXPECT_EQ(col == 6, grid.font(col).bold());
+        EXPECT_EQ(QStringLiteral("DejaVu Sans"), grid.font(col).family());
+        EXPECT_EQ(11, grid.font(col).pointSize());
     }
-    EXPECT_EQ(22, grid.defaultRowHeight());
+    EXPECT_EQ(22, grid.rowHeight());
 
     // The table is sorted: the booking due on the 1st comes first.
     EXPECT_EQ(3, grid.rowCount());
@@ -128,8 +125,8 @@ TEST_F(MonthlyWindowTest, EveryWayToEditOpensTheEditDialogOnTheCurrentRow) {
          [this] { Child<QMenu>(window, "PopupMenu1")->actions().at(1)->trigger(); }},
         {"double click",
          [this] {
-             QWidget *cells = Grid().viewport();
-             const QRect second = Grid().visualRect(Grid().model()->index(1, 0));
+             QWidget *cells = Grid().view().viewport();
+             const QRect second = Grid().view().visualRect(Grid().view().model()->index(1, 0));
              // The first click of a double click, then the second one.
              QTest::mouseClick(cells, Qt::LeftButton, {}, second.center());
              QTest::mouseDClick(cells, Qt::LeftButton, {}, second.center());

@@ -1,11 +1,11 @@
 #include "accountfixture.h"
 #include "paintedtexts.h"
 #include "support/records.h"
+#include "tablecells.h"
 #include "widgetlookup.h"
 
 #include "evaluation/datepicker.h"
 #include "evaluation/searchwindow.h"
-#include "widgets/stringgrid.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -32,36 +32,35 @@ struct LedgerColumn {
     const char16_t *header;
     int width;
     Qt::Alignment alignment;
+    // Where the ledger keeps the column's width; the first column keeps its own.
+    std::int32_t core::Settings::*setting;
 };
 
 // The ledger's completed bookings with statement data and the balance column, as the main
 // window lays them out, each width its own so that a copied width shows where it came from.
 const std::vector<LedgerColumn> FullLedger = {
-    {u"Auszugsnr.", 71, Qt::AlignHCenter},
-    {u"Auszugsdatum", 81, Qt::AlignHCenter},
-    {u"Wertdatum", 91, Qt::AlignHCenter},
-    {u"Art", 51, Qt::AlignHCenter},
-    {u"Absender/Empfänger", 151, Qt::AlignLeft},
-    {u"Verwendungszweck", 161, Qt::AlignLeft},
-    {u"+/-", 27, Qt::AlignHCenter},
-    {u"Betrag", 103, Qt::AlignRight},
-    {u"Kontostand", 111, Qt::AlignRight},
+    {u"Auszugsnr.", 75, Qt::AlignHCenter, nullptr},
+    {u"Auszugsdatum", 81, Qt::AlignHCenter, &core::Settings::WAuszugsdatum},
+    {u"Wertdatum", 91, Qt::AlignHCenter, &core::Settings::WWertdatum},
+    {u"Art", 51, Qt::AlignHCenter, &core::Settings::WBuchungsart},
+    {u"Absender/Empfänger", 151, Qt::AlignLeft, &core::Settings::WAbsender},
+    {u"Verwendungszweck", 161, Qt::AlignLeft, &core::Settings::WVerwendungszweck},
+    {u"+/-", 27, Qt::AlignHCenter, &core::Settings::WSollhaben},
+    {u"Betrag", 103, Qt::AlignRight, &core::Settings::WBetrag},
+    {u"Kontostand", 111, Qt::AlignRight, &core::Settings::WKontostand},
 };
 
-void LayOut(widgets::StringGrid &grid, const std::vector<LedgerColumn> &columns) {
-    grid.setColumnCount(static_cast<int>(columns.size()));
-    for (int col = 0; col < grid.columnCount(); ++col) {
-        const LedgerColumn &c = columns[static_cast<std::size_t>(col)];
-        grid.setCell(col, 0, QString::fromUtf16(c.header));
-        grid.setColumnWidth(col, c.width);
-        grid.column(col).setAlignment(c.alignment);
-        grid.column(col).title().setAlignment(Qt::AlignHCenter);
+// The widths the user gave the ledger's columns, kept in the settings of the file.
+void LayOut(core::Settings &settings, const std::vector<LedgerColumn> &columns) {
+    for (const LedgerColumn &c : columns) {
+        if (c.setting)
+            settings.*c.setting = c.width;
     }
 }
 
 class SearchWindowTest : public ::testing::Test, public Account {
 protected:
-    SearchWindowTest() { LayOut(ledger, FullLedger); }
+    SearchWindowTest() { LayOut(state->settings(), FullLedger); }
 
     // Opens the window as the main window does and lets the test act in it.
     void Open(const std::function<void()> &user) {
@@ -69,7 +68,9 @@ protected:
         window.showModal();
     }
 
-    widgets::StringGrid &Grid() { return *Child<widgets::StringGrid>(window, "Stringgrid1"); }
+    testing::TableCells Grid() {
+        return testing::TableCells(*Child<QTableView>(window, "Stringgrid1"));
+    }
     QStringList Row(int row) {
         QStringList texts;
         for (int col = 0; col < Grid().columnCount(); ++col)
@@ -91,8 +92,7 @@ protected:
     }
     DatePicker &Picker(const char *name) { return *Child<DatePicker>(window, name); }
 
-    widgets::StringGrid ledger;
-    SearchWindow window{*state, ledger};
+    SearchWindow window{*state};
 };
 
 TEST_F(SearchWindowTest, OpensWithTheLedgersColumnsWithoutBalanceAndEveryCriterionReset) {
@@ -116,7 +116,7 @@ TEST_F(SearchWindowTest, OpensWithTheLedgersColumnsWithoutBalanceAndEveryCriteri
         SCOPED_TRACE(c.what);
         state->settings().SummeB = c.balance;
         state->settings().AuszugsdatAN = c.balance;
-        LayOut(ledger, c.ledgerColumns);
+        LayOut(state->settings(), c.ledgerColumns);
         Open([&] {
             EXPECT_EQ(QStringLiteral("Auswertungen der Buchungen ..."), window.windowTitle());
             const std::size_t shown = c.ledgerColumns.size() - (c.balance ? 1 : 0);
@@ -125,11 +125,11 @@ TEST_F(SearchWindowTest, OpensWithTheLedgersColumnsWithoutBalanceAndEveryCriteri
                 const LedgerColumn &expected = c.ledgerColumns[static_cast<std::size_t>(col)];
                 EXPECT_EQ(QString::fromUtf16(expected.header), Grid().cell(col, 0));
                 EXPECT_EQ(expected.width, Grid().columnWidth(col));
-                EXPECT_EQ(expected.alignment, Grid().column(col).alignment());
-                EXPECT_EQ(Qt::Alignment(Qt::AlignHCenter), Grid().column(col).title().alignment());
+                EXPECT_EQ(expected.alignment, Grid().alignment(col));
+                EXPECT_EQ(Qt::Alignment(Qt::AlignHCenter), Grid().headerAlignment(col));
             }
-            EXPECT_EQ(QStringLiteral("DejaVu Sans"), Grid().font().family());
-            EXPECT_EQ(23, Grid().defaultRowHeight());
+            EXPECT_EQ(QStringLiteral("DejaVu Sans"), Grid().view().font().family());
+            EXPECT_EQ(23, Grid().rowHeight());
             int columnsWidth = 0;
             for (const LedgerColumn &column : c.ledgerColumns)
                 columnsWidth += column.width;

@@ -1,14 +1,15 @@
 #include "appfixture.h"
 #include "support/records.h"
 #include "support/tempdir.h"
+#include "tablecells.h"
 
+#include "app/ledgercommands.h"
+#include "app/mainwindow.h"
 #include "core/accountregister.h"
 #include "core/date.h"
 #include "ledger/accountsoverviewdialog.h"
-#include "ledger/mainwindow.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
 
 namespace {
@@ -44,16 +45,12 @@ protected:
         return value ? *value : std::nullopt;
     }
 
-    ledger::AccountsOverviewDialog &overview() {
-        return *window->findChild<ledger::AccountsOverviewDialog *>();
-    }
+    ledger::AccountsOverviewDialog &overview() { return window->commands().accountsOverview(); }
 
     QStringList overviewColumn(int col) {
-        const auto &grid = *overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"));
-        QStringList texts;
-        for (int row = 1; row < grid.rowCount(); ++row)
-            texts << grid.cell(col, row);
-        return texts;
+        return penvaro::testing::TableCells(
+                   *overview().findChild<QTableView *>(QStringLiteral("SG1")))
+            .column(col);
     }
 
     std::unique_ptr<MainWindow> window;
@@ -131,7 +128,7 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
     window->openAccountFileByPath(giro);
 
     ui.setNextFileName(dir.filePath(QStringLiteral("kasse")));
-    window->newAccountFile();
+    window->commands().newAccountFile();
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
     ASSERT_TRUE(std::filesystem::exists(kasse));
     EXPECT_EQ(0u, std::filesystem::file_size(kasse));
@@ -171,7 +168,7 @@ TEST_F(AccountFiles, ANewFileAsksForItsStartValueAndThenItsOwnBankData) {
         return dialog.result();
     });
     ui.setNextFileName(dir.filePath(QStringLiteral("kasse.p11")));
-    window->newAccountFile();
+    window->commands().newAccountFile();
 
     EXPECT_EQ(shown, (std::vector<std::string>{"TStartWertEingebenF", "TUeberwF"}));
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
@@ -188,13 +185,13 @@ TEST_F(AccountFiles, ANewFileOverAnExistingOneNeedsAYes) {
     const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(100)});
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::No);
-    window->newAccountFile();
+    window->commands().newAccountFile();
     EXPECT_EQ(1u, recordsOnDisk(giro).size());
     EXPECT_FALSE(window->ledgerVisible());
 
     ui.setNextFileName(QString::fromStdString(giro.string()));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->newAccountFile();
+    window->commands().newAccountFile();
     EXPECT_TRUE(recordsOnDisk(giro).empty());
 }
 
@@ -237,7 +234,8 @@ TEST_F(AccountFiles, ADeletedEntryComesBackAtTheEndWhenItsFileIsOpened) {
     for (const auto &file : {a, b, c})
         window->openAccountFileByPath(file);
     overview().refill();
-    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 2);
+    penvaro::testing::TableCells(*overview().findChild<QTableView *>(QStringLiteral("SG1")))
+        .setCurrentCell(0, 2);
     ui.setNextAnswer(platform::Answer::Yes);
     overview().deleteCurrentRow();
     EXPECT_EQ((QStringList{QString::fromStdString(a.string()), QString::fromStdString(c.string())}),
@@ -260,7 +258,8 @@ TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
     ui.clear();
 
     overview().refill();
-    overview().findChild<widgets::StringGrid *>(QStringLiteral("SG1"))->setCurrentCell(0, 1);
+    penvaro::testing::TableCells(*overview().findChild<QTableView *>(QStringLiteral("SG1")))
+        .setCurrentCell(0, 1);
     overview().openCurrentRow();
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());

@@ -1,12 +1,13 @@
 #include "appfixture.h"
 #include "support/records.h"
+#include "tablecells.h"
 
+#include "app/ledgercommands.h"
+#include "app/mainwindow.h"
 #include "entry/bookingentrydialog.h"
 #include "ledger/ledgerview.h"
-#include "ledger/mainwindow.h"
 #include "platform/accountsession.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,9 +23,9 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
-using widgets::StringGrid;
+using penvaro::testing::TableCells;
 
 namespace {
 
@@ -46,23 +47,13 @@ protected:
         return window;
     }
 
-    static widgets::StringGrid &grid(MainWindow &window, const char *name) {
-        return *window.findChild<widgets::StringGrid *>(QString::fromLatin1(name));
+    static TableCells grid(MainWindow &window, const char *name) {
+        return TableCells(*window.findChild<QTableView *>(QString::fromLatin1(name)));
     }
 
-    static QStringList column(const widgets::StringGrid &grid, int col) {
-        QStringList texts;
-        for (int row = 1; row < grid.rowCount(); ++row)
-            texts << grid.cell(col, row);
-        return texts;
-    }
+    static QStringList column(const TableCells &grid, int col) { return grid.column(col); }
 
-    static QStringList headers(const widgets::StringGrid &grid) {
-        QStringList texts;
-        for (int col = 0; col < grid.columnCount(); ++col)
-            texts << grid.cell(col, 0);
-        return texts;
-    }
+    static QStringList headers(const TableCells &grid) { return grid.headers(); }
 
     static QString text(MainWindow &window, const char *name) {
         return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
@@ -92,7 +83,7 @@ TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
     auto window = start();
     ASSERT_TRUE(window->ledgerVisible());
 
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("1 / 2011"),
                            QStringLiteral("2 / 2011")}),
               column(completed, 0));
@@ -103,7 +94,7 @@ TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
     EXPECT_EQ(QStringLiteral("20,00 €"), completed.cell(completed.columnCount() - 2, 3))
         << "the amount without its direction";
 
-    const widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    const TableCells planned = grid(*window, "StringGrid2");
     EXPECT_EQ((QStringList{QStringLiteral("01.06.2011"), QStringLiteral("01.07.2011")}),
               column(planned, 0));
     EXPECT_EQ((QStringList{QStringLiteral("985,25 €"), QStringLiteral("955,25 €")}),
@@ -127,7 +118,7 @@ TEST_F(MainWindowTest, AfterLoadingTheFirstRowOfEachGridIsCurrentAndSelected) {
     auto window = start();
     for (const char *name : {"Stringgrid1", "StringGrid2"}) {
         SCOPED_TRACE(name);
-        const widgets::StringGrid &shown = grid(*window, name);
+        const TableCells shown = grid(*window, name);
         EXPECT_EQ(1, shown.currentRow());
         EXPECT_EQ(std::vector<int>{1}, shown.selectedRows());
     }
@@ -173,7 +164,7 @@ TEST_F(MainWindowTest, DescendingOrderPutsTheStartValueAtTheBottom) {
     setLastFile(file);
     setFileValue(file, QStringLiteral("Sort1"), std::int32_t(0));
     auto window = start();
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     EXPECT_EQ((QStringList{QStringLiteral("2 / 2011"), QStringLiteral("1 / 2011"),
                            QStringLiteral("Startwert")}),
               column(completed, 0));
@@ -188,7 +179,7 @@ TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
                                     penvaro::testing::Completed(2011, 1, "05.01.2011", 1000000)});
     setLastFile(file);
     auto window = start();
-    const widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     const int betrag = completed.columnCount() - 2;
     auto *euro = window->findChild<QCheckBox *>(QStringLiteral("RBEuroBetrag"));
     auto *national = window->findChild<QCheckBox *>(QStringLiteral("RBnatBetrag"));
@@ -218,11 +209,11 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     const auto file = writeGiro();
     setLastFile(file);
     auto window = start();
-    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     completed.setCurrentCell(1, 2);
 
     ui.setNextAnswer(platform::Answer::No);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(5, state->table().count);
     ASSERT_FALSE(ui.shown().empty());
     const QString question = ui.shown().back().text;
@@ -234,24 +225,24 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
         << "the question names the booking: " << question.toStdString();
 
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(4, state->table().count);
     EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("2 / 2011")}),
               column(completed, 0));
     EXPECT_EQ(4u, recordsOnDisk(file).size());
 
-    widgets::StringGrid &planned = grid(*window, "StringGrid2");
+    const TableCells planned = grid(*window, "StringGrid2");
     planned.setCurrentCell(1, 2);
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deletePlanned();
+    window->commands().deletePlanned();
     EXPECT_EQ((QStringList{QStringLiteral("01.06.2011")}), column(planned, 0));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deletePlanned();
+    window->commands().deletePlanned();
     EXPECT_EQ(QStringList{QString()}, column(planned, 0)) << "an empty table keeps one empty row";
     EXPECT_EQ(2u, recordsOnDisk(file).size());
 
     ui.clear();
-    window->deletePlanned();
+    window->commands().deletePlanned();
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(345, ui.shown()[0].code);
     EXPECT_EQ(QStringLiteral("Keine zu löschenden Daten! "), ui.shown()[0].text);
@@ -264,12 +255,12 @@ TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
     auto window = start();
     EXPECT_EQ(QStringList{QStringLiteral("Startwert")}, column(grid(*window, "Stringgrid1"), 0));
     ui.setNextAnswer(platform::Answer::Yes);
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     EXPECT_EQ(0, state->table().count);
     EXPECT_TRUE(recordsOnDisk(file).empty());
 
     ui.clear();
-    window->deleteCompleted();
+    window->commands().deleteCompleted();
     ASSERT_EQ(1u, ui.shown().size());
     EXPECT_EQ(342, ui.shown()[0].code);
 }
@@ -299,10 +290,10 @@ TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
     {
         auto window = start();
         window->show();
-        widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+        const TableCells completed = grid(*window, "Stringgrid1");
         const int absender = headers(completed).indexOf(QStringLiteral("Absender/Empfänger"));
-        completed.setColumnWidth(absender, 222);
-        QTest::mouseRelease(completed.viewport(), Qt::LeftButton);
+        completed.view().setColumnWidth(absender, 222);
+        QTest::mouseRelease(completed.view().viewport(), Qt::LeftButton);
         EXPECT_EQ(222, state->settings().WAbsender);
         window->close();
     }
@@ -353,13 +344,13 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogsOnlyPastTheirGuards) {
                       Qt::LeftButton);
     QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenBNeu2")),
                       Qt::LeftButton);
-    widgets::StringGrid &completed = grid(*window, "Stringgrid1");
+    const TableCells completed = grid(*window, "Stringgrid1");
     completed.setCurrentCell(1, 1);
-    window->editCompleted(); // the start value row
+    window->commands().editCompleted(); // the start value row
     completed.setCurrentCell(1, 2);
-    window->editCompleted();
-    window->editPlanned();
-    window->transferPlanned();
+    window->commands().editCompleted();
+    window->commands().editPlanned();
+    window->commands().transferPlanned();
     EXPECT_EQ(
         (std::vector<std::string>{"TdatenEingebenF 1", "TdatenEingebenF 2", "TDatenBearbeitenF"}),
         opened);
@@ -433,7 +424,7 @@ TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
     auto *menuPrint = window->findChild<QAction *>(QStringLiteral("Drucken1"));
     ASSERT_TRUE(menuPrint->isEnabled());
     menuPrint->trigger();
-    window->showAccountsOverview();
+    window->commands().showAccountsOverview();
     EXPECT_EQ(opened,
               (std::vector<QString>{QStringLiteral("TDruckerDialogF"), QStringLiteral("KontenF"),
                                     QStringLiteral("PrintDialog1")}));
@@ -484,7 +475,7 @@ TEST_F(MainWindowTest, AFileAnotherProgramWritesIsShownReadOnlyWithoutChangingCo
         EXPECT_FALSE(window.findChild<QToolButton *>(QString::fromLatin1(name))->isEnabled())
             << name;
     ui.clear();
-    window.enterCompleted();
-    window.deleteCompleted();
+    window.commands().enterCompleted();
+    window.commands().deleteCompleted();
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, ui.shown()) << "nothing opens or asks";
 }

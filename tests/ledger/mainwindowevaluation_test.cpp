@@ -1,9 +1,9 @@
 #include "appfixture.h"
 #include "paintedtexts.h"
 #include "support/records.h"
+#include "tablecells.h"
 
-#include "ledger/mainwindow.h"
-#include "widgets/stringgrid.h"
+#include "app/mainwindow.h"
 
 #include <QAction>
 #include <QDialog>
@@ -22,9 +22,9 @@ namespace {
 
 class MainWindowEvaluationTest : public penvaro::testing::AppFixture {
 protected:
-    std::unique_ptr<ledger::MainWindow> start(const std::vector<core::BookingRecord> &records) {
+    std::unique_ptr<app::MainWindow> start(const std::vector<core::BookingRecord> &records) {
         setLastFile(writeAccount(QStringLiteral("giro.p11"), records));
-        auto window = std::make_unique<ledger::MainWindow>(*state);
+        auto window = std::make_unique<app::MainWindow>(*state);
         window->startUp();
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -32,15 +32,12 @@ protected:
         return window;
     }
 
-    static QToolButton &interestButton(ledger::MainWindow &window) {
+    static QToolButton &interestButton(app::MainWindow &window) {
         return *window.findChild<QToolButton *>(QStringLiteral("SpeedButton1"));
     }
 
-    static QStringList headings(const widgets::StringGrid &grid) {
-        QStringList texts;
-        for (int col = 0; col < grid.columnCount(); ++col)
-            texts << grid.cell(col, 0);
-        return texts;
+    static QStringList headings(QTableView &table) {
+        return penvaro::testing::TableCells(table).headers();
     }
 };
 
@@ -90,12 +87,11 @@ TEST_F(MainWindowEvaluationTest, ZinsberechnungWithoutBookingsSays348) {
 TEST_F(MainWindowEvaluationTest, SuchenOpensTheSearchWindowWithTheLedgersColumns) {
     auto window = start({penvaro::testing::Completed(2011, 1, "03.01.2011", 10000)});
     const QStringList ledgerHeadings =
-        headings(*window->findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1")));
+        headings(*window->findChild<QTableView *>(QStringLiteral("Stringgrid1")));
     ASSERT_EQ(QStringLiteral("Kontostand"), ledgerHeadings.back());
     const auto searchOpened = [&](QDialog &dialog) {
-        EXPECT_EQ(
-            ledgerHeadings.sliced(0, ledgerHeadings.size() - 1),
-            headings(*dialog.findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1"))));
+        EXPECT_EQ(ledgerHeadings.sliced(0, ledgerHeadings.size() - 1),
+                  headings(*dialog.findChild<QTableView *>(QStringLiteral("Stringgrid1"))));
         return int(QDialog::Rejected);
     };
     const std::function<void()> commands[] = {

@@ -1,4 +1,4 @@
-#include "ledger/startdialog.h"
+#include "app/startdialog.h"
 
 #include "core/password.h"
 #include "platform/startpassword.h"
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using penvaro::ledger::StartDialog;
+using penvaro::app::StartDialog;
 
 namespace {
 

@@ -2,15 +2,15 @@
 #include "support/fixtures.h"
 #include "support/records.h"
 #include "support/tempdir.h"
+#include "tablecells.h"
 
+#include "app/mainwindow.h"
 #include "core/accountfile.h"
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
-#include "ledger/mainwindow.h"
-#include "ledger/statementimportdialog.h"
+#include "import/statementimportdialog.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
-#include "widgets/stringgrid.h"
 
 #include <QAction>
 #include <QDialog>
@@ -27,7 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace penvaro;
-using ledger::MainWindow;
+using app::MainWindow;
 using penvaro::testing::ScriptedUiService;
 
 namespace {
@@ -204,8 +204,8 @@ TEST_F(StatementImportTest, ImportsWhatIsTickedInOneWriteAndShowsItInTheLedger) 
     EXPECT_FALSE(parties().contains(QStringLiteral("Müller & Söhne GmbH")))
         << "what was left out is not suggested";
 
-    const widgets::StringGrid &completed =
-        *m_window->findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1"));
+    const penvaro::testing::TableCells completed(
+        *m_window->findChild<QTableView *>(QStringLiteral("Stringgrid1")));
     EXPECT_EQ(QStringLiteral("7 / 2026"), completed.cell(0, 3));
     EXPECT_EQ(QStringLiteral("104,01 €"),
               m_window->findChild<QLineEdit *>(QStringLiteral("ESumme"))->text());
@@ -455,7 +455,7 @@ TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) 
         app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
     app.state->settings().Datei = file.string();
     ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
-    ledger::StatementImportDialog dialog(*app.state);
+    import::StatementImportDialog dialog(*app.state);
 
     app.ui.setNextModal([](QDialog &shown) { return click(shown, "BImportieren"); });
     EXPECT_EQ(QDialog::Accepted, dialog.importFile(camt));

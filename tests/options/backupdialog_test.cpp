@@ -2,8 +2,8 @@
 #include "support/records.h"
 #include "widgetlookup.h"
 
+#include "app/mainwindow.h"
 #include "core/accountregister.h"
-#include "ledger/mainwindow.h"
 #include "options/backupdialog.h"
 #include "platform/regfile.h"
 #include "platform/settingsstore.h"
@@ -250,7 +250,7 @@ TEST_F(MergeInMainWindowTest, MergedSettingsAreReadAtOnceAndSurviveClosingThePro
     setFileValue(files[0].toStdString(), QStringLiteral("Waehrung"), QStringLiteral("DM"));
     setValue(platform::ProductKey(), QStringLiteral("KorrH"), std::int32_t{0});
 
-    auto window = std::make_unique<ledger::MainWindow>(*state);
+    auto window = std::make_unique<app::MainWindow>(*state);
     window->setStartFile(files[0].toStdString());
     window->startUp();
     ASSERT_EQ(state->settings().Waehrung, "DM");

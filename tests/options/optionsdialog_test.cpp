@@ -1,7 +1,7 @@
 #include "appfixture.h"
 #include "widgetlookup.h"
 
-#include "ledger/startdialog.h"
+#include "app/startdialog.h"
 #include "options/optionsdialog.h"
 #include "platform/settingsstore.h"
 #include "platform/startpassword.h"
@@ -320,7 +320,7 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) 
 
     // The start window asks for the password as it was set.
     state->settingsStore().LoadSettings();
-    ledger::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
+    app::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
     testing::ShowActive(start);
     Retype(Child<QWidget>(start, "Edit1"), QStringLiteral("geheim 7ss"));
     Click(start, "Button1");

@@ -1,11 +1,11 @@
 #include "appfixture.h"
 #include "support/records.h"
+#include "tablecells.h"
 #include "widgetlookup.h"
 
-#include "ledger/mainwindow.h"
+#include "app/mainwindow.h"
 #include "options/optionsdialog.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,13 +34,13 @@ protected:
         setFileValue(file, QStringLiteral("natBetrag"), std::int32_t{1});
     }
 
-    std::unique_ptr<ledger::MainWindow> start() {
-        auto window = std::make_unique<ledger::MainWindow>(*state);
+    std::unique_ptr<app::MainWindow> start() {
+        auto window = std::make_unique<app::MainWindow>(*state);
         window->startUp();
         return window;
     }
 
-    static void choose(ledger::MainWindow &window, const char *action) {
+    static void choose(app::MainWindow &window, const char *action) {
         window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
     }
 
@@ -49,8 +49,8 @@ protected:
 
 TEST_F(OptionsInMainWindowTest, ANewCurrencyNameShowsInTheLabelAtOnceAndInTheLedgerAfterOk) {
     auto window = start();
-    const auto &completed =
-        *window->findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1"));
+    const penvaro::testing::TableCells completed(
+        *window->findChild<QTableView *>(QStringLiteral("Stringgrid1")));
     const int betrag = completed.columnCount() - 2;
     ASSERT_EQ(completed.cell(betrag, 2), QStringLiteral("100,00 € = 195,58 DM"));
 
@@ -85,12 +85,12 @@ TEST_F(OptionsInMainWindowTest, TheLedgerFollowsTheTableOptionsAndTheFont) {
     choose(*window, "Optionen1");
 
     EXPECT_TRUE(window->findChild<QGroupBox *>(QStringLiteral("GroupBox2"))->isHidden());
-    const auto &completed =
-        *window->findChild<widgets::StringGrid *>(QStringLiteral("Stringgrid1"));
+    const penvaro::testing::TableCells completed(
+        *window->findChild<QTableView *>(QStringLiteral("Stringgrid1")));
     EXPECT_EQ(completed.cell(0, 1), QStringLiteral("1 / 2011"))
         << "descending: the start value last";
-    EXPECT_EQ(completed.font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(completed.rowHeight(1), 30);
+    EXPECT_EQ(completed.view().font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(completed.view().rowHeight(1), 30);
 
     // Closing and starting again keeps them.
     window->close();

@@ -7,7 +7,7 @@
 #include "platform/payeememory.h"
 #include "platform/printerchoice.h"
 #include "platform/recipientmemory.h"
-#include "widgets/stringgrid.h"
+#include "tablecells.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,7 +77,8 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
         EXPECT_EQ(canvas.steps().front().text, "Tarvel Software - Überweisungsdrucker");
         EXPECT_EQ((PrintedText{90, -111, "Stadtwerke"}), testing::PrintedTexts(canvas)[0]);
         EXPECT_EQ(state->table().count, 1);
-        EXPECT_EQ(Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+        EXPECT_EQ(testing::TableCells(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"))
+                      .cell(0, 1),
                   QStringLiteral("Stadtwerke"));
     });
     const auto booked = planned();
@@ -97,9 +98,9 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
         save->setChecked(true);
         Press(page, "Button1");
         EXPECT_FALSE(save->isChecked());
-        auto *grid = Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw");
-        EXPECT_EQ(grid->cell(0, 1), QStringLiteral("Stadtwerke"));
-        EXPECT_EQ(grid->cell(0, 2), QString());
+        const testing::TableCells grid(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"));
+        EXPECT_EQ(grid.cell(0, 1), QStringLiteral("Stadtwerke"));
+        EXPECT_EQ(grid.cell(0, 2), QString());
     });
     EXPECT_EQ(planned().size(), 2u);
 
@@ -136,7 +137,8 @@ TEST_F(TUeberwFPrintTest, APrinterFailureLeavesAccountMemoryAndTemplatesAlone) {
                 Child<QCheckBox>(page, "CBUeberwSave")->setChecked(true);
             Press(page, c.button);
             EXPECT_EQ(
-                Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw")->cell(0, 1),
+                testing::TableCells(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"))
+                    .cell(0, 1),
                 QString());
         });
         EXPECT_TRUE(planned().empty());

@@ -4,7 +4,7 @@
 #include "core/savedtransferfile.h"
 #include "payments/bankcodesearchdialog.h"
 #include "payments/transfertemplatedialog.h"
-#include "widgets/stringgrid.h"
+#include "tablecells.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,8 +80,8 @@ protected:
 
     static QWidget &ListPage(const PaymentWindow &payment) { return PageOf(payment, "TabSheet5"); }
 
-    static widgets::StringGrid &Grid(const PaymentWindow &payment) {
-        return *Child<widgets::StringGrid>(ListPage(payment), "SUeberw");
+    static testing::TableCells Grid(const PaymentWindow &payment) {
+        return testing::TableCells(*Child<QTableView>(ListPage(payment), "SUeberw"));
     }
 
     // The recipients the list shows, row by row.
@@ -97,7 +97,7 @@ protected:
     }
 
     static void DoubleClickRow(const PaymentWindow &payment, int row) {
-        widgets::StringGrid &grid = Grid(payment);
+        QTableView &grid = Grid(payment).view();
         const QRect cell = grid.visualRect(grid.model()->index(row - 1, 0));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
@@ -115,7 +115,7 @@ TEST_F(TUeberwFSavedTransfersTest, ListsTheSavedTransfersOfTheAccountFile) {
     onWindow(Page::SavedTransfers, [](PaymentWindow &payment) {
         EXPECT_EQ(Child<QTabWidget>(payment, "PageControl1")->currentWidget()->objectName(),
                   QStringLiteral("TabSheet5"));
-        widgets::StringGrid &grid = Grid(payment);
+        const testing::TableCells grid = Grid(payment);
         ASSERT_EQ(grid.rowCount(), 3);
         QStringList headers;
         QStringList first;
@@ -389,7 +389,7 @@ TEST_F(TUeberwFSavedTransfersTest, TheBankSearchOfTheEditorFillsTheEditor) {
             OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
                 testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
                 QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
-                auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
+                auto *grid = Child<QTableView>(search, "StringGrid1");
                 const QRect cell = grid->visualRect(grid->model()->index(0, 0));
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
                 QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());

@@ -6,7 +6,6 @@
 #include "platform/payeememory.h"
 #include "platform/recipientmemory.h"
 #include "platform/settingsstore.h"
-#include "widgets/stringgrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <optional>
@@ -309,7 +309,7 @@ TEST_F(TUeberwFTransferTest, LeavingTheRecipientKeepsBankDataTheUserTypedOrPicke
             testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
                 testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
                 QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
-                auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
+                auto *grid = Child<QTableView>(search, "StringGrid1");
                 const QRect cell = grid->visualRect(grid->model()->index(0, 0));
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
                 QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -369,7 +369,7 @@ TEST_F(TUeberwFTransferTest, TheBankSearchFillsTheBankFieldsOfThePage) {
         testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
             testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
             QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
-            auto *grid = Child<widgets::StringGrid>(search, "StringGrid1");
+            auto *grid = Child<QTableView>(search, "StringGrid1");
             const QRect cell = grid->visualRect(grid->model()->index(0, 0));
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/bookingtable.h"
+#include "core/evaluationrows.h"
+#include "core/search.h"
+#include "widgets/bookingcolumns.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace penvaro::evaluation {
+
+// The bookings a search found, in the columns of the ledger's completed bookings without the
+// balance column: a row per booking in table order, an empty row and the sum row; a single
+// empty row when there is no result.
+class SearchResultsModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit SearchResultsModel(QObject *parent = nullptr);
+
+    // The columns as the settings have them; clears the rows.
+    void setColumns(const core::Settings &settings);
+    const std::vector<widgets::ShownColumn> &columns() const { return m_columns; }
+    void clear();
+    void setResult(const core::BookingTable &table, const core::SearchResult &result,
+                   const core::EvaluationLayout &layout);
+    // The slots of the found bookings, row by row.
+    const std::vector<int> &foundSlots() const { return m_slots; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<widgets::ShownColumn> m_columns;
+    std::vector<int> m_slots;
+    std::vector<std::vector<QString>> m_rows;
+};
+
+} // namespace penvaro::evaluation

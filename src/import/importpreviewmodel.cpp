@@ -1,0 +1,162 @@
+#include "importpreviewmodel.h"
+
+#include "core/amounttext.h"
+#include "core/date.h"
+#include "widgets/localeseparators.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace penvaro::import {
+namespace {
+
+QString dateText(double dayCount) {
+    if (!core::CivilFromDayCount(dayCount))
+        return {};
+    return QString::fromStdString(core::FormatDate(dayCount));
+}
+
+QString text(const auto &shortText) {
+    return QString::fromStdString(shortText.toUtf8());
+}
+
+bool takesPart(core::ImportAction action) {
+    return action == core::ImportAction::Added || action == core::ImportAction::Matched;
+}
+
+QString cellText(int column, const core::ImportStep &step) {
+    const core::BookingRecord &b = step.booking;
+    switch (column) {
+    case ImportPreviewModel::Action:
+        return ImportActionText(step);
+    case ImportPreviewModel::Statement:
+        return QStringLiteral("%1 / %2").arg(b.Auszugsnr).arg(b.Auszugsjahr);
+    case ImportPreviewModel::ValueDate:
+        return dateText(b.Wertdatum);
+    case ImportPreviewModel::BookingType:
+        return text(b.Buchungsart);
+    case ImportPreviewModel::Party:
+        return text(b.Absender);
+    case ImportPreviewModel::Purpose:
+        return text(b.Verwendungszweck);
+    case ImportPreviewModel::Direction:
+        return QString(QChar(b.SollHaben));
+    case ImportPreviewModel::Amount:
+        return QString::fromStdString(core::FormatEuroText(b.Betrag, widgets::LocaleSeparators()));
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QString ImportActionText(const core::ImportStep &step) {
+    switch (step.action) {
+    case core::ImportAction::Matched:
+        return QStringLiteral("ersetzt geplante Buchung vom %1")
+            .arg(dateText(step.planned.Wertdatum));
+    case core::ImportAction::Skipped:
+        return QStringLiteral("schon vorhanden");
+    case core::ImportAction::LeftOut:
+        return QStringLiteral("ausgelassen");
+    case core::ImportAction::Added:
+        break;
+    }
+    return QStringLiteral("neu");
+}
+
+ImportPreviewModel::ImportPreviewModel(QObject *parent)
+    : QAbstractTableModel(parent) {}
+
+void ImportPreviewModel::setSteps(std::vector<core::ImportStep> steps) {
+    if (steps.size() != m_steps.size()) {
+        beginResetModel();
+        m_steps = std::move(steps);
+        endResetModel();
+        return;
+    }
+    // Leaving an entry out may change what the others do, so every row is shown anew; the
+    // rows stay, and with them the current row of a user working by keyboard.
+    m_steps = std::move(steps);
+    if (!m_steps.empty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+const core::ImportStep &ImportPreviewModel::step(int row) const {
+    return m_steps.at(static_cast<std::size_t>(row));
+}
+
+int ImportPreviewModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_steps.size());
+}
+
+int ImportPreviewModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const core::ImportStep &s = step(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(index.column(), s);
+    case Qt::CheckStateRole:
+        if (index.column() == Take)
+            return s.action == core::ImportAction::LeftOut ? Qt::Unchecked : Qt::Checked;
+        break;
+    case Qt::AccessibleTextRole:
+        if (index.column() == Take)
+            return s.action == core::ImportAction::LeftOut ? QStringLiteral("nicht übernehmen")
+                                                           : QStringLiteral("übernehmen");
+        return cellText(index.column(), s);
+    case Qt::TextAlignmentRole:
+        if (index.column() == Amount)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (index.column() == Statement || index.column() == ValueDate
+            || index.column() == Direction)
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
+        break;
+    case Qt::ForegroundRole:
+        // What brings nothing into the account steps back.
+        if (!takesPart(s.action))
+            return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const QStringList titles = {QStringLiteral("Übernehmen"),
+                                       QStringLiteral("Aktion"),
+                                       QStringLiteral("Auszugsnr."),
+                                       QStringLiteral("Wertdatum"),
+                                       QStringLiteral("Art"),
+                                       QStringLiteral("Absender/Empfänger"),
+                                       QStringLiteral("Verwendungszweck"),
+                                       QStringLiteral("+/-"),
+                                       QStringLiteral("Betrag")};
+    return titles.value(section);
+}
+
+Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex &index) const {
+    Qt::ItemFlags result = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Take)
+        result |= Qt::ItemIsUserCheckable;
+    return result;
+}
+
+bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (!index.isValid() || index.column() != Take || role != Qt::CheckStateRole)
+        return false;
+    Q_EMIT leaveOutRequested(index.row(),
+                             static_cast<Qt::CheckState>(value.toInt()) == Qt::Unchecked);
+    return true;
+}
+
+} // namespace penvaro::import

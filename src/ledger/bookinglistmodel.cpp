@@ -1,0 +1,125 @@
+#include "bookinglistmodel.h"
+
+#include "core/date.h"
+
+namespace penvaro::ledger {
+namespace {
+
+QString dateText(double dayCount) {
+    if (!core::CivilFromDayCount(dayCount))
+        return {};
+    return QString::fromStdString(core::FormatDate(dayCount));
+}
+
+// The text of a record in a column; a date that has no calendar day leaves its cell empty.
+QString cellText(LedgerColumn column, const core::BookingRecord &r, const AmountDisplay &amounts) {
+    switch (column) {
+    case LedgerColumn::Auszugsnr:
+        return QStringLiteral("%1 / %2").arg(r.Auszugsnr).arg(r.Auszugsjahr);
+    case LedgerColumn::Auszugsdatum:
+        return dateText(r.Auszugsdatum);
+    case LedgerColumn::Wertdatum:
+        return dateText(r.Wertdatum);
+    case LedgerColumn::Art:
+        return QString::fromStdString(r.Buchungsart.toUtf8());
+    case LedgerColumn::Absender:
+        return QString::fromStdString(r.Absender.toUtf8());
+    case LedgerColumn::Verwendungszweck:
+        return QString::fromStdString(r.Verwendungszweck.toUtf8());
+    case LedgerColumn::Buchungsdatum:
+        return dateText(r.Buchungsdatum);
+    case LedgerColumn::SollHaben:
+        return QString(QChar(r.SollHaben));
+    case LedgerColumn::Betrag:
+        return amounts.amountCell(r.Betrag);
+    case LedgerColumn::Kontostand:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+BookingListModel::BookingListModel(const core::BookingTable &table, core::Listing listing,
+                                   QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_table(table)
+    , m_listing(listing)
+    , m_amounts(core::Settings{}) {}
+
+void BookingListModel::reload(const core::Settings &settings, std::vector<std::int64_t> balances) {
+    beginResetModel();
+    m_amounts = AmountDisplay(settings);
+    m_columns = m_listing == core::Listing::Planned ? widgets::PlannedColumns(settings)
+                                                    : widgets::CompletedColumns(settings);
+    m_slots = core::ListedSlots(m_table, m_listing);
+    m_balances = std::move(balances);
+    endResetModel();
+}
+
+int BookingListModel::columnOf(LedgerColumn column) const {
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].column == column)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int BookingListModel::slotAt(int row) const {
+    if (row < 0 || row >= listedCount())
+        return 0;
+    return m_slots[static_cast<std::size_t>(row)];
+}
+
+int BookingListModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : std::max(listedCount(), 1);
+}
+
+int BookingListModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QString BookingListModel::text(int row, int col) const {
+    const int slot = slotAt(row);
+    if (slot == 0)
+        return {};
+    const LedgerColumn column = m_columns[static_cast<std::size_t>(col)].column;
+    if (column == LedgerColumn::Kontostand) {
+        const auto at = static_cast<std::size_t>(row);
+        return at < m_balances.size() ? m_amounts.balanceCell(m_balances[at]) : QString();
+    }
+    const core::BookingRecord &record = m_table.slot(slot);
+    // The start value has no texts or dates of its own: its name stands in the first column.
+    if (record.Satzart == core::BookingKind::StartValue)
+        return col == 0 ? QStringLiteral("Startwert") : QString();
+    return cellText(column, record, m_amounts);
+}
+
+QVariant BookingListModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.column() >= columnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_columns[static_cast<std::size_t>(index.column())].alignment
+                                   | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant BookingListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_columns[static_cast<std::size_t>(section)].header;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+} // namespace penvaro::ledger

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "amountdisplay.h"
+
+#include "core/bookingtable.h"
+#include "widgets/bookingcolumns.h"
+
+#include <QAbstractTableModel>
+
+#include <cstdint>
+#include <vector>
+
+namespace penvaro::ledger {
+
+using widgets::LedgerColumn;
+using widgets::ShownColumn;
+
+// The bookings of one listing of the open account as the ledger shows them: a row per listed
+// record in table order, the columns the options switch on, and the running balance after each
+// booking. An empty listing keeps one empty row, so that it still looks like a table; that row
+// stands for no record.
+class BookingListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    BookingListModel(const core::BookingTable &table, core::Listing listing,
+                     QObject *parent = nullptr);
+
+    core::Listing listing() const { return m_listing; }
+    // Takes the table afresh with the columns and amounts of the settings; balances holds one
+    // per listed record, or none when the balance column is off.
+    void reload(const core::Settings &settings, std::vector<std::int64_t> balances);
+
+    const std::vector<ShownColumn> &columns() const { return m_columns; }
+    // The column that shows the given content; -1 when it is not shown.
+    int columnOf(LedgerColumn column) const;
+    // The slot of the record in the row; 0 for the empty row of an empty listing.
+    int slotAt(int row) const;
+    int listedCount() const { return static_cast<int>(m_slots.size()); }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QString text(int row, int col) const;
+
+    const core::BookingTable &m_table;
+    core::Listing m_listing;
+    AmountDisplay m_amounts;
+    std::vector<ShownColumn> m_columns;
+    std::vector<int> m_slots;
+    std::vector<std::int64_t> m_balances;
+};
+
+} // namespace penvaro::ledger

@@ -1,0 +1,145 @@
+#include "bookinglistview.h"
+
+#include "bookingcelldelegate.h"
+
+#include "platform/appstate.h"
+#include "widgets/columnfit.h"
+#include "widgets/rowtable.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace penvaro::ledger {
+namespace {
+
+// Room a cell keeps beside its text: the painted margins and the grid line.
+constexpr int cellPadding = 10;
+
+// The widest text of a column. Digits are of one width in the table fonts, so the longest
+// texts are the widest: measuring a few of those keeps a refresh of 5000 rows quick.
+int widestText(const QFontMetrics &metrics, const QAbstractItemModel &model, int col) {
+    constexpr int measured = 16;
+    const int rows = model.rowCount();
+    std::vector<QString> texts;
+    texts.reserve(static_cast<std::size_t>(rows));
+    qsizetype longest = 0;
+    for (int row = 0; row < rows; ++row) {
+        texts.push_back(model.index(row, col).data().toString());
+        longest = std::max(longest, texts.back().size());
+    }
+    int widest = 0;
+    int count = 0;
+    for (const QString &text : texts) {
+        if (text.size() == longest && count++ < measured)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return widest;
+}
+
+} // namespace
+
+BookingListView::BookingListView(platform::AppState &state, core::Listing listing, QWidget *parent)
+    : QTableView(parent)
+    , m_state(state)
+    , m_model(new BookingListModel(state.table(), listing, this))
+    , m_delegate(new BookingCellDelegate(this)) {
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    widgets::SetUpRowTable(*this);
+    // A range of bookings can be marked, as for a sum of them.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    QPalette header = horizontalHeader()->palette();
+    header.setColor(QPalette::Button, QColor(224, 224, 224));
+    horizontalHeader()->setPalette(header);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { columnResized(column, width); });
+}
+
+void BookingListView::reload(std::vector<std::int64_t> balances) {
+    const QModelIndex current = currentIndex();
+    const int previousRow = current.isValid() ? current.row() : -1;
+    const int previousColumn = current.isValid() ? current.column() : 0;
+    m_model->reload(m_state.settings(), std::move(balances));
+    m_delegate->setBalanceColumn(m_model->columnOf(LedgerColumn::Kontostand));
+    applyFontAndRowHeight();
+    keepCurrentRow(previousRow, previousColumn);
+    measure();
+    fitColumns();
+}
+
+void BookingListView::applyFontAndRowHeight() {
+    const core::Settings &settings = m_state.settings();
+    setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
+    const int rowHeight =
+        m_model->listing() == core::Listing::Planned ? settings.Tab2ZeiAbst : settings.Tab1ZeiAbst;
+    widgets::SetRowHeight(*this, rowHeight);
+}
+
+void BookingListView::keepCurrentRow(int previousRow, int previousColumn) {
+    // The first row after a load, or when the current one is gone.
+    const int row = previousRow < 0 || previousRow >= m_model->rowCount() ? 0 : previousRow;
+    const int column = std::min(previousColumn, m_model->columnCount() - 1);
+    setCurrentIndex(m_model->index(row, std::max(column, 0)));
+    if (m_model->listedCount() == 0)
+        clearSelection();
+    else
+        selectRow(row);
+}
+
+int BookingListView::currentSlot() const {
+    const QModelIndex current = currentIndex();
+    return m_model->slotAt(current.isValid() ? current.row() : 0);
+}
+
+void BookingListView::measure() {
+    const QFontMetrics metrics(font());
+    const auto &columns = m_model->columns();
+    m_minimumWidths.assign(columns.size(), 0);
+    for (std::size_t col = 0; col < columns.size(); ++col) {
+        const widgets::ColumnFit fit = widgets::FitOf(columns[col].column);
+        if (fit == widgets::ColumnFit::Yields)
+            continue;
+        int widest = 0;
+        if (fit == widgets::ColumnFit::WholeText)
+            widest = widestText(metrics, *m_model, static_cast<int>(col)) + cellPadding;
+        // The header as the style draws it, its margins included.
+        const int header = horizontalHeader()->sectionSizeHint(static_cast<int>(col));
+        m_minimumWidths[col] = std::max(widest, header);
+    }
+}
+
+void BookingListView::fitColumns() {
+    const core::Settings &settings = m_state.settings();
+    const auto &columns = m_model->columns();
+    std::vector<widgets::ColumnNeed> needs;
+    for (std::size_t col = 0; col < columns.size(); ++col) {
+        const int minimum = col < m_minimumWidths.size() ? m_minimumWidths[col] : 0;
+        needs.push_back({widgets::PreferredWidth(columns[col], settings), minimum,
+                         widgets::FitOf(columns[col].column) == widgets::ColumnFit::Yields});
+    }
+    const auto widths = widgets::FitColumnWidths(needs, viewport()->width());
+    m_fitting = true;
+    for (std::size_t col = 0; col < widths.size(); ++col)
+        setColumnWidth(static_cast<int>(col), widths[col]);
+    m_fitting = false;
+}
+
+void BookingListView::columnResized(int column, int width) {
+    const auto &columns = m_model->columns();
+    // The first column's width is its own; every other one belongs to the file's settings.
+    if (m_fitting || column <= 0 || column >= static_cast<int>(columns.size()))
+        return;
+    if (const auto setting = columns[static_cast<std::size_t>(column)].width)
+        m_state.settings().*setting = width;
+}
+
+bool BookingListView::viewportEvent(QEvent *event) {
+    // The columns follow the room the table has, whatever changed it.
+    if (event->type() == QEvent::Resize)
+        fitColumns();
+    return QTableView::viewportEvent(event);
+}
+
+} // namespace penvaro::ledger
