@@ -15,12 +15,11 @@ class AppState;
 } // namespace penvaro::platform
 
 namespace penvaro::widgets {
+class DatePicker;
 class StringGrid;
 } // namespace penvaro::widgets
 
 namespace penvaro::evaluation {
-
-class DatePicker;
 
 // "Auswertungen der Buchungen ...": lists the bookings of the open account that contain or
 // equal a search word in chosen fields, or only lie in a range of value dates, with the
@@ -67,8 +66,8 @@ private:
     QCheckBox *m_purpose = nullptr;
     QLabel *m_als = nullptr;
     QLabel *m_haben = nullptr;
-    DatePicker *m_from = nullptr;
-    DatePicker *m_to = nullptr;
+    widgets::DatePicker *m_from = nullptr;
+    widgets::DatePicker *m_to = nullptr;
     QPushButton *m_start = nullptr;
     widgets::StringGrid *m_grid = nullptr;
     // Whether the table shows the result of a search, which a change of bookings renews.
