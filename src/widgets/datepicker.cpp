@@ -51,7 +51,7 @@ void DatePicker::setDate(QDate date) {
     m_date = date;
     display(date);
     if (changed)
-        emit dateChanged(date);
+        Q_EMIT dateChanged(date);
 }
 
 double DatePicker::dayCount() const {

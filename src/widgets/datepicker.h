@@ -34,7 +34,7 @@ public:
     void setDayCount(double dayCount);
     void openCalendar();
 
-signals:
+Q_SIGNALS:
     void dateChanged(QDate date);
 
 protected:

@@ -61,7 +61,7 @@ TEST(DatePicker, TheCalendarWritesTheDayChosenInIt) {
     auto *calendar = picker.findChild<QCalendarWidget *>(QStringLiteral("Kalenderblatt"));
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 11));
-    emit calendar->clicked(QDate(2026, 12, 24));
+    Q_EMIT calendar->clicked(QDate(2026, 12, 24));
     EXPECT_FALSE(calendar->isVisible());
     EXPECT_EQ(picker.text(), QStringLiteral("24.12.2026"));
     EXPECT_EQ(changes.count(), 1);
