@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace penvaro::widgets {
@@ -61,6 +62,15 @@ double DatePicker::dayCount() const {
 void DatePicker::setDayCount(double dayCount) {
     m_date = platform::DateOfDayCount(std::trunc(dayCount));
     display(m_date);
+}
+
+QSize DatePicker::minimumSizeHint() const {
+    const QSize edit = QLineEdit::minimumSizeHint();
+    const int date = fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000"));
+    const int symbol = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    // The symbol's button keeps about its own width of air around it.
+    return {std::max(edit.width(), date + 2 * symbol + 2 * frame), edit.height()};
 }
 
 void DatePicker::finishTyping() {

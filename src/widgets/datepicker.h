@@ -34,6 +34,9 @@ public:
     void setDayCount(double dayCount);
     void openCalendar();
 
+    // Room for the whole date and the calendar symbol at any font and scale.
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     void dateChanged(QDate date);
 

@@ -50,6 +50,13 @@ TEST(DatePicker, ATypedDateIsTheDateAndAnUnreadableOneGivesWayToTheOneBefore) {
     }
 }
 
+TEST(DatePicker, NeverNarrowerThanTheWholeDateBesideTheCalendarSymbol) {
+    const platform::FixedClock clock(QDate(2026, 12, 11));
+    DatePicker picker(clock);
+    const int date = picker.fontMetrics().horizontalAdvance(QStringLiteral("31.12.2026"));
+    EXPECT_GT(picker.minimumSizeHint().width(), date + 16);
+}
+
 TEST(DatePicker, TheCalendarWritesTheDayChosenInIt) {
     const platform::FixedClock clock(QDate(2026, 12, 11));
     DatePicker picker(clock);
