@@ -51,14 +51,15 @@ private:
     int m_x = FirstX;
 };
 
-// How far a row's text centred on a column reaches to its left, with a little air: a date in
-// the row font, or the one-character mark.
+// How far a row's text reaches to the left of its column's x, with air: a text beginning
+// there, a date in the row font centred there, or the one-character mark centred there.
+constexpr int ColumnAir = 20;
 constexpr int CentredDateReach = 90;
 constexpr int CentredMarkReach = 20;
 
 struct ColumnStart {
     std::optional<int> x;
-    int reach = 0;
+    int reach = ColumnAir;
 };
 
 int textEndBefore(int x, std::initializer_list<ColumnStart> following) {

@@ -170,11 +170,11 @@ TEST(BookingListPrintout, RecordTextsAreCutWhereTheNextColumnBegins) {
     // The widths follow from the shares of the layout: with every column 1950, without the
     // booking date 2090.
     const Case cases[] = {
-        {"type before the sender", {}, "Abbuchung", 511, 628},
-        {"sender before the purpose", {}, "Stadtwerke Köln", 628, 930},
+        {"type before the sender", {}, "Abbuchung", 511, 628 - 20},
+        {"sender before the purpose", {}, "Stadtwerke Köln", 628, 930 - 20},
         {"purpose before the centred booking date", {}, "Abschlag", 930, 1394 - 90},
         {"purpose before the mark", {true, true, true, false, true}, "Abschlag", 989, 1486 - 20},
-        {"type before the purpose", {true, false, true, true, true}, "Abbuchung", 579, 715},
+        {"type before the purpose", {true, false, true, true, true}, "Abbuchung", 579, 715 - 20},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
