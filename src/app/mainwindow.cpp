@@ -106,12 +106,22 @@ void MainWindow::startUp() {
 
     StartDialog start(m_state.settings().StartB, m_state.settings().passwordRequired,
                       QString::fromStdString(m_state.settings().storedPassword), this);
-    if (m_state.ui().runModal(start) != QDialog::Accepted && start.asksForPassword()) {
-        m_startRefused = true;
+    // Behind a password nothing of the accounts shows before it was typed. Without one the
+    // start window stands over the ready main window, so that closing it early loses nothing.
+    if (start.asksForPassword()) {
+        if (m_state.ui().runModal(start) != QDialog::Accepted) {
+            m_startRefused = true;
+            return;
+        }
+        prepareWindow();
         return;
     }
-    restoreWindowSize();
+    prepareWindow();
+    m_state.ui().runModal(start);
+}
 
+void MainWindow::prepareWindow() {
+    restoreWindowSize();
     if (!m_startFile.empty()) {
         openAccountFileByPath(m_startFile);
         return;

@@ -64,6 +64,8 @@ private:
     void showInterestBusy(bool busy);
     // Tells the user when no account is open to take a statement.
     bool accountOpenForImport();
+    // Window size and the last account file, before the user sees the ledger.
+    void prepareWindow();
     void restoreWindowSize();
     void storeWindowSize();
 

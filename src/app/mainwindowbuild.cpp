@@ -96,12 +96,10 @@ void MainWindow::buildMenu() {
     QMenu *ordnung = bar->addMenu(QStringLiteral("Ordnung"));
     ordnung->setObjectName(QStringLiteral("Ordnung1"));
     ordnung->setToolTipsVisible(true);
-    for (auto [name, caption] :
-         {std::pair{"VAEB1", QStringLiteral("Gespeicherte Absender/")},
-          std::pair{"Verwendungszwecke1", QStringLiteral("Verwendungszwecke etc.")},
-          std::pair{"lschen1", QStringLiteral("löschen")}})
-        connect(action(ordnung, name, caption), &QAction::triggered, m_commands,
-                &LedgerCommands::editSuggestionLists);
+    // One command, one item: the caption once ran over three items that all did the same.
+    connect(action(ordnung, "VAEB1",
+                   QStringLiteral("Gespeicherte Absender/Verwendungszwecke etc. löschen ...")),
+            &QAction::triggered, m_commands, &LedgerCommands::editSuggestionLists);
 
     QMenu *hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));

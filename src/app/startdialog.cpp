@@ -3,6 +3,7 @@
 #include "platform/startpassword.h"
 #include "widgets/dialogflags.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +55,7 @@ StartDialog::StartDialog(int startSeconds, bool passwordProtection, const QStrin
             QStringLiteral("Das Haushaltsbuch für Girokonten, Kassen und Vereinskonten."), this);
         notice->setObjectName(QStringLiteral("Label3"));
         layout->addWidget(notice);
+        setToolTip(QStringLiteral("Ein Klick oder eine Taste schließt dieses Fenster."));
     }
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &StartDialog::tick);
@@ -78,6 +80,28 @@ void StartDialog::tick() {
         m_timer->stop();
         accept();
     }
+}
+
+void StartDialog::mousePressEvent(QMouseEvent *event) {
+    if (m_asksForPassword) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    m_timer->stop();
+    accept();
+}
+
+void StartDialog::keyPressEvent(QKeyEvent *event) {
+    // Any key but a lone modifier, Escape too: the notice only waits, it has nothing to cancel.
+    const int key = event->key();
+    const bool modifierOnly = key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt
+                              || key == Qt::Key_AltGr || key == Qt::Key_Meta;
+    if (m_asksForPassword || modifierOnly) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    m_timer->stop();
+    accept();
 }
 
 void StartDialog::tryStart() {

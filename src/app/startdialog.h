@@ -11,8 +11,9 @@ class QTimer;
 
 namespace penvaro::app {
 
-// The start window: the program's name and a notice for a few seconds, or, with password
-// protection on, the prompt that lets the program start only with the right password.
+// The start window: the program's name and a notice for at most "StartB" seconds, closed
+// earlier by a click or a key, or, with password protection on, the prompt that lets the
+// program start only with the right password.
 class StartDialog : public QDialog {
     Q_OBJECT
 
@@ -29,6 +30,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void tryStart();

@@ -31,7 +31,8 @@ public:
         , m_range(range) {}
 
     Result<void> print() {
-        if (auto begun = m_page.canvas().beginDocument(ListJobTitle); !begun)
+        const bool firstTable = m_range.printCompleted || !m_range.printPlanned;
+        if (auto begun = m_page.canvas().beginDocument(m_page.jobTitle(firstTable)); !begun)
             return begun;
         int y = PageTopY;
         if (m_range.printCompleted)
@@ -84,11 +85,11 @@ private:
         if (c.statementDate)
             m_page.text(*c.statementDate, y, FormatDate(r.Auszugsdatum), TextAlign::Centre);
         m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
         if (c.sender)
-            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
         if (c.purpose)
-            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
         if (c.bookingDate)
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
@@ -144,11 +145,11 @@ private:
     void printPlannedRow(const BookingRecord &r, int y, std::int64_t balance) {
         const PlannedPrintColumns &c = m_page.columns().planned;
         m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
         if (c.sender)
-            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
         if (c.purpose)
-            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
         if (c.balance)

@@ -35,6 +35,9 @@ public:
     virtual void line(int x1, int y1, int x2, int y2) = 0;
     // Texts are UTF-8.
     virtual void text(int x, int y, const std::string &text, TextAlign align) = 0;
+    // A left-aligned text cut off width to the right of x, so that it never runs into the
+    // next column; its position is that of text().
+    virtual void clippedText(int x, int y, int width, const std::string &text) = 0;
 
     virtual int pageWidthMm() const = 0;
     // 1 on the first page of the current job.

@@ -69,10 +69,18 @@ std::string FormatDate(double dayCount) {
     return text;
 }
 
-std::optional<double> ParseDate(std::string_view text) {
+namespace {
+
+// Day, month and year as written, the year with as many digits as typed.
+struct WrittenDate {
+    CivilDate date;
+    std::size_t yearDigits = 0;
+};
+
+std::optional<WrittenDate> readWrittenDate(std::string_view text) {
     int parts[3] = {0, 0, 0};
     constexpr std::size_t maxDigits[3] = {2, 2, 4};
-    constexpr std::size_t minDigits[3] = {1, 1, 4};
+    std::size_t yearDigits = 0;
     std::size_t pos = 0;
     for (int part = 0; part < 3; ++part) {
         std::size_t digits = 0;
@@ -82,18 +90,47 @@ std::optional<double> ParseDate(std::string_view text) {
             ++pos;
             ++digits;
         }
-        if (digits < minDigits[part])
+        if (digits == 0)
             return std::nullopt;
         if (part < 2) {
             if (pos >= text.size() || text[pos] != '.')
                 return std::nullopt;
             ++pos;
         }
+        yearDigits = digits;
     }
-    const CivilDate date{parts[2], parts[1], parts[0]};
-    if (pos != text.size() || !IsValidCivilDate(date))
+    if (pos != text.size())
+        return std::nullopt;
+    return WrittenDate{{parts[2], parts[1], parts[0]}, yearDigits};
+}
+
+std::optional<double> dayCountOf(const CivilDate &date) {
+    if (!IsValidCivilDate(date))
         return std::nullopt;
     return DayCountFromCivil(date);
+}
+
+} // namespace
+
+std::optional<double> ParseDate(std::string_view text) {
+    const auto written = readWrittenDate(text);
+    if (!written || written->yearDigits != 4)
+        return std::nullopt;
+    return dayCountOf(written->date);
+}
+
+std::optional<double> ParseTypedDate(std::string_view text, int thisYear) {
+    auto written = readWrittenDate(text);
+    if (!written || (written->yearDigits != 2 && written->yearDigits != 4))
+        return std::nullopt;
+    if (written->yearDigits == 2) {
+        const int latest = thisYear + 20;
+        int year = latest - latest % 100 + written->date.year;
+        if (year > latest)
+            year -= 100;
+        written->date.year = year;
+    }
+    return dayCountOf(written->date);
 }
 
 } // namespace penvaro::core

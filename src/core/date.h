@@ -27,5 +27,8 @@ std::string FormatDate(double dayCount);
 // Accepts "d.m.yyyy" with one- or two-digit day and month and a four-digit year; an impossible
 // date such as 31.02.2011 is refused.
 std::optional<double> ParseDate(std::string_view text);
+// What a user types into a date field: as ParseDate, or with a two-digit year, read as 20yy up
+// to twenty years after this year and as 19yy beyond (in 2026: 46 is 2046, 47 is 1947).
+std::optional<double> ParseTypedDate(std::string_view text, int thisYear);
 
 } // namespace penvaro::core

@@ -34,6 +34,7 @@ public:
         , m_options(options) {}
 
     Result<void> print(bool completed, bool planned) {
+        m_firstTable = completed || !planned;
         if (auto begun = beginJob(); !begun)
             return begun;
         int y = PageTopY;
@@ -49,7 +50,7 @@ public:
     }
 
 private:
-    Result<void> beginJob() { return m_page.canvas().beginDocument(ListJobTitle); }
+    Result<void> beginJob() { return m_page.canvas().beginDocument(m_page.jobTitle(m_firstTable)); }
 
     Result<void> nextJob() {
         if (auto ended = m_page.canvas().endDocument(); !ended)
@@ -118,11 +119,11 @@ private:
             m_page.text(*c.statementDate, y, FormatDate(r.Auszugsdatum), TextAlign::Centre);
         }
         m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
         if (c.sender)
-            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
         if (c.purpose)
-            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
         if (m_options.bookingDates && c.bookingDate)
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
@@ -133,11 +134,11 @@ private:
         const PlannedPrintColumns &c = m_page.columns().planned;
         m_page.rowFont();
         m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.text(c.bookingType, y, r.Buchungsart.toUtf8(), TextAlign::Left);
+        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
         if (c.sender)
-            m_page.text(*c.sender, y, r.Absender.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
         if (c.purpose)
-            m_page.text(*c.purpose, y, r.Verwendungszweck.toUtf8(), TextAlign::Left);
+            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
     }
@@ -174,6 +175,7 @@ private:
     const EvaluationPrintOptions &m_options;
     Int128 m_sum1 = 0;
     Int128 m_sum2 = 0;
+    bool m_firstTable = true;
 };
 
 } // namespace

@@ -25,6 +25,9 @@ public:
     void text(int x, int y, const std::string &text, TextAlign align) override {
         m_target.text(x, y, text, align);
     }
+    void clippedText(int x, int y, int width, const std::string &text) override {
+        m_target.clippedText(x, y, width, text);
+    }
     int pageWidthMm() const override { return m_target.pageWidthMm(); }
     int pageNumber() const override { return m_page; }
 

@@ -33,6 +33,11 @@ ListPage::ListPage(Canvas &canvas, const ListPrintOptions &options)
     , m_options(options)
     , m_columns(ComputePrintColumns(options.columns)) {}
 
+std::string ListPage::jobTitle(bool firstTable) const {
+    const std::string &title = firstTable ? m_options.title1 : m_options.title2;
+    return title.empty() ? std::string(UntitledListJobTitle) : title;
+}
+
 void ListPage::rule(int y, int penWidth) {
     m_canvas.setPenWidth(penWidth);
     m_canvas.line(0, y, m_canvas.pageWidthMm() * 10, y);
@@ -44,6 +49,10 @@ void ListPage::rowFont(bool bold) {
 
 void ListPage::text(int x, int y, const std::string &text, TextAlign align) {
     m_canvas.text(x, y, text, align);
+}
+
+void ListPage::cell(int x, int end, int y, const std::string &text) {
+    m_canvas.clippedText(x, y, end - x, text);
 }
 
 void ListPage::amount(int x, int y, std::int64_t value) {
@@ -70,12 +79,11 @@ void ListPage::PrintListHeader() {
     constexpr int line1 = -200;
     constexpr int line2 = -240;
     const CompletedPrintColumns &c = m_columns.completed;
-    if (c.statementNumber) {
-        text(*c.statementNumber, line1, "Auszugs-", TextAlign::Centre);
+    if (c.statementNumber && c.statementDate) {
+        // One "Auszugs-" over both columns: two side by side would read as one doubled word.
+        text((*c.statementNumber + *c.statementDate + 12) / 2, line1, "Auszugs-",
+             TextAlign::Centre);
         text(*c.statementNumber, line2, "nummer", TextAlign::Centre);
-    }
-    if (c.statementDate) {
-        text(*c.statementDate + 12, line1, "Auszugs-", TextAlign::Centre);
         text(*c.statementDate + 12, line2, "datum", TextAlign::Centre);
     }
     text(c.valueDate, line1, "Wert-", TextAlign::Centre);

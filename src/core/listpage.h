@@ -11,8 +11,8 @@
 
 namespace penvaro::core {
 
-// The title of every booking list and evaluation print job.
-inline constexpr const char *ListJobTitle = "Penvaro 2011 - Kontenübersicht";
+// The title of a list print job whose table has no title of its own.
+inline constexpr const char *UntitledListJobTitle = "Penvaro 2011";
 
 // Rows are printed down to this y; a row below it goes to the next page.
 inline constexpr int LowestRowY = -2500;
@@ -51,6 +51,9 @@ public:
     Canvas &canvas() { return m_canvas; }
     const PrintColumns &columns() const { return m_columns; }
     const ListPrintOptions &options() const { return m_options; }
+    // What a PDF reader shows as the document's title: the title of the table the printout
+    // begins with.
+    std::string jobTitle(bool firstTable) const;
 
     // The page header of the first table: file name and page number, title 1, the column
     // headings; leaves the row font set.
@@ -63,6 +66,8 @@ public:
     void rule(int y, int penWidth);
     void rowFont(bool bold = false);
     void text(int x, int y, const std::string &text, TextAlign align);
+    // A record's text in its column, cut at end.
+    void cell(int x, int end, int y, const std::string &text);
     void amount(int x, int y, std::int64_t value);
 
 private:

@@ -1,5 +1,7 @@
 #include "printcolumns.h"
 
+#include <algorithm>
+
 namespace penvaro::core {
 namespace {
 
@@ -49,7 +51,41 @@ private:
     int m_x = FirstX;
 };
 
+// How far a row's text reaches to the left of its column's x, with air: a text beginning
+// there, a date in the row font centred there, or the one-character mark centred there.
+constexpr int ColumnAir = 20;
+constexpr int CentredDateReach = 90;
+constexpr int CentredMarkReach = 20;
+
+struct ColumnStart {
+    std::optional<int> x;
+    int reach = ColumnAir;
+};
+
+int textEndBefore(int x, std::initializer_list<ColumnStart> following) {
+    int end = x;
+    bool found = false;
+    for (const ColumnStart &next : following) {
+        if (!next.x || *next.x <= x)
+            continue;
+        const int edge = *next.x - next.reach;
+        end = found ? std::min(end, edge) : edge;
+        found = true;
+    }
+    return std::max(end, x);
+}
+
 } // namespace
+
+int CompletedPrintColumns::textEnd(int x) const {
+    return textEndBefore(
+        x,
+        {{sender}, {purpose}, {bookingDate, CentredDateReach}, {mark, CentredMarkReach}, {amount}});
+}
+
+int PlannedPrintColumns::textEnd(int x) const {
+    return textEndBefore(x, {{sender}, {purpose}, {mark, CentredMarkReach}, {amount}});
+}
 
 PrintColumns ComputePrintColumns(const PrintColumnChoices &choices) {
     PrintColumns columns;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 
 namespace penvaro::core {
@@ -29,6 +30,10 @@ struct CompletedPrintColumns {
     int mark = 0;
     int amount = 0;
     std::optional<int> balance;
+
+    // Where a left-aligned text that starts at x is cut: before the next printed column, and
+    // before the half of a date or mark centred on that column.
+    int textEnd(int x) const;
 };
 
 struct PlannedPrintColumns {
@@ -40,6 +45,8 @@ struct PlannedPrintColumns {
     int mark = 0;
     int amount = 0;
     std::optional<int> balance;
+
+    int textEnd(int x) const;
 };
 
 struct PrintColumns {

@@ -148,6 +148,8 @@ void BookingEntryDialog::resetForm() {
     m_form->direction()->setPlus(true);
     m_form->setRecurringLayout(recurring);
 
+    // What stays for the next booking of the statement was added with this one.
+    m_form->markSaved();
     if (recurring) {
         setStatementControlsEnabled(true);
         m_form->statementDate()->clear();
@@ -159,6 +161,14 @@ void BookingEntryDialog::resetForm() {
         m_form->number()->setFocus();
     else
         m_form->valueDate()->setFocus();
+}
+
+void BookingEntryDialog::reject() {
+    if (m_form->hasTypedValues()
+        && m_state.ui().askYesNo(QStringLiteral("Die Eingaben verwerfen?"), platform::Answer::No)
+               != platform::Answer::Yes)
+        return;
+    QDialog::reject();
 }
 
 void BookingEntryDialog::add(bool close) {
@@ -177,8 +187,11 @@ void BookingEntryDialog::add(bool close) {
             return {};
         }))
         return;
-    RememberSuggestions(m_state.store(), m_form->purpose()->currentText(),
-                        m_form->party()->currentText(), m_form->bookingType()->currentText());
+    // The lists offer what the record keeps, so that a remembered word finds its bookings.
+    const core::BookingRecord &stored = conversion.record;
+    RememberSuggestions(m_state.store(), QString::fromStdString(stored.Verwendungszweck.toUtf8()),
+                        QString::fromStdString(stored.Absender.toUtf8()),
+                        QString::fromStdString(stored.Buchungsart.toUtf8()));
     m_state.announceBookingChange();
     if (close)
         accept();

@@ -27,6 +27,9 @@ public:
     // for it and shows the dialog modally. Returns Accepted when it was closed by adding.
     int showForKind(core::BookingKind kind);
     core::BookingKind entryKind() const { return m_kind; }
+    // "Schließen", Escape and the window's close box: typed values not yet added are only
+    // dropped when the user says so.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <cstddef>
+
 namespace penvaro::entry {
 namespace {
 
@@ -42,6 +44,15 @@ QComboBox *TextBox(QWidget *parent, const char *name, int characters) {
     return box;
 }
 
+// A record text box takes no more than the record keeps, so what the user sees is what is
+// stored, found by the search and offered again by the suggestion list.
+QComboBox *RecordTextBox(QWidget *parent, const char *name, std::size_t capacity,
+                         int shownCharacters) {
+    QComboBox *box = TextBox(parent, name, shownCharacters);
+    box->lineEdit()->setMaxLength(static_cast<int>(capacity));
+    return box;
+}
+
 } // namespace
 
 BookingForm::BookingForm(platform::AppState &app, Purpose purpose, QWidget *parent)
@@ -54,6 +65,9 @@ BookingForm::BookingForm(platform::AppState &app, Purpose purpose, QWidget *pare
     layOutFields();
     for (QWidget *field : fields())
         field->installEventFilter(this);
+    // Counted where typing happens: a field that rewrites its text would lose a modified flag.
+    for (QLineEdit *field : typingFields())
+        connect(field, &QLineEdit::textEdited, this, [this] { m_typed = true; });
     if (m_newBookings) {
         // Typing a statement number used before brings its date back at once.
         connect(m_number, &QLineEdit::textEdited, this, [this] {
@@ -67,16 +81,19 @@ void BookingForm::buildFields(Purpose purpose) {
     const bool entry = purpose == Purpose::Entry;
     m_number = Named(new QLineEdit(this), "EAuszugsnr");
     m_year = TextBox(this, "EAuszugsjahr", NarrowYearBox);
-    m_statementDate = Named(new DateEdit(this), "EAuszugsdatum");
-    m_valueDate = Named(new DateEdit(this), "EWertdatum");
-    m_bookingType = TextBox(this, "EBuchungsart", 10);
+    m_statementDate = Named(new DateEdit(m_app.clock(), this), "EAuszugsdatum");
+    m_valueDate = Named(new DateEdit(m_app.clock(), this), "EWertdatum");
+    using Record = core::BookingRecord;
+    m_bookingType =
+        RecordTextBox(this, "EBuchungsart", decltype(Record::Buchungsart)::capacity, 10);
     // Only while the suggestion lists cannot be read; they replace these items otherwise.
     m_bookingType->addItems({QStringLiteral("BAR"), QStringLiteral("EC"), QStringLiteral("LAS"),
                              QStringLiteral("Sonstiges"), QStringLiteral("ÜB"),
                              QStringLiteral("Zinsen")});
-    m_party = TextBox(this, "EAbsender", 30);
-    m_purpose = TextBox(this, "EVerwendungszweck", 40);
-    m_bookingDate = Named(new DateEdit(this), "EBuchungsdatum");
+    m_party = RecordTextBox(this, "EAbsender", decltype(Record::Absender)::capacity, 30);
+    m_purpose =
+        RecordTextBox(this, "EVerwendungszweck", decltype(Record::Verwendungszweck)::capacity, 40);
+    m_bookingDate = Named(new DateEdit(m_app.clock(), this), "EBuchungsdatum");
     m_direction = new SignList(this);
     m_amount = Named(new QLineEdit(this), "EBetrag");
 
@@ -124,6 +141,26 @@ void BookingForm::layOutFields() {
 QList<QWidget *> BookingForm::fields() const {
     return {m_number, m_year,    m_statementDate, m_valueDate, m_bookingType,
             m_party,  m_purpose, m_bookingDate,   m_direction, m_amount};
+}
+
+QList<QLineEdit *> BookingForm::typingFields() const {
+    return {m_number,
+            m_year->lineEdit(),
+            m_statementDate,
+            m_valueDate,
+            m_bookingType->lineEdit(),
+            m_party->lineEdit(),
+            m_purpose->lineEdit(),
+            m_bookingDate,
+            m_amount};
+}
+
+bool BookingForm::hasTypedValues() const {
+    return m_typed;
+}
+
+void BookingForm::markSaved() {
+    m_typed = false;
 }
 
 void BookingForm::setState(FormState state) {

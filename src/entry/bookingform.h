@@ -64,6 +64,9 @@ public:
     QLabel *bookingDateLabel() const { return m_bookingDateLabel; }
     // The fields in tab order.
     QList<QWidget *> fields() const;
+    // Whether the user typed into a field since the last markSaved().
+    bool hasTypedValues() const;
+    void markSaved();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,6 +75,7 @@ private:
     void buildFields(Purpose purpose);
     void layOutFields();
     QWidget *fieldOf(BookingField field) const;
+    QList<QLineEdit *> typingFields() const;
     bool moveFocusOnEnter(QObject *from);
     void fieldLeft(QObject *field);
     void lookUpStatementDate();
@@ -86,6 +90,7 @@ private:
     FormState m_state = FormState::Completed;
     QWidget *m_enterTarget = nullptr;
     bool m_leaving = false;
+    bool m_typed = false;
 
     QLabel *m_numberLabel = nullptr;
     QLineEdit *m_number = nullptr;

@@ -72,6 +72,7 @@ bool BookingForm::moveFocusOnEnter(QObject *from) {
         {m_bookingType, m_party},
         {m_party, m_purpose},
         {m_purpose, m_direction},
+        {m_direction, m_amount},
         {m_amount, m_enterTarget},
     };
     for (const auto &[field, next] : moves) {
@@ -149,7 +150,7 @@ void BookingForm::leaveValueDate() {
     // passed through; a new one always follows the value date.
     const bool noBookingDate = m_bookingDate->typedText() == QStringLiteral("..");
     if (m_newBookings || m_valueDate->isModified() || noBookingDate) {
-        m_bookingDate->setText(m_valueDate->text());
+        m_bookingDate->setText(m_valueDate->typedText());
         m_valueDate->setModified(false);
     }
 }

@@ -1,6 +1,7 @@
 #include "signlist.h"
 
 #include <QEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -60,6 +61,20 @@ void SignList::changeEvent(QEvent *event) {
         showSelectionWithoutFocus();
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         updateGeometry();
+}
+
+void SignList::paintEvent(QPaintEvent *event) {
+    QListWidget::paintEvent(event);
+    // The selection looks the same with and without the focus, so the focus needs a sign of
+    // its own.
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    const int width = std::max(2, fontMetrics().height() / 8);
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), width));
+    painter.setBrush(Qt::NoBrush);
+    const int inset = width / 2;
+    painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 void SignList::showSelectionWithoutFocus() {

@@ -6,7 +6,7 @@ namespace penvaro::entry {
 
 // The +/- list ESollHaben beside every amount: "+" a credit, "-" a debit. Shows both lines in
 // full and its selection plainly also while another field has the focus, since the selection
-// is what is stored.
+// is what is stored; a frame in the highlight colour tells when the list has the focus.
 class SignList : public QListWidget {
     Q_OBJECT
 
@@ -22,6 +22,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showSelectionWithoutFocus();

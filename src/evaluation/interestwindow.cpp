@@ -1,11 +1,10 @@
 #include "interestwindow.h"
 
-#include "datepicker.h"
-
 #include "core/amounttext.h"
 #include "core/sortbookingtable.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/datepicker.h"
 #include "widgets/dialogflags.h"
 #include "widgets/localeseparators.h"
 #include "widgets/manual.h"
@@ -108,13 +107,13 @@ InterestWindow::InterestWindow(platform::AppState &state, QWidget *parent)
 }
 
 void InterestWindow::buildPeriod() {
-    m_from = new DatePicker(this);
+    m_from = new widgets::DatePicker(m_state.clock(), this);
     m_from->setObjectName(QStringLiteral("DTPvon"));
-    m_to = new DatePicker(this);
+    m_to = new widgets::DatePicker(m_state.clock(), this);
     m_to->setObjectName(QStringLiteral("DTPbis"));
     m_total = AmountField(this, "STZins", QStringLiteral("Gesamtzinsbetrag"));
-    connect(m_from, &QDateEdit::dateChanged, this, [this] { periodChanged(m_from); });
-    connect(m_to, &QDateEdit::dateChanged, this, [this] { periodChanged(m_to); });
+    connect(m_from, &widgets::DatePicker::dateChanged, this, [this] { periodChanged(m_from); });
+    connect(m_to, &widgets::DatePicker::dateChanged, this, [this] { periodChanged(m_to); });
 
     auto *row = new QHBoxLayout;
     row->addWidget(Label(this, QStringLiteral("Gesamtzinsbetrag von"), m_from));
@@ -238,7 +237,7 @@ void InterestWindow::changeYear(int step) {
     showTotal();
 }
 
-void InterestWindow::periodChanged(DatePicker *changed) {
+void InterestWindow::periodChanged(widgets::DatePicker *changed) {
     if (m_to->date() < m_from->date()) {
         platform::ShowError(m_state.ui(), ErrorInvalidPeriod,
                             QStringLiteral("Ungültiger Zeitraum!"));

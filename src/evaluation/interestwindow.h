@@ -16,9 +16,11 @@ namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
-namespace penvaro::evaluation {
-
+namespace penvaro::widgets {
 class DatePicker;
+} // namespace penvaro::widgets
+
+namespace penvaro::evaluation {
 
 inline constexpr std::int32_t ErrorInvalidPeriod = 461;
 
@@ -47,7 +49,7 @@ private:
     // runs ascending. The walk works on its own copy, so the ledger keeps the user's order.
     void takeBookings();
     void changeYear(int step);
-    void periodChanged(DatePicker *changed);
+    void periodChanged(widgets::DatePicker *changed);
     void showMonths();
     void showTotal();
 
@@ -55,8 +57,8 @@ private:
     core::BookingTable m_table;
     core::InterestRates m_rates;
     int m_year = 0;
-    DatePicker *m_from = nullptr;
-    DatePicker *m_to = nullptr;
+    widgets::DatePicker *m_from = nullptr;
+    widgets::DatePicker *m_to = nullptr;
     QLineEdit *m_total = nullptr;
     QLabel *m_yearLabel = nullptr;
     QToolButton *m_yearUp = nullptr;

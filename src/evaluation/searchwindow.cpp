@@ -1,11 +1,11 @@
 #include "searchwindow.h"
 
-#include "datepicker.h"
 #include "searchresultsmodel.h"
 
 #include "core/evaluationrows.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/datepicker.h"
 #include "widgets/dialogflags.h"
 #include "widgets/localeseparators.h"
 #include "widgets/manual.h"
@@ -91,8 +91,8 @@ void SearchWindow::buildCriteria() {
     m_type = Named(new QCheckBox(QStringLiteral("Buchungsart"), this), "CBBuchungsart");
     m_party = Named(new QCheckBox(QStringLiteral("Absender/Empfänger"), this), "CBAbsender");
     m_purpose = Named(new QCheckBox(QStringLiteral("Verwendungszweck"), this), "CBVerwendung");
-    m_from = Named(new DatePicker(this), "Datevon");
-    m_to = Named(new DatePicker(this), "Datebis");
+    m_from = Named(new widgets::DatePicker(m_state.clock(), this), "Datevon");
+    m_to = Named(new widgets::DatePicker(m_state.clock(), this), "Datebis");
 
     auto *intro = new QLabel(QStringLiteral("Alle Buchungen anzeigen, die"), this);
     intro->setBuddy(m_word);

@@ -15,9 +15,12 @@ namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
+namespace penvaro::widgets {
+class DatePicker;
+} // namespace penvaro::widgets
+
 namespace penvaro::evaluation {
 
-class DatePicker;
 class SearchResultsModel;
 
 // "Auswertungen der Buchungen ...": lists the bookings of the open account that contain or
@@ -61,8 +64,8 @@ private:
     QCheckBox *m_purpose = nullptr;
     QLabel *m_als = nullptr;
     QLabel *m_haben = nullptr;
-    DatePicker *m_from = nullptr;
-    DatePicker *m_to = nullptr;
+    widgets::DatePicker *m_from = nullptr;
+    widgets::DatePicker *m_to = nullptr;
     QPushButton *m_start = nullptr;
     SearchResultsModel *m_results = nullptr;
     QTableView *m_table = nullptr;

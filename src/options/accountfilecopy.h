@@ -7,7 +7,7 @@
 
 namespace penvaro::options {
 
-// An account file that was not copied, and why, in German.
+// A file that was not copied, and why, in German.
 struct UncopiedFile {
     QString path;
     QString reason;
@@ -15,14 +15,27 @@ struct UncopiedFile {
     friend bool operator==(const UncopiedFile &, const UncopiedFile &) = default;
 };
 
+// What a backup copied and what it left.
+struct BackupReport {
+    QString folder;
+    QStringList copied; // the files copied, as given
+    std::vector<UncopiedFile> uncopied;
+};
+
 // The folder as the target of copies: with a separator at its end.
 QString FolderWithSeparator(const QString &folder);
 
-// Copies each file into the folder under its own name, in the order given. A file of that name
-// already in the folder is never replaced: an earlier backup stays as it was.
-std::vector<UncopiedFile> CopyAccountFiles(const QStringList &files, const QString &folder);
+// Where backups go until the user has chosen a folder: "Penvaro-Sicherung" in the user's
+// documents.
+QString DefaultBackupFolder();
 
-// The one message that names every file not copied; empty when all were copied.
-QString UncopiedMessage(const std::vector<UncopiedFile> &uncopied);
+// Copies each account file into the folder under its own name, in the order given, and with it
+// the file of its saved transfers (giro.pv beside giro.p11) when there is one. The folder is
+// created when it is missing. A file of that name already in the folder is never replaced: an
+// earlier backup stays as it was.
+BackupReport CopyAccountFiles(const QStringList &files, const QString &folder);
+
+// The one message that says what was copied and what was not, and why.
+QString BackupMessage(const BackupReport &report);
 
 } // namespace penvaro::options

@@ -5,6 +5,8 @@
 
 #include "core/accountregister.h"
 #include "platform/appstate.h"
+#include "platform/registrystore.h"
+#include "platform/settingsstore.h"
 #include "platform/uiservice.h"
 #include "widgets/dialogflags.h"
 
@@ -20,11 +22,16 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <variant>
+
 namespace penvaro::options {
 
 namespace {
 
 const QString fileType = QStringLiteral("Registry-Datei (*.reg)");
+
+// The folder of the last backup, in the product key.
+const QString LastFolderValue = QStringLiteral("Sicherungsverzeichnis");
 
 const QString mergeQuestion = QStringLiteral(
     "Beim Zurücklesen der Daten werden Ihre aktuellen Daten überschrieben. Wenn Sie starten "
@@ -64,9 +71,8 @@ BackupDialog::BackupDialog(platform::AppState &state, QWidget *parent)
     m_files->setObjectName(QStringLiteral("CLBDateien"));
     listCaption->setBuddy(m_files);
     auto *folderCaption = new QLabel(QStringLiteral("sichern in folgendes Verzeichnis"), files);
-    m_folder = new QLineEdit(QDir::toNativeSeparators(QDir::homePath()), files);
+    m_folder = new QLineEdit(files);
     m_folder->setObjectName(QStringLiteral("Edit1"));
-    m_folder->setReadOnly(true);
     folderCaption->setBuddy(m_folder);
     auto *browse = new QToolButton(files);
     browse->setObjectName(QStringLiteral("SpeedButton1"));
@@ -133,6 +139,13 @@ int BackupDialog::showModal() {
 void BackupDialog::fill() {
     m_files->clear();
     m_clicked->clear();
+    // Never the account files' own folder: a copy beside its original is no backup, and every
+    // copy there fails on the original's name.
+    if (m_folder->text().trimmed().isEmpty()) {
+        const auto last = m_state.store().value(platform::ProductKey(), LastFolderValue);
+        const QString *stored = last && *last ? std::get_if<QString>(&**last) : nullptr;
+        m_folder->setText(stored && !stored->isEmpty() ? *stored : DefaultBackupFolder());
+    }
     const auto accounts = core::LoadAccountRegister(m_state.registerPath());
     if (!accounts) {
         platform::ReportFailure(m_state.ui(), accounts.error());
@@ -147,24 +160,39 @@ void BackupDialog::fill() {
 }
 
 void BackupDialog::chooseFolder() {
-    const QString folder = m_state.ui().chooseFolder(QStringLiteral("Verzeichnis wählen"),
-                                                     QDir::fromNativeSeparators(m_folder->text()));
+    // A folder not made yet (the first backup's) opens the browser where it will be made.
+    QString start = QDir::fromNativeSeparators(m_folder->text().trimmed());
+    if (!QFileInfo(start).isDir())
+        start = QFileInfo(QDir::cleanPath(start)).absolutePath();
+    const QString folder = m_state.ui().chooseFolder(QStringLiteral("Verzeichnis wählen"), start);
     if (!folder.isEmpty())
         m_folder->setText(QDir::toNativeSeparators(folder));
 }
 
 void BackupDialog::copyTicked() {
-    m_folder->setText(FolderWithSeparator(m_folder->text()));
     QStringList ticked;
     for (int i = 0; i < m_files->count(); ++i) {
         if (m_files->item(i)->checkState() == Qt::Checked)
             ticked.append(m_files->item(i)->text());
     }
-    // A skipped copy is no success: the user must not rely on a backup that is not there.
-    const QString uncopied = UncopiedMessage(CopyAccountFiles(ticked, m_folder->text()));
-    if (!uncopied.isEmpty())
-        m_state.ui().information(uncopied);
-    accept();
+    const QString folder = m_folder->text().trimmed();
+    if (ticked.isEmpty() || folder.isEmpty()) {
+        m_state.ui().information(ticked.isEmpty()
+                                     ? QStringLiteral("Bitte kreuzen Sie die Kontodateien an, "
+                                                      "die gesichert werden sollen.")
+                                     : QStringLiteral("Bitte geben Sie das Verzeichnis an, in "
+                                                      "das gesichert werden soll."));
+        return;
+    }
+    m_folder->setText(FolderWithSeparator(folder));
+    const BackupReport report = CopyAccountFiles(ticked, m_folder->text());
+    if (!report.copied.isEmpty())
+        static_cast<void>(
+            m_state.store().setValue(platform::ProductKey(), LastFolderValue, m_folder->text()));
+    m_state.ui().information(BackupMessage(report));
+    // A skipped copy is no success: the dialog stays, so that another folder can be chosen.
+    if (report.uncopied.empty())
+        accept();
 }
 
 void BackupDialog::exportSettings() {

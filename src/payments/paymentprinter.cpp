@@ -22,13 +22,16 @@ void PaymentPrinter::setUp(QWidget *parent) {
 void PaymentPrinter::print(const std::function<void(core::Canvas &)> &printout) {
     if (m_testCanvas) {
         printout(*m_testCanvas);
-        return;
+    } else {
+        const bool ready =
+            m_setUp ? m_printers.prepareAsConfigured(m_ui) : m_printers.prepare(m_ui);
+        if (!ready)
+            return;
+        platform::QtPrintCanvas canvas(m_printers.printer());
+        printout(canvas);
     }
-    const bool ready = m_setUp ? m_printers.prepareAsConfigured(m_ui) : m_printers.prepare(m_ui);
-    if (!ready)
-        return;
-    platform::QtPrintCanvas canvas(m_printers.printer());
-    printout(canvas);
+    if (m_printed)
+        m_printed();
 }
 
 } // namespace penvaro::payments

@@ -4,6 +4,7 @@
 #include "platform/printerchoice.h"
 
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -26,12 +27,15 @@ public:
     // Runs the printout on the printer. Nothing is printed when the user cancels naming the
     // PDF file.
     void print(const std::function<void(core::Canvas &)> &printout);
+    // Called after each printout, once it went to the printer.
+    void setPrinted(std::function<void()> printed) { m_printed = std::move(printed); }
 
 private:
     platform::UiService &m_ui;
     core::Canvas *m_testCanvas;
     platform::PrinterChoice m_printers;
     bool m_setUp = false;
+    std::function<void()> m_printed;
 };
 
 } // namespace penvaro::payments

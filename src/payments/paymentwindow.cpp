@@ -14,6 +14,7 @@
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -61,6 +62,12 @@ PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent, core::C
     // The cheque pages' "Schließen" closes the window.
     connect(m_crossedCheques, &CrossedChequePage::closeRequested, this, &QDialog::reject);
     connect(m_euroCheques, &EuroChequePage::closeRequested, this, &QDialog::reject);
+    // Fields that rewrite what is typed (capitals) reset its modified flag, so typing is
+    // counted where it happens.
+    for (QLineEdit *field : formFields())
+        connect(field, &QLineEdit::textEdited, this, [this] { m_typed = true; });
+    // What went to the printer is done with.
+    m_printer->setPrinted([this] { m_typed = false; });
 }
 
 PaymentWindow::~PaymentWindow() = default;
@@ -82,6 +89,22 @@ void PaymentWindow::prepare() {
     m_transfers->prepare();
     m_crossedCheques->prepare();
     m_euroCheques->prepare();
+    m_typed = false;
+}
+
+QList<QLineEdit *> PaymentWindow::formFields() const {
+    QList<QLineEdit *> fields = m_transfers->findChildren<QLineEdit *>();
+    fields << m_crossedCheques->findChildren<QLineEdit *>()
+           << m_euroCheques->findChildren<QLineEdit *>();
+    return fields;
+}
+
+void PaymentWindow::reject() {
+    if (m_typed
+        && m_state.ui().askYesNo(QStringLiteral("Die Eingaben verwerfen?"), platform::Answer::No)
+               != platform::Answer::Yes)
+        return;
+    QDialog::reject();
 }
 
 void PaymentWindow::takeAccountData() {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QLineEdit;
 class QTabWidget;
 
 namespace penvaro::core {
@@ -57,6 +58,9 @@ public:
 
     // Closing stores the account data first.
     void done(int result) override;
+    // "Schließen", Escape and the close box: a form typed but not printed is only dropped when
+    // the user says so.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,6 +69,8 @@ private:
     void prepare();
     void takeAccountData();
     void useTemplate(const core::SavedTransferRecord &record);
+    // The fields of the transfer form and the two cheques.
+    QList<QLineEdit *> formFields() const;
 
     platform::AppState &m_state;
     std::unique_ptr<BankCodes> m_bankCodes;
@@ -77,6 +83,8 @@ private:
     EuroChequePage *m_euroCheques;
     SavedTransfersPage *m_savedTransfers;
     AccountDataPage *m_accountData;
+    // Typed into a form since the window opened or last printed.
+    bool m_typed = false;
 };
 
 } // namespace penvaro::payments

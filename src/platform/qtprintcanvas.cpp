@@ -125,6 +125,15 @@ void QtPrintCanvas::text(int x, int y, const std::string &text, core::TextAlign 
     m_painter.drawText(QPointF(left, toDeviceY(y) + metrics.ascent()), shown);
 }
 
+void QtPrintCanvas::clippedText(int x, int y, int width, const std::string &text) {
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    const QRectF cell(toDeviceX(x), toDeviceY(y), toDevice(std::max(width, 0)), metrics.height());
+    m_painter.save();
+    m_painter.setClipRect(cell, Qt::IntersectClip);
+    this->text(x, y, text, core::TextAlign::Left);
+    m_painter.restore();
+}
+
 int QtPrintCanvas::pageWidthMm() const {
     return static_cast<int>(
         std::lround(m_printer.pageLayout().paintRect(QPageLayout::Millimeter).width()));

@@ -31,6 +31,7 @@ public:
     void setPenWidth(int width) override;
     void line(int x1, int y1, int x2, int y2) override;
     void text(int x, int y, const std::string &text, core::TextAlign align) override;
+    void clippedText(int x, int y, int width, const std::string &text) override;
     int pageWidthMm() const override;
     int pageNumber() const override { return m_page; }
 

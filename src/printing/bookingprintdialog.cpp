@@ -11,10 +11,10 @@
 #include "core/search.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/datepicker.h"
 #include "widgets/dialogflags.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,12 +27,11 @@ constexpr std::int32_t ErrorReadTitles = 131;
 constexpr std::int32_t ErrorNoTable = 132;
 constexpr std::int32_t ErrorStoreTitles = 133;
 
-QDateEdit *datePicker(QWidget *parent, const char *name, const QString &accessibleName) {
-    auto *picker = new QDateEdit(parent);
+widgets::DatePicker *datePicker(const platform::Clock &clock, QWidget *parent, const char *name,
+                                const QString &accessibleName) {
+    auto *picker = new widgets::DatePicker(clock, parent);
     picker->setObjectName(QString::fromLatin1(name));
     picker->setAccessibleName(accessibleName);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     return picker;
 }
 
@@ -56,8 +55,8 @@ BookingPrintDialog::BookingPrintDialog(platform::AppState &state, platform::Prin
           new PrinterBox(QStringLiteral("Drucker (wenn nichts angeklickt wird: Standarddrucker)"),
                          printers, state.ui(), this))
     , m_currency(new CurrencyBox(this))
-    , m_from(datePicker(this, "DateTimePicker1", QStringLiteral("Erster Tag")))
-    , m_to(datePicker(this, "DateTimePicker2", QStringLiteral("Letzter Tag")))
+    , m_from(datePicker(state.clock(), this, "DateTimePicker1", QStringLiteral("Erster Tag")))
+    , m_to(datePicker(state.clock(), this, "DateTimePicker2", QStringLiteral("Letzter Tag")))
     , m_completed(checkBox("CBG", QStringLiteral("Tab. \"Getätigte Buchungen\" drucken")))
     , m_planned(checkBox("CBZ", QStringLiteral("Tab. \"Geplante Buchungen\" drucken")))
     , m_fileName(checkBox("CBDateiname", QStringLiteral("Dateiname ausdrucken")))
@@ -142,6 +141,7 @@ ListChoices BookingPrintDialog::listChoices() const {
 void BookingPrintDialog::prepareOpening() {
     m_printerBox->reset();
     const core::Settings &settings = m_state.settings();
+    m_currency->setCurrencyName(QString::fromStdString(settings.Waehrung));
     m_planned->setEnabled(settings.TabGepan);
     m_titles->enablePlanned(settings.TabGepan && m_planned->isChecked());
     m_titles->enableCompleted(m_completed->isChecked());
@@ -164,8 +164,8 @@ void BookingPrintDialog::prepareOpening() {
     const auto range = core::BookingValueDateRange(m_state.table());
     const double today = m_state.today();
     m_earliestValueDate = range ? core::WholeDay(range->from) : today;
-    m_from->setDate(platform::DateOfDayCount(m_earliestValueDate));
-    m_to->setDate(platform::DateOfDayCount(range ? range->to : today));
+    m_from->setDayCount(m_earliestValueDate);
+    m_to->setDayCount(range ? range->to : today);
 }
 
 void BookingPrintDialog::updateTitleFields() {
@@ -188,8 +188,8 @@ void BookingPrintDialog::printList() {
     const core::ListPrintOptions options =
         ListOptions(m_state, listChoices(), m_currency->national(), m_titles->titles());
     core::BookingListRange range;
-    range.firstDay = platform::DayCountOf(m_from->date());
-    range.lastDay = platform::DayCountOf(m_to->date());
+    range.firstDay = m_from->dayCount();
+    range.lastDay = m_to->dayCount();
     range.earliestValueDate = m_earliestValueDate;
     const core::BookingTable &table = m_state.table();
     range.printCompleted =

@@ -5,12 +5,15 @@
 #include <QDialog>
 
 class QCheckBox;
-class QDateEdit;
 
 namespace penvaro::platform {
 class AppState;
 class PrinterChoice;
 } // namespace penvaro::platform
+
+namespace penvaro::widgets {
+class DatePicker;
+} // namespace penvaro::widgets
 
 namespace penvaro::printing {
 
@@ -46,8 +49,8 @@ private:
     PrintTarget &m_target;
     PrinterBox *m_printerBox;
     CurrencyBox *m_currency;
-    QDateEdit *m_from;
-    QDateEdit *m_to;
+    widgets::DatePicker *m_from;
+    widgets::DatePicker *m_to;
     QCheckBox *m_completed;
     QCheckBox *m_planned;
     QCheckBox *m_fileName;

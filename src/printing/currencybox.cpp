@@ -22,6 +22,11 @@ CurrencyBox::CurrencyBox(QWidget *parent)
     layout->addStretch(1);
 }
 
+void CurrencyBox::setCurrencyName(const QString &name) {
+    const QString shown = name.trimmed().isEmpty() ? QStringLiteral("DM") : name.trimmed();
+    m_national->setText(shown + QStringLiteral(" ausgegeben."));
+}
+
 bool CurrencyBox::national() const {
     return m_national->isChecked();
 }

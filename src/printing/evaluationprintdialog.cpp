@@ -50,6 +50,7 @@ EvaluationPrintDialog::EvaluationPrintDialog(platform::AppState &state,
 void EvaluationPrintDialog::run(const core::SearchCriteria &criteria) {
     m_criteria = criteria;
     m_printerBox->reset();
+    m_currency->setCurrencyName(QString::fromStdString(m_state.settings().Waehrung));
     const auto titles = ReadTableTitles(m_state.store(), m_state.currentFile());
     // Titles that cannot be read open as a title never stored does.
     m_titles->setTitles(titles ? *titles

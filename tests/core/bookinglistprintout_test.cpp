@@ -131,7 +131,7 @@ TEST(BookingListPrintout, FirstPageHeaderHasTheFileTitleAndHeadings) {
     ASSERT_TRUE(core::PrintBookingList(canvas, table, options(),
                                        range("03.01.2011", "03.01.2011", "03.01.2011")));
 
-    EXPECT_EQ(canvas.steps().front().text, "Penvaro 2011 - Kontenübersicht");
+    EXPECT_EQ(canvas.steps().front().text, "Getätigt") << "the job is named after its title";
     EXPECT_EQ(at(canvas.findText("/home/anna/Konten/giro.p11")), std::make_tuple(10, -10));
     EXPECT_EQ(canvas.findText("Seite 1")->font.cellHeight, 30);
     EXPECT_EQ(at(canvas.findText("Seite 1")), std::make_tuple(1800, -10));
@@ -141,8 +141,10 @@ TEST(BookingListPrintout, FirstPageHeaderHasTheFileTitleAndHeadings) {
     EXPECT_EQ(title->align, TextAlign::Centre);
 
     const auto statementHeadings = textsOf(canvas, "Auszugs-");
-    ASSERT_EQ(statementHeadings.size(), 2u);
-    EXPECT_EQ(statementHeadings[1].x1, 238 + 12);
+    ASSERT_EQ(statementHeadings.size(), 1u) << "once over both statement columns";
+    EXPECT_EQ(statementHeadings[0].x1, (100 + 238 + 12) / 2);
+    EXPECT_EQ(at(canvas.findText("nummer")), std::make_tuple(100, -240));
+    EXPECT_EQ(at(canvas.findText("datum")), std::make_tuple(238 + 12, -240));
     EXPECT_EQ(at(canvas.findText("Buchungs-")), std::make_tuple(511 - 65, -200));
     EXPECT_EQ(at(canvas.findText("art")), std::make_tuple(511 + 10, -240));
     EXPECT_TRUE(canvas.findText("art")->font.bold);
@@ -155,6 +157,37 @@ TEST(BookingListPrintout, FirstPageHeaderHasTheFileTitleAndHeadings) {
             headerRules.push_back(s.y1);
     EXPECT_EQ(headerRules, (std::vector<int>{-50, -120, -300}));
     EXPECT_EQ(canvas.lines().front().x2, 2100);
+}
+
+TEST(BookingListPrintout, RecordTextsAreCutWhereTheNextColumnBegins) {
+    struct Case {
+        const char *what;
+        core::PrintColumnChoices choices;
+        const char *text;
+        int x;
+        int edge;
+    };
+    // The widths follow from the shares of the layout: with every column 1950, without the
+    // booking date 2090.
+    const Case cases[] = {
+        {"type before the sender", {}, "Abbuchung", 511, 628 - 20},
+        {"sender before the purpose", {}, "Stadtwerke Köln", 628, 930 - 20},
+        {"purpose before the centred booking date", {}, "Abschlag", 930, 1394 - 90},
+        {"purpose before the mark", {true, true, true, false, true}, "Abschlag", 989, 1486 - 20},
+        {"type before the purpose", {true, false, true, true, true}, "Abbuchung", 579, 715 - 20},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingCanvas canvas;
+        core::ListPrintOptions o = options();
+        o.columns = c.choices;
+        const auto table = tableOf({Completed(2011, 1, "03.01.2011", 10000, "Abschlag")});
+        ASSERT_TRUE(core::PrintBookingList(canvas, table, o,
+                                           range("03.01.2011", "03.01.2011", "03.01.2011")));
+        const auto cell = canvas.findText(c.text);
+        ASSERT_TRUE(cell);
+        EXPECT_EQ(std::make_tuple(cell->x1, cell->x2), std::make_tuple(c.x, c.edge));
+    }
 }
 
 TEST(BookingListPrintout, FortyFourRowsFillAPageAndTheNextPageRepeatsTheHeader) {

@@ -45,3 +45,28 @@ TEST(Date, FormatsTheWholeDay) {
         EXPECT_EQ(c.text, FormatDate(c.dayCount));
     }
 }
+
+TEST(Date, ATypedTwoDigitYearFallsWithinTwentyYearsAfterThisYear) {
+    struct Case {
+        const char *text;
+        int thisYear;
+        const char *read; // nullptr: refused
+    };
+    const Case cases[] = {
+        {"11.12.26", 2026, "11.12.2026"},   {"1.1.00", 2026, "01.01.2000"},
+        {"31.12.46", 2026, "31.12.2046"},   {"01.01.47", 2026, "01.01.1947"},
+        {"01.01.99", 2026, "01.01.1999"},   {"01.01.47", 2027, "01.01.2047"},
+        {"29.02.00", 2026, "29.02.2000"},   {"29.02.27", 2026, nullptr},
+        {"31.12.2026", 2026, "31.12.2026"}, {"31.12.0026", 2026, "31.12.0026"},
+        {"01.01.202", 2026, nullptr},       {"01.01.6", 2026, nullptr},
+        {"01.01.", 2026, nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto day = ParseTypedDate(c.text, c.thisYear);
+        if (c.read)
+            EXPECT_EQ(FormatDate(day.value_or(-1e9)), c.read);
+        else
+            EXPECT_FALSE(day);
+    }
+}

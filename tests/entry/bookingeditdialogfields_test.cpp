@@ -29,10 +29,10 @@ TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
     const Case cases[] = {
         {FormState::Completed,
          {"EAuszugsnr", "EAuszugsjahr", "EAuszugsdatum", "EWertdatum", "EBuchungsart", "EAbsender",
-          "EVerwendungszweck", "ESollHaben", "ESollHaben"}},
+          "EVerwendungszweck", "ESollHaben", "EBetrag"}},
         {FormState::Recurring,
          {"EAuszugsnr", "EAuszugsjahr", "EWertdatum", "EBuchungsart", "EAbsender",
-          "EVerwendungszweck", "ESollHaben"}},
+          "EVerwendungszweck", "ESollHaben", "EBetrag"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.state));

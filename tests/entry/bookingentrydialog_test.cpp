@@ -15,6 +15,7 @@ using core::BookingKind;
 using core::BookingRecord;
 using penvaro::testing::ScriptedUiService;
 using testing::Day;
+using testing::ItemsOf;
 
 class TdatenEingebenFTest : public testing::EntryDialogTest {};
 
@@ -264,25 +265,65 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadAsShownOrRefusedWith164) {
     }
 }
 
-TEST_F(TdatenEingebenFTest, TextsAreCutToTheirFieldsButOfferedAgainWhole) {
+TEST_F(TdatenEingebenFTest, TextFieldsTakeWhatTheRecordKeepsAndTheListsOfferTheStoredText) {
     const QString sixty = QStringLiteral("Vertragsnummer 4711-0815 Abschlag für Strom und Gas Jun"
                                          "i 11.");
     ASSERT_EQ(sixty.size(), 60);
+    struct Case {
+        const char *field;
+        QString typed;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"EBuchungsart", QStringLiteral("Lastschrift"), QStringLiteral("Lastschrif")},
+        {"EAbsender", sixty, sixty.left(30)},
+        {"EVerwendungszweck", sixty, sixty.left(50)},
+    };
     account.state->settings().AuszugsdatAN = false;
     open(BookingKind::Planned);
-    type("EBuchungsart", sixty);
-    type("EAbsender", sixty);
-    type("EVerwendungszweck", sixty);
+    for (const Case &c : cases) {
+        type(c.field, c.typed);
+        EXPECT_EQ(text(c.field), c.kept) << c.field << ": the field stops where the record does";
+    }
     type("EBetrag", "1");
     click("BDatenHinzufuegenNotClose");
 
     ASSERT_EQ(account.onDisk().size(), 1u);
     const BookingRecord stored = account.onDisk().front();
-    EXPECT_EQ(stored.Buchungsart.toUtf8(), sixty.left(10).toStdString());
-    EXPECT_EQ(stored.Absender.toUtf8(), sixty.left(30).toStdString());
-    EXPECT_EQ(stored.Verwendungszweck.toUtf8(), sixty.left(50).toStdString());
-    for (const char *name : {"EBuchungsart", "EAbsender", "EVerwendungszweck"})
-        EXPECT_EQ(control<QComboBox>(name)->findText(sixty), 0) << name;
+    EXPECT_EQ(QString::fromStdString(stored.Buchungsart.toUtf8()), cases[0].kept);
+    EXPECT_EQ(QString::fromStdString(stored.Absender.toUtf8()), cases[1].kept);
+    EXPECT_EQ(QString::fromStdString(stored.Verwendungszweck.toUtf8()), cases[2].kept);
+    for (const Case &c : cases)
+        EXPECT_EQ(ItemsOf(dialog, c.field), QStringList{c.kept}) << c.field;
+}
+
+TEST_F(TdatenEingebenFTest, ALongerSuggestionFromAnOlderListIsCutWhenChosen) {
+    const QString sixty(60, u'V');
+    RememberSuggestions(*account.store, sixty, QString(), QString());
+    open(BookingKind::Planned);
+    auto *purpose = control<QComboBox>("EVerwendungszweck");
+    purpose->setCurrentIndex(purpose->findText(sixty));
+    EXPECT_EQ(purpose->currentText(), sixty.left(50));
+}
+
+TEST_F(TdatenEingebenFTest, DatesTypedWithATwoDigitYearAreReadAroundThisYear) {
+    account.clock.setToday(QDate(2011, 6, 20));
+    account.state->settings().BuchungsdatAN = true;
+    open(BookingKind::Completed);
+    type("EAuszugsnr", "1");
+    type("EAuszugsdatum", "11.12.26");
+    type("EWertdatum", "1.1.32");
+    type("EBuchungsdatum", "31.12.99");
+    type("EBetrag", "1");
+    click("BDatenHinzufuegenNotClose");
+
+    ASSERT_EQ(account.onDisk().size(), 1u);
+    const BookingRecord stored = account.onDisk().front();
+    EXPECT_EQ(stored.Auszugsdatum, Day("11.12.2026"));
+    EXPECT_EQ(stored.Wertdatum, Day("01.01.1932"));
+    EXPECT_EQ(stored.Buchungsdatum, Day("31.12.1999"));
+    EXPECT_EQ(control<DateEdit>("EAuszugsdatum")->displayText(), QStringLiteral("11.12.2026"))
+        << "shown with its century";
 }
 
 TEST_F(TdatenEingebenFTest, NurHinzufuegenKeepsTheStatementAndStartsTheNextBooking) {
@@ -334,7 +375,7 @@ TEST_F(TdatenEingebenFTest, EnterMovesToTheNextFieldAndNeverAdds) {
         {BookingKind::Completed, "EBuchungsart", "EAbsender"},
         {BookingKind::Completed, "EAbsender", "EVerwendungszweck"},
         {BookingKind::Completed, "EVerwendungszweck", "ESollHaben"},
-        {BookingKind::Completed, "ESollHaben", "ESollHaben"},
+        {BookingKind::Completed, "ESollHaben", "EBetrag"},
         {BookingKind::Completed, "EBetrag", "BDatenHinzufuegenClose"},
     };
     account.state->settings().BuchungsdatAN = true;
@@ -362,19 +403,59 @@ TEST_F(TdatenEingebenFTest, EnterMovesToTheNextFieldAndNeverAdds) {
     EXPECT_EQ(account.onDisk().size(), 1u) << "Enter on the button adds";
 }
 
-TEST_F(TdatenEingebenFTest, EscapeAndSchliessenCloseWithoutAdding) {
-    for (const char *how : {"Escape", "Button1"}) {
-        SCOPED_TRACE(how);
+TEST_F(TdatenEingebenFTest, ClosingAsksBeforeTypedValuesAreDropped) {
+    struct Case {
+        const char *how;
+        const char *typed;                      // into EBetrag; nullptr: nothing typed
+        std::optional<platform::Answer> answer; // nothing: no question
+        bool closed;
+    };
+    const Case cases[] = {
+        {"Escape", nullptr, {}, true},
+        {"Button1", nullptr, {}, true},
+        {"Escape", "5", platform::Answer::No, false},
+        {"Button1", "5", platform::Answer::No, false},
+        {"Escape", "5", platform::Answer::Yes, true},
+        {"Button1", "5", platform::Answer::Yes, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.how) + (c.typed ? " after typing" : " untouched"));
         open(BookingKind::Planned);
-        type("EBetrag", "5");
-        if (QString::fromLatin1(how) == QStringLiteral("Escape"))
+        if (c.typed)
+            type("EBetrag", c.typed);
+        account.ui.clear();
+        if (c.answer)
+            account.ui.setNextAnswer(*c.answer);
+        if (QString::fromLatin1(c.how) == QStringLiteral("Escape"))
             QTest::keyClick(control("EBetrag"), Qt::Key_Escape);
         else
-            click(how);
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+            click(c.how);
+        if (c.answer) {
+            EXPECT_EQ(account.ui.shown(), (std::vector<ScriptedUiService::Shown>{
+                                              {ScriptedUiService::Kind::Question,
+                                               QStringLiteral("Die Eingaben verwerfen?")}}));
+            EXPECT_EQ(account.ui.lastDefaultAnswer(), platform::Answer::No);
+        } else {
+            EXPECT_TRUE(account.ui.shown().empty());
+        }
+        EXPECT_EQ(dialog.isVisible(), !c.closed);
+        if (!c.closed) {
+            EXPECT_EQ(text("EBetrag"), QStringLiteral("5")) << "the values stay as typed";
+        }
         EXPECT_TRUE(account.onDisk().empty());
+        dialog.hide();
     }
+}
+
+TEST_F(TdatenEingebenFTest, WhatStaysAfterNurHinzufuegenClosesWithoutAQuestion) {
+    open(BookingKind::Completed);
+    type("EAuszugsnr", "12");
+    type("EBetrag", "650");
+    click("BDatenHinzufuegenNotClose");
+    account.ui.clear();
+    click("Button1");
+    EXPECT_TRUE(account.ui.shown().empty());
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 } // namespace

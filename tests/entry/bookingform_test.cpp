@@ -13,6 +13,7 @@
 #include "entry/suggestionlistsdialog.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -202,6 +203,12 @@ TEST_F(BookingFormTest, SignListsShowBothLinesTheirSelectionAndTheirLabel) {
         EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
                   colours.color(QPalette::Active, QPalette::Highlight))
             << "the selection shows as plainly while another field has the focus";
+
+        list->clearFocus();
+        const QImage unfocused = list->grab().toImage();
+        list->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(list->hasFocus());
+        EXPECT_NE(list->grab().toImage(), unfocused) << "the list shows when it has the focus";
 
         EXPECT_EQ(list->accessibleName(), QStringLiteral("Soll/Haben (-/+)"));
         int labels = 0;

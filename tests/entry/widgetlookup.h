@@ -37,7 +37,8 @@ void Retype(QWidget *field, const QString &text);
 void ShowActive(QWidget &window);
 
 // Acts as the user the next time a dialog is shown modally: shows it, hands it to the test and
-// closes it afterwards as "Schließen" would, unless the test closed it.
+// closes it afterwards as "Schließen" would, without the question about typed values, unless
+// the test closed it.
 template<typename Dialog>
 void OnNextModal(penvaro::testing::ScriptedUiService &ui, std::function<void(Dialog &)> user) {
     ui.setNextModal([user](QDialog &dialog) {
@@ -45,7 +46,7 @@ void OnNextModal(penvaro::testing::ScriptedUiService &ui, std::function<void(Dia
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         user(static_cast<Dialog &>(dialog));
         if (dialog.isVisible())
-            dialog.reject();
+            dialog.done(QDialog::Rejected);
         return dialog.result();
     });
 }

@@ -2,8 +2,8 @@
 #include "support/records.h"
 #include "widgetlookup.h"
 
-#include "evaluation/datepicker.h"
 #include "evaluation/interestwindow.h"
+#include "widgets/datepicker.h"
 
 #include <QToolButton>
 
@@ -18,6 +18,7 @@ using core::BookingRecord;
 using penvaro::testing::Account;
 using penvaro::testing::Child;
 using penvaro::testing::ScriptedUiService;
+using widgets::DatePicker;
 
 constexpr std::int64_t Euro = 10000;
 

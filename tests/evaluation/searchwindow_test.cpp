@@ -4,8 +4,8 @@
 #include "tablecells.h"
 #include "widgetlookup.h"
 
-#include "evaluation/datepicker.h"
 #include "evaluation/searchwindow.h"
+#include "widgets/datepicker.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,6 +25,7 @@ using penvaro::testing::Account;
 using penvaro::testing::Child;
 using penvaro::testing::ScriptedUiService;
 using penvaro::testing::WithTexts;
+using widgets::DatePicker;
 
 constexpr std::int64_t Euro = 10000;
 

@@ -404,6 +404,23 @@ TEST_F(MainWindowTest, ThePaymentCommandsOpenThePaymentWindowOnTheirPage) {
                                      QStringLiteral("Kontodaten/-informationen")}));
 }
 
+TEST_F(MainWindowTest, TheMenuOrdnungHoldsItsOneCommandAsOneItem) {
+    auto window = start();
+    const auto *ordnung = window->findChild<QMenu *>(QStringLiteral("Ordnung1"));
+    ASSERT_NE(ordnung, nullptr);
+    ASSERT_EQ(ordnung->actions().size(), 1);
+    QAction *item = ordnung->actions().constFirst();
+    EXPECT_EQ(item->text(),
+              QStringLiteral("Gespeicherte Absender/Verwendungszwecke etc. löschen ..."));
+    std::vector<QString> opened;
+    ui.setNextModal([&](QDialog &dialog) {
+        opened.push_back(dialog.objectName());
+        return int(QDialog::Rejected);
+    });
+    item->trigger();
+    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("TVAEBF")});
+}
+
 TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
     auto window = start();
     QTest::mouseClick(window->findChild<QToolButton *>(QStringLiteral("SBDatenDrucken")),
@@ -429,6 +446,19 @@ TEST_F(MainWindowTest, PrintCommandsOpenTheirPrintDialogs) {
               (std::vector<QString>{QStringLiteral("TDruckerDialogF"), QStringLiteral("KontenF"),
                                     QStringLiteral("PrintDialog1")}));
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(MainWindowTest, TheStartWindowStandsOverTheReadyMainWindow) {
+    MainWindow window(*state);
+    window.setStartFile(writeGiro());
+    bool readyUnderneath = false;
+    ui.setNextModal([&](QDialog &shown) {
+        readyUnderneath = shown.objectName() == QStringLiteral("FirstF") && window.isVisible()
+                          && window.ledgerVisible();
+        return int(QDialog::Accepted);
+    });
+    window.startUp();
+    EXPECT_TRUE(readyUnderneath);
 }
 
 TEST_F(MainWindowTest, ARestoredWindowFitsTheScreen) {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using penvaro::app::StartDialog;
 
 namespace {
@@ -70,4 +73,36 @@ TEST(StartDialog, TheStoredFormIsItsOwnInverse) {
     EXPECT_EQ(u'\x9F' - u'A', storedForm[0]);
     EXPECT_EQ(u' ', storedForm[3]);
     EXPECT_EQ(password, penvaro::core::TransformPassword(storedForm));
+}
+
+TEST(StartDialog, AClickOrAKeyClosesTheNoticeBeforeItsTime) {
+    const std::pair<const char *, std::function<void(QWidget &)>> ways[] = {
+        {"a click", [](QWidget &w) { QTest::mouseClick(&w, Qt::LeftButton); }},
+        {"a click on the notice",
+         [](QWidget &w) {
+             QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("Label3")), Qt::LeftButton);
+         }},
+        {"Space", [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Space); }},
+        {"Enter", [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Return); }},
+        {"Escape", [](QWidget &w) { QTest::keyClick(&w, Qt::Key_Escape); }},
+    };
+    for (const auto &[what, act] : ways) {
+        SCOPED_TRACE(what);
+        StartDialog window(30, false, {});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, Qt::Key_Shift);
+        EXPECT_TRUE(window.isVisible()) << "a lone modifier closes nothing";
+        act(window);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(QDialog::Accepted, window.result());
+    }
+}
+
+TEST(StartDialog, ThePasswordPromptIsNotClosedByAClickOrAKey) {
+    StartDialog window(0, true, stored(QStringLiteral("GEHEIM")));
+    window.show();
+    QTest::mouseClick(&window, Qt::LeftButton);
+    QTest::keyClick(window.findChild<QLineEdit *>(QStringLiteral("Edit1")), Qt::Key_X);
+    EXPECT_TRUE(window.isVisible());
 }

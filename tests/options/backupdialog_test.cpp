@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "core/accountregister.h"
+#include "options/accountfilecopy.h"
 #include "options/backupdialog.h"
 #include "platform/regfile.h"
 #include "platform/settingsstore.h"
@@ -72,7 +73,6 @@ protected:
                 list->item(row)->setCheckState(Qt::Checked);
             Click(d, "SpeedButton1");
             Click(d, "Button1");
-            EXPECT_FALSE(d.isVisible());
         });
     }
 
@@ -104,8 +104,8 @@ TEST_F(BackupTest, ListsTheRegisterUntickedAndShowsTheEntryLastClicked) {
             EXPECT_EQ(list->item(row)->checkState(), Qt::Unchecked);
         }
         EXPECT_EQ(shown, files);
-        EXPECT_TRUE(Child<QLineEdit>(d, "Edit1")->isReadOnly());
-        EXPECT_FALSE(Child<QLineEdit>(d, "Edit1")->text().isEmpty());
+        EXPECT_FALSE(Child<QLineEdit>(d, "Edit1")->isReadOnly()) << "the folder takes typing";
+        EXPECT_EQ(Child<QLineEdit>(d, "Edit1")->text(), DefaultBackupFolder());
 
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
@@ -122,7 +122,10 @@ TEST_F(BackupTest, CopiesTheTickedFilesIntoTheFolderWithoutASeparatorAtItsEnd) {
     QDir(dir.path()).mkpath(QStringLiteral("Sicherung"));
     copyInto(target(QStringLiteral("Sicherung")), {1});
 
-    EXPECT_EQ(messages(), std::vector<Shown>{});
+    EXPECT_EQ(messages(),
+              (std::vector<Shown>{
+                  {Kind::Information, QStringLiteral("Gesichert in %1:\n%2")
+                                          .arg(target(QStringLiteral("Sicherung/")), files[1])}}));
     EXPECT_EQ(Contents(target(QStringLiteral("Sicherung/kasse.p11"))), Contents(files[1]));
     EXPECT_FALSE(QFile::exists(target(QStringLiteral("Sicherung/giro.p11"))));
     run([this](BackupDialog &d) {
@@ -139,10 +142,11 @@ TEST_F(BackupTest, AFileOfTheSameNameIsNeverReplacedAndTheUserIsTold) {
     EXPECT_EQ(first, Contents(files[0])) << "the first of the two ticked";
     EXPECT_EQ(messages(),
               (std::vector<Shown>{
-                  {Kind::Information, QStringLiteral("Nicht gesichert wurden:\n%1: Im Verzeichnis "
-                                                     "gibt es schon eine Datei dieses Namens; sie "
-                                                     "bleibt, wie sie ist.")
-                                          .arg(files[2])}}));
+                  {Kind::Information,
+                   QStringLiteral("Gesichert in %1/:\n%2\n\nNicht gesichert wurden:\n%3: Im "
+                                  "Verzeichnis gibt es schon eine Datei dieses Namens; sie "
+                                  "bleibt, wie sie ist.")
+                       .arg(folder, files[0], files[2])}}));
 
     // A second backup into the same folder leaves the first copies as they were.
     writeAccount(QStringLiteral("giro.p11"), {testing::StartValue(999)});
@@ -152,11 +156,55 @@ TEST_F(BackupTest, AFileOfTheSameNameIsNeverReplacedAndTheUserIsTold) {
     EXPECT_EQ(messages().size(), 1u);
 }
 
-TEST_F(BackupTest, ACopyThatFailsIsReported) {
-    copyInto(target(QStringLiteral("fehlt")), {1});
+TEST_F(BackupTest, ACopyThatFailsIsReportedAndTheDialogStaysForAnotherFolder) {
+    ui.setNextFileName(files[0] + QStringLiteral("/Sicherung"));
+    run([&](BackupDialog &d) {
+        Child<QListWidget>(d, "CLBDateien")->item(1)->setCheckState(Qt::Checked);
+        Click(d, "SpeedButton1");
+        Click(d, "Button1");
+        EXPECT_TRUE(d.isVisible());
+    });
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(messages()[0].text.startsWith(QStringLiteral("Nicht gesichert wurden:\n") + files[1]
-                                              + QStringLiteral(": ")));
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Nicht gesichert wurden:\n%1: Das Verzeichnis "
+                                                 "lässt sich nicht anlegen.")
+                                      .arg(files[1]));
+}
+
+TEST_F(BackupTest, TheFirstBackupGoesIntoAFolderOfTheDocumentsAndTheNextOneWhereTheLastWent) {
+    const QString savedTransfers = files[0].chopped(3) + QStringLiteral("pv");
+    QFile templates(savedTransfers);
+    ASSERT_TRUE(templates.open(QIODevice::WriteOnly));
+    templates.write("Vorlagen");
+    templates.close();
+    ASSERT_FALSE(QDir(DefaultBackupFolder()).exists());
+    run([](BackupDialog &d) {
+        Child<QListWidget>(d, "CLBDateien")->item(0)->setCheckState(Qt::Checked);
+        Click(d, "Button1");
+        EXPECT_FALSE(d.isVisible());
+    });
+    const QString first = FolderWithSeparator(DefaultBackupFolder());
+    EXPECT_EQ(Contents(first + QStringLiteral("giro.p11")), Contents(files[0]));
+    EXPECT_EQ(Contents(first + QStringLiteral("giro.pv")), QByteArray("Vorlagen"))
+        << "the saved transfers go along";
+    EXPECT_EQ(messages(),
+              (std::vector<Shown>{{Kind::Information, QStringLiteral("Gesichert in %1:\n%2\n%3")
+                                                          .arg(first, files[0], savedTransfers)}}));
+
+    // Typed, not chosen: the next opening, also of a new dialog, suggests that folder.
+    const QString typed = target(QStringLiteral("USB-Stick"));
+    run([&](BackupDialog &d) {
+        auto *folder = Child<QLineEdit>(d, "Edit1");
+        folder->selectAll();
+        QTest::keyClicks(folder, typed);
+        Child<QListWidget>(d, "CLBDateien")->item(1)->setCheckState(Qt::Checked);
+        Click(d, "Button1");
+    });
+    EXPECT_TRUE(QFile::exists(typed + QStringLiteral("/kasse.p11")));
+    BackupDialog again(*state);
+    OnNextModal<BackupDialog>(ui, [&](BackupDialog &d) {
+        EXPECT_EQ(Child<QLineEdit>(d, "Edit1")->text(), FolderWithSeparator(typed));
+    });
+    again.showModal();
 }
 
 TEST_F(BackupTest, ExportWritesEverySettingAsShownIntoTheChosenFile) {

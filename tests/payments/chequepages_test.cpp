@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 namespace penvaro::payments {
 namespace {
 
@@ -111,6 +113,45 @@ TEST_F(TUeberwFChequeTest, SchliessenOnAChequePageClosesTheWindow) {
         onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
             QTest::mouseClick(Child<QPushButton>(payment, button), Qt::LeftButton);
             EXPECT_FALSE(payment.isVisible());
+        });
+    }
+}
+
+TEST_F(TUeberwFChequeTest, ClosingAsksBeforeATypedFormIsDroppedUnlessItWasPrinted) {
+    struct Case {
+        const char *what;
+        const char *field; // typed into; nullptr: nothing typed
+        bool print;
+        std::optional<platform::Answer> answer; // nothing: no question
+        bool closed;
+    };
+    const Case cases[] = {
+        {"untouched", nullptr, false, {}, true},
+        {"typed, kept", "EEmpfaenger2", false, platform::Answer::No, false},
+        {"typed in capitals, kept", "xEBetrag", false, platform::Answer::No, false},
+        {"typed, dropped", "EEmpfaenger2", false, platform::Answer::Yes, true},
+        {"typed and printed", "xEBetrag", true, {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        onWindow(Page::CrossedCheques, [&](PaymentWindow &payment) {
+            if (c.field)
+                QTest::keyClicks(Child<QLineEdit>(Crossed(payment), c.field), QStringLiteral("12"));
+            if (c.print)
+                QTest::mouseClick(Child<QPushButton>(Crossed(payment), "Button10"), Qt::LeftButton);
+            ui.clear();
+            if (c.answer)
+                ui.setNextAnswer(*c.answer);
+            QTest::keyClick(&payment, Qt::Key_Escape);
+            if (c.answer) {
+                EXPECT_EQ(ui.shown(), (std::vector<testing::ScriptedUiService::Shown>{
+                                          {testing::ScriptedUiService::Kind::Question,
+                                           QStringLiteral("Die Eingaben verwerfen?")}}));
+                EXPECT_EQ(ui.lastDefaultAnswer(), platform::Answer::No);
+            } else {
+                EXPECT_TRUE(ui.shown().empty());
+            }
+            EXPECT_EQ(payment.isVisible(), !c.closed);
         });
     }
 }

@@ -2,10 +2,10 @@
 #include "support/records.h"
 
 #include "printing/bookingprintdialog.h"
+#include "widgets/datepicker.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,8 +52,8 @@ TEST_F(TDruckerDialogFTest, OpensWithItsDefaultsAndTheRangeOfTheBookings) {
             EXPECT_TRUE(child<QCheckBox>(d, name)->isChecked()) << name;
         // The account keeps no booking dates by default.
         EXPECT_FALSE(child<QCheckBox>(d, "CBBuchungsdatum")->isChecked());
-        EXPECT_EQ(child<QDateEdit>(d, "DateTimePicker1")->date(), QDate(2011, 1, 3));
-        EXPECT_EQ(child<QDateEdit>(d, "DateTimePicker2")->date(), QDate(2011, 3, 5));
+        EXPECT_EQ(child<widgets::DatePicker>(d, "DateTimePicker1")->date(), QDate(2011, 1, 3));
+        EXPECT_EQ(child<widgets::DatePicker>(d, "DateTimePicker2")->date(), QDate(2011, 3, 5));
         EXPECT_EQ(child<QLineEdit>(d, "ETitel1")->text(),
                   QStringLiteral("Penvaro 2011 - Getätigte Buchungen"));
         EXPECT_EQ(child<QLineEdit>(d, "ETitel2")->text(),
@@ -135,7 +135,7 @@ TEST_F(TDruckerDialogFTest, TheChoicesOfTheTablesDecideWhatIsPrinted) {
         onNextDialog([&](QDialog &d) {
             setChecked(d, "CBG", c.completed);
             setChecked(d, "CBZ", c.planned);
-            child<QDateEdit>(d, "DateTimePicker1")->setDate(c.from);
+            child<widgets::DatePicker>(d, "DateTimePicker1")->setDate(c.from);
             click(d, "Button2");
             stayedOpen = d.isVisible();
         });
@@ -202,6 +202,31 @@ TEST_F(TDruckerDialogFTest, TheNationalCurrencyPrintsAmountsInDm) {
     });
     commands.printBookingList();
     EXPECT_TRUE(target.canvas.findText("3,91 DM")) << "2,00 € at 1,95583";
+}
+
+TEST_F(TDruckerDialogFTest, TheNationalCurrencyIsOfferedAndPrintedByItsStoredName) {
+    state->settings().Waehrung = "CHF";
+    onNextDialog([&](QDialog &d) {
+        EXPECT_EQ(child<QRadioButton>(d, "RBnat")->text(), QStringLiteral("CHF ausgegeben."));
+        QTest::mouseClick(child<QRadioButton>(d, "RBnat"), Qt::LeftButton, {}, QPoint(4, 4));
+        click(d, "Button2");
+    });
+    commands.printBookingList();
+    EXPECT_TRUE(target.canvas.findText("3,91 CHF"));
+}
+
+TEST_F(TDruckerDialogFTest, TypedDaysChooseTheRangeTwoDigitYearsIncluded) {
+    onNextDialog([&](QDialog &d) {
+        auto *to = child<widgets::DatePicker>(d, "DateTimePicker2");
+        to->setFocus();
+        to->selectAll();
+        QTest::keyClicks(to, QStringLiteral("310111"));
+        EXPECT_EQ(to->date(), QDate(2011, 1, 31)) << "typed counts before the field is left";
+        click(d, "Button2");
+    });
+    commands.printBookingList();
+    EXPECT_TRUE(target.canvas.findText("03.01.2011"));
+    EXPECT_FALSE(target.canvas.findText("10.02.2011")) << "after the typed last day";
 }
 
 TEST(TDruckerDialogFWithoutStore, TitlesThatCannotBeReadOrStoredAreReported) {

@@ -10,8 +10,9 @@ void ScriptedUiService::information(const QString &text) {
     m_shown.push_back({Kind::Information, text});
 }
 
-platform::Answer ScriptedUiService::askYesNo(const QString &text, platform::Answer) {
+platform::Answer ScriptedUiService::askYesNo(const QString &text, platform::Answer defaultAnswer) {
     m_shown.push_back({Kind::Question, text});
+    m_lastDefault = defaultAnswer;
     if (m_answers.empty())
         return platform::Answer::No;
     const platform::Answer answer = m_answers.front();

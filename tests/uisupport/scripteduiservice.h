@@ -48,6 +48,8 @@ public:
     void setOpenDocumentResult(bool opened) { m_documentOpens = opened; }
 
     const std::vector<Shown> &shown() const { return m_shown; }
+    // The button a real box would have preselected for the last question.
+    platform::Answer lastDefaultAnswer() const { return m_lastDefault; }
     void clear() { m_shown.clear(); }
 
     void information(const QString &text) override;
@@ -70,6 +72,7 @@ private:
     std::deque<QFont> m_fonts;
     std::deque<std::function<int(QDialog &)>> m_modals;
     bool m_documentOpens = true;
+    platform::Answer m_lastDefault = platform::Answer::No;
 };
 
 void PrintTo(const ScriptedUiService::Shown &shown, std::ostream *out);

@@ -47,6 +47,17 @@ void RecordingCanvas::line(int x1, int y1, int x2, int y2) {
         {.op = Op::Line, .page = m_page, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .font = m_font});
 }
 
+void RecordingCanvas::clippedText(int x, int y, int width, const std::string &text) {
+    m_steps.push_back({.op = Op::Text,
+                       .page = m_page,
+                       .x1 = x,
+                       .y1 = y,
+                       .x2 = x + width,
+                       .text = text,
+                       .align = core::TextAlign::Left,
+                       .font = m_font});
+}
+
 void RecordingCanvas::text(int x, int y, const std::string &text, core::TextAlign align) {
     m_steps.push_back({.op = Op::Text,
                        .page = m_page,

@@ -16,7 +16,8 @@ public:
     struct Step {
         Op op;
         int page = 0;                       // page number when the step was drawn
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends; text position in x1, y1; pen in x1
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends; text position in x1, y1 (a cut text's
+                                            // edge in x2); pen in x1
         std::string text = {};              // job title or text
         core::TextAlign align = core::TextAlign::Left;
         core::CanvasFont font = {}; // font in effect for texts and font steps
@@ -36,6 +37,8 @@ public:
     void setPenWidth(int width) override;
     void line(int x1, int y1, int x2, int y2) override;
     void text(int x, int y, const std::string &text, core::TextAlign align) override;
+    // Recorded as a left-aligned text whose x2 is the edge it is cut at.
+    void clippedText(int x, int y, int width, const std::string &text) override;
     int pageWidthMm() const override { return m_pageWidthMm; }
     int pageNumber() const override { return m_page; }
 
