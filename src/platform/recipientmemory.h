@@ -14,15 +14,17 @@ struct RememberedRecipient {
     QString Kontonr;
     QString BLZ;
     QString Institut;
+    QString iban{}; // stored as "IBAN", electronic form
+    QString bic{};  // stored as "BIC"
 
     friend bool operator==(const RememberedRecipient &, const RememberedRecipient &) = default;
 };
 
 // The recipients of printed transfers, shared by all account files: the key "Ueberw" below the
-// product key, one subkey per recipient named exactly as typed, holding "Kontonr", "BLZ" and
-// "Institut". An empty name is the "Ueberw" key itself. A name with a backslash would split
-// into nested keys and list a recipient that was never printed, so such a name is neither
-// remembered nor recalled. The memory only grows.
+// product key, one subkey per recipient named exactly as typed, holding "Kontonr", "BLZ",
+// "Institut", "IBAN" and "BIC". An empty name is the "Ueberw" key itself. A name with a backslash
+// would split into nested keys and list a recipient that was never printed, so such a name is
+// neither remembered nor recalled. The memory only grows.
 class RecipientMemory {
 public:
     // The numbers of the "Registry-Fehler" window when the memory cannot be reached.
