@@ -53,38 +53,42 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     m_name->setEditable(true);
     m_name->setInsertPolicy(QComboBox::NoInsert);
     m_name->lineEdit()->setMaxLength(static_cast<int>(core::SepaNameLength));
-    auto *nameLabel =
-        new QLabel(QStringLiteral("Empfänger: Name, Vorname / Firma (höchstens 70 Zeichen, auf dem "
-                                  "Vordruck 27)"),
-                   this);
+    m_name->lineEdit()->setPlaceholderText(
+        QStringLiteral("höchstens 70 Zeichen, auf dem Vordruck 27"));
+    auto *nameLabel = new QLabel(QStringLiteral("Empfänger (Name, Vorname / Firma)"), this);
     nameLabel->setObjectName(QStringLiteral("LSepaEmpfaenger"));
     nameLabel->setBuddy(m_name);
-    nameLabel->setWordWrap(true);
     form->addRow(nameLabel, m_name);
-    const auto field = [&](const char *name, const QString &caption, int maxLength) {
+    // Short labels keep each row one line high; the limits show in the empty field.
+    const auto field = [&](const char *name, const QString &caption, int maxLength,
+                           const QString &hint) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMaxLength(maxLength);
+        edit->setPlaceholderText(hint);
         auto *label = new QLabel(caption, this);
         label->setObjectName(QStringLiteral("L") + edit->objectName().mid(1));
         label->setBuddy(edit);
-        label->setWordWrap(true);
         form->addRow(label, edit);
         return edit;
     };
     // Typed with or without blanks: the longest IBAN in groups of four.
-    m_iban = field("EIBAN", QStringLiteral("IBAN des Empfängers"), 42);
+    m_iban = field("EIBAN", QStringLiteral("IBAN"), 42,
+                   QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
     m_ibanCheck->setObjectName(QStringLiteral("LIBANPruefung"));
     m_ibanCheck->setWordWrap(true);
+    // A wrapped label would take a share of the page's spare height.
+    m_ibanCheck->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     form->addRow(QString(), m_ibanCheck);
-    m_bic = field("EBIC", QStringLiteral("BIC (innerhalb Deutschlands nicht nötig)"), 14);
-    m_amount = field("ESepaBetrag", QStringLiteral("Betrag in Euro"), 20);
-    m_purpose = field("ESepaVerwendung",
-                      QStringLiteral("Verwendungszweck (höchstens 140 Zeichen, auf dem Vordruck "
-                                     "2 × 27)"),
-                      static_cast<int>(core::SepaPurposeLength));
-    m_execution = field("ESepaAusfuehrung",
-                        QStringLiteral("Ausführungsdatum (TT.MM.JJJJ, leer: sofort)"), 10);
+    m_bic = field("EBIC", QStringLiteral("BIC"), 14,
+                  QStringLiteral("innerhalb Deutschlands nicht nötig"));
+    m_amount = field("ESepaBetrag", QStringLiteral("Betrag in Euro"), 20,
+                     QStringLiteral("z. B. 1.234,56"));
+    m_purpose = field("ESepaVerwendung", QStringLiteral("Verwendungszweck"),
+                      static_cast<int>(core::SepaPurposeLength),
+                      QStringLiteral("höchstens 140 Zeichen, auf dem Vordruck 2 × 27"));
+    m_execution = field("ESepaAusfuehrung", QStringLiteral("Ausführungsdatum"), 10,
+                        QStringLiteral("TT.MM.JJJJ, leer: sofort"));
 
     QPushButton *giroCode = PageButton(this, "BGiroCode", QStringLiteral("GiroCode"));
     QPushButton *collect = PageButton(this, "BSammelauftrag", QStringLiteral("Zum Sammelauftrag"));
@@ -108,12 +112,14 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     collectedLabel->setObjectName(QStringLiteral("LSammelauftrag"));
     collectedLabel->setBuddy(m_collectedList);
     collectedLabel->setWordWrap(true);
+    collectedLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(form);
     layout->addWidget(collectedLabel);
     layout->addWidget(m_collectedList);
+    layout->addStretch();
     layout->addLayout(
         PageButtonRow(this, state.ui(), {giroCode, collect, file, receipt, printerSetUp, print}));
 
