@@ -17,6 +17,7 @@
 #include "platform/sepapayment.h"
 #include "platform/uiservice.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -46,7 +47,9 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     , m_printer(printer)
     , m_name(new QComboBox(this))
     , m_ibanCheck(new QLabel(this))
+    , m_keepTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this))
     , m_collectedList(new QListWidget(this)) {
+    m_keepTemplate->setObjectName(QStringLiteral("CBSepaVorlage"));
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_name->setObjectName(QStringLiteral("ESepaEmpfaenger"));
@@ -117,6 +120,7 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(form);
+    layout->addWidget(m_keepTemplate);
     layout->addWidget(collectedLabel);
     layout->addWidget(m_collectedList);
     layout->addStretch();
@@ -168,6 +172,35 @@ void SepaTransferPanel::recallRecipient(const QString &name) {
     m_iban->setText(qt(core::IbanInGroups(core::ElectronicForm(iban.toStdString()))));
     m_bic->setText(recalled.bic);
     leaveIban();
+}
+
+void SepaTransferPanel::showTemplate(const core::SepaTemplate &sepa) {
+    clearTransfer();
+    m_name->setEditText(qt(sepa.name));
+    m_iban->setText(qt(sepa.iban));
+    m_bic->setText(qt(sepa.bic));
+    m_amount->setText(qt(sepa.amount));
+    m_purpose->setText(qt(sepa.purpose));
+    m_execution->setText(qt(sepa.execution));
+    leaveIban();
+}
+
+void SepaTransferPanel::setTemplatesAvailable(bool available) {
+    m_keepTemplate->setEnabled(available);
+    if (!available)
+        m_keepTemplate->setChecked(false);
+}
+
+void SepaTransferPanel::keepAsTemplate() {
+    if (!m_keepTemplate->isChecked())
+        return;
+    const core::SepaTemplate sepa{m_name->currentText().toStdString(),
+                                  core::ElectronicForm(m_iban->text().toStdString()),
+                                  core::ElectronicForm(m_bic->text().toStdString()),
+                                  m_amount->text().trimmed().toStdString(),
+                                  m_purpose->text().toStdString(),
+                                  m_execution->text().trimmed().toStdString()};
+    Q_EMIT keptAsTemplate(core::SepaTemplateRecord(sepa));
 }
 
 void SepaTransferPanel::showIbanCheck() {
@@ -297,6 +330,7 @@ void SepaTransferPanel::showGiroCode() {
         return;
     const QStringList lines{qt(transfer->name), qt(core::IbanInGroups(transfer->iban)),
                             euro(transfer->amount) + QStringLiteral(" EUR"), qt(transfer->purpose)};
+    keepAsTemplate();
     GiroCodeDialog dialog(m_state.ui(), *modules, lines, m_printer, this);
     m_state.ui().runModal(dialog);
     clearTransfer();
@@ -308,6 +342,7 @@ void SepaTransferPanel::collect() {
         return;
     m_collected.push_back({*transfer, m_bankName, false});
     showCollected();
+    keepAsTemplate();
     clearTransfer();
     m_name->setFocus();
 }
@@ -363,8 +398,10 @@ void SepaTransferPanel::print() {
         booked = platform::PrintSepaTransfer(m_state, canvas, page, *transfer, m_bankName)
                  == platform::PaymentOutcome::Booked;
     });
-    if (booked)
-        clearTransfer();
+    if (!booked)
+        return;
+    keepAsTemplate();
+    clearTransfer();
 }
 
 void SepaTransferPanel::printReceipt() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/savedtransferrecord.h"
+#include "core/sepatemplate.h"
 #include "core/sepatransfer.h"
 
 #include <QWidget>
@@ -7,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +40,10 @@ public:
     void prepare(const QStringList &recipients);
     // The recipient chosen or typed: its IBAN and BIC from the memory.
     void recallRecipient(const QString &name);
+    // The saved SEPA transfer as the transfer to pay.
+    void showTemplate(const core::SepaTemplate &sepa);
+    // Offering "Als Überweisungsvorlage speichern" needs a saved-transfer file.
+    void setTemplatesAvailable(bool available);
 
     // The numbers of the messages for a field that cannot be used.
     enum Message : std::int32_t {
@@ -49,6 +56,10 @@ public:
         AccountDataMessage,
         PaperFormMessage,
     };
+
+Q_SIGNALS:
+    // A transfer was paid or collected with "Als Überweisungsvorlage speichern" ticked.
+    void keptAsTemplate(const core::SavedTransferRecord &record);
 
 private:
     struct Collected {
@@ -71,6 +82,7 @@ private:
     void printReceipt();
     void showCollected();
     void clearTransfer();
+    void keepAsTemplate();
 
     platform::AppState &m_state;
     BankCodes &m_bankCodes;
@@ -82,6 +94,7 @@ private:
     QLineEdit *m_amount;
     QLineEdit *m_purpose;
     QLineEdit *m_execution;
+    QCheckBox *m_keepTemplate;
     QListWidget *m_collectedList;
     QString m_bankName; // of the IBAN as last checked
     std::vector<Collected> m_collected;

@@ -33,6 +33,7 @@ TransferPage::TransferPage(platform::AppState &state, BankCodes &bankCodes,
     , m_saveAsTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this)) {
     m_saveAsTemplate->setObjectName(QStringLiteral("CBUeberwSave"));
     connect(m_form, &TransferForm::recipientChosen, this, &TransferPage::recallRecipient);
+    connect(m_sepa, &SepaTransferPanel::keptAsTemplate, this, &TransferPage::printedAsTemplate);
 
     QPushButton *receipt = PageButton(this, "Button7", QStringLiteral("Quittung drucken"));
     QPushButton *printerSetUp = PageButton(this, "Button2", QStringLiteral("Drucker ändern"));
@@ -85,6 +86,11 @@ void TransferPage::prepare() {
 }
 
 void TransferPage::useTemplate(const core::SavedTransferRecord &record) {
+    if (record.Formular == core::SepaTemplateForm) {
+        m_sepaKind->setChecked(true);
+        m_sepa->showTemplate(core::SepaTemplateOf(record));
+        return;
+    }
     m_writtenKind->setChecked(true);
     m_form->selectFormType(record.Formular);
     m_form->showTemplate(record);
@@ -95,6 +101,7 @@ void TransferPage::takeAccountData() {
 }
 
 void TransferPage::setTemplatesAvailable(bool available) {
+    m_sepa->setTemplatesAvailable(available);
     m_saveAsTemplate->setEnabled(available);
     if (!available)
         m_saveAsTemplate->setChecked(false);

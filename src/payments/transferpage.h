@@ -47,7 +47,8 @@ public:
     bool saveAsTemplate() const;
 
 Q_SIGNALS:
-    // A transfer was printed and booked with "Als Überweisungsvorlage speichern" ticked.
+    // A transfer was printed and booked (or, by SEPA, paid or collected) with "Als
+    // Überweisungsvorlage speichern" ticked.
     void printedAsTemplate(const core::SavedTransferRecord &record);
 
 private:

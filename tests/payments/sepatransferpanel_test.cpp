@@ -8,7 +8,9 @@
 #include "payments/sepatransferpanel.h"
 #include "platform/paymentrecall.h"
 #include "platform/recipientmemory.h"
+#include "widgets/stringgrid.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -270,6 +272,36 @@ TEST_F(SepaTransferTest, ARememberedRecipientFillsIbanAndBic) {
         EXPECT_EQ(QStringLiteral("DE51 3705 0198 0001 9000 18"), testing::TextOf(page, "EIBAN"));
         EXPECT_EQ(QStringLiteral("COLSDE33XXX"), testing::TextOf(page, "EBIC"));
     });
+}
+
+TEST_F(SepaTransferTest, APaidTransferKeptAsTemplateComesBackWithItsLongTexts) {
+    Typed typed;
+    typed.name = QStringLiteral("Förderverein der Grundschule am Stadtpark Köln-Lindenthal e.V.");
+    typed.purpose = QStringLiteral("Spende Sommerfest 2011, Mitgliedsnummer 4711, bitte "
+                                   "Zuwendungsbestätigung an Erika Muster, Beispielweg 1, Köln");
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        Type(page, typed);
+        auto *keep = Child<QCheckBox>(page, "CBSepaVorlage");
+        ASSERT_TRUE(keep->isEnabled());
+        keep->click();
+        Press(page, "BGiroCode");
+        EXPECT_EQ(QString(), Child<QComboBox>(page, "ESepaEmpfaenger")->currentText());
+
+        // Using the template from the list fills the SEPA form again.
+        widgets::StringGrid &grid =
+            *Child<widgets::StringGrid>(PageOf(payment, "TabSheet5"), "SUeberw");
+        ASSERT_EQ(2, grid.rowCount());
+        const QRect cell = grid.visualRect(grid.model()->index(0, 0));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_TRUE(Child<QRadioButton>(page, "RBSepa")->isChecked());
+        EXPECT_EQ(typed.name, Child<QComboBox>(page, "ESepaEmpfaenger")->currentText());
+        EXPECT_EQ(typed.iban, testing::TextOf(page, "EIBAN"));
+        EXPECT_EQ(typed.amount, testing::TextOf(page, "ESepaBetrag"));
+        EXPECT_EQ(typed.purpose, testing::TextOf(page, "ESepaVerwendung"));
+    });
+    EXPECT_EQ(1u, planned().size());
 }
 
 } // namespace
