@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
+    libktoblzcheck1-dev libqrencode-dev libxml2-utils
 )
 
 missing=()

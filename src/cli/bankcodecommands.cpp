@@ -1,27 +1,14 @@
 #include "arguments.h"
+#include "bankcodepath.h"
 #include "commands.h"
 
 #include "core/bankcodecache.h"
 #include "core/bundesbankimport.h"
-#include "platform/bankcodefile.h"
-
-#include <QCoreApplication>
-#include <QFile>
 
 #include <iostream>
 
 namespace penvaro::cli {
 namespace {
-
-// The same file the program reads; finding it beside the executable needs an application
-// object, which lives only as long as the search.
-std::filesystem::path bankCodeFile() {
-    int argc = 1;
-    char name[] = "penvaro-cli";
-    char *argv[] = {name, nullptr};
-    const QCoreApplication application(argc, argv);
-    return QFile::encodeName(platform::BankCodeFilePath()).toStdString();
-}
 
 std::string_view withoutTrailingBlanks(std::string_view text) {
     const auto end = text.find_last_not_of(' ');
@@ -58,7 +45,7 @@ int RunBlzLookup(const std::vector<std::string> &args) {
     const std::string &code = parsed->positional.front();
     core::BankCodeCache cache;
     const auto name = core::IsCompleteBankCode(code)
-                          ? core::LookupBankName(cache, bankCodeFile(), code)
+                          ? core::LookupBankName(cache, BankCodeFile(), code)
                           : core::Result<std::string>(std::string(core::BankNotFound));
     if (!name) {
         PrintError(name.error().message);
@@ -81,7 +68,7 @@ int RunBlzSearch(const std::vector<std::string> &args) {
     if (name.empty() && place.empty())
         return ExitOk;
     core::BankCodeCache cache;
-    const auto offices = core::SearchBankCodes(cache, bankCodeFile(), name, place);
+    const auto offices = core::SearchBankCodes(cache, BankCodeFile(), name, place);
     if (!offices) {
         PrintError(offices.error().message);
         return ExitFileError;

@@ -19,5 +19,9 @@ int RunBlzImport(const std::vector<std::string> &args);
 int RunBlzLookup(const std::vector<std::string> &args);
 int RunBlzSearch(const std::vector<std::string> &args);
 int RunWords(const std::vector<std::string> &args);
+int RunIbanCheck(const std::vector<std::string> &args);
+int RunIbanFrom(const std::vector<std::string> &args);
+int RunGiroCode(const std::vector<std::string> &args);
+int RunSepaTransfer(const std::vector<std::string> &args);
 
 } // namespace penvaro::cli

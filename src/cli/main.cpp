@@ -84,6 +84,24 @@ constexpr const char *usage =
     "      der ganzen Euro (1.250,00 ergibt *eins*zwei*fuenf*null*). Der Betrag wird wie im\n"
     "      Zahlungsverkehr geschrieben: Tausenderpunkte, Komma, höchstens zwei Nachkomma-\n"
     "      stellen, kein Vorzeichen; ein anderer wird mit Rückgabewert 2 abgelehnt.\n"
+    "  iban-check IBAN\n"
+    "      Prüft die IBAN (mit oder ohne Leerzeichen): Land, Länge und Prüfziffern, bei einer\n"
+    "      deutschen IBAN auch Bankleitzahl und Kontonummer nach der Prüfmethode der Bank.\n"
+    "      Gibt valid, die IBAN, den BIC und den Namen der Bank aus (leer, wenn unbekannt),\n"
+    "      durch Tabulatoren getrennt, oder invalid und den Grund (Rückgabewert 1).\n"
+    "  iban-from KONTONUMMER BANKLEITZAHL\n"
+    "      Gibt die deutsche IBAN des Kontos aus; Rückgabewert 1 mit dem Grund, wenn die Bank\n"
+    "      unbekannt ist oder die Kontonummer ihre Prüfung nicht besteht.\n"
+    "  girocode --name NAME --iban IBAN [--bic BIC] --amount BETRAG --purpose TEXT\n"
+    "       [--png BILD.png]\n"
+    "      Gibt den Inhalt des GiroCodes (EPC-QR-Code) dieser Überweisung aus, mit --png auch\n"
+    "      den QR-Code als Bild. Betrag wie getippt (z. B. 1.234,56).\n"
+    "  sepa-transfer DATEI.p11 --name NAME --iban IBAN [--bic BIC] --amount BETRAG\n"
+    "       --purpose TEXT --execution TT.MM.JJJJ --xml AUSGABE.xml\n"
+    "      Schreibt die Überweisung als SEPA-Datei (pain.001.001.09) für das Onlinebanking und\n"
+    "      bucht sie als geplante Buchung zum Ausführungsdatum: beides oder nichts. Auftraggeber\n"
+    "      ist der Kontoinhaber der Kontodaten mit deren IBAN (sonst aus Kontonummer und\n"
+    "      Bankleitzahl).\n"
     "\n"
     "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
     "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum oder ein Zeitraum,\n"
@@ -112,6 +130,10 @@ int main(int argc, char **argv) {
         {"blz-search", RunBlzSearch},
         {"words", RunWords},
         {"import", RunImport},
+        {"iban-check", RunIbanCheck},
+        {"iban-from", RunIbanFrom},
+        {"girocode", RunGiroCode},
+        {"sepa-transfer", RunSepaTransfer},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {

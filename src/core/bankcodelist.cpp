@@ -16,6 +16,7 @@ constexpr std::size_t shortNameStart = 66, shortNameWidth = 27;
 constexpr std::size_t postalStart = 93, postalWidth = 5;
 constexpr std::size_t placeStart = 98, placeWidth = 29;
 constexpr std::size_t usedWidth = placeStart + placeWidth;
+constexpr std::size_t bicStart = usedWidth, bicWidth = 11;
 
 // The real file is about 2.5 MB; anything far larger is not a bank code file.
 constexpr std::size_t maxFileBytes = 64 * 1024 * 1024;
@@ -74,6 +75,9 @@ BankCodeList BankCodeList::FromText(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
+        std::string bic(columns(line, bicStart, bicWidth));
+        std::erase(bic, ' ');
+        list.m_bics.push_back(std::move(bic));
         line = line.substr(0, std::min(line.size(), usedWidth));
         const std::string code(columns(line, codeStart, codeWidth));
         list.m_firstLineOfCode.try_emplace(code, list.m_lines.size());
@@ -92,6 +96,23 @@ std::string BankCodeList::lookupBankName(std::string_view code) const {
         return std::string(BankNotFound);
     const std::string_view line = m_lines[found->second];
     return Cp1252ToUtf8(withoutTrailingBlanks(columns(line, shortNameStart, shortNameWidth)));
+}
+
+std::string BankCodeList::bicOf(std::string_view code) const {
+    if (!IsCompleteBankCode(code))
+        return {};
+    const std::string wanted(code.substr(code.find_first_not_of(' '), codeWidth));
+    const auto found = m_firstLineOfCode.find(wanted);
+    if (found == m_firstLineOfCode.end())
+        return {};
+    // The offices of a bank follow each other; the head office usually comes first and carries
+    // the BIC, its branches often do not.
+    for (std::size_t i = found->second;
+         i < m_lines.size() && columns(m_lines[i], codeStart, codeWidth) == wanted; ++i) {
+        if (!m_bics[i].empty())
+            return m_bics[i];
+    }
+    return {};
 }
 
 std::vector<BankOffice> BankCodeList::search(std::string_view name, std::string_view place) const {

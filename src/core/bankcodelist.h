@@ -26,8 +26,9 @@ struct BankOffice {
 };
 
 // The lines of a bank code file "blz.asc" (Windows-1252, fixed columns: code 1-8, name 9-66,
-// short name 67-93, postal code 94-98, place 99-127), read once. A lookup goes through an
-// index of the codes instead of scanning some 16,000 lines each time a field is left.
+// short name 67-93, postal code 94-98, place 99-127, and in newer files the BIC 128-138), read
+// once. A lookup goes through an index of the codes instead of scanning some 16,000 lines each
+// time a field is left.
 class BankCodeList {
 public:
     static Result<BankCodeList> Load(const std::filesystem::path &path);
@@ -43,10 +44,15 @@ public:
     // umlauts must be typed in the case the file uses.
     std::vector<BankOffice> search(std::string_view name, std::string_view place) const;
 
+    // The BIC of the first line of the code that has one, without blanks; empty for an unknown
+    // code and for files from before the BIC column.
+    std::string bicOf(std::string_view code) const;
+
     std::size_t size() const { return m_lines.size(); }
 
 private:
     std::vector<std::string> m_lines;  // as in the file, cut at column 127
+    std::vector<std::string> m_bics;   // columns 128-138 of each line, without blanks
     std::vector<std::string> m_folded; // the same with a-z turned to capitals
     std::unordered_map<std::string, std::size_t> m_firstLineOfCode;
 };

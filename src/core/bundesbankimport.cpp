@@ -19,6 +19,7 @@ constexpr Column name{9, 58};
 constexpr Column postalCode{67, 5};
 constexpr Column place{72, 35};
 constexpr Column shortName{107, 27};
+constexpr Column bic{139, 11};
 constexpr std::size_t minimumLength = shortName.start + shortName.width;
 
 constexpr std::size_t placeWidthInProgram = 29;
@@ -68,6 +69,9 @@ Result<std::string> ConvertBundesbankText(std::string_view text) {
         append(out, line, shortName, shortName.width);
         append(out, line, postalCode, postalCode.width);
         append(out, line, place, placeWidthInProgram);
+        if (line.size() >= bic.start + bic.width
+            && line.substr(bic.start, bic.width).find_first_not_of(' ') != std::string_view::npos)
+            append(out, line, bic, bic.width);
         out += "\r\n";
         ++banks;
     }

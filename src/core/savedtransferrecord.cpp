@@ -61,8 +61,9 @@ FindSavedTransferDamage(std::span<const std::uint8_t, SavedTransferRecordSize> s
 }
 
 bool IsPaymentFormType(std::int16_t code) {
-    return std::find(PaymentFormTypes.begin(), PaymentFormTypes.end(), code)
-           != PaymentFormTypes.end();
+    return code == SepaTemplateForm
+           || std::find(PaymentFormTypes.begin(), PaymentFormTypes.end(), code)
+                  != PaymentFormTypes.end();
 }
 
 void EncodeSavedTransferRecord(const SavedTransferRecord &r,

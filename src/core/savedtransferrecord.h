@@ -13,6 +13,9 @@ namespace penvaro::core {
 
 // The bank form numbers of transfer-type orders (PaymentFormType).
 inline constexpr std::array<std::int16_t, 7> PaymentFormTypes = {5, 16, 18, 20, 24, 51, 99};
+// The number a saved SEPA transfer carries instead of a bank form number.
+inline constexpr std::int16_t SepaTemplateForm = 1;
+// A form number a saved transfer may carry: a bank form's or the SEPA transfer's.
 bool IsPaymentFormType(std::int16_t code);
 
 // A saved transfer ("Überweisungsvorlage"): everything of the transfer page except the

@@ -70,6 +70,8 @@ struct Settings {
     std::string Kontonummer;
     std::string Bankleitzahl;
     std::string Institut;
+    std::string IBAN; // electronic form
+    std::string BIC;
     bool Formular20 = true; // stored as "20": transfer form 20 chosen rather than form 24
 
     friend bool operator==(const Settings &, const Settings &) = default;

@@ -6,14 +6,17 @@
 #include "core/accountregister.h"
 #include "core/balances.h"
 #include "core/bankcodelist.h"
+#include "core/iban.h"
 #include "platform/appstate.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace penvaro::payments {
@@ -57,6 +60,24 @@ AccountDataPage::AccountDataPage(platform::AppState &state, BankCodes &bankCodes
     m_bankHint->hide();
     m_ort = edit("EeigenerOrt", QStringLiteral("Ausstellort"));
     m_kontobezeichnung = edit("EKontobezeichnung", QStringLiteral("Kontobezeichnung"));
+    m_iban = edit("EEigeneIBAN", QStringLiteral("IBAN"));
+    m_iban->setMaxLength(42);
+    m_derivedNote = new QLabel(
+        QStringLiteral("Aus Kontonummer und Bankleitzahl abgeleitet: bitte prüfen und bestätigen."),
+        this);
+    m_derivedNote->setObjectName(QStringLiteral("LIBANAbgeleitet"));
+    m_derivedNote->setWordWrap(true);
+    m_confirmIban = new QPushButton(QStringLiteral("IBAN bestätigen"), this);
+    m_confirmIban->setObjectName(QStringLiteral("BIBANBestaetigen"));
+    m_confirmIban->setAutoDefault(false);
+    auto *derivedRow = new QHBoxLayout;
+    derivedRow->addWidget(m_derivedNote, 1);
+    derivedRow->addWidget(m_confirmIban);
+    form->addRow(QString(), derivedRow);
+    m_bic = edit("EEigenerBIC", QStringLiteral("BIC"));
+    m_bic->setMaxLength(14);
+    connect(m_confirmIban, &QPushButton::clicked, this, &AccountDataPage::confirmIban);
+    connect(m_iban, &QLineEdit::textEdited, this, [this] { m_ibanConfirmed = true; });
 
     auto *heading = new QLabel(QStringLiteral("Die Daten Ihres Kontos für alle Formulare"), this);
     heading->setObjectName(QStringLiteral("LKontodaten"));
@@ -69,12 +90,14 @@ AccountDataPage::AccountDataPage(platform::AppState &state, BankCodes &bankCodes
     layout->addStretch();
 
     auto *navigation = new FieldNavigation(this);
-    QLineEdit *const order[] = {m_kontoinhaber, m_kontonummer, m_bankleitzahl,
-                                m_institut,     m_ort,         m_kontobezeichnung};
+    QLineEdit *const order[] = {m_kontoinhaber, m_kontonummer,      m_bankleitzahl, m_institut,
+                                m_ort,          m_kontobezeichnung, m_iban,         m_bic};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         navigation->onEnter(order[i], order[i + 1]);
-    for (QLineEdit *field : {m_kontoinhaber, m_kontonummer, m_institut, m_ort, m_kontobezeichnung})
+    for (QLineEdit *field :
+         {m_kontoinhaber, m_kontonummer, m_institut, m_ort, m_kontobezeichnung, m_bic})
         navigation->onLeave(field, [this] { storeAccountData(); });
+    navigation->onLeave(m_iban, [this] { leaveIban(); });
     navigation->onLeave(m_bankleitzahl, [this] { lookUpBank(); });
 }
 
@@ -87,6 +110,51 @@ void AccountDataPage::showAccountData() {
     m_institut->setText(Text(own.Institut));
     m_ort->setText(Text(own.AusstellOrt));
     m_kontobezeichnung->setText(Text(own.Kontobezeichnung));
+    m_iban->setText(Text(core::IbanInGroups(own.IBAN)));
+    m_bic->setText(Text(own.BIC));
+    m_ibanConfirmed = true;
+    offerDerivedIban();
+}
+
+void AccountDataPage::offerDerivedIban() {
+    const core::Settings &own = m_state.settings();
+    const bool derivable =
+        own.IBAN.empty() && !own.Kontonummer.empty() && !own.Bankleitzahl.empty();
+    const auto derived =
+        derivable ? m_bankCodes.ibanFromAccount(Text(own.Kontonummer), Text(own.Bankleitzahl))
+                  : core::Result<std::string>(core::Error{});
+    m_derivedNote->setVisible(derived.hasValue());
+    m_confirmIban->setVisible(derived.hasValue());
+    if (!derived)
+        return;
+    m_ibanConfirmed = false;
+    m_iban->setText(Text(core::IbanInGroups(*derived)));
+    if (const auto checked = m_bankCodes.checkIban(m_iban->text()))
+        m_bic->setText(Text(checked->bic));
+}
+
+void AccountDataPage::confirmIban() {
+    m_ibanConfirmed = true;
+    m_derivedNote->hide();
+    m_confirmIban->hide();
+    leaveIban();
+}
+
+void AccountDataPage::leaveIban() {
+    if (!m_iban->text().trimmed().isEmpty()) {
+        const auto checked = m_bankCodes.checkIban(m_iban->text());
+        if (!checked) {
+            platform::ShowError(m_state.ui(), IbanMessage, Text(checked.error().message));
+            m_iban->setFocus();
+            return;
+        }
+        m_iban->setText(Text(core::IbanInGroups(checked->iban)));
+        // A German bank's BIC comes from the bank code file.
+        if (!checked->bic.empty())
+            m_bic->setText(Text(checked->bic));
+    }
+    if (m_ibanConfirmed)
+        storeAccountData();
 }
 
 void AccountDataPage::storeAccountData() {
@@ -95,12 +163,14 @@ void AccountDataPage::storeAccountData() {
     if (!file.isEmpty()) {
         const QString key = platform::FileSettingsKey(store, file);
         if (store.createKey(key))
-            (void)store.setValues(
-                key, {{QStringLiteral("Kontoinhaber"), m_kontoinhaber->text()},
-                      {QStringLiteral("Kontonummer"), m_kontonummer->text()},
-                      {QStringLiteral("Bankleitzahl"), m_bankleitzahl->text()},
-                      {QStringLiteral("Institut"), m_institut->text()},
-                      {QStringLiteral("Kontobezeichnung"), m_kontobezeichnung->text()}});
+            (void)store.setValues(key,
+                                  {{QStringLiteral("Kontoinhaber"), m_kontoinhaber->text()},
+                                   {QStringLiteral("Kontonummer"), m_kontonummer->text()},
+                                   {QStringLiteral("Bankleitzahl"), m_bankleitzahl->text()},
+                                   {QStringLiteral("Institut"), m_institut->text()},
+                                   {QStringLiteral("Kontobezeichnung"), m_kontobezeichnung->text()},
+                                   {QStringLiteral("IBAN"), ibanToStore()},
+                                   {QStringLiteral("BIC"), bicToStore()}});
     }
     if (store.createKey(platform::ProductKey()))
         (void)store.setValue(platform::ProductKey(), QStringLiteral("AusstellOrt"), m_ort->text());
@@ -112,6 +182,8 @@ void AccountDataPage::storeAccountData() {
     own.Institut = Utf8(m_institut);
     own.AusstellOrt = Utf8(m_ort);
     own.Kontobezeichnung = Utf8(m_kontobezeichnung);
+    own.IBAN = ibanToStore().toStdString();
+    own.BIC = bicToStore().toStdString();
     Q_EMIT accountDataStored();
 
     if (file.isEmpty())
@@ -124,6 +196,24 @@ void AccountDataPage::storeAccountData() {
     platform::ReportFailure(m_state.ui(), core::RecordInRegister(m_state.registerPath(), own.Datei,
                                                                  own.Kontonummer,
                                                                  own.Kontobezeichnung, *balance));
+}
+
+QString AccountDataPage::ibanToStore() const {
+    if (!m_ibanConfirmed)
+        return Text(m_state.settings().IBAN);
+    const std::string typed = Utf8(m_iban);
+    if (core::ElectronicForm(typed).empty())
+        return {};
+    const auto iban = core::CheckIbanStructure(typed);
+    return Text(iban ? *iban : m_state.settings().IBAN);
+}
+
+QString AccountDataPage::bicToStore() const {
+    const std::string typed = Utf8(m_bic);
+    if (core::ElectronicForm(typed).empty())
+        return {};
+    const auto bic = core::CheckBic(typed);
+    return Text(bic ? *bic : m_state.settings().BIC);
 }
 
 void AccountDataPage::lookUpBank() {

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace penvaro::platform {
 class AppState;
@@ -28,12 +29,25 @@ public:
     // register. A settings store that cannot be written only loses the stored copy.
     void storeAccountData();
 
+    // The number of the message for an IBAN of the account that cannot be used.
+    static constexpr int IbanMessage = 26609;
+
 Q_SIGNALS:
     // The account data in memory are the ones on the page now.
     void accountDataStored();
 
 private:
     void lookUpBank();
+    // The IBAN as typed, checked, in groups of four, with the BIC of a German bank beside it.
+    void leaveIban();
+    // An account with account number and bank code but no IBAN gets the derived one shown,
+    // stored only when the user confirms it.
+    void offerDerivedIban();
+    void confirmIban();
+    // What is stored: the IBAN and BIC in electronic form when they are ones, else what was
+    // stored before; a derived IBAN only once confirmed.
+    QString ibanToStore() const;
+    QString bicToStore() const;
 
     platform::AppState &m_state;
     BankCodes &m_bankCodes;
@@ -44,6 +58,11 @@ private:
     QLabel *m_bankHint;
     QLineEdit *m_ort;
     QLineEdit *m_kontobezeichnung;
+    QLineEdit *m_iban;
+    QLineEdit *m_bic;
+    QLabel *m_derivedNote;
+    QPushButton *m_confirmIban;
+    bool m_ibanConfirmed = true; // false while a derived IBAN waits for confirmation
 };
 
 } // namespace penvaro::payments

@@ -1,6 +1,7 @@
 #include "bankcodes.h"
 
 #include "platform/bankcodefile.h"
+#include "platform/bankmethodcheck.h"
 #include "platform/uiservice.h"
 
 #include <QFile>
@@ -17,6 +18,39 @@ std::filesystem::path ProgramBankCodeFile() {
 BankCodes::BankCodes(platform::UiService &ui, FileLocator locate)
     : m_ui(ui)
     , m_locate(locate ? std::move(locate) : FileLocator(ProgramBankCodeFile)) {}
+
+BankCodes::~BankCodes() = default;
+
+core::Result<core::CheckedIban> BankCodes::checkIban(const QString &typed) {
+    const auto banks = m_cache.list(m_locate());
+    if (!banks)
+        return banks.error();
+    return core::CheckIban(typed.toStdString(), **banks, methods());
+}
+
+core::Result<std::string> BankCodes::ibanFromAccount(const QString &accountNumber,
+                                                     const QString &bankCode) {
+    const auto banks = m_cache.list(m_locate());
+    if (!banks)
+        return banks.error();
+    return core::IbanFromAccount(accountNumber.toStdString(), bankCode.toStdString(), **banks,
+                                 methods());
+}
+
+const core::BankCodeList *BankCodes::list() {
+    const auto banks = m_cache.list(m_locate());
+    if (!banks) {
+        m_ui.showFailure(QString::fromStdString(banks.error().message));
+        return nullptr;
+    }
+    return *banks;
+}
+
+const core::AccountMethodCheck &BankCodes::methods() {
+    if (!m_methods)
+        m_methods = std::make_unique<platform::BankMethodCheck>();
+    return *m_methods;
+}
 
 std::optional<QString> BankCodes::bankName(const QString &code) {
     const auto name = core::LookupBankName(m_cache, m_locate(), code.toStdString());

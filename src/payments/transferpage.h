@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class QCheckBox;
+class QRadioButton;
+class QStackedWidget;
 
 namespace penvaro::platform {
 class AppState;
@@ -16,10 +18,12 @@ namespace penvaro::payments {
 class BankCodes;
 class BankCodeSearchDialog;
 class PaymentPrinter;
+class SepaTransferPanel;
 class TransferForm;
 
-// The page "Überweisungen": a transfer, direct-debit or cash-on-delivery order to print, with
-// the recipients of earlier orders to choose from.
+// The page "Überweisungen": a SEPA transfer, the first and usual form, or a transfer,
+// direct-debit or cash-on-delivery order on a written form with its number, with the
+// recipients of earlier orders to choose from.
 class TransferPage : public QWidget {
     Q_OBJECT
 
@@ -27,8 +31,9 @@ public:
     TransferPage(platform::AppState &state, BankCodes &bankCodes, BankCodeSearchDialog &search,
                  PaymentPrinter &printer, QWidget *parent = nullptr);
 
-    // A new order each time the payment window opens: form 20, the account's own data as the
-    // ordering party, no recipient, the remembered recipients in the list.
+    // A new order each time the payment window opens: the SEPA transfer, and behind it form 20,
+    // the account's own data as the ordering party, no recipient, the remembered recipients in
+    // the list.
     void prepare();
     // The saved transfer as the order to print.
     void useTemplate(const core::SavedTransferRecord &record);
@@ -44,15 +49,21 @@ public:
     void templateSaved();
 
 Q_SIGNALS:
-    // A transfer was printed and booked with "Als Überweisungsvorlage speichern" ticked.
+    // A transfer was printed and booked (or, by SEPA, paid or collected) with "Als
+    // Überweisungsvorlage speichern" ticked.
     void printedAsTemplate(const core::SavedTransferRecord &record);
 
 private:
     void recallRecipient(const QString &name);
     void print();
     void printReceipt();
+    void showKind();
 
     platform::AppState &m_state;
+    QRadioButton *m_sepaKind;
+    QRadioButton *m_writtenKind;
+    QStackedWidget *m_kinds;
+    SepaTransferPanel *m_sepa;
     PaymentPrinter &m_printer;
     TransferForm *m_form;
     QCheckBox *m_saveAsTemplate;

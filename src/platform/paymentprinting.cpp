@@ -55,7 +55,15 @@ PaymentOutcome PrintTransfer(AppState &state, core::Canvas &canvas,
     if (!book(state, *booking))
         return PaymentOutcome::PrintedNotBooked;
     RecipientMemory memory(state.store());
-    if (!memory.remember(qt(order.Empfaenger), {qt(order.Kontonr), qt(order.BLZ), qt(order.Bank)}))
+    RememberedRecipient recipient{qt(order.Kontonr), qt(order.BLZ), qt(order.Bank)};
+    // The IBAN a SEPA transfer left for the same account stays; for another account it would
+    // be wrong.
+    if (const auto known = memory.recall(qt(order.Empfaenger));
+        known && known->Kontonr == recipient.Kontonr && known->BLZ == recipient.BLZ) {
+        recipient.iban = known->iban;
+        recipient.bic = known->bic;
+    }
+    if (!memory.remember(qt(order.Empfaenger), recipient))
         ShowError(state.ui(), RecipientMemory::RememberErrorCode, registryFailure);
     return PaymentOutcome::Booked;
 }

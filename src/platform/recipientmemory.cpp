@@ -7,7 +7,8 @@ namespace penvaro::platform {
 namespace {
 
 const QStringList valueNames = {QStringLiteral("Kontonr"), QStringLiteral("BLZ"),
-                                QStringLiteral("Institut")};
+                                QStringLiteral("Institut"), QStringLiteral("IBAN"),
+                                QStringLiteral("BIC")};
 const QStringList accountValueNames = {QStringLiteral("IBAN"), QStringLiteral("BIC")};
 
 } // namespace
@@ -21,15 +22,17 @@ QString RecipientMemory::key() {
 
 core::Result<void> RecipientMemory::remember(const QString &name,
                                              const RememberedRecipient &recipient) {
-    return namedmemory::remember(m_store, key(), name, valueNames,
-                                 {recipient.Kontonr, recipient.BLZ, recipient.Institut});
+    return namedmemory::remember(
+        m_store, key(), name, valueNames,
+        {recipient.Kontonr, recipient.BLZ, recipient.Institut, recipient.iban, recipient.bic});
 }
 
 core::Result<RememberedRecipient> RecipientMemory::recall(const QString &name) {
     auto texts = namedmemory::recall(m_store, key(), name, valueNames);
     if (!texts)
         return texts.error();
-    return RememberedRecipient{texts->at(0), texts->at(1), texts->at(2)};
+    return RememberedRecipient{texts->at(0), texts->at(1), texts->at(2), texts->at(3),
+                               texts->at(4)};
 }
 
 core::Result<QStringList> RecipientMemory::names() {

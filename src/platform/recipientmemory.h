@@ -14,6 +14,8 @@ struct RememberedRecipient {
     QString Kontonr;
     QString BLZ;
     QString Institut;
+    QString iban{}; // stored as "IBAN", electronic form
+    QString bic{};  // stored as "BIC"
 
     friend bool operator==(const RememberedRecipient &, const RememberedRecipient &) = default;
 };

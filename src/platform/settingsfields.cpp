@@ -69,6 +69,8 @@ const auto FileFields = std::to_array<SettingsField>({
     {u"Kontonummer", &S::Kontonummer},
     {u"Bankleitzahl", &S::Bankleitzahl},
     {u"Institut", &S::Institut},
+    {u"IBAN", &S::IBAN},
+    {u"BIC", &S::BIC},
     {u"20", &S::Formular20},
 });
 

@@ -79,7 +79,7 @@ TEST_F(CliBankCodes, ImportConvertsTheBundesbankFile) {
     const auto run = RunCli({"blz-import", file("blz_neu.txt"), file("blz.asc")});
     ASSERT_EQ(0, run.status) << run.err;
     const std::string expected =
-        BankCodeLine("10000000", "Bundesbank", "BBk Berlin", "10591", "Berlin");
+        BankCodeLine("10000000", "Bundesbank", "BBk Berlin", "10591", "Berlin", "MARKDEF1100");
     EXPECT_EQ(std::vector<std::uint8_t>(expected.begin(), expected.end()),
               penvaro::testing::ReadBytes(file("blz.asc")));
 }

@@ -16,12 +16,12 @@ std::string padded(std::string text, std::size_t width) {
 }
 
 // A line as the Bundesbank publishes it, in ISO-8859-1, with the columns behind the short
-// name that the program does not use.
+// name that the program does not use but the BIC.
 std::string bundesbankLine(const std::string &code, const std::string &latin1Name,
                            const std::string &postalCode, const std::string &latin1Place,
-                           const std::string &latin1ShortName) {
+                           const std::string &latin1ShortName, const std::string &bic = {}) {
     return code + "1" + padded(latin1Name, 58) + padded(postalCode, 5) + padded(latin1Place, 35)
-           + padded(latin1ShortName, 27) + "37050MARKDEF133009011380U000000000\r\n";
+           + padded(latin1ShortName, 27) + "37050" + padded(bic, 11) + "09011380U000000000\r\n";
 }
 
 } // namespace
@@ -30,12 +30,12 @@ TEST(BundesbankImport, ConvertsLinesInFileOrder) {
     const std::string longPlace = "Frankfurt am Main-Niederrad Westteil"; // cut to 29
     const std::string input =
         bundesbankLine("37050198", "Sparkasse K\xF6lnBonn", "50667", "K\xF6ln",
-                       "Sparkasse K\xF6lnBonn")
+                       "Sparkasse K\xF6lnBonn", "COLSDE33XXX")
         + bundesbankLine("50010060", "Postbank", "60288", longPlace, "Postbank Ffm") + "\r\n";
     const auto converted = core::ConvertBundesbankText(input);
     ASSERT_TRUE(converted) << converted.error().message;
     EXPECT_EQ(penvaro::testing::BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn",
-                                             "50667", "Köln")
+                                             "50667", "Köln", "COLSDE33XXX")
                   + penvaro::testing::BankCodeLine("50010060", "Postbank", "Postbank Ffm", "60288",
                                                    longPlace.substr(0, 29)),
               *converted);

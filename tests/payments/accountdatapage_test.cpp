@@ -3,11 +3,13 @@
 
 #include "core/accountfile.h"
 #include "core/accountregister.h"
+#include "payments/accountdatapage.h"
 #include "payments/paymentwindow.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -143,6 +145,37 @@ TEST_F(TUeberwFAccountDataTest, AStoreThatCannotBeWrittenStillChangesMemoryAndFo
     EXPECT_EQ(broken.state->settings().Kontonummer, "42");
     for (const ScriptedUiService::Shown &shown : broken.ui.shown())
         EXPECT_NE(shown.kind, ScriptedUiService::Kind::ErrorWindow);
+}
+
+} // namespace
+} // namespace penvaro::payments
+
+namespace penvaro::payments {
+namespace {
+
+TEST_F(TUeberwFAccountDataTest, DerivesTheIbanForTheUserToConfirmAndChecksATypedOne) {
+    state->settings().Kontonummer = "1900000";
+    onWindow(Page::AccountData, [&](PaymentWindow &shown) {
+        EXPECT_EQ(TextOf(shown, "EEigeneIBAN"), QStringLiteral("DE52 3705 0198 0001 9000 00"));
+        EXPECT_TRUE(Child(shown, "BIBANBestaetigen")->isVisibleTo(&shown));
+        // Moving through the page does not confirm it.
+        testing::Retype(Child<QLineEdit>(shown, "EKontobezeichnung"), QStringLiteral("Verein"));
+        Child(shown, "EEigeneIBAN")->setFocus();
+        Child(shown, "EKontoinhaber")->setFocus();
+        EXPECT_EQ(stored(fileKey(), "IBAN"), QString());
+
+        QTest::mouseClick(Child<QPushButton>(shown, "BIBANBestaetigen"), Qt::LeftButton);
+        EXPECT_EQ(stored(fileKey(), "IBAN"), QStringLiteral("DE52370501980001900000"));
+        EXPECT_EQ(state->settings().IBAN, "DE52370501980001900000");
+
+        testing::Retype(Child<QLineEdit>(shown, "EEigeneIBAN"),
+                        QStringLiteral("DE52370501980001900001"));
+        Child(shown, "EKontoinhaber")->setFocus();
+        ASSERT_FALSE(ui.shown().empty());
+        EXPECT_EQ(ui.shown().back().code, AccountDataPage::IbanMessage);
+        EXPECT_EQ(testing::FocusName(), QStringLiteral("EEigeneIBAN"));
+        EXPECT_EQ(state->settings().IBAN, "DE52370501980001900000") << "a wrong IBAN is kept out";
+    });
 }
 
 } // namespace

@@ -56,6 +56,13 @@ protected:
         return Child(window, name)->isVisibleTo(&window);
     }
 
+    // The page with its forms of a number, which the SEPA transfer keeps behind it.
+    static QWidget &WrittenForms(const PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        QTest::mouseClick(Child<QRadioButton>(page, "RBVordruck"), Qt::LeftButton);
+        return page;
+    }
+
     static QString Label(const QWidget &window, const char *name) {
         return Child<QLabel>(window, name)->text();
     }
@@ -172,7 +179,7 @@ TEST_F(TUeberwFTransferTest, EachFormTypeShowsItsFieldsAndStartsItsOrder) {
          typed(20)},
     };
     onWindow(Page::Transfers, [&](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         for (const Case &c : cases) {
             SCOPED_TRACE(c.radio);
             // What the previous type filled in for the recipient goes.
@@ -206,7 +213,7 @@ TEST_F(TUeberwFTransferTest, LeavingTheBankCodeLooksTheBankUpAndHintsAtAnUnknown
         {"", "Meine Bank", false},
     };
     onWindow(Page::Transfers, [&](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         for (const Case &c : cases) {
             SCOPED_TRACE(c.code);
             testing::Retype(Child<QLineEdit>(shown, "EBank"), QStringLiteral("Meine Bank"));
@@ -224,7 +231,7 @@ TEST_F(TUeberwFTransferTest, LeavingTheBankCodeLooksTheBankUpAndHintsAtAnUnknown
 TEST_F(TUeberwFTransferTest, AnUnreadableBankCodeFileIsReportedAndTheBankNameStays) {
     removeBankCodes();
     onWindow(Page::Transfers, [&](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         testing::Retype(Child<QLineEdit>(shown, "EBank"), QStringLiteral("Meine Bank"));
         testing::Retype(Child<QLineEdit>(shown, "EBLZ"), QStringLiteral("37010050"));
         ui.clear();
@@ -247,7 +254,7 @@ TEST_F(TUeberwFTransferTest, ARecipientChosenOrLeftRecallsItsAccount) {
              QStringLiteral("BBk Berlin"));
     remember(QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
     onWindow(Page::Transfers, [&](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         auto *recipient = Child<QComboBox>(shown, "EEmpfaenger");
         recipient->setFocus(Qt::TabFocusReason);
         recipient->setCurrentIndex(0);
@@ -333,7 +340,7 @@ TEST_F(TUeberwFTransferTest, LeavingTheRecipientKeepsBankDataTheUserTypedOrPicke
 
 TEST_F(TUeberwFTransferTest, EnterMovesThroughTheOrder) {
     onWindow(Page::Transfers, [](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         struct Case {
             const char *radio;
             const char *from;
@@ -365,7 +372,7 @@ TEST_F(TUeberwFTransferTest, EnterMovesThroughTheOrder) {
 
 TEST_F(TUeberwFTransferTest, TheBankSearchFillsTheBankFieldsOfThePage) {
     onWindow(Page::Transfers, [this](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         testing::OnNextModal<BankCodeSearchDialog>(ui, [](BankCodeSearchDialog &search) {
             testing::Retype(Child<QLineEdit>(search, "EOrt"), QStringLiteral("Hamburg"));
             QTest::mouseClick(Child<QPushButton>(search, "Button1"), Qt::LeftButton);
@@ -386,7 +393,7 @@ TEST_F(TUeberwFTransferTest, AStoreThatCannotBeOpenedIsReportedAndTheOrderGoesOn
     broken.state->settings().Datei = account.string();
     PaymentWindow unusable(*broken.state);
     testing::OnNextModal<PaymentWindow>(broken.ui, [&](PaymentWindow &payment) {
-        QWidget &shown = PageOf(payment, "TabSheet1");
+        QWidget &shown = WrittenForms(payment);
         testing::Retype(Child<QComboBox>(shown, "EEmpfaenger"), QStringLiteral("Stadtwerke"));
         testing::Retype(Child<QLineEdit>(shown, "EKontonr"), QStringLiteral("42"));
         EXPECT_EQ(payment.transferOrder().Kontonr, "42");

@@ -39,7 +39,7 @@ TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll)
     settings.SaveSettings();
 
     EXPECT_EQ(store->valueNames(ProductKey())->size(), 15);
-    EXPECT_EQ(store->valueNames(FileSettingsKey(*store, File))->size(), 38);
+    EXPECT_EQ(store->valueNames(FileSettingsKey(*store, File))->size(), 40);
     EXPECT_TRUE(ui.shown().empty());
 }
 

@@ -15,9 +15,9 @@ std::string column(const std::string &utf8, std::size_t width) {
 
 std::string BankCodeLine(const std::string &code, const std::string &name,
                          const std::string &shortName, const std::string &postalCode,
-                         const std::string &place) {
+                         const std::string &place, const std::string &bic) {
     return column(code, 8) + column(name, 58) + column(shortName, 27) + column(postalCode, 5)
-           + column(place, 29) + "\r\n";
+           + column(place, 29) + (bic.empty() ? std::string() : column(bic, 11)) + "\r\n";
 }
 
 } // namespace penvaro::testing

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+
+namespace penvaro::cli {
+
+// The bank code file the program reads (data folder, else the one shipped beside it).
+std::filesystem::path BankCodeFile();
+
+} // namespace penvaro::cli

@@ -1,0 +1,434 @@
+#include "sepatransferpanel.h"
+
+#include "bankcodes.h"
+#include "fieldnavigation.h"
+#include "girocodedialog.h"
+#include "pagebuttons.h"
+#include "paymentprinter.h"
+
+#include "core/date.h"
+#include "core/epcqrpayload.h"
+#include "core/iban.h"
+#include "core/sepaform.h"
+#include "core/typedamount.h"
+#include "platform/appstate.h"
+#include "platform/girocode.h"
+#include "platform/paymentrecall.h"
+#include "platform/sepapayment.h"
+#include "platform/uiservice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace penvaro::payments {
+namespace {
+
+QString qt(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+QString euro(std::int64_t amount) {
+    return QString::fromStdString(core::GermanAmountText(amount));
+}
+
+} // namespace
+
+SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankCodes,
+                                     PaymentPrinter &printer, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_bankCodes(bankCodes)
+    , m_printer(printer)
+    , m_name(new QComboBox(this))
+    , m_ibanCheck(new QLabel(this))
+    , m_keepTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this))
+    , m_collectedList(new QListWidget(this)) {
+    m_keepTemplate->setObjectName(QStringLiteral("CBSepaVorlage"));
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_name->setObjectName(QStringLiteral("ESepaEmpfaenger"));
+    m_name->setEditable(true);
+    m_name->setInsertPolicy(QComboBox::NoInsert);
+    m_name->lineEdit()->setMaxLength(static_cast<int>(core::SepaNameLength));
+    m_name->lineEdit()->setPlaceholderText(
+        QStringLiteral("höchstens 70 Zeichen, auf dem Vordruck 27"));
+    auto *nameLabel = new QLabel(QStringLiteral("Empfänger (Name, Vorname / Firma)"), this);
+    nameLabel->setObjectName(QStringLiteral("LSepaEmpfaenger"));
+    nameLabel->setBuddy(m_name);
+    form->addRow(nameLabel, m_name);
+    // Short labels keep each row one line high; the limits show in the empty field.
+    const auto field = [&](const char *name, const QString &caption, int maxLength,
+                           const QString &hint) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setMaxLength(maxLength);
+        edit->setPlaceholderText(hint);
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(QStringLiteral("L") + edit->objectName().mid(1));
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        return edit;
+    };
+    // Typed with or without blanks: the longest IBAN in groups of four.
+    m_iban = field("EIBAN", QStringLiteral("IBAN"), 42,
+                   QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
+    m_ibanCheck->setObjectName(QStringLiteral("LIBANPruefung"));
+    m_ibanCheck->setWordWrap(true);
+    // A wrapped label would take a share of the page's spare height.
+    m_ibanCheck->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    form->addRow(QString(), m_ibanCheck);
+    m_bic = field("EBIC", QStringLiteral("BIC"), 14,
+                  QStringLiteral("innerhalb Deutschlands nicht nötig"));
+    m_amount = field("ESepaBetrag", QStringLiteral("Betrag in Euro"), 20,
+                     QStringLiteral("z. B. 1.234,56"));
+    m_purpose = field("ESepaVerwendung", QStringLiteral("Verwendungszweck"),
+                      static_cast<int>(core::SepaPurposeLength),
+                      QStringLiteral("höchstens 140 Zeichen, auf dem Vordruck 2 × 27"));
+    m_execution = field("ESepaAusfuehrung", QStringLiteral("Ausführungsdatum"), 10,
+                        QStringLiteral("TT.MM.JJJJ, leer: sofort"));
+
+    QPushButton *giroCode = PageButton(this, "BGiroCode", QStringLiteral("GiroCode"));
+    QPushButton *collect = PageButton(this, "BSammelauftrag", QStringLiteral("Zum Sammelauftrag"));
+    QPushButton *file = PageButton(this, "BSepaDatei", QStringLiteral("SEPA-Datei"));
+    QPushButton *receipt = PageButton(this, "BSepaQuittung", QStringLiteral("Quittung drucken"));
+    QPushButton *printerSetUp = PageButton(this, "BSepaDrucker", QStringLiteral("Drucker ändern"));
+    QPushButton *print = PageButton(this, "BSepaDrucken", QStringLiteral("Drucken"));
+    connect(giroCode, &QPushButton::clicked, this, &SepaTransferPanel::showGiroCode);
+    connect(collect, &QPushButton::clicked, this, &SepaTransferPanel::collect);
+    connect(file, &QPushButton::clicked, this, &SepaTransferPanel::writeFile);
+    connect(receipt, &QPushButton::clicked, this, &SepaTransferPanel::printReceipt);
+    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
+    connect(print, &QPushButton::clicked, this, &SepaTransferPanel::print);
+
+    m_collectedList->setObjectName(QStringLiteral("LBSammelauftrag"));
+    m_collectedList->setMaximumHeight(m_collectedList->fontMetrics().height() * 5);
+    auto *collectedLabel =
+        new QLabel(QStringLiteral("Sammelauftrag: die nächste SEPA-Datei enthält alle noch nicht "
+                                  "geschriebenen Überweisungen"),
+                   this);
+    collectedLabel->setObjectName(QStringLiteral("LSammelauftrag"));
+    collectedLabel->setBuddy(m_collectedList);
+    collectedLabel->setWordWrap(true);
+    collectedLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(form);
+    layout->addWidget(m_keepTemplate);
+    layout->addWidget(collectedLabel);
+    layout->addWidget(m_collectedList);
+    layout->addStretch();
+    layout->addLayout(
+        PageButtonRow(this, state.ui(), {giroCode, collect, file, receipt, printerSetUp, print}));
+
+    connect(m_iban, &QLineEdit::textChanged, this, &SepaTransferPanel::showIbanCheck);
+    auto *navigation = new FieldNavigation(this);
+    navigation->onEnter(m_name, m_iban);
+    navigation->onEnter(m_iban, m_bic);
+    navigation->onEnter(m_bic, m_amount);
+    navigation->onEnter(m_amount, m_purpose);
+    navigation->onEnter(m_purpose, m_execution);
+    navigation->onEnter(m_execution, giroCode);
+    navigation->onLeave(m_name, [this] { recallRecipient(m_name->currentText()); });
+    navigation->onLeave(m_iban, [this] { leaveIban(); });
+    connect(m_name, &QComboBox::activated, this,
+            [this](int index) { recallRecipient(m_name->itemText(index)); });
+}
+
+void SepaTransferPanel::prepare(const QStringList &recipients) {
+    clearTransfer();
+    m_name->clear();
+    m_name->addItems(recipients);
+    m_name->setEditText(QString());
+    showCollected();
+}
+
+void SepaTransferPanel::clearTransfer() {
+    m_name->setEditText(QString());
+    for (QLineEdit *edit : {m_iban, m_bic, m_amount, m_purpose, m_execution})
+        edit->clear();
+    m_ibanCheck->clear();
+    m_bankName.clear();
+}
+
+void SepaTransferPanel::recallRecipient(const QString &name) {
+    if (name.isEmpty())
+        return;
+    const platform::RememberedRecipient recalled = platform::RecallRecipient(m_state, name);
+    QString iban = recalled.iban;
+    // A recipient of the written forms has an account number and bank code only.
+    if (iban.isEmpty() && !recalled.Kontonr.isEmpty() && !recalled.BLZ.isEmpty()) {
+        if (const auto derived = m_bankCodes.ibanFromAccount(recalled.Kontonr, recalled.BLZ))
+            iban = qt(*derived);
+    }
+    if (iban.isEmpty())
+        return;
+    m_iban->setText(qt(core::IbanInGroups(core::ElectronicForm(iban.toStdString()))));
+    m_bic->setText(recalled.bic);
+    leaveIban();
+}
+
+void SepaTransferPanel::showTemplate(const core::SepaTemplate &sepa) {
+    clearTransfer();
+    m_name->setEditText(qt(sepa.name));
+    m_iban->setText(qt(sepa.iban));
+    m_bic->setText(qt(sepa.bic));
+    m_amount->setText(qt(sepa.amount));
+    m_purpose->setText(qt(sepa.purpose));
+    m_execution->setText(qt(sepa.execution));
+    leaveIban();
+}
+
+void SepaTransferPanel::setTemplatesAvailable(bool available) {
+    m_keepTemplate->setEnabled(available);
+    if (!available)
+        m_keepTemplate->setChecked(false);
+}
+
+void SepaTransferPanel::keepAsTemplate() {
+    if (!m_keepTemplate->isChecked())
+        return;
+    const core::SepaTemplate sepa{m_name->currentText().toStdString(),
+                                  core::ElectronicForm(m_iban->text().toStdString()),
+                                  core::ElectronicForm(m_bic->text().toStdString()),
+                                  m_amount->text().trimmed().toStdString(),
+                                  m_purpose->text().toStdString(),
+                                  m_execution->text().trimmed().toStdString()};
+    Q_EMIT keptAsTemplate(core::SepaTemplateRecord(sepa));
+}
+
+void SepaTransferPanel::showIbanCheck() {
+    const QString typed = m_iban->text();
+    if (typed.trimmed().isEmpty()) {
+        m_ibanCheck->clear();
+        return;
+    }
+    const auto checked = m_bankCodes.checkIban(typed);
+    if (!checked) {
+        m_ibanCheck->setText(qt(checked.error().message));
+        m_bankName.clear();
+        return;
+    }
+    m_bankName = qt(checked->bankName);
+    m_ibanCheck->setText(checked->bankName.empty()
+                             ? QStringLiteral("IBAN gültig")
+                             : QStringLiteral("IBAN gültig: %1").arg(m_bankName));
+}
+
+void SepaTransferPanel::leaveIban() {
+    const auto checked = m_bankCodes.checkIban(m_iban->text());
+    if (!checked)
+        return;
+    m_iban->setText(qt(core::IbanInGroups(checked->iban)));
+    // A German bank's BIC comes from the bank code file and is not typed.
+    const bool fromFile = !checked->bic.empty();
+    if (fromFile)
+        m_bic->setText(qt(checked->bic));
+    m_bic->setReadOnly(fromFile);
+}
+
+void SepaTransferPanel::refuse(Message code, const std::string &message, QWidget *field) {
+    platform::ShowError(m_state.ui(), code, qt(message));
+    if (field)
+        field->setFocus();
+}
+
+std::optional<core::SepaTransfer> SepaTransferPanel::checkedTransfer() {
+    core::SepaTransfer transfer;
+    const auto name = core::CheckSepaName(m_name->currentText().toStdString());
+    if (!name) {
+        refuse(NameMessage, name.error().message, m_name);
+        return std::nullopt;
+    }
+    transfer.name = *name;
+    const auto iban = m_bankCodes.checkIban(m_iban->text());
+    if (!iban) {
+        refuse(IbanMessage, iban.error().message, m_iban);
+        return std::nullopt;
+    }
+    transfer.iban = iban->iban;
+    const auto bic =
+        core::CheckSepaBic(m_bic->text().toStdString(), iban->iban.substr(0, 2), iban->bic);
+    if (!bic) {
+        refuse(BicMessage, bic.error().message, m_bic);
+        return std::nullopt;
+    }
+    transfer.bic = *bic;
+    const auto typed = core::ReadTypedAmount(m_amount->text().toStdString());
+    if (!typed) {
+        refuse(AmountMessage, typed.error().message, m_amount);
+        return std::nullopt;
+    }
+    const auto amount = core::CheckSepaAmount(*typed);
+    if (!amount) {
+        refuse(AmountMessage, amount.error().message, m_amount);
+        return std::nullopt;
+    }
+    transfer.amount = *amount;
+    const auto purpose = core::CheckSepaPurpose(m_purpose->text().toStdString());
+    if (!purpose) {
+        refuse(PurposeMessage, purpose.error().message, m_purpose);
+        return std::nullopt;
+    }
+    transfer.purpose = *purpose;
+    const QString executionText = m_execution->text().trimmed();
+    if (!executionText.isEmpty()) {
+        const auto execution = core::ParseDate(executionText.toStdString());
+        if (!execution) {
+            refuse(ExecutionMessage,
+                   "Das Ausführungsdatum " + executionText.toStdString()
+                       + " ist kein Datum (TT.MM.JJJJ).",
+                   m_execution);
+            return std::nullopt;
+        }
+        if (*execution < m_state.today()) {
+            refuse(ExecutionMessage, "Das Ausführungsdatum liegt in der Vergangenheit.",
+                   m_execution);
+            return std::nullopt;
+        }
+        transfer.execution = *execution;
+    }
+    m_bankName = qt(iban->bankName);
+    return transfer;
+}
+
+std::optional<core::SepaDebtor> SepaTransferPanel::debtor() {
+    const core::BankCodeList *banks = m_bankCodes.list();
+    if (!banks)
+        return std::nullopt;
+    auto own = platform::AccountDebtor(m_state.settings(), *banks, m_bankCodes.methods());
+    if (!own) {
+        refuse(AccountDataMessage,
+               own.error().message + " Bitte ergänzen Sie die Seite „Kontodaten“.", nullptr);
+        return std::nullopt;
+    }
+    return *own;
+}
+
+void SepaTransferPanel::showGiroCode() {
+    const auto transfer = checkedTransfer();
+    if (!transfer)
+        return;
+    const auto payload = core::EpcQrPayload(*transfer);
+    if (!payload) {
+        refuse(PurposeMessage, payload.error().message, m_purpose);
+        return;
+    }
+    const auto modules = platform::GiroCodeModules(*payload);
+    if (!modules) {
+        m_state.ui().showFailure(qt(modules.error().message));
+        return;
+    }
+    if (platform::BookSepaTransfer(m_state, *transfer, m_bankName)
+        != platform::PaymentOutcome::Booked)
+        return;
+    const QStringList lines{qt(transfer->name), qt(core::IbanInGroups(transfer->iban)),
+                            euro(transfer->amount) + QStringLiteral(" EUR"), qt(transfer->purpose)};
+    keepAsTemplate();
+    GiroCodeDialog dialog(m_state.ui(), *modules, lines, m_printer, this);
+    m_state.ui().runModal(dialog);
+    clearTransfer();
+}
+
+void SepaTransferPanel::collect() {
+    const auto transfer = checkedTransfer();
+    if (!transfer)
+        return;
+    m_collected.push_back({*transfer, m_bankName, false});
+    showCollected();
+    keepAsTemplate();
+    clearTransfer();
+    m_name->setFocus();
+}
+
+void SepaTransferPanel::writeFile() {
+    std::vector<std::size_t> pending;
+    for (std::size_t i = 0; i < m_collected.size(); ++i)
+        if (!m_collected[i].written)
+            pending.push_back(i);
+    // Without a collection the file holds the transfer on the form.
+    if (pending.empty()) {
+        const auto transfer = checkedTransfer();
+        if (!transfer)
+            return;
+        m_collected.push_back({*transfer, m_bankName, false});
+        pending.push_back(m_collected.size() - 1);
+        clearTransfer();
+    }
+    const auto own = debtor();
+    if (!own)
+        return;
+    const QString path = m_state.ui().saveFileName(QStringLiteral("SEPA-Datei speichern"),
+                                                   QStringLiteral("SEPA-Datei (*.xml)"));
+    if (path.isEmpty())
+        return showCollected();
+    std::vector<core::SepaTransfer> transfers;
+    std::vector<QString> bankNames;
+    for (std::size_t i : pending) {
+        transfers.push_back(m_collected[i].transfer);
+        bankNames.push_back(m_collected[i].bankName);
+    }
+    if (platform::WriteSepaTransfers(m_state, path, *own, transfers, bankNames)) {
+        for (std::size_t i : pending)
+            m_collected[i].written = true;
+    }
+    showCollected();
+}
+
+void SepaTransferPanel::print() {
+    const auto transfer = checkedTransfer();
+    if (!transfer)
+        return;
+    if (auto fits = core::FitsSepaPaperForm(*transfer); !fits) {
+        refuse(PaperFormMessage, fits.error().message, m_purpose);
+        return;
+    }
+    const auto own = debtor();
+    if (!own)
+        return;
+    const core::FormPage page = core::SepaTransferFormPage(*transfer, *own, m_state.today());
+    bool booked = false;
+    m_printer.print([&](core::Canvas &canvas) {
+        booked = platform::PrintSepaTransfer(m_state, canvas, page, *transfer, m_bankName)
+                 == platform::PaymentOutcome::Booked;
+    });
+    if (!booked)
+        return;
+    keepAsTemplate();
+    clearTransfer();
+}
+
+void SepaTransferPanel::printReceipt() {
+    const auto transfer = checkedTransfer();
+    if (!transfer)
+        return;
+    const auto own = debtor();
+    if (!own)
+        return;
+    const core::FormPage receipt = core::SepaTransferReceiptPage(*transfer, *own, m_state.today());
+    m_printer.print(
+        [&](core::Canvas &canvas) { platform::PrintReceipt(m_state, canvas, receipt); });
+}
+
+void SepaTransferPanel::showCollected() {
+    m_collectedList->clear();
+    for (const Collected &entry : m_collected) {
+        QString text =
+            QStringLiteral("%1 – %2 – %3 EUR")
+                .arg(qt(entry.transfer.name), qt(core::IbanInGroups(entry.transfer.iban)),
+                     euro(entry.transfer.amount));
+        if (entry.written)
+            text += QStringLiteral(" (geschrieben)");
+        auto *item = new QListWidgetItem(text, m_collectedList);
+        if (entry.written)
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+    }
+}
+
+} // namespace penvaro::payments
