@@ -140,9 +140,9 @@ int RunIbanFrom(const std::vector<std::string> &args) {
 }
 
 int RunGiroCode(const std::vector<std::string> &args) {
-    ArgumentSpec spec = transferOptions;
-    spec.valueOptions.insert("png");
-    const auto parsed = ParseArguments(args, spec);
+    ArgumentSpec accepted = transferOptions;
+    accepted.valueOptions.insert("png");
+    const auto parsed = ParseArguments(args, accepted);
     if (!parsed)
         return ExitUsage;
     if (!parsed->positional.empty() || !hasTransferOptions(*parsed))
@@ -175,9 +175,9 @@ int RunGiroCode(const std::vector<std::string> &args) {
 }
 
 int RunSepaTransfer(const std::vector<std::string> &args) {
-    ArgumentSpec spec = transferOptions;
-    spec.valueOptions.insert({"execution", "xml"});
-    const auto parsed = ParseArguments(args, spec);
+    ArgumentSpec accepted = transferOptions;
+    accepted.valueOptions.insert({"execution", "xml"});
+    const auto parsed = ParseArguments(args, accepted);
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 1) {
