@@ -4,6 +4,7 @@
 #include "ledger/ledgerview.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/manual.h"
 
 #include <QHBoxLayout>
@@ -14,18 +15,6 @@
 
 namespace penvaro::app {
 namespace {
-
-QToolButton *button(QWidget *parent, const char *name, const QString &caption,
-                    const QString &hint = {}) {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setAutoRaise(true);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
 
 // Commands whose windows are not built yet keep their place, disabled, and say so.
 template<typename Control>
@@ -123,11 +112,12 @@ QWidget *MainWindow::buildToolBar() {
     bar->setObjectName(QStringLiteral("Panel3"));
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    QToolButton *neu = button(bar, "SBNeu", QStringLiteral("Neu"));
-    QToolButton *oeffnen = button(bar, "SBOeffnen", QStringLiteral("Öffnen"));
-    QToolButton *drucken = button(bar, "SBDatenDrucken", QStringLiteral("Drucken"));
-    QToolButton *suchen = button(bar, "SBGrafik", QStringLiteral("Suchen"));
-    QToolButton *zahlungsverkehr = button(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
+    QToolButton *neu = widgets::CommandButton(bar, "SBNeu", QStringLiteral("Neu"));
+    QToolButton *oeffnen = widgets::CommandButton(bar, "SBOeffnen", QStringLiteral("Öffnen"));
+    QToolButton *drucken = widgets::CommandButton(bar, "SBDatenDrucken", QStringLiteral("Drucken"));
+    QToolButton *suchen = widgets::CommandButton(bar, "SBGrafik", QStringLiteral("Suchen"));
+    QToolButton *zahlungsverkehr =
+        widgets::CommandButton(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
     connect(neu, &QToolButton::clicked, m_commands, &LedgerCommands::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
     connect(drucken, &QToolButton::clicked, m_commands, &LedgerCommands::printBookingList);
@@ -180,7 +170,8 @@ QWidget *MainWindow::buildToolBar() {
     image->setObjectName(QStringLiteral("PImage"));
     auto *imageLayout = new QHBoxLayout(image);
     imageLayout->setContentsMargins(2, 2, 2, 2);
-    m_interestButton = button(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
+    m_interestButton =
+        widgets::CommandButton(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
     connect(m_interestButton, &QToolButton::clicked, m_commands, &LedgerCommands::showInterest);
     imageLayout->addWidget(m_interestButton);
     layout->addWidget(image);

@@ -8,6 +8,7 @@
 #include "core/balances.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,18 +24,6 @@ namespace {
 // The written proportions of the two groups' heights.
 constexpr int completedShare = 52;
 constexpr int plannedShare = 45;
-
-QToolButton *button(QWidget *parent, const char *name, const QString &caption,
-                    const QString &hint = {}) {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setAutoRaise(true);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
 
 BookingListView *bookingTable(platform::AppState &state, core::Listing listing, QWidget *parent,
                               const char *name, const QString &caption) {
@@ -123,9 +112,9 @@ QWidget *LedgerView::buildCompletedGroup() {
     QGroupBox *box = m_completedGroup;
 
     auto *strip = new QHBoxLayout;
-    QToolButton *neu = button(box, "SBDatenNeu", QStringLiteral("Eingeben"));
-    QToolButton *aendern = button(box, "SBAendern", QStringLiteral("Bearbeiten"));
-    QToolButton *loeschen = button(box, "SBLoeschen", QStringLiteral("Löschen"));
+    QToolButton *neu = widgets::CommandButton(box, "SBDatenNeu", QStringLiteral("Eingeben"));
+    QToolButton *aendern = widgets::CommandButton(box, "SBAendern", QStringLiteral("Bearbeiten"));
+    QToolButton *loeschen = widgets::CommandButton(box, "SBLoeschen", QStringLiteral("Löschen"));
     connect(neu, &QToolButton::clicked, this,
             [this] { Q_EMIT enterRequested(core::Listing::Completed); });
     connect(aendern, &QToolButton::clicked, this,
@@ -162,11 +151,14 @@ QWidget *LedgerView::buildPlannedGroup() {
                              QStringLiteral("Geplante Buchungen"));
 
     auto *buttons = new QVBoxLayout;
-    QToolButton *bearbeiten = button(box, "SBDatenBearbeiten2", QStringLiteral("Bearbeiten"));
-    QToolButton *neu = button(box, "SBDatenBNeu2", QStringLiteral("Eingeben"));
-    QToolButton *loeschen = button(box, "SBDatenLoeschen2", QStringLiteral("Löschen"));
-    QToolButton *verschieben = button(box, "SBDatenVerschieben", QStringLiteral("Übertragen"),
-                                      QStringLiteral("Daten nach oben verschieben"));
+    QToolButton *bearbeiten =
+        widgets::CommandButton(box, "SBDatenBearbeiten2", QStringLiteral("Bearbeiten"));
+    QToolButton *neu = widgets::CommandButton(box, "SBDatenBNeu2", QStringLiteral("Eingeben"));
+    QToolButton *loeschen =
+        widgets::CommandButton(box, "SBDatenLoeschen2", QStringLiteral("Löschen"));
+    QToolButton *verschieben =
+        widgets::CommandButton(box, "SBDatenVerschieben", QStringLiteral("Übertragen"),
+                               QStringLiteral("Daten nach oben verschieben"));
     connect(bearbeiten, &QToolButton::clicked, this,
             [this] { Q_EMIT editRequested(core::Listing::Planned); });
     connect(neu, &QToolButton::clicked, this,
@@ -182,8 +174,8 @@ QWidget *LedgerView::buildPlannedGroup() {
     m_plannedSum = SumsPanel::sumField(box, "ESumme2");
     m_plannedSumPanel = SumsPanel::captioned(box, "PSummeZ", new QLabel(QStringLiteral("Summe:")),
                                              m_plannedSum, QBoxLayout::TopToBottom);
-    QToolButton *summe2 = button(m_plannedSumPanel, "SBSumme2", QStringLiteral("Σ"),
-                                 QStringLiteral("Summe neu berechnen"));
+    QToolButton *summe2 = widgets::CommandButton(m_plannedSumPanel, "SBSumme2", QStringLiteral("Σ"),
+                                                 QStringLiteral("Summe neu berechnen"));
     summe2->setAccessibleName(QStringLiteral("Summe neu berechnen"));
     m_plannedSumPanel->layout()->addWidget(summe2);
     connect(summe2, &QToolButton::clicked, this,
