@@ -61,6 +61,21 @@ CivilDate nextMonth(const CivilDate &date) {
                             : CivilDate{date.year, date.month + 1, 1};
 }
 
+// The planned booking a recurring one makes for the month, dated on its execution day, or on
+// the 1st of the following month when the month has no such day.
+BookingRecord plannedFrom(const BookingRecord &recurring, const CivilDate &month) {
+    const CivilDate wanted{month.year, month.month, recurring.Auszugsnr};
+    BookingRecord planned;
+    planned.Satzart = BookingKind::Planned;
+    planned.Wertdatum = DayCountFromCivil(IsValidCivilDate(wanted) ? wanted : nextMonth(wanted));
+    planned.Buchungsart = recurring.Buchungsart;
+    planned.Absender = recurring.Absender;
+    planned.Verwendungszweck = recurring.Verwendungszweck;
+    planned.SollHaben = recurring.SollHaben;
+    planned.Betrag = recurring.Betrag;
+    return planned;
+}
+
 Error tableFull(const CivilDate &check) {
     return {ErrorKind::TooLarge,
             "Die am " + FormatDate(DayCountFromCivil(check))
@@ -123,17 +138,8 @@ Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord
     if (table.count >= MaxBookings)
         return Error{ErrorKind::TooLarge, "Die Tabelle ist voll: Sie nimmt höchstens "
                                               + std::to_string(MaxBookings) + " Datensätze auf."};
-    const CivilDate wanted{year, month, recurring.Auszugsnr};
-    BookingRecord planned;
-    planned.Satzart = BookingKind::Planned;
-    planned.Wertdatum = DayCountFromCivil(IsValidCivilDate(wanted) ? wanted : nextMonth(wanted));
-    planned.Buchungsart = recurring.Buchungsart;
-    planned.Absender = recurring.Absender;
-    planned.Verwendungszweck = recurring.Verwendungszweck;
-    planned.SollHaben = recurring.SollHaben;
-    planned.Betrag = recurring.Betrag;
     ++table.count;
-    table.slot(table.count) = planned;
+    table.slot(table.count) = plannedFrom(recurring, {year, month, 1});
     return {};
 }
 
@@ -181,6 +187,25 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
     for (int slot = table.count + 1; slot <= planned.count; ++slot)
         due.planned.push_back(planned.slot(slot));
     return due;
+}
+
+std::vector<BookingRecord> ForecastRecurringBookings(const BookingTable &table, double firstDay,
+                                                     double lastDay) {
+    const std::vector<BookingRecord> records = recurringRecords(table);
+    std::vector<BookingRecord> planned;
+    if (records.empty())
+        return planned;
+    for (double day = std::trunc(firstDay); day <= lastDay; day += 1.0) {
+        const auto check = CivilFromDayCount(day);
+        if (!check)
+            continue;
+        const CivilDate target = nextMonth(*check);
+        for (const BookingRecord &r : records) {
+            if (isDue(r, *check, target))
+                planned.push_back(plannedFrom(r, target));
+        }
+    }
+    return planned;
 }
 
 } // namespace penvaro::core

@@ -42,4 +42,10 @@ struct DueBookings {
 Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double nextCheckDay,
                                              double today);
 
+// The planned bookings the recurring bookings among the used slots would make on the check days
+// firstDay through lastDay, in the order the days make them. A forecast that is never stored,
+// so the table's room does not limit it.
+std::vector<BookingRecord> ForecastRecurringBookings(const BookingTable &table, double firstDay,
+                                                     double lastDay);
+
 } // namespace penvaro::core
