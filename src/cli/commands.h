@@ -13,6 +13,7 @@ int RunBalance(const std::vector<std::string> &args);
 int RunRecurring(const std::vector<std::string> &args);
 int RunImport(const std::vector<std::string> &args);
 int RunInterest(const std::vector<std::string> &args);
+int RunReport(const std::vector<std::string> &args);
 int RunSearch(const std::vector<std::string> &args);
 int RunPrint(const std::vector<std::string> &args);
 int RunBlzImport(const std::vector<std::string> &args);

@@ -46,6 +46,13 @@ constexpr const char *usage =
     "      Zehntausendstel Euro und als Euro-Text. Der Bereich reicht ohne --from und --to\n"
     "      vom frühesten bis zum spätesten Wertdatum der gebuchten und geplanten Buchungen.\n"
     "      Monatliche Buchungen werden nie gefunden.\n"
+    "  report DATEI --year JJJJ [--by art|absender]\n"
+    "      Summiert die gebuchten Buchungen mit Wertdatum im Jahr je Buchungsart (Standard)\n"
+    "      oder je Absender/Empfänger und Monat: eine Zeile je Art oder Absender mit Namen\n"
+    "      (leer: (ohne)), den zwölf Monatssummen und der Jahressumme in Zehntausendstel Euro,\n"
+    "      durch Tabulatoren getrennt, von der größten Ausgabe bis zur größten Einnahme, bei\n"
+    "      gleicher Summe nach Namen; danach die Zeile \"sum\" mit den Monats- und der\n"
+    "      Jahressumme.\n"
     "  print DATEI --list --pdf AUSGABE.pdf [--from TT.MM.JJJJ] [--to TT.MM.JJJJ] [--national]\n"
     "  print DATEI (--exact WORT | --contains WORT | --range) [--fields ...] --pdf AUSGABE.pdf\n"
     "      Druckt die Buchungsliste (alle Spalten, beide Tabellen, Dateiname und Seitenzahlen,\n"
@@ -124,6 +131,7 @@ int main(int argc, char **argv) {
         {"settings", RunSettings},
         {"interest", RunInterest},
         {"search", RunSearch},
+        {"report", RunReport},
         {"print", RunPrint},
         {"blz-import", RunBlzImport},
         {"blz-lookup", RunBlzLookup},
