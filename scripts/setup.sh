@@ -9,7 +9,9 @@ packages=(
     qt6-base-dev libgl-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
-    libktoblzcheck1-dev libqrencode-dev libxml2-utils
+    libktoblzcheck1-dev libqrencode-dev libxml2-utils qt6-charts-dev
+    # Qt Charts' CMake package needs Qt6OpenGL's, which qt6-charts-dev does not pull in.
+    libqt6opengl6-dev
 )
 
 missing=()

@@ -20,6 +20,7 @@
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 #include "printing/printcommands.h"
+#include "report/yearreportwindow.h"
 #include "widgets/localeseparators.h"
 
 #include <QWidget>
@@ -212,6 +213,19 @@ void LedgerCommands::showSearch() {
                 });
     }
     m_searchWindow->showModal();
+}
+
+void LedgerCommands::showYearReport() {
+    if (!ledgerVisible())
+        return;
+    if (!m_yearReport) {
+        m_yearReport = new report::YearReportWindow(m_state, m_window);
+        connect(m_yearReport, &report::YearReportWindow::printRequested, this, [this] {
+            printCommands().printWithSystemDialog(
+                [this](core::Canvas &canvas) { return m_yearReport->drawPrintout(canvas); });
+        });
+    }
+    m_yearReport->showModal();
 }
 
 void LedgerCommands::showInterest() {

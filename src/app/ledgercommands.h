@@ -33,6 +33,10 @@ class BackupDialog;
 class OptionsDialog;
 } // namespace penvaro::options
 
+namespace penvaro::report {
+class YearReportWindow;
+} // namespace penvaro::report
+
 namespace penvaro::printing {
 class PrintCommands;
 } // namespace penvaro::printing
@@ -82,6 +86,7 @@ public:
     void printBookingList();
     void showSearch();
     void showInterest();
+    void showYearReport();
 
     // The dialogs, each built on first use.
     ledger::AccountsOverviewDialog &accountsOverview();
@@ -112,6 +117,7 @@ private:
     entry::RecurringBookingsDialog *m_recurringDialog = nullptr;
     evaluation::InterestWindow *m_interestWindow = nullptr;
     evaluation::SearchWindow *m_searchWindow = nullptr;
+    report::YearReportWindow *m_yearReport = nullptr;
     import::StatementImportDialog *m_importDialog = nullptr;
     payments::PaymentWindow *m_paymentWindow = nullptr;
     options::OptionsDialog *m_optionsDialog = nullptr;

@@ -64,6 +64,8 @@ void MainWindow::buildMenu() {
     connect(action(daten, "Suchen1", QStringLiteral("Suchen und Auswerten"),
                    QKeySequence(Qt::CTRL | Qt::Key_F)),
             &QAction::triggered, m_commands, &LedgerCommands::showSearch);
+    connect(action(daten, "Auswertung1", QStringLiteral("Auswertung ...")), &QAction::triggered,
+            m_commands, &LedgerCommands::showYearReport);
     connect(action(daten, "Monthly1", QStringLiteral("Monatlich wiederkehrende Buchungen"),
                    QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, m_commands, &LedgerCommands::showRecurringBookings);
@@ -116,12 +118,16 @@ QWidget *MainWindow::buildToolBar() {
     QToolButton *oeffnen = widgets::CommandButton(bar, "SBOeffnen", QStringLiteral("Öffnen"));
     QToolButton *drucken = widgets::CommandButton(bar, "SBDatenDrucken", QStringLiteral("Drucken"));
     QToolButton *suchen = widgets::CommandButton(bar, "SBGrafik", QStringLiteral("Suchen"));
+    QToolButton *auswertung = widgets::CommandButton(
+        bar, "SBAuswertung", QStringLiteral("Auswertung"),
+        QStringLiteral("Wohin das Geld ging: Jahresauswertung nach Kategorie und Empfänger"));
     QToolButton *zahlungsverkehr =
         widgets::CommandButton(bar, "SBOptionen", QStringLiteral("Zahlungsverkehr"));
     connect(neu, &QToolButton::clicked, m_commands, &LedgerCommands::newAccountFile);
     connect(oeffnen, &QToolButton::clicked, this, &MainWindow::openAccountFile);
     connect(drucken, &QToolButton::clicked, m_commands, &LedgerCommands::printBookingList);
     connect(suchen, &QToolButton::clicked, m_commands, &LedgerCommands::showSearch);
+    connect(auswertung, &QToolButton::clicked, m_commands, &LedgerCommands::showYearReport);
     auto *paymentMenu = new QMenu(zahlungsverkehr);
     paymentMenu->setObjectName(QStringLiteral("PopupMenu3"));
     using Page = payments::PaymentWindow::Page;
@@ -140,7 +146,7 @@ QWidget *MainWindow::buildToolBar() {
         if (ledgerVisible())
             paymentMenu->popup(zahlungsverkehr->mapToGlobal(QPoint(0, zahlungsverkehr->height())));
     });
-    for (QToolButton *b : {neu, oeffnen, drucken, suchen, zahlungsverkehr})
+    for (QToolButton *b : {neu, oeffnen, drucken, suchen, auswertung, zahlungsverkehr})
         layout->addWidget(b);
     layout->addStretch();
 

@@ -58,15 +58,19 @@ void PrintCommands::printEvaluation(const core::SearchCriteria &criteria) {
 }
 
 void PrintCommands::printAccountsOverview(const core::AccountRegister &accounts) {
+    const core::NumberSeparators separators = widgets::LocaleSeparators();
+    printWithSystemDialog([&](core::Canvas &canvas) {
+        return core::PrintAccountsOverview(canvas, accounts, m_state.today(), separators);
+    });
+}
+
+void PrintCommands::printWithSystemDialog(const PrintTarget::Drawing &drawing) {
     QPrintDialog dialog(&m_printers->printer(), m_bookingDialog->parentWidget());
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     if (m_state.ui().runModal(dialog) != QDialog::Accepted)
         return;
-    const core::NumberSeparators separators = widgets::LocaleSeparators();
     PrintTarget &target = m_testTarget ? *m_testTarget : *m_configuredPrinter;
-    target.print([&](core::Canvas &canvas) {
-        return core::PrintAccountsOverview(canvas, accounts, m_state.today(), separators);
-    });
+    target.print(drawing);
 }
 
 } // namespace penvaro::printing

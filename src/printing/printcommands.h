@@ -2,6 +2,7 @@
 
 #include "core/accountregister.h"
 #include "core/search.h"
+#include "printtarget.h"
 
 #include <QObject>
 
@@ -18,7 +19,6 @@ namespace penvaro::printing {
 
 class BookingPrintDialog;
 class EvaluationPrintDialog;
-class PrintTarget;
 
 // Every printout of the program's windows: the booking list through its print dialog, the
 // evaluation of a search through the evaluation print dialog, and the accounts overview. One
@@ -39,6 +39,8 @@ public:
     void printEvaluation(const core::SearchCriteria &criteria);
     // The accounts overview's "Drucken": the system's print dialog, then the list.
     void printAccountsOverview(const core::AccountRegister &accounts);
+    // Any other window's printout: the system's print dialog, then the drawing.
+    void printWithSystemDialog(const PrintTarget::Drawing &drawing);
 
     BookingPrintDialog &bookingDialog() { return *m_bookingDialog; }
     EvaluationPrintDialog &evaluationDialog() { return *m_evaluationDialog; }

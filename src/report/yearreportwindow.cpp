@@ -1,0 +1,293 @@
+#include "yearreportwindow.h"
+
+#include "cellbookingsdialog.h"
+#include "reportcharts.h"
+#include "yearreportmodel.h"
+
+#include "core/date.h"
+#include "core/yearreportcsv.h"
+#include "core/yearreportprintout.h"
+#include "ledger/amountdisplay.h"
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+#include "widgets/localeseparators.h"
+#include "widgets/manual.h"
+#include "widgets/rowtable.h"
+
+#include <QButtonGroup>
+#include <QChartView>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace penvaro::report {
+namespace {
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption,
+                    const QString &hint = {}) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+int yearOf(double day) {
+    const auto date = core::CivilFromDayCount(day);
+    return date ? date->year : 2000;
+}
+
+QString groupCaption(core::ReportGrouping grouping) {
+    return grouping == core::ReportGrouping::Category ? QStringLiteral("Kategorie")
+                                                      : QStringLiteral("Empfänger/Absender");
+}
+
+} // namespace
+
+YearReportWindow::YearReportWindow(platform::AppState &state, QWidget *parent)
+    : QDialog(parent, Qt::Window)
+    , m_state(state) {
+    setObjectName(QStringLiteral("JahresauswertungF"));
+    setWindowTitle(QStringLiteral("Jahresauswertung"));
+    setModal(true);
+    buildControls();
+    buildCharts();
+    connect(&m_state, &platform::AppState::bookingsChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { widgets::OpenManual(m_state.ui()); });
+    resize(1200, 720);
+}
+
+void YearReportWindow::buildControls() {
+    m_year = new QSpinBox(this);
+    m_year->setObjectName(QStringLiteral("EJahr"));
+    m_year->setRange(1900, 9999);
+    m_year->setAccessibleName(QStringLiteral("Jahr"));
+    auto *yearLabel = new QLabel(QStringLiteral("&Jahr"), this);
+    yearLabel->setBuddy(m_year);
+    m_byCategory = new QRadioButton(QStringLiteral("nach &Kategorie"), this);
+    m_byCategory->setObjectName(QStringLiteral("RBKategorie"));
+    m_byParty = new QRadioButton(QStringLiteral("nach &Empfänger/Absender"), this);
+    m_byParty->setObjectName(QStringLiteral("RBAbsender"));
+    auto *group = new QButtonGroup(this);
+    group->addButton(m_byCategory);
+    group->addButton(m_byParty);
+    m_byCategory->setChecked(true);
+    connect(m_year, &QSpinBox::valueChanged, this, [this] { refresh(); });
+    connect(m_byCategory, &QRadioButton::toggled, this, [this] { refresh(); });
+
+    m_model = new YearReportModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("TabelleJahr"));
+    m_table->setModel(m_model);
+    widgets::SetUpRowTable(*m_table);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setToolTip(QStringLiteral("Doppelklick zeigt die Buchungen einer Summe"));
+    // Activation is the double click, or Enter on the current cell.
+    connect(m_table, &QTableView::activated, this, &YearReportWindow::showCell);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("LFehler"));
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(yearLabel);
+    controls->addWidget(m_year);
+    controls->addSpacing(16);
+    controls->addWidget(m_byCategory);
+    controls->addWidget(m_byParty);
+    controls->addStretch();
+
+    QPushButton *print = button(this, "BDrucken", QStringLiteral("&Drucken"),
+                                QStringLiteral("Tabelle und Diagramme drucken"));
+    QPushButton *csv = button(this, "BCSV", QStringLiteral("Als &CSV speichern"),
+                              QStringLiteral("Die Tabelle für eine Tabellenkalkulation speichern"));
+    QPushButton *close = button(this, "BSchliessen", QStringLiteral("Schließen"),
+                                QStringLiteral("Fenster Schließen"));
+    QPushButton *help =
+        button(this, "BHilfe", QStringLiteral("Hilfe"), QStringLiteral("Hilfe aufrufen"));
+    connect(print, &QPushButton::clicked, this, &YearReportWindow::printRequested);
+    connect(csv, &QPushButton::clicked, this, &YearReportWindow::saveCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
+    for (QPushButton *b : {print, csv, close, help})
+        controls->addWidget(b);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(m_problem);
+}
+
+void YearReportWindow::buildCharts() {
+    auto chartPanel = [this](QChartView *&view, const char *name, const char *pngName,
+                             const QString &what) {
+        auto *panel = new QWidget(this);
+        view = new QChartView(panel);
+        view->setObjectName(QString::fromLatin1(name));
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setAccessibleName(what);
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->setMinimumHeight(220);
+        QPushButton *png = button(panel, pngName, QStringLiteral("Als PNG speichern"),
+                                  what + QStringLiteral(" als Bild speichern"));
+        png->setAccessibleName(what + QStringLiteral(" als PNG speichern"));
+        connect(png, &QPushButton::clicked, this, [this, &view, what] { savePng(*view, what); });
+        auto *layout = new QVBoxLayout(panel);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view, 1);
+        layout->addWidget(png, 0, Qt::AlignRight);
+        return panel;
+    };
+    auto *charts = new QSplitter(Qt::Horizontal, this);
+    charts->addWidget(chartPanel(m_flowsView, "ChartMonate", "BMonatePNG",
+                                 QStringLiteral("Ausgaben und Einnahmen je Monat")));
+    charts->addWidget(chartPanel(m_courseView, "ChartVerlauf", "BVerlaufPNG",
+                                 QStringLiteral("Kontostand im Jahresverlauf")));
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("SplitterJahr"));
+    split->addWidget(m_table);
+    split->addWidget(charts);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+    split->setChildrenCollapsible(false);
+    qobject_cast<QVBoxLayout *>(layout())->addWidget(split, 1);
+}
+
+int YearReportWindow::showModal() {
+    {
+        const QSignalBlocker blocker(m_year);
+        m_year->setValue(yearOf(m_state.today()));
+    }
+    refresh();
+    return m_state.ui().runModal(*this);
+}
+
+int YearReportWindow::year() const {
+    return m_year->value();
+}
+
+core::ReportGrouping YearReportWindow::grouping() const {
+    return m_byParty->isChecked() ? core::ReportGrouping::Party : core::ReportGrouping::Category;
+}
+
+void YearReportWindow::refresh() {
+    const core::BookingTable &table = m_state.table();
+    const ledger::AmountDisplay amounts(m_state.settings());
+    auto report = core::BuildYearReport(table, year(), grouping());
+    auto flows = core::BuildMonthlyFlows(table, year(), grouping());
+    auto course = core::BuildBalanceCourse(table, year(), m_state.today());
+    const core::Error *failure = !report   ? &report.error()
+                                 : !flows  ? &flows.error()
+                                 : !course ? &course.error()
+                                           : nullptr;
+    m_problem->setVisible(failure != nullptr);
+    if (failure) {
+        // The window stays usable for another year; the figures of this one cannot be shown.
+        m_problem->setText(QString::fromStdString(failure->message));
+        m_model->setReport(core::YearReport{year(), grouping(), {}, {}}, amounts);
+        m_flows = {};
+        m_course = {};
+    } else {
+        m_model->setReport(std::move(*report), amounts);
+        m_flows = std::move(*flows);
+        m_course = std::move(*course);
+    }
+
+    const core::Settings &settings = m_state.settings();
+    m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
+    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    m_table->resizeColumnsToContents();
+    m_table->setAccessibleName(
+        QStringLiteral("Summen %1 nach %2 und Monat").arg(year()).arg(groupCaption(grouping())));
+
+    // A chart view lets go of its previous chart without deleting it.
+    for (auto [view, chart] : {std::pair{m_flowsView, MonthlyFlowsChart(m_flows)},
+                               std::pair{m_courseView, BalanceCourseChart(m_course)}}) {
+        QChart *previous = view->chart();
+        view->setChart(chart);
+        delete previous;
+    }
+    m_flowsView->setAccessibleDescription(DescribeMonthlyFlows(m_flows, amounts));
+    m_courseView->setAccessibleDescription(DescribeBalanceCourse(m_course, amounts));
+}
+
+CellBookingsDialog &YearReportWindow::cellBookings() {
+    if (!m_cellBookings)
+        m_cellBookings = new CellBookingsDialog(m_state, this);
+    return *m_cellBookings;
+}
+
+void YearReportWindow::showCell(const QModelIndex &index) {
+    if (!index.isValid())
+        return;
+    const auto group = m_model->groupOf(index.row());
+    const auto month = m_model->monthOf(index.column());
+    const std::vector<int> found =
+        core::YearReportSlots(m_state.table(), year(), grouping(), group, month);
+    const QString what = group ? QString::fromStdString(*group) : QStringLiteral("Alle Buchungen");
+    const QString when = month ? QStringLiteral("%1 %2").arg(MonthName(*month)).arg(year())
+                               : QString::number(year());
+    cellBookings().showBookings(QStringLiteral("%1 – %2").arg(what, when), found,
+                                m_model->amountAt(index.row(), index.column()));
+    m_state.ui().runModal(cellBookings());
+}
+
+void YearReportWindow::saveCsv() {
+    const QString path = m_state.ui().saveFileName(QStringLiteral("Auswertung als CSV speichern"),
+                                                   QStringLiteral("CSV-Datei (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const std::string text = core::YearReportCsv(m_model->report());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size()))
+               != static_cast<qint64>(text.size())
+        || !file.commit()) {
+        m_state.ui().showFailure(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
+                                     .arg(QFileInfo(path).fileName(), file.errorString()));
+    }
+}
+
+void YearReportWindow::savePng(QChartView &view, const QString &what) {
+    const QString path = m_state.ui().saveFileName(what + QStringLiteral(" als PNG speichern"),
+                                                   QStringLiteral("PNG-Bild (*.png)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !view.grab().save(&file, "PNG") || !file.commit()) {
+        m_state.ui().showFailure(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden: %2")
+                                     .arg(QFileInfo(path).fileName(), file.errorString()));
+    }
+}
+
+core::Result<void> YearReportWindow::drawPrintout(core::Canvas &canvas) const {
+    const core::Settings &settings = m_state.settings();
+    core::YearReportPrintOptions options;
+    options.title = QStringLiteral("Jahresauswertung %1 nach %2 – %3")
+                        .arg(year())
+                        .arg(groupCaption(grouping()), QFileInfo(m_state.currentFile()).fileName())
+                        .toStdString();
+    options.separators = widgets::LocaleSeparators();
+    if (!settings.euroBetrag) {
+        const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
+        options.national =
+            core::NationalCurrency{rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
+    }
+    return core::PrintYearReport(canvas, m_model->report(), m_flows, m_course, options);
+}
+
+} // namespace penvaro::report
