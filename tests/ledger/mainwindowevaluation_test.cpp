@@ -125,3 +125,28 @@ TEST_F(MainWindowEvaluationTest, SuchenOpensTheSearchWindowWithTheLedgersColumns
     window->findChild<QAction *>(QStringLiteral("Suchen1"))->trigger();
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, ui.shown());
 }
+
+TEST_F(MainWindowEvaluationTest, AuswertungOpensTheYearReportAndPrintsItThroughThePrintDialog) {
+    auto window = start({penvaro::testing::Completed(2011, 1, "03.01.2011", 10000)});
+    const std::function<void()> commands[] = {
+        [&] { window->findChild<QToolButton *>(QStringLiteral("SBAuswertung"))->click(); },
+        [&] { window->findChild<QAction *>(QStringLiteral("Auswertung1"))->trigger(); },
+    };
+    for (const auto &command : commands) {
+        ui.clear();
+        ui.setNextModal([](QDialog &dialog) {
+            dialog.findChild<QPushButton *>(QStringLiteral("BDrucken"))->click();
+            return int(QDialog::Rejected);
+        });
+        command();
+        EXPECT_EQ((std::vector<ScriptedUiService::Shown>{
+                      {ScriptedUiService::Kind::Modal, QStringLiteral("JahresauswertungF")},
+                      {ScriptedUiService::Kind::Modal, QStringLiteral("PrintDialog1")}}),
+                  ui.shown());
+    }
+
+    window->showWelcome();
+    ui.clear();
+    window->findChild<QAction *>(QStringLiteral("Auswertung1"))->trigger();
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, ui.shown());
+}
