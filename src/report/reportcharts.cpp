@@ -112,7 +112,9 @@ QChart *MonthlyFlowsChart(const core::MonthlyFlows &flows) {
     for (int m = 1; m <= 12; ++m)
         months->append(MonthName(m).left(3));
     auto *values = new QValueAxis;
-    values->setLabelFormat(QStringLiteral("%.0f €"));
+    // The label format is printf's, which knows no "€": the axis title names the unit.
+    values->setLabelFormat(QStringLiteral("%.0f"));
+    values->setTitleText(QStringLiteral("Euro"));
     chart->addAxis(months, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QStackedBarSeries *series : {outgoing, incoming}) {
@@ -148,14 +150,16 @@ QString DescribeMonthlyFlows(const core::MonthlyFlows &flows,
 QChart *BalanceCourseChart(const core::BalanceCourse &course) {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Kontostand im Jahresverlauf"));
-    auto *booked = lineOf(course.booked, QStringLiteral("Kontostand"), Qt::SolidLine);
+    auto *booked =
+        lineOf(course.booked, QStringLiteral("Kontostand (durchgezogen)"), Qt::SolidLine);
     auto *projected =
-        lineOf(course.projected, QStringLiteral("Prognose (geplant und monatlich)"), Qt::DashLine);
+        lineOf(course.projected, QStringLiteral("Prognose (gestrichelt)"), Qt::DashLine);
     auto *days = new QDateTimeAxis;
     days->setFormat(QStringLiteral("MM.yy"));
     days->setTickCount(7);
     auto *values = new QValueAxis;
-    values->setLabelFormat(QStringLiteral("%.0f €"));
+    values->setLabelFormat(QStringLiteral("%.0f"));
+    values->setTitleText(QStringLiteral("Euro"));
     chart->addAxis(days, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     qreal low = 0.0;

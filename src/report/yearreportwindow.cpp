@@ -17,6 +17,7 @@
 #include <QButtonGroup>
 #include <QChartView>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -24,11 +25,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace penvaro::report {
 namespace {
@@ -68,7 +72,6 @@ YearReportWindow::YearReportWindow(platform::AppState &state, QWidget *parent)
     });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { widgets::OpenManual(m_state.ui()); });
-    resize(1200, 720);
 }
 
 void YearReportWindow::buildControls() {
@@ -124,8 +127,13 @@ void YearReportWindow::buildControls() {
     connect(csv, &QPushButton::clicked, this, &YearReportWindow::saveCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
-    for (QPushButton *b : {print, csv, close, help})
-        controls->addWidget(b);
+    // The commands in a row of their own below, so that a narrow screen keeps all of them.
+    m_commands = new QHBoxLayout;
+    m_commands->addWidget(print);
+    m_commands->addWidget(csv);
+    m_commands->addStretch();
+    m_commands->addWidget(help);
+    m_commands->addWidget(close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
@@ -141,7 +149,7 @@ void YearReportWindow::buildCharts() {
         view->setRenderHint(QPainter::Antialiasing);
         view->setAccessibleName(what);
         view->setFocusPolicy(Qt::StrongFocus);
-        view->setMinimumHeight(220);
+        view->setMinimumHeight(160);
         QPushButton *png = button(panel, pngName, QStringLiteral("Als PNG speichern"),
                                   what + QStringLiteral(" als Bild speichern"));
         png->setAccessibleName(what + QStringLiteral(" als PNG speichern"));
@@ -157,6 +165,9 @@ void YearReportWindow::buildCharts() {
                                  QStringLiteral("Ausgaben und Einnahmen je Monat")));
     charts->addWidget(chartPanel(m_courseView, "ChartVerlauf", "BVerlaufPNG",
                                  QStringLiteral("Kontostand im Jahresverlauf")));
+    // The bars carry a legend of up to ten names beside them.
+    charts->setStretchFactor(0, 3);
+    charts->setStretchFactor(1, 2);
     auto *split = new QSplitter(Qt::Vertical, this);
     split->setObjectName(QStringLiteral("SplitterJahr"));
     split->addWidget(m_table);
@@ -164,7 +175,9 @@ void YearReportWindow::buildCharts() {
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
     split->setChildrenCollapsible(false);
-    qobject_cast<QVBoxLayout *>(layout())->addWidget(split, 1);
+    auto *layout = qobject_cast<QVBoxLayout *>(this->layout());
+    layout->addWidget(split, 1);
+    layout->addLayout(m_commands);
 }
 
 int YearReportWindow::showModal() {
@@ -173,6 +186,7 @@ int YearReportWindow::showModal() {
         m_year->setValue(yearOf(m_state.today()));
     }
     refresh();
+    fitToScreen();
     return m_state.ui().runModal(*this);
 }
 
@@ -210,7 +224,7 @@ void YearReportWindow::refresh() {
     const core::Settings &settings = m_state.settings();
     m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
     widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
-    m_table->resizeColumnsToContents();
+    fitColumns();
     m_table->setAccessibleName(
         QStringLiteral("Summen %1 nach %2 und Monat").arg(year()).arg(groupCaption(grouping())));
 
@@ -223,6 +237,28 @@ void YearReportWindow::refresh() {
     }
     m_flowsView->setAccessibleDescription(DescribeMonthlyFlows(m_flows, amounts));
     m_courseView->setAccessibleDescription(DescribeBalanceCourse(m_course, amounts));
+}
+
+void YearReportWindow::fitToScreen() {
+    QSize wanted(1200, 720);
+    if (const QScreen *shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size());
+    resize(wanted.expandedTo(minimumSizeHint()));
+}
+
+void YearReportWindow::fitColumns() {
+    // Measured over every row: the view's own fitting looks only at the rows on screen.
+    const QFontMetrics metrics(m_table->font());
+    const QFontMetrics headerMetrics(m_table->horizontalHeader()->font());
+    const int padding = 2 * metrics.averageCharWidth() + 4;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        int width = headerMetrics.horizontalAdvance(
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            width = std::max(
+                width, metrics.horizontalAdvance(m_model->index(row, column).data().toString()));
+        m_table->setColumnWidth(column, width + padding);
+    }
 }
 
 CellBookingsDialog &YearReportWindow::cellBookings() {

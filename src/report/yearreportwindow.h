@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QChartView;
+class QHBoxLayout;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
@@ -51,6 +52,9 @@ private:
     void buildCharts();
     // Computes everything anew from the table, the year and the grouping.
     void refresh();
+    void fitColumns();
+    // As large as the window wants, within the screen.
+    void fitToScreen();
     void showCell(const QModelIndex &index);
     void saveCsv();
     void savePng(QChartView &view, const QString &what);
@@ -64,6 +68,7 @@ private:
     QChartView *m_flowsView = nullptr;
     QChartView *m_courseView = nullptr;
     QLabel *m_problem = nullptr;
+    QHBoxLayout *m_commands = nullptr;
     CellBookingsDialog *m_cellBookings = nullptr;
     core::MonthlyFlows m_flows;
     core::BalanceCourse m_course;
