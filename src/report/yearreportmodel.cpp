@@ -23,13 +23,21 @@ void YearReportModel::setReport(core::YearReport report, const ledger::AmountDis
     beginResetModel();
     m_report = std::move(report);
     m_texts.clear();
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = 0; row <= static_cast<int>(m_report.rows.size()); ++row) {
         const core::YearReportRow &r = rowAt(row);
         m_texts.push_back(isSumRow(row) ? QStringLiteral("Summe") : QString::fromStdString(r.name));
         for (const std::int64_t amount : r.months)
             m_texts.push_back(amounts.sum(amount));
         m_texts.push_back(amounts.sum(r.total));
     }
+    endResetModel();
+}
+
+void YearReportModel::clear() {
+    beginResetModel();
+    m_report.rows.clear();
+    m_report.sum = {};
+    m_texts.clear();
     endResetModel();
 }
 
@@ -60,7 +68,7 @@ std::int64_t YearReportModel::amountAt(int row, int column) const {
 }
 
 int YearReportModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_report.rows.size()) + 1;
+    return parent.isValid() || m_texts.empty() ? 0 : static_cast<int>(m_report.rows.size()) + 1;
 }
 
 int YearReportModel::columnCount(const QModelIndex &parent) const {

@@ -22,6 +22,8 @@ public:
     explicit YearReportModel(QObject *parent = nullptr);
 
     void setReport(core::YearReport report, const ledger::AmountDisplay &amounts);
+    // No rows at all, not even the sum row: for a year whose sums cannot be shown.
+    void clear();
     const core::YearReport &report() const { return m_report; }
 
     bool isSumRow(int row) const;

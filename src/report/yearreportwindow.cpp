@@ -115,22 +115,22 @@ void YearReportWindow::buildControls() {
     controls->addWidget(m_byParty);
     controls->addStretch();
 
-    QPushButton *print = button(this, "BDrucken", QStringLiteral("&Drucken"),
-                                QStringLiteral("Tabelle und Diagramme drucken"));
-    QPushButton *csv = button(this, "BCSV", QStringLiteral("Als &CSV speichern"),
-                              QStringLiteral("Die Tabelle für eine Tabellenkalkulation speichern"));
+    m_print = button(this, "BDrucken", QStringLiteral("&Drucken"),
+                     QStringLiteral("Tabelle und Diagramme drucken"));
+    m_csv = button(this, "BCSV", QStringLiteral("Als &CSV speichern"),
+                   QStringLiteral("Die Tabelle für eine Tabellenkalkulation speichern"));
     QPushButton *close = button(this, "BSchliessen", QStringLiteral("Schließen"),
                                 QStringLiteral("Fenster Schließen"));
     QPushButton *help =
         button(this, "BHilfe", QStringLiteral("Hilfe"), QStringLiteral("Hilfe aufrufen"));
-    connect(print, &QPushButton::clicked, this, &YearReportWindow::printRequested);
-    connect(csv, &QPushButton::clicked, this, &YearReportWindow::saveCsv);
+    connect(m_print, &QPushButton::clicked, this, &YearReportWindow::printRequested);
+    connect(m_csv, &QPushButton::clicked, this, &YearReportWindow::saveCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
     // The commands in a row of their own below, so that a narrow screen keeps all of them.
     m_commands = new QHBoxLayout;
-    m_commands->addWidget(print);
-    m_commands->addWidget(csv);
+    m_commands->addWidget(m_print);
+    m_commands->addWidget(m_csv);
     m_commands->addStretch();
     m_commands->addWidget(help);
     m_commands->addWidget(close);
@@ -209,10 +209,13 @@ void YearReportWindow::refresh() {
                                  : !course ? &course.error()
                                            : nullptr;
     m_problem->setVisible(failure != nullptr);
+    // Nothing to save or print but figures that would be wrong.
+    m_print->setEnabled(failure == nullptr);
+    m_csv->setEnabled(failure == nullptr);
     if (failure) {
         // The window stays usable for another year; the figures of this one cannot be shown.
         m_problem->setText(QString::fromStdString(failure->message));
-        m_model->setReport(core::YearReport{year(), grouping(), {}, {}}, amounts);
+        m_model->clear();
         m_flows = {};
         m_course = {};
     } else {

@@ -10,6 +10,7 @@
 class QChartView;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableView;
@@ -68,6 +69,8 @@ private:
     QChartView *m_flowsView = nullptr;
     QChartView *m_courseView = nullptr;
     QLabel *m_problem = nullptr;
+    QPushButton *m_print = nullptr;
+    QPushButton *m_csv = nullptr;
     QHBoxLayout *m_commands = nullptr;
     CellBookingsDialog *m_cellBookings = nullptr;
     core::MonthlyFlows m_flows;

@@ -11,6 +11,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QFile>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <set>
 
 namespace penvaro::report {
@@ -101,6 +103,26 @@ TEST_F(YearReportWindowTest, ShowsTheYearByCategoryOrPartyAndFollowsChanges) {
         state->announceBookingChange();
         EXPECT_EQ((QStringList{u"Miete"_qs, u"Essen"_qs, u"Kino"_qs, u"Gehalt"_qs, u"Summe"_qs}),
                   Grid().column(0));
+    });
+}
+
+TEST_F(YearReportWindowTest, ASumTooLargeToShowIsSaidInsteadOfAWrongFigure) {
+    const std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    open({booked("03.01.2011", max, "Lotto", "Glück"), booked("04.01.2011", max, "Lotto", "Glück"),
+          booked("03.01.2010", -10000, "Miete", "Vermieter")});
+    Open([&] {
+        auto *problem = Child<QLabel>(window, "LFehler");
+        EXPECT_TRUE(problem->isVisible());
+        EXPECT_TRUE(problem->text().contains(u"zu groß"_qs)) << problem->text().toStdString();
+        EXPECT_EQ(1, Grid().rowCount()) << "the heading only, no sum that would be wrong";
+        EXPECT_FALSE(Child<QPushButton>(window, "BCSV")->isEnabled());
+        EXPECT_FALSE(Child<QPushButton>(window, "BDrucken")->isEnabled());
+
+        // Another year of the same file shows again.
+        Child<QSpinBox>(window, "EJahr")->setValue(2010);
+        EXPECT_FALSE(problem->isVisible());
+        EXPECT_EQ((QStringList{u"Miete"_qs, u"Summe"_qs}), Grid().column(0));
+        EXPECT_TRUE(Child<QPushButton>(window, "BCSV")->isEnabled());
     });
 }
 
