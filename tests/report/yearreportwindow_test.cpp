@@ -11,6 +11,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -103,6 +104,11 @@ TEST_F(YearReportWindowTest, ShowsTheYearByCategoryOrPartyAndFollowsChanges) {
         state->announceBookingChange();
         EXPECT_EQ((QStringList{u"Miete"_qs, u"Essen"_qs, u"Kino"_qs, u"Gehalt"_qs, u"Summe"_qs}),
                   Grid().column(0));
+
+        // Amounts as the ledger shows them: in the national currency when euro is not chosen.
+        state->settings().euroBetrag = false;
+        state->announceBookingChange();
+        EXPECT_EQ(u"-1.271,29 DM"_qs, Grid().cell(1, 1));
     });
 }
 
@@ -233,6 +239,14 @@ TEST_F(YearReportWindowTest, SavesTheTableAsCsvAndPrintsTableAndCharts) {
         EXPECT_EQ(2, canvas.pages());
         EXPECT_TRUE(canvas.findText("Miete"));
         EXPECT_TRUE(canvas.findText("Prognose"));
+
+        // Each chart as a picture.
+        for (const char *button : {"BMonatePNG", "BVerlaufPNG"}) {
+            const QString png = dir.filePath(QString::fromLatin1(button) + u".png"_qs);
+            ui.setNextFileName(png);
+            Child<QPushButton>(window, button)->click();
+            EXPECT_FALSE(QImage(png).isNull()) << button;
+        }
 
         ui.clear();
         Child<QPushButton>(window, "BHilfe")->click();
