@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/windowshots.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
 #include "widgets/translations.h"
@@ -9,9 +10,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,19 @@ int main(int argc, char **argv) {
                        "Programm wie gewohnt."),
         QStringLiteral("DATEI.png"));
     parser.addOption(screenshot);
+    const QCommandLineOption screenshotWindow(
+        QStringLiteral("screenshot-window"),
+        QStringLiteral("Zeichnet mit --screenshot statt des Hauptfensters dieses Fenster, wie es "
+                       "sein Befehl im Hauptfenster öffnet (der Name seines Bildes im Handbuch, "
+                       "z. B. TOptionenF)."),
+        QStringLiteral("NAME"));
+    parser.addOption(screenshotWindow);
+    const QCommandLineOption screenshotWindows(
+        QStringLiteral("screenshot-windows"),
+        QStringLiteral("Zeichnet jedes Fenster, das das Handbuch zeigt, als NAME.png in den Ordner "
+                       "und beendet das Programm."),
+        QStringLiteral("ORDNER"));
+    parser.addOption(screenshotWindows);
     parser.addPositionalArgument(QStringLiteral("DATEI"),
                                  QStringLiteral("Diese Kontodatei (*.p11 oder *.p02) statt der "
                                                 "zuletzt benutzten öffnen."),
@@ -61,6 +75,22 @@ int main(int argc, char **argv) {
     if (parser.positionalArguments().size() > 1) {
         std::fputs("penvaro: Es kann nur eine Kontodatei angegeben werden.\n", stderr);
         return 2;
+    }
+    std::vector<app::ShotJob> shots;
+    if (parser.isSet(screenshotWindows)) {
+        const QDir folder(parser.value(screenshotWindows));
+        for (const app::WindowShot &shot : app::WindowShots())
+            shots.push_back({shot, folder.filePath(shot.picture + QStringLiteral(".png"))});
+    } else if (parser.isSet(screenshot)) {
+        const QString name = parser.isSet(screenshotWindow) ? parser.value(screenshotWindow)
+                                                            : QStringLiteral("MainForm");
+        for (const app::WindowShot &shot : app::WindowShots())
+            if (shot.picture == name)
+                shots.push_back({shot, parser.value(screenshot)});
+        if (shots.empty()) {
+            std::fprintf(stderr, "penvaro: Kein Fenster namens %s.\n", qPrintable(name));
+            return 2;
+        }
     }
 
     widgets::DesktopUiService ui;
@@ -79,12 +109,7 @@ int main(int argc, char **argv) {
         return 0;
     window.show();
 
-    if (parser.isSet(screenshot)) {
-        QTimer::singleShot(0, &window, [&] {
-            const bool saved = window.grab().save(parser.value(screenshot), "PNG");
-            window.close();
-            QApplication::exit(saved ? 0 : 1);
-        });
-    }
+    if (!shots.empty())
+        (new app::WindowShooter(window, state, std::move(shots)))->start();
     return QApplication::exec();
 }

@@ -1,0 +1,230 @@
+#include "windowshots.h"
+
+#include "ledgercommands.h"
+#include "mainwindow.h"
+
+#include "ledger/bookinglistview.h"
+#include "ledger/ledgerview.h"
+#include "platform/appstate.h"
+#include "platform/uiservice.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace penvaro::app {
+namespace {
+
+using Page = payments::PaymentWindow::Page;
+
+// Every command opens its window through LedgerCommands, as the menu does.
+using Opener = std::function<void(MainWindow &, platform::AppState &)>;
+
+template<typename Command>
+Opener command(Command run) {
+    return [run](MainWindow &window, platform::AppState &) { (window.commands().*run)(); };
+}
+
+Opener payments(Page page) {
+    return
+        [page](MainWindow &window, platform::AppState &) { window.commands().showPayments(page); };
+}
+
+// The edit window works on the current row of its list.
+Opener onRow(core::Listing listing, int row, void (LedgerCommands::*run)()) {
+    return [=](MainWindow &window, platform::AppState &) {
+        QTableView &table = window.view().table(listing);
+        table.setCurrentIndex(table.model()->index(row, 0));
+        (window.commands().*run)();
+    };
+}
+
+// The picture is named after the window, its page and what else it shows: TUeberwF-TabSheet1.png.
+WindowShot shot(const char *window, Opener open, std::initializer_list<const char *> clicks = {},
+                const char *page = "", const char *shown = "") {
+    WindowShot made{QString::fromLatin1(window),
+                    QString::fromLatin1(window),
+                    std::move(open),
+                    {},
+                    QString::fromLatin1(page)};
+    for (const char *text : {page, shown})
+        if (*text)
+            made.picture += u'-' + QString::fromLatin1(text);
+    for (const char *click : clicks)
+        made.clicks.append(QString::fromLatin1(click));
+    return made;
+}
+
+QWidget *shownWindow(const QString &name) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        if (window->isVisible() && window->objectName() == name)
+            return window;
+    return nullptr;
+}
+
+QAbstractButton *shownButton(const QString &name) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->isVisible())
+            continue;
+        const auto buttons = window->findChildren<QAbstractButton *>(name);
+        for (QAbstractButton *button : buttons)
+            if (button->isVisible())
+                return button;
+    }
+    return nullptr;
+}
+
+// Everything over the main window closes; a modal window's own loop ends with its rejection.
+void closeWindowsOver(const QWidget &main) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window == &main || !window->isVisible())
+            continue;
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
+}
+
+void showPage(QWidget &window, const QString &name) {
+    if (name.isEmpty())
+        return;
+    auto *page = window.findChild<QWidget *>(name);
+    for (QWidget *parent = page ? page->parentWidget() : nullptr; parent;
+         parent = parent->parentWidget())
+        if (auto *pages = qobject_cast<QTabWidget *>(parent)) {
+            pages->setCurrentWidget(page);
+            return;
+        }
+}
+
+QString shownWindowNames() {
+    QStringList names;
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows)
+        if (window->isVisible())
+            names.append(window->objectName() + QStringLiteral(" „") + window->windowTitle()
+                         + QStringLiteral("“"));
+    return names.join(QStringLiteral(", "));
+}
+
+// Long enough for the slowest window on a busy build machine, short enough not to stall it.
+constexpr int PollInterval = 50;
+constexpr int PollsPerWindow = 400;
+
+} // namespace
+
+const std::vector<WindowShot> &WindowShots() {
+    using L = LedgerCommands;
+    static const std::vector<WindowShot> shots = {
+        shot("MainForm", {}),
+        shot("TdatenEingebenF", command(&L::enterCompleted)),
+        shot("TDatenBearbeitenF", onRow(core::Listing::Completed, 1, &L::editCompleted)),
+        shot("TMonthlyF", command(&L::showRecurringBookings)),
+        shot("TVAEBF", command(&L::editSuggestionLists)),
+        shot("KontenF", command(&L::showAccountsOverview)),
+        shot("TAuswertF", command(&L::showSearch)),
+        shot("TAuswertDruckenDialogF", command(&L::showSearch), {"BSTART", "BDrucken"}),
+        shot("TZinsenF", command(&L::showInterest)),
+        shot("TDruckerDialogF", command(&L::printBookingList)),
+        shot("TUeberwF", payments(Page::Transfers), {}, "TabSheet1"),
+        shot("TUeberwF", payments(Page::Transfers), {"RBVordruck"}, "TabSheet1", "Vordruck"),
+        shot("TBLZSucheF", payments(Page::Transfers), {"RBVordruck", "BitBtn1"}),
+        shot("TUeberwF", payments(Page::CrossedCheques), {}, "TabSheet2"),
+        shot("TUeberwF", payments(Page::EuroCheques), {}, "TabSheet3"),
+        shot("TUeberwF", payments(Page::SavedTransfers), {}, "TabSheet5"),
+        shot("TUeberwBF", payments(Page::SavedTransfers), {"SpeedButton8"}),
+        shot("TUeberwF", payments(Page::AccountData), {}, "TabSheet4"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSWaehrungZinsen"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSStartbild"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSAuszugsdaten"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSKontostand"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSSummen"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSGetaetigt"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSGeplant"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSFormulardrucker"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSPasswort"),
+        shot("TOptionenF", command(&L::showOptions), {}, "TSSortierung"),
+        shot("TDatenSichernF", command(&L::showBackup)),
+        shot("TFehlerF",
+             [](MainWindow &, platform::AppState &state) {
+                 platform::ShowError(state.ui(), 164,
+                                     QStringLiteral("Unzulässiger Betrag: 12a (z. B. 1.234,56)"));
+             }),
+    };
+    return shots;
+}
+
+WindowShooter::WindowShooter(MainWindow &window, platform::AppState &state,
+                             std::vector<ShotJob> jobs)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(state)
+    , m_jobs(std::move(jobs)) {}
+
+void WindowShooter::start() {
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &WindowShooter::poll);
+    timer->start(PollInterval);
+    openNext();
+}
+
+void WindowShooter::openNext() {
+    if (m_next == m_jobs.size()) {
+        finish(0);
+        return;
+    }
+    const WindowShot &shot = m_jobs[m_next].shot;
+    m_clicks = shot.clicks;
+    m_polls = 0;
+    if (shot.open)
+        QTimer::singleShot(0, this, [this, open = shot.open] { open(m_window, m_state); });
+}
+
+void WindowShooter::poll() {
+    if (m_next == m_jobs.size())
+        return;
+    const WindowShot &shot = m_jobs[m_next].shot;
+    if (++m_polls > PollsPerWindow) {
+        std::fprintf(stderr, "penvaro: Das Fenster %s erschien nicht (sichtbar: %s).\n",
+                     qPrintable(shot.window), qPrintable(shownWindowNames()));
+        finish(1);
+        return;
+    }
+    if (QWidget *shown = shownWindow(shot.window); shown && m_clicks.isEmpty()) {
+        const QString &file = m_jobs[m_next].file;
+        showPage(*shown, shot.page);
+        if (!shown->grab().save(file, "PNG")) {
+            std::fprintf(stderr, "penvaro: %s kann nicht geschrieben werden.\n", qPrintable(file));
+            finish(1);
+            return;
+        }
+        closeWindowsOver(m_window);
+        ++m_next;
+        // The closed window's own loop ends first; the next one opens from the main loop.
+        QTimer::singleShot(PollInterval, this, &WindowShooter::openNext);
+        return;
+    }
+    if (!m_clicks.isEmpty()) {
+        if (QAbstractButton *button = shownButton(m_clicks.constFirst())) {
+            m_clicks.removeFirst();
+            QTimer::singleShot(0, button, &QAbstractButton::click);
+        }
+    }
+}
+
+void WindowShooter::finish(int code) {
+    closeWindowsOver(m_window);
+    m_window.close();
+    QApplication::exit(code);
+}
+
+} // namespace penvaro::app
