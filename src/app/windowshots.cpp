@@ -11,6 +11,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
+#include <QPixmap>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -104,6 +106,16 @@ void showPage(QWidget &window, const QString &name) {
             pages->setCurrentWidget(page);
             return;
         }
+}
+
+// Drawn at a higher scale the picture holds more pixels; its resolution says how many belong to
+// one pixel of a screen of 96 dpi, so that a printed picture keeps the window's size.
+QImage pixelsWithTheirSize(const QPixmap &pixmap) {
+    QImage image = pixmap.toImage();
+    const int dotsPerMeter = qRound(96 / 0.0254 * pixmap.devicePixelRatio());
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
 }
 
 QString shownWindowNames() {
@@ -202,7 +214,7 @@ void WindowShooter::poll() {
     if (QWidget *shown = shownWindow(shot.window); shown && m_clicks.isEmpty()) {
         const QString &file = m_jobs[m_next].file;
         showPage(*shown, shot.page);
-        if (!shown->grab().save(file, "PNG")) {
+        if (!pixelsWithTheirSize(shown->grab()).save(file, "PNG")) {
             std::fprintf(stderr, "penvaro: %s kann nicht geschrieben werden.\n", qPrintable(file));
             finish(1);
             return;

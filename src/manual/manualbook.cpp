@@ -11,9 +11,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace penvaro::manual {
@@ -62,8 +65,10 @@ core::Result<void> placePictures(QTextDocument &doc, const QString &folder, doub
         const QImage picture(path);
         if (picture.isNull())
             return failure(QStringLiteral("Bild fehlt oder ist unlesbar: %1").arg(path));
-        double width = picture.width();
-        double height = picture.height();
+        // A window drawn at a higher scale says so in its resolution.
+        const double scale = std::max(1.0, std::round(picture.dotsPerMeterX() / (96 / 0.0254)));
+        double width = picture.width() / scale;
+        double height = picture.height() / scale;
         if (width > textWidth) {
             height *= textWidth / width;
             width = textWidth;
@@ -111,6 +116,31 @@ std::vector<Heading> shapeBlocks(QTextDocument &doc) {
     return headings;
 }
 
+// A heading never ends a page: when the paragraph or picture after it begins on the next page,
+// the heading goes there too. Each move shifts only what follows it.
+void keepHeadingsWithTheirText(QTextDocument &doc) {
+    const double pageHeight = doc.pageSize().height();
+    const auto pageOf = [pageHeight](double y) { return static_cast<int>(y / pageHeight); };
+    QAbstractTextDocumentLayout *layout = doc.documentLayout();
+    QTextCursor cursor(&doc);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        QTextBlockFormat format = block.blockFormat();
+        if (format.headingLevel() == 0 || !next.isValid())
+            continue;
+        // A line that does not fit moves to the next page within its block: the first line
+        // tells where the text after the heading begins.
+        double textTop = layout->blockBoundingRect(next).top();
+        if (next.layout() && next.layout()->lineCount() > 0)
+            textTop += next.layout()->lineAt(0).y();
+        if (pageOf(layout->blockBoundingRect(block).top()) == pageOf(textTop + 1))
+            continue;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
 void pageNumbers(const QTextDocument &doc, std::vector<Heading> &headings) {
     const double pageHeight = doc.pageSize().height();
     std::size_t next = 0;
@@ -139,7 +169,8 @@ QString contentsHtml(const std::vector<Heading> &headings, int firstChapterPage)
 void drawPage(QPainter &painter, QTextDocument &doc, int index, const QRectF &area) {
     painter.save();
     painter.translate(0, -index * area.height());
-    doc.drawContents(&painter, QRectF(0, index * area.height(), area.width(), area.height()));
+    // A hair short of the page, so that nothing of the next page's first line shows.
+    doc.drawContents(&painter, QRectF(0, index * area.height(), area.width(), area.height() - 2));
     painter.restore();
 }
 
@@ -200,6 +231,7 @@ core::Result<void> WriteManual(const QString &pdfFile, const QString &pictureFol
         !placed)
         return placed;
     std::vector<Heading> headings = shapeBlocks(chapters);
+    keepHeadingsWithTheirText(chapters);
     pageNumbers(chapters, headings);
 
     QTextDocument contents;
