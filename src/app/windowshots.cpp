@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QTabWidget>
@@ -35,6 +36,12 @@ Opener command(Command run) {
 Opener payments(Page page) {
     return
         [page](MainWindow &window, platform::AppState &) { window.commands().showPayments(page); };
+}
+
+// The build leaves a statement of the example account beside it (penvaro-manual example).
+void exampleStatement(MainWindow &window, platform::AppState &state) {
+    window.importStatementFile(
+        QFile::decodeName((state.currentPath().parent_path() / "Beispielauszug.sta").c_str()));
 }
 
 // The edit window works on the current row of its list.
@@ -166,6 +173,7 @@ const std::vector<WindowShot> &WindowShots() {
         shot("TOptionenF", command(&L::showOptions), {}, "TSPasswort"),
         shot("TOptionenF", command(&L::showOptions), {}, "TSSortierung"),
         shot("TDatenSichernF", command(&L::showBackup)),
+        shot("TAuszugImportF", exampleStatement),
         shot("TFehlerF",
              [](MainWindow &, platform::AppState &state) {
                  platform::ShowError(state.ui(), 164,

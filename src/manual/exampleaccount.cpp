@@ -5,6 +5,7 @@
 #include "core/date.h"
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,36 @@ core::Result<void> WriteExampleAccount(const std::filesystem::path &file, double
         table.all()[i] = records[i];
     table.count = static_cast<std::uint16_t>(records.size());
     return core::SaveAccountFile(table, file);
+}
+
+core::Result<void> WriteExampleStatement(const std::filesystem::path &file, double today) {
+    const auto day = core::CivilFromDayCount(today);
+    if (!day)
+        return core::Error{core::ErrorKind::Invalid, "Ungültiges Datum"};
+    const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    // MT940 dates as YYMMDD: the first and the second of today's month.
+    const std::string month = twoDigits(day->year % 100) + twoDigits(day->month);
+    const std::string f = month + "01";
+    const std::string s = month + "02";
+    const std::string text = ":20:STARTUMSE\r\n"
+                             ":25:37040044/0532013000\r\n"
+                             ":28C:5\r\n"
+                             ":60F:C"
+                             + f + "EUR4312,65\r\n:61:" + f + f.substr(2)
+                             + "CR2850,00NTRFNONREF\r\n"
+                               ":86:166?00GUTSCHRIFT?20SVWZ+Gehalt?32Muster GmbH\r\n"
+                               ":61:"
+                             + s + s.substr(2)
+                             + "DR68,00NDDTNONREF\r\n"
+                               ":86:105?00LASTSCHRIFT?20SVWZ+Abschlag Strom?32Stadtwerke\r\n"
+                               ":62F:C"
+                             + s + "EUR7094,65\r\n-\r\n";
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out)
+        return core::Error{core::ErrorKind::Io, file.string() + " kann nicht geschrieben werden."};
+    return {};
 }
 
 } // namespace penvaro::manual

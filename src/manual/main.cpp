@@ -9,8 +9,10 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <filesystem>
 
-// Builds the manual during the build: the example account its pictures show, then the PDF.
+// Builds the manual during the build: the example account its pictures show (with a statement
+// of it beside, Beispielauszug.sta), then the PDF.
 //   penvaro-manual example KONTO.p11
 //   penvaro-manual pdf HANDBUCH.pdf BILDORDNER KAPITEL.md...
 int main(int argc, char **argv) {
@@ -24,8 +26,11 @@ int main(int argc, char **argv) {
     if (args.size() == 2 && args.at(0) == QStringLiteral("example")) {
         const QDate today = QDate::currentDate();
         const double day = core::DayCountFromCivil({today.year(), today.month(), today.day()});
+        const std::filesystem::path account = QFile::encodeName(args.at(1)).toStdString();
+        if (auto written = manual::WriteExampleAccount(account, day); !written)
+            return fail(written.error().message);
         if (auto written =
-                manual::WriteExampleAccount(QFile::encodeName(args.at(1)).toStdString(), day);
+                manual::WriteExampleStatement(account.parent_path() / "Beispielauszug.sta", day);
             !written)
             return fail(written.error().message);
         return 0;
