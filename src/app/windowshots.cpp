@@ -10,9 +10,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableView>
@@ -54,7 +56,7 @@ Opener onRow(core::Listing listing, int row, void (LedgerCommands::*run)()) {
 }
 
 // The picture is named after the window, its page and what else it shows: TUeberwF-TabSheet1.png.
-WindowShot shot(const char *window, Opener open, std::initializer_list<const char *> clicks = {},
+WindowShot shot(const char *window, Opener open, std::initializer_list<const char *> steps = {},
                 const char *page = "", const char *shown = "") {
     WindowShot made{QString::fromLatin1(window),
                     QString::fromLatin1(window),
@@ -64,8 +66,8 @@ WindowShot shot(const char *window, Opener open, std::initializer_list<const cha
     for (const char *text : {page, shown})
         if (*text)
             made.picture += u'-' + QString::fromLatin1(text);
-    for (const char *click : clicks)
-        made.clicks.append(QString::fromLatin1(click));
+    for (const char *step : steps)
+        made.steps.append(QString::fromUtf8(step));
     return made;
 }
 
@@ -77,17 +79,25 @@ QWidget *shownWindow(const QString &name) {
     return nullptr;
 }
 
-QAbstractButton *shownButton(const QString &name) {
+template<typename Widget>
+Widget *shownChild(const QString &name) {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (!window->isVisible())
             continue;
-        const auto buttons = window->findChildren<QAbstractButton *>(name);
-        for (QAbstractButton *button : buttons)
-            if (button->isVisible())
-                return button;
+        const auto children = window->findChildren<Widget *>(name);
+        for (Widget *child : children)
+            if (child->isVisible())
+                return child;
     }
     return nullptr;
+}
+
+void typeInto(QWidget &field, const QString &text) {
+    if (auto *line = qobject_cast<QLineEdit *>(&field))
+        line->setText(text);
+    else if (auto *box = qobject_cast<QComboBox *>(&field))
+        box->setEditText(text);
 }
 
 // Everything over the main window closes; a modal window's own loop ends with its rejection.
@@ -174,6 +184,10 @@ const std::vector<WindowShot> &WindowShots() {
         shot("TOptionenF", command(&L::showOptions), {}, "TSSortierung"),
         shot("TDatenSichernF", command(&L::showBackup)),
         shot("TAuszugImportF", exampleStatement),
+        // Last: showing the code books the transfer into the example account.
+        shot("TGiroCodeF", payments(Page::Transfers),
+             {"ESepaEmpfaenger=Wohnbau eG", "EIBAN=DE89 3704 0044 0532 0130 00",
+              "ESepaBetrag=920,00", "ESepaVerwendung=Miete Wohnung 3", "BGiroCode"}),
         shot("TFehlerF",
              [](MainWindow &, platform::AppState &state) {
                  platform::ShowError(state.ui(), 164,
@@ -203,7 +217,7 @@ void WindowShooter::openNext() {
         return;
     }
     const WindowShot &shot = m_jobs[m_next].shot;
-    m_clicks = shot.clicks;
+    m_steps = shot.steps;
     m_polls = 0;
     if (shot.open)
         QTimer::singleShot(0, this, [this, open = shot.open] { open(m_window, m_state); });
@@ -219,7 +233,7 @@ void WindowShooter::poll() {
         finish(1);
         return;
     }
-    if (QWidget *shown = shownWindow(shot.window); shown && m_clicks.isEmpty()) {
+    if (QWidget *shown = shownWindow(shot.window); shown && m_steps.isEmpty()) {
         const QString &file = m_jobs[m_next].file;
         showPage(*shown, shot.page);
         if (!pixelsWithTheirSize(shown->grab()).save(file, "PNG")) {
@@ -233,11 +247,17 @@ void WindowShooter::poll() {
         QTimer::singleShot(PollInterval, this, &WindowShooter::openNext);
         return;
     }
-    if (!m_clicks.isEmpty()) {
-        if (QAbstractButton *button = shownButton(m_clicks.constFirst())) {
-            m_clicks.removeFirst();
-            QTimer::singleShot(0, button, &QAbstractButton::click);
+    if (m_steps.isEmpty())
+        return;
+    const QString step = m_steps.constFirst();
+    if (const qsizetype typed = step.indexOf(u'='); typed > 0) {
+        if (QWidget *field = shownChild<QWidget>(step.left(typed))) {
+            m_steps.removeFirst();
+            typeInto(*field, step.mid(typed + 1));
         }
+    } else if (QAbstractButton *button = shownChild<QAbstractButton>(step)) {
+        m_steps.removeFirst();
+        QTimer::singleShot(0, button, &QAbstractButton::click);
     }
 }
 

@@ -14,14 +14,15 @@ namespace penvaro::app {
 
 class MainWindow;
 
-// One picture of a window as the program shows it: how to open it from the main window, the
-// buttons to click on the way when it is opened from another window, the objectName of the
-// window drawn and of its page. The picture is named after that window, or after the page shown of it.
+// One picture of a window as the program shows it: how to open it from the main window, what to
+// do on the way (steps: "NAME" clicks that button, "NAME=TEXT" types the text into that field),
+// the objectName of the window drawn and of its page. The picture is named after that window, or
+// after the page shown of it.
 struct WindowShot {
     QString picture;
     QString window;
     std::function<void(MainWindow &, platform::AppState &)> open;
-    QStringList clicks;
+    QStringList steps;
     // The objectName of the tab page to show, when the window has pages.
     QString page = {};
 };
@@ -56,7 +57,7 @@ private:
     platform::AppState &m_state;
     std::vector<ShotJob> m_jobs;
     std::size_t m_next = 0;
-    QStringList m_clicks;
+    QStringList m_steps;
     int m_polls = 0;
 };
 
