@@ -57,7 +57,7 @@ int main(int argc, char **argv) {
         QStringLiteral("screenshot-window"),
         QStringLiteral("Zeichnet mit --screenshot statt des Hauptfensters dieses Fenster, wie es "
                        "sein Befehl im Hauptfenster öffnet (der Name seines Bildes im Handbuch, "
-                       "z. B. TOptionenF)."),
+                       "z. B. TMonthlyF)."),
         QStringLiteral("NAME"));
     parser.addOption(screenshotWindow);
     const QCommandLineOption screenshotWindows(
