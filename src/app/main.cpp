@@ -2,6 +2,7 @@
 #include "app/windowshots.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
+#include "widgets/helpkey.h"
 #include "widgets/translations.h"
 
 #include "platform/appstate.h"
@@ -94,6 +95,8 @@ int main(int argc, char **argv) {
     }
 
     widgets::DesktopUiService ui;
+    widgets::HelpKey helpKey(ui);
+    app.installEventFilter(&helpKey);
     const auto store =
         platform::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
     const platform::SystemClock clock;
