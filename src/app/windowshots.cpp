@@ -157,6 +157,8 @@ const std::vector<WindowShot> &WindowShots() {
         shot("MainForm", {}),
         shot("TdatenEingebenF", command(&L::enterCompleted)),
         shot("TDatenBearbeitenF", onRow(core::Listing::Completed, 1, &L::editCompleted)),
+        shot("TDatenBearbeitenF", onRow(core::Listing::Planned, 0, &L::transferPlanned), {}, "",
+             "Uebertragen"),
         shot("TMonthlyF", command(&L::showRecurringBookings)),
         shot("TVAEBF", command(&L::editSuggestionLists)),
         shot("KontenF", command(&L::showAccountsOverview)),
@@ -182,7 +184,8 @@ const std::vector<WindowShot> &WindowShots() {
         shot("TOptionenF", command(&L::showOptions), {}, "TSFormulardrucker"),
         shot("TOptionenF", command(&L::showOptions), {}, "TSPasswort"),
         shot("TOptionenF", command(&L::showOptions), {}, "TSSortierung"),
-        shot("TDatenSichernF", command(&L::showBackup)),
+        shot("TDatenSichernF", command(&L::showBackup), {}, "TSKontodateien"),
+        shot("TDatenSichernF", command(&L::showBackup), {}, "TSEinstellungen"),
         shot("TAuszugImportF", exampleStatement),
         // Last: showing the code books the transfer into the example account.
         shot("TGiroCodeF", payments(Page::Transfers),
