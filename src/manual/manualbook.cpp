@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QTextTable>
 #include <QUrl>
 
@@ -84,12 +85,24 @@ core::Result<void> placePictures(QTextDocument &doc, const QString &folder, doub
     return {};
 }
 
-// Chapters begin on a new page; tables get ruled cells the eye can follow across a page.
+// Chapters begin on a new page; tables get ruled cells the eye can follow across a page;
+// output examples fit the page.
 std::vector<Heading> shapeBlocks(QTextDocument &doc) {
     std::vector<Heading> headings;
     QTextCursor cursor(&doc);
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
+        if (format.nonBreakableLines()) {
+            // Output examples are wider than a page: smaller, and wrapped rather than cut.
+            format.setNonBreakableLines(false);
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.setBlockFormat(format);
+            QTextCharFormat smaller;
+            smaller.setFontPointSize(8);
+            cursor.mergeCharFormat(smaller);
+            continue;
+        }
         const int level = format.headingLevel();
         if (level == 0 || level > 2)
             continue;
@@ -221,6 +234,11 @@ core::Result<void> WriteManual(const QString &pdfFile, const QString &pictureFol
         doc.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
         doc.setDocumentMargin(0);
         doc.setPageSize(page);
+        // Output examples separate their fields by tabs; stops of half an inch keep their columns
+        // on the page. Qt measures them in pixels of a screen of 96 dpi.
+        QTextOption option = doc.defaultTextOption();
+        option.setTabStopDistance(96 * 0.5);
+        doc.setDefaultTextOption(option);
     };
 
     QTextDocument chapters;
