@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
+#include "app/windowshots.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
+#include "widgets/helpkey.h"
 #include "widgets/translations.h"
 
 #include "platform/appstate.h"
@@ -9,9 +11,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +54,19 @@ int main(int argc, char **argv) {
                        "Programm wie gewohnt."),
         QStringLiteral("DATEI.png"));
     parser.addOption(screenshot);
+    const QCommandLineOption screenshotWindow(
+        QStringLiteral("screenshot-window"),
+        QStringLiteral("Zeichnet mit --screenshot statt des Hauptfensters dieses Fenster, wie es "
+                       "sein Befehl im Hauptfenster öffnet (der Name seines Bildes im Handbuch, "
+                       "z. B. TMonthlyF)."),
+        QStringLiteral("NAME"));
+    parser.addOption(screenshotWindow);
+    const QCommandLineOption screenshotWindows(
+        QStringLiteral("screenshot-windows"),
+        QStringLiteral("Zeichnet jedes Fenster, das das Handbuch zeigt, als NAME.png in den Ordner "
+                       "und beendet das Programm."),
+        QStringLiteral("ORDNER"));
+    parser.addOption(screenshotWindows);
     parser.addPositionalArgument(QStringLiteral("DATEI"),
                                  QStringLiteral("Diese Kontodatei (*.p11 oder *.p02) statt der "
                                                 "zuletzt benutzten öffnen."),
@@ -62,8 +77,26 @@ int main(int argc, char **argv) {
         std::fputs("penvaro: Es kann nur eine Kontodatei angegeben werden.\n", stderr);
         return 2;
     }
+    std::vector<app::ShotJob> shots;
+    if (parser.isSet(screenshotWindows)) {
+        const QDir folder(parser.value(screenshotWindows));
+        for (const app::WindowShot &shot : app::WindowShots())
+            shots.push_back({shot, folder.filePath(shot.picture + QStringLiteral(".png"))});
+    } else if (parser.isSet(screenshot)) {
+        const QString name = parser.isSet(screenshotWindow) ? parser.value(screenshotWindow)
+                                                            : QStringLiteral("MainForm");
+        for (const app::WindowShot &shot : app::WindowShots())
+            if (shot.picture == name)
+                shots.push_back({shot, parser.value(screenshot)});
+        if (shots.empty()) {
+            std::fprintf(stderr, "penvaro: Kein Fenster namens %s.\n", qPrintable(name));
+            return 2;
+        }
+    }
 
     widgets::DesktopUiService ui;
+    widgets::HelpKey helpKey(ui);
+    app.installEventFilter(&helpKey);
     const auto store =
         platform::OpenSettingsDatabase(ui, platform::RegistryStore::DefaultDatabasePath());
     const platform::SystemClock clock;
@@ -79,12 +112,7 @@ int main(int argc, char **argv) {
         return 0;
     window.show();
 
-    if (parser.isSet(screenshot)) {
-        QTimer::singleShot(0, &window, [&] {
-            const bool saved = window.grab().save(parser.value(screenshot), "PNG");
-            window.close();
-            QApplication::exit(saved ? 0 : 1);
-        });
-    }
+    if (!shots.empty())
+        (new app::WindowShooter(window, state, std::move(shots)))->start();
     return QApplication::exec();
 }

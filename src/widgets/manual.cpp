@@ -9,7 +9,7 @@
 namespace penvaro::widgets {
 
 QString ManualPath() {
-    return platform::ProgramFolder() + QStringLiteral("Penvaro 2011 - Handbuch.pdf");
+    return platform::ProgramFilePath(QStringLiteral("Penvaro 2011 - Handbuch.pdf"));
 }
 
 void OpenManual(platform::UiService &ui) {

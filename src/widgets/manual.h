@@ -8,6 +8,7 @@ class UiService;
 
 namespace penvaro::widgets {
 
+// The manual, found as platform::ProgramFilePath finds a shipped file.
 QString ManualPath();
 
 // Opens the user manual with the desktop's viewer. Without the file the user is told where it is

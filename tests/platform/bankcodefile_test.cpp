@@ -1,10 +1,13 @@
 #include "platform/bankcodefile.h"
+#include "platform/programfolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace penvaro::platform {
 namespace {
@@ -26,20 +29,33 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
 
-    QString chosen() const {
-        return BankCodeFilePath(path(QStringLiteral("data/penvaro")), path(QStringLiteral("bin")));
-    }
-
 private:
     QTemporaryDir m_root;
 };
 
+// The bank code file and the manual are found the same way; a name with blanks as well.
 TEST_F(BankCodeFilePathTest, TheDataFoldersFileComesBeforeTheShippedOne) {
-    EXPECT_EQ(path(QStringLiteral("data/penvaro/blz.asc")), chosen()) << "neither exists";
-    create(QStringLiteral("share/penvaro/blz.asc"));
-    EXPECT_EQ(path(QStringLiteral("share/penvaro/blz.asc")), chosen()) << "only the shipped one";
-    create(QStringLiteral("data/penvaro/blz.asc"));
-    EXPECT_EQ(path(QStringLiteral("data/penvaro/blz.asc")), chosen()) << "both";
+    const std::function<QString(const QString &, const QString &)> bankCodes =
+        [](const QString &data, const QString &bin) { return BankCodeFilePath(data, bin); };
+    const std::function<QString(const QString &, const QString &)> manual = [](const QString &data,
+                                                                               const QString &bin) {
+        return ProgramFilePath(QStringLiteral("Penvaro 2011 - Handbuch.pdf"), data, bin);
+    };
+    for (const auto &[name, find] :
+         {std::pair{QStringLiteral("blz.asc"), bankCodes},
+          std::pair{QStringLiteral("Penvaro 2011 - Handbuch.pdf"), manual}}) {
+        SCOPED_TRACE(name.toStdString());
+        const auto chosen = [&] {
+            return find(path(QStringLiteral("data/penvaro")), path(QStringLiteral("bin")));
+        };
+        const QString own = QStringLiteral("data/penvaro/") + name;
+        const QString shipped = QStringLiteral("share/penvaro/") + name;
+        EXPECT_EQ(path(own), chosen()) << "neither exists";
+        create(shipped);
+        EXPECT_EQ(path(shipped), chosen()) << "only the shipped one";
+        create(own);
+        EXPECT_EQ(path(own), chosen()) << "both";
+    }
 }
 
 } // namespace
