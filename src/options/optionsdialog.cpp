@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -91,6 +92,13 @@ OptionsDialog::OptionsDialog(platform::AppState &state, QWidget *parent)
 int OptionsDialog::showModal(bool accountOpen) {
     m_form->setAccountOpen(accountOpen);
     fill();
+    if (!m_sized) {
+        // Qt would open a window at most two thirds of the screen, which on a small screen
+        // cuts the pages for no need; the window frame takes a little of the height.
+        const QSize screen = this->screen()->availableGeometry().size();
+        resize(sizeHint().boundedTo({screen.width(), screen.height() * 9 / 10}));
+        m_sized = true;
+    }
     return m_state.ui().runModal(*this);
 }
 

@@ -60,6 +60,8 @@ private:
     QRadioButton *m_byStatementDate;
     QRadioButton *m_byValueDate;
     int m_lastPage = -1;
+    // Sized once; afterwards it keeps the size the user gave it.
+    bool m_sized = false;
     bool m_mayClose = true;
     bool m_checkingPasswords = false;
     // The password last taken over, so that leaving the field again does not hash it again.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -63,17 +64,19 @@ OptionsForm::OptionsForm(QWidget *parent)
                                    "Kontodatei und lassen sich erst ändern, wenn eine Kontodatei "
                                    "geöffnet ist."));
     m_note->setWordWrap(true);
-    // The note comes and goes with the page; the pages keep their place meanwhile.
-    QSizePolicy keepRoom = m_note->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    m_note->setSizePolicy(keepRoom);
+    m_note->setContentsMargins(0, 0, 0, 6);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
+    // On a small screen, or with large fonts, a page scrolls rather than squeezing its texts.
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_pages);
     auto *area = new QVBoxLayout;
-    area->addWidget(m_pages, 1);
     area->addWidget(m_note);
+    area->addWidget(scroller, 1);
     layout->addLayout(area, 1);
 
     build();
@@ -246,6 +249,11 @@ std::vector<OptionsForm::Failure> OptionsForm::read(core::Settings &settings) co
 
 void OptionsForm::setAccountOpen(bool open) {
     m_accountOpen = open;
+    // Without an account file the note comes and goes with the page; the pages keep their
+    // place meanwhile.
+    QSizePolicy keepRoom = m_note->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(!open);
+    m_note->setSizePolicy(keepRoom);
     for (const Built &b : m_fields)
         if (b.field->scope == Scope::AccountFile)
             b.group->setEnabled(open);
