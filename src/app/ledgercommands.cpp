@@ -246,15 +246,13 @@ void LedgerCommands::showInterest() {
 }
 
 void LedgerCommands::showOptions() {
-    // The options include those of the open account file: without one there is nothing to set.
-    if (!ledgerVisible())
-        return;
     if (!m_optionsDialog) {
         m_optionsDialog = new options::OptionsDialog(m_state, m_window);
         connect(m_optionsDialog, &options::OptionsDialog::optionsApplied, this,
                 &LedgerCommands::layoutChanged);
     }
-    m_optionsDialog->showModal();
+    // The values of an account file are greyed out while none is shown.
+    m_optionsDialog->showModal(ledgerVisible());
 }
 
 void LedgerCommands::showBackup() {

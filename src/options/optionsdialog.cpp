@@ -1,6 +1,7 @@
 #include "optionsdialog.h"
 
-#include "numbertext.h"
+#include "optionsform.h"
+#include "passwordpanel.h"
 
 #include "platform/appstate.h"
 #include "platform/startpassword.h"
@@ -9,27 +10,20 @@
 #include "widgets/manual.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace penvaro::options {
 
 namespace {
-
-constexpr std::int32_t ErrorEurokurs = 9999;
-constexpr std::int32_t ErrorZinsen = 371;
-constexpr std::int32_t ErrorSollzinsen = 379999;
-constexpr std::int32_t ErrorStartB = 372;
-constexpr std::int32_t ErrorKorrH = 990;
-constexpr std::int32_t ErrorKorrV = 991;
-constexpr std::int32_t DefaultRowHeight = 18;
 
 const QString differentPasswords =
     QStringLiteral("Bitte geben Sie in beiden Feldern exakt das gleiche Passwort ein!");
@@ -45,121 +39,100 @@ QToolButton *button(QWidget *parent, const char *name, const QString &caption) {
     return b;
 }
 
-void select(QRadioButton *on, QRadioButton *off, bool value) {
-    (value ? on : off)->setChecked(true);
-}
-
-QString wholeNumber(std::int32_t value) {
-    return QString::number(value);
-}
-
 } // namespace
 
 OptionsDialog::OptionsDialog(platform::AppState &state, QWidget *parent)
     : QDialog(parent, widgets::FixedDialogFlags)
-    , m_state(state) {
+    , m_state(state)
+    , m_form(new OptionsForm(this))
+    , m_password(new PasswordPanel(this))
+    , m_statementData(m_form->button("RBAuszugsdatAn"))
+    , m_byStatementNumber(m_form->button("RBSortByAuszugsnr"))
+    , m_byStatementDate(m_form->button("RBSortByAuszugsdat"))
+    , m_byValueDate(m_form->button("RBSortByWertdat")) {
     setObjectName(QStringLiteral("TOptionenF"));
     setWindowTitle(QStringLiteral("Optionen"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(BuildOptionsPages(this, m_w), 1);
+    layout->addWidget(m_form, 1);
+    QRadioButton *passwordRequired = m_form->button("RBPWan");
+    m_form->groupOf("RBPWan")->layout()->addWidget(m_password);
 
-    m_buttons = new QWidget(this);
-    m_buttons->setObjectName(QStringLiteral("PButtons"));
-    auto *row = new QHBoxLayout(m_buttons);
+    auto *buttons = new QWidget(this);
+    buttons->setObjectName(QStringLiteral("PButtons"));
+    auto *row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    QToolButton *font = button(m_buttons, "SpeedButton2", QStringLiteral("Schriftart"));
-    QToolButton *help = button(m_buttons, "SpeedButton1", QStringLiteral(" Hilfe"));
-    QToolButton *cancel = button(m_buttons, "SBAbbrechen", QStringLiteral("Abbrechen"));
-    QToolButton *ok = button(m_buttons, "SBOK", QStringLiteral("OK"));
+    QToolButton *font = button(buttons, "SpeedButton2", QStringLiteral("Schriftart"));
+    QToolButton *help = button(buttons, "SpeedButton1", QStringLiteral(" Hilfe"));
+    QToolButton *cancel = button(buttons, "SBAbbrechen", QStringLiteral("Abbrechen"));
+    QToolButton *ok = button(buttons, "SBOK", QStringLiteral("OK"));
     row->addWidget(font);
     row->addWidget(help);
     row->addStretch();
     row->addWidget(cancel);
     row->addWidget(ok);
-    layout->addWidget(m_buttons);
+    layout->addWidget(buttons);
 
     connect(font, &QToolButton::clicked, this, &OptionsDialog::chooseFont);
     connect(help, &QToolButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
     connect(cancel, &QToolButton::clicked, this, &QDialog::reject);
     connect(ok, &QToolButton::clicked, this, &OptionsDialog::confirm);
 
-    connect(m_w.RBAuszugsdatAn, &QRadioButton::clicked, this, &OptionsDialog::statementDataChosen);
-    connect(m_w.RBAuszugsdatAus, &QRadioButton::clicked, this, &OptionsDialog::statementDataChosen);
-    connect(m_w.RBPWan, &QRadioButton::toggled, m_w.PPasswort, &QWidget::setVisible);
-    connect(m_w.EWaehrung, &QLineEdit::textChanged, m_w.LWaehrung, &QLabel::setText);
-    connect(m_w.PageControl1, &QTabWidget::currentChanged, this, &OptionsDialog::pageChosen);
+    connect(m_statementData, &QRadioButton::clicked, this, &OptionsDialog::statementDataChosen);
+    connect(m_form->button("RBAuszugsdatAus"), &QRadioButton::clicked, this,
+            &OptionsDialog::statementDataChosen);
+    connect(passwordRequired, &QRadioButton::toggled, m_password, &QWidget::setVisible);
+    connect(m_form->edit("EWaehrung"), &QLineEdit::textChanged, m_form->unit("EEurokurs"),
+            &QLabel::setText);
+    connect(m_form, &OptionsForm::pageChosen, this, &OptionsDialog::pageChosen);
     connect(qApp, &QApplication::focusChanged, this, &OptionsDialog::focusMoved);
 }
 
-int OptionsDialog::showModal() {
+int OptionsDialog::showModal(bool accountOpen) {
+    m_form->setAccountOpen(accountOpen);
     fill();
+    if (!m_sized) {
+        // Qt would open a window at most two thirds of the screen, which on a small screen
+        // cuts the pages for no need; the window frame takes a little of the height.
+        const QSize screen = this->screen()->availableGeometry().size();
+        resize(sizeHint().boundedTo({screen.width(), screen.height() * 9 / 10}));
+        m_sized = true;
+    }
     return m_state.ui().runModal(*this);
 }
 
 void OptionsDialog::fill() {
     const core::Settings &s = m_state.settings();
-    m_shownZinsen = DecimalText(s.Zinsen, 2);
-    m_shownSollzinsen = DecimalText(s.Sollzinsen, 2);
-    m_shownEurokurs = DecimalText(s.Eurokurs, 6);
-    m_w.EZinsen->setText(m_shownZinsen);
-    m_w.ESollzinsen->setText(m_shownSollzinsen);
-    m_w.EWaehrung->setText(QString::fromStdString(s.Waehrung));
-    m_w.LWaehrung->setText(m_w.EWaehrung->text());
-    m_w.EEurokurs->setText(m_shownEurokurs);
-    m_w.EStartbild->setText(wholeNumber(s.StartB));
-    m_w.EHorKorr->setText(wholeNumber(s.KorrH));
-    m_w.EVerKorr->setText(wholeNumber(s.KorrV));
-    m_w.EZeilenabGet->setText(wholeNumber(s.Tab1ZeiAbst));
-    m_w.EZeilenabGep->setText(wholeNumber(s.Tab2ZeiAbst));
-
-    select(m_w.RBAuszugsdatAn, m_w.RBAuszugsdatAus, s.AuszugsdatAN);
-    select(m_w.RBBuchungsdatAn, m_w.RBBuchungsdatAus, s.BuchungsdatAN);
-    select(m_w.RBKontostTabAn, m_w.RBKontostTabAus, s.SummeB);
-    select(m_w.RBKontostDruAn, m_w.RBKontostDruAus, s.SummeBD);
-    select(m_w.RBSummeGetAn, m_w.RBSummeGetAus, s.SummeGan);
-    select(m_w.RBSummeGepAn, m_w.RBSummeGepAus, s.SummeZan);
-    select(m_w.RBSortGetAuf, m_w.RBSortGetAb, s.Sort1);
-    select(m_w.RBTabGepan, m_w.RBTabGepaus, s.TabGepan);
-    select(m_w.RBSortGepAuf, m_w.RBSortGepAb, s.Sort2);
-    select(m_w.RBPWan, m_w.RBPWaus, s.passwordRequired);
-    m_w.PPasswort->setVisible(s.passwordRequired);
-
-    QRadioButton *order = m_w.RBSortByAuszugsnr;
-    if (s.SortBy == "wd")
-        order = m_w.RBSortByWertdat;
-    else if (s.SortBy == "ad")
-        order = m_w.RBSortByAuszugsdat;
-    order->setChecked(true);
+    m_form->fill(s);
+    m_form->unit("EEurokurs")->setText(m_form->edit("EWaehrung")->text());
+    m_password->setVisible(s.passwordRequired);
     // Without statement data the statement orders cannot be chosen, as after a click.
-    m_w.RBSortByAuszugsnr->setEnabled(s.AuszugsdatAN);
-    m_w.RBSortByAuszugsdat->setEnabled(s.AuszugsdatAN);
+    m_byStatementNumber->setEnabled(s.AuszugsdatAN);
+    m_byStatementDate->setEnabled(s.AuszugsdatAN);
 
     // The stored password cannot be shown; both fields left empty keep it.
-    m_w.EPW1->clear();
-    m_w.EPW2->clear();
-    m_w.LPWGesetzt->setVisible(!s.storedPassword.empty());
+    m_password->clear(!s.storedPassword.empty());
     m_takenPassword.clear();
 
-    const QSignalBlocker quiet(m_w.PageControl1);
+    const QSignalBlocker quiet(m_form);
     if (m_lastPage >= 0)
-        m_w.PageControl1->setCurrentIndex(m_lastPage);
+        m_form->showPage(m_lastPage);
     else
-        m_w.PageControl1->setCurrentWidget(m_w.TSFormulardrucker);
+        m_form->showPage("TSFormulardrucker");
 }
 
 void OptionsDialog::statementDataChosen() {
-    const bool statementData = m_w.RBAuszugsdatAn->isChecked();
-    m_w.RBSortByAuszugsnr->setEnabled(statementData);
-    m_w.RBSortByAuszugsdat->setEnabled(statementData);
-    (statementData ? m_w.RBSortByAuszugsnr : m_w.RBSortByWertdat)->setChecked(true);
+    const bool statementData = m_statementData->isChecked();
+    m_byStatementNumber->setEnabled(statementData);
+    m_byStatementDate->setEnabled(statementData);
+    (statementData ? m_byStatementNumber : m_byValueDate)->setChecked(true);
 }
 
 bool OptionsDialog::checkPasswords() {
-    const QString typed = m_w.EPW1->text();
+    const QString typed = m_password->first()->text();
     QString refusal = differentPasswords;
-    if (typed == m_w.EPW2->text()) {
+    if (typed == m_password->second()->text()) {
         if (typed.isEmpty() || typed == m_takenPassword)
             return true;
         const auto stored = platform::HashStartPassword(typed);
@@ -172,7 +145,7 @@ bool OptionsDialog::checkPasswords() {
     }
     m_mayClose = false;
     m_checkingPasswords = true;
-    m_w.PageControl1->setCurrentWidget(m_w.TSPasswort);
+    m_form->showPage("TSPasswort");
     m_state.ui().information(refusal);
     m_checkingPasswords = false;
     return false;
@@ -186,7 +159,8 @@ void OptionsDialog::pageChosen() {
 void OptionsDialog::focusMoved(QWidget *from, QWidget *to) {
     // Only a move to another control of this window leaves the field; a page switch takes the
     // focus away first and checks on its own, and another window taking the focus is no move.
-    if (from != m_w.EPW2 || to == nullptr || !isAncestorOf(to) || to == m_w.PageControl1->tabBar())
+    if (from != m_password->second() || to == nullptr || !isAncestorOf(to)
+        || to == m_form->pageList())
         return;
     // After the move has finished, so that the message does not open inside it.
     QMetaObject::invokeMethod(
@@ -209,70 +183,15 @@ void OptionsDialog::chooseFont() {
         s.FontSize = chosen->pointSize();
 }
 
-void OptionsDialog::readNumbers() {
-    core::Settings &s = m_state.settings();
-    platform::UiService &ui = m_state.ui();
-    const struct {
-        QLineEdit *edit;
-        const QString &shown;
-        double &value;
-        std::int32_t code;
-        QString message;
-    } decimals[] = {
-        {m_w.EEurokurs, m_shownEurokurs, s.Eurokurs, ErrorEurokurs,
-         QStringLiteral("Ungültiger Betrag: ")},
-        {m_w.EZinsen, m_shownZinsen, s.Zinsen, ErrorZinsen,
-         QStringLiteral("Ungültiger Zinssatz: ")},
-        {m_w.ESollzinsen, m_shownSollzinsen, s.Sollzinsen, ErrorSollzinsen,
-         QStringLiteral("Ungültiger Zinssatz: ")},
-    };
-    for (const auto &d : decimals) {
-        const QString text = d.edit->text();
-        // Shown rounded; taking the rounded text back would change a rate nobody touched.
-        if (text == d.shown)
-            continue;
-        if (const auto value = ReadDecimal(text)) {
-            d.value = *value;
-        } else {
-            m_mayClose = false;
-            platform::ShowError(ui, d.code, d.message + text);
-        }
-    }
-}
-
 void OptionsDialog::confirm() {
     core::Settings &s = m_state.settings();
-    platform::UiService &ui = m_state.ui();
     m_mayClose = true;
-    s.passwordRequired = m_w.RBPWan->isChecked();
+    // The password first: its message comes before those of the fields.
     checkPasswords();
-    s.Waehrung = m_w.EWaehrung->text().toStdString();
-    readNumbers();
-    s.SummeGan = m_w.RBSummeGetAn->isChecked();
-    s.SummeZan = m_w.RBSummeGepAn->isChecked();
-    if (const auto seconds = ReadWholeNumber(m_w.EStartbild->text())) {
-        s.StartB = *seconds;
-    } else {
+    for (const OptionsForm::Failure &failure : m_form->read(s)) {
         m_mayClose = false;
-        platform::ShowError(ui, ErrorStartB,
-                            QStringLiteral("Ungültiger Anzeigedauer: ") + m_w.EStartbild->text());
+        platform::ShowError(m_state.ui(), failure.code, failure.message);
     }
-    s.BuchungsdatAN = m_w.RBBuchungsdatAn->isChecked();
-    s.AuszugsdatAN = m_w.RBAuszugsdatAn->isChecked();
-    s.SummeB = m_w.RBKontostTabAn->isChecked();
-    s.SummeBD = m_w.RBKontostDruAn->isChecked();
-    for (const auto &[edit, value, code] : {std::tuple{m_w.EHorKorr, &s.KorrH, ErrorKorrH},
-                                            std::tuple{m_w.EVerKorr, &s.KorrV, ErrorKorrV}}) {
-        if (const auto correction = ReadWholeNumber(edit->text())) {
-            *value = *correction;
-        } else {
-            m_mayClose = false;
-            platform::ShowError(ui, code,
-                                QStringLiteral("Ungültiger Eingabewert: ") + edit->text()
-                                    + QStringLiteral(". Bitte nur ganze Zahlen eingeben!"));
-        }
-    }
-    readChoices();
 
     Q_EMIT optionsApplied();
     m_state.settingsStore().SaveSettings();
@@ -281,23 +200,8 @@ void OptionsDialog::confirm() {
         accept();
 }
 
-void OptionsDialog::readChoices() {
-    core::Settings &s = m_state.settings();
-    s.Tab1ZeiAbst = ReadWholeNumber(m_w.EZeilenabGet->text()).value_or(DefaultRowHeight);
-    s.Tab2ZeiAbst = ReadWholeNumber(m_w.EZeilenabGep->text()).value_or(DefaultRowHeight);
-    s.Sort1 = m_w.RBSortGetAuf->isChecked();
-    s.Sort2 = m_w.RBSortGepAuf->isChecked();
-    if (m_w.RBSortByWertdat->isChecked())
-        s.SortBy = "wd";
-    else if (m_w.RBSortByAuszugsdat->isChecked())
-        s.SortBy = "ad";
-    else
-        s.SortBy = "normal";
-    s.TabGepan = m_w.RBTabGepan->isChecked();
-}
-
 void OptionsDialog::done(int result) {
-    m_lastPage = m_w.PageControl1->currentIndex();
+    m_lastPage = m_form->currentPage();
     QDialog::done(result);
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "optionswidgets.h"
-
 #include <QDialog>
+
+class QRadioButton;
 
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
 
 namespace penvaro::options {
+
+class OptionsForm;
+class PasswordPanel;
 
 // "Optionen": the settings the user may change, of the program and of the open account file.
 // "OK" stores every value that can be read, reports each one that cannot with its number, and
@@ -21,10 +24,9 @@ public:
     explicit OptionsDialog(platform::AppState &state, QWidget *parent = nullptr);
 
     // Fills the controls from the settings record and shows the window modally on the page
-    // shown when it was last closed.
-    int showModal();
-
-    const OptionsWidgets &widgets() const { return m_w; }
+    // shown when it was last closed. Without an open account file only the program's values
+    // can be changed.
+    int showModal(bool accountOpen);
 
     // The buttons below the pages.
     void chooseFont();
@@ -48,21 +50,22 @@ private:
     bool checkPasswords();
     void pageChosen();
     void focusMoved(QWidget *from, QWidget *to);
-    void readNumbers();
-    void readChoices();
 
     platform::AppState &m_state;
-    OptionsWidgets m_w;
-    QWidget *m_buttons = nullptr;
+    OptionsForm *m_form;
+    PasswordPanel *m_password;
+    QRadioButton *m_statementData;
+    // The orders that need statement data, and the one that does not.
+    QRadioButton *m_byStatementNumber;
+    QRadioButton *m_byStatementDate;
+    QRadioButton *m_byValueDate;
     int m_lastPage = -1;
+    // Sized once; afterwards it keeps the size the user gave it.
+    bool m_sized = false;
     bool m_mayClose = true;
     bool m_checkingPasswords = false;
     // The password last taken over, so that leaving the field again does not hash it again.
     QString m_takenPassword;
-    // The texts shown at opening: a number not retyped keeps its full precision.
-    QString m_shownEurokurs;
-    QString m_shownZinsen;
-    QString m_shownSollzinsen;
 };
 
 } // namespace penvaro::options

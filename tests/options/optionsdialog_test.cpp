@@ -8,8 +8,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -25,9 +26,38 @@ using Kind = testing::ScriptedUiService::Kind;
 const QString differentPasswords =
     QStringLiteral("Bitte geben Sie in beiden Feldern exakt das gleiche Passwort ein!");
 
-QString PageShown(const OptionsDialog &dialog) {
-    const QTabWidget *pages = dialog.widgets().PageControl1;
-    return pages->tabText(pages->currentIndex());
+const QStringList pageNames = {
+    QStringLiteral("TSWaehrungZinsen"), QStringLiteral("TSStartbild"),
+    QStringLiteral("TSAuszugsdaten"),   QStringLiteral("TSKontostand"),
+    QStringLiteral("TSSummen"),         QStringLiteral("TSGetaetigt"),
+    QStringLiteral("TSGeplant"),        QStringLiteral("TSFormulardrucker"),
+    QStringLiteral("TSPasswort"),       QStringLiteral("TSSortierung")};
+
+QStringList PageNames(const QWidget &dialog) {
+    QStringList names;
+    const auto *stack = Child<QStackedWidget>(dialog, "PageControl1");
+    for (int i = 0; i < stack->count(); ++i)
+        names << stack->widget(i)->objectName();
+    return names;
+}
+
+QListWidget *Pages(const QWidget &dialog) {
+    return Child<QListWidget>(dialog, "LBSeiten");
+}
+
+// Chooses a page in the list as the user does.
+void ShowPage(const QWidget &dialog, int row) {
+    Pages(dialog)->setCurrentRow(row);
+}
+
+void ShowPage(const QWidget &dialog, const QString &caption) {
+    const QList<QListWidgetItem *> found = Pages(dialog)->findItems(caption, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << caption.toStdString();
+    Pages(dialog)->setCurrentItem(found.front());
+}
+
+QString PageShown(const QWidget &dialog) {
+    return Pages(dialog)->currentItem()->text();
 }
 
 std::string StoredPasswordOf(const char16_t *password) {
@@ -47,7 +77,7 @@ protected:
     // "OK", Rejected by anything else (the helper closes a dialog left open).
     int run(std::function<void(OptionsDialog &)> user) {
         OnNextModal<OptionsDialog>(ui, std::move(user));
-        return dialog.showModal();
+        return dialog.showModal(true);
     }
 
     std::optional<platform::RegistryValue> stored(const QString &name, bool ofFile = true) {
@@ -66,10 +96,9 @@ protected:
 TEST_F(OptionsTest, OpensWithTheSettingsInTheirShownFormOnThePrinterPageFirst) {
     run([](OptionsDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Optionen"));
-        const QTabWidget *pages = d.widgets().PageControl1;
         QStringList captions;
-        for (int i = 0; i < pages->count(); ++i)
-            captions << pages->tabText(i);
+        for (int i = 0; i < Pages(d)->count(); ++i)
+            captions << Pages(d)->item(i)->text();
         EXPECT_EQ(captions,
                   (QStringList{
                       QStringLiteral("Währung/Zinsen"), QStringLiteral("Startbildschirm"),
@@ -78,6 +107,7 @@ TEST_F(OptionsTest, OpensWithTheSettingsInTheirShownFormOnThePrinterPageFirst) {
                       QStringLiteral("\"Geplante Buchungen\""), QStringLiteral("Formulardrucker"),
                       QStringLiteral("Passwort"), QStringLiteral("Sortierung")}));
         EXPECT_EQ(PageShown(d), QStringLiteral("Formulardrucker"));
+        EXPECT_EQ(PageNames(d), pageNames) << "the pages keep their names";
 
         const std::pair<const char *, QString> fields[] = {
             {"EZinsen", QStringLiteral("2,00")},
@@ -189,12 +219,12 @@ TEST_F(OptionsTest, OkReadsEachFieldOrReportsItsNumberAndStaysOpen) {
         app.state->settings().Datei = app.accountPath(QStringLiteral("giro.p11")).string();
         OptionsDialog d(*app.state);
         OnNextModal<OptionsDialog>(app.ui, [&](OptionsDialog &shown) {
-            shown.widgets().PageControl1->setCurrentIndex(0);
+            ShowPage(shown, 0);
             Retype(Child<QWidget>(shown, c.field), c.typed);
             Click(shown, "SBOK");
             EXPECT_EQ(shown.isVisible(), c.code != 0);
         });
-        const int result = d.showModal();
+        const int result = d.showModal(true);
 
         EXPECT_EQ(result, c.code == 0 ? QDialog::Accepted : QDialog::Rejected);
         const std::vector<Shown> expected =
@@ -212,12 +242,12 @@ TEST_F(OptionsTest, EveryErrorIsShownInOrderWhileEverythingReadableIsStoredAndSa
     run([](OptionsDialog &d) {
         Retype(Child<QWidget>(d, "EHorKorr"), QStringLiteral("x"));
         Retype(Child<QWidget>(d, "EVerKorr"), QStringLiteral("y"));
-        d.widgets().PageControl1->setCurrentIndex(0);
+        ShowPage(d, 0);
         Retype(Child<QWidget>(d, "ESollzinsen"), QStringLiteral("s"));
         Retype(Child<QWidget>(d, "EZinsen"), QStringLiteral("z"));
         Retype(Child<QWidget>(d, "EEurokurs"), QStringLiteral("e"));
         Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
-        d.widgets().PageControl1->setCurrentIndex(1);
+        ShowPage(d, 1);
         Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("t"));
         Click(d, "RBSummeGetAus");
         Click(d, "SBOK");
@@ -248,12 +278,12 @@ TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOn
     const std::string old = StoredPasswordOf(u"ALT");
     state->settings().storedPassword = old;
     run([](OptionsDialog &d) {
-        d.widgets().PageControl1->setCurrentIndex(1);
+        ShowPage(d, 1);
         Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("5"));
-        d.widgets().PageControl1->setCurrentWidget(d.widgets().TSPasswort);
+        ShowPage(d, QStringLiteral("Passwort"));
         Click(d, "RBPWan");
-        Retype(d.widgets().EPW1, QStringLiteral("neu"));
-        d.widgets().EPW2->setText(QStringLiteral("NEX"));
+        Retype(Child<QLineEdit>(d, "EPW1"), QStringLiteral("neu"));
+        Child<QLineEdit>(d, "EPW2")->setText(QStringLiteral("NEX"));
         Click(d, "SBOK");
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
@@ -268,16 +298,15 @@ TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOn
 
 TEST_F(OptionsTest, DifferentPasswordsAreCaughtOnLeavingTheControlFieldAndOnSwitchingPages) {
     run([this](OptionsDialog &d) {
-        const OptionsWidgets &w = d.widgets();
-        w.PageControl1->setCurrentWidget(w.TSPasswort);
+        ShowPage(d, QStringLiteral("Passwort"));
         Click(d, "RBPWan");
-        Retype(w.EPW1, QStringLiteral("eins"));
-        Retype(w.EPW2, QStringLiteral("zwei"));
-        QTest::keyClick(w.EPW2, Qt::Key_Tab);
+        Retype(Child<QLineEdit>(d, "EPW1"), QStringLiteral("eins"));
+        Retype(Child<QLineEdit>(d, "EPW2"), QStringLiteral("zwei"));
+        QTest::keyClick(Child<QLineEdit>(d, "EPW2"), Qt::Key_Tab);
         QTRY_COMPARE(messages().size(), std::size_t{1});
         EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
 
-        w.PageControl1->setCurrentIndex(0);
+        ShowPage(d, 0);
         EXPECT_EQ(PageShown(d), QStringLiteral("Passwort"));
     });
     EXPECT_EQ(messages(), (std::vector<Shown>{{Kind::Information, differentPasswords},
@@ -287,17 +316,16 @@ TEST_F(OptionsTest, DifferentPasswordsAreCaughtOnLeavingTheControlFieldAndOnSwit
 
 TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) {
     run([](OptionsDialog &d) {
-        const OptionsWidgets &w = d.widgets();
-        w.PageControl1->setCurrentWidget(w.TSPasswort);
+        ShowPage(d, QStringLiteral("Passwort"));
         Click(d, "RBPWan");
-        EXPECT_FALSE(w.PPasswort->isHidden());
-        Retype(w.EPW1, QStringLiteral("geheim 7€ß"));
-        Retype(w.EPW2, QStringLiteral("GEHEIM 7SS"));
-        EXPECT_EQ(w.EPW1->text(), QStringLiteral("GEHEIM 7SS"))
+        EXPECT_FALSE(Child<QWidget>(d, "PPasswort")->isHidden());
+        Retype(Child<QLineEdit>(d, "EPW1"), QStringLiteral("geheim 7€ß"));
+        Retype(Child<QLineEdit>(d, "EPW2"), QStringLiteral("GEHEIM 7SS"));
+        EXPECT_EQ(Child<QLineEdit>(d, "EPW1")->text(), QStringLiteral("GEHEIM 7SS"))
             << "upper case, and no character whose stored form could not be kept";
-        EXPECT_EQ(w.EPW1->displayText(), QString(10, u'*'));
+        EXPECT_EQ(Child<QLineEdit>(d, "EPW1")->displayText(), QString(10, u'*'));
         // Taken over on leaving the page already, so that "Abbrechen" keeps it.
-        w.PageControl1->setCurrentIndex(0);
+        ShowPage(d, 0);
         Click(d, "SBAbbrechen");
     });
     const std::string taken = state->settings().storedPassword;
@@ -307,10 +335,10 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) 
 
     // Opened again, the fields are empty with a note; left empty, they keep the password.
     run([](OptionsDialog &d) {
-        d.widgets().PageControl1->setCurrentWidget(d.widgets().TSPasswort);
+        ShowPage(d, QStringLiteral("Passwort"));
         Click(d, "RBPWan");
-        EXPECT_EQ(d.widgets().EPW1->text(), QString());
-        EXPECT_EQ(d.widgets().EPW2->text(), QString());
+        EXPECT_EQ(Child<QLineEdit>(d, "EPW1")->text(), QString());
+        EXPECT_EQ(Child<QLineEdit>(d, "EPW2")->text(), QString());
         EXPECT_TRUE(Child<QLabel>(d, "LPWGesetzt")->isVisible());
         Click(d, "SBOK");
     });
@@ -329,12 +357,11 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) 
 
 TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
     run([](OptionsDialog &d) {
-        const OptionsWidgets &w = d.widgets();
         Click(d, "RBSortByAuszugsdat");
         Click(d, "RBAuszugsdatAus");
-        EXPECT_FALSE(w.RBSortByAuszugsnr->isEnabled());
-        EXPECT_FALSE(w.RBSortByAuszugsdat->isEnabled());
-        EXPECT_TRUE(w.RBSortByWertdat->isChecked());
+        EXPECT_FALSE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isEnabled());
+        EXPECT_FALSE(Child<QRadioButton>(d, "RBSortByAuszugsdat")->isEnabled());
+        EXPECT_TRUE(Child<QRadioButton>(d, "RBSortByWertdat")->isChecked());
         Click(d, "RBSortGepAb");
         Click(d, "SBOK");
     });
@@ -344,11 +371,10 @@ TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
     EXPECT_FALSE(state->settings().Sort2) << "each table has its own order";
 
     run([](OptionsDialog &d) {
-        const OptionsWidgets &w = d.widgets();
-        EXPECT_FALSE(w.RBSortByAuszugsnr->isEnabled()) << "as stored";
+        EXPECT_FALSE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isEnabled()) << "as stored";
         Click(d, "RBAuszugsdatAn");
-        EXPECT_TRUE(w.RBSortByAuszugsnr->isEnabled());
-        EXPECT_TRUE(w.RBSortByAuszugsnr->isChecked());
+        EXPECT_TRUE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isEnabled());
+        EXPECT_TRUE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isChecked());
         Click(d, "SBOK");
     });
     EXPECT_EQ(state->settings().SortBy, "normal");
@@ -356,7 +382,7 @@ TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
 
 TEST_F(OptionsTest, TheCurrencyLabelFollowsTheNameAsTyped) {
     run([](OptionsDialog &d) {
-        d.widgets().PageControl1->setCurrentIndex(0);
+        ShowPage(d, 0);
         Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
         EXPECT_EQ(Child<QLabel>(d, "LWaehrung")->text(), QStringLiteral("ATS"));
     });
@@ -367,7 +393,7 @@ TEST_F(OptionsTest, CancelReadsNoControlButKeepsAChosenFont) {
     ui.setNextFont(QFont(QStringLiteral("DejaVu Sans"), 12));
     for (const bool escape : {false, true}) {
         run([escape](OptionsDialog &d) {
-            d.widgets().PageControl1->setCurrentIndex(1);
+            ShowPage(d, 1);
             Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("9"));
             Click(d, "SpeedButton2");
             if (escape)
@@ -390,8 +416,71 @@ TEST_F(OptionsTest, CancelReadsNoControlButKeepsAChosenFont) {
 }
 
 TEST_F(OptionsTest, TheDialogOpensOnThePageItWasClosedOn) {
-    run([](OptionsDialog &d) { d.widgets().PageControl1->setCurrentIndex(3); });
+    run([](OptionsDialog &d) { ShowPage(d, 3); });
     run([](OptionsDialog &d) { EXPECT_EQ(PageShown(d), QStringLiteral("Kontostand")); });
+}
+
+TEST_F(OptionsTest, WithoutAnAccountFileItsValuesAreGreyedOutWithANoteAndNotRead) {
+    state->settings().Datei.clear();
+    // One control of each group: whether it can be changed, and the page that shows it.
+    const std::tuple<const char *, bool, int> controls[] = {
+        {"EZinsen", false, 0},        {"EEurokurs", false, 0},       {"EStartbild", true, 1},
+        {"RBAuszugsdatAn", false, 2}, {"RBBuchungsdatAn", false, 2}, {"RBKontostTabAn", false, 3},
+        {"RBKontostDruAn", false, 3}, {"RBSummeGetAn", true, 4},     {"RBSummeGepAn", true, 4},
+        {"EZeilenabGet", true, 5},    {"RBSortGetAuf", false, 5},    {"RBTabGepan", false, 6},
+        {"EZeilenabGep", true, 6},    {"RBSortGepAuf", false, 6},    {"EHorKorr", true, 7},
+        {"EVerKorr", true, 7},        {"RBPWan", true, 8},           {"RBSortByWertdat", false, 9},
+    };
+    OnNextModal<OptionsDialog>(ui, [&](OptionsDialog &d) {
+        for (const auto &[name, changeable, page] : controls) {
+            ShowPage(d, page);
+            EXPECT_EQ(Child<QWidget>(d, name)->isEnabled(), changeable) << name;
+            // The note stands beside every page with a value it cannot change.
+            if (!changeable) {
+                EXPECT_TRUE(Child<QLabel>(d, "LKontodatei")->isVisible()) << name;
+            }
+        }
+        for (const int page : {1, 4, 7, 8}) {
+            ShowPage(d, page);
+            EXPECT_FALSE(Child<QLabel>(d, "LKontodatei")->isVisible()) << page;
+        }
+        // What a greyed-out field holds is no value of an account file.
+        Child<QLineEdit>(d, "EZinsen")->setText(QStringLiteral("x"));
+        Child<QLineEdit>(d, "EWaehrung")->setText(QStringLiteral("ATS"));
+        ShowPage(d, 1);
+        Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("7"));
+        Click(d, "SBOK");
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(dialog.showModal(false), QDialog::Accepted);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(state->settings().StartB, 7);
+    EXPECT_EQ(stored(QStringLiteral("StartB"), false), platform::RegistryValue(7));
+    EXPECT_EQ(state->settings().Waehrung, "DM");
+    EXPECT_EQ(state->settings().Zinsen, 2.0);
+
+    // Once an account file is open, the same dialog lets them be changed again.
+    state->settings().Datei = file.string();
+    run([](OptionsDialog &d) {
+        ShowPage(d, 0);
+        EXPECT_TRUE(Child<QWidget>(d, "EZinsen")->isEnabled());
+        EXPECT_FALSE(Child<QLabel>(d, "LKontodatei")->isVisible());
+        EXPECT_EQ(testing::TextOf(d, "EZinsen"), QStringLiteral("2,00"));
+    });
+}
+
+TEST_F(OptionsTest, EveryPageIsReachedFromTheKeyboard) {
+    run([](OptionsDialog &d) {
+        QListWidget *pages = Pages(d);
+        ShowPage(d, 0);
+        pages->setFocus();
+        QStringList shown;
+        for (int i = 0; i < pages->count(); ++i) {
+            shown << Child<QStackedWidget>(d, "PageControl1")->currentWidget()->objectName();
+            QTest::keyClick(pages, Qt::Key_Down);
+        }
+        EXPECT_EQ(shown, pageNames);
+    });
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTabWidget>
+#include <QListWidget>
 #include <QTest>
 
 namespace penvaro::options {
@@ -55,7 +55,7 @@ TEST_F(OptionsInMainWindowTest, ANewCurrencyNameShowsInTheLabelAtOnceAndInTheLed
     ASSERT_EQ(completed.cell(betrag, 2), QStringLiteral("100,00 € = 195,58 DM"));
 
     OnNextModal<OptionsDialog>(ui, [&](OptionsDialog &d) {
-        d.widgets().PageControl1->setCurrentIndex(0);
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(0);
         Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
         Retype(Child<QWidget>(d, "EEurokurs"), QStringLiteral("13,7603"));
         EXPECT_EQ(Child<QLabel>(d, "LWaehrung")->text(), QStringLiteral("ATS"));
@@ -75,9 +75,9 @@ TEST_F(OptionsInMainWindowTest, TheLedgerFollowsTheTableOptionsAndTheFont) {
     ui.setNextFont(QFont(QStringLiteral("DejaVu Serif"), 14));
     OnNextModal<OptionsDialog>(ui, [](OptionsDialog &d) {
         QTest::mouseClick(Child<QAbstractButton>(d, "SpeedButton2"), Qt::LeftButton);
-        d.widgets().PageControl1->setCurrentIndex(6);
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(6);
         QTest::mouseClick(Child<QAbstractButton>(d, "RBTabGepaus"), Qt::LeftButton);
-        d.widgets().PageControl1->setCurrentIndex(5);
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(5);
         QTest::mouseClick(Child<QAbstractButton>(d, "RBSortGetAb"), Qt::LeftButton);
         Retype(Child<QWidget>(d, "EZeilenabGet"), QStringLiteral("30"));
         QTest::mouseClick(Child<QAbstractButton>(d, "SBOK"), Qt::LeftButton);
@@ -100,13 +100,37 @@ TEST_F(OptionsInMainWindowTest, TheLedgerFollowsTheTableOptionsAndTheFont) {
     EXPECT_EQ(state->settings().Tab1ZeiAbst, 30);
 }
 
-TEST_F(OptionsInMainWindowTest, WithoutAnOpenAccountTheOptionsDoNotOpen) {
+TEST_F(OptionsInMainWindowTest, WithoutAnOpenAccountTheProgramsOptionsCanBeChanged) {
     setLastFile({});
     auto window = start();
     ASSERT_FALSE(window->ledgerVisible());
     ui.clear();
+    OnNextModal<OptionsDialog>(ui, [](OptionsDialog &d) {
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(0);
+        EXPECT_FALSE(Child<QWidget>(d, "EWaehrung")->isEnabled());
+        EXPECT_TRUE(Child<QLabel>(d, "LKontodatei")->isVisible());
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(1);
+        Retype(Child<QWidget>(d, "EStartbild"), QStringLiteral("6"));
+        QTest::mouseClick(Child<QAbstractButton>(d, "SBOK"), Qt::LeftButton);
+    });
     choose(*window, "Optionen1");
-    EXPECT_TRUE(ui.shown().empty());
+
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(state->settings().StartB, 6);
+    EXPECT_FALSE(window->ledgerVisible()) << "no account appears from the options";
+
+    // Opened with an account, the account's values can be changed in the same dialog.
+    window->openAccountFileByPath(file);
+    ASSERT_TRUE(window->ledgerVisible());
+    OnNextModal<OptionsDialog>(ui, [](OptionsDialog &d) {
+        EXPECT_EQ(Child<QListWidget>(d, "LBSeiten")->currentItem()->text(),
+                  QStringLiteral("Startbildschirm"))
+            << "the page shown last";
+        Child<QListWidget>(d, "LBSeiten")->setCurrentRow(0);
+        EXPECT_TRUE(Child<QWidget>(d, "EWaehrung")->isEnabled());
+        EXPECT_FALSE(Child<QLabel>(d, "LKontodatei")->isVisible());
+    });
+    choose(*window, "Optionen1");
 }
 
 } // namespace
