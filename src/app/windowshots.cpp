@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -117,12 +119,22 @@ void showPage(QWidget &window, const QString &name) {
     if (name.isEmpty())
         return;
     auto *page = window.findChild<QWidget *>(name);
-    for (QWidget *parent = page ? page->parentWidget() : nullptr; parent;
-         parent = parent->parentWidget())
+    for (QWidget *child = page, *parent = page ? page->parentWidget() : nullptr; parent;
+         child = parent, parent = parent->parentWidget()) {
         if (auto *pages = qobject_cast<QTabWidget *>(parent)) {
             pages->setCurrentWidget(page);
             return;
         }
+        if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
+            // A list of the pages beside the stack chooses the page, so that both show it.
+            auto *list = window.findChild<QListWidget *>();
+            if (list && list->count() == stack->count())
+                list->setCurrentRow(stack->indexOf(child));
+            else
+                stack->setCurrentWidget(child);
+            return;
+        }
+    }
 }
 
 // Drawn at a higher scale the picture holds more pixels; its resolution says how many belong to
@@ -164,6 +176,7 @@ const std::vector<WindowShot> &WindowShots() {
         shot("KontenF", command(&L::showAccountsOverview)),
         shot("TAuswertF", command(&L::showSearch)),
         shot("TAuswertDruckenDialogF", command(&L::showSearch), {"BSTART", "BDrucken"}),
+        shot("JahresauswertungF", command(&L::showYearReport)),
         shot("TZinsenF", command(&L::showInterest)),
         shot("TDruckerDialogF", command(&L::printBookingList)),
         shot("TUeberwF", payments(Page::Transfers), {}, "TabSheet1"),
