@@ -1,11 +1,14 @@
 #include "savedtransfersmodel.h"
 
+#include "core/iban.h"
+
 namespace penvaro::payments {
 
 const std::vector<SavedTransfersModel::Column> &SavedTransfersModel::columns() {
     static const std::vector<Column> all = {
-        {u"Empfänger", 110},   {u"Kontonummer", 70}, {u"Bankleitzahl", 60}, {u"Verwendung 1", 85},
-        {u"Verwendung 2", 85}, {u"Währung", 25},     {u"Betrag", 65},
+        {u"Empfänger", 110},   {u"Kontonummer", 70},  {u"Bankleitzahl", 60},
+        {u"Verwendung 1", 85}, {u"Verwendung 2", 85}, {u"Währung", 25},
+        {u"Betrag", 65},       {u"IBAN", 170},        {u"BIC", 85},
     };
     return all;
 }
@@ -31,6 +34,8 @@ QVariant SavedTransfersModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
     const core::SavedTransferRecord &r = m_list.records[static_cast<std::size_t>(index.row())];
+    if (r.Formular == core::SepaTemplateForm)
+        return sepaData(core::SepaTemplateOf(r), index.column());
     switch (index.column()) {
     case 0:
         return QString::fromStdString(r.Empfaenger.toUtf8());
@@ -46,6 +51,26 @@ QVariant SavedTransfersModel::data(const QModelIndex &index, int role) const {
         return QString::fromStdString(r.Waehrung.toUtf8());
     case 6:
         return QString::fromStdString(r.BetragText.toUtf8());
+    default:
+        return {};
+    }
+}
+
+QVariant SavedTransfersModel::sepaData(const core::SepaTemplate &sepa, int column) {
+    // A SEPA transfer has no account number or bank code; its texts are the longer ones.
+    switch (column) {
+    case 0:
+        return QString::fromStdString(sepa.name);
+    case 3:
+        return QString::fromStdString(sepa.purpose);
+    case 5:
+        return QStringLiteral("EUR");
+    case 6:
+        return QString::fromStdString(sepa.amount);
+    case 7:
+        return QString::fromStdString(core::IbanInGroups(sepa.iban));
+    case 8:
+        return QString::fromStdString(sepa.bic);
     default:
         return {};
     }

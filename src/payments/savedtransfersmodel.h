@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/savedtransferfile.h"
+#include "core/sepatemplate.h"
 
 #include <QAbstractTableModel>
 
@@ -9,7 +10,7 @@
 namespace penvaro::payments {
 
 // The saved transfers of the open account file, a row each: recipient, account, bank code, the
-// two purpose lines, currency and amount as they were typed.
+// two purpose lines, currency and amount as they were typed, and a SEPA transfer's IBAN and BIC.
 class SavedTransfersModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,6 +32,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static QVariant sepaData(const core::SepaTemplate &sepa, int column);
+
     const core::SavedTransferList &m_list;
 };
 

@@ -3,6 +3,7 @@
 #include "pagearea.h"
 #include "pagebuttons.h"
 #include "paymentcheck.h"
+#include "sepatemplatedialog.h"
 #include "transferform.h"
 
 #include "platform/uiservice.h"
@@ -22,6 +23,7 @@ TransferTemplateDialog::TransferTemplateDialog(platform::UiService &ui,
                                                QWidget *parent)
     : QDialog(parent, widgets::FixedDialogFlags)
     , m_ui(ui)
+    , m_bankCodes(bankCodes)
     , m_form(new TransferForm(TransferForm::Kind::Template, accountData, bankCodes, search, this)) {
     setObjectName(QStringLiteral("TUeberwBF"));
     setWindowTitle(QStringLiteral("Überweisungsvorlafen erfassen / ändern"));
@@ -51,6 +53,11 @@ bool TransferTemplateDialog::editNew(const Store &store) {
 }
 
 bool TransferTemplateDialog::edit(const core::SavedTransferRecord &record, const Store &store) {
+    if (record.Formular == core::SepaTemplateForm) {
+        if (!m_sepaEditor)
+            m_sepaEditor = new SepaTemplateDialog(m_ui, m_bankCodes, parentWidget());
+        return m_sepaEditor->edit(record, store);
+    }
     m_original = record;
     m_form->selectFormType(record.Formular);
     m_form->showTemplate(record);

@@ -18,6 +18,7 @@ namespace penvaro::payments {
 
 class BankCodes;
 class BankCodeSearchDialog;
+class SepaTemplateDialog;
 class TransferForm;
 
 // "Überweisungsvorlafen erfassen / ändern": the editor of one saved transfer.
@@ -36,7 +37,7 @@ public:
     // A new saved transfer: form 20, empty fields, currency "DM". Returns whether it was stored.
     bool editNew(const Store &store);
     // The record as it is in the list; a form type without a button of its own (16, Postbank)
-    // is kept unless the user chooses another.
+    // is kept unless the user chooses another. A saved SEPA transfer opens in its own editor.
     bool edit(const core::SavedTransferRecord &record, const Store &store);
 
 protected:
@@ -47,7 +48,9 @@ private:
     void save();
 
     platform::UiService &m_ui;
+    BankCodes &m_bankCodes;
     TransferForm *m_form;
+    SepaTemplateDialog *m_sepaEditor = nullptr; // built when first needed
     Store m_store;
     // What the editor does not show is written back as it was read.
     core::SavedTransferRecord m_original;

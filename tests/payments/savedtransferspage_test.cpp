@@ -1,8 +1,12 @@
 #include "paymentfixture.h"
+#include "support/bankcodelines.h"
 #include "widgetlookup.h"
 
 #include "core/savedtransferfile.h"
+#include "core/sepatemplate.h"
 #include "payments/bankcodesearchdialog.h"
+#include "payments/sepatemplatedialog.h"
+#include "payments/sepatransferpanel.h"
 #include "payments/transfertemplatedialog.h"
 #include "tablecells.h"
 
@@ -123,15 +127,16 @@ TEST_F(TUeberwFSavedTransfersTest, ListsTheSavedTransfersOfTheAccountFile) {
             headers.append(grid.cell(col, 0));
             first.append(grid.cell(col, 1));
         }
-        EXPECT_EQ(headers,
-                  (QStringList{QStringLiteral("Empfänger"), QStringLiteral("Kontonummer"),
-                               QStringLiteral("Bankleitzahl"), QStringLiteral("Verwendung 1"),
-                               QStringLiteral("Verwendung 2"), QStringLiteral("Währung"),
-                               QStringLiteral("Betrag")}));
+        EXPECT_EQ(
+            headers,
+            (QStringList{QStringLiteral("Empfänger"), QStringLiteral("Kontonummer"),
+                         QStringLiteral("Bankleitzahl"), QStringLiteral("Verwendung 1"),
+                         QStringLiteral("Verwendung 2"), QStringLiteral("Währung"),
+                         QStringLiteral("Betrag"), QStringLiteral("IBAN"), QStringLiteral("BIC")}));
         EXPECT_EQ(first, (QStringList{QStringLiteral("Stadtwerke"), QStringLiteral("4711"),
                                       QStringLiteral("37010050"), QStringLiteral("Rechnung 12"),
                                       QStringLiteral("Kunde 3"), QStringLiteral("EUR"),
-                                      QStringLiteral("12,5")}));
+                                      QStringLiteral("12,5"), QString(), QString()}));
     });
 
     // Without a file of saved transfers the list starts empty, with its file.
@@ -404,6 +409,71 @@ TEST_F(TUeberwFSavedTransfersTest, TheBankSearchOfTheEditorFillsTheEditor) {
         EXPECT_EQ(order.BLZ, "");
         EXPECT_EQ(order.Bank, "");
     });
+}
+
+TEST_F(TUeberwFSavedTransfersTest, ASavedSepaTransferShowsItsIbanAndIsEditedAsASepaTransfer) {
+    writeBankCodes({penvaro::testing::BankCodeLine(
+        "37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn", "50667", "KÖLN", "COLSDE33XXX")});
+    const core::SepaTemplate saved{"Stadtwerke Köln Energie und Wasser GmbH",
+                                   "DE51370501980001900018",
+                                   "COLSDE33XXX",
+                                   "1.234,50",
+                                   "Kundennummer 4711, Abschlag Januar, Zähler 0815 und 0816",
+                                   "15.01.2027"};
+    const SavedTransferRecord written = Template(20, "Stadtwerke", "37010050", "12,5");
+    writeTemplates({written, core::SepaTemplateRecord(saved)});
+    const auto errors = [this] {
+        std::vector<std::int32_t> codes;
+        for (const auto &shown : ui.shown())
+            if (shown.kind == ScriptedUiService::Kind::ErrorWindow)
+                codes.push_back(shown.code);
+        return codes;
+    };
+
+    onWindow(Page::SavedTransfers, [&](PaymentWindow &payment) {
+        const testing::TableCells grid = Grid(payment);
+        EXPECT_EQ(grid.cell(7, 0), QStringLiteral("IBAN"));
+        EXPECT_EQ(grid.cell(8, 0), QStringLiteral("BIC"));
+        EXPECT_EQ(grid.cell(0, 2), QString::fromStdString(saved.name));
+        EXPECT_EQ(grid.cell(3, 2), QString::fromStdString(saved.purpose));
+        EXPECT_EQ(grid.cell(5, 2), QStringLiteral("EUR"));
+        EXPECT_EQ(grid.cell(7, 2), QStringLiteral("DE51 3705 0198 0001 9000 18"));
+        EXPECT_EQ(grid.cell(8, 2), QStringLiteral("COLSDE33XXX"));
+        EXPECT_EQ(grid.cell(7, 1), QString());
+
+        OnNextModal<SepaTemplateDialog>(ui, [&](SepaTemplateDialog &editor) {
+            testing::ShowActive(editor);
+            EXPECT_EQ(TextOf(editor, "ESepaEmpfaenger"), QString::fromStdString(saved.name));
+            EXPECT_EQ(TextOf(editor, "EIBAN"), QStringLiteral("DE51 3705 0198 0001 9000 18"));
+            EXPECT_EQ(TextOf(editor, "ESepaBetrag"), QStringLiteral("1.234,50"));
+            // A wrong IBAN is refused with the SEPA transfer's message, and nothing is stored.
+            testing::Retype(Child<QLineEdit>(editor, "EIBAN"),
+                            QStringLiteral("DE51370501980001900019"));
+            QTest::mouseClick(Child<QPushButton>(editor, "Button2"), Qt::LeftButton);
+            EXPECT_EQ(errors(), std::vector<std::int32_t>{SepaTransferPanel::IbanMessage});
+            EXPECT_EQ(testing::FocusName(), QStringLiteral("EIBAN"));
+            EXPECT_TRUE(editor.isVisible());
+            testing::Retype(Child<QLineEdit>(editor, "EIBAN"),
+                            QStringLiteral("de51 3705 0198 0001 9000 18"));
+            testing::Retype(Child<QLineEdit>(editor, "ESepaBetrag"), QString());
+            testing::Retype(Child<QLineEdit>(editor, "ESepaVerwendung"),
+                            QStringLiteral("Abschlag Februar für Zähler 0815"));
+            QTest::mouseClick(Child<QPushButton>(editor, "Button2"), Qt::LeftButton);
+        });
+        Grid(payment).setCurrentCell(0, 2);
+        Press(payment, "SpeedButton9");
+    });
+
+    // The amount may be left to be typed when the template is used; the execution date the
+    // editor does not show stays.
+    core::SepaTemplate changed = saved;
+    changed.amount.clear();
+    changed.purpose = "Abschlag Februar für Zähler 0815";
+    const auto disk = onDisk();
+    ASSERT_EQ(disk.size(), 2u);
+    EXPECT_EQ(disk[0], written);
+    EXPECT_EQ(disk[1].Formular, core::SepaTemplateForm);
+    EXPECT_EQ(core::SepaTemplateOf(disk[1]), changed);
 }
 
 } // namespace
