@@ -121,6 +121,16 @@ QChart *MonthlyFlowsChart(const core::MonthlyFlows &flows) {
         series->attachAxis(months);
         series->attachAxis(values);
     }
+    // Each series sets the axis to its own range, and the last one attached would cut the
+    // other's bars: the axis spans the higher of the stack and the incoming bar in any month.
+    qreal top = 0;
+    for (std::size_t m = 0; m < flows.incoming.size(); ++m) {
+        qreal stack = 0;
+        for (const auto &group : flows.outgoing)
+            stack += euro(group.months[m]);
+        top = std::max({top, stack, euro(flows.incoming[m])});
+    }
+    values->setRange(0, top > 0 ? top : 1);
     values->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setAnimationOptions(QChart::NoAnimation);

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,10 @@ TEST_F(YearReportWindowTest, ChartsReadWithoutColourAndSayWhatTheyShow) {
         for (QBarSet *set : outgoing->barSets() + incoming->barSets())
             patterns.insert(set->brush().style());
         EXPECT_EQ(3u, patterns.size()) << "every set its own hatch";
+        // February's salary is the highest bar; the outgoing stack alone would cut it.
+        const auto axes = Chart("ChartMonate")->axes(Qt::Vertical);
+        ASSERT_EQ(1, axes.size());
+        EXPECT_GE(qobject_cast<QValueAxis *>(axes[0])->max(), 2500.0);
 
         const auto lines = Chart("ChartVerlauf")->series();
         ASSERT_EQ(2, lines.size());
