@@ -128,6 +128,13 @@ double oneMonthBefore(const CivilDate &today) {
         {today.year, month, std::min(today.day, DaysInMonth(today.year, month))});
 }
 
+bool holdsPlanned(const BookingTable &table, const BookingRecord &planned) {
+    for (int slot = 1; slot <= table.count; ++slot)
+        if (table.slot(slot) == planned)
+            return true;
+    return false;
+}
+
 } // namespace
 
 Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord &recurring,
@@ -163,7 +170,8 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
     if (!todayDate)
         return Error{ErrorKind::Invalid, "Das heutige Datum ist ungültig."};
     double day = std::trunc(nextCheckDay);
-    if (day == 0.0 || !CivilFromDayCount(day))
+    const bool neverChecked = day == 0.0 || !CivilFromDayCount(day);
+    if (neverChecked)
         day = oneMonthBefore(*todayDate);
 
     // The recurring bookings are the same on every day; the planned ones go into a table of
@@ -184,8 +192,13 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
         }
     }
     due.nextCheckDay = day;
-    for (int slot = table.count + 1; slot <= planned.count; ++slot)
+    for (int slot = table.count + 1; slot <= planned.count; ++slot) {
+        // A file checked on another computer, or with its settings lost, comes without its
+        // check day; the month checked again must not plan a booking the file already holds.
+        if (neverChecked && holdsPlanned(table, planned.slot(slot)))
+            continue;
         due.planned.push_back(planned.slot(slot));
+    }
     return due;
 }
 

@@ -37,8 +37,9 @@ struct DueBookings {
 // The planned bookings the table's recurring bookings owe for every day from "LM" through
 // today, as they would follow the used slots. The table is left as it is, so that the caller
 // stores them together with the file or not at all. "LM" 0 means never checked: the check then
-// starts at today's day one month earlier (clamped to that month's last day). An "LM" without
-// a calendar date is damaged and is treated like 0.
+// starts at today's day one month earlier (clamped to that month's last day), and a booking the
+// table already holds as planned, field for field, is not planned again: the file was checked
+// where its "LM" was kept. An "LM" without a calendar date is damaged and is treated like 0.
 Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double nextCheckDay,
                                              double today);
 

@@ -280,3 +280,34 @@ TEST(RecurringBookings, DamagedDaysAreHandledSafely) {
     EXPECT_FALSE(core::ApplyRecurringDay(table, 1e300));
     EXPECT_EQ(1, table.count);
 }
+
+TEST(RecurringBookings, AFileWithoutItsCheckDayDoesNotPlanAgainWhatItHolds) {
+    // The file was checked on 15.05.2011 elsewhere: it holds the planned booking of June, and
+    // the check day stayed behind with the other computer's settings.
+    const BookingRecord recurring = penvaro::testing::Recurring(15, "15.06.2011");
+    BookingTable checked;
+    penvaro::testing::Fill(checked, {recurring});
+    ASSERT_TRUE(core::CreatePlannedFromRecurring(checked, recurring, 6, 2011));
+    const BookingRecord june = checked.slot(2);
+    BookingRecord changedJune = june;
+    changedJune.Betrag += 10000;
+
+    struct Case {
+        const char *name;
+        std::vector<BookingRecord> records;
+        const char *lm;
+        std::vector<std::string> planned;
+    };
+    const Case cases[] = {
+        {"never checked here, June already planned", {recurring, june}, "0", {}},
+        {"never checked here, June planned and changed",
+         {recurring, changedJune},
+         "0",
+         {"15.06.2011"}},
+        {"never checked here, nothing planned", {recurring}, "0", {"15.06.2011"}},
+        // With its check day the file follows the written rule: a day is checked once.
+        {"check day known", {recurring, june}, "10.05.2011", {"15.06.2011"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.planned, catchUp(c.records, c.lm, "20.05.2011").planned) << c.name;
+}
