@@ -144,6 +144,14 @@ void MainWindow::refresh() {
     platform::ReportFailure(m_state.ui(), m_view->refresh());
 }
 
+QRect MainWindow::FirstStartGeometry(const QRect &available) {
+    const QSize size =
+        (available.size() * 2 / 3).expandedTo(QSize(750, 550)).boundedTo(available.size());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(available.center());
+    return placed;
+}
+
 void MainWindow::restoreWindowSize() {
     const core::Settings &settings = m_state.settings();
     if (settings.WindowState == maximizedState.toStdString()) {
@@ -156,6 +164,13 @@ void MainWindow::restoreWindowSize() {
     // reach: the window is fitted into the screen it opens on.
     if (const QScreen *shown = screen()) {
         const QRect available = shown->availableGeometry();
+        // Nothing stored yet: the window the program was first designed with would show a
+        // handful of rows on any usual screen.
+        if (settings.WindowState.empty()
+            && size == QSize(core::Settings{}.Breite, core::Settings{}.Hoehe)) {
+            placed = FirstStartGeometry(available);
+            size = placed.size();
+        }
         placed.setSize(size.boundedTo(available.size()));
         placed.moveLeft(
             std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));
