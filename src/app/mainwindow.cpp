@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,8 +37,15 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     , m_state(state) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    // At a large scale on a small screen everything the window holds need not fit: the frame
+    // then scrolls, so that the window itself still fits the screen with every command in reach.
+    auto *frame = new QScrollArea(this);
+    frame->setObjectName(QStringLiteral("PRahmen"));
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setWidgetResizable(true);
+    setCentralWidget(frame);
+    auto *central = new QWidget(frame);
+    frame->setWidget(central);
     auto *layout = new QVBoxLayout(central);
     m_view = new LedgerView(m_state, central);
     m_commands = new LedgerCommands(m_state, *m_view, this);
