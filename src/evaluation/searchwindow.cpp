@@ -55,6 +55,7 @@ QLineEdit *SumField(QWidget *parent, const char *name, QLabel *caption) {
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight);
     field->setFocusPolicy(Qt::ClickFocus);
+    field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     caption->setBuddy(field);
     field->setAccessibleName(caption->text().chopped(1));
     return field;
@@ -191,6 +192,8 @@ void SearchWindow::buildSums() {
     // The sums stay in sight below the table, however many bookings it scrolls through.
     m_outcome = new QLabel(this);
     m_outcome->setObjectName(QStringLiteral("LErgebnis"));
+    m_outcome->setMinimumWidth(
+        m_outcome->fontMetrics().horizontalAdvance(QStringLiteral("Keine Buchung gefunden.")));
     auto *booked = new QLabel(QStringLiteral("Gebucht:"), this);
     auto *planned = new QLabel(QStringLiteral("Geplant (kursiv):"), this);
     auto *total = new QLabel(QStringLiteral("Zusammen:"), this);
@@ -253,7 +256,10 @@ void SearchWindow::takeLedgerColumns() {
                  + margins.right();
     if (const QScreen *shown = screen())
         wanted = std::min(wanted, shown->availableGeometry().width());
-    resize(std::max(wanted, sizeHint().width()), std::max(height(), sizeHint().height() + 200));
+    int tall = std::max(height(), sizeHint().height() + 200);
+    if (const QScreen *shown = screen())
+        tall = std::min(tall, shown->availableGeometry().height());
+    resize(std::max(wanted, sizeHint().width()), tall);
 }
 
 void SearchWindow::criterionChanged() {
@@ -337,12 +343,14 @@ void SearchWindow::showSums(const core::SearchResult *result) {
                                  : QString();
         field->setText(text);
         field->setCursorPosition(0);
-        // Wide enough for the sum in both currencies; it never shrinks, so nothing jumps.
-        const int wanted = field->fontMetrics().horizontalAdvance(text + QStringLiteral("00"))
-                           + field->textMargins().left() + field->textMargins().right();
-        field->setMinimumWidth(
-            std::max({field->minimumWidth(), wanted,
-                      field->fontMetrics().horizontalAdvance(QStringLiteral("-00.000,00 €"))}));
+        // As wide as the sum shown where the window has room, down to a four-figure euro
+        // sum where it has not; the whole text is the field's value either way.
+        constexpr int frameAndMargins = 16;
+        const QFontMetrics metrics = field->fontMetrics();
+        field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000,00 €"))
+                               + frameAndMargins);
+        field->setMaximumWidth(
+            std::max(field->minimumWidth(), metrics.horizontalAdvance(text) + frameAndMargins));
     }
 }
 
