@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,8 +37,15 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     , m_state(state) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    // At a large scale on a small screen everything the window holds need not fit: the frame
+    // then scrolls, so that the window itself still fits the screen with every command in reach.
+    auto *frame = new QScrollArea(this);
+    frame->setObjectName(QStringLiteral("PRahmen"));
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setWidgetResizable(true);
+    setCentralWidget(frame);
+    auto *central = new QWidget(frame);
+    frame->setWidget(central);
     auto *layout = new QVBoxLayout(central);
     m_view = new LedgerView(m_state, central);
     m_commands = new LedgerCommands(m_state, *m_view, this);
@@ -144,6 +152,14 @@ void MainWindow::refresh() {
     platform::ReportFailure(m_state.ui(), m_view->refresh());
 }
 
+QRect MainWindow::FirstStartGeometry(const QRect &available) {
+    const QSize size =
+        (available.size() * 2 / 3).expandedTo(QSize(750, 550)).boundedTo(available.size());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(available.center());
+    return placed;
+}
+
 void MainWindow::restoreWindowSize() {
     const core::Settings &settings = m_state.settings();
     if (settings.WindowState == maximizedState.toStdString()) {
@@ -156,6 +172,13 @@ void MainWindow::restoreWindowSize() {
     // reach: the window is fitted into the screen it opens on.
     if (const QScreen *shown = screen()) {
         const QRect available = shown->availableGeometry();
+        // Nothing stored yet: the window the program was first designed with would show a
+        // handful of rows on any usual screen.
+        if (settings.WindowState.empty()
+            && size == QSize(core::Settings{}.Breite, core::Settings{}.Hoehe)) {
+            placed = FirstStartGeometry(available);
+            size = placed.size();
+        }
         placed.setSize(size.boundedTo(available.size()));
         placed.moveLeft(
             std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));

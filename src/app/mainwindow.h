@@ -34,6 +34,9 @@ public:
     void setStartFile(const std::filesystem::path &file) { m_startFile = file; }
     void showWelcome();
     bool ledgerVisible() const;
+    // Where the window opens while no size is stored: two thirds of the screen's free area,
+    // centred, at least 750 × 550 where the screen has room for it.
+    static QRect FirstStartGeometry(const QRect &available);
     // The password prompt was closed without the right password: the program must end.
     bool startRefused() const { return m_startRefused; }
 

@@ -23,4 +23,23 @@ std::optional<double> ParseDateOption(const std::string &option, const std::stri
     return day;
 }
 
+core::ValueDateRange DateRangeOptions::resolved(const core::BookingTable &table) const {
+    const auto bookings = core::BookingValueDateRange(table);
+    const double today = LocalToday();
+    return {from.value_or(bookings ? bookings->from : today),
+            to.value_or(bookings ? bookings->to : today)};
+}
+
+std::optional<DateRangeOptions> ParseDateRangeOptions(const Arguments &parsed) {
+    DateRangeOptions range;
+    for (const auto &[name, day] : {std::pair{"from", &range.from}, std::pair{"to", &range.to}}) {
+        if (!parsed.options.contains(name))
+            continue;
+        *day = ParseDateOption(name, parsed.options.at(name));
+        if (!*day)
+            return std::nullopt;
+    }
+    return range;
+}
+
 } // namespace penvaro::cli

@@ -61,15 +61,9 @@ int RunPrint(const std::vector<std::string> &args) {
         PrintError("print erwartet --list oder ein Suchkriterium, nicht beides.");
         return ExitUsage;
     }
-    std::optional<double> from;
-    std::optional<double> to;
-    for (const auto &[name, day] : {std::pair{"from", &from}, std::pair{"to", &to}}) {
-        if (!parsed->options.contains(name))
-            continue;
-        *day = ParseDateOption(name, parsed->options.at(name));
-        if (!*day)
-            return ExitUsage;
-    }
+    const auto dates = ParseDateRangeOptions(*parsed);
+    if (!dates)
+        return ExitUsage;
 
     const std::filesystem::path path = std::filesystem::absolute(parsed->positional.front());
     core::BookingTable table;
@@ -108,8 +102,7 @@ int RunPrint(const std::vector<std::string> &args) {
 
     const auto bookings = core::BookingValueDateRange(table);
     const double today = LocalToday();
-    const double firstDay = from.value_or(bookings ? bookings->from : today);
-    const double lastDay = to.value_or(bookings ? bookings->to : today);
+    const auto [firstDay, lastDay] = dates->resolved(table);
     core::Result<void> printed;
     if (list) {
         core::SortBookingTable(table, {core::DoneOrderFromSetting(settings.SortBy), true, true});

@@ -28,15 +28,9 @@ int RunSearch(const std::vector<std::string> &args) {
     const auto order = ParseOrderOptions(*parsed);
     if (!criteria || !order)
         return ExitUsage;
-    std::optional<double> from;
-    std::optional<double> to;
-    for (const auto &[name, day] : {std::pair{"from", &from}, std::pair{"to", &to}}) {
-        if (!parsed->options.contains(name))
-            continue;
-        *day = ParseDateOption(name, parsed->options.at(name));
-        if (!*day)
-            return ExitUsage;
-    }
+    const auto dates = ParseDateRangeOptions(*parsed);
+    if (!dates)
+        return ExitUsage;
 
     const std::string &path = parsed->positional.front();
     core::BookingTable table;
@@ -46,10 +40,9 @@ int RunSearch(const std::vector<std::string> &args) {
     }
     core::SortBookingTable(table, *order);
 
-    // The range a search starts with; today's date when there is no booking to take it from.
-    const auto bookings = core::BookingValueDateRange(table);
-    criteria->from = from.value_or(bookings ? bookings->from : LocalToday());
-    criteria->to = to.value_or(bookings ? bookings->to : LocalToday());
+    const core::ValueDateRange range = dates->resolved(table);
+    criteria->from = range.from;
+    criteria->to = range.to;
     const auto found = core::SearchBookings(table, *criteria);
     if (!found) {
         PrintError("In " + path + ": " + found.error().message);

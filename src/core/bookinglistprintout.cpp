@@ -71,7 +71,7 @@ private:
                 printCompletedRow(r, y, static_cast<std::int64_t>(balance));
             y -= RowStep;
         }
-        printSum(ListSumLabelX, CompletedSumX, y, m_sum1);
+        m_page.sumRow(ListSumLabelX, CompletedSumX, y, static_cast<std::int64_t>(m_sum1));
         return y - 450;
     }
 
@@ -127,10 +127,10 @@ private:
             if (n < LowestRowY)
                 n = newPlannedPage();
             m_sum2 += SignedAmount(r);
-            printPlannedRow(r, n, static_cast<std::int64_t>(balance));
+            m_page.plannedRow(r, n, static_cast<std::int64_t>(balance));
             n -= RowStep;
         }
-        printSum(ListSumLabelX, PlannedSumX, n, m_sum2);
+        m_page.sumRow(ListSumLabelX, PlannedSumX, n, static_cast<std::int64_t>(m_sum2));
         return n - 100;
     }
 
@@ -140,27 +140,6 @@ private:
         m_page.printFileLine();
         m_page.rowFont();
         return FirstRowY;
-    }
-
-    void printPlannedRow(const BookingRecord &r, int y, std::int64_t balance) {
-        const PlannedPrintColumns &c = m_page.columns().planned;
-        m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
-        if (c.sender)
-            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
-        if (c.purpose)
-            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
-        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
-        m_page.amount(c.amount, y, r.Betrag);
-        if (c.balance)
-            m_page.amount(*c.balance, y, balance);
-    }
-
-    void printSum(int labelX, int sumX, int y, Int128 sum) {
-        m_page.rowFont(true);
-        m_page.text(labelX, y - 100, "Summe:", TextAlign::Centre);
-        m_page.amount(sumX, y - 100, static_cast<std::int64_t>(sum));
-        m_page.rule(y - 50, ThinPen);
     }
 
     void printGrandTotal(int y) {

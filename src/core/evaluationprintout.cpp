@@ -76,7 +76,8 @@ private:
             m_sum1 += SignedAmount(r);
             y -= RowStep;
         }
-        printSum(m_page.columns().completed.amount, y, m_sum1);
+        m_page.sumRow(m_page.columns().bookingDateLabelX(), m_page.columns().completed.amount, y,
+                      static_cast<std::int64_t>(m_sum1));
         y -= 500;
         return {};
     }
@@ -100,11 +101,13 @@ private:
                 m_page.PrintPlannedHeader(ContinuedPlannedHeaderY);
                 y = ContinuedRowY;
             }
-            printPlannedRow(r, y);
+            m_page.rowFont();
+            m_page.plannedRow(r, y, std::nullopt);
             m_sum2 += SignedAmount(r);
             y -= RowStep;
         }
-        printSum(m_page.columns().planned.amount, y, m_sum2);
+        m_page.sumRow(m_page.columns().bookingDateLabelX(), m_page.columns().planned.amount, y,
+                      static_cast<std::int64_t>(m_sum2));
         printGrandTotal(y);
         return {};
     }
@@ -128,26 +131,6 @@ private:
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
         m_page.amount(c.amount, y, r.Betrag);
-    }
-
-    void printPlannedRow(const BookingRecord &r, int y) {
-        const PlannedPrintColumns &c = m_page.columns().planned;
-        m_page.rowFont();
-        m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
-        if (c.sender)
-            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
-        if (c.purpose)
-            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
-        m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);
-        m_page.amount(c.amount, y, r.Betrag);
-    }
-
-    void printSum(int sumX, int y, Int128 sum) {
-        m_page.rowFont(true);
-        m_page.text(m_page.columns().bookingDateLabelX(), y - 100, "Summe:", TextAlign::Centre);
-        m_page.amount(sumX, y - 100, static_cast<std::int64_t>(sum));
-        m_page.rule(y - 50, ThinPen);
     }
 
     void printGrandTotal(int y) {

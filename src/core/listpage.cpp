@@ -1,6 +1,7 @@
 #include "listpage.h"
 
 #include "cp1252.h"
+#include "date.h"
 #include "wideint.h"
 
 #include <cmath>
@@ -57,6 +58,27 @@ void ListPage::cell(int x, int end, int y, const std::string &text) {
 
 void ListPage::amount(int x, int y, std::int64_t value) {
     m_canvas.text(x, y, PrintAmountText(value, m_options), TextAlign::Right);
+}
+
+void ListPage::plannedRow(const BookingRecord &r, int y, std::optional<std::int64_t> balance) {
+    const PlannedPrintColumns &c = m_columns.planned;
+    text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
+    cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
+    if (c.sender)
+        cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
+    if (c.purpose)
+        cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
+    text(c.mark, y, MarkText(r), TextAlign::Centre);
+    amount(c.amount, y, r.Betrag);
+    if (c.balance && balance)
+        amount(*c.balance, y, *balance);
+}
+
+void ListPage::sumRow(int labelX, int sumX, int y, std::int64_t sum) {
+    rowFont(true);
+    text(labelX, y - 100, "Summe:", TextAlign::Centre);
+    amount(sumX, y - 100, sum);
+    rule(y - 50, ThinPen);
 }
 
 void ListPage::printFileLine() {

@@ -7,6 +7,7 @@
 #include "result.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace penvaro::core {
@@ -69,6 +70,13 @@ public:
     // A record's text in its column, cut at end.
     void cell(int x, int end, int y, const std::string &text);
     void amount(int x, int y, std::int64_t value);
+
+    // A planned booking's row in the columns of the second table; the balance only where the
+    // layout has a column for it.
+    void plannedRow(const BookingRecord &r, int y, std::optional<std::int64_t> balance);
+    // A table's sum in bold below its last row at y, the label centred on labelX and the
+    // amount ending at sumX, with the thin rule between them and the rows.
+    void sumRow(int labelX, int sumX, int y, std::int64_t sum);
 
 private:
     Canvas &m_canvas;

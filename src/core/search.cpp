@@ -93,19 +93,27 @@ Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCrite
     const BookingMatcher matcher(criteria);
     SearchResult result;
     Int128 sum = 0;
+    Int128 plannedSum = 0;
     for (int slot = 1; slot <= table.count; ++slot) {
         const BookingRecord &r = table.slot(slot);
         if (!matcher.Matches(r))
             continue;
         result.matches.push_back(slot);
-        sum += r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+        const Int128 signedAmount = r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+        sum += signedAmount;
+        if (r.Satzart == BookingKind::Planned)
+            plannedSum += signedAmount;
     }
-    if (sum < std::numeric_limits<std::int64_t>::min()
-        || sum > std::numeric_limits<std::int64_t>::max())
-        return Error{ErrorKind::Overflow,
-                     "Die Summe der gefundenen Buchungen liegt außerhalb des darstellbaren "
-                     "Bereichs."};
+    // bookedSum() subtracts the two in 64 bits, so the booked part must fit as well.
+    for (const Int128 part : {sum, plannedSum, sum - plannedSum}) {
+        if (part < std::numeric_limits<std::int64_t>::min()
+            || part > std::numeric_limits<std::int64_t>::max())
+            return Error{ErrorKind::Overflow,
+                         "Die Summe der gefundenen Buchungen liegt außerhalb des darstellbaren "
+                         "Bereichs."};
+    }
     result.sum = static_cast<std::int64_t>(sum);
+    result.plannedSum = static_cast<std::int64_t>(plannedSum);
     return result;
 }
 

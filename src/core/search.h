@@ -70,9 +70,13 @@ private:
 struct SearchResult {
     std::vector<int> matches; // the matching slots in table order, each once
     std::int64_t sum = 0;     // credits added, debits subtracted
+    // The part of the sum that planned bookings make up, money that has not moved yet; the
+    // rest is booked.
+    std::int64_t plannedSum = 0;
+    std::int64_t bookedSum() const { return sum - plannedSum; }
 };
 
-// Walks the used slots once. Fails (Overflow) when the sum leaves the 64-bit range.
+// Walks the used slots once. Fails (Overflow) when a sum leaves the 64-bit range.
 Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCriteria &criteria);
 
 struct ValueDateRange {

@@ -12,6 +12,7 @@
 #include "core/bookingchanges.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/commandguard.h"
 #include "widgets/manual.h"
 
@@ -47,12 +48,6 @@ core::Listing ListingOf(FormState state) {
     return core::Listing::Recurring;
 }
 
-QPushButton *Button(QWidget *parent, const QString &caption, const char *name) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
@@ -63,9 +58,9 @@ BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
     setModal(true);
 
     m_form = new BookingForm(app, BookingForm::Purpose::Edit, this);
-    m_apply = Button(this, QStringLiteral("Ändern"), "BDatenHinzufuegen");
-    auto *close = Button(this, QStringLiteral("Schließen"), "Button1");
-    auto *help = Button(this, QStringLiteral("HILFE"), "SpeedButton1");
+    m_apply = widgets::DialogButton(this, "BDatenHinzufuegen", QStringLiteral("Ändern"));
+    auto *close = widgets::DialogButton(this, "Button1", QStringLiteral("Schließen"));
+    auto *help = widgets::DialogButton(this, "SpeedButton1", QStringLiteral("HILFE"));
     m_form->setEnterTarget(m_apply);
     connect(m_apply, &QPushButton::clicked, this, [this] {
         if (apply())
@@ -222,7 +217,7 @@ bool BookingEditDialog::apply() {
         return false;
     }
     m_changed = true;
-    m_app.announceBookingChange();
+    m_app.announceBookingChange(conversion.record);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/commandguard.h"
 #include "widgets/manual.h"
 
@@ -24,12 +25,6 @@
 namespace penvaro::entry {
 
 namespace {
-
-QPushButton *Button(QWidget *parent, const QString &caption, const char *name) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
 
 FormState StateOf(core::BookingKind kind) {
     switch (kind) {
@@ -53,10 +48,12 @@ BookingEntryDialog::BookingEntryDialog(platform::AppState &state, QWidget *paren
     setModal(true);
 
     m_form = new BookingForm(state, BookingForm::Purpose::Entry, this);
-    m_addKeepOpen = Button(this, QStringLiteral("Nur Hinzufügen"), "BDatenHinzufuegenNotClose");
-    m_addClose = Button(this, QStringLiteral("Hinzufügen -> Schließen"), "BDatenHinzufuegenClose");
-    auto *close = Button(this, QStringLiteral("Schließen"), "Button1");
-    auto *help = Button(this, QStringLiteral("HILFE"), "SpeedButton1");
+    m_addKeepOpen =
+        widgets::DialogButton(this, "BDatenHinzufuegenNotClose", QStringLiteral("Nur Hinzufügen"));
+    m_addClose = widgets::DialogButton(this, "BDatenHinzufuegenClose",
+                                       QStringLiteral("Hinzufügen -> Schließen"));
+    auto *close = widgets::DialogButton(this, "Button1", QStringLiteral("Schließen"));
+    auto *help = widgets::DialogButton(this, "SpeedButton1", QStringLiteral("HILFE"));
     // Closing is no reason to check the field being left.
     close->setFocusPolicy(Qt::TabFocus);
     help->setFocusPolicy(Qt::TabFocus);
@@ -192,7 +189,7 @@ void BookingEntryDialog::add(bool close) {
     RememberSuggestions(m_state.store(), QString::fromStdString(stored.Verwendungszweck.toUtf8()),
                         QString::fromStdString(stored.Absender.toUtf8()),
                         QString::fromStdString(stored.Buchungsart.toUtf8()));
-    m_state.announceBookingChange();
+    m_state.announceBookingChange(stored);
     if (close)
         accept();
     else

@@ -6,6 +6,7 @@
 #include "core/bookingchanges.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/commandguard.h"
 #include "widgets/manual.h"
 #include "widgets/rowtable.h"
@@ -26,12 +27,10 @@ namespace {
 constexpr std::int32_t ErrorNothingToDelete = 191;
 constexpr std::int32_t ErrorNothingToEdit = 192;
 
+// Return in the grid must not press a button the user did not choose.
 QPushButton *CommandButton(QWidget *parent, const char *name, const QString &caption,
                            const QString &hint) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    // Return in the grid must not press a button the user did not choose.
+    QPushButton *button = widgets::DialogButton(parent, name, caption, hint);
     button->setAutoDefault(false);
     return button;
 }

@@ -1,5 +1,7 @@
 #include "searchresultsmodel.h"
 
+#include <QFont>
+
 #include <algorithm>
 
 namespace penvaro::evaluation {
@@ -26,6 +28,7 @@ void SearchResultsModel::setColumns(const core::Settings &settings) {
     });
     m_slots.clear();
     m_rows.clear();
+    m_planned.clear();
     endResetModel();
 }
 
@@ -33,7 +36,13 @@ void SearchResultsModel::clear() {
     beginResetModel();
     m_slots.clear();
     m_rows.clear();
+    m_planned.clear();
     endResetModel();
+}
+
+bool SearchResultsModel::isPlanned(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < m_planned.size()
+           && m_planned[static_cast<std::size_t>(row)];
 }
 
 void SearchResultsModel::setResult(const core::BookingTable &table,
@@ -42,6 +51,7 @@ void SearchResultsModel::setResult(const core::BookingTable &table,
     beginResetModel();
     m_slots = result.matches;
     m_rows.clear();
+    m_planned.clear();
     for (int slot : m_slots) {
         const core::BookingRecord &record = table.slot(slot);
         std::vector<std::string> cells = core::EvaluationRowCells(record, layout);
@@ -52,10 +62,7 @@ void SearchResultsModel::setResult(const core::BookingTable &table,
             cells.front() = "Startwert";
         }
         m_rows.push_back(texts(cells));
-    }
-    if (!m_rows.empty()) {
-        m_rows.emplace_back();
-        m_rows.push_back(texts(core::EvaluationSumRowCells(result.sum, layout)));
+        m_planned.push_back(record.Satzart == core::BookingKind::Planned);
     }
     endResetModel();
 }
@@ -74,6 +81,15 @@ QVariant SearchResultsModel::data(const QModelIndex &index, int role) const {
     const auto col = static_cast<std::size_t>(index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_columns[col].alignment | Qt::AlignVCenter);
+    if (isPlanned(index.row())) {
+        if (role == Qt::FontRole) {
+            QFont italic;
+            italic.setItalic(true);
+            return italic;
+        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
+            return QStringLiteral("Geplante Buchung, noch nicht gebucht");
+    }
     if (role != Qt::DisplayRole)
         return {};
     const auto row = static_cast<std::size_t>(index.row());

@@ -12,8 +12,9 @@
 namespace penvaro::evaluation {
 
 // The bookings a search found, in the columns of the ledger's completed bookings without the
-// balance column: a row per booking in table order, an empty row and the sum row; a single
-// empty row when there is no result.
+// balance column: a row per booking in table order, a single empty row when there is no
+// result. Planned bookings are set in italics and say so to a screen reader, since money that
+// has not moved yet must not be read as booked. The sums are the window's, below the table.
 class SearchResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,6 +29,7 @@ public:
                    const core::EvaluationLayout &layout);
     // The slots of the found bookings, row by row.
     const std::vector<int> &foundSlots() const { return m_slots; }
+    bool isPlanned(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -38,6 +40,7 @@ private:
     std::vector<widgets::ShownColumn> m_columns;
     std::vector<int> m_slots;
     std::vector<std::vector<QString>> m_rows;
+    std::vector<bool> m_planned;
 };
 
 } // namespace penvaro::evaluation

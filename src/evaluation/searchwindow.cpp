@@ -49,6 +49,18 @@ QLabel *SentencePart(QWidget *parent, const QString &text) {
     return label;
 }
 
+// A read-only sum a screen reader reads with its caption.
+QLineEdit *SumField(QWidget *parent, const char *name, QLabel *caption) {
+    auto *field = Named(new QLineEdit(parent), name);
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignRight);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    caption->setBuddy(field);
+    field->setAccessibleName(caption->text().chopped(1));
+    return field;
+}
+
 } // namespace
 
 SearchWindow::SearchWindow(platform::AppState &state, QWidget *parent)
@@ -60,6 +72,7 @@ SearchWindow::SearchWindow(platform::AppState &state, QWidget *parent)
     new QVBoxLayout(this);
     buildCriteria();
     buildTable();
+    buildSums();
     connect(&m_state, &platform::AppState::bookingsChanged, this, [this] {
         if (isVisible() && m_searched)
             showResults();
@@ -139,6 +152,8 @@ void SearchWindow::buildCriteria() {
     for (QPushButton *button : {print, close, help})
         button->setAutoDefault(false);
     connect(m_start, &QPushButton::clicked, this, &SearchWindow::startSearch);
+    // Enter in the word field searches, whichever button the dialog took as its default.
+    connect(m_word, &QLineEdit::returnPressed, m_start, &QPushButton::click);
     // The printout evaluates the criteria as they stand, not the table on screen.
     connect(print, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(criteria()); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -173,6 +188,29 @@ void SearchWindow::buildTable() {
     qobject_cast<QVBoxLayout *>(layout())->addWidget(m_table, 1);
 }
 
+void SearchWindow::buildSums() {
+    // The sums stay in sight below the table, however many bookings it scrolls through.
+    m_outcome = new QLabel(this);
+    m_outcome->setObjectName(QStringLiteral("LErgebnis"));
+    m_outcome->setMinimumWidth(
+        m_outcome->fontMetrics().horizontalAdvance(QStringLiteral("Keine Buchung gefunden.")));
+    auto *booked = new QLabel(QStringLiteral("Gebucht:"), this);
+    auto *planned = new QLabel(QStringLiteral("Geplant (kursiv):"), this);
+    auto *total = new QLabel(QStringLiteral("Zusammen:"), this);
+    m_bookedSum = SumField(this, "ESummeGebucht", booked);
+    m_plannedSum = SumField(this, "ESummeGeplant", planned);
+    m_sum = SumField(this, "ESumme", total);
+    auto *sums = new QHBoxLayout;
+    sums->addWidget(m_outcome, 1);
+    for (auto [caption, field] : {std::pair{booked, m_bookedSum}, std::pair{planned, m_plannedSum},
+                                  std::pair{total, m_sum}}) {
+        sums->addSpacing(8);
+        sums->addWidget(caption);
+        sums->addWidget(field);
+    }
+    qobject_cast<QVBoxLayout *>(layout())->addLayout(sums);
+}
+
 int SearchWindow::showModal() {
     reset();
     return m_state.ui().runModal(*this);
@@ -193,6 +231,7 @@ void SearchWindow::reset() {
     m_byWord->setChecked(true);
     m_containing->setChecked(true);
     criterionChanged();
+    showSums(nullptr);
     m_start->setText(startCaption);
     m_word->selectAll();
     m_word->setFocus();
@@ -217,7 +256,10 @@ void SearchWindow::takeLedgerColumns() {
                  + margins.right();
     if (const QScreen *shown = screen())
         wanted = std::min(wanted, shown->availableGeometry().width());
-    resize(std::max(wanted, sizeHint().width()), std::max(height(), sizeHint().height() + 200));
+    int tall = std::max(height(), sizeHint().height() + 200);
+    if (const QScreen *shown = screen())
+        tall = std::min(tall, shown->availableGeometry().height());
+    resize(std::max(wanted, sizeHint().width()), tall);
 }
 
 void SearchWindow::criterionChanged() {
@@ -244,6 +286,18 @@ core::SearchCriteria SearchWindow::criteria() const {
 }
 
 void SearchWindow::startSearch() {
+    const bool noField = !m_type->isChecked() && !m_party->isChecked() && !m_purpose->isChecked();
+    if (!m_byRange->isChecked() && noField) {
+        // An empty table would read as "nothing matches", although nothing was searched.
+        m_results->clear();
+        showSums(nullptr);
+        m_searched = false;
+        m_state.ui().information(
+            QStringLiteral("Bitte mindestens ein Feld ankreuzen, in dem der Suchbegriff gesucht "
+                           "werden soll: Buchungsart, Absender/Empfänger oder Verwendungszweck."));
+        m_type->setFocus();
+        return;
+    }
     m_start->setText(QStringLiteral("Moment"));
     m_start->repaint();
     showResults();
@@ -256,12 +310,48 @@ void SearchWindow::showResults() {
     const core::BookingTable &table = m_state.table();
     const auto result = core::SearchBookings(table, criteria());
     if (!result) {
+        showSums(nullptr);
         m_state.ui().showFailure(QString::fromStdString(result.error().message));
         return;
     }
     m_results->setResult(
         table, *result,
         core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators()));
+    showSums(&*result);
+}
+
+void SearchWindow::showSums(const core::SearchResult *result) {
+    const std::size_t found = result ? result->matches.size() : 0;
+    if (!result)
+        m_outcome->clear();
+    else if (found == 0)
+        m_outcome->setText(QStringLiteral("Keine Buchung gefunden."));
+    else if (found == 1)
+        m_outcome->setText(QStringLiteral("1 Buchung gefunden."));
+    else
+        m_outcome->setText(QStringLiteral("%1 Buchungen gefunden.").arg(found));
+    const auto layout =
+        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
+    const std::pair<QLineEdit *, std::int64_t> sums[] = {
+        {m_bookedSum, result ? result->bookedSum() : 0},
+        {m_plannedSum, result ? result->plannedSum : 0},
+        {m_sum, result ? result->sum : 0},
+    };
+    for (auto [field, sum] : sums) {
+        const QString text = result && found > 0
+                                 ? QString::fromStdString(core::EvaluationAmountText(sum, layout))
+                                 : QString();
+        field->setText(text);
+        field->setCursorPosition(0);
+        // As wide as the sum shown where the window has room, down to a four-figure euro
+        // sum where it has not; the whole text is the field's value either way.
+        constexpr int frameAndMargins = 16;
+        const QFontMetrics metrics = field->fontMetrics();
+        field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000,00 €"))
+                               + frameAndMargins);
+        field->setMaximumWidth(
+            std::max(field->minimumWidth(), metrics.horizontalAdvance(text) + frameAndMargins));
+    }
 }
 
 } // namespace penvaro::evaluation

@@ -25,8 +25,8 @@ class SearchResultsModel;
 
 // "Auswertungen der Buchungen ...": lists the bookings of the open account that contain or
 // equal a search word in chosen fields, or only lie in a range of value dates, with the
-// signed sum of their amounts. The result table looks like the ledger's table of completed
-// bookings without its balance column.
+// signed sum of their amounts, booked and planned apart. The result table looks like the
+// ledger's table of completed bookings without its balance column.
 class SearchWindow : public QDialog {
     Q_OBJECT
 
@@ -46,12 +46,14 @@ private:
     void buildCriteria();
     void buildCommands();
     void buildTable();
+    void buildSums();
     // Every opening starts afresh: the whole range of booking dates, no field ticked.
     void reset();
     void takeLedgerColumns();
     void criterionChanged();
     void startSearch();
     void showResults();
+    void showSums(const core::SearchResult *result);
 
     platform::AppState &m_state;
     QLineEdit *m_word = nullptr;
@@ -69,6 +71,10 @@ private:
     QPushButton *m_start = nullptr;
     SearchResultsModel *m_results = nullptr;
     QTableView *m_table = nullptr;
+    QLabel *m_outcome = nullptr;
+    QLineEdit *m_bookedSum = nullptr;
+    QLineEdit *m_plannedSum = nullptr;
+    QLineEdit *m_sum = nullptr;
     // Whether the table shows the result of a search, which a change of bookings renews.
     bool m_searched = false;
 };

@@ -2,6 +2,8 @@
 
 #include "core/date.h"
 
+#include <algorithm>
+
 namespace penvaro::ledger {
 namespace {
 
@@ -69,6 +71,11 @@ int BookingListModel::slotAt(int row) const {
     if (row < 0 || row >= listedCount())
         return 0;
     return m_slots[static_cast<std::size_t>(row)];
+}
+
+int BookingListModel::rowOf(int slot) const {
+    const auto found = std::find(m_slots.begin(), m_slots.end(), slot);
+    return found == m_slots.end() || slot == 0 ? -1 : static_cast<int>(found - m_slots.begin());
 }
 
 int BookingListModel::rowCount(const QModelIndex &parent) const {

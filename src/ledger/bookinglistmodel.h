@@ -36,6 +36,8 @@ public:
     int columnOf(LedgerColumn column) const;
     // The slot of the record in the row; 0 for the empty row of an empty listing.
     int slotAt(int row) const;
+    // The row that shows the slot; -1 when the listing does not hold it.
+    int rowOf(int slot) const;
     int listedCount() const { return static_cast<int>(m_slots.size()); }
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -93,14 +93,26 @@ int BookingListView::currentSlot() const {
     return m_model->slotAt(current.isValid() ? current.row() : 0);
 }
 
+bool BookingListView::showSlot(int slot) {
+    const int row = m_model->rowOf(slot);
+    if (row < 0)
+        return false;
+    const QModelIndex current = currentIndex();
+    const QModelIndex shown = m_model->index(row, current.isValid() ? current.column() : 0);
+    setCurrentIndex(shown);
+    selectRow(row);
+    scrollTo(shown, QAbstractItemView::EnsureVisible);
+    return true;
+}
+
 void BookingListView::measure() {
     const QFontMetrics metrics(font());
     const auto &columns = m_model->columns();
     m_minimumWidths.assign(columns.size(), 0);
     for (std::size_t col = 0; col < columns.size(); ++col) {
+        // Free text may give way, but never below its heading: a cut heading leaves the user
+        // guessing which column is which, where a scroll bar does not.
         const widgets::ColumnFit fit = widgets::FitOf(columns[col].column);
-        if (fit == widgets::ColumnFit::Yields)
-            continue;
         int widest = 0;
         if (fit == widgets::ColumnFit::WholeText)
             widest = widestText(metrics, *m_model, static_cast<int>(col)) + cellPadding;

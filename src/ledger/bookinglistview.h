@@ -29,6 +29,9 @@ public:
     int currentSlot() const;
     // Fits the columns into the present width; changes no content.
     void fitColumns();
+    // Makes the slot's row current and selected, scrolled whole into sight; false when the
+    // listing does not hold it.
+    bool showSlot(int slot);
 
 protected:
     bool viewportEvent(QEvent *event) override;
@@ -42,7 +45,7 @@ private:
     platform::AppState &m_state;
     BookingListModel *m_model;
     BookingCellDelegate *m_delegate;
-    // The width each column needs for its whole text (0: it may yield), from the last reload.
+    // The width each column keeps: its heading, and for amounts and dates their whole text.
     std::vector<int> m_minimumWidths;
     bool m_fitting = false;
 };

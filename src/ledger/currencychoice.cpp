@@ -21,7 +21,9 @@ QWidget *currencyPanel(QWidget *parent, const char *name, const QString &caption
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(new QLabel(caption, panel));
+    auto *label = new QLabel(caption, panel);
+    label->setBuddy(euro);
+    layout->addWidget(label);
     layout->addWidget(euro);
     layout->addWidget(national);
     return panel;
@@ -41,16 +43,18 @@ CurrencyChoice::CurrencyChoice(core::Settings &settings, QWidget *parent)
     , m_balanceInNational(currencyBox("RBnatKontostand", QStringLiteral("DM"),
                                       QStringLiteral("Kontostand in Landeswährung"))) {
     setObjectName(QStringLiteral("PWaehrungen"));
-    QWidget *amountPanel = currencyPanel(this, "PBetrag", QStringLiteral("Betrag:"), m_amountInEuro,
-                                         m_amountInNational);
-    m_balancePanel = currencyPanel(this, "PKontostand", QStringLiteral("Kontostand:"),
+    QWidget *amountPanel = currencyPanel(this, "PBetrag", QStringLiteral("Beträge in"),
+                                         m_amountInEuro, m_amountInNational);
+    m_balancePanel = currencyPanel(this, "PKontostand", QStringLiteral("Kontostand in"),
                                    m_balanceInEuro, m_balanceInNational);
+    // From the left edge, so that a click never moves a box: a sum that grows with the other
+    // currency widens the window, which would carry right-aligned boxes away under the pointer.
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(16);
-    layout->addStretch();
     layout->addWidget(amountPanel);
     layout->addWidget(m_balancePanel);
+    layout->addStretch();
 
     const std::pair<QCheckBox *, bool core::Settings::*> boxes[] = {
         {m_amountInEuro, &core::Settings::euroBetrag},

@@ -49,6 +49,11 @@ LedgerView::LedgerView(platform::AppState &state, QWidget *parent)
             [this] { Q_EMIT transferRequested(); });
     connect(m_currencies, &CurrencyChoice::changed, this,
             [this] { platform::ReportFailure(m_state.ui(), refresh()); });
+    // A booking just added or changed is where the user looks next, wherever the order put it.
+    connect(&m_state, &platform::AppState::bookingTouched, this, [this](int slot) {
+        if (!m_completed->showSlot(slot))
+            m_planned->showSlot(slot);
+    });
     applyOptions();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/dialogflags.h"
 
 #include <QDir>
@@ -36,12 +37,6 @@ const QString LastFolderValue = QStringLiteral("Sicherungsverzeichnis");
 const QString mergeQuestion = QStringLiteral(
     "Beim Zurücklesen der Daten werden Ihre aktuellen Daten überschrieben. Wenn Sie starten "
     "möchten, beantworten Sie bitte die folgenden Dialoge mit \"JA\"?");
-
-QPushButton *pushButton(QWidget *parent, const char *name, const QString &caption) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 QLabel *textLine(QWidget *parent, const QString &text) {
     return new QLabel(text, parent);
@@ -79,7 +74,7 @@ BackupDialog::BackupDialog(platform::AppState &state, QWidget *parent)
     browse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     browse->setToolTip(QStringLiteral("Verzeichnis wählen"));
     browse->setAccessibleName(QStringLiteral("Verzeichnis wählen"));
-    QPushButton *copy = pushButton(files, "Button1", QStringLiteral("OK"));
+    QPushButton *copy = widgets::DialogButton(files, "Button1", QStringLiteral("OK"));
     copy->setDefault(true);
     filesLayout->addWidget(listCaption, 0, 0);
     filesLayout->addWidget(m_clicked, 0, 1, 1, 2);
@@ -101,8 +96,10 @@ BackupDialog::BackupDialog(platform::AppState &state, QWidget *parent)
           QStringLiteral("allgemeinen Programmeinstellungen gespeichert.")})
         settingsLayout->addWidget(textLine(settings, line));
     auto *settingsButtons = new QHBoxLayout;
-    QPushButton *save = pushButton(settings, "Button38", QStringLiteral("Daten sichern"));
-    QPushButton *merge = pushButton(settings, "Button41", QStringLiteral("Daten einlesen"));
+    QPushButton *save =
+        widgets::DialogButton(settings, "Button38", QStringLiteral("Daten sichern"));
+    QPushButton *merge =
+        widgets::DialogButton(settings, "Button41", QStringLiteral("Daten einlesen"));
     // Enter on this page must not copy account files.
     save->setAutoDefault(false);
     merge->setAutoDefault(false);
@@ -113,7 +110,7 @@ BackupDialog::BackupDialog(platform::AppState &state, QWidget *parent)
     settingsLayout->addStretch();
     pages->addTab(settings, QStringLiteral("Einstellungen"));
 
-    QPushButton *close = pushButton(this, "Button2", QStringLiteral("Schließen"));
+    QPushButton *close = widgets::DialogButton(this, "Button2", QStringLiteral("Schließen"));
     close->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages, 1);

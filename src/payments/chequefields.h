@@ -2,11 +2,20 @@
 
 #include <QString>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
+namespace penvaro::platform {
+class AppState;
+class UiService;
+} // namespace penvaro::platform
+
 namespace penvaro::payments {
+
+class PaymentPrinter;
 
 // What the cheque pages share: their typed texts look as they are printed, and the amount in
 // words follows the amount as it is typed.
@@ -18,6 +27,37 @@ void TypeInCapitals(QLineEdit *edit);
 // the words of the whole euros as they will be printed, or why the amount cannot be printed.
 QLabel *AmountInWordsLabel(QWidget *parent, const char *name, QLineEdit *amount);
 QLabel *Caption(QWidget *parent, const QString &text, QWidget *buddy);
+
+// The commands of a cheque page, each cheque keeping its own object names.
+struct ChequeCommands {
+    QPushButton *close = nullptr;
+    QPushButton *receipt = nullptr;
+    QPushButton *printerSetUp = nullptr; // sets up the printer by itself
+    QPushButton *print = nullptr;
+};
+struct ChequeCommandNames {
+    const char *close;
+    const char *receipt;
+    const char *printerSetUp;
+    const char *print;
+};
+ChequeCommands MakeChequeCommands(QWidget *page, PaymentPrinter &printer,
+                                  const ChequeCommandNames &names);
+
+// The first rows of a cheque page's grid: currency and amount side by side, the amount in
+// words below them.
+void AddChequeAmountRows(QGridLayout *grid, QWidget *page, const QString &currencyCaption,
+                         QLineEdit *currency, QLineEdit *amount, const char *wordsName);
+// Place of issue and date side by side, captions above, from the given row on.
+void AddChequePlaceRows(QGridLayout *grid, QWidget *page, int row, QLineEdit *place,
+                        QLineEdit *date);
+// The grid above, the commands at the bottom of the page.
+void LayOutChequePage(QWidget *page, QGridLayout *grid, platform::UiService &ui,
+                      const ChequeCommands &commands);
+// Every opening starts a new cheque: today's date, no amount, the place of issue from the
+// options.
+void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLineEdit *place,
+                         QLineEdit *date);
 
 // What a cheque's place holds: the currency, the framed amount ("999.999.999,99"), a payee
 // line (the caption says 27), the place of issue and the date.

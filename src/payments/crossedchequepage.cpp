@@ -45,21 +45,14 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
     for (std::size_t i = 0; i < m_payeeLines.size(); ++i)
         m_payeeLines[i]->setAccessibleName(QStringLiteral("Empfänger, Zeile %1").arg(i + 2));
 
-    QPushButton *close = PageButton(this, "Button8", QStringLiteral("Schließen"));
-    QPushButton *receipt = PageButton(this, "Button10", QStringLiteral("Quittung drucken"));
-    QPushButton *printerSetUp = PageButton(this, "Button5", QStringLiteral("Drucker ändern"));
-    QPushButton *print = PageButton(this, "Button4", QStringLiteral("Drucken"));
-    connect(receipt, &QPushButton::clicked, this, &CrossedChequePage::printReceipt);
-    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
-    connect(print, &QPushButton::clicked, this, &CrossedChequePage::print);
-    connect(close, &QPushButton::clicked, this, &CrossedChequePage::closeRequested);
+    const ChequeCommands commands =
+        MakeChequeCommands(this, m_printer, {"Button8", "Button10", "Button5", "Button4"});
+    connect(commands.receipt, &QPushButton::clicked, this, &CrossedChequePage::printReceipt);
+    connect(commands.print, &QPushButton::clicked, this, &CrossedChequePage::print);
+    connect(commands.close, &QPushButton::clicked, this, &CrossedChequePage::closeRequested);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(Caption(this, QStringLiteral("DM / EURO"), m_currency), 0, 0);
-    grid->addWidget(m_currency, 1, 0);
-    grid->addWidget(Caption(this, QStringLiteral("Betrag:"), m_amount), 0, 1);
-    grid->addWidget(m_amount, 1, 1);
-    grid->addWidget(AmountInWordsLabel(this, "Label15", m_amount), 2, 0, 1, 2);
+    AddChequeAmountRows(grid, this, QStringLiteral("DM / EURO"), m_currency, m_amount, "Label15");
     grid->addWidget(
         Caption(this, QStringLiteral("Empfänger (jeweils maximal 27 Zeichen)"), m_payee), 3, 0, 1,
         2);
@@ -67,21 +60,12 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
     int row = 5;
     for (QLineEdit *line : m_payeeLines)
         grid->addWidget(line, row++, 0, 1, 2);
-    grid->addWidget(Caption(this, QStringLiteral("Ausstellungsort"), m_place), row, 0);
-    grid->addWidget(Caption(this, QStringLiteral("Datum"), m_date), row, 1);
-    grid->addWidget(m_place, row + 1, 0);
-    grid->addWidget(m_date, row + 1, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printerSetUp, print}));
+    AddChequePlaceRows(grid, this, row, m_place, m_date);
+    LayOutChequePage(this, grid, state.ui(), commands);
 
     auto *navigation = new FieldNavigation(this);
-    QWidget *const order[] = {m_currency,      m_amount,        m_payee,
-                              m_payeeLines[0], m_payeeLines[1], m_payeeLines[2],
-                              m_place,         m_date,          print};
+    QWidget *const order[] = {m_currency,      m_amount, m_payee, m_payeeLines[0], m_payeeLines[1],
+                              m_payeeLines[2], m_place,  m_date,  commands.print};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         navigation->onEnter(order[i], order[i + 1]);
     navigation->onLeave(m_payee, [this] { recallPayee(); });
@@ -89,14 +73,12 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
 }
 
 void CrossedChequePage::prepare() {
-    m_date->setText(m_state.clock().today().toString(QStringLiteral("dd.MM.yyyy")));
-    m_amount->clear();
+    PrepareChequeFields(m_state, m_amount, m_place, m_date);
     m_payee->clear();
     m_payee->setEditText(QString());
     for (QLineEdit *line : m_payeeLines)
         line->clear();
     m_filledLines = {};
-    takePlaceOfIssue();
     m_payee->addItems(platform::PayeeNames(m_state));
     m_payee->setEditText(QString());
 }

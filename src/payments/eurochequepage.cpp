@@ -30,46 +30,29 @@ EuroChequePage::EuroChequePage(platform::AppState &state, PaymentPrinter &printe
     TypeInCapitals(m_currency);
     TypeInCapitals(m_amount);
 
-    QPushButton *close = PageButton(this, "Button9", QStringLiteral("Schließen"));
-    QPushButton *receipt = PageButton(this, "Button11", QStringLiteral("Quittung drucken"));
-    QPushButton *printerSetUp = PageButton(this, "Button3", QStringLiteral("Drucker ändern"));
-    QPushButton *print = PageButton(this, "Button6", QStringLiteral("Drucken"));
-    connect(receipt, &QPushButton::clicked, this, &EuroChequePage::printReceipt);
-    connect(printerSetUp, &QPushButton::clicked, this, [this] { m_printer.setUp(this); });
-    connect(print, &QPushButton::clicked, this, &EuroChequePage::print);
-    connect(close, &QPushButton::clicked, this, &EuroChequePage::closeRequested);
+    const ChequeCommands commands =
+        MakeChequeCommands(this, m_printer, {"Button9", "Button11", "Button3", "Button6"});
+    connect(commands.receipt, &QPushButton::clicked, this, &EuroChequePage::printReceipt);
+    connect(commands.print, &QPushButton::clicked, this, &EuroChequePage::print);
+    connect(commands.close, &QPushButton::clicked, this, &EuroChequePage::closeRequested);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(Caption(this, QStringLiteral("Währung"), m_currency), 0, 0);
-    grid->addWidget(m_currency, 1, 0);
-    grid->addWidget(Caption(this, QStringLiteral("Betrag:"), m_amount), 0, 1);
-    grid->addWidget(m_amount, 1, 1);
-    grid->addWidget(AmountInWordsLabel(this, "Label21", m_amount), 2, 0, 1, 2);
+    AddChequeAmountRows(grid, this, QStringLiteral("Währung"), m_currency, m_amount, "Label21");
     grid->addWidget(Caption(this, QStringLiteral("Empfänger"), m_payee), 3, 0, 1, 2);
     grid->addWidget(m_payee, 4, 0, 1, 2);
-    grid->addWidget(Caption(this, QStringLiteral("Ausstellungsort"), m_place), 5, 0);
-    grid->addWidget(Caption(this, QStringLiteral("Datum"), m_date), 5, 1);
-    grid->addWidget(m_place, 6, 0);
-    grid->addWidget(m_date, 6, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addLayout(PageButtonRow(this, state.ui(), {close, receipt, printerSetUp, print}));
+    AddChequePlaceRows(grid, this, 5, m_place, m_date);
+    LayOutChequePage(this, grid, state.ui(), commands);
 
     auto *navigation = new FieldNavigation(this);
-    QWidget *const order[] = {m_currency, m_amount, m_payee, m_place, m_date, print};
+    QWidget *const order[] = {m_currency, m_amount, m_payee, m_place, m_date, commands.print};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         navigation->onEnter(order[i], order[i + 1]);
 }
 
 void EuroChequePage::prepare() {
-    m_date->setText(m_state.clock().today().toString(QStringLiteral("dd.MM.yyyy")));
-    m_amount->clear();
+    PrepareChequeFields(m_state, m_amount, m_place, m_date);
     m_payee->clear();
     m_currency->setText(QStringLiteral("EUR"));
-    takePlaceOfIssue();
 }
 
 void EuroChequePage::takePlaceOfIssue() {

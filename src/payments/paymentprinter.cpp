@@ -7,9 +7,10 @@
 
 namespace penvaro::payments {
 
-PaymentPrinter::PaymentPrinter(platform::UiService &ui, core::Canvas *testCanvas)
-    : m_ui(ui)
-    , m_testCanvas(testCanvas) {}
+PaymentPrinter::PaymentPrinter(platform::UiService &ui)
+    : m_ui(ui) {}
+
+PaymentPrinter::~PaymentPrinter() = default;
 
 void PaymentPrinter::setUp(QWidget *parent) {
     QPrintDialog dialog(&m_printers.printer(), parent);
@@ -20,18 +21,17 @@ void PaymentPrinter::setUp(QWidget *parent) {
 }
 
 void PaymentPrinter::print(const std::function<void(core::Canvas &)> &printout) {
-    if (m_testCanvas) {
-        printout(*m_testCanvas);
-    } else {
-        const bool ready =
-            m_setUp ? m_printers.prepareAsConfigured(m_ui) : m_printers.prepare(m_ui);
-        if (!ready)
-            return;
-        platform::QtPrintCanvas canvas(m_printers.printer());
-        printout(canvas);
-    }
-    if (m_printed)
+    if (output(printout) && m_printed)
         m_printed();
+}
+
+bool PaymentPrinter::output(const std::function<void(core::Canvas &)> &printout) {
+    const bool ready = m_setUp ? m_printers.prepareAsConfigured(m_ui) : m_printers.prepare(m_ui);
+    if (!ready)
+        return false;
+    platform::QtPrintCanvas canvas(m_printers.printer());
+    printout(canvas);
+    return true;
 }
 
 } // namespace penvaro::payments

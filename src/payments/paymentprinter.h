@@ -19,8 +19,10 @@ namespace penvaro::payments {
 // dialog; that one is kept for every later printout of the window.
 class PaymentPrinter {
 public:
-    // Tests hand in a canvas that records the printouts instead of a printer.
-    explicit PaymentPrinter(platform::UiService &ui, core::Canvas *testCanvas = nullptr);
+    explicit PaymentPrinter(platform::UiService &ui);
+    virtual ~PaymentPrinter();
+    PaymentPrinter(const PaymentPrinter &) = delete;
+    PaymentPrinter &operator=(const PaymentPrinter &) = delete;
 
     // "Drucker ändern".
     void setUp(QWidget *parent);
@@ -30,9 +32,13 @@ public:
     // Called after each printout, once it went to the printer.
     void setPrinted(std::function<void()> printed) { m_printed = std::move(printed); }
 
+protected:
+    // Puts the printout on paper or into the PDF file; false when nothing was printed. Another
+    // destination, such as a canvas that records, overrides it.
+    virtual bool output(const std::function<void(core::Canvas &)> &printout);
+
 private:
     platform::UiService &m_ui;
-    core::Canvas *m_testCanvas;
     platform::PrinterChoice m_printers;
     bool m_setUp = false;
     std::function<void()> m_printed;

@@ -19,13 +19,19 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace penvaro::payments {
-PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent, core::Canvas *testCanvas)
+PaymentWindow::PaymentWindow(platform::AppState &state, QWidget *parent)
+    : PaymentWindow(state, std::make_unique<PaymentPrinter>(state.ui()), parent) {}
+
+PaymentWindow::PaymentWindow(platform::AppState &state, std::unique_ptr<PaymentPrinter> printer,
+                             QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_bankCodes(std::make_unique<BankCodes>(state.ui()))
-    , m_printer(std::make_unique<PaymentPrinter>(state.ui(), testCanvas))
+    , m_printer(std::move(printer))
     , m_search(new BankCodeSearchDialog(state.ui(), *m_bankCodes, this))
     , m_editor(
           new TransferTemplateDialog(state.ui(), state.settings(), *m_bankCodes, *m_search, this))

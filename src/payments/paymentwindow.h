@@ -11,7 +11,6 @@ class QLineEdit;
 class QTabWidget;
 
 namespace penvaro::core {
-class Canvas;
 struct SavedTransferRecord;
 } // namespace penvaro::core
 
@@ -39,9 +38,10 @@ class PaymentWindow : public QDialog {
 public:
     enum class Page { Transfers, CrossedCheques, EuroCheques, SavedTransfers, AccountData };
 
-    // Printouts go to the printer, or to the given canvas (tests hand in one that records them).
-    explicit PaymentWindow(platform::AppState &state, QWidget *parent = nullptr,
-                           core::Canvas *testCanvas = nullptr);
+    explicit PaymentWindow(platform::AppState &state, QWidget *parent = nullptr);
+    // Forms and receipts go to the given printer instead of the system's.
+    PaymentWindow(platform::AppState &state, std::unique_ptr<PaymentPrinter> printer,
+                  QWidget *parent = nullptr);
     ~PaymentWindow() override;
 
     // Prepares every page as each opening does and shows the window modally on the page.

@@ -42,4 +42,15 @@ void AppState::announceBookingChange() {
     Q_EMIT bookingsChanged();
 }
 
+void AppState::announceBookingChange(const core::BookingRecord &touched) {
+    announceBookingChange();
+    // Equal records are one booking to the eye, so the first of them serves.
+    for (int slot = 1; slot <= m_table.count; ++slot) {
+        if (m_table.slot(slot) == touched) {
+            Q_EMIT bookingTouched(slot);
+            return;
+        }
+    }
+}
+
 } // namespace penvaro::platform

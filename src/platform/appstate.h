@@ -49,11 +49,16 @@ public:
 
     // After every change of bookings: orders the table and announces the change.
     void announceBookingChange();
+    // The same after the user added or changed this booking, which is then announced by the
+    // slot it was ordered into, so that the ledger can show it.
+    void announceBookingChange(const core::BookingRecord &touched);
 
 Q_SIGNALS:
     // The table holds other bookings, or the same in another order: whatever shows them
     // shows them again.
     void bookingsChanged();
+    // Follows bookingsChanged() when one booking was the user's change.
+    void bookingTouched(int slot);
 
 private:
     RegistryStore &m_store;

@@ -25,12 +25,10 @@ constexpr std::int32_t ErrorReadTitles = 533;
 
 EvaluationPrintDialog::EvaluationPrintDialog(platform::AppState &state,
                                              platform::PrinterChoice &printers, PrintTarget &target,
-                                             std::function<ListChoices()> listChoices,
                                              QWidget *parent)
     : QDialog(parent, widgets::FixedDialogFlags)
     , m_state(state)
     , m_target(target)
-    , m_listChoices(std::move(listChoices))
     , m_printerBox(new PrinterBox(QStringLiteral("Drucker"), printers, state.ui(), this))
     , m_currency(new CurrencyBox(this))
     , m_titles(new TitleBox(QStringLiteral("Titelleisten der Auswertungen"), this)) {
@@ -47,8 +45,10 @@ EvaluationPrintDialog::EvaluationPrintDialog(platform::AppState &state,
     grid->addLayout(buttons, 2, 0, 1, 2);
 }
 
-void EvaluationPrintDialog::run(const core::SearchCriteria &criteria) {
+void EvaluationPrintDialog::run(const core::SearchCriteria &criteria,
+                                const ListChoices &listChoices) {
     m_criteria = criteria;
+    m_listChoices = listChoices;
     m_printerBox->reset();
     m_currency->setCurrencyName(QString::fromStdString(m_state.settings().Waehrung));
     const auto titles = ReadTableTitles(m_state.store(), m_state.currentFile());
@@ -73,8 +73,7 @@ void EvaluationPrintDialog::printEvaluation() {
     }
     const core::Settings &settings = m_state.settings();
     core::EvaluationPrintOptions options;
-    options.list =
-        ListOptions(m_state, m_listChoices(), m_currency->national(), m_titles->titles());
+    options.list = ListOptions(m_state, m_listChoices, m_currency->national(), m_titles->titles());
     options.statementData = settings.AuszugsdatAN;
     options.bookingDates = settings.BuchungsdatAN;
     const PrintRun run = m_target.print([&](core::Canvas &canvas) -> core::Result<void> {

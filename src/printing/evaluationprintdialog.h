@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 namespace penvaro::platform {
 class AppState;
 class PrinterChoice;
@@ -26,21 +24,19 @@ class EvaluationPrintDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The column and header choices come from the booking print dialog at the moment of
-    // printing.
     EvaluationPrintDialog(platform::AppState &state, platform::PrinterChoice &printers,
-                          PrintTarget &target, std::function<ListChoices()> listChoices,
-                          QWidget *parent = nullptr);
+                          PrintTarget &target, QWidget *parent = nullptr);
 
-    // Shows the dialog modally for a search with these criteria.
-    void run(const core::SearchCriteria &criteria);
+    // Shows the dialog modally for a search with these criteria, printed with the booking
+    // list's column and header choices; this dialog offers none of its own.
+    void run(const core::SearchCriteria &criteria, const ListChoices &listChoices);
 
 private:
     void printEvaluation();
 
     platform::AppState &m_state;
     PrintTarget &m_target;
-    std::function<ListChoices()> m_listChoices;
+    ListChoices m_listChoices;
     PrinterBox *m_printerBox;
     CurrencyBox *m_currency;
     TitleBox *m_titles;

@@ -25,9 +25,7 @@ PrintCommands::PrintCommands(platform::AppState &state, QWidget *dialogParent, P
     , m_testTarget(target) {
     PrintTarget &listTarget = target ? *target : *m_chosenPrinter;
     m_bookingDialog = new BookingPrintDialog(state, *m_printers, listTarget, dialogParent);
-    m_evaluationDialog = new EvaluationPrintDialog(
-        state, *m_printers, listTarget, [this] { return m_bookingDialog->listChoices(); },
-        dialogParent);
+    m_evaluationDialog = new EvaluationPrintDialog(state, *m_printers, listTarget, dialogParent);
 }
 
 PrintCommands::~PrintCommands() = default;
@@ -53,7 +51,7 @@ void PrintCommands::printEvaluation(const core::SearchCriteria &criteria) {
     core::Settings &settings = m_state.settings();
     const bool balances = settings.SummeBD;
     settings.SummeBD = false;
-    m_evaluationDialog->run(criteria);
+    m_evaluationDialog->run(criteria, m_bookingDialog->listChoices());
     settings.SummeBD = balances;
 }
 

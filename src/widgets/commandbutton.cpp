@@ -1,5 +1,6 @@
 #include "commandbutton.h"
 
+#include <QPushButton>
 #include <QToolButton>
 
 namespace penvaro::widgets {
@@ -11,6 +12,15 @@ QToolButton *CommandButton(QWidget *parent, const char *name, const QString &cap
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setAutoRaise(true);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
+    return b;
+}
+
+QPushButton *DialogButton(QWidget *parent, const char *name, const QString &caption,
+                          const QString &hint) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty())
         b->setToolTip(hint);
     return b;

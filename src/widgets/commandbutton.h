@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPushButton;
 class QToolButton;
 class QWidget;
 
@@ -11,5 +12,9 @@ namespace penvaro::widgets {
 // commands, with its object name and an optional tool tip.
 QToolButton *CommandButton(QWidget *parent, const char *name, const QString &caption,
                            const QString &hint = {});
+
+// A dialog's push button with its object name and an optional tool tip.
+QPushButton *DialogButton(QWidget *parent, const char *name, const QString &caption,
+                          const QString &hint = {});
 
 } // namespace penvaro::widgets

@@ -135,10 +135,13 @@ TEST(Search, ListsEachBookingOnceInTableOrderWithTheSignedSum) {
 
     const auto credit100debit250 = core::SearchBookings(
         tableOf({penvaro::testing::Completed(2011, 1, "01.02.2011", 1000000),
+                 penvaro::testing::Planned("03.02.2011", -400000),
                  penvaro::testing::Completed(2011, 1, "02.02.2011", -2500000)}),
         criteria(SearchMode::DateRange, "", {}));
     ASSERT_TRUE(credit100debit250);
-    EXPECT_EQ("-150,00 €", core::EvaluationAmountText(credit100debit250->sum, {}));
+    EXPECT_EQ("-190,00 €", core::EvaluationAmountText(credit100debit250->sum, {}));
+    EXPECT_EQ(-400000, credit100debit250->plannedSum) << "what has not moved yet, kept apart";
+    EXPECT_EQ(-1500000, credit100debit250->bookedSum());
 
     const auto range = core::BookingValueDateRange(table);
     ASSERT_TRUE(range);

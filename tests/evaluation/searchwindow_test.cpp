@@ -59,6 +59,11 @@ void LayOut(core::Settings &settings, const std::vector<LedgerColumn> &columns) 
     }
 }
 
+const ScriptedUiService::Shown NoFieldTicked{
+    ScriptedUiService::Kind::Information,
+    QStringLiteral("Bitte mindestens ein Feld ankreuzen, in dem der Suchbegriff gesucht werden "
+                   "soll: Buchungsart, Absender/Empfänger oder Verwendungszweck.")};
+
 class SearchWindowTest : public ::testing::Test, public Account {
 protected:
     SearchWindowTest() { LayOut(state->settings(), FullLedger); }
@@ -78,13 +83,16 @@ protected:
             texts.append(Grid().cell(col, row));
         return texts;
     }
-    // The purposes of the found bookings, the rows above the empty row and the sum.
+    // The purposes of the found bookings; an empty result shows a single empty row.
     QStringList FoundPurposes() {
         QStringList purposes;
-        for (int row = 1; row < Grid().rowCount() - 2; ++row)
-            purposes.append(Grid().cell(5, row));
+        for (int row = 1; row < Grid().rowCount(); ++row) {
+            if (Row(row) != QStringList(Grid().columnCount(), QString()))
+                purposes.append(Grid().cell(5, row));
+        }
         return purposes;
     }
+    QString Sum(const char *name) { return penvaro::testing::TextOf(window, name); }
     // Clicks near the left edge, where radio buttons and check boxes have their box, however
     // wide the layout makes them.
     void Click(const char *name) {
@@ -149,17 +157,20 @@ TEST_F(SearchWindowTest, OpensWithTheLedgersColumnsWithoutBalanceAndEveryCriteri
             EXPECT_EQ(2, Grid().rowCount());
 
             Click("BSTART");
-            EXPECT_EQ(2, Grid().rowCount()) << "no field ticked finds nothing";
+            EXPECT_EQ(2, Grid().rowCount()) << "no field ticked searches nothing";
             EXPECT_EQ(QStringList(Grid().columnCount(), QString()), Row(1));
+            EXPECT_EQ(NoFieldTicked, messages().back()) << "and says so";
+            EXPECT_TRUE(Sum("ESumme").isEmpty());
             // What this opening changes, the next one resets.
             Click("CBVerwendung");
             Click("RBexakt");
             Click("RBDatenbereich");
             Click("BSTART");
-            EXPECT_EQ(3 + 3, Grid().rowCount());
+            EXPECT_EQ(3 + 1, Grid().rowCount());
         });
     }
-    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>(2, NoFieldTicked), messages())
+        << "once per opening";
 }
 
 TEST_F(SearchWindowTest, ASearchWordFindsEachBookingOnceByTheRulesOfItsMode) {
@@ -207,12 +218,12 @@ TEST_F(SearchWindowTest, ASearchWordFindsEachBookingOnceByTheRulesOfItsMode) {
                 Click(field);
             Click("BSTART");
             EXPECT_EQ(c.found, FoundPurposes());
-            EXPECT_EQ(c.found.isEmpty() ? 2 : c.found.size() + 3, Grid().rowCount());
+            EXPECT_EQ(c.found.isEmpty() ? 2 : c.found.size() + 1, Grid().rowCount());
         });
     }
 }
 
-TEST_F(SearchWindowTest, ARangeListsBothEndsTheStartValueAndTheSignedSum) {
+TEST_F(SearchWindowTest, ARangeListsBothEndsTheStartValueAndTheSumsBookedAndPlannedApart) {
     open({testing::StartValue(500 * Euro), testing::Completed(2011, 1, "28.02.2011"),
           testing::Completed(2011, 2, "01.03.2011", 100 * Euro),
           testing::Completed(2011, 3, "15.03.2011", -300 * Euro),
@@ -223,7 +234,7 @@ TEST_F(SearchWindowTest, ARangeListsBothEndsTheStartValueAndTheSignedSum) {
         Picker("Datevon").setDate(QDate(2011, 3, 1));
         Picker("Datebis").setDate(QDate(2011, 3, 31));
         Click("BSTART");
-        ASSERT_EQ(6, Grid().rowCount()) << "heading, three bookings, an empty row and the sum";
+        ASSERT_EQ(4, Grid().rowCount()) << "heading and three bookings; the sums are below";
         EXPECT_EQ(
             (QStringList{QStringLiteral("2 / 2011"), QStringLiteral("01.03.2011"),
                          QStringLiteral("01.03.2011"), QStringLiteral("Abbuchung"),
@@ -238,10 +249,19 @@ TEST_F(SearchWindowTest, ARangeListsBothEndsTheStartValueAndTheSignedSum) {
                                QStringLiteral("50,00 €")}),
                   Row(3))
             << "a planned booking has no statement data";
-        EXPECT_EQ(QStringList(8, QString()), Row(4));
-        EXPECT_EQ((QStringList{QString(), QString(), QString(), QString(), QString(),
-                               QStringLiteral("SUMME:"), QString(), QStringLiteral("-150,00 €")}),
-                  Row(5));
+        const QAbstractItemModel &model = *Grid().view().model();
+        for (int row = 0; row < 3; ++row) {
+            SCOPED_TRACE(row);
+            const bool planned = row == 2;
+            EXPECT_EQ(planned, model.index(row, 3).data(Qt::FontRole).value<QFont>().italic());
+            EXPECT_EQ(planned ? QStringLiteral("Geplante Buchung, noch nicht gebucht") : QString(),
+                      model.index(row, 5).data(Qt::AccessibleDescriptionRole).toString());
+        }
+        EXPECT_EQ(QStringLiteral("3 Buchungen gefunden."),
+                  penvaro::testing::TextOf(window, "LErgebnis"));
+        EXPECT_EQ(QStringLiteral("-200,00 €"), Sum("ESummeGebucht"));
+        EXPECT_EQ(QStringLiteral("50,00 €"), Sum("ESummeGeplant"));
+        EXPECT_EQ(QStringLiteral("-150,00 €"), Sum("ESumme"));
 
         // Back to the start value's day: it shows as in the ledger and counts in the sum.
         Picker("Datevon").setDate(QDate(1960, 1, 1));
@@ -250,7 +270,15 @@ TEST_F(SearchWindowTest, ARangeListsBothEndsTheStartValueAndTheSignedSum) {
             (QStringList{QStringLiteral("Startwert"), QString(), QString(), QString(), QString(),
                          QString(), QStringLiteral("+"), QStringLiteral("500,00 €")}),
             Row(1));
-        EXPECT_EQ(QStringLiteral("351,00 €"), Grid().cell(7, Grid().rowCount() - 1));
+        EXPECT_EQ(QStringLiteral("351,00 €"), Sum("ESumme"));
+        EXPECT_EQ(QStringLiteral("301,00 €"), Sum("ESummeGebucht"));
+
+        Picker("Datevon").setDate(QDate(2012, 1, 1));
+        Picker("Datebis").setDate(QDate(2012, 12, 31));
+        Click("BSTART");
+        EXPECT_EQ(QStringLiteral("Keine Buchung gefunden."),
+                  penvaro::testing::TextOf(window, "LErgebnis"));
+        EXPECT_TRUE(Sum("ESumme").isEmpty());
     });
 }
 
@@ -276,7 +304,7 @@ TEST_F(SearchWindowTest, AmountsShowToTheCentInTheChosenCurrencies) {
             Click("RBDatenbereich");
             Click("BSTART");
             EXPECT_EQ(c.shown, Grid().cell(7, 1));
-            EXPECT_EQ(c.shown, Grid().cell(7, 3)) << "the sum";
+            EXPECT_EQ(c.shown, Sum("ESumme"));
         });
     }
 }
@@ -315,7 +343,17 @@ TEST_F(SearchWindowTest, StartSaysMomentWhileSearchingAndPrintingTakesTheCriteri
             return shown.text == QStringLiteral("Moment");
         }));
         EXPECT_EQ(QStringLiteral("START"), start->text());
-        EXPECT_EQ(3 + 1, Grid().rowCount());
+        EXPECT_EQ(1 + 1, Grid().rowCount());
+
+        // Enter in the word field searches too.
+        Click("RBSuchstring");
+        Click("CBVerwendung");
+        penvaro::testing::Retype(Child(window, "Suchstring"), QStringLiteral("nichts"));
+        QTest::keyClick(Child(window, "Suchstring"), Qt::Key_Return);
+        EXPECT_EQ(QStringList{}, FoundPurposes());
+        EXPECT_EQ(QStringLiteral("Keine Buchung gefunden."),
+                  penvaro::testing::TextOf(window, "LErgebnis"));
+        EXPECT_TRUE(window.isVisible());
 
         auto *print = Child<QPushButton>(window, "BDrucken");
         EXPECT_EQ(QStringLiteral("Auswertung auf dem Drucker starten"), print->toolTip());

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,9 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 using namespace penvaro;
 using app::MainWindow;
@@ -64,10 +68,33 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartShowsTheWelcomePanelWithoutAnyMessage) {
     auto window = start();
-    EXPECT_EQ(QSize(750, 550), window->size());
+    EXPECT_EQ(MainWindow::FirstStartGeometry(window->screen()->availableGeometry()).size(),
+              window->size());
     EXPECT_FALSE(window->ledgerVisible());
     EXPECT_FALSE(window->findChild<QWidget *>(QStringLiteral("PWelcome"))->isHidden());
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+}
+
+TEST(MainWindowSize, TheFirstStartTakesTwoThirdsOfTheScreenAndAtLeastTheClassicSize) {
+    struct Case {
+        const char *screen;
+        QRect available;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"1366 x 768 with a panel", QRect(0, 0, 1366, 740), QSize(911, 550)},
+        {"full HD", QRect(0, 28, 1920, 1052), QSize(1280, 701)},
+        {"just above the least", QRect(0, 0, 800, 600), QSize(750, 550)},
+        {"below it, as at double scale", QRect(0, 0, 683, 360), QSize(683, 360)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.screen);
+        const QRect placed = MainWindow::FirstStartGeometry(c.available);
+        EXPECT_EQ(c.size, placed.size());
+        EXPECT_TRUE(c.available.contains(placed));
+        EXPECT_LE(std::abs(placed.center().x() - c.available.center().x()), 1);
+        EXPECT_LE(std::abs(placed.center().y() - c.available.center().y()), 1);
+    }
 }
 
 TEST_F(MainWindowTest, ALastFileThatIsGoneLeavesTheWelcomePanelSilently) {
@@ -203,6 +230,94 @@ TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
     }
     EXPECT_TRUE(state->settings().euroBetrag);
     EXPECT_FALSE(state->settings().natBetrag);
+}
+
+TEST_F(MainWindowTest, CurrencyBoxesAreCaptionedAndStayInPlaceWhenClicked) {
+    const auto file = writeAccount(QStringLiteral("kasse.p11"),
+                                   {penvaro::testing::StartValue(0),
+                                    penvaro::testing::Completed(2011, 1, "05.01.2011", 1000000)});
+    setLastFile(file);
+    auto window = start();
+    window->resize(750, 550);
+    QTest::qWait(0);
+    const char *names[] = {"RBEuroBetrag", "RBnatBetrag", "RBEuroKontostand", "RBnatKontostand"};
+    const auto positions = [&] {
+        std::vector<QPoint> at;
+        for (const char *name : names)
+            at.push_back(window->findChild<QCheckBox *>(QString::fromLatin1(name))
+                             ->mapTo(window.get(), QPoint()));
+        return at;
+    };
+    for (auto [caption, box] : {std::pair{QStringLiteral("Beträge in"), "RBEuroBetrag"},
+                                std::pair{QStringLiteral("Kontostand in"), "RBEuroKontostand"}}) {
+        const auto labels = window->findChildren<QLabel *>();
+        const auto label = std::find_if(labels.begin(), labels.end(),
+                                        [&](QLabel *l) { return l->text() == caption; });
+        ASSERT_NE(labels.end(), label) << caption.toStdString();
+        EXPECT_EQ(QString::fromLatin1(box), (*label)->buddy()->objectName());
+    }
+    const std::vector<QPoint> before = positions();
+    // Both currencies make every sum and amount longer; the boxes must not move away from the
+    // pointer meanwhile.
+    for (const char *name : {"RBnatBetrag", "RBnatKontostand", "RBEuroBetrag", "RBnatBetrag"}) {
+        SCOPED_TRACE(name);
+        QTest::mouseClick(window->findChild<QCheckBox *>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+        QTest::qWait(0);
+        EXPECT_EQ(before, positions());
+    }
+}
+
+TEST_F(MainWindowTest, ABookingJustAddedIsCurrentSelectedAndWhollyInSight) {
+    std::vector<core::BookingRecord> records{penvaro::testing::StartValue(0)};
+    for (int day = 1; day <= 28; ++day) {
+        for (int month : {1, 2}) {
+            const QString date = QStringLiteral("%1.%2.2011")
+                                     .arg(day, 2, 10, QLatin1Char('0'))
+                                     .arg(month, 2, 10, QLatin1Char('0'));
+            records.push_back(penvaro::testing::Completed(2011, month, date.toStdString().c_str()));
+        }
+    }
+    const auto file = writeAccount(QStringLiteral("giro.p11"), records);
+    for (const bool ascending : {true, false}) {
+        SCOPED_TRACE(ascending ? "ascending" : "descending");
+        setLastFile(file);
+        setFileValue(file, QStringLiteral("Sort1"), std::int32_t(ascending ? 1 : 0));
+        auto window = start();
+        window->resize(750, 550);
+        QTest::qWait(0);
+        const TableCells completed = grid(*window, "Stringgrid1");
+        ASSERT_EQ(1 + 57, completed.rowCount()) << "heading, start value, 56 bookings";
+
+        // The newest booking: last in ascending order, first in descending order.
+        const core::BookingRecord added = penvaro::testing::Completed(2011, 3, "01.03.2011");
+        core::BookingTable &table = state->table();
+        table.slot(++table.count) = added;
+        state->announceBookingChange(added);
+        QTest::qWait(0);
+        const int row = ascending ? 58 : 1;
+        EXPECT_EQ(row, completed.currentRow());
+        EXPECT_EQ(std::vector<int>{row}, completed.selectedRows());
+        EXPECT_EQ(QStringLiteral("3 / 2011"), completed.cell(0, row));
+        QTableView &view = completed.view();
+        const QRect shown = view.visualRect(view.model()->index(row - 1, 0));
+        EXPECT_GE(shown.top(), 0);
+        EXPECT_LE(shown.bottom(), view.viewport()->height());
+    }
+}
+
+TEST_F(MainWindowTest, AtTheSmallestSizeNoLedgerHeadingIsCut) {
+    setLastFile(writeGiro());
+    auto window = start();
+    window->resize(750, 550);
+    QTest::qWait(0);
+    for (const char *name : {"Stringgrid1", "StringGrid2"}) {
+        auto *view = window->findChild<QTableView *>(QString::fromLatin1(name));
+        for (int col = 0; col < view->model()->columnCount(); ++col) {
+            SCOPED_TRACE(view->model()->headerData(col, Qt::Horizontal).toString().toStdString());
+            EXPECT_GE(view->columnWidth(col), view->horizontalHeader()->sectionSizeHint(col));
+        }
+    }
 }
 
 TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {

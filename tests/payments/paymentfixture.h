@@ -3,6 +3,7 @@
 #include "appfixture.h"
 #include "support/recordingcanvas.h"
 
+#include "payments/paymentprinter.h"
 #include "payments/paymentwindow.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,23 @@ void PrintTo(const TransferOrder &order, std::ostream *out);
 } // namespace penvaro::core
 
 namespace penvaro::testing {
+
+// Prints on a canvas that records the printouts, as if the printer had taken each of them.
+class RecordingPaymentPrinter : public payments::PaymentPrinter {
+public:
+    RecordingPaymentPrinter(platform::UiService &ui, core::Canvas &canvas)
+        : PaymentPrinter(ui)
+        , m_canvas(canvas) {}
+
+protected:
+    bool output(const std::function<void(core::Canvas &)> &printout) override {
+        printout(m_canvas);
+        return true;
+    }
+
+private:
+    core::Canvas &m_canvas;
+};
 
 // The bank offices every payment test knows, in file order.
 std::vector<std::string> KnownBankCodeLines();
@@ -46,7 +65,7 @@ protected:
     std::filesystem::path account;
     // What the window prints; no test prints on a real printer.
     RecordingCanvas canvas;
-    payments::PaymentWindow window{*state, nullptr, &canvas};
+    payments::PaymentWindow window{*state, std::make_unique<RecordingPaymentPrinter>(ui, canvas)};
 };
 
 } // namespace penvaro::testing
