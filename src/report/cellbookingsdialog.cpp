@@ -7,8 +7,10 @@
 #include "widgets/rowtable.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -33,9 +35,22 @@ CellBookingsDialog::CellBookingsDialog(platform::AppState &state, QWidget *paren
         buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("BSchliessen"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_sum = new QLineEdit(this);
+    m_sum->setObjectName(QStringLiteral("ESumme"));
+    m_sum->setReadOnly(true);
+    m_sum->setAlignment(Qt::AlignRight);
+    m_sum->setAccessibleName(QStringLiteral("Summe"));
+    auto *sumLabel = new QLabel(QStringLiteral("Summe:"), this);
+    sumLabel->setObjectName(QStringLiteral("LSumme"));
+    sumLabel->setBuddy(m_sum);
+    auto *sumRow = new QHBoxLayout;
+    sumRow->addStretch();
+    sumRow->addWidget(sumLabel);
+    sumRow->addWidget(m_sum);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_table, 1);
+    layout->addLayout(sumRow);
     layout->addWidget(buttons);
     resize(900, 400);
 }
@@ -49,8 +64,13 @@ void CellBookingsDialog::showBookings(const QString &title, const std::vector<in
     m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
     widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
     m_results->setColumns(settings);
-    m_results->setResult(m_state.table(), core::SearchResult{bookingSlots, sum},
-                         core::EvaluationLayoutFromSettings(settings, widgets::LocaleSeparators()));
+    const auto layout = core::EvaluationLayoutFromSettings(settings, widgets::LocaleSeparators());
+    // The cells count completed bookings only, so the whole sum is booked.
+    m_results->setResult(m_state.table(), core::SearchResult{bookingSlots, sum, 0}, layout);
+    m_sum->setText(bookingSlots.empty()
+                       ? QString()
+                       : QString::fromStdString(core::EvaluationAmountText(sum, layout)));
+    m_sum->setCursorPosition(0);
     m_table->resizeColumnsToContents();
 }
 

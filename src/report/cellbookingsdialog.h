@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 namespace penvaro::platform {
@@ -35,6 +36,7 @@ private:
     QLabel *m_heading = nullptr;
     evaluation::SearchResultsModel *m_results = nullptr;
     QTableView *m_table = nullptr;
+    QLineEdit *m_sum = nullptr; // below the list, as in the search window
 };
 
 } // namespace penvaro::report
