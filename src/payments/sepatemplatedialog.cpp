@@ -2,6 +2,7 @@
 
 #include "bankcodes.h"
 #include "pagebuttons.h"
+#include "sepafields.h"
 #include "sepatransferpanel.h"
 
 #include "core/iban.h"
@@ -31,7 +32,7 @@ SepaTemplateDialog::SepaTemplateDialog(platform::UiService &ui, BankCodes &bankC
     : QDialog(parent, widgets::FixedDialogFlags)
     , m_ui(ui)
     , m_bankCodes(bankCodes)
-    , m_ibanCheck(new QLabel(this)) {
+    , m_ibanCheck(IbanCheckLabel(this)) {
     setObjectName(QStringLiteral("TSepaVorlageF"));
     setWindowTitle(QStringLiteral("SEPA-Überweisungsvorlage ändern"));
     setModal(true);
@@ -39,25 +40,13 @@ SepaTemplateDialog::SepaTemplateDialog(platform::UiService &ui, BankCodes &bankC
     auto *form = new QFormLayout;
     const auto field = [&](const char *name, const QString &caption, int maxLength,
                            const QString &hint) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(maxLength);
-        edit->setPlaceholderText(hint);
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(QStringLiteral("L") + edit->objectName().mid(1));
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-        return edit;
+        return AddSepaField(*form, this, name, caption, maxLength, hint);
     };
     m_name = field("ESepaEmpfaenger", QStringLiteral("&Empfänger (Name, Vorname / Firma)"),
                    static_cast<int>(core::SepaNameLength),
                    QStringLiteral("höchstens 70 Zeichen, auf dem Vordruck 27"));
     m_iban = field("EIBAN", QStringLiteral("&IBAN"), 42,
                    QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
-    m_ibanCheck->setObjectName(QStringLiteral("LIBANPruefung"));
-    m_ibanCheck->setWordWrap(true);
-    // A wrapped label would take a share of the spare height.
-    m_ibanCheck->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     form->addRow(QString(), m_ibanCheck);
     m_bic = field("EBIC", QStringLiteral("&BIC"), 14,
                   QStringLiteral("innerhalb Deutschlands nicht nötig"));
@@ -104,17 +93,7 @@ bool SepaTemplateDialog::edit(const core::SavedTransferRecord &record, const Sto
 }
 
 void SepaTemplateDialog::showIbanCheck() {
-    if (m_iban->text().trimmed().isEmpty()) {
-        m_ibanCheck->clear();
-        return;
-    }
-    const auto checked = m_bankCodes.checkIban(m_iban->text());
-    if (!checked)
-        m_ibanCheck->setText(qt(checked.error().message));
-    else if (checked->bankName.empty())
-        m_ibanCheck->setText(QStringLiteral("IBAN gültig"));
-    else
-        m_ibanCheck->setText(QStringLiteral("IBAN gültig: %1").arg(qt(checked->bankName)));
+    m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text()));
 }
 
 bool SepaTemplateDialog::refuse(std::int32_t code, const std::string &message, QWidget *field) {

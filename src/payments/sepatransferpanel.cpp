@@ -5,6 +5,7 @@
 #include "girocodedialog.h"
 #include "pagebuttons.h"
 #include "paymentprinter.h"
+#include "sepafields.h"
 
 #include "core/date.h"
 #include "core/epcqrpayload.h"
@@ -46,7 +47,7 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     , m_bankCodes(bankCodes)
     , m_printer(printer)
     , m_name(new QComboBox(this))
-    , m_ibanCheck(new QLabel(this))
+    , m_ibanCheck(IbanCheckLabel(this))
     , m_keepTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this))
     , m_collectedList(new QListWidget(this)) {
     m_keepTemplate->setObjectName(QStringLiteral("CBSepaVorlage"));
@@ -65,23 +66,11 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     // Short labels keep each row one line high; the limits show in the empty field.
     const auto field = [&](const char *name, const QString &caption, int maxLength,
                            const QString &hint) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(maxLength);
-        edit->setPlaceholderText(hint);
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(QStringLiteral("L") + edit->objectName().mid(1));
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-        return edit;
+        return AddSepaField(*form, this, name, caption, maxLength, hint);
     };
     // Typed with or without blanks: the longest IBAN in groups of four.
     m_iban = field("EIBAN", QStringLiteral("IBAN"), 42,
                    QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
-    m_ibanCheck->setObjectName(QStringLiteral("LIBANPruefung"));
-    m_ibanCheck->setWordWrap(true);
-    // A wrapped label would take a share of the page's spare height.
-    m_ibanCheck->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     form->addRow(QString(), m_ibanCheck);
     m_bic = field("EBIC", QStringLiteral("BIC"), 14,
                   QStringLiteral("innerhalb Deutschlands nicht nötig"));
@@ -204,21 +193,7 @@ void SepaTransferPanel::keepAsTemplate() {
 }
 
 void SepaTransferPanel::showIbanCheck() {
-    const QString typed = m_iban->text();
-    if (typed.trimmed().isEmpty()) {
-        m_ibanCheck->clear();
-        return;
-    }
-    const auto checked = m_bankCodes.checkIban(typed);
-    if (!checked) {
-        m_ibanCheck->setText(qt(checked.error().message));
-        m_bankName.clear();
-        return;
-    }
-    m_bankName = qt(checked->bankName);
-    m_ibanCheck->setText(checked->bankName.empty()
-                             ? QStringLiteral("IBAN gültig")
-                             : QStringLiteral("IBAN gültig: %1").arg(m_bankName));
+    m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text(), &m_bankName));
 }
 
 void SepaTransferPanel::leaveIban() {
