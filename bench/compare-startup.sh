@@ -4,7 +4,9 @@
 # against HomeBank opening 5000 transactions (peak memory), when HomeBank is installed.
 # Each program runs RUNS times, the programs taking turns so that a busy machine slows all of
 # them alike; the table shows medians of the wall time from process start to the first window
-# drawn and the end of the process, and of the peak memory (maximum resident set size).
+# drawn and the end of the process, of the processor time it took (user and system; less
+# disturbed by other work on the machine than the wall time) and of the peak memory (maximum
+# resident set size).
 #   bench/compare-startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 
@@ -68,32 +70,41 @@ fi
 
 now() { date +%s%N; }
 
-# Runs the command once; appends "milliseconds kilobytes" to the file named first.
+# Runs the command once; appends "wall-milliseconds kilobytes cpu-milliseconds" to the file named
+# first.
 measure() {
     local out=$1
     shift
     local start end
     start=$(now)
-    /usr/bin/time -f %M -o "$work/rss" "$@" > /dev/null 2>&1
+    /usr/bin/time -f '%M %U %S' -o "$work/rss" "$@" > /dev/null 2>&1
     end=$(now)
-    echo "$(((end - start) / 1000000)) $(tail -n 1 "$work/rss")" >> "$out"
+    record "$out" $(((end - start) / 1000000))
+}
+
+record() {
+    tail -n 1 "$work/rss" | awk -v ms="$2" '{ printf "%d %d %d\n", ms, $1, ($2 + $3) * 1000 }' >> "$1"
 }
 
 # HomeBank has no way to draw itself and end: it runs until its window with the file's name in
 # the title is shown, gets half a second to draw it and is then ended. The time is up to the
-# window shown, the half second not counted.
+# window shown, the half second not counted (its processor time includes it).
 measure_homebank() {
     local out=$1
     local start shown timer
     start=$(now)
-    /usr/bin/time -f %M -o "$work/rss" "$homebank" "$work/konto.xhb" > /dev/null 2>&1 &
+    /usr/bin/time -f '%M %U %S' -o "$work/rss" "$homebank" "$work/konto.xhb" > /dev/null 2>&1 &
     timer=$!
-    timeout 30 "$hbwait" search --sync --onlyvisible --name 'konto\.xhb' > /dev/null
+    if ! timeout 30 "$hbwait" search --sync --onlyvisible --name 'konto\.xhb' > /dev/null; then
+        kill "$(pgrep -P "$timer")" || true
+        echo "HomeBank zeigte in 30 Sekunden kein Fenster mit der Datei." >&2
+        exit 1
+    fi
     shown=$(now)
     sleep 0.5
     kill "$(pgrep -P "$timer")"
     wait "$timer" || true
-    echo "$(((shown - start) / 1000000)) $(tail -n 1 "$work/rss")" >> "$out"
+    record "$out" $(((shown - start) / 1000000))
 }
 
 one_round() {
@@ -114,18 +125,23 @@ done
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 ms() { cut -d' ' -f1 "$work/$1" | median; }
 kb() { cut -d' ' -f2 "$work/$1" | median; }
+cpu() { cut -d' ' -f3 "$work/$1" | median; }
 
-row() { printf '%-24s %8d %8.1f\n' "$1" "$(ms "$2")" "$(kb "$2" | awk '{ print $1 / 1024 }')"; }
+row() {
+    printf '%-24s %8d %8d %8.1f\n' "$1" "$(ms "$2")" "$(cpu "$2")" \
+        "$(kb "$2" | awk '{ print $1 / 1024 }')"
+}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "Start-up with 5000 bookings, median of $runs runs"
-printf '%-24s %8s %8s\n' "" "ms" "MB"
+printf '%-24s %8s %8s %8s\n' "" "ms" "cpu ms" "MB"
 row "bare Qt window" bare
 row "Penvaro" penvaro
 if [ -n "$homebank" ]; then
     row "HomeBank (window shown)" homebank
 fi
-echo "Penvaro / bare Qt window, time:  $(ratio "$(ms penvaro)" "$(ms bare)") (target 1.3)"
+echo "Penvaro / bare Qt window, time:  $(ratio "$(ms penvaro)" "$(ms bare)") (target 1.3)," \
+    "processor time: $(ratio "$(cpu penvaro)" "$(cpu bare)")"
 if [ -n "$homebank" ]; then
     echo "Penvaro / HomeBank, memory:      $(ratio "$(kb penvaro)" "$(kb homebank)") (target 0.9)"
 fi
