@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
     libktoblzcheck1-dev libqrencode-dev libxml2-utils qt6-charts-dev
+    # bench/compare-startup.sh: peak memory, and an X server of its own.
+    time xvfb
     # Qt Charts' CMake package needs Qt6OpenGL's, which qt6-charts-dev does not pull in.
     libqt6opengl6-dev
 )

@@ -1,5 +1,5 @@
 #include "appfixture.h"
-#include "support/records.h"
+#include "benchledger.h"
 
 #include "app/mainwindow.h"
 #include "ledger/ledgerview.h"
@@ -9,30 +9,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 using namespace penvaro;
 
 namespace {
-
-std::vector<core::BookingRecord> fullAccount() {
-    std::mt19937 rng(7);
-    std::vector<core::BookingRecord> records{penvaro::testing::StartValue(1000000)};
-    for (int i = 1; i < core::MaxBookings; ++i) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%02d.%02d.%04d", 1 + static_cast<int>(rng() % 28),
-                      1 + static_cast<int>(rng() % 12), 2000 + static_cast<int>(rng() % 11));
-        records.push_back(i % 10 == 0 ? penvaro::testing::Planned(date, i)
-                                      : penvaro::testing::Completed(2005, i % 300, date, i));
-    }
-    return records;
-}
 
 // The fixture's set-up without GoogleTest running it.
 class Account : public penvaro::testing::AppFixture {
 public:
     Account() {
-        setLastFile(writeAccount(QStringLiteral("voll.p11"), fullAccount()));
+        setLastFile(writeAccount(QStringLiteral("voll.p11"), bench::FullAccount()));
         for (const char *option : {"AuszugsdatAN", "BuchungsdatAN", "SummeB"})
             setFileValue(accountPath(QStringLiteral("voll.p11")), QString::fromLatin1(option),
                          std::int32_t(1));

@@ -225,6 +225,8 @@ void WindowShooter::start() {
     connect(timer, &QTimer::timeout, this, &WindowShooter::poll);
     timer->start(PollInterval);
     openNext();
+    // The main window is already shown: its picture need not wait for the first interval.
+    QTimer::singleShot(0, this, &WindowShooter::poll);
 }
 
 void WindowShooter::openNext() {
@@ -259,8 +261,10 @@ void WindowShooter::poll() {
         }
         closeWindowsOver(m_window);
         ++m_next;
-        // The closed window's own loop ends first; the next one opens from the main loop.
-        QTimer::singleShot(PollInterval, this, &WindowShooter::openNext);
+        // The closed window's own loop ends first; the next one opens from the main loop. After
+        // the last picture nothing more opens, and the program ends without waiting.
+        QTimer::singleShot(m_next == m_jobs.size() ? 0 : PollInterval, this,
+                           &WindowShooter::openNext);
         return;
     }
     if (m_steps.isEmpty())

@@ -118,6 +118,7 @@ Result<void> RecordInRegister(const std::filesystem::path &registerPath,
     auto accounts = LoadAccountRegister(registerPath);
     if (!accounts)
         return accounts.error();
+    const std::vector<RegisterEntry> before = accounts->entries;
     const ShortText<255> name = storedName(accountFile);
     bool found = false;
     for (RegisterEntry &entry : accounts->entries) {
@@ -142,6 +143,10 @@ Result<void> RecordInRegister(const std::filesystem::path &registerPath,
         entry.Kontostand = balance;
         accounts->entries.push_back(entry);
     }
+    // Every start records its file: an entry that is already as it should be costs no write,
+    // and no wait for the disk.
+    if (accounts->entries == before)
+        return {};
     return SaveAccountRegister(*accounts, registerPath);
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <thread>
 #include <vector>
 
@@ -80,6 +82,23 @@ TEST(AccountRegister, RecordingTheSameFileTwiceKeepsOneEntryWithTheLatestBalance
     EXPECT_EQ("Giro neu", loaded->entries[0].Kontobezeichnung.toUtf8());
     EXPECT_EQ(300, loaded->entries[0].Kontostand);
     EXPECT_EQ(5, loaded->entries[1].Kontostand) << "a name that is a prefix is another file";
+}
+
+TEST(AccountRegister, RecordingAnUnchangedEntryLeavesTheFileAlone) {
+    penvaro::testing::TempDir dir;
+    const auto path = dir.path("konten.cb");
+    const auto inode = [&path] {
+        struct stat info {};
+        EXPECT_EQ(0, ::stat(path.c_str(), &info));
+        return info.st_ino;
+    };
+    ASSERT_TRUE(core::RecordInRegister(path, "/k/giro.p11", "1", "Giro", 100));
+    const auto written = inode();
+    ASSERT_TRUE(core::RecordInRegister(path, "/k/giro.p11", "1", "Giro", 100));
+    EXPECT_EQ(written, inode()) << "the same entry again is no reason to replace the file";
+    ASSERT_TRUE(core::RecordInRegister(path, "/k/giro.p11", "1", "Giro", 101));
+    EXPECT_NE(written, inode());
+    EXPECT_EQ(101, core::LoadAccountRegister(path)->entries.at(0).Kontostand);
 }
 
 TEST(AccountRegister, AFullRegisterRefusesTheNextFileAndKeepsAllEntries) {
