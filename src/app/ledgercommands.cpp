@@ -122,8 +122,8 @@ void LedgerCommands::newAccountFile() {
     startValueDialog().showModal();
     // The new account's own bank data are typed now; the old account's would be wrong.
     core::Settings &own = m_state.settings();
-    for (std::string *text : {&own.Kontonummer, &own.Kontoinhaber, &own.Kontobezeichnung,
-                              &own.Institut, &own.Bankleitzahl})
+    for (std::string *text :
+         {&own.accountNumber, &own.accountHolder, &own.accountName, &own.bankName, &own.bankCode})
         text->clear();
     paymentWindow().showPage(payments::PaymentWindow::Page::AccountData);
 }

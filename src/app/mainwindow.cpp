@@ -106,13 +106,13 @@ void MainWindow::layoutWindow() {
 
 void MainWindow::startUp() {
     platform::SettingsStore &settings = m_state.settingsStore();
-    settings.LoadSettings();
-    m_state.settings().Pfad = platform::ProgramFolder().toStdString();
+    settings.load();
+    m_state.settings().programFolder = platform::ProgramFolder().toStdString();
     if (!m_state.store().setValue(platform::ProductKey(), QStringLiteral("Pfad"),
-                                  QString::fromStdString(m_state.settings().Pfad)))
+                                  QString::fromStdString(m_state.settings().programFolder)))
         platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorStartRegistry);
 
-    StartDialog start(m_state.settings().StartB, m_state.settings().passwordRequired,
+    StartDialog start(m_state.settings().startScreenSeconds, m_state.settings().passwordRequired,
                       QString::fromStdString(m_state.settings().storedPassword), this);
     // Behind a password nothing of the accounts shows before it was typed. Without one the
     // start window stands over the ready main window, so that closing it early loses nothing.
@@ -162,11 +162,11 @@ QRect MainWindow::FirstStartGeometry(const QRect &available) {
 
 void MainWindow::restoreWindowSize() {
     const core::Settings &settings = m_state.settings();
-    if (settings.WindowState == maximizedState.toStdString()) {
+    if (settings.windowState == maximizedState.toStdString()) {
         showMaximized();
         return;
     }
-    QSize size(settings.Breite, settings.Hoehe);
+    QSize size(settings.windowWidth, settings.windowHeight);
     QRect placed(pos(), size);
     // A size stored on a bigger screen, or at a smaller scale, must not put the sums out of
     // reach: the window is fitted into the screen it opens on.
@@ -174,8 +174,8 @@ void MainWindow::restoreWindowSize() {
         const QRect available = shown->availableGeometry();
         // Nothing stored yet: the window the program was first designed with would show a
         // handful of rows on any usual screen.
-        if (settings.WindowState.empty()
-            && size == QSize(core::Settings{}.Breite, core::Settings{}.Hoehe)) {
+        if (settings.windowState.empty()
+            && size == QSize(core::Settings{}.windowWidth, core::Settings{}.windowHeight)) {
             placed = FirstStartGeometry(available);
             size = placed.size();
         }
@@ -193,18 +193,18 @@ void MainWindow::restoreWindowSize() {
 void MainWindow::storeWindowSize() {
     core::Settings &settings = m_state.settings();
     const bool maximized = isMaximized() || isMinimized();
-    settings.WindowState = (maximized ? maximizedState : QStringLiteral("wsNormal")).toStdString();
+    settings.windowState = (maximized ? maximizedState : QStringLiteral("wsNormal")).toStdString();
     if (!maximized) {
-        settings.Breite = width();
-        settings.Hoehe = height();
+        settings.windowWidth = width();
+        settings.windowHeight = height();
     }
-    if (!m_state.settingsStore().SaveWindowSize())
+    if (!m_state.settingsStore().saveWindowSize())
         platform::ShowRegistryError(m_state.ui(), m_state.store(), ErrorShutdownRegistry);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
     storeWindowSize();
-    m_state.settingsStore().SaveSettings();
+    m_state.settingsStore().save();
     event->accept();
 }
 

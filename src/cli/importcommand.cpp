@@ -57,7 +57,7 @@ void rememberImport(platform::RegistryStore &store, const std::string &accountFi
 std::string otherAccount(const std::vector<core::Statement> &statements,
                          const core::Settings &own) {
     for (const core::Statement &statement : statements) {
-        if (core::MatchStatementAccount(statement.accountId, own.Bankleitzahl, own.Kontonummer)
+        if (core::MatchStatementAccount(statement.accountId, own.bankCode, own.accountNumber)
             == core::AccountMatch::Other)
             return statement.accountId;
     }
@@ -65,9 +65,9 @@ std::string otherAccount(const std::vector<core::Statement> &statements,
 }
 
 std::string ownAccount(const core::Settings &own) {
-    std::string text = "Konto " + own.Kontonummer;
-    if (!own.Bankleitzahl.empty())
-        text += ", BLZ " + own.Bankleitzahl;
+    std::string text = "Konto " + own.accountNumber;
+    if (!own.bankCode.empty())
+        text += ", BLZ " + own.bankCode;
     return text;
 }
 

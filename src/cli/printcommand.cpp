@@ -83,8 +83,8 @@ int RunPrint(const std::vector<std::string> &args) {
     options.title2 =
         storedTitle(*opening.store, key, "Titel2", "Penvaro 2011 - Geplante Buchungen");
     options.national = parsed->flags.contains("national");
-    const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
-    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
+    const auto rate = core::ExchangeRateFromDouble(settings.nationalPerEuro);
+    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.nationalCurrency};
 
     // Printing needs a Qt application, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -105,7 +105,8 @@ int RunPrint(const std::vector<std::string> &args) {
     const auto [firstDay, lastDay] = dates->resolved(table);
     core::Result<void> printed;
     if (list) {
-        core::SortBookingTable(table, {core::DoneOrderFromSetting(settings.SortBy), true, true});
+        core::SortBookingTable(table,
+                               {core::DoneOrderFromSetting(settings.completedOrder), true, true});
         core::BookingListRange range{firstDay, lastDay, bookings ? bookings->from : today, true,
                                      true};
         range.printCompleted = anyInRange(table, core::BookingKind::Completed, firstDay, lastDay);
@@ -122,8 +123,8 @@ int RunPrint(const std::vector<std::string> &args) {
         }
         core::EvaluationPrintOptions evaluation;
         evaluation.list = options;
-        evaluation.statementData = settings.AuszugsdatAN;
-        evaluation.bookingDates = settings.BuchungsdatAN;
+        evaluation.statementData = settings.keepStatementData;
+        evaluation.bookingDates = settings.keepBookingDate;
         auto outcome = core::PrintEvaluation(joined, table, matcher, evaluation);
         if (!outcome)
             printed = outcome.error();

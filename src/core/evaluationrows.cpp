@@ -13,12 +13,12 @@ constexpr int AlwaysShownColumns = 6;
 
 EvaluationLayout EvaluationLayoutFromSettings(const Settings &settings,
                                               const NumberSeparators &separators) {
-    const auto rate = ExchangeRateFromDouble(settings.Eurokurs);
-    return {settings.AuszugsdatAN,
-            settings.BuchungsdatAN,
-            settings.euroBetrag,
-            settings.natBetrag,
-            {rate ? *rate : ExchangeRate{}, settings.Waehrung},
+    const auto rate = ExchangeRateFromDouble(settings.nationalPerEuro);
+    return {settings.keepStatementData,
+            settings.keepBookingDate,
+            settings.amountsInEuro,
+            settings.amountsInNational,
+            {rate ? *rate : ExchangeRate{}, settings.nationalCurrency},
             separators};
 }
 

@@ -22,7 +22,7 @@ struct InterestRates {
 };
 
 inline InterestRates InterestRatesFromSettings(const Settings &settings) {
-    return {settings.Zinsen, settings.Sollzinsen};
+    return {settings.creditInterestRate, settings.debitInterestRate};
 }
 
 // The order the interest computation relies on: value date, both runs ascending. The window

@@ -52,7 +52,7 @@ core::Listing ListingOf(FormState state) {
 
 BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
     : QDialog(parent, widgets::FixedDialogFlags)
-    , m_app(app) {
+    , m_state(app) {
     setObjectName(QStringLiteral("TDatenBearbeitenF"));
     setWindowTitle(QStringLiteral("Daten bearbeiten ..."));
     setModal(true);
@@ -67,7 +67,7 @@ BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
             accept();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_app.ui()); });
+    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_apply);
@@ -86,7 +86,7 @@ BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
 }
 
 bool BookingEditDialog::fits(FormState state, int slot) const {
-    const core::BookingTable &table = m_app.table();
+    const core::BookingTable &table = m_state.table();
     if (slot < 1 || slot > table.count)
         return false;
     const core::BookingKind kind = table.slot(slot).Satzart;
@@ -97,22 +97,22 @@ bool BookingEditDialog::fits(FormState state, int slot) const {
 bool BookingEditDialog::edit(FormState state, int slot) {
     if (!fits(state, slot))
         return false;
-    m_state = state;
+    m_formState = state;
     m_position = slot;
-    m_original = m_app.table().slot(slot);
+    m_original = m_state.table().slot(slot);
     m_form->setState(state);
     m_changed = false;
     fill();
-    const core::Settings &settings = m_app.settings();
-    if (state == FormState::Transfer && !settings.AuszugsdatAN && !settings.BuchungsdatAN)
+    const core::Settings &settings = m_state.settings();
+    if (state == FormState::Transfer && !settings.keepStatementData && !settings.keepBookingDate)
         return apply();
     // Whether the change was stored is m_changed; closing says nothing more.
-    m_app.ui().runModal(*this);
+    m_state.ui().runModal(*this);
     return m_changed;
 }
 
 void BookingEditDialog::followBooking() {
-    const core::BookingTable &table = m_app.table();
+    const core::BookingTable &table = m_state.table();
     if (m_position <= table.count && table.slot(m_position) == m_original)
         return;
     // The file was read again: the booking may stand in another slot now, or be gone.
@@ -126,11 +126,11 @@ void BookingEditDialog::followBooking() {
 }
 
 void BookingEditDialog::fill() {
-    const core::BookingRecord &r = m_app.table().slot(m_position);
-    const bool transfer = m_state == FormState::Transfer;
+    const core::BookingRecord &r = m_state.table().slot(m_position);
+    const bool transfer = m_formState == FormState::Transfer;
     fillStatementFields();
     m_form->valueDate()->setDayCount(r.Wertdatum);
-    LoadSuggestions(m_app.store(), {m_form->purpose(), m_form->bookingType(), m_form->party()});
+    LoadSuggestions(m_state.store(), {m_form->purpose(), m_form->bookingType(), m_form->party()});
     m_form->bookingType()->setEditText(QString::fromStdString(r.Buchungsart.toUtf8()));
     m_form->party()->setEditText(QString::fromStdString(r.Absender.toUtf8()));
     m_form->purpose()->setEditText(QString::fromStdString(r.Verwendungszweck.toUtf8()));
@@ -138,7 +138,7 @@ void BookingEditDialog::fill() {
     m_form->amount()->setText(AmountEditText(r.Betrag));
 
     const bool bookingDate =
-        (m_state == FormState::Completed || transfer) && m_app.settings().BuchungsdatAN;
+        (m_formState == FormState::Completed || transfer) && m_state.settings().keepBookingDate;
     m_form->bookingDateLabel()->setEnabled(bookingDate);
     m_form->bookingDate()->setEnabled(bookingDate);
     // A transfer enters its booking date fresh, like its statement data.
@@ -150,7 +150,7 @@ void BookingEditDialog::fill() {
     setWindowTitle(transfer ? QStringLiteral("Daten verschieben ...")
                             : QStringLiteral("Daten bearbeiten ..."));
     m_apply->setText(transfer ? QStringLiteral("Verschieben") : QStringLiteral("Ändern"));
-    m_form->setRecurringLayout(m_state == FormState::Recurring);
+    m_form->setRecurringLayout(m_formState == FormState::Recurring);
     if (m_form->number()->isEnabled())
         m_form->number()->setFocus();
     else
@@ -158,10 +158,11 @@ void BookingEditDialog::fill() {
 }
 
 void BookingEditDialog::fillStatementFields() {
-    const core::BookingRecord &r = m_app.table().slot(m_position);
-    const bool recurring = m_state == FormState::Recurring;
-    const bool statement = m_app.settings().AuszugsdatAN
-                           && (m_state == FormState::Completed || m_state == FormState::Transfer);
+    const core::BookingRecord &r = m_state.table().slot(m_position);
+    const bool recurring = m_formState == FormState::Recurring;
+    const bool statement =
+        m_state.settings().keepStatementData
+        && (m_formState == FormState::Completed || m_formState == FormState::Transfer);
     for (QWidget *field : std::initializer_list<QWidget *>{m_form->numberLabel(), m_form->number(),
                                                            m_form->yearLabel(), m_form->year()})
         field->setEnabled(statement || recurring);
@@ -178,13 +179,13 @@ void BookingEditDialog::fillStatementFields() {
             year->addItem(QString::number(offered));
         year->setEditText(QString::number(shown));
     };
-    if (statement && m_state == FormState::Completed) {
+    if (statement && m_formState == FormState::Completed) {
         const int stored = r.Auszugsjahr;
         offer({stored, stored - 1, stored + 1}, stored);
         number->setText(QString::number(r.Auszugsnr));
         m_form->statementDate()->setDayCount(r.Auszugsdatum);
     } else if (statement) {
-        const int thisYear = m_app.clock().today().year();
+        const int thisYear = m_state.clock().today().year();
         offer({thisYear - 1, thisYear, thisYear + 1}, thisYear);
     } else if (recurring) {
         year->addItems(IntervalTexts());
@@ -194,30 +195,30 @@ void BookingEditDialog::fillStatementFields() {
 }
 
 bool BookingEditDialog::apply() {
-    const core::Settings &settings = m_app.settings();
+    const core::Settings &settings = m_state.settings();
     const BookingConversion conversion = ConvertBookingFields(
-        m_app.table().slot(m_position), m_form->texts(), m_form->conversionMode());
+        m_state.table().slot(m_position), m_form->texts(), m_form->conversionMode());
     if (!m_form->settle(conversion))
         return false;
 
-    const bool saved = widgets::RunBookingChange(m_app, [&]() -> core::Result<void> {
+    const bool saved = widgets::RunBookingChange(m_state, [&]() -> core::Result<void> {
         std::vector<core::BookingRecord> planned;
-        if (m_state == FormState::Recurring) {
-            auto caughtUp = CatchUpRecurring(conversion.record,
-                                             EditCatchUpDays(m_app.today(), settings.nextCheckDay));
+        if (m_formState == FormState::Recurring) {
+            auto caughtUp = CatchUpRecurring(
+                conversion.record, EditCatchUpDays(m_state.today(), settings.nextCheckDay));
             if (!caughtUp)
                 return caughtUp.error();
             planned = std::move(*caughtUp);
         }
-        return core::ReplaceAndAddBookings(m_app.table(), m_position, conversion.record, planned,
-                                           m_app.currentPath());
+        return core::ReplaceAndAddBookings(m_state.table(), m_position, conversion.record, planned,
+                                           m_state.currentPath());
     });
     if (!saved) {
         followBooking();
         return false;
     }
     m_changed = true;
-    m_app.announceBookingChange(conversion.record);
+    m_state.announceBookingChange(conversion.record);
     return true;
 }
 

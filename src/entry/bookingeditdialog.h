@@ -31,7 +31,7 @@ public:
     // whether the booking was changed (and so the table sorted and the change announced).
     bool edit(FormState state, int slot);
 
-    FormState state() const { return m_state; }
+    FormState state() const { return m_formState; }
     // The slot the dialog works on; 0 before the first opening.
     int editPosition() const { return m_position; }
 
@@ -44,8 +44,8 @@ private:
     // closes when the booking is no longer there.
     void followBooking();
 
-    platform::AppState &m_app;
-    FormState m_state = FormState::Completed;
+    platform::AppState &m_state;
+    FormState m_formState = FormState::Completed;
     int m_position = 0;
     core::BookingRecord m_original;
     bool m_changed = false;

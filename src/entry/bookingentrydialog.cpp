@@ -95,7 +95,7 @@ void BookingEntryDialog::showEvent(QShowEvent *event) {
 }
 
 bool BookingEntryDialog::statementData() const {
-    return m_state.settings().AuszugsdatAN;
+    return m_state.settings().keepStatementData;
 }
 
 void BookingEntryDialog::setStatementControlsEnabled(bool enabled) {
@@ -135,7 +135,7 @@ void BookingEntryDialog::resetForm() {
     LoadSuggestions(m_state.store(), {m_form->purpose(), m_form->bookingType(), m_form->party()});
 
     const bool bookingDate =
-        m_kind == core::BookingKind::Completed && m_state.settings().BuchungsdatAN;
+        m_kind == core::BookingKind::Completed && m_state.settings().keepBookingDate;
     m_form->bookingDate()->clear();
     m_form->bookingDate()->setEnabled(bookingDate);
     m_form->bookingDateLabel()->setEnabled(bookingDate);

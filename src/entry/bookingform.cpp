@@ -57,7 +57,7 @@ QComboBox *RecordTextBox(QWidget *parent, const char *name, std::size_t capacity
 
 BookingForm::BookingForm(platform::AppState &app, Purpose purpose, QWidget *parent)
     : QGroupBox(parent)
-    , m_app(app)
+    , m_state(app)
     , m_errors(purpose == Purpose::Entry ? &EntryErrors : &EditErrors)
     , m_newBookings(purpose == Purpose::Entry) {
     setObjectName(QStringLiteral("GroupBox1"));
@@ -71,7 +71,7 @@ BookingForm::BookingForm(platform::AppState &app, Purpose purpose, QWidget *pare
     if (m_newBookings) {
         // Typing a statement number used before brings its date back at once.
         connect(m_number, &QLineEdit::textEdited, this, [this] {
-            if (m_state != FormState::Recurring)
+            if (m_formState != FormState::Recurring)
                 lookUpStatementDate();
         });
     }
@@ -81,8 +81,8 @@ void BookingForm::buildFields(Purpose purpose) {
     const bool entry = purpose == Purpose::Entry;
     m_number = Named(new QLineEdit(this), "EAuszugsnr");
     m_year = TextBox(this, "EAuszugsjahr", NarrowYearBox);
-    m_statementDate = Named(new DateEdit(m_app.clock(), this), "EAuszugsdatum");
-    m_valueDate = Named(new DateEdit(m_app.clock(), this), "EWertdatum");
+    m_statementDate = Named(new DateEdit(m_state.clock(), this), "EAuszugsdatum");
+    m_valueDate = Named(new DateEdit(m_state.clock(), this), "EWertdatum");
     using Record = core::BookingRecord;
     m_bookingType =
         RecordTextBox(this, "EBuchungsart", decltype(Record::Buchungsart)::capacity, 10);
@@ -93,7 +93,7 @@ void BookingForm::buildFields(Purpose purpose) {
     m_party = RecordTextBox(this, "EAbsender", decltype(Record::Absender)::capacity, 30);
     m_purpose =
         RecordTextBox(this, "EVerwendungszweck", decltype(Record::Verwendungszweck)::capacity, 40);
-    m_bookingDate = Named(new DateEdit(m_app.clock(), this), "EBuchungsdatum");
+    m_bookingDate = Named(new DateEdit(m_state.clock(), this), "EBuchungsdatum");
     m_direction = new SignList(this);
     m_amount = Named(new QLineEdit(this), "EBetrag");
 
@@ -164,7 +164,7 @@ void BookingForm::markSaved() {
 }
 
 void BookingForm::setState(FormState state) {
-    m_state = state;
+    m_formState = state;
 }
 
 void BookingForm::setEnterTarget(QWidget *button) {
@@ -183,8 +183,9 @@ void BookingForm::setRecurringLayout(bool recurring) {
 }
 
 ConversionMode BookingForm::conversionMode() const {
-    const core::Settings &settings = m_app.settings();
-    return {m_state, m_errors, settings.AuszugsdatAN, settings.BuchungsdatAN, m_newBookings};
+    const core::Settings &settings = m_state.settings();
+    return {m_formState, m_errors, settings.keepStatementData, settings.keepBookingDate,
+            m_newBookings};
 }
 
 BookingTexts BookingForm::texts() const {
@@ -215,10 +216,10 @@ QWidget *BookingForm::fieldOf(BookingField field) const {
 bool BookingForm::settle(const BookingConversion &conversion) {
     if (const auto &date = conversion.statementDate;
         date
-        && !RememberStatementDate(m_app.store(), m_app.currentFile(), date->number, date->year,
+        && !RememberStatementDate(m_state.store(), m_state.currentFile(), date->number, date->year,
                                   date->date)) {
         // The booking goes on without the memory; the user is told once.
-        platform::ShowRegistryError(m_app.ui(), m_app.store(), m_errors->rememberStatementDate,
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), m_errors->rememberStatementDate,
                                     QString::fromUtf16(m_errors->registryMessage));
     }
     if (!conversion.error)
@@ -228,7 +229,7 @@ bool BookingForm::settle(const BookingConversion &conversion) {
 }
 
 void BookingForm::fail(std::int32_t code, const QString &message, QWidget *field) {
-    platform::ShowError(m_app.ui(), code, message);
+    platform::ShowError(m_state.ui(), code, message);
     // The message window has been closed, by key or click; the focus goes to the field, where
     // the key's release finds nothing to do (Enter acts on its press).
     if (field)

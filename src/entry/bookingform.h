@@ -31,7 +31,7 @@ public:
 
     // The state decides which field events apply; set before the fields are filled.
     void setState(FormState state);
-    FormState state() const { return m_state; }
+    FormState state() const { return m_formState; }
     // Captions, the statement date and the width of EAuszugsjahr for recurring bookings or
     // for the others.
     void setRecurringLayout(bool recurring);
@@ -84,10 +84,10 @@ private:
     void leaveValueDate();
     bool bookingDatesOpen() const;
 
-    platform::AppState &m_app;
+    platform::AppState &m_state;
     const FormErrors *m_errors;
     bool m_newBookings;
-    FormState m_state = FormState::Completed;
+    FormState m_formState = FormState::Completed;
     QWidget *m_enterTarget = nullptr;
     bool m_leaving = false;
     bool m_typed = false;

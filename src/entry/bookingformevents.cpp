@@ -63,7 +63,7 @@ bool BookingForm::eventFilter(QObject *watched, QEvent *event) {
 }
 
 bool BookingForm::moveFocusOnEnter(QObject *from) {
-    const bool recurring = m_state == FormState::Recurring;
+    const bool recurring = m_formState == FormState::Recurring;
     const std::pair<QWidget *, QWidget *> moves[] = {
         {m_number, m_year},
         {m_year, recurring ? static_cast<QWidget *>(m_valueDate) : m_statementDate},
@@ -85,12 +85,12 @@ bool BookingForm::moveFocusOnEnter(QObject *from) {
 }
 
 bool BookingForm::bookingDatesOpen() const {
-    return (m_state == FormState::Completed || m_state == FormState::Transfer)
-           && m_app.settings().BuchungsdatAN;
+    return (m_formState == FormState::Completed || m_formState == FormState::Transfer)
+           && m_state.settings().keepBookingDate;
 }
 
 void BookingForm::fieldLeft(QObject *field) {
-    const bool recurring = m_state == FormState::Recurring;
+    const bool recurring = m_formState == FormState::Recurring;
     if (field == m_year && !recurring && m_statementDate->isEnabled())
         lookUpStatementDate();
     else if (field == m_number && recurring)
@@ -102,10 +102,10 @@ void BookingForm::fieldLeft(QObject *field) {
 }
 
 void BookingForm::lookUpStatementDate() {
-    const auto found = LookUpStatementDate(m_app.store(), m_app.currentFile(),
+    const auto found = LookUpStatementDate(m_state.store(), m_state.currentFile(),
                                            m_year->currentText(), m_number->text());
     if (!found) {
-        platform::ShowRegistryError(m_app.ui(), m_app.store(), m_errors->lookUpStatementDate,
+        platform::ShowRegistryError(m_state.ui(), m_state.store(), m_errors->lookUpStatementDate,
                                     QString::fromUtf16(m_errors->registryMessage));
         return;
     }
@@ -128,14 +128,14 @@ void BookingForm::leaveExecutionDay() {
     if (!m_newBookings && !m_number->isModified())
         return;
     m_number->setModified(false);
-    m_valueDate->setDayCount(OnExecutionDay(m_app.today(), *day));
+    m_valueDate->setDayCount(OnExecutionDay(m_state.today(), *day));
 }
 
 void BookingForm::leaveFirstExecution() {
     const auto date = m_valueDate->dayCount();
     if (!date) {
         // The date as typed is what is wrong, so it is what the message names.
-        platform::ShowError(m_app.ui(), m_errors->firstExecutionLeft,
+        platform::ShowError(m_state.ui(), m_errors->firstExecutionLeft,
                             QStringLiteral("Unzulässiges 1. Ausführungsdatum: ")
                                 + m_valueDate->typedText());
         return;

@@ -42,7 +42,7 @@ RecurringBookingsDialog::RecurringBookingsDialog(platform::AppState &app,
     // Closed by its own buttons or Escape only, "Schließen" also sorting the table; nothing to
     // minimise or maximise.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_app(app)
+    , m_state(app)
     , m_editDialog(editDialog) {
     setObjectName(QStringLiteral("TMonthlyF"));
     setWindowTitle(QStringLiteral("Eine kleine Arbeitserleichterung ..."));
@@ -52,7 +52,7 @@ RecurringBookingsDialog::RecurringBookingsDialog(platform::AppState &app,
 }
 
 void RecurringBookingsDialog::buildTable() {
-    m_model = new RecurringBookingsModel(m_app.table(), this);
+    m_model = new RecurringBookingsModel(m_state.table(), this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("Stringgrid1"));
     m_table->setModel(m_model);
@@ -82,7 +82,7 @@ void RecurringBookingsDialog::buildCommands() {
     connect(edit, &QPushButton::clicked, this, &RecurringBookingsDialog::editBooking);
     connect(remove, &QPushButton::clicked, this, &RecurringBookingsDialog::deleteBooking);
     connect(close, &QPushButton::clicked, this, &RecurringBookingsDialog::closeSorted);
-    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_app.ui()); });
+    connect(help, &QPushButton::clicked, this, [this] { widgets::OpenManual(m_state.ui()); });
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -104,14 +104,14 @@ void RecurringBookingsDialog::buildCommands() {
 
 void RecurringBookingsDialog::showModal() {
     fillGrid();
-    m_app.ui().runModal(*this);
+    m_state.ui().runModal(*this);
 }
 
 void RecurringBookingsDialog::layoutTable() {
-    const core::Settings &settings = m_app.settings();
-    const QFont font(QString::fromStdString(settings.FontName), settings.FontSize);
+    const core::Settings &settings = m_state.settings();
+    const QFont font(QString::fromStdString(settings.tableFontName), settings.tableFontSize);
     m_table->setFont(font);
-    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    widgets::SetRowHeight(*m_table, settings.completedRowHeight);
 
     // The written widths, widened where the font would cut a title.
     const QFontMetrics metrics(font);
@@ -150,7 +150,7 @@ void RecurringBookingsDialog::enterBooking() {
 void RecurringBookingsDialog::editBooking() {
     const int slot = currentSlot();
     if (slot == 0) {
-        platform::ShowError(m_app.ui(), ErrorNothingToEdit,
+        platform::ShowError(m_state.ui(), ErrorNothingToEdit,
                             QStringLiteral("Keine zu bearbeitenden Daten! "));
         return;
     }
@@ -162,27 +162,28 @@ void RecurringBookingsDialog::editBooking() {
 void RecurringBookingsDialog::deleteBooking() {
     const int slot = currentSlot();
     if (slot == 0) {
-        platform::ShowError(m_app.ui(), ErrorNothingToDelete,
+        platform::ShowError(m_state.ui(), ErrorNothingToDelete,
                             QStringLiteral("Keine zu löschenden Daten! "));
         return;
     }
-    if (m_app.ui().askYesNo(QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
-                            platform::Answer::No)
+    if (m_state.ui().askYesNo(
+            QStringLiteral("Wollen Sie wirklich den aktuellen Datensatz löschen?"),
+            platform::Answer::No)
         != platform::Answer::Yes)
         return;
-    const bool deleted = widgets::RunBookingChange(m_app, [this, slot] {
-        return core::DeleteBooking(m_app.table(), slot, m_app.currentPath());
+    const bool deleted = widgets::RunBookingChange(m_state, [this, slot] {
+        return core::DeleteBooking(m_state.table(), slot, m_state.currentPath());
     });
     if (deleted) {
         // Sorted at once, so that the main window never shows the moved last booking out of
         // order, even when this window is left with Escape.
-        m_app.announceBookingChange();
+        m_state.announceBookingChange();
     }
     fillGrid();
 }
 
 void RecurringBookingsDialog::closeSorted() {
-    m_app.announceBookingChange();
+    m_state.announceBookingChange();
     accept();
 }
 

@@ -44,7 +44,7 @@ private:
     void deleteBooking();
     void closeSorted();
 
-    platform::AppState &m_app;
+    platform::AppState &m_state;
     BookingEditDialog &m_editDialog;
     RecurringBookingsModel *m_model;
     QTableView *m_table;

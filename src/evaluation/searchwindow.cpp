@@ -109,9 +109,9 @@ void SearchWindow::buildCriteria() {
 
     auto *intro = new QLabel(QStringLiteral("Alle Buchungen anzeigen, die"), this);
     intro->setBuddy(m_word);
-    m_als = SentencePart(this, QStringLiteral("als"));
-    m_als->setBuddy(m_containing);
-    m_haben = SentencePart(this, QStringLiteral("haben."));
+    m_sentenceAs = SentencePart(this, QStringLiteral("als"));
+    m_sentenceAs->setBuddy(m_containing);
+    m_sentenceEnd = SentencePart(this, QStringLiteral("haben."));
     auto *von = new QLabel(QStringLiteral("von"), this);
     von->setBuddy(m_from);
     auto *bis = new QLabel(QStringLiteral("bis"), this);
@@ -123,13 +123,13 @@ void SearchWindow::buildCriteria() {
     sentence->addWidget(intro, 0, 0, 1, 6);
     sentence->addWidget(m_byWord, 1, 0);
     sentence->addWidget(m_word, 1, 1);
-    sentence->addWidget(m_als, 1, 2);
+    sentence->addWidget(m_sentenceAs, 1, 2);
     sentence->addWidget(m_containing, 1, 3);
     sentence->addWidget(m_exact, 2, 3);
     sentence->addWidget(m_type, 1, 4);
     sentence->addWidget(m_party, 2, 4);
     sentence->addWidget(m_purpose, 3, 4);
-    sentence->addWidget(m_haben, 3, 5, Qt::AlignBottom);
+    sentence->addWidget(m_sentenceEnd, 3, 5, Qt::AlignBottom);
     sentence->addWidget(m_byRange, 4, 0, 1, 4);
     auto *range = new QHBoxLayout;
     range->addWidget(von);
@@ -239,8 +239,8 @@ void SearchWindow::reset() {
 
 void SearchWindow::takeLedgerColumns() {
     const core::Settings &settings = m_state.settings();
-    m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
-    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    m_table->setFont(QFont(QString::fromStdString(settings.tableFontName), settings.tableFontSize));
+    widgets::SetRowHeight(*m_table, settings.completedRowHeight);
     m_results->setColumns(settings);
     int width = 0;
     for (std::size_t col = 0; col < m_results->columns().size(); ++col) {
@@ -267,8 +267,8 @@ void SearchWindow::criterionChanged() {
     for (QWidget *control : std::initializer_list<QWidget *>{m_word, m_containing, m_exact, m_type,
                                                              m_party, m_purpose})
         control->setEnabled(byWord);
-    m_als->setVisible(byWord);
-    m_haben->setVisible(byWord);
+    m_sentenceAs->setVisible(byWord);
+    m_sentenceEnd->setVisible(byWord);
 }
 
 core::SearchCriteria SearchWindow::criteria() const {

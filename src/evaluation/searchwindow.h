@@ -64,8 +64,8 @@ private:
     QCheckBox *m_type = nullptr;
     QCheckBox *m_party = nullptr;
     QCheckBox *m_purpose = nullptr;
-    QLabel *m_als = nullptr;
-    QLabel *m_haben = nullptr;
+    QLabel *m_sentenceAs = nullptr;
+    QLabel *m_sentenceEnd = nullptr;
     widgets::DatePicker *m_from = nullptr;
     widgets::DatePicker *m_to = nullptr;
     QPushButton *m_start = nullptr;

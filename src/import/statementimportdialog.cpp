@@ -258,13 +258,12 @@ void StatementImportDialog::compareAccounts() {
     const core::Settings &own = m_state.settings();
     m_ofOtherAccount = std::any_of(
         m_statements.begin(), m_statements.end(), [&own](const core::Statement &statement) {
-            return core::MatchStatementAccount(statement.accountId, own.Bankleitzahl,
-                                               own.Kontonummer)
+            return core::MatchStatementAccount(statement.accountId, own.bankCode, own.accountNumber)
                    == core::AccountMatch::Other;
         });
-    QString ownAccount = QStringLiteral("Konto %1").arg(QString::fromStdString(own.Kontonummer));
-    if (!own.Bankleitzahl.empty())
-        ownAccount += QStringLiteral(", BLZ %1").arg(QString::fromStdString(own.Bankleitzahl));
+    QString ownAccount = QStringLiteral("Konto %1").arg(QString::fromStdString(own.accountNumber));
+    if (!own.bankCode.empty())
+        ownAccount += QStringLiteral(", BLZ %1").arg(QString::fromStdString(own.bankCode));
     m_otherAccount->setText(
         QStringLiteral("Achtung: Der Kontoauszug gehört nicht zum Konto dieser Kontodatei (%1).")
             .arg(ownAccount));

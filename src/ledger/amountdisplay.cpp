@@ -14,11 +14,11 @@ core::ExchangeRate rateOf(double eurokurs) {
 
 AmountDisplay::AmountDisplay(const core::Settings &settings)
     : m_separators(LocaleSeparators())
-    , m_national{rateOf(settings.Eurokurs), settings.Waehrung}
-    , m_euroBetrag(settings.euroBetrag)
-    , m_natBetrag(settings.natBetrag)
-    , m_euroKontostand(settings.euroKontostand)
-    , m_natKontostand(settings.natKontostand) {}
+    , m_national{rateOf(settings.nationalPerEuro), settings.nationalCurrency}
+    , m_euroBetrag(settings.amountsInEuro)
+    , m_natBetrag(settings.amountsInNational)
+    , m_euroKontostand(settings.balancesInEuro)
+    , m_natKontostand(settings.balancesInNational) {}
 
 QString AmountDisplay::cell(std::int64_t amount, bool euro, bool national) const {
     if (!euro)

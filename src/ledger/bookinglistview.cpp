@@ -71,9 +71,10 @@ void BookingListView::reload(std::vector<std::int64_t> balances) {
 
 void BookingListView::applyFontAndRowHeight() {
     const core::Settings &settings = m_state.settings();
-    setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
-    const int rowHeight =
-        m_model->listing() == core::Listing::Planned ? settings.Tab2ZeiAbst : settings.Tab1ZeiAbst;
+    setFont(QFont(QString::fromStdString(settings.tableFontName), settings.tableFontSize));
+    const int rowHeight = m_model->listing() == core::Listing::Planned
+                              ? settings.plannedRowHeight
+                              : settings.completedRowHeight;
     widgets::SetRowHeight(*this, rowHeight);
 }
 

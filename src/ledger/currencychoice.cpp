@@ -57,10 +57,10 @@ CurrencyChoice::CurrencyChoice(core::Settings &settings, QWidget *parent)
     layout->addStretch();
 
     const std::pair<QCheckBox *, bool core::Settings::*> boxes[] = {
-        {m_amountInEuro, &core::Settings::euroBetrag},
-        {m_amountInNational, &core::Settings::natBetrag},
-        {m_balanceInEuro, &core::Settings::euroKontostand},
-        {m_balanceInNational, &core::Settings::natKontostand},
+        {m_amountInEuro, &core::Settings::amountsInEuro},
+        {m_amountInNational, &core::Settings::amountsInNational},
+        {m_balanceInEuro, &core::Settings::balancesInEuro},
+        {m_balanceInNational, &core::Settings::balancesInNational},
     };
     for (const auto &[box, setting] : boxes) {
         connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
@@ -71,14 +71,14 @@ CurrencyChoice::CurrencyChoice(core::Settings &settings, QWidget *parent)
 }
 
 void CurrencyChoice::applyOptions() {
-    const QString national = QString::fromStdString(m_settings.Waehrung);
+    const QString national = QString::fromStdString(m_settings.nationalCurrency);
     m_amountInNational->setText(national);
     m_balanceInNational->setText(national);
     const std::pair<QCheckBox *, bool> boxes[] = {
-        {m_amountInEuro, m_settings.euroBetrag},
-        {m_amountInNational, m_settings.natBetrag},
-        {m_balanceInEuro, m_settings.euroKontostand},
-        {m_balanceInNational, m_settings.natKontostand},
+        {m_amountInEuro, m_settings.amountsInEuro},
+        {m_amountInNational, m_settings.amountsInNational},
+        {m_balanceInEuro, m_settings.balancesInEuro},
+        {m_balanceInNational, m_settings.balancesInNational},
     };
     for (const auto &[box, checked] : boxes) {
         box->blockSignals(true);
@@ -88,7 +88,7 @@ void CurrencyChoice::applyOptions() {
     // The boxes themselves too: whether they are there is what a screen reader is asked.
     for (QWidget *shown : {m_balancePanel, static_cast<QWidget *>(m_balanceInEuro),
                            static_cast<QWidget *>(m_balanceInNational)})
-        shown->setVisible(m_settings.SummeB);
+        shown->setVisible(m_settings.showBalanceColumn);
 }
 
 } // namespace penvaro::ledger

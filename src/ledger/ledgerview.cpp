@@ -73,7 +73,7 @@ void LedgerView::setChangesAllowed(bool allowed) {
 }
 
 void LedgerView::applyOptions() {
-    m_plannedGroup->setVisible(m_state.settings().TabGepan);
+    m_plannedGroup->setVisible(m_state.settings().showPlannedTable);
     m_completed->fitColumns();
     m_planned->fitColumns();
 }
@@ -82,12 +82,12 @@ core::Result<void> LedgerView::refresh() {
     const core::Settings &settings = m_state.settings();
     m_currencies->applyOptions();
     m_sums->applyOptions(settings);
-    m_plannedSumPanel->setVisible(settings.SummeZan);
+    m_plannedSumPanel->setVisible(settings.showPlannedSum);
     m_completedGroup->setTitle(QStringLiteral("Getätigte Buchungen - ") + m_state.currentFile());
 
     core::Result<void> outcome = showSums();
     core::RunningBalances balances;
-    if (outcome && settings.SummeB) {
+    if (outcome && settings.showBalanceColumn) {
         auto filled =
             core::FillRunningBalances(m_state.table(), core::SortOrderFromSettings(settings));
         if (filled)

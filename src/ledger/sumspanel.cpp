@@ -51,8 +51,8 @@ SumsPanel::SumsPanel(QWidget *parent)
 }
 
 void SumsPanel::applyOptions(const core::Settings &settings) {
-    m_bookPanel->setVisible(settings.SummeGan);
-    m_projectedPanel->setVisible(settings.SummeLan);
+    m_bookPanel->setVisible(settings.showBookBalance);
+    m_projectedPanel->setVisible(settings.showProjectedBalance);
 }
 
 void SumsPanel::showSums(const LedgerSums &sums, const AmountDisplay &amounts) {

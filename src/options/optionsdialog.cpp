@@ -108,8 +108,8 @@ void OptionsDialog::fill() {
     m_form->unit("EEurokurs")->setText(m_form->edit("EWaehrung")->text());
     m_password->setVisible(s.passwordRequired);
     // Without statement data the statement orders cannot be chosen, as after a click.
-    m_byStatementNumber->setEnabled(s.AuszugsdatAN);
-    m_byStatementDate->setEnabled(s.AuszugsdatAN);
+    m_byStatementNumber->setEnabled(s.keepStatementData);
+    m_byStatementDate->setEnabled(s.keepStatementData);
 
     // The stored password cannot be shown; both fields left empty keep it.
     m_password->clear(!s.storedPassword.empty());
@@ -174,13 +174,13 @@ void OptionsDialog::focusMoved(QWidget *from, QWidget *to) {
 
 void OptionsDialog::chooseFont() {
     core::Settings &s = m_state.settings();
-    const QFont current(QString::fromStdString(s.FontName), s.FontSize);
+    const QFont current(QString::fromStdString(s.tableFontName), s.tableFontSize);
     const auto chosen = m_state.ui().chooseFont(current);
     if (!chosen)
         return;
-    s.FontName = chosen->family().toStdString();
+    s.tableFontName = chosen->family().toStdString();
     if (chosen->pointSize() > 0)
-        s.FontSize = chosen->pointSize();
+        s.tableFontSize = chosen->pointSize();
 }
 
 void OptionsDialog::confirm() {
@@ -194,7 +194,7 @@ void OptionsDialog::confirm() {
     }
 
     Q_EMIT optionsApplied();
-    m_state.settingsStore().SaveSettings();
+    m_state.settingsStore().save();
     m_state.announceBookingChange();
     if (m_mayClose)
         accept();

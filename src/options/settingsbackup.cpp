@@ -8,7 +8,7 @@
 namespace penvaro::options {
 
 core::Result<void> ExportSettings(platform::AppState &state, const QString &file) {
-    state.settingsStore().SaveSettings();
+    state.settingsStore().save();
     return platform::ExportRegistryFile(state.store(), platform::ProductKey(), file);
 }
 
@@ -19,11 +19,11 @@ core::Result<void> MergeSettings(platform::AppState &state, const QString &file)
     const core::Settings &running = state.settings();
     if (auto kept = state.store().setValues(
             platform::ProductKey(),
-            {{QStringLiteral("Datei"), QString::fromStdString(running.Datei)},
-             {QStringLiteral("Pfad"), QString::fromStdString(running.Pfad)}});
+            {{QStringLiteral("Datei"), QString::fromStdString(running.accountFile)},
+             {QStringLiteral("Pfad"), QString::fromStdString(running.programFolder)}});
         !kept)
         return kept;
-    state.settingsStore().LoadSettings();
+    state.settingsStore().load();
     return {};
 }
 

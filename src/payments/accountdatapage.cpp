@@ -103,25 +103,24 @@ AccountDataPage::AccountDataPage(platform::AppState &state, BankCodes &bankCodes
 
 void AccountDataPage::showAccountData() {
     const core::Settings &own = m_state.settings();
-    m_kontoinhaber->setText(Text(own.Kontoinhaber));
-    m_kontonummer->setText(Text(own.Kontonummer));
-    m_bankleitzahl->setText(Text(own.Bankleitzahl));
+    m_kontoinhaber->setText(Text(own.accountHolder));
+    m_kontonummer->setText(Text(own.accountNumber));
+    m_bankleitzahl->setText(Text(own.bankCode));
     m_bankHint->hide();
-    m_institut->setText(Text(own.Institut));
-    m_ort->setText(Text(own.AusstellOrt));
-    m_kontobezeichnung->setText(Text(own.Kontobezeichnung));
-    m_iban->setText(Text(core::IbanInGroups(own.IBAN)));
-    m_bic->setText(Text(own.BIC));
+    m_institut->setText(Text(own.bankName));
+    m_ort->setText(Text(own.chequePlace));
+    m_kontobezeichnung->setText(Text(own.accountName));
+    m_iban->setText(Text(core::IbanInGroups(own.iban)));
+    m_bic->setText(Text(own.bic));
     m_ibanConfirmed = true;
     offerDerivedIban();
 }
 
 void AccountDataPage::offerDerivedIban() {
     const core::Settings &own = m_state.settings();
-    const bool derivable =
-        own.IBAN.empty() && !own.Kontonummer.empty() && !own.Bankleitzahl.empty();
+    const bool derivable = own.iban.empty() && !own.accountNumber.empty() && !own.bankCode.empty();
     const auto derived =
-        derivable ? m_bankCodes.ibanFromAccount(Text(own.Kontonummer), Text(own.Bankleitzahl))
+        derivable ? m_bankCodes.ibanFromAccount(Text(own.accountNumber), Text(own.bankCode))
                   : core::Result<std::string>(core::Error{});
     m_derivedNote->setVisible(derived.hasValue());
     m_confirmIban->setVisible(derived.hasValue());
@@ -176,14 +175,14 @@ void AccountDataPage::storeAccountData() {
         (void)store.setValue(platform::ProductKey(), QStringLiteral("AusstellOrt"), m_ort->text());
 
     core::Settings &own = m_state.settings();
-    own.Kontoinhaber = Utf8(m_kontoinhaber);
-    own.Kontonummer = Utf8(m_kontonummer);
-    own.Bankleitzahl = Utf8(m_bankleitzahl);
-    own.Institut = Utf8(m_institut);
-    own.AusstellOrt = Utf8(m_ort);
-    own.Kontobezeichnung = Utf8(m_kontobezeichnung);
-    own.IBAN = ibanToStore().toStdString();
-    own.BIC = bicToStore().toStdString();
+    own.accountHolder = Utf8(m_kontoinhaber);
+    own.accountNumber = Utf8(m_kontonummer);
+    own.bankCode = Utf8(m_bankleitzahl);
+    own.bankName = Utf8(m_institut);
+    own.chequePlace = Utf8(m_ort);
+    own.accountName = Utf8(m_kontobezeichnung);
+    own.iban = ibanToStore().toStdString();
+    own.bic = bicToStore().toStdString();
     Q_EMIT accountDataStored();
 
     if (file.isEmpty())
@@ -193,19 +192,19 @@ void AccountDataPage::storeAccountData() {
         m_state.ui().showFailure(Text(balance.error().message));
         return;
     }
-    platform::ReportFailure(m_state.ui(), core::RecordInRegister(m_state.registerPath(), own.Datei,
-                                                                 own.Kontonummer,
-                                                                 own.Kontobezeichnung, *balance));
+    platform::ReportFailure(m_state.ui(),
+                            core::RecordInRegister(m_state.registerPath(), own.accountFile,
+                                                   own.accountNumber, own.accountName, *balance));
 }
 
 QString AccountDataPage::ibanToStore() const {
     if (!m_ibanConfirmed)
-        return Text(m_state.settings().IBAN);
+        return Text(m_state.settings().iban);
     const std::string typed = Utf8(m_iban);
     if (core::ElectronicForm(typed).empty())
         return {};
     const auto iban = core::CheckIbanStructure(typed);
-    return Text(iban ? *iban : m_state.settings().IBAN);
+    return Text(iban ? *iban : m_state.settings().iban);
 }
 
 QString AccountDataPage::bicToStore() const {
@@ -213,7 +212,7 @@ QString AccountDataPage::bicToStore() const {
     if (core::ElectronicForm(typed).empty())
         return {};
     const auto bic = core::CheckBic(typed);
-    return Text(bic ? *bic : m_state.settings().BIC);
+    return Text(bic ? *bic : m_state.settings().bic);
 }
 
 void AccountDataPage::lookUpBank() {

@@ -109,7 +109,7 @@ void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLi
                          QLineEdit *date) {
     date->setText(state.clock().today().toString(QStringLiteral("dd.MM.yyyy")));
     amount->clear();
-    place->setText(QString::fromStdString(state.settings().AusstellOrt));
+    place->setText(QString::fromStdString(state.settings().chequePlace));
 }
 
 } // namespace penvaro::payments

@@ -84,7 +84,7 @@ void CrossedChequePage::prepare() {
 }
 
 void CrossedChequePage::takePlaceOfIssue() {
-    m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
+    m_place->setText(QString::fromStdString(m_state.settings().chequePlace));
 }
 
 core::CrossedCheque CrossedChequePage::order() const {

@@ -56,7 +56,7 @@ void EuroChequePage::prepare() {
 }
 
 void EuroChequePage::takePlaceOfIssue() {
-    m_place->setText(QString::fromStdString(m_state.settings().AusstellOrt));
+    m_place->setText(QString::fromStdString(m_state.settings().chequePlace));
 }
 
 core::EuroCheque EuroChequePage::order() const {

@@ -197,7 +197,7 @@ void TransferForm::buildFields() {
     m_bankHint->setObjectName(QStringLiteral("LBLZUnbekannt"));
     m_bankHint->setStyleSheet(QStringLiteral("color: #c00000;"));
     m_bankHint->hide();
-    m_dmeur = Edit(this, "EDMEUR", CurrencyLength);
+    m_currency = Edit(this, "EDMEUR", CurrencyLength);
     m_betrag = Edit(this, "EBetrag", AmountLength);
     m_verwendung1 = Edit(this, "EVerwendung1", TextBoxLength);
     m_verwendung2 = Edit(this, "EVerwendung2", TextBoxLength);
@@ -249,9 +249,10 @@ void TransferForm::buildFields() {
                    m_bank, m_bankHint),
           1}});
     Row(layout,
-        {{Labelled(this,
-                   Caption(this, QStringLiteral("LDMEUR"), QStringLiteral("DM oder EUR"), m_dmeur),
-                   m_dmeur),
+        {{Labelled(
+              this,
+              Caption(this, QStringLiteral("LDMEUR"), QStringLiteral("DM oder EUR"), m_currency),
+              m_currency),
           1},
          {Labelled(this,
                    Caption(this, QStringLiteral("LBetrag"), QStringLiteral("Betrag"), m_betrag),
@@ -316,7 +317,7 @@ void TransferForm::buildNavigation() {
     m_navigation->onEnter(m_empfaenger, m_kontonr);
     m_navigation->onEnter(m_kontonr, m_blz);
     m_navigation->onEnter(m_blz, m_bank);
-    m_navigation->onEnter(m_dmeur, m_betrag);
+    m_navigation->onEnter(m_currency, m_betrag);
     m_navigation->onEnter(m_betrag, m_verwendung1);
     m_navigation->onEnter(m_verwendung1, m_verwendung2);
     m_navigation->onEnter(m_verwendung2, m_auftraggeber);
@@ -327,7 +328,7 @@ void TransferForm::buildNavigation() {
 
     m_navigation->onLeave(m_blz, [this] {
         lookUpBank();
-        m_dmeur->setFocus(Qt::OtherFocusReason);
+        m_currency->setFocus(Qt::OtherFocusReason);
     });
     if (m_kind == Kind::Page) {
         m_navigation->onLeave(m_empfaenger,
@@ -377,11 +378,11 @@ void TransferForm::switchFormType(std::int16_t code) {
     showFormTypeFields(code);
     switch (code) {
     case CashOnDelivery:
-        m_dmeur->clear();
+        m_currency->clear();
         // The user's own account is the one credited; whoever pays in is typed.
-        m_kontonr->setText(Text(m_accountData.Kontonummer));
-        m_empfaenger->setEditText(Text(m_accountData.Kontoinhaber));
-        m_blz->setText(Text(m_accountData.Bankleitzahl));
+        m_kontonr->setText(Text(m_accountData.accountNumber));
+        m_empfaenger->setEditText(Text(m_accountData.accountHolder));
+        m_blz->setText(Text(m_accountData.bankCode));
         lookUpBank();
         m_filledAccount = recipientAccount();
         break;
@@ -398,7 +399,7 @@ void TransferForm::resetPage() {
     for (QLineEdit *edit : {m_kontonr, m_blz, m_bank, m_eigeneKontonr, m_auftraggeber})
         edit->clear();
     m_bankHint->hide();
-    m_dmeur->setText(QStringLiteral("EUR"));
+    m_currency->setText(QStringLiteral("EUR"));
     m_filledAccount = recipientAccount();
 }
 
@@ -439,16 +440,16 @@ void TransferForm::setPartyLabels(bool directDebit) {
 }
 
 void TransferForm::fillOwnAccount() {
-    m_eigeneKontonr->setText(Text(m_accountData.Kontonummer));
-    m_auftraggeberBank->setText(Text(m_accountData.Institut));
-    m_auftraggeberBlz->setText(Text(m_accountData.Bankleitzahl));
-    m_auftraggeber->setText(Text(m_accountData.Kontoinhaber));
+    m_eigeneKontonr->setText(Text(m_accountData.accountNumber));
+    m_auftraggeberBank->setText(Text(m_accountData.bankName));
+    m_auftraggeberBlz->setText(Text(m_accountData.bankCode));
+    m_auftraggeber->setText(Text(m_accountData.accountHolder));
 }
 
 void TransferForm::takeChangedAccountData() {
-    m_eigeneKontonr->setText(Text(m_accountData.Kontonummer));
-    m_auftraggeberBlz->setText(Text(m_accountData.Bankleitzahl));
-    m_auftraggeber->setText(Text(m_accountData.Kontoinhaber));
+    m_eigeneKontonr->setText(Text(m_accountData.accountNumber));
+    m_auftraggeberBlz->setText(Text(m_accountData.bankCode));
+    m_auftraggeber->setText(Text(m_accountData.accountHolder));
 }
 
 void TransferForm::clearOrder() {
@@ -458,7 +459,7 @@ void TransferForm::clearOrder() {
          {m_kontonr, m_blz, m_bank, m_betrag, m_verwendung1, m_verwendung2, m_ausfuehrungsdatum})
         edit->clear();
     m_bankHint->hide();
-    m_dmeur->setText(QStringLiteral("EUR"));
+    m_currency->setText(QStringLiteral("EUR"));
     m_filledAccount = recipientAccount();
 }
 
@@ -493,7 +494,7 @@ void TransferForm::showTemplate(const core::SavedTransferRecord &record) {
     m_kontonr->setText(Text(record.EmpfaengerKontonr.toUtf8()));
     m_blz->setText(Text(record.EmpfaengerBLZ.toUtf8()));
     lookUpBank();
-    m_dmeur->setText(Text(record.Waehrung.toUtf8()));
+    m_currency->setText(Text(record.Waehrung.toUtf8()));
     m_betrag->setText(Text(record.BetragText.toUtf8()));
     m_verwendung1->setText(Text(record.Verwendung1.toUtf8()));
     m_verwendung2->setText(Text(record.Verwendung2.toUtf8()));
@@ -511,7 +512,7 @@ core::SavedTransferRecord TransferForm::toTemplate() const {
     SetText(record.Empfaenger, m_empfaenger->currentText());
     SetText(record.EmpfaengerKontonr, m_kontonr->text());
     SetText(record.EmpfaengerBLZ, m_blz->text());
-    SetText(record.Waehrung, m_dmeur->text());
+    SetText(record.Waehrung, m_currency->text());
     SetText(record.BetragText, m_betrag->text());
     SetText(record.Verwendung1, m_verwendung1->text());
     SetText(record.Verwendung2, m_verwendung2->text());
@@ -532,7 +533,7 @@ core::TransferOrder TransferForm::order() const {
     order.Kontonr = text(m_kontonr);
     order.BLZ = text(m_blz);
     order.Bank = text(m_bank);
-    order.DMEUR = text(m_dmeur);
+    order.DMEUR = text(m_currency);
     order.Betrag = text(m_betrag);
     order.Verwendung1 = text(m_verwendung1);
     order.Verwendung2 = text(m_verwendung2);
@@ -566,7 +567,7 @@ void TransferForm::searchBank() {
         return;
     m_blz->setText(*code);
     lookUpBank();
-    m_dmeur->setFocus(Qt::OtherFocusReason);
+    m_currency->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace penvaro::payments

@@ -115,7 +115,7 @@ private:
     QLineEdit *m_bank;
     QLabel *m_bankHint;
     RecipientAccount m_filledAccount;
-    QLineEdit *m_dmeur;
+    QLineEdit *m_currency;
     QLineEdit *m_betrag;
     QLineEdit *m_verwendung1;
     QLineEdit *m_verwendung2;

@@ -80,7 +80,7 @@ AccountSession::Opening AccountSession::openFile(const std::filesystem::path &fi
         return openLegacy(file);
     // The file's own "LM" is read from the store, so the open file's values go there first:
     // it may be the same file.
-    m_state.settingsStore().SaveSettings();
+    m_state.settingsStore().save();
     const bool reopening = holdsLockOf(file);
     AccountFileLock lock;
     std::optional<bool> writable = reopening ? true : takeLock(file, lock);
@@ -221,7 +221,7 @@ bool AccountSession::create(const std::filesystem::path &file) {
             return false;
     }
     SettingsStore &store = m_state.settingsStore();
-    store.SaveSettings();
+    store.save();
     // A file that another program has open must not be emptied under it.
     using Outcome = AccountFileLock::Outcome;
     const bool reopening = holdsLockOf(file);
@@ -252,16 +252,16 @@ bool AccountSession::create(const std::filesystem::path &file) {
         m_lock = std::move(lock);
     m_readOnly = false;
     core::Settings &settings = m_state.settings();
-    settings.Datei = file.string();
+    settings.accountFile = file.string();
     store.setFileSettingsWritable(true);
-    settings.euroBetrag = true;
-    settings.euroKontostand = true;
-    settings.natBetrag = false;
-    settings.natKontostand = false;
+    settings.amountsInEuro = true;
+    settings.balancesInEuro = true;
+    settings.amountsInNational = false;
+    settings.balancesInNational = false;
     // The new file starts with a copy of the settings of the file that was open.
-    store.SaveSettings();
-    store.SaveLastFileName();
-    store.LoadSettings();
+    store.save();
+    store.saveLastFileName();
+    store.load();
     // Nothing is due in an empty file, but its days up to today count as checked.
     auto due =
         core::PlanDueRecurringBookings(account.table, settings.nextCheckDay, m_state.today());
@@ -274,9 +274,9 @@ bool AccountSession::create(const std::filesystem::path &file) {
 }
 
 bool AccountSession::reopenLast() {
-    if (m_state.settings().Datei.empty())
+    if (m_state.settings().accountFile.empty())
         return false;
-    m_state.settingsStore().SaveSettings();
+    m_state.settingsStore().save();
     std::optional<bool> writable = takeLock(m_state.currentPath(), m_lock);
     if (!writable)
         return false;
@@ -286,15 +286,15 @@ bool AccountSession::reopenLast() {
     }
     const bool settled = !*writable || settleCatchUp(m_state.currentPath());
     // The settled "LM" is the one to go on with.
-    m_state.settingsStore().LoadSettings();
+    m_state.settingsStore().load();
     auto account = readWithDueBookings(m_state.currentPath());
     if (!account) {
         m_lock.unlock();
-        m_registered = {m_state.settings().Datei, 0};
+        m_registered = {m_state.settings().accountFile, 0};
         // The register is a convenience; a start does not fail for it.
-        (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().Datei,
-                                     m_state.settings().Kontonummer,
-                                     m_state.settings().Kontobezeichnung, 0);
+        (void)core::RecordInRegister(m_state.registerPath(), m_state.settings().accountFile,
+                                     m_state.settings().accountNumber,
+                                     m_state.settings().accountName, 0);
         return false;
     }
     m_readOnly = !*writable;
@@ -322,9 +322,9 @@ AccountSession::readWithDueBookings(const std::filesystem::path &file) {
 }
 
 void AccountSession::makeCurrent(const std::filesystem::path &file) {
-    m_state.settings().Datei = file.string();
-    m_state.settingsStore().SaveLastFileName();
-    m_state.settingsStore().LoadSettings();
+    m_state.settings().accountFile = file.string();
+    m_state.settingsStore().saveLastFileName();
+    m_state.settingsStore().load();
 }
 
 void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
@@ -355,11 +355,11 @@ void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
         if (!goOn(CatchUpStep::FileSaved))
             return;
         settings.nextCheckDay = account.due.nextCheckDay;
-        m_state.settingsStore().SaveSettings();
+        m_state.settingsStore().save();
         ForgetPendingCheckDay(m_state.store(), file);
     } else {
         settings.nextCheckDay = account.due.nextCheckDay;
-        m_state.settingsStore().SaveSettings();
+        m_state.settingsStore().save();
     }
     if (account.due.stopped)
         m_state.ui().information(QString::fromStdString(account.due.stopped->message));
@@ -392,13 +392,13 @@ core::Result<void> AccountSession::recordInRegister() {
     // A book balance beyond 64 bits is reported by the ledger that shows it.
     if (!balance)
         return {};
-    m_registered = {settings.Datei, *balance};
-    return core::RecordInRegister(m_state.registerPath(), settings.Datei, settings.Kontonummer,
-                                  settings.Kontobezeichnung, *balance);
+    m_registered = {settings.accountFile, *balance};
+    return core::RecordInRegister(m_state.registerPath(), settings.accountFile,
+                                  settings.accountNumber, settings.accountName, *balance);
 }
 
 void AccountSession::updateRegisterBalance() {
-    const std::string &file = m_state.settings().Datei;
+    const std::string &file = m_state.settings().accountFile;
     const auto balance = core::ComputeBookBalance(m_state.table());
     // A book balance beyond 64 bits is reported by the ledger that shows it.
     if (file.empty() || !balance)

@@ -26,15 +26,15 @@ AppState::AppState(RegistryStore &store, UiService &ui, const Clock &clock)
 AppState::~AppState() = default;
 
 QString AppState::currentFile() const {
-    return QString::fromStdString(settings().Datei);
+    return QString::fromStdString(settings().accountFile);
 }
 
 std::filesystem::path AppState::currentPath() const {
-    return std::filesystem::path(settings().Datei);
+    return std::filesystem::path(settings().accountFile);
 }
 
 std::filesystem::path AppState::registerPath() const {
-    return std::filesystem::path(settings().Pfad) / "konten.cb";
+    return std::filesystem::path(settings().programFolder) / "konten.cb";
 }
 
 void AppState::announceBookingChange() {

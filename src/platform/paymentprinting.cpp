@@ -12,12 +12,13 @@ const QString registryFailure = QStringLiteral("Registry-Fehler");
 
 // A rate that is no number converts nothing: a DM amount is then refused, not misbooked.
 core::ExchangeRate euroRateOf(const AppState &state) {
-    auto rate = core::ExchangeRateFromDouble(state.settings().Eurokurs);
+    auto rate = core::ExchangeRateFromDouble(state.settings().nationalPerEuro);
     return rate ? *rate : core::ExchangeRate{};
 }
 
 bool printForm(AppState &state, core::Canvas &canvas, const core::FormPage &page) {
-    const core::PrintCorrection correction{state.settings().KorrH, state.settings().KorrV};
+    const core::PrintCorrection correction{state.settings().printOffsetX,
+                                           state.settings().printOffsetY};
     return ReportFailure(state.ui(), core::PrintFormPage(canvas, page, correction));
 }
 

@@ -47,28 +47,28 @@ void remember(AppState &state, const core::SepaTransfer &transfer, const QString
 core::Result<core::SepaDebtor> AccountDebtor(const core::Settings &settings,
                                              const core::BankCodeList &banks,
                                              const core::AccountMethodCheck &methods) {
-    const auto name = core::CheckSepaName(settings.Kontoinhaber);
+    const auto name = core::CheckSepaName(settings.accountHolder);
     if (!name)
         return failed("In den Kontodaten fehlt der Kontoinhaber, oder er passt nicht in eine "
                       "SEPA-Überweisung: "
                       + name.error().message);
-    if (!settings.IBAN.empty()) {
-        const auto iban = core::CheckIban(settings.IBAN, banks, methods);
+    if (!settings.iban.empty()) {
+        const auto iban = core::CheckIban(settings.iban, banks, methods);
         if (!iban)
             return failed("Die IBAN der Kontodaten ist ungültig: " + iban.error().message);
         return core::SepaDebtor{*name, iban->iban,
-                                settings.BIC.empty() ? iban->bic
-                                                     : core::ElectronicForm(settings.BIC),
-                                settings.Institut};
+                                settings.bic.empty() ? iban->bic
+                                                     : core::ElectronicForm(settings.bic),
+                                settings.bankName};
     }
-    if (settings.Kontonummer.empty() || settings.Bankleitzahl.empty())
+    if (settings.accountNumber.empty() || settings.bankCode.empty())
         return failed("In den Kontodaten fehlt die IBAN (oder Kontonummer und Bankleitzahl).");
     const auto derived =
-        core::IbanFromAccount(settings.Kontonummer, settings.Bankleitzahl, banks, methods);
+        core::IbanFromAccount(settings.accountNumber, settings.bankCode, banks, methods);
     if (!derived)
         return failed("Aus Kontonummer und Bankleitzahl der Kontodaten ergibt sich keine IBAN: "
                       + derived.error().message);
-    return core::SepaDebtor{*name, *derived, banks.bicOf(settings.Bankleitzahl), settings.Institut};
+    return core::SepaDebtor{*name, *derived, banks.bicOf(settings.bankCode), settings.bankName};
 }
 
 core::Result<void> WriteSepaFileAndBook(const QString &path, const QByteArray &document,
@@ -117,7 +117,8 @@ PaymentOutcome BookSepaTransfer(AppState &state, const core::SepaTransfer &trans
 
 PaymentOutcome PrintSepaTransfer(AppState &state, core::Canvas &canvas, const core::FormPage &page,
                                  const core::SepaTransfer &transfer, const QString &bankName) {
-    const core::PrintCorrection correction{state.settings().KorrH, state.settings().KorrV};
+    const core::PrintCorrection correction{state.settings().printOffsetX,
+                                           state.settings().printOffsetY};
     if (!ReportFailure(state.ui(), core::PrintFormPage(canvas, page, correction)))
         return PaymentOutcome::NotPrinted;
     return BookSepaTransfer(state, transfer, bankName);

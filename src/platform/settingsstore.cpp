@@ -97,11 +97,11 @@ std::vector<NamedValue> WrittenValues(std::span<const SettingsField> fields,
 void ReadFileFields(const RegistryStore &store, const QString &fileKey, core::Settings &settings,
                     const core::Settings &defaults) {
     ReadFields(store, fileKey, FileSettingsFields(), settings, defaults);
-    if (settings.Waehrung.empty())
-        settings.Waehrung = defaults.Waehrung;
+    if (settings.nationalCurrency.empty())
+        settings.nationalCurrency = defaults.nationalCurrency;
     // Without statement data there is nothing to sort by but the value date.
-    if (!settings.AuszugsdatAN)
-        settings.SortBy = "wd";
+    if (!settings.keepStatementData)
+        settings.completedOrder = "wd";
 }
 
 } // namespace
@@ -151,11 +151,11 @@ core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString
 SettingsStore::SettingsStore(RegistryStore &store, UiService &ui)
     : m_store(store)
     , m_ui(ui) {
-    m_defaults.Pfad = ProgramFolder().toStdString();
-    m_settings.Pfad = m_defaults.Pfad;
+    m_defaults.programFolder = ProgramFolder().toStdString();
+    m_settings.programFolder = m_defaults.programFolder;
 }
 
-void SettingsStore::LoadSettings() {
+void SettingsStore::load() {
     if (!m_store.usable())
         return;
     if (m_store.createKey(ProductKey())) {
@@ -163,56 +163,58 @@ void SettingsStore::LoadSettings() {
         // reading tries again.
         (void)ConvertStoredStartPassword(m_store);
         ReadFields(m_store, ProductKey(), ProgramSettingsFields(), m_settings, m_defaults);
-        if (m_settings.FontName.empty())
-            m_settings.FontName = m_defaults.FontName;
+        if (m_settings.tableFontName.empty())
+            m_settings.tableFontName = m_defaults.tableFontName;
         // Without a stored folder the register would land in whatever folder the program was
         // started from.
-        if (m_settings.Pfad.empty())
-            m_settings.Pfad = m_defaults.Pfad;
+        if (m_settings.programFolder.empty())
+            m_settings.programFolder = m_defaults.programFolder;
         // A name ending in "8" belongs to the oldest edition, whose files cannot be read.
-        if (m_settings.Datei.ends_with('8'))
-            m_settings.Datei.clear();
+        if (m_settings.accountFile.ends_with('8'))
+            m_settings.accountFile.clear();
     } else {
         ShowRegistryError(m_ui, m_store, ErrorLoadSettings);
     }
 
     // Without a current file there is no key of its own; its values stay as they are.
-    if (m_settings.Datei.empty())
+    if (m_settings.accountFile.empty())
         return;
-    const QString fileKey = FileSettingsKey(m_store, QString::fromStdString(m_settings.Datei));
+    const QString fileKey =
+        FileSettingsKey(m_store, QString::fromStdString(m_settings.accountFile));
     if (!m_store.createKey(fileKey))
         return;
     ReadFileFields(m_store, fileKey, m_settings, m_defaults);
 }
 
-void SettingsStore::SaveSettings() {
+void SettingsStore::save() {
     if (!m_store.usable())
         return;
     if (!m_store.createKey(ProductKey())
         || !m_store.setValues(ProductKey(), WrittenValues(ProgramSettingsFields(), m_settings)))
         ShowRegistryError(m_ui, m_store, ErrorSaveSettings);
 
-    if (m_settings.Datei.empty() || !m_fileSettingsWritable)
+    if (m_settings.accountFile.empty() || !m_fileSettingsWritable)
         return;
-    const QString fileKey = FileSettingsKey(m_store, QString::fromStdString(m_settings.Datei));
+    const QString fileKey =
+        FileSettingsKey(m_store, QString::fromStdString(m_settings.accountFile));
     if (!m_store.createKey(fileKey))
         return;
     // A failure here is ignored like a key that cannot be opened: the values stay in memory.
     static_cast<void>(m_store.setValues(fileKey, WrittenValues(FileSettingsFields(), m_settings)));
 }
 
-void SettingsStore::SaveLastFileName() {
+void SettingsStore::saveLastFileName() {
     if (!m_store.createKey(ProductKey())
         || !m_store.setValue(ProductKey(), QStringLiteral("Datei"),
-                             QString::fromStdString(m_settings.Datei)))
+                             QString::fromStdString(m_settings.accountFile)))
         ShowRegistryError(m_ui, m_store, ErrorSaveLastFileName);
 }
 
-core::Result<void> SettingsStore::SaveWindowSize() {
+core::Result<void> SettingsStore::saveWindowSize() {
     return m_store.setValues(ProductKey(), {{QStringLiteral("WindowState"),
-                                             QString::fromStdString(m_settings.WindowState)},
-                                            {QStringLiteral("Breite"), m_settings.Breite},
-                                            {QStringLiteral("Hoehe"), m_settings.Hoehe}});
+                                             QString::fromStdString(m_settings.windowState)},
+                                            {QStringLiteral("Breite"), m_settings.windowWidth},
+                                            {QStringLiteral("Hoehe"), m_settings.windowHeight}});
 }
 
 } // namespace penvaro::platform

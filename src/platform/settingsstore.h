@@ -29,13 +29,13 @@ inline constexpr std::int32_t ErrorSaveSettings = 311;
 inline constexpr std::int32_t ErrorLoadSettings = 312;
 inline constexpr std::int32_t ErrorSaveLastFileName = 313;
 
-// The values kept for one account file, read as LoadSettings reads them, for a command that
+// The values kept for one account file, read as load() reads them, for a command that
 // works on a file without making it the current one; the program-wide values keep their
 // defaults. A file without a key of its own, or a store that cannot be read, gives defaults.
 core::Settings ReadAccountFileSettings(const RegistryStore &store, const QString &accountFile);
 
 // The settings record of the running program and its loading from and saving to the store.
-// The current account file is the record's "Datei"; its settings are read and written in that
+// The current account file is the record's accountFile; its settings are read and written in that
 // file's own key. Failures of the program-wide key are shown in the error window; those of the
 // file's key are ignored, the values in memory stay. A store that cannot be used at all is
 // not touched.
@@ -47,13 +47,13 @@ public:
     const core::Settings &settings() const { return m_settings; }
 
     // Missing or mistyped values give their defaults; a missing text reads as empty.
-    void LoadSettings();
+    void load();
     // Writes everything except the window size and state and the program folder, which the
     // main window writes itself.
-    void SaveSettings();
-    void SaveLastFileName();
+    void save();
+    void saveLastFileName();
     // The window size and state ("Breite", "Hoehe", "WindowState") as the record holds them.
-    core::Result<void> SaveWindowSize();
+    core::Result<void> saveWindowSize();
     // A file open read-only leaves its own settings to the program that writes it.
     void setFileSettingsWritable(bool writable) { m_fileSettingsWritable = writable; }
 

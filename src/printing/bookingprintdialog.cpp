@@ -141,15 +141,15 @@ ListChoices BookingPrintDialog::listChoices() const {
 void BookingPrintDialog::prepareOpening() {
     m_printerBox->reset();
     const core::Settings &settings = m_state.settings();
-    m_currency->setCurrencyName(QString::fromStdString(settings.Waehrung));
-    m_planned->setEnabled(settings.TabGepan);
-    m_titles->enablePlanned(settings.TabGepan && m_planned->isChecked());
+    m_currency->setCurrencyName(QString::fromStdString(settings.nationalCurrency));
+    m_planned->setEnabled(settings.showPlannedTable);
+    m_titles->enablePlanned(settings.showPlannedTable && m_planned->isChecked());
     m_titles->enableCompleted(m_completed->isChecked());
-    if (!settings.AuszugsdatAN)
+    if (!settings.keepStatementData)
         m_statementData->setChecked(false);
-    if (!settings.BuchungsdatAN)
+    if (!settings.keepBookingDate)
         m_bookingDate->setChecked(false);
-    if (!settings.SummeBD)
+    if (!settings.printBalanceColumn)
         m_balance->setChecked(false);
 
     const auto titles = ReadTableTitles(m_state.store(), m_state.currentFile());

@@ -50,7 +50,7 @@ void EvaluationPrintDialog::run(const core::SearchCriteria &criteria,
     m_criteria = criteria;
     m_listChoices = listChoices;
     m_printerBox->reset();
-    m_currency->setCurrencyName(QString::fromStdString(m_state.settings().Waehrung));
+    m_currency->setCurrencyName(QString::fromStdString(m_state.settings().nationalCurrency));
     const auto titles = ReadTableTitles(m_state.store(), m_state.currentFile());
     // Titles that cannot be read open as a title never stored does.
     m_titles->setTitles(titles ? *titles
@@ -74,8 +74,8 @@ void EvaluationPrintDialog::printEvaluation() {
     const core::Settings &settings = m_state.settings();
     core::EvaluationPrintOptions options;
     options.list = ListOptions(m_state, m_listChoices, m_currency->national(), m_titles->titles());
-    options.statementData = settings.AuszugsdatAN;
-    options.bookingDates = settings.BuchungsdatAN;
+    options.statementData = settings.keepStatementData;
+    options.bookingDates = settings.keepBookingDate;
     const PrintRun run = m_target.print([&](core::Canvas &canvas) -> core::Result<void> {
         auto printed = core::PrintEvaluation(canvas, table, matcher, options);
         if (!printed)

@@ -32,16 +32,16 @@ PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::printBookingList() {
     core::Settings &settings = m_state.settings();
-    const bool sort1 = settings.Sort1;
-    const bool sort2 = settings.Sort2;
-    settings.Sort1 = true;
-    settings.Sort2 = true;
+    const bool sort1 = settings.completedAscending;
+    const bool sort2 = settings.plannedAscending;
+    settings.completedAscending = true;
+    settings.plannedAscending = true;
     core::SortBookingTable(m_state.table(), core::SortOrderFromSettings(settings));
     m_bookingDialog->run();
     // Only the two orders are put back: reloading every setting would drop whatever the
     // user changed since they were last saved.
-    settings.Sort1 = sort1;
-    settings.Sort2 = sort2;
+    settings.completedAscending = sort1;
+    settings.plannedAscending = sort2;
     m_state.announceBookingChange();
 }
 
@@ -49,10 +49,10 @@ void PrintCommands::printEvaluation(const core::SearchCriteria &criteria) {
     // Balances are not printed in an evaluation; only this value is put back afterwards, for
     // the same reason as the orders of the booking list.
     core::Settings &settings = m_state.settings();
-    const bool balances = settings.SummeBD;
-    settings.SummeBD = false;
+    const bool balances = settings.printBalanceColumn;
+    settings.printBalanceColumn = false;
     m_evaluationDialog->run(criteria, m_bookingDialog->listChoices());
-    settings.SummeBD = balances;
+    settings.printBalanceColumn = balances;
 }
 
 void PrintCommands::printAccountsOverview(const core::AccountRegister &accounts) {

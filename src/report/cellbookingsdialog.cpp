@@ -61,8 +61,8 @@ void CellBookingsDialog::showBookings(const QString &title, const std::vector<in
     m_heading->setText(title);
     m_table->setAccessibleName(title);
     const core::Settings &settings = m_state.settings();
-    m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
-    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    m_table->setFont(QFont(QString::fromStdString(settings.tableFontName), settings.tableFontSize));
+    widgets::SetRowHeight(*m_table, settings.completedRowHeight);
     m_results->setColumns(settings);
     const auto layout = core::EvaluationLayoutFromSettings(settings, widgets::LocaleSeparators());
     // The cells count completed bookings only, so the whole sum is booked.

@@ -225,8 +225,8 @@ void YearReportWindow::refresh() {
     }
 
     const core::Settings &settings = m_state.settings();
-    m_table->setFont(QFont(QString::fromStdString(settings.FontName), settings.FontSize));
-    widgets::SetRowHeight(*m_table, settings.Tab1ZeiAbst);
+    m_table->setFont(QFont(QString::fromStdString(settings.tableFontName), settings.tableFontSize));
+    widgets::SetRowHeight(*m_table, settings.completedRowHeight);
     fitColumns();
     m_table->setAccessibleName(
         QStringLiteral("Summen %1 nach %2 und Monat").arg(year()).arg(groupCaption(grouping())));
@@ -321,10 +321,10 @@ core::Result<void> YearReportWindow::drawPrintout(core::Canvas &canvas) const {
                         .arg(groupCaption(grouping()), QFileInfo(m_state.currentFile()).fileName())
                         .toStdString();
     options.separators = widgets::LocaleSeparators();
-    if (!settings.euroBetrag) {
-        const auto rate = core::ExchangeRateFromDouble(settings.Eurokurs);
+    if (!settings.amountsInEuro) {
+        const auto rate = core::ExchangeRateFromDouble(settings.nationalPerEuro);
         options.national =
-            core::NationalCurrency{rate ? *rate : core::ExchangeRate{}, settings.Waehrung};
+            core::NationalCurrency{rate ? *rate : core::ExchangeRate{}, settings.nationalCurrency};
     }
     return core::PrintYearReport(canvas, m_model->report(), m_flows, m_course, options);
 }

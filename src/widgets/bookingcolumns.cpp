@@ -32,27 +32,27 @@ int PreferredWidth(const ShownColumn &shown, const core::Settings &settings) {
 
 std::vector<ShownColumn> CompletedColumns(const core::Settings &settings) {
     std::vector<ShownColumn> columns;
-    if (settings.AuszugsdatAN) {
+    if (settings.keepStatementData) {
         columns.push_back({LedgerColumn::Auszugsnr, QStringLiteral("Auszugsnr."), centre});
         columns.push_back({LedgerColumn::Auszugsdatum, QStringLiteral("Auszugsdatum"), centre,
-                           &S::WAuszugsdatum});
+                           &S::statementWidth});
     }
     columns.push_back(
-        {LedgerColumn::Wertdatum, QStringLiteral("Wertdatum"), centre, &S::WWertdatum});
-    columns.push_back({LedgerColumn::Art, QStringLiteral("Art"), centre, &S::WBuchungsart});
+        {LedgerColumn::Wertdatum, QStringLiteral("Wertdatum"), centre, &S::valueDateWidth});
+    columns.push_back({LedgerColumn::Art, QStringLiteral("Art"), centre, &S::kindWidth});
     columns.push_back(
-        {LedgerColumn::Absender, QStringLiteral("Absender/Empfänger"), left, &S::WAbsender});
+        {LedgerColumn::Absender, QStringLiteral("Absender/Empfänger"), left, &S::partyWidth});
     columns.push_back({LedgerColumn::Verwendungszweck, QStringLiteral("Verwendungszweck"), left,
-                       &S::WVerwendungszweck});
-    if (settings.BuchungsdatAN) {
+                       &S::purposeWidth});
+    if (settings.keepBookingDate) {
         columns.push_back({LedgerColumn::Buchungsdatum, QStringLiteral("Buchungsdatum"), centre,
-                           &S::WBuchungsdatum});
+                           &S::bookingDateWidth});
     }
-    columns.push_back({LedgerColumn::SollHaben, QStringLiteral("+/-"), centre, &S::WSollhaben});
-    columns.push_back({LedgerColumn::Betrag, QStringLiteral("Betrag"), right, &S::WBetrag});
-    if (settings.SummeB) {
+    columns.push_back({LedgerColumn::SollHaben, QStringLiteral("+/-"), centre, &S::signWidth});
+    columns.push_back({LedgerColumn::Betrag, QStringLiteral("Betrag"), right, &S::amountWidth});
+    if (settings.showBalanceColumn) {
         columns.push_back(
-            {LedgerColumn::Kontostand, QStringLiteral("Kontostand"), right, &S::WKontostand});
+            {LedgerColumn::Kontostand, QStringLiteral("Kontostand"), right, &S::balanceWidth});
     }
     return columns;
 }
@@ -60,16 +60,16 @@ std::vector<ShownColumn> CompletedColumns(const core::Settings &settings) {
 std::vector<ShownColumn> PlannedColumns(const core::Settings &settings) {
     std::vector<ShownColumn> columns = {
         {LedgerColumn::Wertdatum, QStringLiteral("Wertdatum"), centre},
-        {LedgerColumn::Art, QStringLiteral("Art"), centre, &S::WBuchungsart2},
-        {LedgerColumn::Absender, QStringLiteral("Absender/Empfänger"), left, &S::WAbsender2},
+        {LedgerColumn::Art, QStringLiteral("Art"), centre, &S::plannedKindWidth},
+        {LedgerColumn::Absender, QStringLiteral("Absender/Empfänger"), left, &S::plannedPartyWidth},
         {LedgerColumn::Verwendungszweck, QStringLiteral("Verwendungszweck"), left,
-         &S::WVerwendungszweck2},
-        {LedgerColumn::SollHaben, QStringLiteral("+/-"), centre, &S::WSollhaben2},
-        {LedgerColumn::Betrag, QStringLiteral("Betrag"), right, &S::WBetrag2},
+         &S::plannedPurposeWidth},
+        {LedgerColumn::SollHaben, QStringLiteral("+/-"), centre, &S::plannedSignWidth},
+        {LedgerColumn::Betrag, QStringLiteral("Betrag"), right, &S::plannedAmountWidth},
     };
-    if (settings.SummeB) {
-        columns.push_back(
-            {LedgerColumn::Kontostand, QStringLiteral("Kontostand"), right, &S::WKontostand2});
+    if (settings.showBalanceColumn) {
+        columns.push_back({LedgerColumn::Kontostand, QStringLiteral("Kontostand"), right,
+                           &S::plannedBalanceWidth});
     }
     return columns;
 }

@@ -12,7 +12,7 @@ namespace penvaro::testing {
 Account::Account(Store kind)
     : TestApp(kind)
     , path(accountPath(QStringLiteral("giro.p11"))) {
-    state->settings().Datei = path.string();
+    state->settings().accountFile = path.string();
     // The day the file was opened has been checked for recurring bookings.
     state->settings().nextCheckDay = state->today() + 1;
     QObject::connect(state.get(), &platform::AppState::bookingsChanged, [this] { ++refreshes; });

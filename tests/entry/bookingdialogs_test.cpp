@@ -132,7 +132,7 @@ TEST_F(BookingDialogsTest, TheFirstUnreadableFieldGetsTheFocusAndNothingIsStored
          "EWertdatum"},
         {"amount", FormState::Recurring, "EBetrag", "zehn", &FormErrors::amount, "EBetrag"},
     };
-    account.state->settings().BuchungsdatAN = true;
+    account.state->settings().keepBookingDate = true;
     const std::vector<BookingRecord> records{testing::Completed(2011, 3, "02.05.2011"),
                                              testing::Planned("01.07.2011"),
                                              testing::Recurring(15, "15.07.2011")};
@@ -198,9 +198,9 @@ TEST_F(BookingDialogsTest, AFullTableOrAFailedWriteLeavesTableAndFileAsTheyWere)
         return &dialog;
     };
     const auto transferAtOnce = [](BookingDialogsTest &t) -> QDialog * {
-        t.account.state->settings().AuszugsdatAN = false;
+        t.account.state->settings().keepStatementData = false;
         EXPECT_FALSE(t.edit.edit(FormState::Transfer, 1));
-        t.account.state->settings().AuszugsdatAN = true;
+        t.account.state->settings().keepStatementData = true;
         return nullptr;
     };
     const Case cases[] = {

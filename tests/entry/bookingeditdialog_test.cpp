@@ -167,8 +167,8 @@ TEST_F(EditDialogTest, TransferWithoutStatementDataAsksOnlyForWhatIsKept) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         ui.clear();
-        state->settings().AuszugsdatAN = false;
-        state->settings().BuchungsdatAN = c.bookingDates;
+        state->settings().keepStatementData = false;
+        state->settings().keepBookingDate = c.bookingDates;
         open({testing::Planned("01.07.2011")});
         const BookingRecord planned = state->table().slot(1);
         if (c.dialogShown) {

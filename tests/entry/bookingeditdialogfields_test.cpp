@@ -21,7 +21,7 @@ void TabOut() {
 }
 
 TEST_F(EditDialogTest, EnterMovesOnFromFieldToFieldAndNeverApplies) {
-    state->settings().BuchungsdatAN = true;
+    state->settings().keepBookingDate = true;
     struct Case {
         FormState state;
         std::vector<const char *> chain; // from the field focused on showing
@@ -89,7 +89,7 @@ TEST_F(EditDialogTest, LeavingTheStatementYearFillsInARememberedStatementDate) {
 }
 
 TEST_F(EditDialogTest, AChangedValueDateBecomesTheBookingDate) {
-    state->settings().BuchungsdatAN = true;
+    state->settings().keepBookingDate = true;
     BookingRecord completed = testing::Completed(2011, 3, "02.05.2011");
     completed.Buchungsdatum = Day("04.05.2011");
     open({completed, testing::Planned("01.07.2011")});

@@ -107,8 +107,8 @@ TEST_F(TdatenEingebenFTest, KindAndSettingsDecideWhichFieldsAreOpen) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        account.state->settings().AuszugsdatAN = c.statementData;
-        account.state->settings().BuchungsdatAN = c.bookingDates;
+        account.state->settings().keepStatementData = c.statementData;
+        account.state->settings().keepBookingDate = c.bookingDates;
         open(c.kind);
 
         for (const char *name : {"EAuszugsnr", "LAuszugsnr", "EAuszugsjahr", "LAus"})
@@ -199,8 +199,8 @@ TEST_F(TdatenEingebenFTest, StatementAndBookingDatesAreTakenOrDerivedAsTheSettin
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         account.open({});
-        account.state->settings().AuszugsdatAN = c.statementData;
-        account.state->settings().BuchungsdatAN = c.bookingDates;
+        account.state->settings().keepStatementData = c.statementData;
+        account.state->settings().keepBookingDate = c.bookingDates;
         open(c.kind);
         if (c.kind == BookingKind::Completed && c.statementData) {
             type("EAuszugsnr", "9");
@@ -240,7 +240,7 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadAsShownOrRefusedWith164) {
         {"", {}, "Kein Betrag eingegeben (z. B. 1.234,56)"},
         {"12.5", {}, "Unzulässiger Betrag: 12.5 (z. B. 1.234,56)"},
     };
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         account.open({});
@@ -279,7 +279,7 @@ TEST_F(TdatenEingebenFTest, TextFieldsTakeWhatTheRecordKeepsAndTheListsOfferTheS
         {"EAbsender", sixty, sixty.left(30)},
         {"EVerwendungszweck", sixty, sixty.left(50)},
     };
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     open(BookingKind::Planned);
     for (const Case &c : cases) {
         type(c.field, c.typed);
@@ -308,7 +308,7 @@ TEST_F(TdatenEingebenFTest, ALongerSuggestionFromAnOlderListIsCutWhenChosen) {
 
 TEST_F(TdatenEingebenFTest, DatesTypedWithATwoDigitYearAreReadAroundThisYear) {
     account.clock.setToday(QDate(2011, 6, 20));
-    account.state->settings().BuchungsdatAN = true;
+    account.state->settings().keepBookingDate = true;
     open(BookingKind::Completed);
     type("EAuszugsnr", "1");
     type("EAuszugsdatum", "11.12.26");
@@ -378,7 +378,7 @@ TEST_F(TdatenEingebenFTest, EnterMovesToTheNextFieldAndNeverAdds) {
         {BookingKind::Completed, "ESollHaben", "EBetrag"},
         {BookingKind::Completed, "EBetrag", "BDatenHinzufuegenClose"},
     };
-    account.state->settings().BuchungsdatAN = true;
+    account.state->settings().keepBookingDate = true;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.from);
         open(c.kind);

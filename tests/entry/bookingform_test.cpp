@@ -71,7 +71,7 @@ public:
 };
 
 TEST_F(BookingFormTest, DigitsTypedIntoADateFieldReplaceItsDateAfterAResetAndAfterEnter) {
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     QDialog &dialog = openEntry(BookingKind::Planned);
     ASSERT_EQ(FocusName(), QStringLiteral("EWertdatum"));
     typeHere("28122026");
@@ -88,7 +88,7 @@ TEST_F(BookingFormTest, DigitsTypedIntoADateFieldReplaceItsDateAfterAResetAndAft
     EXPECT_EQ(account.onDisk()[0].Wertdatum, Day("28.12.2026"));
     EXPECT_EQ(account.onDisk()[1].Wertdatum, Day("05.12.2026"));
 
-    account.state->settings().AuszugsdatAN = true;
+    account.state->settings().keepStatementData = true;
     account.open({testing::Completed(2011, 3, "02.05.2011")});
     const std::function<QDialog &()> opens[] = {
         [this]() -> QDialog & { return openEntry(BookingKind::Completed); },
@@ -138,7 +138,7 @@ TEST_F(BookingFormTest, AfterAMessageTheFocusStaysOnTheFailingFieldWhateverKeyCl
          [](BookingFormTest &t) -> QDialog & { return t.openEdit(FormState::Planned, 1); },
          "BDatenHinzufuegen", "EBetrag", "12a", 103, "Unzulässiger Betrag: 12a (z. B. 1.234,56)"},
     };
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     for (const Case &c : cases) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
             SCOPED_TRACE(std::string(c.what) + ", key " + std::to_string(key));
@@ -163,7 +163,7 @@ TEST_F(BookingFormTest, AfterAMessageTheFocusStaysOnTheFailingFieldWhateverKeyCl
 }
 
 TEST_F(BookingFormTest, AFailedDateIsSelectedSoThatTheCorrectionReplacesIt) {
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     QDialog &dialog = openEntry(BookingKind::Planned);
     Retype(Child(dialog, "EBetrag"), QStringLiteral("1"));
     Retype(Child(dialog, "EWertdatum"), QStringLiteral("31022026"));
@@ -220,7 +220,7 @@ TEST_F(BookingFormTest, SignListsShowBothLinesTheirSelectionAndTheirLabel) {
 }
 
 TEST_F(BookingFormTest, AnAmountTypedBelowZeroIsRefusedAndTheSignListDecides) {
-    account.state->settings().AuszugsdatAN = false;
+    account.state->settings().keepStatementData = false;
     const BookingRecord planned = testing::Planned("01.07.2011", -500000);
     struct Case {
         const char *what;

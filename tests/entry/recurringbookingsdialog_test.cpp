@@ -58,9 +58,9 @@ protected:
 };
 
 TEST_F(MonthlyWindowTest, ListsTheRecurringBookingsInTableOrder) {
-    state->settings().Tab1ZeiAbst = 22;
-    state->settings().FontName = "DejaVu Sans";
-    state->settings().FontSize = 11;
+    state->settings().completedRowHeight = 22;
+    state->settings().tableFontName = "DejaVu Sans";
+    state->settings().tableFontSize = 11;
     open({testing::StartValue(0), insurance, testing::Completed(2011, 3, "02.05.2011"), rent,
           testing::Planned("01.07.2011")});
     window.fillGrid();

@@ -77,7 +77,7 @@ TEST(Suggestions, TheThreeTextsGoToTheirOwnListsSharedByEveryAccountFile) {
     Account account;
     RememberSuggestions(*account.store, QStringLiteral("Miete Mai"), QStringLiteral("Stadtwerke"),
                         QStringLiteral("ÜB"));
-    account.state->settings().Datei = "/anderes/konto.p11";
+    account.state->settings().accountFile = "/anderes/konto.p11";
     RememberSuggestions(*account.store, QStringLiteral("Abschlag"), QString(), QString());
 
     EXPECT_EQ(SuggestionKey(SuggestionList::Purposes),

@@ -40,8 +40,8 @@ protected:
 };
 
 TEST_F(InterestWindowTest, OpensOnThePeriodFromTheFirstBookingToTodayAndTheCurrentYear) {
-    state->settings().Zinsen = 2.5;
-    state->settings().Sollzinsen = 11.75;
+    state->settings().creditInterestRate = 2.5;
+    state->settings().debitInterestRate = 11.75;
     open({testing::StartValue(0), testing::Completed(2011, 1, "01.01.2011", 10000 * Euro),
           testing::Recurring(1, "01.01.2009")});
     Open([this] {
@@ -228,8 +228,8 @@ TEST_F(InterestWindowTest, WorksInValueDateOrderAndLeavesTheUsersOrder) {
          QStringLiteral("15,34 €")},
     };
     // Newest first, as many users keep their ledger.
-    state->settings().Sort1 = false;
-    state->settings().Sort2 = false;
+    state->settings().completedAscending = false;
+    state->settings().plannedAscending = false;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         open(c.records);

@@ -41,14 +41,14 @@ struct LedgerColumn {
 // window lays them out, each width its own so that a copied width shows where it came from.
 const std::vector<LedgerColumn> FullLedger = {
     {u"Auszugsnr.", 75, Qt::AlignHCenter, nullptr},
-    {u"Auszugsdatum", 81, Qt::AlignHCenter, &core::Settings::WAuszugsdatum},
-    {u"Wertdatum", 91, Qt::AlignHCenter, &core::Settings::WWertdatum},
-    {u"Art", 51, Qt::AlignHCenter, &core::Settings::WBuchungsart},
-    {u"Absender/Empfänger", 151, Qt::AlignLeft, &core::Settings::WAbsender},
-    {u"Verwendungszweck", 161, Qt::AlignLeft, &core::Settings::WVerwendungszweck},
-    {u"+/-", 27, Qt::AlignHCenter, &core::Settings::WSollhaben},
-    {u"Betrag", 103, Qt::AlignRight, &core::Settings::WBetrag},
-    {u"Kontostand", 111, Qt::AlignRight, &core::Settings::WKontostand},
+    {u"Auszugsdatum", 81, Qt::AlignHCenter, &core::Settings::statementWidth},
+    {u"Wertdatum", 91, Qt::AlignHCenter, &core::Settings::valueDateWidth},
+    {u"Art", 51, Qt::AlignHCenter, &core::Settings::kindWidth},
+    {u"Absender/Empfänger", 151, Qt::AlignLeft, &core::Settings::partyWidth},
+    {u"Verwendungszweck", 161, Qt::AlignLeft, &core::Settings::purposeWidth},
+    {u"+/-", 27, Qt::AlignHCenter, &core::Settings::signWidth},
+    {u"Betrag", 103, Qt::AlignRight, &core::Settings::amountWidth},
+    {u"Kontostand", 111, Qt::AlignRight, &core::Settings::balanceWidth},
 };
 
 // The widths the user gave the ledger's columns, kept in the settings of the file.
@@ -115,16 +115,16 @@ TEST_F(SearchWindowTest, OpensWithTheLedgersColumnsWithoutBalanceAndEveryCriteri
         {"statement data and balance", true, FullLedger},
         {"neither", false, shortLedger},
     };
-    state->settings().FontName = "DejaVu Sans";
-    state->settings().FontSize = 11;
-    state->settings().Tab1ZeiAbst = 23;
+    state->settings().tableFontName = "DejaVu Sans";
+    state->settings().tableFontSize = 11;
+    state->settings().completedRowHeight = 23;
     open({testing::StartValue(0), testing::Completed(2011, 1, "03.02.2011"),
           testing::Planned("01.07.2011"), testing::Completed(2011, 2, "28.01.2011"),
           testing::Recurring(1, "01.01.2015")});
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        state->settings().SummeB = c.balance;
-        state->settings().AuszugsdatAN = c.balance;
+        state->settings().showBalanceColumn = c.balance;
+        state->settings().keepStatementData = c.balance;
         LayOut(state->settings(), c.ledgerColumns);
         Open([&] {
             EXPECT_EQ(QStringLiteral("Auswertungen der Buchungen ..."), window.windowTitle());
@@ -297,8 +297,8 @@ TEST_F(SearchWindowTest, AmountsShowToTheCentInTheChosenCurrencies) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        state->settings().euroBetrag = c.euro;
-        state->settings().natBetrag = c.national;
+        state->settings().amountsInEuro = c.euro;
+        state->settings().amountsInNational = c.national;
         open({testing::Completed(2011, 1, "01.03.2011", c.amount)});
         Open([&] {
             Click("RBDatenbereich");

@@ -75,7 +75,7 @@ TEST_F(AccountFiles, OpeningTheSameFileTwiceKeepsOneEntryWithTheLatestBalance) {
     ASSERT_EQ(1u, entries.size());
     EXPECT_EQ(file.string(), entries[0].Dateiname.toUtf8());
     EXPECT_EQ(1250000, entries[0].Kontostand);
-    EXPECT_EQ(file.string(), state->settings().Datei);
+    EXPECT_EQ(file.string(), state->settings().accountFile);
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
 }
 
@@ -91,8 +91,8 @@ TEST_F(AccountFiles, AnOlderFileIsConvertedAndKeepsItsSettings) {
     const auto converted = accountPath(QStringLiteral("konto.p11"));
     EXPECT_TRUE(std::filesystem::exists(old));
     EXPECT_EQ(records, recordsOnDisk(converted));
-    EXPECT_EQ(converted.string(), state->settings().Datei);
-    EXPECT_EQ("ATS", state->settings().Waehrung);
+    EXPECT_EQ(converted.string(), state->settings().accountFile);
+    EXPECT_EQ("ATS", state->settings().nationalCurrency);
     EXPECT_EQ(platform::RegistryValue(QStringLiteral("ATS")), fileValue(old, "Waehrung"));
     const auto entries = registerEntries();
     ASSERT_EQ(1u, entries.size());
@@ -110,7 +110,7 @@ TEST_F(AccountFiles, AnExistingConvertedFileIsReplacedOnlyWhenTheUserSaysSo) {
     ui.setNextAnswer(platform::Answer::No);
     window->openAccountFileByPath(old);
     EXPECT_EQ(existing, recordsOnDisk(target));
-    EXPECT_EQ(target.string(), state->settings().Datei);
+    EXPECT_EQ(target.string(), state->settings().accountFile);
     EXPECT_EQ(2, state->table().count);
 
     ui.setNextAnswer(platform::Answer::Yes);
@@ -132,7 +132,7 @@ TEST_F(AccountFiles, ANewFileStartsEmptyWithTheCurrencyOfTheFileThatWasOpen) {
     const auto kasse = accountPath(QStringLiteral("kasse.p11"));
     ASSERT_TRUE(std::filesystem::exists(kasse));
     EXPECT_EQ(0u, std::filesystem::file_size(kasse));
-    EXPECT_EQ(kasse.string(), state->settings().Datei);
+    EXPECT_EQ(kasse.string(), state->settings().accountFile);
     EXPECT_EQ(platform::RegistryValue(QStringLiteral("ATS")), fileValue(kasse, "Waehrung"));
     EXPECT_EQ(13.7603, platform::DoubleFromBinary(*fileValue(kasse, "Eurokurs")));
     EXPECT_EQ(platform::RegistryValue(std::int32_t(1)), fileValue(kasse, "euroBetrag"));
@@ -265,7 +265,7 @@ TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, shown[0].kind);
     EXPECT_TRUE(shown[0].text.contains(QStringLiteral("weg.p11")));
-    EXPECT_EQ(giro.string(), state->settings().Datei);
+    EXPECT_EQ(giro.string(), state->settings().accountFile);
     EXPECT_EQ(1, state->table().count);
     EXPECT_EQ(2u, registerEntries().size());
 }
@@ -296,6 +296,6 @@ TEST_F(AccountFiles, AFileNamedAtStartIsOpenedInsteadOfTheLastOne) {
     started.setStartFile(named);
     started.startUp();
     EXPECT_TRUE(started.ledgerVisible());
-    EXPECT_EQ(named.string(), state->settings().Datei);
+    EXPECT_EQ(named.string(), state->settings().accountFile);
     EXPECT_EQ(2, state->table().slot(1).Betrag);
 }

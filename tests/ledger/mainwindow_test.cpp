@@ -228,8 +228,8 @@ TEST_F(MainWindowTest, CurrencyBoxesSwitchTheAmountsAndAreRemembered) {
         EXPECT_EQ(step.cell, completed.cell(betrag, 2));
         EXPECT_EQ(step.sum, text(*window, "ESumme"));
     }
-    EXPECT_TRUE(state->settings().euroBetrag);
-    EXPECT_FALSE(state->settings().natBetrag);
+    EXPECT_TRUE(state->settings().amountsInEuro);
+    EXPECT_FALSE(state->settings().amountsInNational);
 }
 
 TEST_F(MainWindowTest, CurrencyBoxesAreCaptionedAndStayInPlaceWhenClicked) {
@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, DraggedColumnWidthsAreStoredForTheOpenFile) {
         const int absender = headers(completed).indexOf(QStringLiteral("Absender/Empfänger"));
         completed.view().setColumnWidth(absender, 222);
         QTest::mouseRelease(completed.view().viewport(), Qt::LeftButton);
-        EXPECT_EQ(222, state->settings().WAbsender);
+        EXPECT_EQ(222, state->settings().partyWidth);
         window->close();
     }
     const auto stored =

@@ -245,8 +245,8 @@ TEST_F(StatementImportTest, AStatementOfAnotherAccountIsImportedOnlyWhenTheUserS
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.bankCode) + " " + c.number);
-        state->settings().Bankleitzahl = c.bankCode;
-        state->settings().Kontonummer = c.number;
+        state->settings().bankCode = c.bankCode;
+        state->settings().accountNumber = c.number;
         bool warned = false;
         ui.setNextModal([&](QDialog &dialog) {
             warned = !child<QLabel>(dialog, "LAnderesKonto")->isHidden();
@@ -453,7 +453,7 @@ TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) 
     penvaro::testing::TestApp app(penvaro::testing::TestApp::Store::Unusable);
     const auto file =
         app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
-    app.state->settings().Datei = file.string();
+    app.state->settings().accountFile = file.string();
     ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
     import::StatementImportDialog dialog(*app.state);
 

@@ -53,8 +53,8 @@ protected:
             files << QString::fromStdString(path.string());
             EXPECT_TRUE(core::RecordInRegister(state->registerPath(), path.string(), "", "", 0));
         }
-        state->settings().Datei = files[0].toStdString();
-        state->settingsStore().SaveSettings();
+        state->settings().accountFile = files[0].toStdString();
+        state->settingsStore().save();
     }
 
     QString target(const QString &name) const { return dir.filePath(name); }
@@ -210,7 +210,7 @@ TEST_F(BackupTest, TheFirstBackupGoesIntoAFolderOfTheDocumentsAndTheNextOneWhere
 TEST_F(BackupTest, ExportWritesEverySettingAsShownIntoTheChosenFile) {
     QDir(dir.path()).mkpath(QStringLiteral("Meine Sicherungen"));
     const QString chosen = target(QStringLiteral("Meine Sicherungen/penvaro"));
-    state->settings().Waehrung = "ATS"; // in memory only, as after a column was resized
+    state->settings().nationalCurrency = "ATS"; // in memory only, as after a column was resized
     ui.setNextFileName(chosen);
     run([](BackupDialog &d) { Click(d, "Button38"); });
 
@@ -222,7 +222,7 @@ TEST_F(BackupTest, ExportWritesEverySettingAsShownIntoTheChosenFile) {
     EXPECT_EQ(messages(), std::vector<Shown>{});
 
     // An existing file is replaced only when the user says so.
-    state->settings().Waehrung = "EUR";
+    state->settings().nationalCurrency = "EUR";
     ui.setNextFileName(chosen + QStringLiteral(".reg"));
     run([](BackupDialog &d) { Click(d, "Button38"); });
     EXPECT_EQ(messages().back().kind, Kind::Question);
@@ -230,11 +230,11 @@ TEST_F(BackupTest, ExportWritesEverySettingAsShownIntoTheChosenFile) {
 }
 
 TEST_F(BackupTest, NoToTheMergeQuestionChangesNothing) {
-    state->settings().StartB = 7;
-    state->settingsStore().SaveSettings();
+    state->settings().startScreenSeconds = 7;
+    state->settingsStore().save();
     const QString file = backup(QStringLiteral("sicherung.reg"));
-    state->settings().StartB = 1;
-    state->settingsStore().SaveSettings();
+    state->settings().startScreenSeconds = 1;
+    state->settingsStore().save();
 
     ui.setNextFileName(file);
     ui.setNextAnswer(platform::Answer::No);
@@ -242,7 +242,7 @@ TEST_F(BackupTest, NoToTheMergeQuestionChangesNothing) {
 
     EXPECT_EQ(messages(), (std::vector<Shown>{{Kind::Question, mergeQuestion}}));
     EXPECT_EQ(stored(platform::ProductKey(), QStringLiteral("StartB")), platform::RegistryValue(1));
-    EXPECT_EQ(state->settings().StartB, 1);
+    EXPECT_EQ(state->settings().startScreenSeconds, 1);
 }
 
 TEST_F(BackupTest, AFileThatIsNoBackupOfThisProgramIsRefusedAndMergesNothing) {
@@ -301,7 +301,7 @@ TEST_F(MergeInMainWindowTest, MergedSettingsAreReadAtOnceAndSurviveClosingThePro
     auto window = std::make_unique<app::MainWindow>(*state);
     window->setStartFile(files[0].toStdString());
     window->startUp();
-    ASSERT_EQ(state->settings().Waehrung, "DM");
+    ASSERT_EQ(state->settings().nationalCurrency, "DM");
     ui.clear();
     ui.setNextFileName(file);
     ui.setNextAnswer(platform::Answer::Yes);
@@ -313,19 +313,20 @@ TEST_F(MergeInMainWindowTest, MergedSettingsAreReadAtOnceAndSurviveClosingThePro
                   {Kind::Question, mergeQuestion},
                   {Kind::Information,
                    QStringLiteral("Die Einstellungen aus „%1“ wurden eingelesen.").arg(file)}}));
-    EXPECT_EQ(state->settings().Waehrung, "ATS");
-    EXPECT_EQ(state->settings().KorrH, 12);
+    EXPECT_EQ(state->settings().nationalCurrency, "ATS");
+    EXPECT_EQ(state->settings().printOffsetX, 12);
     EXPECT_EQ(state->currentFile(), files[0]) << "the open file stays open";
-    EXPECT_NE(state->settings().Pfad, "C:\\") << "the program folder is the running program's";
+    EXPECT_NE(state->settings().programFolder, "C:\\")
+        << "the program folder is the running program's";
     EXPECT_EQ(window->findChild<QCheckBox *>(QStringLiteral("RBnatBetrag"))->text(),
               QStringLiteral("ATS"));
 
     window->close();
     window.reset();
     state->settings() = {};
-    state->settingsStore().LoadSettings();
-    EXPECT_EQ(state->settings().Waehrung, "ATS");
-    EXPECT_EQ(state->settings().KorrH, 12);
+    state->settingsStore().load();
+    EXPECT_EQ(state->settings().nationalCurrency, "ATS");
+    EXPECT_EQ(state->settings().printOffsetX, 12);
     EXPECT_EQ(state->currentFile(), files[0]);
 }
 

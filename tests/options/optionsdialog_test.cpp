@@ -71,7 +71,7 @@ void Click(const QWidget &window, const char *name) {
 // The dialog of a program with an open account file, run as the user would run it.
 class OptionsTest : public testing::AppFixture {
 protected:
-    OptionsTest() { state->settings().Datei = file.string(); }
+    OptionsTest() { state->settings().accountFile = file.string(); }
 
     // Opens the dialog, lets the user act on it and returns how it was closed: Accepted by
     // "OK", Rejected by anything else (the helper closes a dialog left open).
@@ -81,10 +81,9 @@ protected:
     }
 
     std::optional<platform::RegistryValue> stored(const QString &name, bool ofFile = true) {
-        const QString key =
-            ofFile
-                ? platform::FileSettingsKey(*store, QString::fromStdString(state->settings().Datei))
-                : platform::ProductKey();
+        const QString key = ofFile ? platform::FileSettingsKey(
+                                *store, QString::fromStdString(state->settings().accountFile))
+                                   : platform::ProductKey();
         auto value = store->value(key, name);
         return value ? *value : std::nullopt;
     }
@@ -156,67 +155,67 @@ TEST_F(OptionsTest, OkReadsEachFieldOrReportsItsNumberAndStaysOpen) {
          QStringLiteral("2,5"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.Zinsen, 2.5); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.creditInterestRate, 2.5); }},
         {"EZinsen", QStringLiteral("2.5"), 371, QStringLiteral("Ungültiger Zinssatz: 2.5"),
-         [](const core::Settings &s) { EXPECT_EQ(s.Zinsen, 2.0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.creditInterestRate, 2.0); }},
         {"ESollzinsen", QStringLiteral("zehn"), 379999, QStringLiteral("Ungültiger Zinssatz: zehn"),
-         [](const core::Settings &s) { EXPECT_EQ(s.Sollzinsen, 9.0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.debitInterestRate, 9.0); }},
         {"ESollzinsen",
          QStringLiteral("-1"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.Sollzinsen, -1.0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.debitInterestRate, -1.0); }},
         {"EEurokurs",
          QStringLiteral("13,7603"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 13.7603); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.nationalPerEuro, 13.7603); }},
         {"EEurokurs", QStringLiteral("1.955,83"), 9999,
          QStringLiteral("Ungültiger Betrag: 1.955,83"),
-         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 1.95583); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.nationalPerEuro, 1.95583); }},
         {"EEurokurs", QStringLiteral("1e999"), 9999, QStringLiteral("Ungültiger Betrag: 1e999"),
-         [](const core::Settings &s) { EXPECT_EQ(s.Eurokurs, 1.95583); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.nationalPerEuro, 1.95583); }},
         {"EStartbild",
          QStringLiteral("0"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.StartB, 0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.startScreenSeconds, 0); }},
         {"EStartbild", QStringLiteral("2,5"), 372, QStringLiteral("Ungültiger Anzeigedauer: 2,5"),
-         [](const core::Settings &s) { EXPECT_EQ(s.StartB, 3); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.startScreenSeconds, 3); }},
         {"EHorKorr",
          QStringLiteral("-15"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.KorrH, -15); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.printOffsetX, -15); }},
         {"EHorKorr", QStringLiteral("1,5"), 990,
          QStringLiteral("Ungültiger Eingabewert: 1,5. Bitte nur ganze Zahlen eingeben!"),
-         [](const core::Settings &s) { EXPECT_EQ(s.KorrH, 0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.printOffsetX, 0); }},
         {"EVerKorr", QStringLiteral("99999999999"), 991,
          QStringLiteral("Ungültiger Eingabewert: 99999999999. Bitte nur ganze Zahlen eingeben!"),
-         [](const core::Settings &s) { EXPECT_EQ(s.KorrV, 0); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.printOffsetY, 0); }},
         {"EZeilenabGet",
          QStringLiteral("abc"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.Tab1ZeiAbst, 18); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.completedRowHeight, 18); }},
         {"EZeilenabGep",
          QStringLiteral("25"),
          0,
          {},
          [](const core::Settings &s) {
-             EXPECT_EQ(s.Tab2ZeiAbst, 25);
-             EXPECT_EQ(s.Tab1ZeiAbst, 18);
+             EXPECT_EQ(s.plannedRowHeight, 25);
+             EXPECT_EQ(s.completedRowHeight, 18);
          }},
         {"EWaehrung",
          QStringLiteral("ATS"),
          0,
          {},
-         [](const core::Settings &s) { EXPECT_EQ(s.Waehrung, "ATS"); }},
+         [](const core::Settings &s) { EXPECT_EQ(s.nationalCurrency, "ATS"); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed.toStdString());
         testing::TestApp app;
-        app.state->settings().Datei = app.accountPath(QStringLiteral("giro.p11")).string();
+        app.state->settings().accountFile = app.accountPath(QStringLiteral("giro.p11")).string();
         OptionsDialog d(*app.state);
         OnNextModal<OptionsDialog>(app.ui, [&](OptionsDialog &shown) {
             ShowPage(shown, 0);
@@ -233,7 +232,7 @@ TEST_F(OptionsTest, OkReadsEachFieldOrReportsItsNumberAndStaysOpen) {
         EXPECT_EQ(app.messages(), expected);
         c.check(app.state->settings());
         // What is in memory is what was saved.
-        app.state->settingsStore().LoadSettings();
+        app.state->settingsStore().load();
         c.check(app.state->settings());
     }
 }
@@ -260,18 +259,18 @@ TEST_F(OptionsTest, EveryErrorIsShownInOrderWhileEverythingReadableIsStoredAndSa
     EXPECT_EQ(codes, (std::vector<std::int32_t>{9999, 371, 379999, 372, 990, 991}));
     EXPECT_EQ(stored(QStringLiteral("Waehrung")), platform::RegistryValue(QStringLiteral("ATS")));
     EXPECT_EQ(stored(QStringLiteral("SummeGan"), false), platform::RegistryValue(0));
-    EXPECT_EQ(state->settings().Zinsen, 2.0);
+    EXPECT_EQ(state->settings().creditInterestRate, 2.0);
 }
 
 TEST_F(OptionsTest, ARateNotRetypedKeepsItsFullPrecision) {
-    state->settings().Eurokurs = 1.9558312345;
-    state->settings().Zinsen = 2.125;
+    state->settings().nationalPerEuro = 1.9558312345;
+    state->settings().creditInterestRate = 2.125;
     run([](OptionsDialog &d) {
         EXPECT_EQ(testing::TextOf(d, "EEurokurs"), QStringLiteral("1,955831"));
         Click(d, "SBOK");
     });
-    EXPECT_EQ(state->settings().Eurokurs, 1.9558312345);
-    EXPECT_EQ(state->settings().Zinsen, 2.125);
+    EXPECT_EQ(state->settings().nationalPerEuro, 1.9558312345);
+    EXPECT_EQ(state->settings().creditInterestRate, 2.125);
 }
 
 TEST_F(OptionsTest, DifferentPasswordsOnOkBringThePasswordPageAndKeepTheStoredOne) {
@@ -347,7 +346,7 @@ TEST_F(OptionsTest, AgreeingPasswordsAreTakenOverInUpperCaseAndNeverShownAgain) 
               platform::RegistryValue(QString::fromStdString(taken)));
 
     // The start window asks for the password as it was set.
-    state->settingsStore().LoadSettings();
+    state->settingsStore().load();
     app::StartDialog start(0, true, QString::fromStdString(state->settings().storedPassword));
     testing::ShowActive(start);
     Retype(Child<QWidget>(start, "Edit1"), QStringLiteral("geheim 7ss"));
@@ -365,10 +364,10 @@ TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
         Click(d, "RBSortGepAb");
         Click(d, "SBOK");
     });
-    EXPECT_EQ(state->settings().SortBy, "wd");
-    EXPECT_FALSE(state->settings().AuszugsdatAN);
-    EXPECT_TRUE(state->settings().Sort1);
-    EXPECT_FALSE(state->settings().Sort2) << "each table has its own order";
+    EXPECT_EQ(state->settings().completedOrder, "wd");
+    EXPECT_FALSE(state->settings().keepStatementData);
+    EXPECT_TRUE(state->settings().completedAscending);
+    EXPECT_FALSE(state->settings().plannedAscending) << "each table has its own order";
 
     run([](OptionsDialog &d) {
         EXPECT_FALSE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isEnabled()) << "as stored";
@@ -377,7 +376,7 @@ TEST_F(OptionsTest, StatementDataOffAllowsOnlyTheValueDateOrder) {
         EXPECT_TRUE(Child<QRadioButton>(d, "RBSortByAuszugsnr")->isChecked());
         Click(d, "SBOK");
     });
-    EXPECT_EQ(state->settings().SortBy, "normal");
+    EXPECT_EQ(state->settings().completedOrder, "normal");
 }
 
 TEST_F(OptionsTest, TheCurrencyLabelFollowsTheNameAsTyped) {
@@ -386,7 +385,7 @@ TEST_F(OptionsTest, TheCurrencyLabelFollowsTheNameAsTyped) {
         Retype(Child<QWidget>(d, "EWaehrung"), QStringLiteral("ATS"));
         EXPECT_EQ(Child<QLabel>(d, "LWaehrung")->text(), QStringLiteral("ATS"));
     });
-    EXPECT_EQ(state->settings().Waehrung, "DM") << "cancelled";
+    EXPECT_EQ(state->settings().nationalCurrency, "DM") << "cancelled";
 }
 
 TEST_F(OptionsTest, CancelReadsNoControlButKeepsAChosenFont) {
@@ -403,9 +402,9 @@ TEST_F(OptionsTest, CancelReadsNoControlButKeepsAChosenFont) {
             EXPECT_FALSE(d.isVisible());
         });
     }
-    EXPECT_EQ(state->settings().StartB, 3);
-    EXPECT_EQ(state->settings().FontName, "DejaVu Sans");
-    EXPECT_EQ(state->settings().FontSize, 12);
+    EXPECT_EQ(state->settings().startScreenSeconds, 3);
+    EXPECT_EQ(state->settings().tableFontName, "DejaVu Sans");
+    EXPECT_EQ(state->settings().tableFontSize, 12);
     const std::vector<Shown> fonts{{Kind::Font, QStringLiteral("Arial 9")},
                                    {Kind::Font, QStringLiteral("DejaVu Sans 12")}};
     std::vector<Shown> offered;
@@ -421,7 +420,7 @@ TEST_F(OptionsTest, TheDialogOpensOnThePageItWasClosedOn) {
 }
 
 TEST_F(OptionsTest, WithoutAnAccountFileItsValuesAreGreyedOutWithANoteAndNotRead) {
-    state->settings().Datei.clear();
+    state->settings().accountFile.clear();
     // One control of each group: whether it can be changed, and the page that shows it.
     const std::tuple<const char *, bool, int> controls[] = {
         {"EZinsen", false, 0},        {"EEurokurs", false, 0},       {"EStartbild", true, 1},
@@ -454,13 +453,13 @@ TEST_F(OptionsTest, WithoutAnAccountFileItsValuesAreGreyedOutWithANoteAndNotRead
     });
     EXPECT_EQ(dialog.showModal(false), QDialog::Accepted);
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(state->settings().StartB, 7);
+    EXPECT_EQ(state->settings().startScreenSeconds, 7);
     EXPECT_EQ(stored(QStringLiteral("StartB"), false), platform::RegistryValue(7));
-    EXPECT_EQ(state->settings().Waehrung, "DM");
-    EXPECT_EQ(state->settings().Zinsen, 2.0);
+    EXPECT_EQ(state->settings().nationalCurrency, "DM");
+    EXPECT_EQ(state->settings().creditInterestRate, 2.0);
 
     // Once an account file is open, the same dialog lets them be changed again.
-    state->settings().Datei = file.string();
+    state->settings().accountFile = file.string();
     run([](OptionsDialog &d) {
         ShowPage(d, 0);
         EXPECT_TRUE(Child<QWidget>(d, "EZinsen")->isEnabled());

@@ -96,8 +96,8 @@ TEST_F(OptionsInMainWindowTest, TheLedgerFollowsTheTableOptionsAndTheFont) {
     window->close();
     window = start();
     EXPECT_TRUE(window->findChild<QGroupBox *>(QStringLiteral("GroupBox2"))->isHidden());
-    EXPECT_EQ(state->settings().FontName, "DejaVu Serif");
-    EXPECT_EQ(state->settings().Tab1ZeiAbst, 30);
+    EXPECT_EQ(state->settings().tableFontName, "DejaVu Serif");
+    EXPECT_EQ(state->settings().completedRowHeight, 30);
 }
 
 TEST_F(OptionsInMainWindowTest, WithoutAnOpenAccountTheProgramsOptionsCanBeChanged) {
@@ -116,7 +116,7 @@ TEST_F(OptionsInMainWindowTest, WithoutAnOpenAccountTheProgramsOptionsCanBeChang
     choose(*window, "Optionen1");
 
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(state->settings().StartB, 6);
+    EXPECT_EQ(state->settings().startScreenSeconds, 6);
     EXPECT_FALSE(window->ledgerVisible()) << "no account appears from the options";
 
     // Opened with an account, the account's values can be changed in the same dialog.

@@ -31,12 +31,12 @@ protected:
         account = writeAccount(QStringLiteral("giro.p11"), {start});
         EXPECT_TRUE(core::LoadAccountFile(account, state->table()));
         core::Settings &own = state->settings();
-        own.Kontoinhaber = "Erika Muster";
-        own.Kontonummer = "1234567";
-        own.Bankleitzahl = "37050198";
-        own.Institut = "Sparkasse KölnBonn";
-        own.Kontobezeichnung = "Giro";
-        own.AusstellOrt = "Köln";
+        own.accountHolder = "Erika Muster";
+        own.accountNumber = "1234567";
+        own.bankCode = "37050198";
+        own.bankName = "Sparkasse KölnBonn";
+        own.accountName = "Giro";
+        own.chequePlace = "Köln";
     }
 
     QString stored(const QString &key, const char *name) const {
@@ -73,9 +73,9 @@ TEST_F(TUeberwFAccountDataTest, ShowsTheAccountDataAndStoresThemOnLeavingAField)
 
         // In memory, in the settings store, in the forms and in the account register.
         const core::Settings &own = state->settings();
-        EXPECT_EQ(own.Kontoinhaber, "Max Muster");
-        EXPECT_EQ(own.Kontobezeichnung, "Haushalt");
-        EXPECT_EQ(own.AusstellOrt, "Bonn");
+        EXPECT_EQ(own.accountHolder, "Max Muster");
+        EXPECT_EQ(own.accountName, "Haushalt");
+        EXPECT_EQ(own.chequePlace, "Bonn");
         EXPECT_EQ(stored(fileKey(), "Kontoinhaber"), QStringLiteral("Max Muster"));
         EXPECT_EQ(stored(fileKey(), "Kontobezeichnung"), QStringLiteral("Haushalt"));
         EXPECT_EQ(stored(fileKey(), "Bankleitzahl"), QStringLiteral("37050198"));
@@ -102,7 +102,7 @@ TEST_F(TUeberwFAccountDataTest, LeavingTheBankCodeLooksUpTheBankAndStoresNothing
         EXPECT_EQ(testing::FocusName(), QStringLiteral("EInstitut"));
         EXPECT_EQ(TextOf(shown, "EInstitut"), QStringLiteral("Postbank Köln"));
         EXPECT_FALSE(Child(shown, "LBankleitzahlUnbekannt")->isVisibleTo(&shown));
-        EXPECT_EQ(state->settings().Bankleitzahl, "37050198");
+        EXPECT_EQ(state->settings().bankCode, "37050198");
         EXPECT_EQ(stored(fileKey(), "Bankleitzahl"), QStringLiteral("<fehlt>"));
         // An unknown code leaves the bank's name to the user and says so beside it.
         testing::Retype(Child<QLineEdit>(shown, "EBankleitzahl"), QStringLiteral("37010051"));
@@ -113,8 +113,8 @@ TEST_F(TUeberwFAccountDataTest, LeavingTheBankCodeLooksUpTheBankAndStoresNothing
         // Closing stores what the page holds.
         QTest::keyClick(&shown, Qt::Key_Escape);
     });
-    EXPECT_EQ(state->settings().Bankleitzahl, "37010050");
-    EXPECT_EQ(state->settings().Institut, "Postbank Köln");
+    EXPECT_EQ(state->settings().bankCode, "37010050");
+    EXPECT_EQ(state->settings().bankName, "Postbank Köln");
     EXPECT_EQ(stored(fileKey(), "Institut"), QStringLiteral("Postbank Köln"));
     ASSERT_EQ(registerEntries().size(), 1u);
 }
@@ -133,7 +133,7 @@ TEST_F(TUeberwFAccountDataTest, EnterMovesThroughTheAccountData) {
 
 TEST_F(TUeberwFAccountDataTest, AStoreThatCannotBeWrittenStillChangesMemoryAndForms) {
     testing::TestApp broken(testing::TestApp::Store::Unusable);
-    broken.state->settings().Datei = account.string();
+    broken.state->settings().accountFile = account.string();
     PaymentWindow unusable(*broken.state);
     testing::OnNextModal<PaymentWindow>(broken.ui, [&](PaymentWindow &shown) {
         broken.ui.clear();
@@ -142,7 +142,7 @@ TEST_F(TUeberwFAccountDataTest, AStoreThatCannotBeWrittenStillChangesMemoryAndFo
         EXPECT_EQ(shown.transferOrder().EigeneKontonr, "42");
     });
     unusable.showPage(Page::AccountData);
-    EXPECT_EQ(broken.state->settings().Kontonummer, "42");
+    EXPECT_EQ(broken.state->settings().accountNumber, "42");
     for (const ScriptedUiService::Shown &shown : broken.ui.shown())
         EXPECT_NE(shown.kind, ScriptedUiService::Kind::ErrorWindow);
 }
@@ -154,7 +154,7 @@ namespace penvaro::payments {
 namespace {
 
 TEST_F(TUeberwFAccountDataTest, DerivesTheIbanForTheUserToConfirmAndChecksATypedOne) {
-    state->settings().Kontonummer = "1900000";
+    state->settings().accountNumber = "1900000";
     onWindow(Page::AccountData, [&](PaymentWindow &shown) {
         EXPECT_EQ(TextOf(shown, "EEigeneIBAN"), QStringLiteral("DE52 3705 0198 0001 9000 00"));
         EXPECT_TRUE(Child(shown, "BIBANBestaetigen")->isVisibleTo(&shown));
@@ -166,7 +166,7 @@ TEST_F(TUeberwFAccountDataTest, DerivesTheIbanForTheUserToConfirmAndChecksATyped
 
         QTest::mouseClick(Child<QPushButton>(shown, "BIBANBestaetigen"), Qt::LeftButton);
         EXPECT_EQ(stored(fileKey(), "IBAN"), QStringLiteral("DE52370501980001900000"));
-        EXPECT_EQ(state->settings().IBAN, "DE52370501980001900000");
+        EXPECT_EQ(state->settings().iban, "DE52370501980001900000");
 
         testing::Retype(Child<QLineEdit>(shown, "EEigeneIBAN"),
                         QStringLiteral("DE52370501980001900001"));
@@ -174,7 +174,7 @@ TEST_F(TUeberwFAccountDataTest, DerivesTheIbanForTheUserToConfirmAndChecksATyped
         ASSERT_FALSE(ui.shown().empty());
         EXPECT_EQ(ui.shown().back().code, AccountDataPage::IbanMessage);
         EXPECT_EQ(testing::FocusName(), QStringLiteral("EEigeneIBAN"));
-        EXPECT_EQ(state->settings().IBAN, "DE52370501980001900000") << "a wrong IBAN is kept out";
+        EXPECT_EQ(state->settings().iban, "DE52370501980001900000") << "a wrong IBAN is kept out";
     });
 }
 

@@ -21,7 +21,7 @@ using testing::TextOf;
 
 class TUeberwFChequeTest : public testing::PaymentFixture {
 protected:
-    TUeberwFChequeTest() { state->settings().AusstellOrt = "Köln"; }
+    TUeberwFChequeTest() { state->settings().chequePlace = "Köln"; }
 
     static QWidget &Crossed(const PaymentWindow &payment) { return PageOf(payment, "TabSheet2"); }
     static QWidget &Euro(const PaymentWindow &payment) { return PageOf(payment, "TabSheet3"); }

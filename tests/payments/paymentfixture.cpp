@@ -61,7 +61,7 @@ std::vector<std::string> KnownBankCodeLines() {
 
 PaymentFixture::PaymentFixture()
     : account(writeAccount(QStringLiteral("giro.p11"), {})) {
-    state->settings().Datei = account.string();
+    state->settings().accountFile = account.string();
     writeBankCodes(KnownBankCodeLines());
 }
 

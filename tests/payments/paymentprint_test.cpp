@@ -30,10 +30,10 @@ using Kind = ScriptedUiService::Kind;
 class TUeberwFPrintTest : public testing::PaymentFixture {
 protected:
     TUeberwFPrintTest() {
-        state->settings().Kontoinhaber = "Erika Muster";
-        state->settings().Kontonummer = "1234567";
-        state->settings().KorrH = 20;
-        state->settings().KorrV = -15;
+        state->settings().accountHolder = "Erika Muster";
+        state->settings().accountNumber = "1234567";
+        state->settings().printOffsetX = 20;
+        state->settings().printOffsetY = -15;
     }
 
     std::vector<core::BookingRecord> planned() const {

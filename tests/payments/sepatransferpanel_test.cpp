@@ -37,12 +37,12 @@ protected:
             {penvaro::testing::BankCodeLine("37050198", "Sparkasse KölnBonn", "Sparkasse KölnBonn",
                                             "50667", "KÖLN", "COLSDE33XXX")});
         core::Settings &own = state->settings();
-        own.Kontoinhaber = "Erika Muster";
-        own.Kontonummer = "1900000";
-        own.Bankleitzahl = "37050198";
-        own.Institut = "Sparkasse KölnBonn";
-        own.KorrH = 20;
-        own.KorrV = -15;
+        own.accountHolder = "Erika Muster";
+        own.accountNumber = "1900000";
+        own.bankCode = "37050198";
+        own.bankName = "Sparkasse KölnBonn";
+        own.printOffsetX = 20;
+        own.printOffsetY = -15;
     }
 
     std::vector<core::BookingRecord> planned() const {

@@ -33,10 +33,10 @@ class TUeberwFTransferTest : public testing::PaymentFixture {
 protected:
     TUeberwFTransferTest() {
         core::Settings &own = state->settings();
-        own.Kontoinhaber = "Erika Muster";
-        own.Kontonummer = "1234567";
-        own.Bankleitzahl = "37050198";
-        own.Institut = "Sparkasse KölnBonn";
+        own.accountHolder = "Erika Muster";
+        own.accountNumber = "1234567";
+        own.bankCode = "37050198";
+        own.bankName = "Sparkasse KölnBonn";
     }
 
     void remember(const QString &name, const QString &kontonr, const QString &blz,
@@ -390,7 +390,7 @@ TEST_F(TUeberwFTransferTest, TheBankSearchFillsTheBankFieldsOfThePage) {
 
 TEST_F(TUeberwFTransferTest, AStoreThatCannotBeOpenedIsReportedAndTheOrderGoesOn) {
     testing::TestApp broken(testing::TestApp::Store::Unusable);
-    broken.state->settings().Datei = account.string();
+    broken.state->settings().accountFile = account.string();
     PaymentWindow unusable(*broken.state);
     testing::OnNextModal<PaymentWindow>(broken.ui, [&](PaymentWindow &payment) {
         QWidget &shown = WrittenForms(payment);

@@ -114,16 +114,16 @@ TEST_F(AccountSessionTest, SwitchingSavesTheSettingsOfTheFileThatWasOpenFirst) {
     const auto giro = writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(1)});
     const auto kasse = writeAccount(QStringLiteral("kasse.p11"), {penvaro::testing::StartValue(2)});
     ASSERT_TRUE(session().open(giro));
-    state->settings().Waehrung = "ATS";
+    state->settings().nationalCurrency = "ATS";
 
     ASSERT_TRUE(session().open(kasse));
     EXPECT_EQ(RegistryValue(QStringLiteral("ATS")), fileValue(giro, QStringLiteral("Waehrung")));
-    EXPECT_EQ("DM", state->settings().Waehrung) << "the other file has settings of its own";
-    EXPECT_EQ(kasse.string(), state->settings().Datei);
+    EXPECT_EQ("DM", state->settings().nationalCurrency) << "the other file has settings of its own";
+    EXPECT_EQ(kasse.string(), state->settings().accountFile);
 
     // A file that cannot be read changes nothing.
     EXPECT_FALSE(session().open(accountPath(QStringLiteral("fehlt.p11"))));
-    EXPECT_EQ(kasse.string(), state->settings().Datei);
+    EXPECT_EQ(kasse.string(), state->settings().accountFile);
     EXPECT_EQ(2, state->table().slot(1).Betrag);
     const auto shown = messages();
     ASSERT_EQ(1u, shown.size());
@@ -159,7 +159,7 @@ TEST_F(AccountSessionTest, AFileInUseOpensReadOnlyOrNotAtAllInASecondProgram) {
 
     ui.setNextAnswer(Answer::No);
     EXPECT_FALSE(second.session().open(file)) << "the user chooses another file";
-    EXPECT_EQ("", second.settings().Datei);
+    EXPECT_EQ("", second.settings().accountFile);
     ui.setNextAnswer(Answer::Yes);
     ASSERT_TRUE(second.session().open(file));
     EXPECT_TRUE(second.session().readOnly());
@@ -172,7 +172,7 @@ TEST_F(AccountSessionTest, AFileInUseOpensReadOnlyOrNotAtAllInASecondProgram) {
     // first program.
     const auto checkedUpTo = fileValue(file, QStringLiteral("LM"));
     second.settings().nextCheckDay = 1.0;
-    second.settingsStore().SaveSettings();
+    second.settingsStore().save();
     EXPECT_EQ(checkedUpTo, fileValue(file, QStringLiteral("LM")));
 
     // The first program opens its file again without a question and may still

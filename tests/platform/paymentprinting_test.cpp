@@ -24,7 +24,7 @@ struct OpenAccount : testing::TestApp {
     explicit OpenAccount(Store kind = Store::Usable)
         : TestApp(kind) {
         file = writeAccount(QStringLiteral("giro.p11"), {testing::StartValue(100000)});
-        state->settings().Datei = file.string();
+        state->settings().accountFile = file.string();
         EXPECT_TRUE(core::LoadAccountFile(file, state->table()));
     }
 
@@ -63,8 +63,8 @@ core::CrossedCheque Crossed(const std::string &amount) {
 
 TEST(PaymentPrinting, APrintedTransferIsCorrectedBookedAndItsRecipientRemembered) {
     OpenAccount app;
-    app.state->settings().KorrH = 20;
-    app.state->settings().KorrV = -15;
+    app.state->settings().printOffsetX = 20;
+    app.state->settings().printOffsetY = -15;
     QSignalSpy changed(app.state.get(), &AppState::bookingsChanged);
 
     EXPECT_EQ(PaymentOutcome::Booked,
@@ -150,8 +150,8 @@ TEST(PaymentPrinting, WhatStandsAgainstTheBookingStopsThePrintBeforeItBegins) {
          "1.23,45",
          "EUR",
          QStringLiteral("Unzulässiger Betrag: 1.23,45 (z. B. 1.234,56)")},
-        {"DM without a rate", [](OpenAccount &app) { app.state->settings().Eurokurs = 0.0; }, "10",
-         "DM",
+        {"DM without a rate", [](OpenAccount &app) { app.state->settings().nationalPerEuro = 0.0; },
+         "10", "DM",
          QStringLiteral("Ein DM-Betrag lässt sich nur mit einem Eurokurs über null umrechnen.")},
         {"full table", [](OpenAccount &app) { app.state->table().count = core::MaxBookings; }, "10",
          "EUR", QString::fromStdString(core::TableFullError().message)},
@@ -240,7 +240,7 @@ TEST(PaymentPrinting, AnUnreachableMemoryShowsItsNumberAndTheRestGoesOn) {
 
 TEST(PaymentPrinting, ReceiptsBookNothingAndReportAPrinterFailure) {
     OpenAccount app;
-    app.state->settings().KorrH = 20;
+    app.state->settings().printOffsetX = 20;
     EXPECT_TRUE(PrintReceipt(*app.state, app.canvas, core::TransferReceiptPage(Transfer("10"))));
     EXPECT_EQ((PrintedText{700, -100, "Überweisungsbericht"}),
               testing::PrintedTexts(app.canvas)[0]);

@@ -159,7 +159,7 @@ TEST(SepaPayment, WritesTheFileAndBooksBothOrNeither) {
 TEST(SepaPayment, BooksOnceAndRemembersTheRecipientWithIbanAndBic) {
     testing::TestApp app;
     const auto account = app.writeAccount(QStringLiteral("verein.p11"), {testing::StartValue(0)});
-    app.state->settings().Datei = account.string();
+    app.state->settings().accountFile = account.string();
     ASSERT_TRUE(core::LoadAccountFile(account, app.state->table()));
 
     const auto shown =
@@ -180,25 +180,25 @@ TEST(SepaPayment, TakesTheDebtorFromTheAccountData) {
     const auto list = banks();
     const BankMethodCheck methods;
     core::Settings settings;
-    settings.Kontoinhaber = "Sportverein Grün-Weiß e.V.";
-    settings.Institut = "Commerzbank Köln";
-    settings.Kontonummer = "532013000";
-    settings.Bankleitzahl = "37040044";
+    settings.accountHolder = "Sportverein Grün-Weiß e.V.";
+    settings.bankName = "Commerzbank Köln";
+    settings.accountNumber = "532013000";
+    settings.bankCode = "37040044";
     auto derived = AccountDebtor(settings, list, methods);
     ASSERT_TRUE(derived) << derived.error().message;
     EXPECT_EQ("DE89370400440532013000", derived->iban);
     EXPECT_EQ("COBADEFFXXX", derived->bic);
 
-    settings.IBAN = "DE02 1203 0000 0000 2020 51";
+    settings.iban = "DE02 1203 0000 0000 2020 51";
     auto stored = AccountDebtor(settings, list, methods);
     ASSERT_TRUE(stored) << stored.error().message;
     EXPECT_EQ("DE02120300000000202051", stored->iban);
 
-    settings.IBAN.clear();
-    settings.Kontonummer.clear();
+    settings.iban.clear();
+    settings.accountNumber.clear();
     EXPECT_FALSE(AccountDebtor(settings, list, methods));
-    settings.Kontonummer = "532013000";
-    settings.Kontoinhaber.clear();
+    settings.accountNumber = "532013000";
+    settings.accountHolder.clear();
     EXPECT_FALSE(AccountDebtor(settings, list, methods));
 }
 

@@ -30,13 +30,13 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll) {
-    settings.LoadSettings();
+    settings.load();
     core::Settings defaults;
-    defaults.Pfad = ProgramFolder().toStdString();
+    defaults.programFolder = ProgramFolder().toStdString();
     EXPECT_EQ(settings.settings(), defaults);
 
-    settings.settings().Datei = File.toStdString();
-    settings.SaveSettings();
+    settings.settings().accountFile = File.toStdString();
+    settings.save();
 
     EXPECT_EQ(store->valueNames(ProductKey())->size(), 15);
     EXPECT_EQ(store->valueNames(FileSettingsKey(*store, File))->size(), 40);
@@ -45,34 +45,34 @@ TEST_F(SettingsStoreTest, AFirstStartHasTheDefaultsAndTheFirstSaveWritesThemAll)
 
 TEST_F(SettingsStoreTest, WhatIsSavedLoadsAgainUnchanged) {
     core::Settings changed;
-    changed.Datei = File.toStdString();
-    changed.Tab1ZeiAbst = 22;
-    changed.KorrH = -15;
-    changed.SummeZan = false;
-    changed.FontName = "DejaVu Sans";
+    changed.accountFile = File.toStdString();
+    changed.completedRowHeight = 22;
+    changed.printOffsetX = -15;
+    changed.showPlannedSum = false;
+    changed.tableFontName = "DejaVu Sans";
     changed.passwordRequired = true;
     changed.storedPassword = "$argon2id$v=19$m=65536,t=2,p=1$c2FsdA$aGFzaA";
-    changed.AusstellOrt = "Köln";
+    changed.chequePlace = "Köln";
     changed.nextCheckDay = 40550.0;
-    changed.AuszugsdatAN = false;
-    changed.BuchungsdatAN = true;
-    changed.SortBy = "wd";
-    changed.Sort2 = false;
-    changed.Eurokurs = 13.7603;
-    changed.Waehrung = "ATS";
-    changed.natKontostand = true;
-    changed.WSollhaben = 30;
-    changed.WSollhaben2 = 31;
-    changed.Kontoinhaber = "Jörg Müller";
-    changed.Formular20 = false;
+    changed.keepStatementData = false;
+    changed.keepBookingDate = true;
+    changed.completedOrder = "wd";
+    changed.plannedAscending = false;
+    changed.nationalPerEuro = 13.7603;
+    changed.nationalCurrency = "ATS";
+    changed.balancesInNational = true;
+    changed.signWidth = 30;
+    changed.plannedSignWidth = 31;
+    changed.accountHolder = "Jörg Müller";
+    changed.prefersForm20 = false;
     // Not stored: it is the program's own folder at every start.
-    changed.Pfad = ProgramFolder().toStdString();
+    changed.programFolder = ProgramFolder().toStdString();
     settings.settings() = changed;
-    settings.SaveSettings();
+    settings.save();
 
     SettingsStore reloaded(*store, ui);
-    reloaded.settings().Datei = File.toStdString();
-    reloaded.LoadSettings();
+    reloaded.settings().accountFile = File.toStdString();
+    reloaded.load();
     EXPECT_EQ(reloaded.settings(), changed);
 }
 
@@ -91,48 +91,48 @@ TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
     };
     const Case cases[] = {
         {"integer stored as text", product, QStringLiteral("Breite"), text("900"),
-         [](const S &s) { return s.Breite == 750; }},
+         [](const S &s) { return s.windowWidth == 750; }},
         {"integer stored as binary", product, QStringLiteral("StartB"), QByteArray(4, '\1'),
-         [](const S &s) { return s.StartB == 3; }},
+         [](const S &s) { return s.startScreenSeconds == 3; }},
         {"negative integer", product, QStringLiteral("KorrV"), number(-12),
-         [](const S &s) { return s.KorrV == -12; }},
+         [](const S &s) { return s.printOffsetY == -12; }},
         {"boolean stored as text", file, QStringLiteral("Sort1"), text("0"),
-         [](const S &s) { return s.Sort1; }},
+         [](const S &s) { return s.completedAscending; }},
         {"boolean from any non-zero number", product, QStringLiteral("Autospeichern"), number(7),
          [](const S &s) { return s.passwordRequired; }},
         {"boolean zero", file, QStringLiteral("TabGepan"), number(0),
-         [](const S &s) { return !s.TabGepan; }},
+         [](const S &s) { return !s.showPlannedTable; }},
         {"float of 4 bytes", file, QStringLiteral("Zinsen"), QByteArray(4, '\0'),
-         [](const S &s) { return s.Zinsen == 2.0; }},
+         [](const S &s) { return s.creditInterestRate == 2.0; }},
         {"float stored as text", file, QStringLiteral("Eurokurs"), text("13.7603"),
-         [](const S &s) { return s.Eurokurs == 1.95583; }},
+         [](const S &s) { return s.nationalPerEuro == 1.95583; }},
         {"float that is no number", file, QStringLiteral("Sollzinsen"),
          BinaryFromDouble(std::numeric_limits<double>::quiet_NaN()),
-         [](const S &s) { return s.Sollzinsen == 9.0; }},
+         [](const S &s) { return s.debitInterestRate == 9.0; }},
         {"infinite date", file, QStringLiteral("LM"),
          BinaryFromDouble(std::numeric_limits<double>::infinity()),
          [](const S &s) { return s.nextCheckDay == 0.0; }},
         {"program folder stored as number", product, QStringLiteral("Pfad"), number(1),
-         [](const S &s) { return s.Pfad == ProgramFolder().toStdString(); }},
+         [](const S &s) { return s.programFolder == ProgramFolder().toStdString(); }},
         {"text stored as number", product, QStringLiteral("WindowState"), number(1),
-         [](const S &s) { return s.WindowState.empty(); }},
+         [](const S &s) { return s.windowState.empty(); }},
         {"empty font name", product, QStringLiteral("FontName"), text(""),
-         [](const S &s) { return s.FontName == "Arial"; }},
+         [](const S &s) { return s.tableFontName == "Arial"; }},
         {"font name stored as number", product, QStringLiteral("FontName"), number(3),
-         [](const S &s) { return s.FontName == "Arial"; }},
+         [](const S &s) { return s.tableFontName == "Arial"; }},
         {"empty currency", file, QStringLiteral("Waehrung"), text(""),
-         [](const S &s) { return s.Waehrung == "DM"; }},
+         [](const S &s) { return s.nationalCurrency == "DM"; }},
         {"empty sort order stays empty", file, QStringLiteral("SortBy"), text(""),
          [](const S &s) {
-             return s.SortBy.empty()
+             return s.completedOrder.empty()
                     && core::SortOrderFromSettings(s).done == core::DoneOrder::Normal;
          }},
         {"name in another case", file, QStringLiteral("WSOLLHABEN"), number(44),
-         [](const S &s) { return s.WSollhaben == 44; }},
+         [](const S &s) { return s.signWidth == 44; }},
         {"form 24 chosen", file, QStringLiteral("20"), number(0),
-         [](const S &s) { return !s.Formular20; }},
+         [](const S &s) { return !s.prefersForm20; }},
         {"text with umlauts", file, QStringLiteral("Institut"), text("Sparkasse Köln"),
-         [](const S &s) { return s.Institut == "Sparkasse Köln"; }},
+         [](const S &s) { return s.bankName == "Sparkasse Köln"; }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -141,7 +141,7 @@ TEST_F(SettingsStoreTest, StoredValuesLoadByTheirTypeOrGiveTheirDefaults) {
         storeValue(c.key, c.name, c.value);
         SettingsStore loaded(*store, ui);
 
-        loaded.LoadSettings();
+        loaded.load();
 
         EXPECT_TRUE(c.holds(loaded.settings()));
     }
@@ -154,8 +154,8 @@ TEST_F(SettingsStoreTest, AFileNameEndingInEightIsNotReopened) {
           std::pair{"/daten/konto.p11", "/daten/konto.p11"}}) {
         SCOPED_TRACE(stored);
         storeValue(ProductKey(), QStringLiteral("Datei"), QString::fromUtf8(stored));
-        settings.LoadSettings();
-        EXPECT_EQ(settings.settings().Datei, loaded);
+        settings.load();
+        EXPECT_EQ(settings.settings().accountFile, loaded);
     }
 }
 
@@ -165,10 +165,10 @@ TEST_F(SettingsStoreTest, WithoutStatementDataTheBookingsSortByValueDate) {
     storeValue(FileSettingsKey(*store, File), QStringLiteral("SortBy"), QStringLiteral("ad"));
     storeValue(FileSettingsKey(*store, File), QStringLiteral("Sort1"), std::int32_t{0});
 
-    settings.LoadSettings();
+    settings.load();
 
-    EXPECT_FALSE(settings.settings().AuszugsdatAN);
-    EXPECT_EQ(settings.settings().SortBy, "wd");
+    EXPECT_FALSE(settings.settings().keepStatementData);
+    EXPECT_EQ(settings.settings().completedOrder, "wd");
     const core::SortOrder order = core::SortOrderFromSettings(settings.settings());
     EXPECT_EQ(order.done, core::DoneOrder::ValueDate);
     EXPECT_FALSE(order.doneAscending);
@@ -188,13 +188,13 @@ TEST_F(SettingsStoreTest, SavingLeavesAloneWhatOthersWrite) {
     };
     for (const auto &[key, name, value] : foreign)
         storeValue(key, name, value);
-    settings.settings().Datei = File.toStdString();
-    settings.settings().Pfad = "/anders/";
-    settings.settings().WindowState = "wsNormal";
-    settings.settings().Breite = 10;
-    settings.settings().Hoehe = 10;
+    settings.settings().accountFile = File.toStdString();
+    settings.settings().programFolder = "/anders/";
+    settings.settings().windowState = "wsNormal";
+    settings.settings().windowWidth = 10;
+    settings.settings().windowHeight = 10;
 
-    settings.SaveSettings();
+    settings.save();
 
     for (const auto &[key, name, value] : foreign)
         EXPECT_EQ(stored(key, name), value) << name.toStdString();
@@ -205,28 +205,28 @@ TEST_F(SettingsStoreTest, ANewFileStartsWithTheSettingsOfTheFileBefore) {
     storeValue(ProductKey(), QStringLiteral("Datei"), File);
     storeValue(FileSettingsKey(*store, File), QStringLiteral("Eurokurs"),
                BinaryFromDouble(13.7603));
-    settings.LoadSettings();
+    settings.load();
 
-    settings.settings().Datei = newFile.toStdString();
-    settings.SaveSettings();
-    settings.LoadSettings();
+    settings.settings().accountFile = newFile.toStdString();
+    settings.save();
+    settings.load();
 
-    EXPECT_EQ(settings.settings().Eurokurs, 13.7603);
+    EXPECT_EQ(settings.settings().nationalPerEuro, 13.7603);
     EXPECT_EQ(stored(FileSettingsKey(*store, newFile), QStringLiteral("Eurokurs")),
               BinaryFromDouble(13.7603));
     EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{newFile});
 }
 
 TEST_F(SettingsStoreTest, SaveLastFileNameWritesOnlyTheFileName) {
-    settings.settings().Datei = File.toStdString();
-    settings.SaveLastFileName();
+    settings.settings().accountFile = File.toStdString();
+    settings.saveLastFileName();
     EXPECT_EQ(*store->valueNames(ProductKey()), QStringList{QStringLiteral("Datei")});
     EXPECT_EQ(stored(ProductKey(), QStringLiteral("Datei")), RegistryValue{File});
     EXPECT_FALSE(*store->keyExists(FileSettingsKey(*store, File)));
 }
 
 TEST_F(SettingsStoreTest, WithoutACurrentFileNoFileKeyIsWritten) {
-    settings.SaveSettings();
+    settings.save();
     EXPECT_TRUE(store->subkeyNames(ProductKey())->isEmpty());
 }
 
@@ -234,12 +234,12 @@ TEST_F(SettingsStoreTest, AFileKeyThatCannotBeOpenedIsIgnored) {
     // A path with a name longer than a key name may be: the file's settings stay in memory.
     const QString longFile =
         QStringLiteral("/daten/") + QString(300, u'x') + QStringLiteral(".p11");
-    settings.settings().Datei = longFile.toStdString();
-    settings.settings().Eurokurs = 13.7603;
-    settings.SaveSettings();
-    settings.LoadSettings();
-    EXPECT_EQ(settings.settings().Eurokurs, 13.7603);
-    EXPECT_EQ(settings.settings().Datei, longFile.toStdString());
+    settings.settings().accountFile = longFile.toStdString();
+    settings.settings().nationalPerEuro = 13.7603;
+    settings.save();
+    settings.load();
+    EXPECT_EQ(settings.settings().nationalPerEuro, 13.7603);
+    EXPECT_EQ(settings.settings().accountFile, longFile.toStdString());
     EXPECT_TRUE(ui.shown().empty());
 }
 
@@ -249,16 +249,16 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeUsedIsLeftAloneWithoutAMessageForEac
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     auto broken = RegistryStore::Open(blocker + QStringLiteral("/x.sqlite")).store;
     SettingsStore unusable(*broken, ui);
-    unusable.settings().Datei = File.toStdString();
-    unusable.settings().Eurokurs = 13.7603;
+    unusable.settings().accountFile = File.toStdString();
+    unusable.settings().nationalPerEuro = 13.7603;
 
-    unusable.LoadSettings();
-    unusable.SaveSettings();
-    unusable.SaveLastFileName();
+    unusable.load();
+    unusable.save();
+    unusable.saveLastFileName();
 
     // The reason was shown once when the store was opened.
     EXPECT_EQ(ui.shown(), std::vector<ScriptedUiService::Shown>{});
-    EXPECT_EQ(unusable.settings().Eurokurs, 13.7603);
+    EXPECT_EQ(unusable.settings().nationalPerEuro, 13.7603);
 }
 
 TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
@@ -272,9 +272,9 @@ TEST_F(SettingsStoreTest, EveryPathLinuxAllowsKeepsSettingsOfItsOwn) {
                              QStringLiteral("/daten/ärger.p11")};
     double day = 40000.0;
     for (const QString &path : paths) {
-        settings.settings().Datei = path.toStdString();
+        settings.settings().accountFile = path.toStdString();
         settings.settings().nextCheckDay = ++day;
-        settings.SaveSettings();
+        settings.save();
     }
     EXPECT_TRUE(ui.shown().empty());
     day = 40000.0;
@@ -289,17 +289,17 @@ TEST_F(SettingsStoreTest, AFileKeepsItsKeyWhateverHappensToTheKeyOfAnotherSpelli
     const QString lower = QStringLiteral("/daten/giro.p11");
     // Settings written before spellings were told apart stay where they are.
     storeValue(ProductKey() + u'\\' + upper, QStringLiteral("Eurokurs"), BinaryFromDouble(1.5));
-    EXPECT_EQ(ReadAccountFileSettings(*store, upper).Eurokurs, 1.5);
+    EXPECT_EQ(ReadAccountFileSettings(*store, upper).nationalPerEuro, 1.5);
 
     const QString lowerKey = FileSettingsKey(*store, lower);
     storeValue(lowerKey, QStringLiteral("Eurokurs"), BinaryFromDouble(2.5));
-    EXPECT_EQ(ReadAccountFileSettings(*store, upper).Eurokurs, 1.5);
-    EXPECT_EQ(ReadAccountFileSettings(*store, lower).Eurokurs, 2.5);
+    EXPECT_EQ(ReadAccountFileSettings(*store, upper).nationalPerEuro, 1.5);
+    EXPECT_EQ(ReadAccountFileSettings(*store, lower).nationalPerEuro, 2.5);
 
     // Once the other spelling's key is gone, the file still finds its own.
     ASSERT_TRUE(store->deleteKey(ProductKey() + u'\\' + upper));
     EXPECT_EQ(FileSettingsKey(*store, lower), lowerKey);
-    EXPECT_EQ(ReadAccountFileSettings(*store, lower).Eurokurs, 2.5);
+    EXPECT_EQ(ReadAccountFileSettings(*store, lower).nationalPerEuro, 2.5);
 }
 
 } // namespace

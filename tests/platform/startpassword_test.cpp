@@ -63,7 +63,7 @@ TEST_F(StartPasswordTest, AnOldScrambledValueBecomesItsHashWhenReadImportedOrExp
          [&] {
              writeOld();
              SettingsStore settings(*store, ui);
-             settings.LoadSettings();
+             settings.load();
              EXPECT_TRUE(StartPasswordMatches(settings.settings().storedPassword,
                                               QStringLiteral("ALT 42")));
              EXPECT_EQ(settings.settings().storedPassword, storedPassword().toStdString());

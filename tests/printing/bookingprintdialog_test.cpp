@@ -151,9 +151,9 @@ TEST_F(TDruckerDialogFTest, TheChoicesOfTheTablesDecideWhatIsPrinted) {
 }
 
 TEST_F(TDruckerDialogFTest, TheAccountsSettingsUntickColumnsAndGreyThePlannedTable) {
-    state->settings().TabGepan = false;
-    state->settings().AuszugsdatAN = false;
-    state->settings().SummeBD = false;
+    state->settings().showPlannedTable = false;
+    state->settings().keepStatementData = false;
+    state->settings().printBalanceColumn = false;
     onNextDialog([&](QDialog &d) {
         EXPECT_FALSE(child<QCheckBox>(d, "CBZ")->isEnabled());
         EXPECT_TRUE(child<QCheckBox>(d, "CBZ")->isChecked());
@@ -177,20 +177,20 @@ TEST_F(TDruckerDialogFTest, TheAccountsSettingsUntickColumnsAndGreyThePlannedTab
 }
 
 TEST_F(TDruckerDialogFTest, TheListIsPrintedAscendingAndTheUsersOrderComesBack) {
-    state->settings().Sort1 = false;
+    state->settings().completedAscending = false;
     state->announceBookingChange();
     const auto before = UsedSlots(state->table());
     int bookingsChanged = 0;
     QObject::connect(state.get(), &platform::AppState::bookingsChanged, [&] { ++bookingsChanged; });
     onNextDialog([&](QDialog &d) {
-        EXPECT_TRUE(state->settings().Sort1);
+        EXPECT_TRUE(state->settings().completedAscending);
         click(d, "Button2");
     });
     commands.printBookingList();
 
     ASSERT_TRUE(target.canvas.findText("10.02.2011"));
     EXPECT_GT(target.canvas.findText("03.01.2011")->y1, target.canvas.findText("10.02.2011")->y1);
-    EXPECT_FALSE(state->settings().Sort1);
+    EXPECT_FALSE(state->settings().completedAscending);
     EXPECT_EQ(UsedSlots(state->table()), before);
     EXPECT_EQ(bookingsChanged, 1);
 }
@@ -205,7 +205,7 @@ TEST_F(TDruckerDialogFTest, TheNationalCurrencyPrintsAmountsInDm) {
 }
 
 TEST_F(TDruckerDialogFTest, TheNationalCurrencyIsOfferedAndPrintedByItsStoredName) {
-    state->settings().Waehrung = "CHF";
+    state->settings().nationalCurrency = "CHF";
     onNextDialog([&](QDialog &d) {
         EXPECT_EQ(child<QRadioButton>(d, "RBnat")->text(), QStringLiteral("CHF ausgegeben."));
         QTest::mouseClick(child<QRadioButton>(d, "RBnat"), Qt::LeftButton, {}, QPoint(4, 4));
@@ -234,7 +234,7 @@ TEST(TDruckerDialogFWithoutStore, TitlesThatCannotBeReadOrStoredAreReported) {
     QWidget parent;
     RecordingTarget target;
     printing::PrintCommands commands(*app.state, &parent, &target);
-    app.state->settings().Datei = app.accountPath(QStringLiteral("giro.p11")).string();
+    app.state->settings().accountFile = app.accountPath(QStringLiteral("giro.p11")).string();
     app.ui.setNextModal([](QDialog &d) {
         EXPECT_EQ(d.findChild<QLineEdit *>(QStringLiteral("ETitel1"))->text(),
                   QStringLiteral("Penvaro 2011 - Getätigte Buchungen"));

@@ -18,7 +18,7 @@ PrintFixture::PrintFixture() = default;
 
 void PrintFixture::open(const std::vector<core::BookingRecord> &records) {
     const auto file = writeAccount(QStringLiteral("giro.p11"), records);
-    state->settings().Datei = file.string();
+    state->settings().accountFile = file.string();
     Fill(state->table(), records);
     state->announceBookingChange();
 }

@@ -107,7 +107,7 @@ TEST_F(YearReportWindowTest, ShowsTheYearByCategoryOrPartyAndFollowsChanges) {
                   Grid().column(0));
 
         // Amounts as the ledger shows them: in the national currency when euro is not chosen.
-        state->settings().euroBetrag = false;
+        state->settings().amountsInEuro = false;
         state->announceBookingChange();
         EXPECT_EQ(u"-1.271,29 DM"_qs, Grid().cell(1, 1));
     });
