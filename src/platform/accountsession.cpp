@@ -3,7 +3,6 @@
 #include "appstate.h"
 #include "pendingcheckday.h"
 #include "registrystore.h"
-#include "runshowingprogress.h"
 #include "settingsstore.h"
 #include "uiservice.h"
 
@@ -319,12 +318,7 @@ core::Result<AccountWithDueBookings>
 AccountSession::readWithDueBookings(const std::filesystem::path &file) {
     const double nextCheckDay =
         ReadAccountFileSettings(m_state.store(), displayName(file)).nextCheckDay;
-    const double today = m_state.today();
-    // A large file on a slow disk or a network share would otherwise freeze the window.
-    std::optional<core::Result<AccountWithDueBookings>> account;
-    RunShowingProgress(QStringLiteral("Die Kontodatei %1 wird gelesen …").arg(displayName(file)),
-                       [&] { account = ReadAccountWithDueBookings(file, nextCheckDay, today); });
-    return std::move(*account);
+    return ReadAccountWithDueBookings(file, nextCheckDay, m_state.today());
 }
 
 void AccountSession::makeCurrent(const std::filesystem::path &file) {
