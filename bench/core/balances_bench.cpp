@@ -11,12 +11,12 @@ using namespace penvaro::core;
 
 namespace {
 
-// A full table as a busy account would hold it: the start value, completed and planned
-// bookings of many years and a few recurring ones, ordered as after loading.
-BookingTable fullTable() {
+// A table as a busy account would hold it: the start value, completed and planned bookings of
+// many years and a few recurring ones, ordered as after loading.
+BookingTable accountTable(std::int64_t size) {
     std::mt19937 rng(5000);
     BookingTable table;
-    for (int i = 1; i <= MaxBookings; ++i) {
+    for (int i = 1; i <= size; ++i) {
         BookingRecord &r = table.slot(i);
         const int kind = i == 1 ? 0 : i % 50 == 0 ? 4 : i % 4 == 0 ? 2 : 1;
         r.Satzart = static_cast<BookingKind>(kind);
@@ -27,20 +27,20 @@ BookingTable fullTable() {
         r.SollHaben = rng() % 3 == 0 ? u'+' : u'-';
         r.Betrag = static_cast<std::int64_t>(rng() % 100000000);
     }
-    table.count = MaxBookings;
+    table.count = static_cast<std::uint16_t>(size);
     SortBookingTable(table, {});
     return table;
 }
 
 void BM_FillRunningBalances(benchmark::State &state) {
-    const BookingTable table = fullTable();
+    const BookingTable table = accountTable(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(FillRunningBalances(table, {}));
 }
-BENCHMARK(BM_FillRunningBalances);
+BENCHMARK(BM_FillRunningBalances)->ArgName("records")->Arg(5000)->Arg(50000);
 
 void BM_AllSums(benchmark::State &state) {
-    const BookingTable table = fullTable();
+    const BookingTable table = accountTable(state.range(0));
     const double today = DayCountFromCivil({2005, 6, 15});
     for (auto _ : state) {
         const auto book = ComputeBookBalance(table);
@@ -49,11 +49,11 @@ void BM_AllSums(benchmark::State &state) {
         benchmark::DoNotOptimize(ComputeTodayBalance(table, today));
     }
 }
-BENCHMARK(BM_AllSums);
+BENCHMARK(BM_AllSums)->ArgName("records")->Arg(5000)->Arg(50000);
 
 // What the balance column of a refresh costs: every running balance and its text.
 void BM_RunningBalanceTexts(benchmark::State &state) {
-    const BookingTable table = fullTable();
+    const BookingTable table = accountTable(state.range(0));
     for (auto _ : state) {
         const auto running = FillRunningBalances(table, {});
         for (const std::int64_t balance : running->done)
@@ -62,6 +62,6 @@ void BM_RunningBalanceTexts(benchmark::State &state) {
             benchmark::DoNotOptimize(FormatEuroText(balance, GermanSeparators));
     }
 }
-BENCHMARK(BM_RunningBalanceTexts);
+BENCHMARK(BM_RunningBalanceTexts)->ArgName("records")->Arg(5000)->Arg(50000);
 
 } // namespace

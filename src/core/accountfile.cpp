@@ -122,8 +122,8 @@ Result<void> AppendBooking(const BookingRecord &record, const std::filesystem::p
     const auto records = static_cast<std::size_t>(info.st_size) / BookingRecordSize;
     if (records >= static_cast<std::size_t>(MaxBookings))
         return fail({ErrorKind::TooLarge, "Beim Schreiben von " + path.string()
-                                              + ": Die Datei enthält schon "
-                                              + std::to_string(MaxBookings) + " Datensätze."});
+                                              + ": Die Datei enthält schon " + MaxBookingsText()
+                                              + " Datensätze."});
     const auto offset = static_cast<off_t>(records * BookingRecordSize);
     std::size_t done = 0;
     while (done < BookingRecordSize) {

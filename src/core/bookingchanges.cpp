@@ -68,7 +68,7 @@ Error ReadOnlyError(const std::filesystem::path &accountFile) {
 
 Error TableFullError() {
     return {ErrorKind::TooLarge, "Die Buchungstabelle ist voll: Eine Kontodatei fasst höchstens "
-                                     + std::to_string(MaxBookings)
+                                     + MaxBookingsText()
                                      + " Buchungen. Die Buchung wurde nicht gespeichert."};
 }
 

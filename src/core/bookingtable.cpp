@@ -12,6 +12,13 @@ FileStamp StampOfBytes(std::span<const std::uint8_t> bytes) {
     return {bytes.size(), hash};
 }
 
+std::string MaxBookingsText() {
+    std::string digits = std::to_string(MaxBookings);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), 1, '.');
+    return digits;
+}
+
 BookingTable::BookingTable()
     : m_records(MaxBookings) {}
 

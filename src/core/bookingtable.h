@@ -5,11 +5,16 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace penvaro::core {
 
-inline constexpr int MaxBookings = 5000;
+// The count's whole range: a file of more records could not say how many it holds.
+inline constexpr int MaxBookings = 65535;
+
+// MaxBookings as the messages write it, with a thousands point.
+std::string MaxBookingsText();
 
 // What the account file held when this program last read or wrote it: the length of its whole
 // records and a hash of them. A write first compares it with the file, so that nothing another
@@ -23,7 +28,7 @@ struct FileStamp {
 
 FileStamp StampOfBytes(std::span<const std::uint8_t> bytes);
 
-// All bookings of the open account file. Slots are numbered 1 to 5000; slots 1 to count are
+// All bookings of the open account file. Slots are numbered 1 to MaxBookings; slots 1 to count are
 // used, every later slot holds the empty-slot values. The six run indices are 1-based slot
 // numbers, 0 meaning "none", and are valid after SortBookingTable until the table changes.
 class BookingTable {
@@ -38,7 +43,7 @@ public:
     // Slots 1 to count.
     std::span<BookingRecord> used() { return {m_records.data(), count}; }
     std::span<const BookingRecord> used() const { return {m_records.data(), count}; }
-    // All 5000 slots, used or not.
+    // All MaxBookings slots, used or not.
     std::span<BookingRecord> all() { return m_records; }
     std::span<const BookingRecord> all() const { return m_records; }
 
@@ -68,7 +73,7 @@ bool IsListedIn(Listing listing, BookingKind kind);
 // slot ListedSlots(...)[r - 1].
 std::vector<int> ListedSlots(const BookingTable &table, Listing listing);
 
-// Writes the empty-slot values into all 5000 slots. Leaves the count alone, and the character
+// Writes the empty-slot values into all slots. Leaves the count alone, and the character
 // bytes behind the length bytes as they are.
 void ClearBookingTable(BookingTable &table);
 

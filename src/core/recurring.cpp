@@ -81,7 +81,7 @@ Error tableFull(const CivilDate &check) {
             "Die am " + FormatDate(DayCountFromCivil(check))
                 + " fälligen monatlichen Buchungen passen nicht mehr in die Tabelle, die "
                   "höchstens "
-                + std::to_string(MaxBookings) + " Datensätze aufnimmt."};
+                + MaxBookingsText() + " Datensätze aufnimmt."};
 }
 
 // Copies, so that they stay as they are while planned bookings are written into the table.
@@ -144,7 +144,7 @@ Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord
                                              + std::to_string(year) + " ist ungültig."};
     if (table.count >= MaxBookings)
         return Error{ErrorKind::TooLarge, "Die Tabelle ist voll: Sie nimmt höchstens "
-                                              + std::to_string(MaxBookings) + " Datensätze auf."};
+                                              + MaxBookingsText() + " Datensätze auf."};
     ++table.count;
     table.slot(table.count) = plannedFrom(recurring, {year, month, 1});
     return {};

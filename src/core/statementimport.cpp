@@ -14,6 +14,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace penvaro::core {
 namespace {
@@ -97,19 +98,34 @@ bool importedBefore(const StatementEntry &entry, const std::set<std::string> &re
                           [&](const std::string &key) { return references.contains(key); });
 }
 
+// The planned bookings by direction and amount, each list in table order: an import of many
+// entries into a large table then looks at a handful of candidates per entry, not every slot.
+using PlannedByAmount = std::map<std::pair<char16_t, std::int64_t>, std::vector<int>>;
+
+PlannedByAmount plannedBookings(const BookingTable &table) {
+    PlannedByAmount planned;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        const BookingRecord &r = table.slot(slot);
+        if (r.Satzart == BookingKind::Planned)
+            planned[{r.SollHaben, r.Betrag}].push_back(slot);
+    }
+    return planned;
+}
+
 // The planned booking an entry settles: same direction and amount, value date within the
 // window, the nearest first, then the first in table order. 0 when there is none.
-int plannedMatch(const BookingTable &table, const BookingRecord &booking,
-                 const std::vector<bool> &taken) {
+int plannedMatch(const BookingTable &table, const PlannedByAmount &planned,
+                 const BookingRecord &booking, const std::vector<bool> &taken) {
+    const auto candidates = planned.find({booking.SollHaben, booking.Betrag});
+    if (candidates == planned.end())
+        return 0;
     int best = 0;
     std::int64_t bestDistance = 0;
     const std::int64_t day = wholeDay(booking.Wertdatum);
-    for (int slot = 1; slot <= table.count; ++slot) {
-        const BookingRecord &r = table.slot(slot);
-        if (r.Satzart != BookingKind::Planned || taken[static_cast<std::size_t>(slot)]
-            || r.SollHaben != booking.SollHaben || r.Betrag != booking.Betrag)
+    for (const int slot : candidates->second) {
+        if (taken[static_cast<std::size_t>(slot)])
             continue;
-        const std::int64_t plannedDay = wholeDay(r.Wertdatum);
+        const std::int64_t plannedDay = wholeDay(table.slot(slot).Wertdatum);
         if (plannedDay == std::numeric_limits<std::int64_t>::min())
             continue;
         const std::int64_t distance = plannedDay > day ? plannedDay - day : day - plannedDay;
@@ -182,6 +198,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
     ImportPlan plan;
     HeldBookings existing = completedBookings(table);
     const std::set<HeldDay> held = heldDays(table);
+    const PlannedByAmount planned = plannedBookings(table);
     std::set<std::string> references;
     std::vector<bool> taken(static_cast<std::size_t>(table.count) + 1, false);
     Int128 balance = *bookBalance;
@@ -202,7 +219,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
                 step.action = ImportAction::Skipped;
             } else if (takeHeldBooking(existing, step.booking)) {
                 step.action = ImportAction::Skipped;
-            } else if (const int slot = plannedMatch(table, step.booking, taken)) {
+            } else if (const int slot = plannedMatch(table, planned, step.booking, taken)) {
                 taken[static_cast<std::size_t>(slot)] = true;
                 step.action = ImportAction::Matched;
                 step.plannedSlot = slot;

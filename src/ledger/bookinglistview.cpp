@@ -18,7 +18,7 @@ namespace {
 constexpr int cellPadding = 10;
 
 // The widest text of a column. Digits are of one width in the table fonts, so the longest
-// texts are the widest: measuring a few of those keeps a refresh of 5000 rows quick.
+// texts are the widest: measuring a few of those keeps a refresh of 65,535 rows quick.
 int widestText(const QFontMetrics &metrics, const QAbstractItemModel &model, int col) {
     constexpr int measured = 16;
     const int rows = model.rowCount();

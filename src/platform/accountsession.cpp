@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "pendingcheckday.h"
 #include "registrystore.h"
+#include "runshowingprogress.h"
 #include "settingsstore.h"
 #include "uiservice.h"
 
@@ -318,7 +319,18 @@ core::Result<AccountWithDueBookings>
 AccountSession::readWithDueBookings(const std::filesystem::path &file) {
     const double nextCheckDay =
         ReadAccountFileSettings(m_state.store(), displayName(file)).nextCheckDay;
-    return ReadAccountWithDueBookings(file, nextCheckDay, m_state.today());
+    const double today = m_state.today();
+    // A file of many bookings on a slow disk or a network share would freeze the window; a
+    // smaller one is read in place, well within the patience of the busy indication.
+    constexpr std::uintmax_t largeFile = 10000 * core::BookingRecordSize;
+    std::error_code unknownSize;
+    const std::uintmax_t bytes = std::filesystem::file_size(file, unknownSize);
+    if (unknownSize || bytes < largeFile)
+        return ReadAccountWithDueBookings(file, nextCheckDay, today);
+    std::optional<core::Result<AccountWithDueBookings>> account;
+    RunShowingProgress(QStringLiteral("Die Kontodatei %1 wird gelesen …").arg(displayName(file)),
+                       [&] { account = ReadAccountWithDueBookings(file, nextCheckDay, today); });
+    return std::move(*account);
 }
 
 void AccountSession::makeCurrent(const std::filesystem::path &file) {

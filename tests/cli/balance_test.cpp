@@ -72,7 +72,7 @@ TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
 
     // Room for one more planned booking: the one due on the 14th fits, the two on the 15th not.
     std::vector<core::BookingRecord> fullRecords(
-        4996, penvaro::testing::Completed(2011, 1, "02.05.2011"));
+        core::MaxBookings - 4, penvaro::testing::Completed(2011, 1, "02.05.2011"));
     core::BookingRecord early = rent();
     early.Auszugsnr = 14;
     fullRecords.insert(fullRecords.end(), {early, rent(), rent()});
@@ -150,7 +150,7 @@ TEST(CliBalances, PrintsBalancesRunningBalancesAndDueRecurringBookings) {
         {"full table",
          {"recurring", full, "--lm", "10.05.2011", "--today", "20.05.2011"},
          0,
-         plannedRent(5000, "14.06.2011") + "LM\t15.05.2011\n",
+         plannedRent(core::MaxBookings, "14.06.2011") + "LM\t15.05.2011\n",
          "15.05.2011"},
         {"today at the end of the calendar",
          {"recurring", rentFile, "--lm", "14.12.9999", "--today", "15.12.9999"},

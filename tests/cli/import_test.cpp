@@ -292,7 +292,8 @@ TEST_F(CliImport, RemembersStatementDatesAndTextsLikeTheEntryDialog) {
 }
 
 TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
-    std::vector<core::BookingRecord> full(5000, penvaro::testing::Completed(2020, 1, "01.01.2020"));
+    std::vector<core::BookingRecord> full(core::MaxBookings,
+                                          penvaro::testing::Completed(2020, 1, "01.01.2020"));
     struct Case {
         const char *name;
         std::vector<core::BookingRecord> records;

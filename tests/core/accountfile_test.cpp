@@ -3,6 +3,7 @@
 #include "support/tempdir.h"
 
 #include "core/accountfile.h"
+#include "core/bookingchanges.h"
 
 #include <gtest/gtest.h>
 
@@ -78,8 +79,8 @@ TEST(AccountFile, FileSizesDecideTheCount) {
         {"empty file", 0, 0, true},
         {"shorter than one record", 0, 131, true},
         {"stray bytes after 1000 records", 1000, 50, true},
-        {"full table", 5000, 0, true},
-        {"one record too many", 5001, 0, false},
+        {"full table", core::MaxBookings, 0, true},
+        {"one record too many", core::MaxBookings + 1, 0, false},
     };
     penvaro::testing::TempDir dir;
     for (const Case &c : cases) {
@@ -99,6 +100,66 @@ TEST(AccountFile, FileSizesDecideTheCount) {
         }
         if (!c.loads) {
             EXPECT_EQ(core::ErrorKind::TooLarge, result.error().kind);
+        }
+    }
+}
+
+// Files beyond the older limit of 5000 records up to the count's range: each loads whole (also
+// in the older layout), is written back byte for byte, and takes one more booking unless the
+// table is full.
+TEST(AccountFile, LargeFilesLoadSaveAndGrowUpToTheCountsRange) {
+    struct Case {
+        int records;
+        bool loads;
+        bool takesOneMore;
+    };
+    const Case cases[] = {
+        {5000, true, true},   {5001, true, true},    {40000, true, true},
+        {65535, true, false}, {65536, false, false},
+    };
+    penvaro::testing::TempDir dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.records);
+        const auto path = dir.path("gross.p11");
+        const auto bytes = penvaro::testing::FileBytes(manyRecords(c.records));
+        WriteBytes(path, bytes);
+
+        const auto legacy = dir.path("alt.p02");
+        WriteBytes(legacy, penvaro::testing::LegacyFileBytes(manyRecords(c.records)));
+        std::filesystem::remove(dir.path("alt.p11"));
+        BookingTable converted;
+        const auto conversion = core::ConvertLegacyFile(legacy, converted);
+        EXPECT_EQ(c.loads, conversion.hasValue());
+        if (conversion) {
+            EXPECT_EQ(bytes, ReadBytes(*conversion));
+        }
+
+        BookingTable table;
+        const auto loaded = core::LoadAccountFile(path, table);
+        ASSERT_EQ(c.loads, loaded.hasValue());
+        if (!c.loads) {
+            EXPECT_EQ(core::ErrorKind::TooLarge, loaded.error().kind);
+            EXPECT_EQ(0, table.count);
+            continue;
+        }
+        ASSERT_EQ(c.records, table.count);
+        EXPECT_EQ(1000 + c.records - 1, table.slot(c.records).Betrag);
+
+        const auto copy = dir.path("kopie.p11");
+        ASSERT_TRUE(core::SaveAccountFile(table, copy));
+        EXPECT_EQ(bytes, ReadBytes(copy));
+
+        const BookingRecord added = penvaro::testing::Completed(2011, 9, "09.09.2011", 4711);
+        const auto result = core::AddBooking(table, added, path);
+        EXPECT_EQ(c.takesOneMore, result.hasValue());
+        if (c.takesOneMore) {
+            EXPECT_EQ(c.records + 1, table.count);
+            EXPECT_EQ((c.records + 1) * core::BookingRecordSize, std::filesystem::file_size(path));
+        } else {
+            EXPECT_EQ(core::ErrorKind::TooLarge, result.error().kind);
+            EXPECT_NE(std::string::npos, result.error().message.find("höchstens 65.535"))
+                << result.error().message;
+            EXPECT_EQ(bytes, ReadBytes(path));
         }
     }
 }

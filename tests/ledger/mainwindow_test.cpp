@@ -104,6 +104,31 @@ TEST_F(MainWindowTest, ALastFileThatIsGoneLeavesTheWelcomePanelSilently) {
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
 }
 
+// Far more bookings than the older limit of 5000: all of them listed, balances to the last.
+TEST_F(MainWindowTest, AFullAccountFileOpensWithEveryBookingListed) {
+    std::vector<core::BookingRecord> records{penvaro::testing::StartValue(10000000)};
+    for (int i = 1; i < core::MaxBookings; ++i) {
+        records.push_back(i % 10 == 0
+                              ? penvaro::testing::Planned("01.07.2030", -100)
+                              : penvaro::testing::Completed(2011, 1 + i % 300, "05.01.2011", 100));
+    }
+    setLastFile(writeAccount(QStringLiteral("gross.p11"), records));
+    auto window = start();
+    window->show();
+    ASSERT_TRUE(window->ledgerVisible());
+    EXPECT_FALSE(window->grab().isNull());
+
+    const TableCells completed = grid(*window, "Stringgrid1");
+    const TableCells planned = grid(*window, "StringGrid2");
+    EXPECT_EQ(1 + 58982, completed.rowCount());
+    EXPECT_EQ(1 + 6553, planned.rowCount());
+    EXPECT_EQ(QStringLiteral("1.589,81 €"),
+              completed.cell(completed.columnCount() - 1, completed.rowCount() - 1));
+    EXPECT_EQ(QStringLiteral("1.524,28 €"),
+              planned.cell(planned.columnCount() - 1, planned.rowCount() - 1));
+    EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());
+}
+
 TEST_F(MainWindowTest, ReopensTheLastFileSortedWithSumsAndBalances) {
     const auto file = writeGiro();
     setLastFile(file);

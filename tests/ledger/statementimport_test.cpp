@@ -286,6 +286,26 @@ TEST_F(StatementImportTest, AStatementWithoutClosingBalanceShowsNoDifference) {
     EXPECT_EQ(QString(), shown.difference);
 }
 
+TEST_F(StatementImportTest, AnImportTakesAnAccountPastFiveThousandBookings) {
+    std::vector<core::BookingRecord> records = recordsOnDisk(m_file);
+    while (records.size() < 5000)
+        records.push_back(penvaro::testing::Completed(2011, 1, "05.01.2011", 100));
+    writeAccount(QStringLiteral("giro.p11"), records);
+    ASSERT_TRUE(state->session().open(m_file));
+    ui.clear();
+
+    ui.setNextModal([](QDialog &dialog) { return click(dialog, "BImportieren"); });
+    m_window->importStatementFile(camt);
+
+    // The rent settles its planned booking in place; the salary is booking 5001.
+    const std::vector<core::BookingRecord> stored = recordsOnDisk(m_file);
+    ASSERT_EQ(5001u, stored.size());
+    EXPECT_EQ(25000000, stored.back().Betrag);
+    EXPECT_EQ(core::BookingKind::Completed, stored[2].Satzart);
+    EXPECT_EQ(5001, state->table().count);
+    EXPECT_EQ(std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Modal}, kindsShown());
+}
+
 TEST_F(StatementImportTest, AFullTableRefusesTheWholeImportAndKeepsThePreviewOpen) {
     // The rent settles its planned booking in place; the salary needs a slot of its own.
     std::vector<core::BookingRecord> records = recordsOnDisk(m_file);

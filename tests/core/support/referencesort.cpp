@@ -1,6 +1,8 @@
 #include "referencesort.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace penvaro::testing {
 namespace {
@@ -8,21 +10,28 @@ namespace {
 using core::BookingKind;
 using core::BookingRecord;
 
+// Each key is read once and exchanged with its record, so that a table of tens of thousands of
+// records can be checked in seconds; the choice of the candidate is the three steps as written.
 void selectionSort(core::BookingTable &t, int from, int to, bool ascending,
                    const std::function<double(const BookingRecord &)> &key) {
-    for (int i = from; i <= to - 1; ++i) {
-        BookingRecord candidate = t.slot(i);
-        int position = i;
-        for (int j = i + 1; j <= to; ++j) {
-            const double k = key(t.slot(j));
-            const double c = key(candidate);
-            if ((ascending && k < c) || (!ascending && k > c)) {
-                candidate = t.slot(j);
+    std::vector<double> keys;
+    for (int s = from; s <= to; ++s)
+        keys.push_back(key(t.slot(s)));
+    const std::size_t n = keys.size();
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        double candidate = keys[i];
+        std::size_t position = i;
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const double k = keys[j];
+            if ((ascending && k < candidate) || (!ascending && k > candidate)) {
+                candidate = k;
                 position = j;
             }
         }
-        t.slot(position) = t.slot(i);
-        t.slot(i) = candidate;
+        // Record i goes to the candidate's position, the candidate to position i.
+        const auto slotOf = [from](std::size_t at) { return from + static_cast<int>(at); };
+        std::swap(t.slot(slotOf(position)), t.slot(slotOf(i)));
+        std::swap(keys[position], keys[i]);
     }
 }
 
