@@ -20,7 +20,8 @@ namespace {
 class Account : public penvaro::testing::AppFixture {
 public:
     explicit Account(std::int64_t size) {
-        setLastFile(writeAccount(QStringLiteral("voll.p11"), bench::FullAccount(static_cast<int>(size))));
+        setLastFile(
+            writeAccount(QStringLiteral("voll.p11"), bench::FullAccount(static_cast<int>(size))));
         for (const char *option : {"AuszugsdatAN", "BuchungsdatAN", "SummeB"})
             setFileValue(accountPath(QStringLiteral("voll.p11")), QString::fromLatin1(option),
                          std::int32_t(1));
