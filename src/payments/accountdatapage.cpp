@@ -216,14 +216,7 @@ QString AccountDataPage::bicToStore() const {
 }
 
 void AccountDataPage::lookUpBank() {
-    const QString code = m_bankleitzahl->text();
-    const auto name = m_bankCodes.bankName(code);
-    if (!name)
-        return;
-    const bool unknown = name->toStdString() == core::BankNotFound;
-    m_bankHint->setVisible(unknown && !code.isEmpty());
-    if (!unknown)
-        m_institut->setText(*name);
+    ShowBankOfCode(m_bankCodes, m_bankleitzahl->text(), *m_bankHint, *m_institut);
 }
 
 } // namespace penvaro::payments

@@ -5,6 +5,7 @@
 #include "platform/uiservice.h"
 
 #include <QFile>
+#include <QLineEdit>
 
 namespace penvaro::payments {
 namespace {
@@ -70,6 +71,16 @@ std::optional<std::vector<core::BankOffice>> BankCodes::search(const QString &na
         return std::nullopt;
     }
     return std::move(*found);
+}
+
+void ShowBankOfCode(BankCodes &bankCodes, const QString &code, QWidget &hint, QLineEdit &bank) {
+    const auto name = bankCodes.bankName(code);
+    if (!name)
+        return;
+    const bool unknown = name->toStdString() == core::BankNotFound;
+    hint.setVisible(unknown && !code.isEmpty());
+    if (!unknown)
+        bank.setText(*name);
 }
 
 } // namespace penvaro::payments

@@ -12,6 +12,9 @@
 #include <optional>
 #include <vector>
 
+class QLineEdit;
+class QWidget;
+
 namespace penvaro::platform {
 class BankMethodCheck;
 class UiService;
@@ -51,5 +54,9 @@ private:
     FileLocator m_locate;
     core::BankCodeCache m_cache;
 };
+
+// The bank's name for a typed bank code, written into the bank field; an unknown code shows the
+// hint and leaves the field as the user typed it. A file that cannot be read changes nothing.
+void ShowBankOfCode(BankCodes &bankCodes, const QString &code, QWidget &hint, QLineEdit &bank);
 
 } // namespace penvaro::payments

@@ -551,14 +551,7 @@ core::TransferOrder TransferForm::order() const {
 }
 
 void TransferForm::lookUpBank() {
-    const QString code = m_blz->text();
-    const auto name = m_bankCodes.bankName(code);
-    if (!name)
-        return;
-    const bool unknown = name->toStdString() == core::BankNotFound;
-    m_bankHint->setVisible(unknown && !code.isEmpty());
-    if (!unknown)
-        m_bank->setText(*name);
+    ShowBankOfCode(m_bankCodes, m_blz->text(), *m_bankHint, *m_bank);
 }
 
 void TransferForm::searchBank() {
