@@ -31,8 +31,8 @@ Result<void> loadInto(const std::filesystem::path &path, BookingTable &table) {
     return {};
 }
 
-Result<void> writeTable(const BookingTable &table, const std::filesystem::path &path,
-                        ExistingFile existing) {
+Result<FileStamp> writeTable(const BookingTable &table, const std::filesystem::path &path,
+                             ExistingFile existing) {
     std::vector<std::uint8_t> bytes(table.count * BookingRecordSize);
     for (std::size_t i = 0; i < table.count; ++i) {
         BookingRecord scrambled = table.all()[i];
@@ -41,7 +41,9 @@ Result<void> writeTable(const BookingTable &table, const std::filesystem::path &
                             std::span<std::uint8_t, BookingRecordSize>(
                                 bytes.data() + i * BookingRecordSize, BookingRecordSize));
     }
-    return WriteFileAtomically(path, bytes, existing);
+    if (auto written = WriteFileAtomically(path, bytes, existing); !written)
+        return written.error();
+    return StampOfBytes(bytes);
 }
 
 Result<void> loadLegacyAccountFile(const std::filesystem::path &path, BookingTable &table) {
@@ -72,19 +74,6 @@ std::size_t PartialRecordBytes(const std::filesystem::path &path) {
     return ec ? 0 : static_cast<std::size_t>(size % BookingRecordSize);
 }
 
-FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added) {
-    std::vector<BookingRecord> records(table.used().begin(), table.used().end());
-    records.insert(records.end(), added.begin(), added.end());
-    std::vector<std::uint8_t> bytes(records.size() * BookingRecordSize);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        ScrambleTexts(records[i]);
-        EncodeBookingRecord(records[i],
-                            std::span<std::uint8_t, BookingRecordSize>(
-                                bytes.data() + i * BookingRecordSize, BookingRecordSize));
-    }
-    return StampOfBytes(bytes);
-}
-
 Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
@@ -95,7 +84,7 @@ Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path) 
     return std::optional<FileStamp>(StampOfBytes(*bytes));
 }
 
-Result<void> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path) {
+Result<FileStamp> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path) {
     return writeTable(table, path, ExistingFile::Replace);
 }
 
@@ -150,8 +139,10 @@ Result<std::filesystem::path> ConvertLegacyFile(const std::filesystem::path &pat
         return ExistingTargetFailure(target);
     if (auto loaded = loadLegacyAccountFile(path, table); !loaded)
         return loaded.error();
-    if (auto saved = writeTable(table, target, existing); !saved)
+    auto saved = writeTable(table, target, existing);
+    if (!saved)
         return saved.error();
+    table.stamp = *saved;
     return target;
 }
 

@@ -26,15 +26,12 @@ Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &ta
 // interrupted write of another program left. 0 when there is no such file.
 std::size_t PartialRecordBytes(const std::filesystem::path &path);
 
-// The stamp the file will have once the table's used slots and the added records are saved.
-FileStamp StampAfterSaving(const BookingTable &table, const std::vector<BookingRecord> &added);
-
 // The stamp of the file as it is now; none when there is no such file.
 Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path);
 
 // Replaces the file with the table's first count records. The previous file stays whole until
-// the new one is completely on disk.
-Result<void> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path);
+// the new one is completely on disk. Gives the stamp of what it wrote.
+Result<FileStamp> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path);
 
 // Adds one record at the end of the last whole record of an existing file. Refuses when the
 // file already holds as many records as a table can load.

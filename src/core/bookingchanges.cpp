@@ -23,7 +23,7 @@ Result<void> mayWrite(BookingTable &table, const std::filesystem::path &accountF
     return ChangedFileError(accountFile);
 }
 
-// After a write the file holds what this program wrote; the next write compares with that.
+// After an append the file holds what this program wrote; the next write compares with that.
 void restamp(BookingTable &table, const std::filesystem::path &accountFile) {
     const auto now = StampOnDisk(accountFile);
     table.stamp = now ? *now : std::nullopt;
@@ -44,9 +44,9 @@ Result<void> changeAndSave(BookingTable &table, std::size_t reach,
     if (!saved) {
         std::copy(previousSlots.begin(), previousSlots.end(), table.all().begin());
         table.count = previousCount;
-        return saved;
+        return saved.error();
     }
-    restamp(table, accountFile);
+    table.stamp = *saved;
     return {};
 }
 

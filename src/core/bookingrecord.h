@@ -17,18 +17,21 @@ enum class BookingKind : std::uint8_t {
     Empty = 6,
 };
 
+// The fields in memory need not follow the file's layout (the codecs below go field by
+// field): the ones that order and sum the table come first, so that a walk over 50,000
+// records reads one cache line of each instead of three.
 struct BookingRecord {
     BookingKind Satzart = BookingKind::Empty;
+    char16_t SollHaben = u'+';
     std::uint16_t Auszugsjahr = 0; // kind 4: interval in months
     std::uint16_t Auszugsnr = 0;   // kind 4: day of the month the booking falls due
+    std::int64_t Betrag = 0;       // ten-thousandths of a euro
     double Auszugsdatum = 0.0;
     double Wertdatum = 0.0; // kind 4: first due date
+    double Buchungsdatum = 0.0;
     ShortText<10> Buchungsart;
     ShortText<30> Absender;
     ShortText<50> Verwendungszweck;
-    double Buchungsdatum = 0.0;
-    char16_t SollHaben = u'+';
-    std::int64_t Betrag = 0; // ten-thousandths of a euro
 
     friend bool operator==(const BookingRecord &, const BookingRecord &) = default;
 };

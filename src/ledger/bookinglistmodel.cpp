@@ -3,6 +3,7 @@
 #include "core/date.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace penvaro::ledger {
 namespace {
@@ -38,6 +39,80 @@ QString cellText(LedgerColumn column, const core::BookingRecord &r, const Amount
         break;
     }
     return {};
+}
+
+int digitCount(unsigned value) {
+    int digits = 1;
+    for (; value >= 10; value /= 10)
+        ++digits;
+    return digits;
+}
+
+// The length a cell's text will have, or for an amount a stand-in that orders as it does.
+std::int64_t lengthOf(LedgerColumn column, const core::BookingRecord &r) {
+    switch (column) {
+    case LedgerColumn::Auszugsnr:
+        return digitCount(r.Auszugsnr) + digitCount(r.Auszugsjahr);
+    case LedgerColumn::Auszugsdatum:
+        return core::CivilFromDayCount(r.Auszugsdatum) ? 1 : 0;
+    case LedgerColumn::Wertdatum:
+        return core::CivilFromDayCount(r.Wertdatum) ? 1 : 0;
+    case LedgerColumn::Buchungsdatum:
+        return core::CivilFromDayCount(r.Buchungsdatum) ? 1 : 0;
+    case LedgerColumn::Art:
+        return static_cast<std::int64_t>(r.Buchungsart.usedLength());
+    case LedgerColumn::Absender:
+        return static_cast<std::int64_t>(r.Absender.usedLength());
+    case LedgerColumn::Verwendungszweck:
+        return static_cast<std::int64_t>(r.Verwendungszweck.usedLength());
+    case LedgerColumn::SollHaben:
+    case LedgerColumn::Betrag:
+    case LedgerColumn::Kontostand:
+        break;
+    }
+    return 1;
+}
+
+// The first few rows of the greatest length offered.
+class LongestRows {
+public:
+    void offer(int row, std::int64_t length) {
+        if (length > m_length) {
+            m_length = length;
+            m_rows.clear();
+        }
+        if (length == m_length && m_rows.size() < kept)
+            m_rows.push_back(row);
+    }
+    std::vector<int> rows() && { return std::move(m_rows); }
+
+private:
+    static constexpr std::size_t kept = 16;
+    std::int64_t m_length = -1;
+    std::vector<int> m_rows;
+};
+
+// An amount's text grows with its magnitude, in euro as in the national currency, and a sign
+// adds to it: the largest and the smallest amount have the longest texts between them.
+template<typename AmountAt>
+std::vector<int> extremeRows(std::size_t rows, AmountAt amountAt) {
+    std::vector<int> found;
+    std::size_t largest = rows;
+    std::size_t smallest = rows;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const auto amount = amountAt(row);
+        if (!amount)
+            continue;
+        if (largest == rows || *amount > *amountAt(largest))
+            largest = row;
+        if (smallest == rows || *amount < *amountAt(smallest))
+            smallest = row;
+    }
+    for (const std::size_t row : {largest, smallest}) {
+        if (row != rows)
+            found.push_back(static_cast<int>(row));
+    }
+    return found;
 }
 
 } // namespace
@@ -100,6 +175,42 @@ QString BookingListModel::text(int row, int col) const {
     if (record.Satzart == core::BookingKind::StartValue)
         return col == 0 ? QStringLiteral("Startwert") : QString();
     return cellText(column, record, m_amounts);
+}
+
+std::vector<int> BookingListModel::longestTextRows(int col) const {
+    const LedgerColumn column = m_columns[static_cast<std::size_t>(col)].column;
+    if (column == LedgerColumn::Kontostand) {
+        return extremeRows(m_balances.size(), [this](std::size_t row) {
+            return std::optional<std::int64_t>(m_balances[row]);
+        });
+    }
+    const auto isStart = [this](std::size_t row) {
+        return m_table.slot(m_slots[row]).Satzart == core::BookingKind::StartValue;
+    };
+    std::vector<int> rows;
+    if (column == LedgerColumn::Betrag) {
+        rows = extremeRows(m_slots.size(), [&](std::size_t row) {
+            return isStart(row) ? std::nullopt
+                                : std::optional<std::int64_t>(m_table.slot(m_slots[row]).Betrag);
+        });
+    } else {
+        LongestRows longest;
+        for (std::size_t row = 0; row < m_slots.size(); ++row) {
+            if (!isStart(row))
+                longest.offer(static_cast<int>(row), lengthOf(column, m_table.slot(m_slots[row])));
+        }
+        rows = std::move(longest).rows();
+    }
+    // The start value's name stands in the first column.
+    if (col == 0) {
+        for (std::size_t row = 0; row < m_slots.size(); ++row) {
+            if (isStart(row)) {
+                rows.push_back(static_cast<int>(row));
+                break;
+            }
+        }
+    }
+    return rows;
 }
 
 QVariant BookingListModel::data(const QModelIndex &index, int role) const {

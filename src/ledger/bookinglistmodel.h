@@ -39,15 +39,18 @@ public:
     // The row that shows the slot; -1 when the listing does not hold it.
     int rowOf(int slot) const;
     int listedCount() const { return static_cast<int>(m_slots.size()); }
+    // Rows whose text in the column is among the longest, found from the values without
+    // writing 65,535 texts; the longest of their texts is as long as any of the column.
+    std::vector<int> longestTextRows(int col) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
     QString text(int row, int col) const;
 
+private:
     const core::BookingTable &m_table;
     core::Listing m_listing;
     AmountDisplay m_amounts;

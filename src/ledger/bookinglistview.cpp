@@ -19,14 +19,12 @@ constexpr int cellPadding = 10;
 
 // The widest text of a column. Digits are of one width in the table fonts, so the longest
 // texts are the widest: measuring a few of those keeps a refresh of 65,535 rows quick.
-int widestText(const QFontMetrics &metrics, const QAbstractItemModel &model, int col) {
+int widestText(const QFontMetrics &metrics, const BookingListModel &model, int col) {
     constexpr int measured = 16;
-    const int rows = model.rowCount();
     std::vector<QString> texts;
-    texts.reserve(static_cast<std::size_t>(rows));
     qsizetype longest = 0;
-    for (int row = 0; row < rows; ++row) {
-        texts.push_back(model.index(row, col).data().toString());
+    for (const int row : model.longestTextRows(col)) {
+        texts.push_back(model.text(row, col));
         longest = std::max(longest, texts.back().size());
     }
     int widest = 0;

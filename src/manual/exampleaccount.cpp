@@ -90,7 +90,9 @@ core::Result<void> WriteExampleAccount(const std::filesystem::path &file, double
     for (std::size_t i = 0; i < records.size(); ++i)
         table.all()[i] = records[i];
     table.count = static_cast<std::uint16_t>(records.size());
-    return core::SaveAccountFile(table, file);
+    if (auto saved = core::SaveAccountFile(table, file); !saved)
+        return saved.error();
+    return {};
 }
 
 core::Result<void> WriteExampleStatement(const std::filesystem::path &file, double today) {

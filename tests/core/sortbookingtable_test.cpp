@@ -97,6 +97,41 @@ TEST(SortBookingTable, DamagedDatesSortAsTheSelectionSortDoes) {
     }
 }
 
+// After each change the table is in order but for the changed booking, and the sort leaves
+// the part before it alone; what it does from there must still be the selection sort's work.
+TEST(SortBookingTable, ATableInOrderButForOneChangeGetsTheSelectionSortOrder) {
+    std::mt19937 rng(31);
+    for (const int size : {2, 40, 900}) {
+        for (const int changed : {0, size / 2, size - 1, size}) { // size: one appended
+            SCOPED_TRACE(::testing::Message() << "size " << size << " changed " << changed);
+            std::vector<BookingRecord> records;
+            for (int i = 0; i < size; ++i)
+                records.push_back(randomRecord(rng, i));
+            // A damaged date in the part that stays, which a NaN-blind check would misjudge.
+            records[static_cast<std::size_t>(size / 3)].Wertdatum =
+                std::numeric_limits<double>::quiet_NaN();
+            BookingTable inOrder;
+            penvaro::testing::Fill(inOrder, records);
+            const SortOrder order{DoneOrder::ValueDate, true, false};
+            penvaro::testing::ReferenceSortBookingTable(inOrder, order);
+            BookingRecord change = randomRecord(rng, size);
+            if (changed < size) {
+                change.Satzart = inOrder.slot(changed + 1).Satzart;
+                inOrder.slot(changed + 1) = change;
+            } else {
+                inOrder.slot(++inOrder.count) = change;
+            }
+            BookingTable fast = inOrder;
+            BookingTable reference = inOrder;
+            core::SortBookingTable(fast, order);
+            penvaro::testing::ReferenceSortBookingTable(reference, order);
+            ASSERT_EQ(runsOf(reference), runsOf(fast));
+            for (int slot = 1; slot <= reference.count; ++slot)
+                ASSERT_EQ(reference.slot(slot).Betrag, fast.slot(slot).Betrag) << slot;
+        }
+    }
+}
+
 TEST(SortBookingTable, SetsTheRuns) {
     struct Case {
         const char *name;

@@ -345,6 +345,45 @@ TEST_F(MainWindowTest, AtTheSmallestSizeNoLedgerHeadingIsCut) {
     }
 }
 
+// The columns are sized from a few rows picked by their values, not from every text; each
+// text a row shows must still fit, whichever row holds the longest one.
+TEST_F(MainWindowTest, EveryAmountDateAndBalanceFitsItsColumn) {
+    core::BookingRecord huge =
+        penvaro::testing::Completed(65535, 65535, "31.12.9999", -9'876'543'210'123);
+    huge.Buchungsart.setUtf8("Überweisun");
+    core::BookingRecord noDate = penvaro::testing::Completed(2011, 3, "01.03.2011", 123'456'789);
+    noDate.Wertdatum = 1e12;
+    noDate.Buchungsart.setUtf8("ÜW");
+    std::vector<core::BookingRecord> records{penvaro::testing::StartValue(10000000), noDate};
+    for (int i = 1; i <= 40; ++i)
+        records.push_back(penvaro::testing::Completed(2011, i, "05.01.2011", 2500 * i));
+    records.push_back(huge);
+    records.push_back(penvaro::testing::Planned("01.07.2011", -300000));
+    records.push_back(penvaro::testing::Planned("01.08.2011", 99'999'999'999));
+    const auto file = writeAccount(QStringLiteral("breit.p11"), records);
+    for (const char *option : {"AuszugsdatAN", "BuchungsdatAN", "SummeB"})
+        setFileValue(file, QString::fromLatin1(option), std::int32_t(1));
+    setLastFile(file);
+    auto window = start();
+    window->show();
+    QTest::qWait(0);
+    const QStringList yielding{QStringLiteral("Absender/Empfänger"),
+                               QStringLiteral("Verwendungszweck"), QStringLiteral("+/-")};
+    for (const char *name : {"Stringgrid1", "StringGrid2"}) {
+        const TableCells cells = grid(*window, name);
+        for (int col = 0; col < cells.columnCount(); ++col) {
+            if (yielding.contains(headers(cells)[col]))
+                continue;
+            const QFontMetrics metrics(cells.font(col));
+            for (int row = 1; row <= cells.rowCount(); ++row) {
+                const QString text = cells.cell(col, row);
+                SCOPED_TRACE(headers(cells)[col].toStdString() + ": " + text.toStdString());
+                EXPECT_GT(cells.view().columnWidth(col), metrics.horizontalAdvance(text));
+            }
+        }
+    }
+}
+
 TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
     const auto file = writeGiro();
     setLastFile(file);
