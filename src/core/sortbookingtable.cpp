@@ -1,9 +1,11 @@
 #include "sortbookingtable.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <numeric>
 #include <utility>
@@ -14,9 +16,8 @@ namespace {
 
 // A sort key in which "smaller" means "chosen first", as an unsigned number that orders as the
 // double does; descending runs store the negated value. A NaN (only a damaged date can give
-// one) compares neither smaller nor greater than anything in a plain scan, so it is never
-// chosen over another record; ranking it above every number keeps that true for the tree, and
-// a NaN candidate is never exchanged at all.
+// one) compares neither smaller nor greater than anything in a plain scan: it is never chosen,
+// and a record with one keeps its place when the sort reaches it.
 constexpr std::uint64_t nanKey = std::numeric_limits<std::uint64_t>::max();
 
 std::uint64_t sortKey(double value) {
@@ -27,62 +28,6 @@ std::uint64_t sortKey(double value) {
     const auto bits = std::bit_cast<std::uint64_t>(value + 0.0);
     return (bits & signBit) != 0 ? ~bits : bits | signBit;
 }
-
-// The selection sort with exchange picks, for each position, the first record of the rest
-// whose key no other record undercuts. A segment tree over the positions answers that in
-// logarithmic time, so the same exchanges happen in O(n log n) instead of O(n²).
-class FirstMinimumTree {
-public:
-    // Covers positions from..keys.size()-1 and follows the keys as they change.
-    FirstMinimumTree(const std::vector<std::uint64_t> &keys, std::size_t from)
-        : m_keys(keys)
-        , m_from(from) {
-        const std::size_t size = keys.size() - from;
-        while (m_leaves < size)
-            m_leaves *= 2;
-        m_nodes.assign(2 * m_leaves, none);
-        for (std::size_t i = 0; i < size; ++i)
-            m_nodes[m_leaves + i] = static_cast<std::uint32_t>(from + i);
-        for (std::size_t node = m_leaves - 1; node > 0; --node)
-            m_nodes[node] = better(m_nodes[2 * node], m_nodes[2 * node + 1]);
-    }
-
-    void update(std::size_t position) {
-        for (std::size_t node = (m_leaves + position - m_from) / 2; node > 0; node /= 2)
-            m_nodes[node] = better(m_nodes[2 * node], m_nodes[2 * node + 1]);
-    }
-
-    // The first position in [position, end) with the smallest key.
-    std::size_t firstMinimumFrom(std::size_t position) const {
-        std::uint32_t left = none;
-        std::uint32_t right = none;
-        for (std::size_t l = m_leaves + position - m_from, r = 2 * m_leaves; l < r;
-             l /= 2, r /= 2) {
-            if (l & 1)
-                left = better(left, m_nodes[l++]);
-            if (r & 1)
-                right = better(m_nodes[--r], right);
-        }
-        return better(left, right);
-    }
-
-private:
-    static constexpr std::uint32_t none = std::numeric_limits<std::uint32_t>::max();
-
-    // a lies before b; on equal keys the earlier one stays.
-    std::uint32_t better(std::uint32_t a, std::uint32_t b) const {
-        if (a == none)
-            return b;
-        if (b == none)
-            return a;
-        return m_keys[b] < m_keys[a] ? b : a;
-    }
-
-    const std::vector<std::uint64_t> &m_keys;
-    std::size_t m_from;
-    std::size_t m_leaves = 1;
-    std::vector<std::uint32_t> m_nodes;
-};
 
 // The length of the leading part that the selection sort leaves where it is: each of its keys
 // is undercut by no key after it. After a change the table is mostly in order already, so this
@@ -98,9 +43,44 @@ std::size_t settledPrefix(const std::vector<std::uint64_t> &keys) {
     return settled;
 }
 
-// Puts positions first..last of order (0-based, inclusive) exactly as the selection sort with
+// The positions from..end that hold a number, ordered by key and equal keys by position: a
+// stable radix sort over the key's bytes. It skips a byte all keys share, as most bytes of
+// dates are, so it stays linear where a comparison sort would not.
+std::vector<std::uint32_t> positionsByKey(const std::vector<std::uint64_t> &keys,
+                                          std::size_t from) {
+    std::vector<std::uint32_t> sorted;
+    for (std::size_t i = from; i < keys.size(); ++i) {
+        if (keys[i] != nanKey)
+            sorted.push_back(static_cast<std::uint32_t>(i));
+    }
+    std::array<std::array<std::size_t, 256>, 8> starts{};
+    for (const std::uint32_t at : sorted) {
+        for (std::size_t byte = 0; byte < 8; ++byte)
+            ++starts[byte][(keys[at] >> (8 * byte)) & 0xFF];
+    }
+    std::vector<std::uint32_t> scratch(sorted.size());
+    for (std::size_t byte = 0; byte < 8; ++byte) {
+        if (std::ranges::find(starts[byte], sorted.size()) != starts[byte].end())
+            continue;
+        std::size_t next = 0;
+        for (std::size_t &start : starts[byte])
+            next += std::exchange(start, next);
+        for (const std::uint32_t at : sorted)
+            scratch[starts[byte][(keys[at] >> (8 * byte)) & 0xFF]++] = at;
+        sorted.swap(scratch);
+    }
+    return sorted;
+}
+
+// Puts positions first..last of order (1-based, inclusive) exactly as the selection sort with
 // exchange puts the records they name. order[p] is the slot index of the record that ends at p;
-// moving these indices instead of the 144-byte records keeps the work in the cache.
+// moving these indices instead of the 136-byte records keeps the work in the cache.
+//
+// The sort takes the keys from the smallest up. While it places the records of one key, each
+// stays where it is until it is chosen, so they are chosen in the order of where they stand,
+// and each exchange moves the record at the next position into the chosen one's place. A
+// record never moved stands where it began; only the few moved ones need finding. So the
+// exchanges are replayed one key after the other in linear time, not searched for.
 template<typename KeyOf>
 void selectionSort(const BookingTable &table, std::vector<std::uint32_t> &order, int first,
                    int last, bool ascending, KeyOf keyOf) {
@@ -116,17 +96,51 @@ void selectionSort(const BookingTable &table, std::vector<std::uint32_t> &order,
     const std::size_t settled = settledPrefix(keys);
     if (settled + 1 >= size)
         return;
-    FirstMinimumTree tree(keys, settled);
-    for (std::size_t i = settled; i + 1 < size; ++i) {
-        if (keys[i] == nanKey)
-            continue;
-        const std::size_t candidate = tree.firstMinimumFrom(i);
-        if (candidate == i)
-            continue;
-        std::swap(order[begin + i], order[begin + candidate]);
-        std::swap(keys[i], keys[candidate]);
-        tree.update(candidate);
+
+    // Records are named by where they began; at[p] is the one at p, where[r] is where r is.
+    std::vector<std::uint32_t> at(size);
+    std::iota(at.begin(), at.end(), 0U);
+    std::vector<std::uint32_t> where = at;
+    std::vector<std::uint8_t> moved(size, 0);
+    const std::vector<std::uint32_t> sorted = positionsByKey(keys, settled);
+    std::vector<std::uint32_t> chosen;
+    std::vector<std::uint32_t> movedOnes;
+    std::vector<std::uint32_t> merged;
+    std::size_t next = settled;
+    for (std::size_t group = 0; group < sorted.size();) {
+        std::size_t end = group;
+        chosen.clear();
+        movedOnes.clear();
+        for (; end < sorted.size() && keys[sorted[end]] == keys[sorted[group]]; ++end) {
+            const std::uint32_t record = sorted[end];
+            (moved[record] != 0 ? movedOnes : chosen).push_back(where[record]);
+        }
+        if (!movedOnes.empty()) {
+            std::ranges::sort(movedOnes);
+            merged.clear();
+            std::ranges::merge(chosen, movedOnes, std::back_inserter(merged));
+            chosen.swap(merged);
+        }
+        for (const std::uint32_t place : chosen) {
+            // A damaged key is passed over where it stands, and never chosen.
+            while (keys[at[next]] == nanKey)
+                ++next;
+            if (place != next) {
+                const std::uint32_t displaced = at[next];
+                at[next] = at[place];
+                where[at[next]] = static_cast<std::uint32_t>(next);
+                at[place] = displaced;
+                where[displaced] = place;
+                moved[displaced] = 1;
+            }
+            ++next;
+        }
+        group = end;
     }
+    std::vector<std::uint32_t> placed(size - settled);
+    for (std::size_t p = settled; p < size; ++p)
+        placed[p - settled] = order[begin + at[p]];
+    std::ranges::copy(placed, order.begin() + static_cast<std::ptrdiff_t>(begin + settled));
 }
 
 // Moves every record to the position order gives it, each once, along the permutation's
