@@ -48,8 +48,18 @@ int digitCount(unsigned value) {
     return digits;
 }
 
-// The length a cell's text will have, or for an amount a stand-in that orders as it does.
-std::int64_t lengthOf(LedgerColumn column, const core::BookingRecord &r) {
+template<std::size_t Capacity>
+std::int64_t widthOf(const core::ShortText<Capacity> &text,
+                     const BookingListModel::CharWidths &widths) {
+    std::int64_t width = 0;
+    for (std::size_t i = 0; i < text.usedLength(); ++i)
+        width += widths[text.chars[i]];
+    return width;
+}
+
+// How wide a cell's text will be, or a stand-in that orders as that width does.
+std::int64_t widthOf(LedgerColumn column, const core::BookingRecord &r,
+                     const BookingListModel::CharWidths &widths) {
     switch (column) {
     case LedgerColumn::Auszugsnr:
         return digitCount(r.Auszugsnr) + digitCount(r.Auszugsjahr);
@@ -60,11 +70,11 @@ std::int64_t lengthOf(LedgerColumn column, const core::BookingRecord &r) {
     case LedgerColumn::Buchungsdatum:
         return core::CivilFromDayCount(r.Buchungsdatum) ? 1 : 0;
     case LedgerColumn::Art:
-        return static_cast<std::int64_t>(r.Buchungsart.usedLength());
+        return widthOf(r.Buchungsart, widths);
     case LedgerColumn::Absender:
-        return static_cast<std::int64_t>(r.Absender.usedLength());
+        return widthOf(r.Absender, widths);
     case LedgerColumn::Verwendungszweck:
-        return static_cast<std::int64_t>(r.Verwendungszweck.usedLength());
+        return widthOf(r.Verwendungszweck, widths);
     case LedgerColumn::SollHaben:
     case LedgerColumn::Betrag:
     case LedgerColumn::Kontostand:
@@ -73,22 +83,22 @@ std::int64_t lengthOf(LedgerColumn column, const core::BookingRecord &r) {
     return 1;
 }
 
-// The first few rows of the greatest length offered.
-class LongestRows {
+// The first few rows of the greatest width offered.
+class WidestRows {
 public:
-    void offer(int row, std::int64_t length) {
-        if (length > m_length) {
-            m_length = length;
+    void offer(int row, std::int64_t width) {
+        if (width > m_width) {
+            m_width = width;
             m_rows.clear();
         }
-        if (length == m_length && m_rows.size() < kept)
+        if (width == m_width && m_rows.size() < kept)
             m_rows.push_back(row);
     }
     std::vector<int> rows() && { return std::move(m_rows); }
 
 private:
     static constexpr std::size_t kept = 16;
-    std::int64_t m_length = -1;
+    std::int64_t m_width = -1;
     std::vector<int> m_rows;
 };
 
@@ -177,7 +187,7 @@ QString BookingListModel::text(int row, int col) const {
     return cellText(column, record, m_amounts);
 }
 
-std::vector<int> BookingListModel::longestTextRows(int col) const {
+std::vector<int> BookingListModel::widestTextRows(int col, const CharWidths &widths) const {
     const LedgerColumn column = m_columns[static_cast<std::size_t>(col)].column;
     if (column == LedgerColumn::Kontostand) {
         return extremeRows(m_balances.size(), [this](std::size_t row) {
@@ -194,12 +204,13 @@ std::vector<int> BookingListModel::longestTextRows(int col) const {
                                 : std::optional<std::int64_t>(m_table.slot(m_slots[row]).Betrag);
         });
     } else {
-        LongestRows longest;
+        WidestRows widest;
         for (std::size_t row = 0; row < m_slots.size(); ++row) {
             if (!isStart(row))
-                longest.offer(static_cast<int>(row), lengthOf(column, m_table.slot(m_slots[row])));
+                widest.offer(static_cast<int>(row),
+                             widthOf(column, m_table.slot(m_slots[row]), widths));
         }
-        rows = std::move(longest).rows();
+        rows = std::move(widest).rows();
     }
     // The start value's name stands in the first column.
     if (col == 0) {

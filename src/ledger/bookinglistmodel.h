@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -39,9 +40,12 @@ public:
     // The row that shows the slot; -1 when the listing does not hold it.
     int rowOf(int slot) const;
     int listedCount() const { return static_cast<int>(m_slots.size()); }
-    // Rows whose text in the column is among the longest, found from the values without
-    // writing 65,535 texts; the longest of their texts is as long as any of the column.
-    std::vector<int> longestTextRows(int col) const;
+    // The advance of each Windows-1252 character in the table's font.
+    using CharWidths = std::array<int, 256>;
+    // Rows whose text in the column is among the widest, found from the values without
+    // writing 65,535 texts: free texts by the sum of their characters' widths, numbers and
+    // dates (whose digits are of one width) by their length.
+    std::vector<int> widestTextRows(int col, const CharWidths &widths) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -2,6 +2,7 @@
 
 #include "bookingcelldelegate.h"
 
+#include "core/cp1252.h"
 #include "platform/appstate.h"
 #include "widgets/columnfit.h"
 #include "widgets/rowtable.h"
@@ -17,22 +18,24 @@ namespace {
 // Room a cell keeps beside its text: the painted margins and the grid line.
 constexpr int cellPadding = 10;
 
-// The widest text of a column. Digits are of one width in the table fonts, so the longest
-// texts are the widest: measuring a few of those keeps a refresh of 65,535 rows quick.
-int widestText(const QFontMetrics &metrics, const BookingListModel &model, int col) {
-    constexpr int measured = 16;
-    std::vector<QString> texts;
-    qsizetype longest = 0;
-    for (const int row : model.longestTextRows(col)) {
-        texts.push_back(model.text(row, col));
-        longest = std::max(longest, texts.back().size());
+BookingListModel::CharWidths charWidths(const QFontMetrics &metrics) {
+    BookingListModel::CharWidths widths{};
+    for (std::size_t byte = 0; byte < widths.size(); ++byte) {
+        const char code = static_cast<char>(byte);
+        widths[byte] = metrics.horizontalAdvance(
+            QString::fromStdString(core::Cp1252ToUtf8(std::string_view(&code, 1))));
     }
+    return widths;
+}
+
+// The widest text of a column, measured on the few rows that can hold it, which keeps a
+// refresh of 65,535 rows quick. Where the font kerns, a text measures a pixel less than its
+// characters' widths together; the cell's padding is more than that.
+int widestText(const QFontMetrics &metrics, const BookingListModel::CharWidths &widths,
+               const BookingListModel &model, int col) {
     int widest = 0;
-    int count = 0;
-    for (const QString &text : texts) {
-        if (text.size() == longest && count++ < measured)
-            widest = std::max(widest, metrics.horizontalAdvance(text));
-    }
+    for (const int row : model.widestTextRows(col, widths))
+        widest = std::max(widest, metrics.horizontalAdvance(model.text(row, col)));
     return widest;
 }
 
@@ -106,6 +109,7 @@ bool BookingListView::showSlot(int slot) {
 
 void BookingListView::measure() {
     const QFontMetrics metrics(font());
+    const BookingListModel::CharWidths widths = charWidths(metrics);
     const auto &columns = m_model->columns();
     m_minimumWidths.assign(columns.size(), 0);
     for (std::size_t col = 0; col < columns.size(); ++col) {
@@ -114,7 +118,7 @@ void BookingListView::measure() {
         const widgets::ColumnFit fit = widgets::FitOf(columns[col].column);
         int widest = 0;
         if (fit == widgets::ColumnFit::WholeText)
-            widest = widestText(metrics, *m_model, static_cast<int>(col)) + cellPadding;
+            widest = widestText(metrics, widths, *m_model, static_cast<int>(col)) + cellPadding;
         // The header as the style draws it, its margins included.
         const int header = horizontalHeader()->sectionSizeHint(static_cast<int>(col));
         m_minimumWidths[col] = std::max(widest, header);

@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, EveryAmountDateAndBalanceFitsItsColumn) {
     huge.Buchungsart.setUtf8("Überweisun");
     core::BookingRecord noDate = penvaro::testing::Completed(2011, 3, "01.03.2011", 123'456'789);
     noDate.Wertdatum = 1e12;
-    noDate.Buchungsart.setUtf8("ÜW");
+    noDate.Buchungsart.setUtf8("WWWWWWWW"); // shorter than "Überweisun", but wider
     std::vector<core::BookingRecord> records{penvaro::testing::StartValue(10000000), noDate};
     for (int i = 1; i <= 40; ++i)
         records.push_back(penvaro::testing::Completed(2011, i, "05.01.2011", 2500 * i));
