@@ -30,6 +30,11 @@ public:
     // The slots of the found bookings, row by row.
     const std::vector<int> &foundSlots() const { return m_slots; }
     bool isPlanned(int row) const;
+    int foundCount() const { return static_cast<int>(m_rows.size()); }
+    // The text of a found booking's cell; row from 0.
+    const QString &cell(int row, int col) const {
+        return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -10,13 +10,16 @@
 #include "widgets/localeseparators.h"
 #include "widgets/manual.h"
 #include "widgets/rowtable.h"
+#include "widgets/widesttext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -242,12 +245,7 @@ void SearchWindow::takeLedgerColumns() {
     m_table->setFont(QFont(QString::fromStdString(settings.tableFontName), settings.tableFontSize));
     widgets::SetRowHeight(*m_table, settings.completedRowHeight);
     m_results->setColumns(settings);
-    int width = 0;
-    for (std::size_t col = 0; col < m_results->columns().size(); ++col) {
-        const int columnWidth = widgets::PreferredWidth(m_results->columns()[col], settings);
-        m_table->setColumnWidth(static_cast<int>(col), columnWidth);
-        width += columnWidth;
-    }
+    const int width = fitColumns();
 
     // The window as wide as the ledger's table, within the screen.
     const QMargins margins = this->layout()->contentsMargins();
@@ -260,6 +258,27 @@ void SearchWindow::takeLedgerColumns() {
     if (const QScreen *shown = screen())
         tall = std::min(tall, shown->availableGeometry().height());
     resize(std::max(wanted, sizeHint().width()), tall);
+}
+
+int SearchWindow::fitColumns() {
+    const core::Settings &settings = m_state.settings();
+    const QFontMetrics metrics(m_table->font());
+    const auto &columns = m_results->columns();
+    int total = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int col = static_cast<int>(i);
+        int width = std::max(widgets::PreferredWidth(columns[i], settings),
+                             m_table->horizontalHeader()->sectionSizeHint(col));
+        if (widgets::FitOf(columns[i].column) == widgets::ColumnFit::WholeText) {
+            const int widest = widgets::WidestText(
+                metrics, m_results->foundCount(),
+                [&](int row) -> const QString & { return m_results->cell(row, col); });
+            width = std::max(width, widest + widgets::CellPadding);
+        }
+        m_table->setColumnWidth(col, width);
+        total += width;
+    }
+    return total;
 }
 
 void SearchWindow::criterionChanged() {
@@ -317,6 +336,7 @@ void SearchWindow::showResults() {
     m_results->setResult(
         table, *result,
         core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators()));
+    fitColumns();
     showSums(&*result);
 }
 
@@ -329,7 +349,9 @@ void SearchWindow::showSums(const core::SearchResult *result) {
     else if (found == 1)
         m_outcome->setText(QStringLiteral("1 Buchung gefunden."));
     else
-        m_outcome->setText(QStringLiteral("%1 Buchungen gefunden.").arg(found));
+        // Grouped as the amounts are: "50.000 Buchungen gefunden."
+        m_outcome->setText(QStringLiteral("%1 Buchungen gefunden.")
+                               .arg(QLocale().toString(static_cast<qulonglong>(found))));
     const auto layout =
         core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
     const std::pair<QLineEdit *, std::int64_t> sums[] = {

@@ -50,6 +50,9 @@ private:
     // Every opening starts afresh: the whole range of booking dates, no field ticked.
     void reset();
     void takeLedgerColumns();
+    // The ledger's column widths, widened where a heading or a found date, number or amount
+    // would be cut. Gives the columns' total width.
+    int fitColumns();
     void criterionChanged();
     void startSearch();
     void showResults();

@@ -6,6 +6,7 @@
 #include "platform/appstate.h"
 #include "widgets/columnfit.h"
 #include "widgets/rowtable.h"
+#include "widgets/widesttext.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -14,9 +15,6 @@
 
 namespace penvaro::ledger {
 namespace {
-
-// Room a cell keeps beside its text: the painted margins and the grid line.
-constexpr int cellPadding = 10;
 
 BookingListModel::CharWidths charWidths(const QFontMetrics &metrics) {
     BookingListModel::CharWidths widths{};
@@ -118,7 +116,8 @@ void BookingListView::measure() {
         const widgets::ColumnFit fit = widgets::FitOf(columns[col].column);
         int widest = 0;
         if (fit == widgets::ColumnFit::WholeText)
-            widest = widestText(metrics, widths, *m_model, static_cast<int>(col)) + cellPadding;
+            widest =
+                widestText(metrics, widths, *m_model, static_cast<int>(col)) + widgets::CellPadding;
         // The header as the style draws it, its margins included.
         const int header = horizontalHeader()->sectionSizeHint(static_cast<int>(col));
         m_minimumWidths[col] = std::max(widest, header);
