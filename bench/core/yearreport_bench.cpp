@@ -1,4 +1,5 @@
 #include "support/records.h"
+#include "yearofbookings.h"
 
 #include "core/balancecourse.h"
 #include "core/yearreport.h"
@@ -12,25 +13,9 @@ using namespace penvaro;
 
 namespace {
 
-// A table of 5000 bookings that all fall into one year, spread over forty categories and two
-// hundred parties, with some planned and recurring bookings for the projection.
 core::BookingTable fullYear() {
-    std::mt19937 rng(2027);
-    std::vector<core::BookingRecord> records{penvaro::testing::StartValue(5000000)};
-    for (int i = 1; i < 5000; ++i) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%02d.%02d.2011", 1 + static_cast<int>(rng() % 28),
-                      1 + static_cast<int>(rng() % 12));
-        const auto amount = static_cast<std::int64_t>(rng() % 2000000) - 1500000;
-        core::BookingRecord r = i % 25 == 0    ? penvaro::testing::Planned(date, amount)
-                                : i % 101 == 0 ? penvaro::testing::Recurring(5, date)
-                                               : penvaro::testing::Completed(2011, 1, date, amount);
-        r.Buchungsart.setUtf8("Kategorie " + std::to_string(i % 40));
-        r.Absender.setUtf8("Empfänger " + std::to_string(i % 200));
-        records.push_back(r);
-    }
     core::BookingTable table;
-    penvaro::testing::Fill(table, records);
+    penvaro::testing::Fill(table, bench::YearOfBookings());
     return table;
 }
 

@@ -5,9 +5,6 @@
 #include "core/bookingchanges.h"
 #include "ledger/ledgerview.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -93,16 +90,3 @@ BENCHMARK(startUpToPaintedLedger)->Apply(sizes);
 BENCHMARK(refreshLedger)->Apply(sizes);
 BENCHMARK(bookingChange)->Apply(sizes);
 BENCHMARK(peakMemory)->Apply(sizes)->Iterations(1);
-
-int main(int argc, char **argv) {
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,11 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace penvaro::payments {
 namespace {
@@ -99,19 +96,7 @@ BankCodeSearchDialog::BankCodeSearchDialog(platform::UiService &ui, BankCodes &b
     layout->addWidget(gridLabel);
     layout->addWidget(m_table, 1);
 
-    // The written widths, widened where the font would cut a title.
-    const QFontMetrics metrics(m_table->font());
-    int width = 0;
-    int col = 0;
-    for (const BankOfficesModel::Column &column : BankOfficesModel::columns()) {
-        const QString title = QString::fromUtf16(column.title);
-        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(title)
-                                                           + 2 * metrics.averageCharWidth());
-        m_table->setColumnWidth(col++, columnWidth);
-        width += columnWidth;
-    }
-    m_table->setMinimumWidth(width + 2 * m_table->frameWidth()
-                             + m_table->verticalScrollBar()->sizeHint().width());
+    widgets::SetWrittenColumnWidths(*m_table, BankOfficesModel::columns());
     m_table->setMinimumHeight(10 * RowHeight);
 }
 

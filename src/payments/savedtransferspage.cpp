@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -49,19 +48,7 @@ SavedTransfersPage::SavedTransfersPage(platform::UiService &ui, TransferTemplate
     m_table->setModel(m_model);
     widgets::SetUpRowTable(*m_table);
     widgets::SetRowHeight(*m_table, RowHeight);
-    // The written widths, widened where the font would cut a title.
-    const QFontMetrics metrics(m_table->font());
-    int width = 0;
-    int col = 0;
-    for (const SavedTransfersModel::Column &column : SavedTransfersModel::columns()) {
-        const QString title = QString::fromUtf16(column.title);
-        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(title)
-                                                           + 2 * metrics.averageCharWidth());
-        m_table->setColumnWidth(col++, columnWidth);
-        width += columnWidth;
-    }
-    m_table->setMinimumWidth(width + 2 * m_table->frameWidth()
-                             + m_table->verticalScrollBar()->sizeHint().width());
+    widgets::SetWrittenColumnWidths(*m_table, SavedTransfersModel::columns());
     connect(m_table, &QAbstractItemView::doubleClicked, this, [this] {
         if (const auto row = currentRow())
             Q_EMIT templateChosen(m_list.records[*row - 1]);

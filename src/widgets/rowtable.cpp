@@ -1,7 +1,11 @@
 #include "rowtable.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace penvaro::widgets {
 
@@ -25,6 +29,20 @@ void SetUpRowTable(QTableView &view) {
 void SetRowHeight(QTableView &view, int height) {
     view.verticalHeader()->setDefaultSectionSize(height);
     view.horizontalHeader()->setFixedHeight(height);
+}
+
+void SetWrittenColumnWidths(QTableView &view, const std::vector<WrittenColumn> &columns) {
+    const QFontMetrics metrics(view.font());
+    int width = 0;
+    int col = 0;
+    for (const WrittenColumn &column : columns) {
+        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(column.title)
+                                                           + 2 * metrics.averageCharWidth());
+        view.setColumnWidth(col++, columnWidth);
+        width += columnWidth;
+    }
+    view.setMinimumWidth(width + 2 * view.frameWidth()
+                         + view.verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace penvaro::widgets
