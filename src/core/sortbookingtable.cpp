@@ -80,7 +80,7 @@ std::vector<std::uint32_t> positionsByKey(const std::vector<std::uint64_t> &keys
 // stays where it is until it is chosen, so they are chosen in the order of where they stand,
 // and each exchange moves the record at the next position into the chosen one's place. A
 // record never moved stands where it began; only the few moved ones need finding. So the
-// exchanges are replayed one key after the other in linear time, not searched for.
+// exchanges are replayed one key after the other, with no search through the rest.
 template<typename KeyOf>
 void selectionSort(const BookingTable &table, std::vector<std::uint32_t> &order, int first,
                    int last, bool ascending, KeyOf keyOf) {
