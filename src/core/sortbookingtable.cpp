@@ -73,24 +73,24 @@ std::vector<std::uint32_t> positionsByKey(const std::vector<std::uint64_t> &keys
 }
 
 // Puts positions first..last of order (1-based, inclusive) exactly as the selection sort with
-// exchange puts the records they name. order[p] is the slot index of the record that ends at p;
-// moving these indices instead of the 136-byte records keeps the work in the cache.
+// exchange puts the records they name, each record's key being values[its slot index].
+// order[p] is the slot index of the record that ends at p; moving these indices instead of the
+// 136-byte records keeps the work in the cache.
 //
 // The sort takes the keys from the smallest up. While it places the records of one key, each
 // stays where it is until it is chosen, so they are chosen in the order of where they stand,
 // and each exchange moves the record at the next position into the chosen one's place. A
 // record never moved stands where it began; only the few moved ones need finding. So the
 // exchanges are replayed one key after the other, with no search through the rest.
-template<typename KeyOf>
-void selectionSort(const BookingTable &table, std::vector<std::uint32_t> &order, int first,
-                   int last, bool ascending, KeyOf keyOf) {
+void selectionSort(const std::vector<double> &values, std::vector<std::uint32_t> &order, int first,
+                   int last, bool ascending) {
     if (first >= last)
         return;
     const auto begin = static_cast<std::size_t>(first - 1);
     const auto size = static_cast<std::size_t>(last - first + 1);
     std::vector<std::uint64_t> keys(size);
     for (std::size_t i = 0; i < size; ++i) {
-        const double value = keyOf(table.all()[order[begin + i]]);
+        const double value = values[order[begin + i]];
         keys[i] = sortKey(ascending ? value : -value);
     }
     const std::size_t settled = settledPrefix(keys);
@@ -163,10 +163,6 @@ void applyOrder(BookingTable &table, std::vector<std::uint32_t> &order) {
     }
 }
 
-double kindKey(const BookingRecord &r) {
-    return static_cast<double>(r.Satzart);
-}
-
 double doneKey(const BookingRecord &r, DoneOrder order) {
     switch (order) {
     case DoneOrder::StatementDate:
@@ -183,6 +179,31 @@ bool isDone(BookingKind kind) {
     return kind == BookingKind::StartValue || kind == BookingKind::Completed;
 }
 
+// What the sort needs of each record, read in one pass in slot order: past a few thousand
+// records the table is far larger than the cache, the keys are not. A record's run key is
+// the key of the run its kind puts it in.
+struct Keys {
+    std::vector<BookingKind> kinds;
+    std::vector<double> kindValues;
+    std::vector<double> inRun;
+};
+
+Keys readKeys(const BookingTable &table, DoneOrder done) {
+    Keys keys;
+    keys.kinds.reserve(table.count);
+    keys.kindValues.reserve(table.count);
+    keys.inRun.reserve(table.count);
+    for (const BookingRecord &r : table.used()) {
+        keys.kinds.push_back(r.Satzart);
+        keys.kindValues.push_back(static_cast<double>(r.Satzart));
+        keys.inRun.push_back(isDone(r.Satzart) ? doneKey(r, done)
+                             : r.Satzart == BookingKind::Planned
+                                 ? r.Wertdatum
+                                 : static_cast<double>(r.Auszugsnr));
+    }
+    return keys;
+}
+
 struct Run {
     int first = 0;
     int last = 0;
@@ -192,20 +213,19 @@ struct Run {
 // greater kind. Slots past the count are empty by invariant, so only the used ones are
 // scanned, and a run that reaches the end ends at the count.
 template<typename IsKind>
-Run findRun(const BookingTable &table, const std::vector<std::uint32_t> &order, IsKind isKind,
-            BookingKind upTo) {
-    const auto kindAt = [&](int slot) {
-        return table.all()[order[static_cast<std::size_t>(slot - 1)]].Satzart;
-    };
+Run findRun(const std::vector<BookingKind> &kinds, const std::vector<std::uint32_t> &order,
+            IsKind isKind, BookingKind upTo) {
+    const int count = static_cast<int>(kinds.size());
+    const auto kindAt = [&](int slot) { return kinds[order[static_cast<std::size_t>(slot - 1)]]; };
     Run run;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= count; ++slot) {
         if (isKind(kindAt(slot))) {
             run.first = slot;
             break;
         }
     }
-    run.last = table.count;
-    for (int slot = run.first + 1; slot <= table.count; ++slot) {
+    run.last = count;
+    for (int slot = run.first + 1; slot <= count; ++slot) {
         if (kindAt(slot) > upTo) {
             run.last = slot - 1;
             break;
@@ -225,17 +245,18 @@ DoneOrder DoneOrderFromSetting(std::string_view sortBy) {
 }
 
 void SortBookingTable(BookingTable &table, const SortOrder &order) {
+    const Keys keys = readKeys(table, order.done);
     std::vector<std::uint32_t> positions(table.count);
     std::iota(positions.begin(), positions.end(), 0U);
     if (table.count > 1)
-        selectionSort(table, positions, 1, table.count, true, kindKey);
+        selectionSort(keys.kindValues, positions, 1, table.count, true);
 
-    const Run done = findRun(table, positions, isDone, BookingKind::Completed);
+    const Run done = findRun(keys.kinds, positions, isDone, BookingKind::Completed);
     const Run planned = findRun(
-        table, positions, [](BookingKind k) { return k == BookingKind::Planned; },
+        keys.kinds, positions, [](BookingKind k) { return k == BookingKind::Planned; },
         BookingKind::Planned);
     const Run recurring = findRun(
-        table, positions, [](BookingKind k) { return k == BookingKind::Recurring; },
+        keys.kinds, positions, [](BookingKind k) { return k == BookingKind::Recurring; },
         BookingKind::Recurring);
     table.FirstDone = done.first;
     table.LastDone = done.last;
@@ -244,18 +265,12 @@ void SortBookingTable(BookingTable &table, const SortOrder &order) {
     table.FirstRecurring = recurring.first;
     table.LastRecurring = recurring.last;
 
-    if (done.first > 0) {
-        selectionSort(table, positions, done.first, done.last, order.doneAscending,
-                      [&](const BookingRecord &r) { return doneKey(r, order.done); });
-    }
-    if (planned.first > 0) {
-        selectionSort(table, positions, planned.first, planned.last, order.plannedAscending,
-                      [](const BookingRecord &r) { return r.Wertdatum; });
-    }
-    if (recurring.first > 0) {
-        selectionSort(table, positions, recurring.first, recurring.last, true,
-                      [](const BookingRecord &r) { return static_cast<double>(r.Auszugsnr); });
-    }
+    if (done.first > 0)
+        selectionSort(keys.inRun, positions, done.first, done.last, order.doneAscending);
+    if (planned.first > 0)
+        selectionSort(keys.inRun, positions, planned.first, planned.last, order.plannedAscending);
+    if (recurring.first > 0)
+        selectionSort(keys.inRun, positions, recurring.first, recurring.last, true);
     applyOrder(table, positions);
 }
 
