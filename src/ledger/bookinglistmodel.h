@@ -52,6 +52,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // What a cell shows; row from 0.
     QString text(int row, int col) const;
 
 private:
