@@ -4,6 +4,7 @@
 
 #include "core/date.h"
 
+#include <charconv>
 #include <chrono>
 #include <ctime>
 
@@ -14,6 +15,17 @@ double LocalToday() {
     std::tm local{};
     localtime_r(&now, &local);
     return core::DayCountFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+}
+
+std::optional<int> ParseYearOption(const std::string &text) {
+    int year = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, year);
+    if (text.size() != 4 || error != std::errc{} || stop != end || year < 1) {
+        PrintError("--year erwartet ein Jahr JJJJ, nicht \"" + text + "\".");
+        return std::nullopt;
+    }
+    return year;
 }
 
 std::optional<double> ParseDateOption(const std::string &option, const std::string &text) {

@@ -13,6 +13,9 @@ struct Arguments;
 // The current local date as a day count.
 double LocalToday();
 
+// Reads a four-digit year for "--year"; prints the reason and gives nothing for anything else.
+std::optional<int> ParseYearOption(const std::string &text);
+
 // Reads "dd.mm.yyyy"; prints the reason naming the option and gives nothing for anything else.
 std::optional<double> ParseDateOption(const std::string &option, const std::string &text);
 

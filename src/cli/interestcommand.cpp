@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <charconv>
 #include <iostream>
 
 namespace penvaro::cli {
@@ -47,17 +46,6 @@ std::optional<core::InterestRates> chooseRates(const Arguments &parsed, const st
     return core::InterestRates{credit.value_or(rates.credit), debit.value_or(rates.debit)};
 }
 
-std::optional<int> parseYear(const std::string &text) {
-    int year = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, year);
-    if (text.size() != 4 || error != std::errc{} || stop != end || year < 1) {
-        PrintError("--year erwartet ein Jahr JJJJ, nicht \"" + text + "\".");
-        return std::nullopt;
-    }
-    return year;
-}
-
 std::string amountFields(std::int64_t amount) {
     return std::to_string(amount) + '\t' + core::FormatEuroText(amount, core::GermanSeparators);
 }
@@ -80,7 +68,7 @@ int RunInterest(const std::vector<std::string> &args) {
     std::optional<double> from;
     std::optional<double> to;
     if (byYear) {
-        year = parseYear(options.at("year"));
+        year = ParseYearOption(options.at("year"));
         if (!year)
             return ExitUsage;
     } else {

@@ -1,26 +1,15 @@
 #include "arguments.h"
 #include "commands.h"
+#include "dateoptions.h"
 
 #include "core/accountfile.h"
 #include "core/sortbookingtable.h"
 #include "core/yearreport.h"
 
-#include <charconv>
 #include <iostream>
 
 namespace penvaro::cli {
 namespace {
-
-std::optional<int> parseYear(const std::string &text) {
-    int year = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, year);
-    if (text.size() != 4 || error != std::errc{} || stop != end || year < 1) {
-        PrintError("--year erwartet ein Jahr JJJJ, nicht \"" + text + "\".");
-        return std::nullopt;
-    }
-    return year;
-}
 
 // A tab or line break inside a name would shift the columns of every later field.
 std::string fieldText(std::string text) {
@@ -48,7 +37,7 @@ int RunReport(const std::vector<std::string> &args) {
         PrintError("report erwartet eine Kontodatei und --year JJJJ.");
         return ExitUsage;
     }
-    const auto year = parseYear(parsed->options.at("year"));
+    const auto year = ParseYearOption(parsed->options.at("year"));
     if (!year)
         return ExitUsage;
     const std::string by = parsed->option("by", "art");
