@@ -26,7 +26,6 @@ public:
     void clear();
     const core::YearReport &report() const { return m_report; }
 
-    bool isSumRow(int row) const;
     // None for the sum row: every group.
     std::optional<std::string> groupOf(int row) const;
     // 1 to 12; none for the name and the year column.
@@ -40,6 +39,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    bool isSumRow(int row) const;
     const core::YearReportRow &rowAt(int row) const;
 
     core::YearReport m_report;

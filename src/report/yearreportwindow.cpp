@@ -10,6 +10,7 @@
 #include "ledger/amountdisplay.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/localeseparators.h"
 #include "widgets/manual.h"
 #include "widgets/rowtable.h"
@@ -20,13 +21,11 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -37,11 +36,10 @@
 namespace penvaro::report {
 namespace {
 
+// Enter in the year field must not press a command.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,
-                    const QString &hint = {}) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
+                    const QString &hint) {
+    QPushButton *b = widgets::DialogButton(parent, name, caption, hint);
     b->setAutoDefault(false);
     return b;
 }
@@ -70,8 +68,6 @@ YearReportWindow::YearReportWindow(platform::AppState &state, QWidget *parent)
         if (isVisible())
             refresh();
     });
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { widgets::OpenManual(m_state.ui()); });
 }
 
 void YearReportWindow::buildControls() {

@@ -42,7 +42,6 @@ public:
     core::Result<void> drawPrintout(core::Canvas &canvas) const;
 
     YearReportModel &model() const { return *m_model; }
-    CellBookingsDialog &cellBookings();
 
 Q_SIGNALS:
     // "Drucken": the main window prints drawPrintout through the print dialog.
@@ -56,6 +55,8 @@ private:
     void fitColumns();
     // As large as the window wants, within the screen.
     void fitToScreen();
+    // Created when a cell is first opened.
+    CellBookingsDialog &cellBookings();
     void showCell(const QModelIndex &index);
     void saveCsv();
     void savePng(QChartView &view, const QString &what);
