@@ -39,6 +39,19 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : lengths[month - 1];
 }
 
+std::string_view MonthName(int month) {
+    static constexpr std::string_view names[] = {"Januar",    "Februar", "März",     "April",
+                                                 "Mai",       "Juni",    "Juli",     "August",
+                                                 "September", "Oktober", "November", "Dezember"};
+    return names[month - 1];
+}
+
+std::string_view ShortMonthName(int month) {
+    static constexpr std::string_view names[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
+                                                 "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+    return names[month - 1];
+}
+
 bool IsValidCivilDate(const CivilDate &date) {
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12
            && date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);

@@ -19,6 +19,9 @@ bool IsValidCivilDate(const CivilDate &date);
 // Month 1 to 12 of any year of the Gregorian calendar.
 int DaysInMonth(int year, int month);
 double DayCountFromCivil(const CivilDate &date);
+// Month 1 to 12: "Januar" to "Dezember", and "Jan" to "Dez" where a column or axis is narrow.
+std::string_view MonthName(int month);
+std::string_view ShortMonthName(int month);
 // Years 1 to 9999 only; anything else (including NaN) has no calendar date.
 std::optional<CivilDate> CivilFromDayCount(double dayCount);
 

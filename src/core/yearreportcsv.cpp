@@ -1,13 +1,11 @@
 #include "yearreportcsv.h"
 
+#include "date.h"
+
 #include <array>
 
 namespace penvaro::core {
 namespace {
-
-const std::array<const char *, 12> monthNames = {"Januar",    "Februar", "März",     "April",
-                                                 "Mai",       "Juni",    "Juli",     "August",
-                                                 "September", "Oktober", "November", "Dezember"};
 
 std::string cell(const std::string &text) {
     std::string value = text;
@@ -49,8 +47,8 @@ std::string CsvEuroAmount(std::int64_t amount) {
 std::string YearReportCsv(const YearReport &report) {
     std::string out = "\xEF\xBB\xBF";
     out += report.grouping == ReportGrouping::Category ? "Art/Kategorie" : "Absender/Empfänger";
-    for (const char *month : monthNames)
-        out += std::string(";") + month;
+    for (int month = 1; month <= 12; ++month)
+        (out += ';') += MonthName(month);
     out += ";Jahr\r\n";
     for (const YearReportRow &row : report.rows)
         out += line(row.name, row.months, row.total);

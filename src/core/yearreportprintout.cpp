@@ -18,9 +18,6 @@ constexpr int LowestRowY = -2700;
 constexpr int RowHeight = 40;
 constexpr int AmountWidth = 115;
 
-const std::array<const char *, 12> monthShort = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                                 "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-
 int rightEdge(const Canvas &canvas) {
     return canvas.pageWidthMm() * 10 - Left;
 }
@@ -153,8 +150,7 @@ void printTable(Canvas &canvas, const YearReport &report, const YearReportPrintO
                                                                 : "Absender/Empfänger",
                     TextAlign::Left);
         for (int m = 1; m <= 12; ++m)
-            canvas.text(columnRight(m) - 10, y, monthShort[static_cast<std::size_t>(m - 1)],
-                        TextAlign::Right);
+            canvas.text(columnRight(m) - 10, y, std::string(ShortMonthName(m)), TextAlign::Right);
         canvas.text(columnRight(13) - 10, y, "Jahr", TextAlign::Right);
         canvas.setPenWidth(2);
         canvas.line(Left, y - RowHeight + 5, right, y - RowHeight + 5);
@@ -242,7 +238,8 @@ void printFlows(Canvas &canvas, const MonthlyFlows &flows, const YearReportPrint
         }
         if (flows.incoming[m] != 0)
             box(canvas, {x + bar, yOf(flows.incoming[m]), x + 2 * bar, yOf(0)});
-        canvas.text(x + bar, plot.bottom - 15, monthShort[m], TextAlign::Centre);
+        canvas.text(x + bar, plot.bottom - 15, std::string(ShortMonthName(static_cast<int>(m) + 1)),
+                    TextAlign::Centre);
     }
 
     // The legend: a swatch of each hatch with the group's name.
@@ -311,7 +308,7 @@ void printCourse(Canvas &canvas, const BalanceCourse &course, const YearReportPr
             continue;
         canvas.line(xOf(day), plot.bottom, xOf(day), plot.bottom - 15);
         canvas.text(xOf(day), plot.bottom - 20,
-                    std::string(monthShort[static_cast<std::size_t>(date->month - 1)]) + " "
+                    std::string(ShortMonthName(date->month)) + " "
                         + std::to_string(date->year % 100),
                     TextAlign::Left);
     }

@@ -1,6 +1,6 @@
 #include "yearreportmodel.h"
 
-#include <array>
+#include "core/date.h"
 
 namespace penvaro::report {
 namespace {
@@ -10,10 +10,8 @@ constexpr int Columns = 14;
 } // namespace
 
 QString MonthName(int month) {
-    static const std::array<const char16_t *, 12> names = {
-        u"Januar", u"Februar", u"März",      u"April",   u"Mai",      u"Juni",
-        u"Juli",   u"August",  u"September", u"Oktober", u"November", u"Dezember"};
-    return QString::fromUtf16(names.at(static_cast<std::size_t>(month - 1)));
+    const std::string_view name = core::MonthName(month);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 YearReportModel::YearReportModel(QObject *parent)
