@@ -7,16 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 
 namespace penvaro::core {
 namespace {
-
-bool fits(Int128 value) {
-    return value >= std::numeric_limits<std::int64_t>::min()
-           && value <= std::numeric_limits<std::int64_t>::max();
-}
 
 Error overflow() {
     return {ErrorKind::Overflow, "Ein Kontostand ist zu groß, um ihn darzustellen."};
@@ -35,7 +29,7 @@ dailyBalances(Int128 opening, const std::map<double, Int128> &changes, double fi
     for (double day = first; day <= last; day += 1.0) {
         for (; change != changes.end() && change->first <= day; ++change)
             balance += change->second;
-        if (!fits(balance))
+        if (!FitsInt64(balance))
             return overflow();
         points.push_back({day, static_cast<std::int64_t>(balance)});
     }

@@ -3,7 +3,6 @@
 #include "wideint.h"
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace penvaro::core {
@@ -13,18 +12,13 @@ bool isDone(BookingKind kind) {
     return kind == BookingKind::StartValue || kind == BookingKind::Completed;
 }
 
-bool fits(Int128 sum) {
-    return sum >= std::numeric_limits<std::int64_t>::min()
-           && sum <= std::numeric_limits<std::int64_t>::max();
-}
-
 Error overflow(const std::string &what) {
     return {ErrorKind::Overflow,
             what + " liegt außerhalb des darstellbaren Bereichs von ±922.337.203.685.477,58 €."};
 }
 
 Result<std::int64_t> narrow(Int128 sum, const char *what) {
-    if (!fits(sum))
+    if (!FitsInt64(sum))
         return overflow(what);
     return static_cast<std::int64_t>(sum);
 }
@@ -53,7 +47,7 @@ Result<void> fillRun(const BookingTable &table, IsKind isKind, bool ascending, I
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::size_t row = ascending ? i : slots.size() - 1 - i;
         balance += SignedAmount(table.slot(slots[row]));
-        if (!fits(balance))
+        if (!FitsInt64(balance))
             return overflow("Der Kontostand nach Datensatz " + std::to_string(slots[row]));
         rows[row] = static_cast<std::int64_t>(balance);
     }

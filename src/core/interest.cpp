@@ -4,16 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace penvaro::core {
 namespace {
-
-bool fits(Int128 sum) {
-    return sum >= std::numeric_limits<std::int64_t>::min()
-           && sum <= std::numeric_limits<std::int64_t>::max();
-}
 
 Error overflow(const std::string &what) {
     return {ErrorKind::Overflow, what + " liegt außerhalb des darstellbaren Bereichs."};
@@ -58,7 +52,7 @@ Result<PeriodInterest> sumDays(BalanceWalk &walk, const InterestRates &rates, do
         credit += *dayCredit;
         debit += *dayDebit;
     }
-    if (!fits(credit) || !fits(debit) || !fits(credit + debit))
+    if (!FitsInt64(credit) || !FitsInt64(debit) || !FitsInt64(credit + debit))
         return overflow("Der Zinsbetrag");
     return PeriodInterest{static_cast<std::int64_t>(credit), static_cast<std::int64_t>(debit),
                           static_cast<std::int64_t>(credit + debit)};
@@ -92,7 +86,7 @@ Result<std::int64_t> BalanceWalk::BalanceAt(double day) {
         if (r.Satzart != BookingKind::Recurring)
             m_balance += r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
     }
-    if (!fits(m_balance))
+    if (!FitsInt64(m_balance))
         return overflow("Der Kontostand am " + FormatDate(day));
     return static_cast<std::int64_t>(m_balance);
 }

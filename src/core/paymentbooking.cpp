@@ -5,7 +5,6 @@
 #include "typedamount.h"
 #include "wideint.h"
 
-#include <limits>
 #include <span>
 
 namespace penvaro::core {
@@ -84,8 +83,7 @@ Result<std::int64_t> EuroFromTypedAmount(std::int64_t typed, std::string_view cu
     const Int128 twice = 2 * (remainder < 0 ? -remainder : remainder);
     if (twice > denominator || (twice == denominator && quotient % 2 != 0))
         quotient += numerator < 0 ? -1 : 1;
-    if (quotient > std::numeric_limits<std::int64_t>::max()
-        || quotient < std::numeric_limits<std::int64_t>::min())
+    if (!FitsInt64(quotient))
         return tooLarge;
     return static_cast<std::int64_t>(quotient);
 }

@@ -1,12 +1,12 @@
 #include "search.h"
 
+#include "balances.h"
 #include "cp1252.h"
 #include "date.h"
 #include "wideint.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 namespace penvaro::core {
@@ -99,15 +99,14 @@ Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCrite
         if (!matcher.Matches(r))
             continue;
         result.matches.push_back(slot);
-        const Int128 signedAmount = r.SollHaben == u'+' ? Int128{r.Betrag} : -Int128{r.Betrag};
+        const Int128 signedAmount = SignedAmount(r);
         sum += signedAmount;
         if (r.Satzart == BookingKind::Planned)
             plannedSum += signedAmount;
     }
     // bookedSum() subtracts the two in 64 bits, so the booked part must fit as well.
     for (const Int128 part : {sum, plannedSum, sum - plannedSum}) {
-        if (part < std::numeric_limits<std::int64_t>::min()
-            || part > std::numeric_limits<std::int64_t>::max())
+        if (!FitsInt64(part))
             return Error{ErrorKind::Overflow,
                          "Die Summe der gefundenen Buchungen liegt außerhalb des darstellbaren "
                          "Bereichs."};

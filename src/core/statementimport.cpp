@@ -158,8 +158,7 @@ bool bringsBooking(ImportAction action) {
 }
 
 std::optional<std::int64_t> inRange(Int128 balance) {
-    if (balance > std::numeric_limits<std::int64_t>::max()
-        || balance < std::numeric_limits<std::int64_t>::min())
+    if (!FitsInt64(balance))
         return std::nullopt;
     return static_cast<std::int64_t>(balance);
 }

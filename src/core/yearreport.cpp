@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 #include <set>
 #include <string_view>
@@ -31,11 +30,6 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool fits(Int128 value) {
-    return value >= std::numeric_limits<std::int64_t>::min()
-           && value <= std::numeric_limits<std::int64_t>::max();
-}
-
 Error overflow(int year) {
     return {ErrorKind::Overflow,
             "Eine Summe des Jahres " + std::to_string(year) + " ist zu groß, um sie darzustellen."};
@@ -45,12 +39,12 @@ Error overflow(int year) {
 bool fillRow(YearReportRow &row, const MonthSums &sums) {
     Int128 total = 0;
     for (std::size_t m = 0; m < 12; ++m) {
-        if (!fits(sums[m]))
+        if (!FitsInt64(sums[m]))
             return false;
         row.months[m] = static_cast<std::int64_t>(sums[m]);
         total += sums[m];
     }
-    if (!fits(total))
+    if (!FitsInt64(total))
         return false;
     row.total = static_cast<std::int64_t>(total);
     return true;
