@@ -98,29 +98,29 @@ std::string formatNumber(Decimal value, const NumberSeparators &separators,
            + separators.decimal + hundredths.substr(integerDigits);
 }
 
-std::string euroNumber(std::int64_t amount, const NumberSeparators &separators,
-                       SignificantDigits digits) {
+} // namespace
+
+std::string FormatEuroNumber(std::int64_t amount, const NumberSeparators &separators,
+                             SignificantDigits digits) {
     return formatNumber({amount < 0, decimalDigits(magnitudeOf(amount)), -4}, separators, digits);
 }
 
-std::string nationalNumber(std::int64_t amount, const ExchangeRate &rate,
-                           const NumberSeparators &separators, SignificantDigits digits) {
+std::string FormatNationalNumber(std::int64_t amount, const ExchangeRate &rate,
+                                 const NumberSeparators &separators, SignificantDigits digits) {
     // At most 19 by 17 digits: the product fits 128 bits.
     const UInt128 product = magnitudeOf(amount) * rate.digits;
     return formatNumber({(amount < 0) != rate.negative, decimalDigits(product), rate.exponent - 4},
                         separators, digits);
 }
 
-} // namespace
-
 std::string FormatEuroText(std::int64_t amount, const NumberSeparators &separators,
                            SignificantDigits digits) {
-    return euroNumber(amount, separators, digits) + " €";
+    return FormatEuroNumber(amount, separators, digits) + " €";
 }
 
 std::string FormatNationalText(std::int64_t amount, const NationalCurrency &currency,
                                const NumberSeparators &separators, SignificantDigits digits) {
-    return nationalNumber(amount, currency.rate, separators, digits) + " " + currency.name;
+    return FormatNationalNumber(amount, currency.rate, separators, digits) + " " + currency.name;
 }
 
 std::string FormatCombinedText(std::int64_t amount, const NationalCurrency &currency,

@@ -29,6 +29,14 @@ enum class SignificantDigits {
 // no sign. Beyond the significant digits the form is "1,2345678901E+15": the rounded digits
 // without trailing zeros and a signed exponent of at least two digits.
 
+// "1.234,56": the number alone, for a column or axis whose heading names the currency.
+std::string FormatEuroNumber(std::int64_t amount, const NumberSeparators &separators,
+                             SignificantDigits digits = SignificantDigits::Standard);
+// Amount × rate ÷ 10000 alone, for example "2.414,47".
+std::string FormatNationalNumber(std::int64_t amount, const ExchangeRate &rate,
+                                 const NumberSeparators &separators,
+                                 SignificantDigits digits = SignificantDigits::Standard);
+
 // "1.234,56 €"
 std::string FormatEuroText(std::int64_t amount, const NumberSeparators &separators,
                            SignificantDigits digits = SignificantDigits::Standard);

@@ -24,12 +24,9 @@ int rightEdge(const Canvas &canvas) {
 
 // The amount without its currency, which the heading names once for the whole page.
 std::string number(std::int64_t amount, const YearReportPrintOptions &options) {
-    if (options.national) {
-        const std::string text = FormatNationalText(amount, *options.national, options.separators);
-        return text.substr(0, text.size() - options.national->name.size() - 1);
-    }
-    const std::string text = FormatEuroText(amount, options.separators);
-    return text.substr(0, text.size() - std::string(" €").size());
+    return options.national
+               ? FormatNationalNumber(amount, options.national->rate, options.separators)
+               : FormatEuroNumber(amount, options.separators);
 }
 
 std::string currencyName(const YearReportPrintOptions &options) {
