@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <string_view>
 
 namespace penvaro::core {
@@ -50,14 +49,16 @@ bool fillRow(YearReportRow &row, const MonthSums &sums) {
     return true;
 }
 
-} // namespace
-
+// The group a booking is summed under: its field without surrounding blanks, so that "Miete"
+// typed once with a trailing blank is not a category of its own.
 std::string ReportGroupName(const BookingRecord &record, ReportGrouping grouping) {
     const std::string text = grouping == ReportGrouping::Category ? record.Buchungsart.toUtf8()
                                                                   : record.Absender.toUtf8();
     const std::string_view name = trimmed(text);
     return name.empty() ? std::string(UnnamedGroup) : std::string(name);
 }
+
+} // namespace
 
 Result<YearReport> BuildYearReport(const BookingTable &table, int year, ReportGrouping grouping) {
     std::map<std::string, MonthSums> groups;
@@ -105,17 +106,6 @@ std::vector<int> YearReportSlots(const BookingTable &table, int year, ReportGrou
         slots.push_back(slot);
     }
     return slots;
-}
-
-std::vector<int> YearsWithBookings(const BookingTable &table) {
-    std::set<int> years;
-    for (const BookingRecord &record : table.used()) {
-        if (record.Satzart != BookingKind::Completed)
-            continue;
-        if (const auto date = CivilFromDayCount(std::trunc(record.Wertdatum)))
-            years.insert(date->year);
-    }
-    return {years.begin(), years.end()};
 }
 
 Result<MonthlyFlows> BuildMonthlyFlows(const BookingTable &table, int year,

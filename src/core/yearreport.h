@@ -35,10 +35,6 @@ struct YearReport {
     YearReportRow sum;
 };
 
-// The group a booking is summed under: its field without surrounding blanks, so that "Miete"
-// typed once with a trailing blank is not a category of its own.
-std::string ReportGroupName(const BookingRecord &record, ReportGrouping grouping);
-
 // Fails (Overflow) when a sum leaves the 64-bit range.
 Result<YearReport> BuildYearReport(const BookingTable &table, int year, ReportGrouping grouping);
 
@@ -46,9 +42,6 @@ Result<YearReport> BuildYearReport(const BookingTable &table, int year, ReportGr
 // sum row) and a month 1 to 12 (none: the whole year).
 std::vector<int> YearReportSlots(const BookingTable &table, int year, ReportGrouping grouping,
                                  const std::optional<std::string> &group, std::optional<int> month);
-
-// The years that have completed bookings, ascending.
-std::vector<int> YearsWithBookings(const BookingTable &table);
 
 // Money going out and coming in per month, the outgoing split by group: the groups with the
 // largest outgoing year totals, the rest together as "Sonstige". Amounts are positive.

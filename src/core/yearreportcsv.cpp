@@ -2,8 +2,6 @@
 
 #include "date.h"
 
-#include <array>
-
 namespace penvaro::core {
 namespace {
 
@@ -22,12 +20,11 @@ std::string cell(const std::string &text) {
     return quoted + '"';
 }
 
-std::string line(const std::string &name, const std::array<std::int64_t, 12> &months,
-                 std::int64_t total) {
-    std::string out = cell(name);
-    for (const std::int64_t amount : months)
+std::string line(const YearReportRow &row) {
+    std::string out = cell(row.name);
+    for (const std::int64_t amount : row.months)
         out += ';' + CsvEuroAmount(amount);
-    return out + ';' + CsvEuroAmount(total) + "\r\n";
+    return out + ';' + CsvEuroAmount(row.total) + "\r\n";
 }
 
 } // namespace
@@ -51,8 +48,8 @@ std::string YearReportCsv(const YearReport &report) {
         (out += ';') += MonthName(month);
     out += ";Jahr\r\n";
     for (const YearReportRow &row : report.rows)
-        out += line(row.name, row.months, row.total);
-    return out + line("Summe", report.sum.months, report.sum.total);
+        out += line(row);
+    return out + line(report.sum);
 }
 
 } // namespace penvaro::core

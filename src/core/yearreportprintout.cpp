@@ -153,8 +153,8 @@ void printTable(Canvas &canvas, const YearReport &report, const YearReportPrintO
         canvas.line(Left, y - RowHeight + 5, right, y - RowHeight + 5);
         canvas.setFont({Font, 22, false});
     };
-    auto row = [&](const std::string &name, const YearReportRow &r, int y) {
-        canvas.clippedText(Left, y, nameWidth - 20, name);
+    auto row = [&](const YearReportRow &r, int y) {
+        canvas.clippedText(Left, y, nameWidth - 20, r.name);
         for (std::size_t m = 0; m < 12; ++m)
             canvas.text(columnRight(static_cast<int>(m) + 1) - 10, y, number(r.months[m], options),
                         TextAlign::Right);
@@ -173,13 +173,13 @@ void printTable(Canvas &canvas, const YearReport &report, const YearReportPrintO
             columnHeads(y);
             y -= RowHeight + 10;
         }
-        row(r.name, r, y);
+        row(r, y);
         y -= RowHeight;
     }
     canvas.setPenWidth(2);
     canvas.line(Left, y + 2, right, y + 2);
     canvas.setFont({Font, 22, true});
-    row("Summe", report.sum, y - 8);
+    row(report.sum, y - 8);
 }
 
 // A value axis from 0 (or the lowest value) to a round top, with three labels.
