@@ -35,9 +35,8 @@ std::optional<double> ParseDateOption(const std::string &option, const std::stri
     return day;
 }
 
-core::ValueDateRange DateRangeOptions::resolved(const core::BookingTable &table) const {
-    const auto bookings = core::BookingValueDateRange(table);
-    const double today = LocalToday();
+core::ValueDateRange DateRangeOptions::resolved(const std::optional<core::ValueDateRange> &bookings,
+                                                double today) const {
     return {from.value_or(bookings ? bookings->from : today),
             to.value_or(bookings ? bookings->to : today)};
 }

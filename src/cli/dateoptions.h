@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/bookingtable.h"
 #include "core/search.h"
 
 #include <optional>
@@ -25,7 +24,8 @@ struct DateRangeOptions {
     std::optional<double> to;
 
     // Each end as given, else where the account's bookings begin or end, else today.
-    core::ValueDateRange resolved(const core::BookingTable &table) const;
+    core::ValueDateRange resolved(const std::optional<core::ValueDateRange> &bookings,
+                                  double today) const;
 };
 
 // Nothing, after printing the reason, when a given end is no date.

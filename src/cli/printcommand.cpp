@@ -102,7 +102,7 @@ int RunPrint(const std::vector<std::string> &args) {
 
     const auto bookings = core::BookingValueDateRange(table);
     const double today = LocalToday();
-    const auto [firstDay, lastDay] = dates->resolved(table);
+    const auto [firstDay, lastDay] = dates->resolved(bookings, today);
     core::Result<void> printed;
     if (list) {
         core::SortBookingTable(table,

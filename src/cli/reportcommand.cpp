@@ -3,7 +3,6 @@
 #include "dateoptions.h"
 
 #include "core/accountfile.h"
-#include "core/sortbookingtable.h"
 #include "core/yearreport.h"
 
 #include <iostream>
@@ -52,7 +51,6 @@ int RunReport(const std::vector<std::string> &args) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
-    core::SortBookingTable(table, {});
     const auto report = core::BuildYearReport(
         table, *year, by == "art" ? core::ReportGrouping::Category : core::ReportGrouping::Party);
     if (!report) {

@@ -40,7 +40,8 @@ int RunSearch(const std::vector<std::string> &args) {
     }
     core::SortBookingTable(table, *order);
 
-    const core::ValueDateRange range = dates->resolved(table);
+    const core::ValueDateRange range =
+        dates->resolved(core::BookingValueDateRange(table), LocalToday());
     criteria->from = range.from;
     criteria->to = range.to;
     const auto found = core::SearchBookings(table, *criteria);
