@@ -3,6 +3,7 @@
 // file as soon as the event loop runs, as penvaro --screenshot does, and ends.
 #include <QApplication>
 #include <QMainWindow>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -21,8 +22,10 @@ int main(int argc, char **argv) {
     auto *table = new QTableView(&window);
     table->setModel(&model);
     window.setCentralWidget(table);
-    // Penvaro's default window size, so that both programs draw as many pixels.
-    window.resize(750, 550);
+    // Sized as Penvaro's main window at its first start, so that both programs draw as many
+    // pixels.
+    const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+    window.resize((available * 2 / 3).expandedTo(QSize(750, 550)).boundedTo(available));
     window.show();
     QTimer::singleShot(0, &window, [&window, file = arguments.at(2)] {
         QApplication::exit(window.grab().save(file, "PNG") ? 0 : 1);
