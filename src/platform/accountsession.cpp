@@ -320,8 +320,11 @@ AccountSession::readWithDueBookings(const std::filesystem::path &file) {
     const double nextCheckDay =
         ReadAccountFileSettings(m_state.store(), displayName(file)).nextCheckDay;
     const double today = m_state.today();
-    // A file of many bookings on a slow disk or a network share would freeze the window; a
-    // smaller one is read in place, well within the patience of the busy indication.
+    // A file of many bookings on a slow disk or a network share would freeze the window, so it
+    // is read beside the window's event loop. That loop also hands the window events queued while
+    // it is being built (focus, layout), earlier than they would otherwise arrive; a smaller
+    // file, read well within the patience of the busy indication, is read in place and keeps
+    // them in order.
     constexpr std::uintmax_t largeFile = 10000 * core::BookingRecordSize;
     std::error_code unknownSize;
     const std::uintmax_t bytes = std::filesystem::file_size(file, unknownSize);
