@@ -1,5 +1,6 @@
 #include "bookingtable.h"
 
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -33,6 +34,12 @@ bool IsListedIn(Listing listing, BookingKind kind) {
         return kind == BookingKind::Recurring;
     }
     return false;
+}
+
+int SlotOf(const BookingTable &table, const BookingRecord &record) {
+    const auto used = table.used();
+    const auto found = std::find(used.begin(), used.end(), record);
+    return found == used.end() ? 0 : static_cast<int>(found - used.begin()) + 1;
 }
 
 std::vector<int> ListedSlots(const BookingTable &table, Listing listing) {

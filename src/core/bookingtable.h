@@ -73,6 +73,9 @@ bool IsListedIn(Listing listing, BookingKind kind);
 // slot ListedSlots(...)[r - 1].
 std::vector<int> ListedSlots(const BookingTable &table, Listing listing);
 
+// The first used slot holding a record equal to this one; 0 when none does.
+int SlotOf(const BookingTable &table, const BookingRecord &record);
+
 // Writes the empty-slot values into all slots. Leaves the count alone, and the character
 // bytes behind the length bytes as they are.
 void ClearBookingTable(BookingTable &table);

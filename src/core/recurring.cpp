@@ -128,13 +128,6 @@ double oneMonthBefore(const CivilDate &today) {
         {today.year, month, std::min(today.day, DaysInMonth(today.year, month))});
 }
 
-bool holdsPlanned(const BookingTable &table, const BookingRecord &planned) {
-    for (int slot = 1; slot <= table.count; ++slot)
-        if (table.slot(slot) == planned)
-            return true;
-    return false;
-}
-
 } // namespace
 
 Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord &recurring,
@@ -195,7 +188,7 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
     for (int slot = table.count + 1; slot <= planned.count; ++slot) {
         // A file checked on another computer, or with its settings lost, comes without its
         // check day; the month checked again must not plan a booking the file already holds.
-        if (neverChecked && holdsPlanned(table, planned.slot(slot)))
+        if (neverChecked && SlotOf(table, planned.slot(slot)) != 0)
             continue;
         due.planned.push_back(planned.slot(slot));
     }

@@ -116,13 +116,10 @@ void BookingEditDialog::followBooking() {
     if (m_position <= table.count && table.slot(m_position) == m_original)
         return;
     // The file was read again: the booking may stand in another slot now, or be gone.
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (table.slot(slot) == m_original) {
-            m_position = slot;
-            return;
-        }
-    }
-    reject();
+    if (const int slot = core::SlotOf(table, m_original))
+        m_position = slot;
+    else
+        reject();
 }
 
 void BookingEditDialog::fill() {

@@ -45,12 +45,8 @@ void AppState::announceBookingChange() {
 void AppState::announceBookingChange(const core::BookingRecord &touched) {
     announceBookingChange();
     // Equal records are one booking to the eye, so the first of them serves.
-    for (int slot = 1; slot <= m_table.count; ++slot) {
-        if (m_table.slot(slot) == touched) {
-            Q_EMIT bookingTouched(slot);
-            return;
-        }
-    }
+    if (const int slot = core::SlotOf(m_table, touched))
+        Q_EMIT bookingTouched(slot);
 }
 
 } // namespace penvaro::platform
