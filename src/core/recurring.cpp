@@ -94,15 +94,23 @@ std::vector<BookingRecord> recurringRecords(const BookingTable &table) {
     return records;
 }
 
-// The due records among the given ones, all created or none.
-Result<int> applyDay(BookingTable &table, const std::vector<BookingRecord> &records,
-                     const CivilDate &check) {
+// The records due on the check day; each plans a booking in the month after it.
+std::vector<const BookingRecord *> dueOn(const std::vector<BookingRecord> &records,
+                                         const CivilDate &check) {
     const CivilDate target = nextMonth(check);
     std::vector<const BookingRecord *> due;
     for (const BookingRecord &r : records) {
         if (isDue(r, check, target))
             due.push_back(&r);
     }
+    return due;
+}
+
+// The due records among the given ones, all created or none.
+Result<int> applyDay(BookingTable &table, const std::vector<BookingRecord> &records,
+                     const CivilDate &check) {
+    const CivilDate target = nextMonth(check);
+    const std::vector<const BookingRecord *> due = dueOn(records, check);
     if (table.count + due.size() > static_cast<std::size_t>(MaxBookings))
         return tableFull(check);
     for (const BookingRecord *r : due) {
@@ -206,10 +214,8 @@ std::vector<BookingRecord> ForecastRecurringBookings(const BookingTable &table, 
         if (!check)
             continue;
         const CivilDate target = nextMonth(*check);
-        for (const BookingRecord &r : records) {
-            if (isDue(r, *check, target))
-                planned.push_back(plannedFrom(r, target));
-        }
+        for (const BookingRecord *r : dueOn(records, *check))
+            planned.push_back(plannedFrom(*r, target));
     }
     return planned;
 }
