@@ -5,11 +5,8 @@
 namespace penvaro::platform {
 
 // The bank code file "blz.asc" to read, found as ProgramFilePath finds a shipped file: a user
-// brings a newer one into the data folder with penvaro-cli blz-import.
-QString BankCodeFilePath(const QString &dataFolder, const QString &applicationDir);
-
-// The same for this program: ProgramFolder() and QCoreApplication::applicationDirPath(),
-// which needs a QCoreApplication.
+// brings a newer one into the data folder with penvaro-cli blz-import. Needs a
+// QCoreApplication.
 QString BankCodeFilePath();
 
 } // namespace penvaro::platform

@@ -1,4 +1,3 @@
-#include "platform/bankcodefile.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -7,14 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace penvaro::platform {
 namespace {
 
 // An installation in miniature: bin/ with the executable, share/penvaro/ with the shipped
 // file, and the user's data folder.
-class BankCodeFilePathTest : public ::testing::Test {
+class ProgramFilePathTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QDir(m_root.path()).mkpath(QStringLiteral("bin")));
@@ -34,19 +31,13 @@ private:
 };
 
 // The bank code file and the manual are found the same way; a name with blanks as well.
-TEST_F(BankCodeFilePathTest, TheDataFoldersFileComesBeforeTheShippedOne) {
-    const std::function<QString(const QString &, const QString &)> bankCodes =
-        [](const QString &data, const QString &bin) { return BankCodeFilePath(data, bin); };
-    const std::function<QString(const QString &, const QString &)> manual = [](const QString &data,
-                                                                               const QString &bin) {
-        return ProgramFilePath(QStringLiteral("Penvaro 2011 - Handbuch.pdf"), data, bin);
-    };
-    for (const auto &[name, find] :
-         {std::pair{QStringLiteral("blz.asc"), bankCodes},
-          std::pair{QStringLiteral("Penvaro 2011 - Handbuch.pdf"), manual}}) {
+TEST_F(ProgramFilePathTest, TheDataFoldersFileComesBeforeTheShippedOne) {
+    for (const QString &name :
+         {QStringLiteral("blz.asc"), QStringLiteral("Penvaro 2011 - Handbuch.pdf")}) {
         SCOPED_TRACE(name.toStdString());
         const auto chosen = [&] {
-            return find(path(QStringLiteral("data/penvaro")), path(QStringLiteral("bin")));
+            return ProgramFilePath(name, path(QStringLiteral("data/penvaro")),
+                                   path(QStringLiteral("bin")));
         };
         const QString own = QStringLiteral("data/penvaro/") + name;
         const QString shipped = QStringLiteral("share/penvaro/") + name;
