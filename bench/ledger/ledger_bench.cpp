@@ -1,5 +1,5 @@
 #include "appfixture.h"
-#include "benchledger.h"
+#include "fullaccount.h"
 
 #include "app/mainwindow.h"
 #include "core/bookingchanges.h"

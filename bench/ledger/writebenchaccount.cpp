@@ -1,6 +1,6 @@
 // Writes the benchmarks' full account into an account file, so that the program itself can be
 // measured opening it (bench/compare-startup.sh); 5000 bookings unless told otherwise.
-#include "benchledger.h"
+#include "fullaccount.h"
 #include "support/records.h"
 
 #include "core/accountfile.h"

@@ -1,4 +1,4 @@
-#include "benchledger.h"
+#include "fullaccount.h"
 
 #include "support/records.h"
 
