@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -113,19 +112,7 @@ void RecurringBookingsDialog::layoutTable() {
     m_table->setFont(font);
     widgets::SetRowHeight(*m_table, settings.completedRowHeight);
 
-    // The written widths, widened where the font would cut a title.
-    const QFontMetrics metrics(font);
-    int width = 0;
-    int col = 0;
-    for (const RecurringBookingsModel::Column &column : RecurringBookingsModel::columns()) {
-        const int title = metrics.horizontalAdvance(QString::fromUtf16(column.title))
-                          + 2 * metrics.averageCharWidth();
-        const int columnWidth = std::max(column.width, title);
-        m_table->setColumnWidth(col++, columnWidth);
-        width += columnWidth;
-    }
-    m_table->setMinimumWidth(width + 2 * m_table->frameWidth()
-                             + m_table->verticalScrollBar()->sizeHint().width());
+    widgets::SetWrittenColumnWidths(*m_table, RecurringBookingsModel::columns());
 }
 
 void RecurringBookingsDialog::fillGrid() {

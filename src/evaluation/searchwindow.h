@@ -44,7 +44,6 @@ Q_SIGNALS:
 
 private:
     void buildCriteria();
-    void buildCommands();
     void buildTable();
     void buildSums();
     // Every opening starts afresh: the whole range of booking dates, no field ticked.
