@@ -83,8 +83,7 @@ int RunPrint(const std::vector<std::string> &args) {
     options.title2 =
         storedTitle(*opening.store, key, "Titel2", "Penvaro 2011 - Geplante Buchungen");
     options.national = parsed->flags.contains("national");
-    const auto rate = core::ExchangeRateFromDouble(settings.nationalPerEuro);
-    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.nationalCurrency};
+    options.currency = core::NationalCurrencyFromSettings(settings);
 
     // Printing needs a Qt application, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")

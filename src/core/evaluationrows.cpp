@@ -13,12 +13,11 @@ constexpr int AlwaysShownColumns = 6;
 
 EvaluationLayout EvaluationLayoutFromSettings(const Settings &settings,
                                               const NumberSeparators &separators) {
-    const auto rate = ExchangeRateFromDouble(settings.nationalPerEuro);
     return {settings.keepStatementData,
             settings.keepBookingDate,
             settings.amountsInEuro,
             settings.amountsInNational,
-            {rate ? *rate : ExchangeRate{}, settings.nationalCurrency},
+            NationalCurrencyFromSettings(settings),
             separators};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchangerate.h"
 #include "sortbookingtable.h"
 
 #include <cstdint>
@@ -81,6 +82,14 @@ struct Settings {
 inline SortOrder SortOrderFromSettings(const Settings &settings) {
     return SortOrder{DoneOrderFromSetting(settings.completedOrder), settings.completedAscending,
                      settings.plannedAscending};
+}
+
+// The settings store gives only finite rates; a rate that still cannot be read converts every
+// amount to zero, which shows and prints nothing wrong and which a payment in the national
+// currency refuses.
+inline NationalCurrency NationalCurrencyFromSettings(const Settings &settings) {
+    const auto rate = ExchangeRateFromDouble(settings.nationalPerEuro);
+    return {rate ? *rate : ExchangeRate{}, settings.nationalCurrency};
 }
 
 } // namespace penvaro::core

@@ -1,20 +1,9 @@
 #include "amountdisplay.h"
 
 namespace penvaro::ledger {
-namespace {
-
-core::ExchangeRate rateOf(double eurokurs) {
-    // The settings store gives only finite rates; a rate that still cannot be read shows
-    // national amounts as zero rather than a wrong figure.
-    const auto rate = core::ExchangeRateFromDouble(eurokurs);
-    return rate ? *rate : core::ExchangeRate{};
-}
-
-} // namespace
-
 AmountDisplay::AmountDisplay(const core::Settings &settings)
     : m_separators(LocaleSeparators())
-    , m_national{rateOf(settings.nationalPerEuro), settings.nationalCurrency}
+    , m_national(core::NationalCurrencyFromSettings(settings))
     , m_euroBetrag(settings.amountsInEuro)
     , m_natBetrag(settings.amountsInNational)
     , m_euroKontostand(settings.balancesInEuro)

@@ -12,8 +12,7 @@ const QString registryFailure = QStringLiteral("Registry-Fehler");
 
 // A rate that is no number converts nothing: a DM amount is then refused, not misbooked.
 core::ExchangeRate euroRateOf(const AppState &state) {
-    auto rate = core::ExchangeRateFromDouble(state.settings().nationalPerEuro);
-    return rate ? *rate : core::ExchangeRate{};
+    return core::NationalCurrencyFromSettings(state.settings()).rate;
 }
 
 bool printForm(AppState &state, core::Canvas &canvas, const core::FormPage &page) {

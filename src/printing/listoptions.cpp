@@ -9,14 +9,12 @@ namespace penvaro::printing {
 core::ListPrintOptions ListOptions(const platform::AppState &state, const ListChoices &choices,
                                    bool national, const TableTitles &titles) {
     const core::Settings &settings = state.settings();
-    const auto rate = core::ExchangeRateFromDouble(settings.nationalPerEuro);
     core::ListPrintOptions options;
     options.columns = choices.columns;
     options.printFileName = choices.fileName;
     options.printPageNumbers = choices.pageNumbers;
     options.national = national;
-    // A rate that cannot be read prints national amounts as zero rather than a wrong figure.
-    options.currency = {rate ? *rate : core::ExchangeRate{}, settings.nationalCurrency};
+    options.currency = core::NationalCurrencyFromSettings(settings);
     options.separators = widgets::LocaleSeparators();
     options.fileName = state.currentFile().toStdString();
     options.title1 = titles.completed.toStdString();

@@ -317,11 +317,8 @@ core::Result<void> YearReportWindow::drawPrintout(core::Canvas &canvas) const {
                         .arg(groupCaption(grouping()), QFileInfo(m_state.currentFile()).fileName())
                         .toStdString();
     options.separators = widgets::LocaleSeparators();
-    if (!settings.amountsInEuro) {
-        const auto rate = core::ExchangeRateFromDouble(settings.nationalPerEuro);
-        options.national =
-            core::NationalCurrency{rate ? *rate : core::ExchangeRate{}, settings.nationalCurrency};
-    }
+    if (!settings.amountsInEuro)
+        options.national = core::NationalCurrencyFromSettings(settings);
     return core::PrintYearReport(canvas, m_model->report(), m_flows, m_course, options);
 }
 
