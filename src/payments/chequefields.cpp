@@ -105,11 +105,9 @@ void LayOutChequePage(QWidget *page, QGridLayout *grid, platform::UiService &ui,
         page, ui, {commands.close, commands.receipt, commands.printerSetUp, commands.print}));
 }
 
-void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLineEdit *place,
-                         QLineEdit *date) {
+void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLineEdit *date) {
     date->setText(state.clock().today().toString(QStringLiteral("dd.MM.yyyy")));
     amount->clear();
-    place->setText(QString::fromStdString(state.settings().chequePlace));
 }
 
 } // namespace penvaro::payments

@@ -54,10 +54,8 @@ void AddChequePlaceRows(QGridLayout *grid, QWidget *page, int row, QLineEdit *pl
 // The grid above, the commands at the bottom of the page.
 void LayOutChequePage(QWidget *page, QGridLayout *grid, platform::UiService &ui,
                       const ChequeCommands &commands);
-// Every opening starts a new cheque: today's date, no amount, the place of issue from the
-// options.
-void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLineEdit *place,
-                         QLineEdit *date);
+// Every opening starts a new cheque: today's date, no amount.
+void PrepareChequeFields(const platform::AppState &state, QLineEdit *amount, QLineEdit *date);
 
 // What a cheque's place holds: the currency, the framed amount ("999.999.999,99"), a payee
 // line (the caption says 27), the place of issue and the date.

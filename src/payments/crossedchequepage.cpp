@@ -73,7 +73,8 @@ CrossedChequePage::CrossedChequePage(platform::AppState &state, PaymentPrinter &
 }
 
 void CrossedChequePage::prepare() {
-    PrepareChequeFields(m_state, m_amount, m_place, m_date);
+    PrepareChequeFields(m_state, m_amount, m_date);
+    takePlaceOfIssue();
     m_payee->clear();
     m_payee->setEditText(QString());
     for (QLineEdit *line : m_payeeLines)

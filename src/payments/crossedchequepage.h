@@ -30,6 +30,7 @@ public:
     // A new cheque each time the payment window opens, dated today, issued at the place of the
     // account data; the currency stays as last typed.
     void prepare();
+    // Also whenever the account data change while the window is open.
     void takePlaceOfIssue();
     core::CrossedCheque order() const;
 

@@ -50,7 +50,8 @@ EuroChequePage::EuroChequePage(platform::AppState &state, PaymentPrinter &printe
 }
 
 void EuroChequePage::prepare() {
-    PrepareChequeFields(m_state, m_amount, m_place, m_date);
+    PrepareChequeFields(m_state, m_amount, m_date);
+    takePlaceOfIssue();
     m_payee->clear();
     m_currency->setText(QStringLiteral("EUR"));
 }

@@ -24,6 +24,7 @@ public:
     // A new cheque in euro each time the payment window opens, dated today, issued at the
     // place of the account data.
     void prepare();
+    // Also whenever the account data change while the window is open.
     void takePlaceOfIssue();
     core::EuroCheque order() const;
 

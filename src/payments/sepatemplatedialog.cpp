@@ -1,13 +1,10 @@
 #include "sepatemplatedialog.h"
 
-#include "bankcodes.h"
 #include "pagebuttons.h"
 #include "sepafields.h"
-#include "sepatransferpanel.h"
 
 #include "core/iban.h"
 #include "core/sepatransfer.h"
-#include "core/typedamount.h"
 #include "platform/uiservice.h"
 #include "widgets/dialogflags.h"
 
@@ -96,53 +93,24 @@ void SepaTemplateDialog::showIbanCheck() {
     m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text()));
 }
 
-bool SepaTemplateDialog::refuse(std::int32_t code, const std::string &message, QWidget *field) {
-    platform::ShowError(m_ui, code, qt(message));
-    field->setFocus(Qt::OtherFocusReason);
-    return false;
-}
-
 void SepaTemplateDialog::save() {
-    // The checks of a SEPA transfer, so that a saved one can be paid as it is; only the amount
-    // may stay empty, to be typed when the template is used.
+    // The amount is kept as typed, not as read; left empty, it is typed when the template is paid.
+    const QString amount = m_amount->text().trimmed();
+    const auto checked = CheckSepaFields(m_ui, m_bankCodes,
+                                         {{m_name->text(), m_name},
+                                          {m_iban->text(), m_iban},
+                                          {m_bic->text(), m_bic},
+                                          {amount, m_amount},
+                                          {m_purpose->text(), m_purpose}},
+                                         EmptyAmount::Allowed);
+    if (!checked)
+        return;
     core::SepaTemplate sepa = m_original;
-    const auto name = core::CheckSepaName(m_name->text().toStdString());
-    if (!name) {
-        refuse(SepaTransferPanel::NameMessage, name.error().message, m_name);
-        return;
-    }
-    sepa.name = *name;
-    const auto iban = m_bankCodes.checkIban(m_iban->text());
-    if (!iban) {
-        refuse(SepaTransferPanel::IbanMessage, iban.error().message, m_iban);
-        return;
-    }
-    sepa.iban = iban->iban;
-    const auto bic =
-        core::CheckSepaBic(m_bic->text().toStdString(), iban->iban.substr(0, 2), iban->bic);
-    if (!bic) {
-        refuse(SepaTransferPanel::BicMessage, bic.error().message, m_bic);
-        return;
-    }
-    sepa.bic = *bic;
-    sepa.amount = m_amount->text().trimmed().toStdString();
-    if (!sepa.amount.empty()) {
-        const auto typed = core::ReadTypedAmount(sepa.amount);
-        if (!typed) {
-            refuse(SepaTransferPanel::AmountMessage, typed.error().message, m_amount);
-            return;
-        }
-        if (const auto amount = core::CheckSepaAmount(*typed); !amount) {
-            refuse(SepaTransferPanel::AmountMessage, amount.error().message, m_amount);
-            return;
-        }
-    }
-    const auto purpose = core::CheckSepaPurpose(m_purpose->text().toStdString());
-    if (!purpose) {
-        refuse(SepaTransferPanel::PurposeMessage, purpose.error().message, m_purpose);
-        return;
-    }
-    sepa.purpose = *purpose;
+    sepa.name = checked->name;
+    sepa.iban = checked->iban;
+    sepa.bic = checked->bic;
+    sepa.amount = amount.toStdString();
+    sepa.purpose = checked->purpose;
     if (m_store && m_store(core::SepaTemplateRecord(sepa)))
         accept();
 }

@@ -35,7 +35,6 @@ public:
 private:
     void showIbanCheck();
     void save();
-    bool refuse(std::int32_t code, const std::string &message, QWidget *field);
 
     platform::UiService &m_ui;
     BankCodes &m_bankCodes;

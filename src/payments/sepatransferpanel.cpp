@@ -11,7 +11,6 @@
 #include "core/epcqrpayload.h"
 #include "core/iban.h"
 #include "core/sepaform.h"
-#include "core/typedamount.h"
 #include "platform/appstate.h"
 #include "platform/girocode.h"
 #include "platform/paymentrecall.h"
@@ -193,7 +192,7 @@ void SepaTransferPanel::keepAsTemplate() {
 }
 
 void SepaTransferPanel::showIbanCheck() {
-    m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text(), &m_bankName));
+    m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text()));
 }
 
 void SepaTransferPanel::leaveIban() {
@@ -209,49 +208,25 @@ void SepaTransferPanel::leaveIban() {
 }
 
 void SepaTransferPanel::refuse(Message code, const std::string &message, QWidget *field) {
-    platform::ShowError(m_state.ui(), code, qt(message));
-    if (field)
-        field->setFocus();
+    RefuseSepaField(m_state.ui(), code, message, field);
 }
 
 std::optional<core::SepaTransfer> SepaTransferPanel::checkedTransfer() {
+    const auto checked = CheckSepaFields(m_state.ui(), m_bankCodes,
+                                         {{m_name->currentText(), m_name},
+                                          {m_iban->text(), m_iban},
+                                          {m_bic->text(), m_bic},
+                                          {m_amount->text(), m_amount},
+                                          {m_purpose->text(), m_purpose}},
+                                         EmptyAmount::Refused);
+    if (!checked)
+        return std::nullopt;
     core::SepaTransfer transfer;
-    const auto name = core::CheckSepaName(m_name->currentText().toStdString());
-    if (!name) {
-        refuse(NameMessage, name.error().message, m_name);
-        return std::nullopt;
-    }
-    transfer.name = *name;
-    const auto iban = m_bankCodes.checkIban(m_iban->text());
-    if (!iban) {
-        refuse(IbanMessage, iban.error().message, m_iban);
-        return std::nullopt;
-    }
-    transfer.iban = iban->iban;
-    const auto bic =
-        core::CheckSepaBic(m_bic->text().toStdString(), iban->iban.substr(0, 2), iban->bic);
-    if (!bic) {
-        refuse(BicMessage, bic.error().message, m_bic);
-        return std::nullopt;
-    }
-    transfer.bic = *bic;
-    const auto typed = core::ReadTypedAmount(m_amount->text().toStdString());
-    if (!typed) {
-        refuse(AmountMessage, typed.error().message, m_amount);
-        return std::nullopt;
-    }
-    const auto amount = core::CheckSepaAmount(*typed);
-    if (!amount) {
-        refuse(AmountMessage, amount.error().message, m_amount);
-        return std::nullopt;
-    }
-    transfer.amount = *amount;
-    const auto purpose = core::CheckSepaPurpose(m_purpose->text().toStdString());
-    if (!purpose) {
-        refuse(PurposeMessage, purpose.error().message, m_purpose);
-        return std::nullopt;
-    }
-    transfer.purpose = *purpose;
+    transfer.name = checked->name;
+    transfer.iban = checked->iban;
+    transfer.bic = checked->bic;
+    transfer.amount = checked->amount.value();
+    transfer.purpose = checked->purpose;
     const QString executionText = m_execution->text().trimmed();
     if (!executionText.isEmpty()) {
         const auto execution = core::ParseDate(executionText.toStdString());
@@ -269,7 +244,7 @@ std::optional<core::SepaTransfer> SepaTransferPanel::checkedTransfer() {
         }
         transfer.execution = *execution;
     }
-    m_bankName = qt(iban->bankName);
+    m_bankName = checked->bankName;
     return transfer;
 }
 
