@@ -1,5 +1,7 @@
 #include "interestwindow.h"
 
+#include "amountfield.h"
+
 #include "core/amounttext.h"
 #include "core/sortbookingtable.h"
 #include "platform/appstate.h"
@@ -47,24 +49,12 @@ QLabel *Label(QWidget *parent, const QString &text, QWidget *buddy = nullptr) {
     return label;
 }
 
-QLineEdit *AmountField(QWidget *parent, const char *name, const QString &accessibleName) {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setReadOnly(true);
-    field->setAlignment(Qt::AlignRight);
-    field->setAccessibleName(accessibleName);
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-9.999,99 €"))
-                           + 16);
-    return field;
-}
-
 // A field grows with a long amount, so that no amount is ever cut off.
 void ShowAmount(QLineEdit *field, std::int64_t amount) {
     const QString text =
         QString::fromStdString(core::FormatEuroText(amount, widgets::LocaleSeparators()));
     field->setText(text);
-    field->setMinimumWidth(
-        std::max(field->minimumWidth(), field->fontMetrics().horizontalAdvance(text) + 16));
+    field->setMinimumWidth(std::max(field->minimumWidth(), AmountFieldWidth(*field, text)));
 }
 
 QToolButton *YearButton(QWidget *parent, const char *name, Qt::ArrowType arrow,

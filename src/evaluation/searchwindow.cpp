@@ -1,10 +1,12 @@
 #include "searchwindow.h"
 
+#include "amountfield.h"
 #include "searchresultsmodel.h"
 
 #include "core/evaluationrows.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
+#include "widgets/commandbutton.h"
 #include "widgets/datepicker.h"
 #include "widgets/dialogflags.h"
 #include "widgets/localeseparators.h"
@@ -52,16 +54,21 @@ QLabel *SentencePart(QWidget *parent, const QString &text) {
     return label;
 }
 
-// A read-only sum a screen reader reads with its caption.
+// A sum a screen reader reads with its caption.
 QLineEdit *SumField(QWidget *parent, const char *name, QLabel *caption) {
-    auto *field = Named(new QLineEdit(parent), name);
-    field->setReadOnly(true);
-    field->setAlignment(Qt::AlignRight);
+    auto *field = AmountField(parent, name, caption->text().chopped(1));
     field->setFocusPolicy(Qt::ClickFocus);
     field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     caption->setBuddy(field);
-    field->setAccessibleName(caption->text().chopped(1));
     return field;
+}
+
+// As wide as the sum shown where the window has room, down to a four-figure euro sum where it
+// has not; the whole text is the field's value either way.
+void ShowSum(QLineEdit *field, const QString &text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+    field->setMaximumWidth(std::max(field->minimumWidth(), AmountFieldWidth(*field, text)));
 }
 
 } // namespace
@@ -143,15 +150,15 @@ void SearchWindow::buildCriteria() {
     sentence->addLayout(range, 5, 0, 1, 6);
     sentence->setColumnStretch(1, 1);
 
-    m_start = Named(new QPushButton(startCaption, this), "BSTART",
-                    QStringLiteral("Auswertung auf dem Bildschirm starten"));
+    m_start = widgets::DialogButton(this, "BSTART", startCaption,
+                                    QStringLiteral("Auswertung auf dem Bildschirm starten"));
     m_start->setDefault(true);
-    auto *print = Named(new QPushButton(QStringLiteral("Drucken"), this), "BDrucken",
-                        QStringLiteral("Auswertung auf dem Drucker starten"));
-    auto *close = Named(new QPushButton(QStringLiteral("Schließen"), this), "BSchliessen",
-                        QStringLiteral("Fenster Schließen"));
-    auto *help = Named(new QPushButton(QStringLiteral("Hilfe"), this), "BHilfe",
-                       QStringLiteral("Hilfe aufrufen"));
+    auto *print = widgets::DialogButton(this, "BDrucken", QStringLiteral("Drucken"),
+                                        QStringLiteral("Auswertung auf dem Drucker starten"));
+    auto *close = widgets::DialogButton(this, "BSchliessen", QStringLiteral("Schließen"),
+                                        QStringLiteral("Fenster Schließen"));
+    auto *help = widgets::DialogButton(this, "BHilfe", QStringLiteral("Hilfe"),
+                                       QStringLiteral("Hilfe aufrufen"));
     for (QPushButton *button : {print, close, help})
         button->setAutoDefault(false);
     connect(m_start, &QPushButton::clicked, this, &SearchWindow::startSearch);
@@ -234,7 +241,7 @@ void SearchWindow::reset() {
     m_byWord->setChecked(true);
     m_containing->setChecked(true);
     criterionChanged();
-    showSums(nullptr);
+    clearSums();
     m_start->setText(startCaption);
     m_word->selectAll();
     m_word->setFocus();
@@ -309,7 +316,7 @@ void SearchWindow::startSearch() {
     if (!m_byRange->isChecked() && noField) {
         // An empty table would read as "nothing matches", although nothing was searched.
         m_results->clear();
-        showSums(nullptr);
+        clearSums();
         m_searched = false;
         m_state.ui().information(
             QStringLiteral("Bitte mindestens ein Feld ankreuzen, in dem der Suchbegriff gesucht "
@@ -329,22 +336,27 @@ void SearchWindow::showResults() {
     const core::BookingTable &table = m_state.table();
     const auto result = core::SearchBookings(table, criteria());
     if (!result) {
-        showSums(nullptr);
+        clearSums();
         m_state.ui().showFailure(QString::fromStdString(result.error().message));
         return;
     }
-    m_results->setResult(
-        table, *result,
-        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators()));
+    const auto layout =
+        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
+    m_results->setResult(table, *result, layout);
     fitColumns();
-    showSums(&*result);
+    showSums(*result, layout);
 }
 
-void SearchWindow::showSums(const core::SearchResult *result) {
-    const std::size_t found = result ? result->matches.size() : 0;
-    if (!result)
-        m_outcome->clear();
-    else if (found == 0)
+void SearchWindow::clearSums() {
+    m_outcome->clear();
+    for (QLineEdit *field : {m_bookedSum, m_plannedSum, m_sum})
+        ShowSum(field, QString());
+}
+
+void SearchWindow::showSums(const core::SearchResult &result,
+                            const core::EvaluationLayout &layout) {
+    const std::size_t found = result.matches.size();
+    if (found == 0)
         m_outcome->setText(QStringLiteral("Keine Buchung gefunden."));
     else if (found == 1)
         m_outcome->setText(QStringLiteral("1 Buchung gefunden."));
@@ -352,28 +364,14 @@ void SearchWindow::showSums(const core::SearchResult *result) {
         // Grouped as the amounts are: "50.000 Buchungen gefunden."
         m_outcome->setText(QStringLiteral("%1 Buchungen gefunden.")
                                .arg(QLocale().toString(static_cast<qulonglong>(found))));
-    const auto layout =
-        core::EvaluationLayoutFromSettings(m_state.settings(), widgets::LocaleSeparators());
     const std::pair<QLineEdit *, std::int64_t> sums[] = {
-        {m_bookedSum, result ? result->bookedSum() : 0},
-        {m_plannedSum, result ? result->plannedSum : 0},
-        {m_sum, result ? result->sum : 0},
+        {m_bookedSum, result.bookedSum()},
+        {m_plannedSum, result.plannedSum},
+        {m_sum, result.sum},
     };
-    for (auto [field, sum] : sums) {
-        const QString text = result && found > 0
-                                 ? QString::fromStdString(core::EvaluationAmountText(sum, layout))
-                                 : QString();
-        field->setText(text);
-        field->setCursorPosition(0);
-        // As wide as the sum shown where the window has room, down to a four-figure euro
-        // sum where it has not; the whole text is the field's value either way.
-        constexpr int frameAndMargins = 16;
-        const QFontMetrics metrics = field->fontMetrics();
-        field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000,00 €"))
-                               + frameAndMargins);
-        field->setMaximumWidth(
-            std::max(field->minimumWidth(), metrics.horizontalAdvance(text) + frameAndMargins));
-    }
+    for (auto [field, sum] : sums)
+        ShowSum(field, found > 0 ? QString::fromStdString(core::EvaluationAmountText(sum, layout))
+                                 : QString());
 }
 
 } // namespace penvaro::evaluation

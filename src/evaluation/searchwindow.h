@@ -11,6 +11,10 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
+namespace penvaro::core {
+struct EvaluationLayout;
+} // namespace penvaro::core
+
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
@@ -55,7 +59,8 @@ private:
     void criterionChanged();
     void startSearch();
     void showResults();
-    void showSums(const core::SearchResult *result);
+    void clearSums();
+    void showSums(const core::SearchResult &result, const core::EvaluationLayout &layout);
 
     platform::AppState &m_state;
     QLineEdit *m_word = nullptr;

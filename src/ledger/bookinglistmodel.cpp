@@ -1,6 +1,7 @@
 #include "bookinglistmodel.h"
 
 #include "core/date.h"
+#include "widgets/widesttext.h"
 
 #include <algorithm>
 #include <optional>
@@ -57,7 +58,8 @@ std::int64_t widthOf(const core::ShortText<Capacity> &text,
     return width;
 }
 
-// How wide a cell's text will be, or a stand-in that orders as that width does.
+// How wide a cell's text will be, or a stand-in that orders as that width does, in a column
+// that keeps its whole text and is not found by its extreme amounts.
 std::int64_t widthOf(LedgerColumn column, const core::BookingRecord &r,
                      const BookingListModel::CharWidths &widths) {
     switch (column) {
@@ -71,10 +73,10 @@ std::int64_t widthOf(LedgerColumn column, const core::BookingRecord &r,
         return core::CivilFromDayCount(r.Buchungsdatum) ? 1 : 0;
     case LedgerColumn::Art:
         return widthOf(r.Buchungsart, widths);
+    // Free text and the direction may be cut, so none of them is measured; amounts and
+    // balances are found by their extremes.
     case LedgerColumn::Absender:
-        return widthOf(r.Absender, widths);
     case LedgerColumn::Verwendungszweck:
-        return widthOf(r.Verwendungszweck, widths);
     case LedgerColumn::SollHaben:
     case LedgerColumn::Betrag:
     case LedgerColumn::Kontostand:
@@ -82,25 +84,6 @@ std::int64_t widthOf(LedgerColumn column, const core::BookingRecord &r,
     }
     return 1;
 }
-
-// The first few rows of the greatest width offered.
-class WidestRows {
-public:
-    void offer(int row, std::int64_t width) {
-        if (width > m_width) {
-            m_width = width;
-            m_rows.clear();
-        }
-        if (width == m_width && m_rows.size() < kept)
-            m_rows.push_back(row);
-    }
-    std::vector<int> rows() && { return std::move(m_rows); }
-
-private:
-    static constexpr std::size_t kept = 16;
-    std::int64_t m_width = -1;
-    std::vector<int> m_rows;
-};
 
 // An amount's text grows with its magnitude, in euro as in the national currency, and a sign
 // adds to it: the largest and the smallest amount have the longest texts between them.
@@ -204,13 +187,13 @@ std::vector<int> BookingListModel::widestTextRows(int col, const CharWidths &wid
                                 : std::optional<std::int64_t>(m_table.slot(m_slots[row]).Betrag);
         });
     } else {
-        WidestRows widest;
+        widgets::WidestCandidates widest;
         for (std::size_t row = 0; row < m_slots.size(); ++row) {
             if (!isStart(row))
                 widest.offer(static_cast<int>(row),
                              widthOf(column, m_table.slot(m_slots[row]), widths));
         }
-        rows = std::move(widest).rows();
+        rows = std::move(widest).indices();
     }
     // The start value's name stands in the first column.
     if (col == 0) {

@@ -42,9 +42,10 @@ public:
     int listedCount() const { return static_cast<int>(m_slots.size()); }
     // The advance of each Windows-1252 character in the table's font.
     using CharWidths = std::array<int, 256>;
-    // Rows whose text in the column is among the widest, found from the values without
-    // writing 65,535 texts: free texts by the sum of their characters' widths, numbers and
-    // dates (whose digits are of one width) by their length.
+    // Rows whose text in the column is among the widest, for a column that keeps its whole
+    // text (widgets::ColumnFit::WholeText), found from the values without writing 65,535 texts:
+    // the kind by the sum of its characters' widths, statement numbers and dates (whose digits
+    // are of one width) by their length, amounts and balances by the largest and the smallest.
     std::vector<int> widestTextRows(int col, const CharWidths &widths) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -4,13 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace penvaro::widgets {
 
 int WidestText(const QFontMetrics &metrics, int count,
                const std::function<const QString &(int)> &textAt) {
-    constexpr std::size_t measured = 16;
     // Latin-1 covers nearly every character of a booking; a table keeps the lookup cheap.
     std::array<int, 256> latin1{};
     latin1.fill(-1);
@@ -33,21 +31,22 @@ int WidestText(const QFontMetrics &metrics, int count,
             sum += advance(c);
         return sum;
     };
-    int widestEstimate = -1;
-    std::vector<int> widest;
-    for (int i = 0; i < count; ++i) {
-        const int width = estimate(textAt(i));
-        if (width > widestEstimate) {
-            widestEstimate = width;
-            widest.clear();
-        }
-        if (width == widestEstimate && widest.size() < measured)
-            widest.push_back(i);
-    }
+    WidestCandidates widest;
+    for (int i = 0; i < count; ++i)
+        widest.offer(i, estimate(textAt(i)));
     int result = 0;
-    for (const int i : widest)
+    for (const int i : std::move(widest).indices())
         result = std::max(result, metrics.horizontalAdvance(textAt(i)));
     return result;
+}
+
+void WidestCandidates::offer(int index, std::int64_t estimate) {
+    if (estimate > m_estimate) {
+        m_estimate = estimate;
+        m_indices.clear();
+    }
+    if (estimate == m_estimate && m_indices.size() < kept)
+        m_indices.push_back(index);
 }
 
 } // namespace penvaro::widgets

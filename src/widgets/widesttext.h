@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace penvaro::widgets {
 
@@ -15,5 +18,17 @@ inline constexpr int CellPadding = 10;
 // the font kerns, a text measures a pixel less than that sum, which a cell's padding covers.
 int WidestText(const QFontMetrics &metrics, int count,
                const std::function<const QString &(int)> &textAt);
+
+// The first few items offered with the largest estimated width: the ones worth measuring.
+class WidestCandidates {
+public:
+    void offer(int index, std::int64_t estimate);
+    std::vector<int> indices() && { return std::move(m_indices); }
+
+private:
+    static constexpr std::size_t kept = 16;
+    std::int64_t m_estimate = -1;
+    std::vector<int> m_indices;
+};
 
 } // namespace penvaro::widgets
