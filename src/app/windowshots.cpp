@@ -115,28 +115,6 @@ void closeWindowsOver(const QWidget &main) {
     }
 }
 
-void showPage(QWidget &window, const QString &name) {
-    if (name.isEmpty())
-        return;
-    auto *page = window.findChild<QWidget *>(name);
-    for (QWidget *child = page, *parent = page ? page->parentWidget() : nullptr; parent;
-         child = parent, parent = parent->parentWidget()) {
-        if (auto *pages = qobject_cast<QTabWidget *>(parent)) {
-            pages->setCurrentWidget(page);
-            return;
-        }
-        if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
-            // A list of the pages beside the stack chooses the page, so that both show it.
-            auto *list = window.findChild<QListWidget *>();
-            if (list && list->count() == stack->count())
-                list->setCurrentRow(stack->indexOf(child));
-            else
-                stack->setCurrentWidget(child);
-            return;
-        }
-    }
-}
-
 // Drawn at a higher scale the picture holds more pixels; its resolution says how many belong to
 // one pixel of a screen of 96 dpi, so that a printed picture keeps the window's size.
 QImage pixelsWithTheirSize(const QPixmap &pixmap) {
@@ -162,6 +140,30 @@ constexpr int PollInterval = 50;
 constexpr int PollsPerWindow = 400;
 
 } // namespace
+
+void ShowPage(QWidget &window, const QString &name) {
+    if (name.isEmpty())
+        return;
+    auto *page = window.findChild<QWidget *>(name);
+    for (QWidget *child = page, *parent = page ? page->parentWidget() : nullptr; parent;
+         child = parent, parent = parent->parentWidget()) {
+        if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
+            // A tab widget keeps its pages in a stack of its own; only the tab widget moves its
+            // tab bar along.
+            if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget())) {
+                tabs->setCurrentWidget(child);
+                return;
+            }
+            // A list of the pages beside the stack chooses the page, so that both show it.
+            auto *list = window.findChild<QListWidget *>();
+            if (list && list->count() == stack->count())
+                list->setCurrentRow(stack->indexOf(child));
+            else
+                stack->setCurrentWidget(child);
+            return;
+        }
+    }
+}
 
 const std::vector<WindowShot> &WindowShots() {
     using L = LedgerCommands;
@@ -253,7 +255,7 @@ void WindowShooter::poll() {
     }
     if (QWidget *shown = shownWindow(shot.window); shown && m_steps.isEmpty()) {
         const QString &file = m_jobs[m_next].file;
-        showPage(*shown, shot.page);
+        ShowPage(*shown, shot.page);
         if (!pixelsWithTheirSize(shown->grab()).save(file, "PNG")) {
             std::fprintf(stderr, "penvaro: %s kann nicht geschrieben werden.\n", qPrintable(file));
             finish(1);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 namespace penvaro::platform {
 class AppState;
 } // namespace penvaro::platform
@@ -29,6 +31,10 @@ struct WindowShot {
 
 // Every window the manual shows. A new window is one more row.
 const std::vector<WindowShot> &WindowShots();
+
+// Brings the window's page of that objectName to the front as its user would: through its tab,
+// or through its row in the list of pages beside them.
+void ShowPage(QWidget &window, const QString &name);
 
 // A window to draw and the PNG file it is drawn into.
 struct ShotJob {

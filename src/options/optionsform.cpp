@@ -198,7 +198,7 @@ std::vector<OptionsForm::Failure> OptionsForm::read(core::Settings &settings) co
     };
     for (const Built &b : m_fields) {
         const OptionField &f = *b.field;
-        if (f.scope == Scope::AccountFile && !m_accountOpen)
+        if (InAccountFile(f) && !m_accountOpen)
             continue;
         switch (f.kind) {
         case FieldKind::Decimal: {
@@ -255,7 +255,7 @@ void OptionsForm::setAccountOpen(bool open) {
     keepRoom.setRetainSizeWhenHidden(!open);
     m_note->setSizePolicy(keepRoom);
     for (const Built &b : m_fields)
-        if (b.field->scope == Scope::AccountFile)
+        if (InAccountFile(*b.field))
             b.group->setEnabled(open);
     updateNote();
 }
@@ -281,7 +281,7 @@ void OptionsForm::pageListed(int index) {
 void OptionsForm::updateNote() {
     const int page = currentPage();
     const bool greyed = std::any_of(m_fields.begin(), m_fields.end(), [page](const Built &b) {
-        return b.field->scope == Scope::AccountFile && PageIndex(b.field->page) == page;
+        return InAccountFile(*b.field) && PageIndex(b.field->page) == page;
     });
     m_note->setVisible(!m_accountOpen && greyed);
 }

@@ -1,5 +1,6 @@
 #include "optionstable.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace penvaro::options {
@@ -69,7 +70,6 @@ const std::vector<OptionField> &OptionFields() {
          .page = "TSWaehrungZinsen",
          .group = "Zinsen",
          .unit = "%",
-         .scope = Scope::AccountFile,
          .refusal = {2, 371, rateRefused, ""}},
         {.member = &Settings::debitInterestRate,
          .caption = "Sollzinssatz p.a. ",
@@ -79,7 +79,6 @@ const std::vector<OptionField> &OptionFields() {
          .page = "TSWaehrungZinsen",
          .group = "Zinsen",
          .unit = "%",
-         .scope = Scope::AccountFile,
          .refusal = {3, 379999, rateRefused, ""}},
         {.member = &Settings::nationalCurrency,
          .caption = "nationale Währungseinheit",
@@ -87,8 +86,7 @@ const std::vector<OptionField> &OptionFields() {
          .kind = FieldKind::Text,
          .range = {},
          .page = "TSWaehrungZinsen",
-         .group = "Euro/Nationale Währung-Umrechnungskurs",
-         .scope = Scope::AccountFile},
+         .group = "Euro/Nationale Währung-Umrechnungskurs"},
         {.member = &Settings::nationalPerEuro,
          .caption = "1 € entspricht ",
          .name = "EEurokurs",
@@ -98,7 +96,6 @@ const std::vector<OptionField> &OptionFields() {
          .group = "Euro/Nationale Währung-Umrechnungskurs",
          .unit = "",
          .unitName = "LWaehrung", // the currency name, as typed above
-         .scope = Scope::AccountFile,
          .refusal = {1, 9999, "Ungültiger Betrag: ", ""}},
         {.member = &Settings::startScreenSeconds,
          .caption = "Anzeigedauer:",
@@ -115,32 +112,28 @@ const std::vector<OptionField> &OptionFields() {
          .kind = FieldKind::Choice,
          .range = OnOff("RBAuszugsdatAn", "RBAuszugsdatAus"),
          .page = "TSAuszugsdaten",
-         .group = "Auszugsdaten",
-         .scope = Scope::AccountFile},
+         .group = "Auszugsdaten"},
         {.member = &Settings::keepBookingDate,
          .caption = nullptr,
          .name = nullptr,
          .kind = FieldKind::Choice,
          .range = OnOff("RBBuchungsdatAn", "RBBuchungsdatAus"),
          .page = "TSAuszugsdaten",
-         .group = "Buchungsdatum",
-         .scope = Scope::AccountFile},
+         .group = "Buchungsdatum"},
         {.member = &Settings::showBalanceColumn,
          .caption = nullptr,
          .name = nullptr,
          .kind = FieldKind::Choice,
          .range = OnOff("RBKontostTabAn", "RBKontostTabAus"),
          .page = "TSKontostand",
-         .group = "Kontostand Tabelle",
-         .scope = Scope::AccountFile},
+         .group = "Kontostand Tabelle"},
         {.member = &Settings::printBalanceColumn,
          .caption = nullptr,
          .name = nullptr,
          .kind = FieldKind::Choice,
          .range = OnOff("RBKontostDruAn", "RBKontostDruAus"),
          .page = "TSKontostand",
-         .group = "Kontostand Drucker",
-         .scope = Scope::AccountFile},
+         .group = "Kontostand Drucker"},
         {.member = &Settings::showBookBalance,
          .caption = nullptr,
          .name = nullptr,
@@ -168,16 +161,14 @@ const std::vector<OptionField> &OptionFields() {
          .kind = FieldKind::Choice,
          .range = Ascending("RBSortGetAuf", "RBSortGetAb"),
          .page = "TSGetaetigt",
-         .group = "Tabelle \"Getätigte Buchungen\" - Sortierreihenfolge",
-         .scope = Scope::AccountFile},
+         .group = "Tabelle \"Getätigte Buchungen\" - Sortierreihenfolge"},
         {.member = &Settings::showPlannedTable,
          .caption = nullptr,
          .name = nullptr,
          .kind = FieldKind::Choice,
          .range = OnOff("RBTabGepan", "RBTabGepaus"),
          .page = "TSGeplant",
-         .group = "Tabelle \"Geplante Buchungen\" - Aktivierung",
-         .scope = Scope::AccountFile},
+         .group = "Tabelle \"Geplante Buchungen\" - Aktivierung"},
         {.member = &Settings::plannedRowHeight,
          .caption = "Zeilenabstand:",
          .name = "EZeilenabGep",
@@ -191,8 +182,7 @@ const std::vector<OptionField> &OptionFields() {
          .kind = FieldKind::Choice,
          .range = Ascending("RBSortGepAuf", "RBSortGepAb"),
          .page = "TSGeplant",
-         .group = "Tabelle \"Geplante Buchungen\" - Sortierreihenfolge",
-         .scope = Scope::AccountFile},
+         .group = "Tabelle \"Geplante Buchungen\" - Sortierreihenfolge"},
         {.member = &Settings::printOffsetX,
          .caption = "Korrektur:",
          .name = "EHorKorr",
@@ -227,10 +217,16 @@ const std::vector<OptionField> &OptionFields() {
                            {"RBSortByAuszugsdat", "nach Auszugsdatum", "ad"},
                            {"RBSortByWertdat", "nach Wertdatum", "wd"}}),
          .page = "TSSortierung",
-         .group = "Sortierung der Daten:",
-         .scope = Scope::AccountFile},
+         .group = "Sortierung der Daten:"},
     };
     return fields;
+}
+
+bool InAccountFile(const OptionField &field) {
+    const auto fileFields = platform::FileSettingsFields();
+    return std::any_of(
+        fileFields.begin(), fileFields.end(),
+        [&field](const platform::SettingsField &f) { return f.member == field.member; });
 }
 
 } // namespace penvaro::options

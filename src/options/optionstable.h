@@ -1,18 +1,15 @@
 #pragma once
 
-#include "core/settings.h"
+#include "platform/settingsfields.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <variant>
 #include <vector>
 
 namespace penvaro::options {
 
 // The settings value a field edits.
-using SettingsMember = std::variant<double core::Settings::*, std::int32_t core::Settings::*,
-                                    bool core::Settings::*, std::string core::Settings::*>;
+using SettingsMember = platform::SettingsMember;
 
 enum class FieldKind {
     Decimal, // a double, in the user's locale
@@ -36,10 +33,6 @@ struct FieldRange {
     std::optional<std::int32_t> fallback;
 };
 
-// Whether a value is the program's or the open account file's: the latter cannot be changed
-// while no account file is open.
-enum class Scope { Program, AccountFile };
-
 // How "OK" refuses a text it cannot read: the message is `before` + text + `after` with its
 // error number, and the refusals are shown in the order of their rank.
 struct Refusal {
@@ -61,7 +54,6 @@ struct OptionField {
     const char *group; // caption of the group box that holds the field
     const char *unit = nullptr;
     const char *unitName = nullptr; // objectName of the unit label, when one is needed
-    Scope scope = Scope::Program;
     Refusal refusal = {};
 };
 
@@ -74,5 +66,8 @@ struct OptionsPage {
 const std::vector<OptionsPage> &OptionPages();
 // The fields in the order they appear on their pages; a group holds consecutive fields.
 const std::vector<OptionField> &OptionFields();
+// Whether the field's value is stored with the open account file rather than with the program:
+// with no account file open it could not be stored, so it cannot be changed.
+bool InAccountFile(const OptionField &field);
 
 } // namespace penvaro::options

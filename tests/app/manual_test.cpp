@@ -4,6 +4,8 @@
 #include "app/ledgercommands.h"
 #include "app/mainwindow.h"
 #include "app/windowshots.h"
+#include "options/backupdialog.h"
+#include "options/optionsdialog.h"
 #include "widgets/desktopuiservice.h"
 #include "widgets/helpkey.h"
 #include "widgets/manual.h"
@@ -14,9 +16,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -121,6 +127,44 @@ TEST(ManualPdfTest, ShowsEveryPictureTheProgramTakes) {
         EXPECT_TRUE(
             markdown.contains(QStringLiteral("](") + shot.picture + QStringLiteral(".png)")))
             << shot.picture.toStdString();
+}
+
+using WindowPageTest = penvaro::testing::AppFixture;
+
+// A picture of a page shows it chosen where its user chooses it: its tab stays on the page, and
+// so does its row in the list of pages.
+TEST_F(WindowPageTest, ThePageShownIsTheOneItsTabOrListRowChooses) {
+    options::BackupDialog backupDialog(*state);
+    options::OptionsDialog optionsDialog(*state);
+    struct Case {
+        QDialog &window;
+        const char *page;
+        std::function<int()> chosen;
+    };
+    const Case cases[] = {
+        {backupDialog, "TSEinstellungen",
+         [&] {
+             return backupDialog.findChild<QTabWidget *>(QStringLiteral("PageControl1"))
+                 ->tabBar()
+                 ->currentIndex();
+         }},
+        {optionsDialog, "TSPasswort",
+         [&] {
+             return optionsDialog.findChild<QListWidget *>(QStringLiteral("LBSeiten"))
+                 ->currentRow();
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.page);
+        const QString name = QString::fromLatin1(c.page);
+        app::ShowPage(c.window, name);
+        auto *page = c.window.findChild<QWidget *>(name);
+        ASSERT_NE(page, nullptr);
+        auto *stack = qobject_cast<QStackedWidget *>(page->parentWidget());
+        ASSERT_NE(stack, nullptr);
+        EXPECT_EQ(page, stack->currentWidget());
+        EXPECT_EQ(stack->indexOf(page), c.chosen());
+    }
 }
 
 class HelpTest : public penvaro::testing::AppFixture {
