@@ -67,9 +67,9 @@ QVariant SavedTransfersModel::sepaData(const core::SepaTemplate &sepa, int colum
         return QStringLiteral("EUR");
     case 6:
         return QString::fromStdString(sepa.amount);
-    case 7:
+    case IbanColumn:
         return QString::fromStdString(core::IbanInGroups(sepa.iban));
-    case 8:
+    case BicColumn:
         return QString::fromStdString(sepa.bic);
     default:
         return {};

@@ -20,6 +20,8 @@ public:
         int width;
     };
     static const std::vector<Column> &columns();
+    static constexpr int IbanColumn = 7;
+    static constexpr int BicColumn = 8;
 
     explicit SavedTransfersModel(const core::SavedTransferList &list, QObject *parent = nullptr);
 

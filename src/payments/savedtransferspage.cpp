@@ -6,6 +6,7 @@
 
 #include "platform/uiservice.h"
 #include "widgets/rowtable.h"
+#include "widgets/widesttext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -121,6 +122,7 @@ void SavedTransfersPage::reload() {
 void SavedTransfersPage::showList() {
     const QModelIndex previous = m_table->currentIndex();
     m_model->reload();
+    fitSepaColumns();
     if (!m_list.records.empty()) {
         const int row = std::clamp(previous.isValid() ? previous.row() : 0, 0,
                                    static_cast<int>(m_list.records.size()) - 1);
@@ -128,6 +130,21 @@ void SavedTransfersPage::showList() {
     }
     for (QPushButton *button : {m_enter, m_edit, m_delete})
         button->setEnabled(m_usable);
+}
+
+// An IBAN or a BIC cut short is no use to anyone; the paper list's widths leave room for a
+// German IBAN in groups at most, and a foreign one runs to 34 characters.
+void SavedTransfersPage::fitSepaColumns() {
+    const QFontMetrics metrics(m_table->font());
+    for (const int col : {SavedTransfersModel::IbanColumn, SavedTransfersModel::BicColumn}) {
+        int width = SavedTransfersModel::columns()[static_cast<std::size_t>(col)].width;
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            width = std::max(width,
+                             metrics.horizontalAdvance(m_model->index(row, col).data().toString())
+                                 + widgets::CellPadding);
+        m_table->setColumnWidth(col, width);
+    }
+    widgets::KeepColumnsInView(*m_table);
 }
 
 std::optional<std::size_t> SavedTransfersPage::currentRow() const {

@@ -52,6 +52,7 @@ Q_SIGNALS:
 private:
     void reload();
     void showList();
+    void fitSepaColumns();
     // The row (from 1) of the current record; nothing when the list is empty.
     std::optional<std::size_t> currentRow() const;
 

@@ -31,18 +31,21 @@ void SetRowHeight(QTableView &view, int height) {
     view.horizontalHeader()->setFixedHeight(height);
 }
 
-void SetWrittenColumnWidths(QTableView &view, const std::vector<WrittenColumn> &columns) {
-    const QFontMetrics metrics(view.font());
+void KeepColumnsInView(QTableView &view) {
     int width = 0;
-    int col = 0;
-    for (const WrittenColumn &column : columns) {
-        const int columnWidth = std::max(column.width, metrics.horizontalAdvance(column.title)
-                                                           + 2 * metrics.averageCharWidth());
-        view.setColumnWidth(col++, columnWidth);
-        width += columnWidth;
-    }
+    for (int col = 0; col < view.model()->columnCount(); ++col)
+        width += view.columnWidth(col);
     view.setMinimumWidth(width + 2 * view.frameWidth()
                          + view.verticalScrollBar()->sizeHint().width());
+}
+
+void SetWrittenColumnWidths(QTableView &view, const std::vector<WrittenColumn> &columns) {
+    const QFontMetrics metrics(view.font());
+    int col = 0;
+    for (const WrittenColumn &column : columns)
+        view.setColumnWidth(col++, std::max(column.width, metrics.horizontalAdvance(column.title)
+                                                              + 2 * metrics.averageCharWidth()));
+    KeepColumnsInView(view);
 }
 
 } // namespace penvaro::widgets

@@ -20,6 +20,9 @@ struct WrittenColumn {
     int width = 0;
 };
 
+// The table at least as wide as its columns, so that its window shows every one of them.
+void KeepColumnsInView(QTableView &view);
+
 // The written widths, each widened where the font would cut its title; the table at least as
 // wide as all of them.
 void SetWrittenColumnWidths(QTableView &view, const std::vector<WrittenColumn> &columns);

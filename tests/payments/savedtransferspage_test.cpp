@@ -440,6 +440,11 @@ TEST_F(TUeberwFSavedTransfersTest, ASavedSepaTransferShowsItsIbanAndIsEditedAsAS
         EXPECT_EQ(grid.cell(7, 2), QStringLiteral("DE51 3705 0198 0001 9000 18"));
         EXPECT_EQ(grid.cell(8, 2), QStringLiteral("COLSDE33XXX"));
         EXPECT_EQ(grid.cell(7, 1), QString());
+        // Neither is cut short to the widths the list's other columns keep.
+        for (const int col : {7, 8})
+            EXPECT_GT(grid.view().columnWidth(col),
+                      QFontMetrics(grid.font(col)).horizontalAdvance(grid.cell(col, 2)))
+                << grid.cell(col, 0).toStdString();
 
         OnNextModal<SepaTemplateDialog>(ui, [&](SepaTemplateDialog &editor) {
             testing::ShowActive(editor);
