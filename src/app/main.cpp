@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
+#include "app/quitonsignal.h"
 #include "app/windowshots.h"
+#include "core/atomicfile.h"
 #include "platform/settingsdatabase.h"
 #include "widgets/desktopuiservice.h"
 #include "widgets/helpkey.h"
@@ -7,6 +9,7 @@
 
 #include "platform/appstate.h"
 #include "platform/clock.h"
+#include "platform/programfolder.h"
 #include "platform/registrystore.h"
 
 #include <QApplication>
@@ -94,6 +97,10 @@ int main(int argc, char **argv) {
         }
     }
 
+    const app::QuitOnSignal quitOnSignal;
+    // What a write killed with the program left in its own folder (bank codes, register);
+    // an account file's folder is cleared when the file is opened.
+    core::RemoveAbandonedTemporaryFiles(QFile::encodeName(platform::ProgramFolder()).toStdString());
     widgets::DesktopUiService ui;
     widgets::HelpKey helpKey(ui);
     app.installEventFilter(&helpKey);

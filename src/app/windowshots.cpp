@@ -6,6 +6,7 @@
 #include "ledger/bookinglistview.h"
 #include "ledger/ledgerview.h"
 #include "platform/appstate.h"
+#include "platform/filewrite.h"
 #include "platform/uiservice.h"
 
 #include <QAbstractButton>
@@ -256,8 +257,9 @@ void WindowShooter::poll() {
     if (QWidget *shown = shownWindow(shot.window); shown && m_steps.isEmpty()) {
         const QString &file = m_jobs[m_next].file;
         ShowPage(*shown, shot.page);
-        if (!pixelsWithTheirSize(shown->grab()).save(file, "PNG")) {
-            std::fprintf(stderr, "penvaro: %s kann nicht geschrieben werden.\n", qPrintable(file));
+        if (const auto saved = platform::WritePngFile(file, pixelsWithTheirSize(shown->grab()));
+            !saved) {
+            std::fprintf(stderr, "penvaro: %s\n", saved.error().message.c_str());
             finish(1);
             return;
         }

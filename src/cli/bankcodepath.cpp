@@ -1,5 +1,7 @@
 #include "bankcodepath.h"
 
+#include "arguments.h"
+
 #include "platform/bankcodefile.h"
 
 #include <QCoreApplication>
@@ -14,7 +16,10 @@ std::filesystem::path BankCodeFile() {
     char name[] = "penvaro-cli";
     char *argv[] = {name, nullptr};
     const QCoreApplication application(argc, argv);
-    return QFile::encodeName(platform::BankCodeFilePath()).toStdString();
+    const platform::BankCodeFileChoice chosen = platform::ChooseBankCodeFile();
+    if (!chosen.refusal.isEmpty())
+        PrintError(chosen.refusal.toStdString());
+    return QFile::encodeName(chosen.path).toStdString();
 }
 
 } // namespace penvaro::cli

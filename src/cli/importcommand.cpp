@@ -1,8 +1,10 @@
+#include "accountwrite.h"
 #include "arguments.h"
 #include "commands.h"
 #include "dumpformat.h"
 
 #include "core/accountfile.h"
+#include "core/bookingchanges.h"
 #include "core/fileio.h"
 #include "core/settings.h"
 #include "core/sortbookingtable.h"
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <iostream>
 
 namespace penvaro::cli {
@@ -90,25 +93,6 @@ bool LockForWriting(const std::string &accountFile, platform::AccountFileLock &l
     return false;
 }
 
-// Once the lock is taken nobody else writes the file, so a temporary copy beside it is left
-// over. Bytes after the last whole booking would be lost by the write: the program asks about
-// them, the import leaves the file alone.
-bool MayWriteLocked(const std::string &accountFile) {
-    core::RemoveLeftTemporaryFiles(accountFile);
-    if (auto allowed = core::CheckMayChange(accountFile); !allowed) {
-        PrintError(allowed.error().message);
-        return false;
-    }
-    if (const std::size_t partial = core::PartialRecordBytes(accountFile)) {
-        PrintError(accountFile + " endet mit " + std::to_string(partial)
-                   + " Bytes, die keine ganze Buchung ergeben; vermutlich wurde ein Schreiben "
-                     "unterbrochen. Der Import würde sie entfernen und schreibt deshalb nichts. "
-                     "Bitte die Datei im Programm öffnen, das nachfragt.");
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunImport(const std::vector<std::string> &args) {
@@ -137,7 +121,7 @@ int RunImport(const std::vector<std::string> &args) {
     platform::AccountFileLock lock(platform::AccountFileLock::Holder::Cli);
     if (!dryRun && !LockForWriting(accountFile, lock))
         return ExitFileError;
-    if (!dryRun && !MayWriteLocked(accountFile))
+    if (!MayWriteLocked(accountFile, dryRun))
         return ExitFileError;
     core::SortBookingTable(table, {});
     const auto statements =
@@ -165,6 +149,14 @@ int RunImport(const std::vector<std::string> &args) {
                                                 references ? *references : std::set<std::string>{});
     if (!plan) {
         PrintError(plan.error().message);
+        return ExitFileError;
+    }
+    // A trial answers what the import would do, refusals included.
+    const auto added = std::count_if(plan->steps.begin(), plan->steps.end(), [](const auto &step) {
+        return step.action == core::ImportAction::Added;
+    });
+    if (dryRun && added > core::MaxBookings - table.count) {
+        PrintError(core::TableFullError().message);
         return ExitFileError;
     }
     if (!dryRun) {

@@ -1,9 +1,14 @@
 #include "arguments.h"
 #include "commands.h"
+#include "standardoutput.h"
+
+#include "core/fileio.h"
+#include "core/utf8check.h"
 
 #include <functional>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -114,14 +119,61 @@ constexpr const char *usage =
     "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum oder ein Zeitraum,\n"
     "der vor seinem Beginn endet).\n";
 
+// The synopsis and description of one command, cut from the usage text: the blocks whose
+// first line names it.
+std::string commandUsage(const std::string &command) {
+    std::istringstream lines(usage);
+    std::string line;
+    std::string found;
+    bool inBlock = false;
+    while (std::getline(lines, line)) {
+        if (line.starts_with("  ") && line.size() > 2 && line[2] != ' ')
+            inBlock =
+                line.substr(2, command.size() + 1) == command + ' ' || line.substr(2) == command;
+        else if (!line.starts_with("   "))
+            inBlock = false;
+        if (inBlock)
+            found += line + '\n';
+    }
+    return "Aufruf: penvaro-cli " + command + " ...\n\n" + found;
+}
+
+bool asksForHelp(const std::vector<std::string> &args) {
+    if (args.size() < 2)
+        return false;
+    const auto isHelp = [](const std::string &arg) { return arg == "--help" || arg == "-h"; };
+    // Last, it is the value of an option only when an option stands right before it.
+    return isHelp(args[1]) || (isHelp(args.back()) && !args[args.size() - 2].starts_with("--"));
+}
+
+// Output that did not reach its file is no success: a full disk or a closed pipe behind
+// standard output turns the command's status into a failure.
+int finishOutput(penvaro::cli::StandardOutput &output, int status) {
+    std::cout.flush();
+    const int failure = output.finish();
+    if (failure == 0)
+        return status;
+    penvaro::cli::PrintError("Die Ausgabe ließ sich nicht schreiben: "
+                             + penvaro::core::DescribeSystemError(failure));
+    return status == penvaro::cli::ExitOk ? penvaro::cli::ExitFileError : status;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     using namespace penvaro::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
+    StandardOutput output;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const auto notUtf8 = penvaro::core::InvalidUtf8Message(
+                args[i], "Das Argument " + std::to_string(i + 1))) {
+            PrintError(*notUtf8);
+            return ExitUsage;
+        }
+    }
     if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
         std::cout << usage;
-        return ExitOk;
+        return finishOutput(output, ExitOk);
     }
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"dump", RunDump},
@@ -148,5 +200,9 @@ int main(int argc, char **argv) {
         std::cerr << usage;
         return ExitUsage;
     }
-    return command->second({args.begin() + 1, args.end()});
+    if (asksForHelp(args)) {
+        std::cout << commandUsage(command->first);
+        return finishOutput(output, ExitOk);
+    }
+    return finishOutput(output, command->second({args.begin() + 1, args.end()}));
 }

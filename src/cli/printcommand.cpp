@@ -7,7 +7,9 @@
 #include "core/bookinglistprintout.h"
 #include "core/evaluationprintout.h"
 #include "core/joinedjobscanvas.h"
+#include "core/protectedfiles.h"
 #include "core/sortbookingtable.h"
+#include "platform/accountfilelock.h"
 #include "platform/qtprintcanvas.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
@@ -39,6 +41,18 @@ bool anyInRange(const core::BookingTable &table, core::BookingKind kind, double 
     return false;
 }
 
+// Qt warns on standard error when XDG_RUNTIME_DIR is unset, which a command run from cron or
+// a script rightly has not: noise that a caller would take for a failure. Every other message
+// passes on.
+QtMessageHandler previousHandler = nullptr;
+
+void quietRuntimeFolder(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtWarningMsg && text.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
 } // namespace
 
 int RunPrint(const std::vector<std::string> &args) {
@@ -66,6 +80,10 @@ int RunPrint(const std::vector<std::string> &args) {
         return ExitUsage;
 
     const std::filesystem::path path = std::filesystem::absolute(parsed->positional.front());
+    // The printout must not land on the file it is made from, nor where a program that opens
+    // it would take it for a lock a crashed program left.
+    const core::ProtectedFile source(path);
+    const core::ProtectedFile sourceLock(platform::AccountFileLock::lockFileOf(path));
     core::BookingTable table;
     if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
         PrintError(loaded.error().message);
@@ -92,6 +110,7 @@ int RunPrint(const std::vector<std::string> &args) {
     int argc = 1;
     char name[] = "penvaro-cli";
     char *argv[] = {name, nullptr};
+    previousHandler = qInstallMessageHandler(quietRuntimeFolder);
     QGuiApplication app(argc, argv);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,3 +1,4 @@
+#include "accountwrite.h"
 #include "arguments.h"
 #include "bankcodepath.h"
 #include "commands.h"
@@ -11,6 +12,7 @@
 #include "core/typedamount.h"
 #include "platform/accountfilelock.h"
 #include "platform/bankmethodcheck.h"
+#include "platform/filewrite.h"
 #include "platform/girocode.h"
 #include "platform/registrystore.h"
 #include "platform/sepafile.h"
@@ -165,8 +167,10 @@ int RunGiroCode(const std::vector<std::string> &args) {
             PrintError(modules.error().message);
             return ExitFileError;
         }
-        if (!platform::GiroCodeImage(*modules, 8).save(QFile::decodeName(png.c_str()), "PNG")) {
-            PrintError("Das Bild " + png + " ließ sich nicht schreiben.");
+        if (auto written = platform::WritePngFile(QFile::decodeName(png.c_str()),
+                                                  platform::GiroCodeImage(*modules, 8));
+            !written) {
+            PrintError(written.error().message);
             return ExitFileError;
         }
     }
@@ -195,6 +199,15 @@ int RunSepaTransfer(const std::vector<std::string> &args) {
         PrintError("Ungültiges Ausführungsdatum: " + parsed->option("execution", ""));
         return ExitUsage;
     }
+    const QDateTime now = QDateTime::currentDateTime();
+    const double today =
+        core::DayCountFromCivil({now.date().year(), now.date().month(), now.date().day()});
+    // As the window: the bank would refuse an order for a day that is gone.
+    if (*execution < today) {
+        PrintError("Das Ausführungsdatum " + parsed->option("execution", "")
+                   + " liegt in der Vergangenheit.");
+        return ExitUsage;
+    }
     const std::string &accountFile = parsed->positional.front();
     if (core::IsLegacyAccountFileName(accountFile)) {
         PrintError(accountFile
@@ -221,11 +234,8 @@ int RunSepaTransfer(const std::vector<std::string> &args) {
         return ExitFileError;
     }
     platform::AccountFileLock lock;
-    if (!lockForWriting(accountFile, lock))
+    if (!lockForWriting(accountFile, lock) || !MayWriteLocked(accountFile))
         return ExitFileError;
-    const QDateTime now = QDateTime::currentDateTime();
-    const double today =
-        core::DayCountFromCivil({now.date().year(), now.date().month(), now.date().day()});
     const QByteArray document = platform::SepaCreditTransferFile(*debtor, {*transfer}, now, today);
     if (auto written =
             platform::WriteSepaFileAndBook(QFile::decodeName(parsed->option("xml", "").c_str()),

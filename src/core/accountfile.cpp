@@ -41,7 +41,10 @@ Result<FileStamp> writeTable(const BookingTable &table, const std::filesystem::p
                             std::span<std::uint8_t, BookingRecordSize>(
                                 bytes.data() + i * BookingRecordSize, BookingRecordSize));
     }
-    if (auto written = WriteFileAtomically(path, bytes, existing); !written)
+    WriteOptions options;
+    options.existing = existing;
+    options.replacesProtectedFile = true;
+    if (auto written = WriteFileAtomically(path, bytes, options); !written)
         return written.error();
     return StampOfBytes(bytes);
 }

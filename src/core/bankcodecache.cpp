@@ -3,6 +3,7 @@
 #include "fileio.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace penvaro::core {
 
@@ -14,6 +15,11 @@ Result<const BankCodeList *> BankCodeCache::list(const std::filesystem::path &pa
     if (sizeError || timeError) {
         m_stamp.reset();
         m_list.reset();
+        // A pipe or a device has no size ("Operation not supported"); the reader says what
+        // it is instead.
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+            return BankCodeList::Load(path).error();
         const std::error_code &failure = sizeError ? sizeError : timeError;
         // file_size reports a folder as "is a directory"; other causes carry their errno.
         return ReadFailure(path, failure.value() != 0 ? failure.value() : EIO);

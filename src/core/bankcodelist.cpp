@@ -5,6 +5,7 @@
 #include "fileio.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace penvaro::core {
 namespace {
@@ -50,6 +51,45 @@ bool placeMatches(std::string_view foldedLine, std::string_view place) {
     return columns(foldedLine, placeStart, placeWidth).find(place) != std::string_view::npos;
 }
 
+// Why the text is no bank code file as the program writes it (lines of 127 characters, 138
+// with the BIC, each ended, each starting with a code of eight digits); none when it is one.
+// A file cut short, or something else under its name, would otherwise answer every lookup
+// with "unknown bank".
+std::optional<std::string> damage(std::string_view text) {
+    if (text.empty())
+        return "Sie ist leer.";
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        const auto end = text.find('\n');
+        if (end == std::string_view::npos)
+            return "Die letzte Zeile (" + std::to_string(lineNumber)
+                   + ") ist unvollständig; die Datei wurde vermutlich abgeschnitten.";
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.size() != usedWidth && line.size() != usedWidth + bicWidth)
+            return "Zeile " + std::to_string(lineNumber) + " hat " + std::to_string(line.size())
+                   + " Zeichen statt " + std::to_string(usedWidth) + " oder "
+                   + std::to_string(usedWidth + bicWidth) + ".";
+        if (!AllAsciiDigits(line.substr(codeStart, codeWidth)))
+            return "Zeile " + std::to_string(lineNumber)
+                   + " beginnt nicht mit einer Bankleitzahl aus acht Ziffern.";
+    }
+    return std::nullopt;
+}
+
+Result<std::string> readChecked(const std::filesystem::path &path) {
+    auto text = ReadWholeFile(path, maxFileBytes);
+    if (!text)
+        return text.error();
+    if (const auto reason = damage(*text))
+        return Error{ErrorKind::Invalid,
+                     "Die Bankleitzahlendatei " + path.string() + " ist beschädigt: " + *reason};
+    return text;
+}
+
 } // namespace
 
 bool IsCompleteBankCode(std::string_view code) {
@@ -61,10 +101,16 @@ bool IsCompleteBankCode(std::string_view code) {
 }
 
 Result<BankCodeList> BankCodeList::Load(const std::filesystem::path &path) {
-    const auto text = ReadWholeFile(path, maxFileBytes);
+    const auto text = readChecked(path);
     if (!text)
         return text.error();
     return FromText(*text);
+}
+
+Result<void> BankCodeList::Check(const std::filesystem::path &path) {
+    if (const auto text = readChecked(path); !text)
+        return text.error();
+    return {};
 }
 
 BankCodeList BankCodeList::FromText(std::string_view text) {

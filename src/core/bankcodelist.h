@@ -31,7 +31,11 @@ struct BankOffice {
 // time a field is left.
 class BankCodeList {
 public:
+    // Refuses, naming the file, one that is not whole: a line not of the columns' length or
+    // not starting with a code, a last line cut short, an empty file.
     static Result<BankCodeList> Load(const std::filesystem::path &path);
+    // The same checks without building the list.
+    static Result<void> Check(const std::filesystem::path &path);
     static BankCodeList FromText(std::string_view cp1252Text);
 
     // The short name of the first line whose columns 1-8 are the code, without trailing

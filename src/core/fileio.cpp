@@ -1,7 +1,6 @@
 #include "fileio.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,45 +9,19 @@
 namespace penvaro::core {
 namespace {
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The rename is only durable once the folder entry itself is on disk.
-void syncFolder(const std::filesystem::path &folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Temporary copies that a crash left beside the file during a write (".NAME.XXXXXX"), older
-// than minAge.
-void removeTemporaryFiles(const std::filesystem::path &file,
-                          std::filesystem::file_time_type::duration minAge) {
+// Temporary copies that earlier versions, stopped during a write, left beside the file
+// (".NAME.XXXXXX").
+void removeEarlierTemporaryFiles(const std::filesystem::path &file) {
     const std::string prefix = "." + file.filename().string() + ".";
     const std::filesystem::path folder =
         file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     std::error_code ec;
-    const auto now = std::filesystem::file_time_type::clock::now();
     for (const auto &entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)
             || !entry.is_regular_file(ec) || entry.is_symlink(ec))
             continue;
-        const auto written = entry.last_write_time(ec);
-        if (!ec && now - written >= minAge)
-            std::filesystem::remove(entry.path(), ec);
+        std::filesystem::remove(entry.path(), ec);
     }
 }
 
@@ -159,7 +132,9 @@ Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
 void RemoveLeftTemporaryFiles(const std::filesystem::path &file) {
     std::error_code ec;
     const std::filesystem::path real = std::filesystem::weakly_canonical(file, ec);
-    removeTemporaryFiles(ec ? file : real, std::filesystem::file_time_type::duration::min());
+    removeEarlierTemporaryFiles(ec ? file : real);
+    RemoveAbandonedTemporaryFiles(file.has_parent_path() ? file.parent_path()
+                                                         : std::filesystem::path("."));
 }
 
 Result<void> CreateEmptyFile(const std::filesystem::path &path) {
@@ -208,59 +183,21 @@ Error ExistingTargetFailure(const std::filesystem::path &path) {
             "Die Datei " + path.string() + " ist schon vorhanden; sie wird nicht ersetzt."};
 }
 
-Result<void> WriteFileAtomically(const std::filesystem::path &requested,
+Result<void> WriteFileAtomically(const std::filesystem::path &path,
+                                 std::span<const std::uint8_t> bytes, WriteOptions options) {
+    auto file = AtomicFile::begin(path, options);
+    if (!file)
+        return file.error();
+    if (auto written = file->write(bytes); !written)
+        return written;
+    return file->commit();
+}
+
+Result<void> WriteFileAtomically(const std::filesystem::path &path,
                                  std::span<const std::uint8_t> bytes, ExistingFile existing) {
-    // Replace what a symbolic link points to, not the link; a link that leads nowhere is
-    // refused under the name the user knows.
-    std::error_code ec;
-    std::filesystem::path path = requested;
-    if (std::filesystem::is_symlink(requested, ec)) {
-        path = std::filesystem::weakly_canonical(requested, ec);
-        if (ec)
-            return WriteFailure(requested, ec.value());
-    }
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    if (existing == ExistingFile::Replace) {
-        if (auto allowed = CheckMayChange(path); !allowed)
-            return allowed;
-    }
-    // One younger than a minute may still be another program's write and stays.
-    removeTemporaryFiles(path, std::chrono::minutes(1));
-
-    std::string tempName = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
-    if (fd < 0)
-        return WriteFailure(path, errno);
-
-    struct stat previous {};
-    if (::stat(path.c_str(), &previous) == 0)
-        ::fchmod(fd, previous.st_mode & 07777);
-
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
-        const int failure = errno;
-        ::close(fd);
-        ::unlink(tempName.c_str());
-        return WriteFailure(path, failure);
-    }
-    if (::close(fd) != 0) {
-        const int failure = errno;
-        ::unlink(tempName.c_str());
-        return WriteFailure(path, failure);
-    }
-    // link() refuses an existing target atomically, where a check before rename() would race.
-    const bool moved = existing == ExistingFile::Keep
-                           ? ::link(tempName.c_str(), path.c_str()) == 0
-                           : ::rename(tempName.c_str(), path.c_str()) == 0;
-    const int failure = errno;
-    if (existing == ExistingFile::Keep || !moved)
-        ::unlink(tempName.c_str());
-    if (!moved && failure == EEXIST)
-        return ExistingTargetFailure(path);
-    if (!moved)
-        return WriteFailure(path, failure);
-    syncFolder(folder);
-    return {};
+    WriteOptions options;
+    options.existing = existing;
+    return WriteFileAtomically(path, bytes, options);
 }
 
 } // namespace penvaro::core

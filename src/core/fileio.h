@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atomicfile.h"
 #include "result.h"
 
 #include <cstdint>
@@ -23,9 +24,10 @@ Error ExistingTargetFailure(const std::filesystem::path &path);
 Result<std::vector<std::uint8_t>> ReadRecords(const std::filesystem::path &path,
                                               std::size_t recordSize, std::size_t maxRecords);
 
-// Removes the temporary copies that a program stopped during a write left beside the file.
-// Only for the program that holds the file's lock: then nobody else is writing it, and every
-// copy, however young, is left over.
+// Removes the temporary copies that a program stopped during a write left beside the file:
+// those of earlier versions (".NAME.XXXXXX") and every abandoned one of AtomicFile in its
+// folder. Only for the program that holds the file's lock: then nobody else is writing it,
+// and every copy, however young, is left over.
 void RemoveLeftTemporaryFiles(const std::filesystem::path &file);
 
 // Creates an empty file readable by its owner only; an existing file is an error.
@@ -39,16 +41,14 @@ Result<std::string> ReadWholeFile(const std::filesystem::path &path, std::size_t
 // may be created. The error has the kind ReadOnly.
 Result<void> CheckMayChange(const std::filesystem::path &path);
 
-enum class ExistingFile { Replace, Keep };
-
-// Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames
-// it over the target, so that a failure at any point leaves the previous file whole. A new
-// file is readable by its owner only; a replaced file keeps its permissions. With
-// ExistingFile::Keep an existing target is never replaced, not even one that appears while
-// the bytes are written; the error then has the kind TargetExists. A file the user may not
-// change (CheckMayChange) is not replaced.
+// Writes the bytes through an AtomicFile: the target is replaced only by a whole file on disk,
+// and never when it is one the program holds open, a directory, a device, a pipe or a socket.
+// A new file is readable by its owner only. With ExistingFile::Keep an existing target is
+// never replaced, not even one that appears while the bytes are written; the error then has
+// the kind TargetExists.
 Result<void> WriteFileAtomically(const std::filesystem::path &path,
-                                 std::span<const std::uint8_t> bytes,
-                                 ExistingFile existing = ExistingFile::Replace);
+                                 std::span<const std::uint8_t> bytes, WriteOptions options = {});
+Result<void> WriteFileAtomically(const std::filesystem::path &path,
+                                 std::span<const std::uint8_t> bytes, ExistingFile existing);
 
 } // namespace penvaro::core

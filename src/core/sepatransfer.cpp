@@ -1,6 +1,7 @@
 #include "sepatransfer.h"
 
 #include "iban.h"
+#include "utf8check.h"
 
 #include <algorithm>
 
@@ -19,6 +20,8 @@ bool hasControlCharacter(std::string_view text) {
 }
 
 Result<std::string> checkText(std::string_view text, std::string_view what, std::size_t limit) {
+    if (const auto notUtf8 = InvalidUtf8Message(text, what))
+        return invalid(*notUtf8);
     if (hasControlCharacter(text))
         return invalid(std::string(what)
                        + " darf keine Steuerzeichen (etwa Zeilenumbrüche) "

@@ -3,9 +3,9 @@
 #include "core/accountfile.h"
 #include "core/bookingtable.h"
 #include "core/date.h"
+#include "core/fileio.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -117,12 +117,8 @@ core::Result<void> WriteExampleStatement(const std::filesystem::path &file, doub
                                ":86:105?00LASTSCHRIFT?20SVWZ+Abschlag Strom?32Stadtwerke\r\n"
                                ":62F:C"
                              + s + "EUR7094,65\r\n-\r\n";
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out)
-        return core::Error{core::ErrorKind::Io, file.string() + " kann nicht geschrieben werden."};
-    return {};
+    return core::WriteFileAtomically(
+        file, std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
 }
 
 } // namespace penvaro::manual

@@ -8,17 +8,19 @@
 #include <QLineEdit>
 
 namespace penvaro::payments {
-namespace {
-
-std::filesystem::path ProgramBankCodeFile() {
-    return QFile::encodeName(platform::BankCodeFilePath()).toStdString();
-}
-
-} // namespace
 
 BankCodes::BankCodes(platform::UiService &ui, FileLocator locate)
     : m_ui(ui)
-    , m_locate(locate ? std::move(locate) : FileLocator(ProgramBankCodeFile)) {}
+    , m_locate(locate ? std::move(locate) : [this] { return programBankCodeFile(); }) {}
+
+std::filesystem::path BankCodes::programBankCodeFile() {
+    const platform::BankCodeFileChoice chosen = platform::ChooseBankCodeFile();
+    // Told once, not at every lookup of the same damaged file.
+    if (!chosen.refusal.isEmpty() && chosen.refusal != m_toldRefusal)
+        m_ui.showFailure(chosen.refusal);
+    m_toldRefusal = chosen.refusal;
+    return QFile::encodeName(chosen.path).toStdString();
+}
 
 BankCodes::~BankCodes() = default;
 

@@ -49,7 +49,10 @@ public:
     const core::AccountMethodCheck &methods();
 
 private:
+    std::filesystem::path programBankCodeFile();
+
     platform::UiService &m_ui;
+    QString m_toldRefusal;
     std::unique_ptr<platform::BankMethodCheck> m_methods;
     FileLocator m_locate;
     core::BankCodeCache m_cache;

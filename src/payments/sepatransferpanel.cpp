@@ -12,6 +12,7 @@
 #include "core/iban.h"
 #include "core/sepaform.h"
 #include "platform/appstate.h"
+#include "platform/chosenfilename.h"
 #include "platform/girocode.h"
 #include "platform/paymentrecall.h"
 #include "platform/sepapayment.h"
@@ -314,8 +315,9 @@ void SepaTransferPanel::writeFile() {
     const auto own = debtor();
     if (!own)
         return;
-    const QString path = m_state.ui().saveFileName(QStringLiteral("SEPA-Datei speichern"),
-                                                   QStringLiteral("SEPA-Datei (*.xml)"));
+    const QString type = QStringLiteral("SEPA-Datei (*.xml)");
+    const QString path = platform::WithChosenExtension(
+        m_state.ui().saveFileName(QStringLiteral("SEPA-Datei speichern"), type), type);
     if (path.isEmpty())
         return showCollected();
     std::vector<core::SepaTransfer> transfers;

@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -69,6 +70,9 @@ AccountFileLock::~AccountFileLock() {
 AccountFileLock::AccountFileLock(AccountFileLock &&other) noexcept
     : m_holder(other.m_holder)
     , m_fd(std::exchange(other.m_fd, -1))
+    , m_identityFd(std::exchange(other.m_identityFd, -1))
+    , m_protectedFile(std::move(other.m_protectedFile))
+    , m_protectedLock(std::move(other.m_protectedLock))
     , m_lockFile(std::move(other.m_lockFile))
     , m_failure(std::move(other.m_failure))
     , m_heldBy(std::move(other.m_heldBy)) {}
@@ -78,6 +82,9 @@ AccountFileLock &AccountFileLock::operator=(AccountFileLock &&other) noexcept {
         unlock();
         m_holder = other.m_holder;
         m_fd = std::exchange(other.m_fd, -1);
+        m_identityFd = std::exchange(other.m_identityFd, -1);
+        m_protectedFile = std::move(other.m_protectedFile);
+        m_protectedLock = std::move(other.m_protectedLock);
         m_lockFile = std::move(other.m_lockFile);
         m_failure = std::move(other.m_failure);
         m_heldBy = std::move(other.m_heldBy);
@@ -114,6 +121,12 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
     m_failure.clear();
     m_heldBy.clear();
     const std::filesystem::path lockFile = lockFileOf(accountFile);
+    const long nameMax = ::pathconf(lockFile.parent_path().c_str(), _PC_NAME_MAX);
+    if (core::LongestDerivedNameLength(lockFile.parent_path() / accountFile.filename())
+        > static_cast<std::size_t>(nameMax > 0 ? nameMax : NAME_MAX)) {
+        m_failure = core::DescribeSystemError(ENAMETOOLONG);
+        return Outcome::Failed;
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         bool created = true;
         int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -145,16 +158,44 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
             ::close(fd);
             return Outcome::Abandoned;
         }
+        if (!lockIdentity(accountFile)) {
+            // Ours only for the moment: removed, as no other program waits for this name.
+            if (created)
+                ::unlink(lockFile.c_str());
+            ::close(fd);
+            m_heldBy = "in einem anderen Penvaro-Programm, unter einem anderen Namen der Datei";
+            return Outcome::InUse;
+        }
         writeOwner(fd, m_holder);
         m_fd = fd;
         m_lockFile = lockFile;
+        m_protectedFile = core::ProtectedFile(accountFile);
+        m_protectedLock = core::ProtectedFile(lockFile);
         return Outcome::Locked;
     }
     inUse(lockFile);
     return Outcome::InUse;
 }
 
+bool AccountFileLock::lockIdentity(const std::filesystem::path &accountFile) {
+    // A file still to be made has no other name yet.
+    const int fd = ::open(accountFile.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        return false;
+    }
+    m_identityFd = fd;
+    return true;
+}
+
 void AccountFileLock::unlock() {
+    if (m_identityFd >= 0)
+        ::close(m_identityFd);
+    m_identityFd = -1;
+    m_protectedFile = {};
+    m_protectedLock = {};
     if (m_fd < 0)
         return;
     // Removed while still held, so that nobody finds a lock file without its lock.

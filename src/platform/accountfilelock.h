@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/protectedfiles.h"
+
 #include <filesystem>
 #include <string>
 
@@ -10,7 +12,11 @@ namespace penvaro::platform {
 // system lets go of the advisory lock when a program ends in any way, so a lock file that
 // nobody holds was left by a program that crashed. The lock file belongs to the file's real
 // path, so that every name of the file (a symbolic link, a relative path) meets the same lock.
-// It holds who has the file open, so that whoever is refused can be told.
+// It holds who has the file open, so that whoever is refused can be told. The account file
+// itself is held with an advisory lock too: a hard link, which has no real path in common with
+// the file, meets that one. While locked, the account file and its lock file are protected
+// from every writer of the program (core::ProtectedFile). A name too long for the files
+// derived from it (the lock, a temporary copy) is refused here, before anything is opened.
 class AccountFileLock {
 public:
     // Who has the file open: a program window or penvaro-cli.
@@ -50,8 +56,15 @@ private:
     // Notes who holds the lock file for heldBy().
     void inUse(const std::filesystem::path &lockFile);
 
+    // Takes the advisory lock on the account file itself; false when another program holds it
+    // under another name.
+    bool lockIdentity(const std::filesystem::path &accountFile);
+
     Holder m_holder = Holder::Window;
     int m_fd = -1;
+    int m_identityFd = -1;
+    core::ProtectedFile m_protectedFile;
+    core::ProtectedFile m_protectedLock;
     std::filesystem::path m_lockFile;
     std::string m_failure;
     std::string m_heldBy;

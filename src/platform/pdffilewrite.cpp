@@ -6,38 +6,11 @@
 
 #include <cerrno>
 #include <charconv>
-#include <fcntl.h>
-#include <random>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
-
-#include <utility>
 
 namespace penvaro::platform {
 namespace {
-
-// Created with the permissions a new file of the user gets (the umask applies), unlike a
-// temporary file of mkstemp, which only its owner could read.
-int createBeside(const std::filesystem::path &target, std::filesystem::path &temporary) {
-    static constexpr char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix(6, ' ');
-        for (char &c : suffix)
-            c = letters[pick(random)];
-        temporary = target.parent_path() / ("." + target.filename().string() + "." + suffix);
-        const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
 
 // Why a write that the printer did not report stopped short.
 std::string incompleteReason(const std::filesystem::path &written) {
@@ -53,14 +26,6 @@ std::string incompleteReason(const std::filesystem::path &written) {
     return "Die Ausgabe wurde nicht vollständig geschrieben.";
 }
 
-void syncFolder(const std::filesystem::path &folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 core::Result<PdfFileWrite> PdfFileWrite::start(const QString &target) {
@@ -69,65 +34,26 @@ core::Result<PdfFileWrite> PdfFileWrite::start(const QString &target) {
         return core::Error{core::ErrorKind::Io, "Die PDF-Datei „" + target.toStdString()
                                                     + "“ kann nicht geschrieben werden: " + reason};
     };
-    // A symbolic link stays and the file it leads to is replaced.
-    std::error_code ec;
-    std::filesystem::path path = std::filesystem::absolute(named, ec);
-    if (!ec)
-        path = std::filesystem::weakly_canonical(path, ec);
-    if (ec)
-        return refused(core::DescribeSystemError(ec.value()));
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return refused(core::DescribeSystemError(EISDIR));
-        if (!S_ISREG(info.st_mode))
-            return refused("Das ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder "
-                           "ein Socket.");
-        if (!core::CheckMayChange(path))
-            return refused("Die Datei ist schreibgeschützt oder gehört einem anderen Benutzer.");
+    if (const auto reason = core::WriteRefusal(named))
+        return refused(*reason);
+    if (!core::CheckMayChange(named))
+        return refused("Die Datei ist schreibgeschützt oder gehört einem anderen Benutzer.");
+    // The printout is a document like any other of the user: the umask decides who reads it.
+    core::WriteOptions options;
+    options.newFileMode = 0666;
+    auto file = core::AtomicFile::begin(named, options);
+    if (!file) {
+        const std::filesystem::path folder = std::filesystem::absolute(named).parent_path();
+        std::error_code ec;
+        if (!std::filesystem::exists(folder, ec))
+            return refused("Der Ordner „" + folder.string() + "“ ist nicht vorhanden.");
+        return refused(file.error().message);
     }
-    std::filesystem::path temporary;
-    const int fd = createBeside(path, temporary);
-    if (fd < 0) {
-        const int failure = errno;
-        if (failure == ENOENT)
-            return refused("Der Ordner „" + path.parent_path().string() + "“ ist nicht vorhanden.");
-        return refused(core::DescribeSystemError(failure));
-    }
-    // A replaced file keeps its permissions.
-    if (::stat(path.c_str(), &info) == 0)
-        ::fchmod(fd, info.st_mode & 07777);
-    ::close(fd);
-    return PdfFileWrite(target, path, temporary);
-}
-
-PdfFileWrite::PdfFileWrite(PdfFileWrite &&other) noexcept
-    : m_shownName(std::move(other.m_shownName))
-    , m_target(std::move(other.m_target))
-    , m_temporary(std::exchange(other.m_temporary, {})) {}
-
-PdfFileWrite &PdfFileWrite::operator=(PdfFileWrite &&other) noexcept {
-    if (this != &other) {
-        discard();
-        m_shownName = std::move(other.m_shownName);
-        m_target = std::move(other.m_target);
-        m_temporary = std::exchange(other.m_temporary, {});
-    }
-    return *this;
-}
-
-PdfFileWrite::~PdfFileWrite() {
-    discard();
-}
-
-void PdfFileWrite::discard() {
-    if (!m_temporary.empty())
-        ::unlink(m_temporary.c_str());
-    m_temporary.clear();
+    return PdfFileWrite(target, std::move(*file));
 }
 
 QString PdfFileWrite::temporaryPath() const {
-    return QFile::decodeName(m_temporary.c_str());
+    return QFile::decodeName(m_file.temporaryPath().c_str());
 }
 
 core::Error PdfFileWrite::failure(const std::string &reason) const {
@@ -137,36 +63,22 @@ core::Error PdfFileWrite::failure(const std::string &reason) const {
 }
 
 core::Result<void> PdfFileWrite::commit() {
-    const auto bytes = core::ReadWholeFile(m_temporary, std::size_t{1} << 31);
+    const auto bytes = core::ReadWholeFile(m_file.temporaryPath(), std::size_t{1} << 31);
     if (!bytes) {
         const core::Error error = failure(bytes.error().message);
-        discard();
+        m_file.discard();
         return error;
     }
     if (!IsCompletePdf(*bytes))
         return abandon();
-    const int fd = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) {
-        const core::Error error = failure(core::DescribeSystemError(errno));
-        if (fd >= 0)
-            ::close(fd);
-        discard();
-        return error;
-    }
-    ::close(fd);
-    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-        const core::Error error = failure(core::DescribeSystemError(errno));
-        discard();
-        return error;
-    }
-    m_temporary.clear();
-    syncFolder(m_target.parent_path());
+    if (auto committed = m_file.commit(); !committed)
+        return failure(committed.error().message);
     return {};
 }
 
 core::Error PdfFileWrite::abandon() {
-    const core::Error error = failure(incompleteReason(m_temporary));
-    discard();
+    const core::Error error = failure(incompleteReason(m_file.temporaryPath()));
+    m_file.discard();
     return error;
 }
 

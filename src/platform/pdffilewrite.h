@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/atomicfile.h"
 #include "core/result.h"
 
 #include <QString>
@@ -8,21 +9,16 @@
 
 namespace penvaro::platform {
 
-// A PDF printout is written into a temporary file beside the file the user named, which it
-// replaces only once it is complete and on disk: a full disk or a failing write leaves the
-// previous file as it was and no partial file behind. Anything but a regular file (a device, a
-// pipe) is refused without being opened, so that printing neither blocks on a pipe nor pours
-// into a device. Failures give the reason in German.
+// A PDF printout goes through the program's one writer (core::AtomicFile), which the printer
+// fills by the temporary file's name; the target is replaced only once the file is a complete
+// PDF and on disk. Refused targets (a device, a pipe, the open account file) are not opened,
+// so that printing neither blocks on a pipe nor pours into a device. Failures give the reason
+// in German.
 class PdfFileWrite {
 public:
     static core::Result<PdfFileWrite> start(const QString &target);
 
-    PdfFileWrite(PdfFileWrite &&other) noexcept;
-    PdfFileWrite &operator=(PdfFileWrite &&other) noexcept;
-    PdfFileWrite(const PdfFileWrite &) = delete;
-    PdfFileWrite &operator=(const PdfFileWrite &) = delete;
-    // Removes the temporary file unless it was committed.
-    ~PdfFileWrite();
+    // Dropped uncommitted, it removes its temporary file.
 
     // Where the printer writes.
     QString temporaryPath() const;
@@ -33,16 +29,13 @@ public:
     core::Error abandon();
 
 private:
-    PdfFileWrite(QString shownName, std::filesystem::path target, std::filesystem::path temporary)
+    PdfFileWrite(QString shownName, core::AtomicFile file)
         : m_shownName(std::move(shownName))
-        , m_target(std::move(target))
-        , m_temporary(std::move(temporary)) {}
+        , m_file(std::move(file)) {}
     core::Error failure(const std::string &reason) const;
-    void discard();
 
     QString m_shownName;
-    std::filesystem::path m_target;
-    std::filesystem::path m_temporary;
+    core::AtomicFile m_file;
 };
 
 // Whether the bytes are a whole PDF as a writer leaves it: the cross-reference table that the

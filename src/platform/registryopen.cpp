@@ -46,9 +46,10 @@ bool IsDamageCode(int code) {
 
 // Tells a file that is no database, or not ours, or broken, from one that is merely locked
 // or unreadable: only the first kind may be set aside.
-Check CheckDatabase(sqlite3 *db) {
+Check CheckDatabase(sqlite3 *db, int &failedCode) {
     SqliteStatement quickCheck(db, "PRAGMA quick_check");
     const int code = quickCheck.step();
+    failedCode = code == SQLITE_ROW ? SQLITE_OK : code;
     if (IsDamageCode(code))
         return Check::Damaged;
     if (code != SQLITE_ROW)
@@ -57,16 +58,19 @@ Check CheckDatabase(sqlite3 *db) {
         return Check::Damaged;
 
     const int schemaCode = Execute(db, "BEGIN IMMEDIATE");
+    failedCode = schemaCode;
     if (schemaCode != SQLITE_OK)
         return IsDamageCode(schemaCode) ? Check::Damaged : Check::Failed;
     const int createCode = Execute(db, Schema);
+    failedCode = createCode;
     if (createCode != SQLITE_OK) {
         Execute(db, "ROLLBACK");
         // CREATE ... IF NOT EXISTS only fails on a file of another layout or a broken one.
         return createCode == SQLITE_ERROR || IsDamageCode(createCode) ? Check::Damaged
                                                                       : Check::Failed;
     }
-    if (Execute(db, "COMMIT") != SQLITE_OK) {
+    failedCode = Execute(db, "COMMIT");
+    if (failedCode != SQLITE_OK) {
         Execute(db, "ROLLBACK");
         return Check::Failed;
     }
@@ -75,6 +79,27 @@ Check CheckDatabase(sqlite3 *db) {
     if (keys.prepareCode() != SQLITE_OK || values.prepareCode() != SQLITE_OK)
         return Check::Damaged;
     return Check::Usable;
+}
+
+QString DescribeSqliteFailure(int code) {
+    switch (code & 0xFF) {
+    case SQLITE_READONLY:
+        return QStringLiteral("sie oder ihr Ordner ist schreibgeschützt");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("sie lässt sich nicht öffnen oder anlegen");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("keine Berechtigung");
+    case SQLITE_FULL:
+        return QStringLiteral("auf dem Datenträger ist kein Platz mehr");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("ein anderes Programm hält sie gesperrt");
+    case SQLITE_IOERR:
+        return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
+    default:
+        return QString::fromUtf8(sqlite3_errstr(code));
+    }
 }
 
 struct Attempt {
@@ -102,14 +127,16 @@ Attempt OpenDatabase(const QString &path) {
     Attempt attempt;
     const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &attempt.db,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int failedCode = code;
     if (code == SQLITE_OK) {
         sqlite3_busy_timeout(attempt.db, BusyTimeoutMilliseconds);
         Execute(attempt.db, "PRAGMA foreign_keys = ON");
-        attempt.check = CheckDatabase(attempt.db);
+        attempt.check = CheckDatabase(attempt.db, failedCode);
     }
     if (attempt.check != Check::Usable) {
-        attempt.message = attempt.db != nullptr ? LastSqliteMessage(attempt.db)
-                                                : QString::fromUtf8(sqlite3_errstr(code));
+        // The code of the step that failed: after the rollback that follows it, the
+        // connection's last message is "not an error".
+        attempt.message = DescribeSqliteFailure(failedCode);
         sqlite3_close(attempt.db);
         attempt.db = nullptr;
     }

@@ -4,12 +4,13 @@
 #include "recipientmemory.h"
 #include "uiservice.h"
 
+#include "core/atomicfile.h"
 #include "core/bankcodelist.h"
 #include "core/bookingchanges.h"
 #include "core/iban.h"
 
 #include <QDateTime>
-#include <QSaveFile>
+#include <QFile>
 
 namespace penvaro::platform {
 namespace {
@@ -75,24 +76,30 @@ core::Result<void> WriteSepaFileAndBook(const QString &path, const QByteArray &d
                                         core::BookingTable &table,
                                         const std::vector<core::SepaTransfer> &transfers,
                                         double today, const std::filesystem::path &accountFile) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size()
-        || !file.flush())
+    auto file = core::AtomicFile::begin(QFile::encodeName(path).toStdString());
+    if (!file)
         return failed("Die SEPA-Datei " + path.toStdString()
-                      + " ließ sich nicht schreiben: " + file.errorString().toStdString());
+                      + " ließ sich nicht schreiben: " + file.error().message);
+    if (auto written =
+            file->write(std::span(reinterpret_cast<const std::uint8_t *>(document.constData()),
+                                  static_cast<std::size_t>(document.size())));
+        !written)
+        return failed("Die SEPA-Datei " + path.toStdString()
+                      + " ließ sich nicht schreiben: " + written.error().message);
     std::vector<core::BookingRecord> bookings;
     for (const auto &transfer : transfers)
         bookings.push_back(core::SepaBooking(transfer, today));
     const int before = table.count;
     if (auto booked = core::AddBookings(table, bookings, accountFile); !booked) {
-        file.cancelWriting();
+        file->discard();
         return core::Error{booked.error().kind,
                            "Die SEPA-Datei wurde nicht geschrieben, denn die Buchung ging nicht: "
                                + booked.error().message};
     }
-    if (file.commit())
+    const auto committed = file->commit();
+    if (committed)
         return {};
-    const std::string reason = file.errorString().toStdString();
+    const std::string reason = committed.error().message;
     for (int slot = table.count; slot > before; --slot) {
         if (auto undone = core::DeleteBooking(table, slot, accountFile); !undone)
             return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen ("

@@ -9,6 +9,8 @@
 #include "core/yearreportprintout.h"
 #include "ledger/amountdisplay.h"
 #include "platform/appstate.h"
+#include "platform/chosenfilename.h"
+#include "platform/filewrite.h"
 #include "platform/uiservice.h"
 #include "widgets/commandbutton.h"
 #include "widgets/localeseparators.h"
@@ -24,7 +26,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
@@ -282,31 +283,26 @@ void YearReportWindow::showCell(const QModelIndex &index) {
 }
 
 void YearReportWindow::saveCsv() {
-    const QString path = m_state.ui().saveFileName(QStringLiteral("Auswertung als CSV speichern"),
-                                                   QStringLiteral("CSV-Datei (*.csv)"));
+    const QString type = QStringLiteral("CSV-Datei (*.csv)");
+    const QString path = platform::WithChosenExtension(
+        m_state.ui().saveFileName(QStringLiteral("Auswertung als CSV speichern"), type), type);
     if (path.isEmpty())
         return;
     const std::string text = core::YearReportCsv(m_model->report());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), static_cast<qint64>(text.size()))
-               != static_cast<qint64>(text.size())
-        || !file.commit()) {
-        m_state.ui().showFailure(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
-                                     .arg(QFileInfo(path).fileName(), file.errorString()));
-    }
+    // A report is a document like any other of the user: the umask decides who reads it.
+    core::WriteOptions options;
+    options.newFileMode = 0666;
+    platform::ReportFailure(
+        m_state.ui(), platform::WriteWholeFile(path, QByteArray::fromStdString(text), options));
 }
 
 void YearReportWindow::savePng(QChartView &view, const QString &what) {
-    const QString path = m_state.ui().saveFileName(what + QStringLiteral(" als PNG speichern"),
-                                                   QStringLiteral("PNG-Bild (*.png)"));
+    const QString type = QStringLiteral("PNG-Bild (*.png)");
+    const QString path = platform::WithChosenExtension(
+        m_state.ui().saveFileName(what + QStringLiteral(" als PNG speichern"), type), type);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !view.grab().save(&file, "PNG") || !file.commit()) {
-        m_state.ui().showFailure(QStringLiteral("Das Bild %1 konnte nicht gespeichert werden: %2")
-                                     .arg(QFileInfo(path).fileName(), file.errorString()));
-    }
+    platform::ReportFailure(m_state.ui(), platform::WritePngFile(path, view.grab().toImage()));
 }
 
 core::Result<void> YearReportWindow::drawPrintout(core::Canvas &canvas) const {

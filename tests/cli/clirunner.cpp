@@ -8,9 +8,9 @@
 
 namespace penvaro::testing {
 
-CliRun RunCli(const std::vector<std::string> &args) {
+CliRun RunCli(const std::vector<std::string> &args, const std::string &standardOutput) {
     TempDir dir;
-    const std::string outPath = dir.path("out").string();
+    const std::string outPath = standardOutput.empty() ? dir.path("out").string() : standardOutput;
     const std::string errPath = dir.path("err").string();
 
     posix_spawn_file_actions_t actions;
@@ -33,9 +33,11 @@ CliRun RunCli(const std::vector<std::string> &args) {
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     posix_spawn_file_actions_destroy(&actions);
-    const auto out = ReadBytes(outPath);
     const auto err = ReadBytes(errPath);
-    run.out.assign(out.begin(), out.end());
+    if (standardOutput.empty()) {
+        const auto out = ReadBytes(outPath);
+        run.out.assign(out.begin(), out.end());
+    }
     run.err.assign(err.begin(), err.end());
     return run;
 }

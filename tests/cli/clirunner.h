@@ -12,6 +12,8 @@ struct CliRun {
 };
 
 // Runs the built penvaro-cli with the arguments, in a shell-free child, and collects its output.
-CliRun RunCli(const std::vector<std::string> &args);
+// Standard output goes to the given file instead when one is named (e.g. /dev/full); out stays
+// empty then.
+CliRun RunCli(const std::vector<std::string> &args, const std::string &standardOutput = {});
 
 } // namespace penvaro::testing

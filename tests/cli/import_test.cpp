@@ -151,6 +151,19 @@ TEST_F(CliImport, WaitsForTheProgramThatHasTheFileOpenButNotForOneThatCrashed) {
         EXPECT_EQ(bytes, accountBytes());
         EXPECT_EQ(0, RunCli({"import", "--dry-run", file, fixture("mt940-cp1252.sta")}).status)
             << "looking is no writing";
+        // Another name of the same file meets the same lock; a hard link shares no path.
+        const auto hard = m_files.path("hart.p11");
+        const auto soft = m_files.path("weich.p11");
+        std::filesystem::create_hard_link(file, hard);
+        std::filesystem::create_symlink(file, soft);
+        for (const auto &name : {hard, soft}) {
+            const auto other = RunCli({"import", name.string(), fixture("mt940-cp1252.sta")});
+            EXPECT_EQ(1, other.status) << name;
+            EXPECT_NE(std::string::npos, other.err.find("geöffnet")) << other.err;
+            EXPECT_EQ(bytes, accountBytes());
+        }
+        std::filesystem::remove(hard);
+        std::filesystem::remove(soft);
     }
 
     // A crashed program leaves its lock file, but nobody holds it.
@@ -330,14 +343,19 @@ TEST_F(CliImport, RefusesUnreadableInputNamingThePlaceAndChangesNothing) {
          statement("leer.sta", ":20:STARTUMSE\r:21:NONREF\r-\r"), "keinen lesbaren MT940"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
         const std::string file = account(c.records);
         const auto bytes = accountBytes();
-        const auto run = RunCli({"import", file, c.statement});
-        EXPECT_EQ(1, run.status);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(std::string::npos, run.err.find(c.fragment)) << run.err;
-        EXPECT_EQ(bytes, accountBytes());
+        // A trial run answers what the import would do, its refusal included.
+        for (const bool dryRun : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (dryRun ? ", dry run" : ""));
+            const auto run =
+                RunCli(dryRun ? std::vector<std::string>{"import", "--dry-run", file, c.statement}
+                              : std::vector<std::string>{"import", file, c.statement});
+            EXPECT_EQ(1, run.status);
+            EXPECT_TRUE(run.out.empty()) << run.out;
+            EXPECT_NE(std::string::npos, run.err.find(c.fragment)) << run.err;
+            EXPECT_EQ(bytes, accountBytes());
+        }
     }
 
     const auto noAccount =

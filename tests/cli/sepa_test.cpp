@@ -8,6 +8,8 @@
 #include "core/bookingtable.h"
 #include "core/date.h"
 
+#include <QDate>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -201,8 +203,14 @@ TEST_F(CliSepa, SepaTransferWritesTheFileAndBooksThePlannedDebit) {
 TEST_F(CliSepa, SepaTransferRefusalsWriteAndBookNothing) {
     const std::string verein = account("verein.p11");
     const std::string ohneDaten = account("ohne.p11");
-    storeAccountData(verein, "\"Kontoinhaber\"=\"SV Grün-Weiß e.V.\"\r\n"
-                             "\"IBAN\"=\"DE89370400440532013000\"\r\n");
+    const std::string angerissen = account("angerissen.p11");
+    for (const std::string &paying : {verein, angerissen})
+        storeAccountData(paying, "\"Kontoinhaber\"=\"SV Grün-Weiß e.V.\"\r\n"
+                                 "\"IBAN\"=\"DE89370400440532013000\"\r\n");
+    // What an interrupted write of another program leaves: the program window asks about it.
+    std::ofstream(angerissen, std::ios::binary | std::ios::app) << "halb";
+    const std::string yesterday =
+        QDate::currentDate().addDays(-1).toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     const std::string xml = file("auftrag.xml");
     struct Case {
         const char *name;
@@ -221,6 +229,11 @@ TEST_F(CliSepa, SepaTransferRefusalsWriteAndBookNothing) {
         {"no execution date", verein, with({"--xml", xml}, transferOptions()), 2},
         {"impossible execution date", verein,
          with({"--execution", "31.02.2027", "--xml", xml}, transferOptions()), 2},
+        {"execution date passed", verein,
+         with({"--execution", yesterday, "--xml", xml}, transferOptions()), 2},
+        {"execution date before the calendar's start", verein,
+         with({"--execution", "01.01.0001", "--xml", xml}, transferOptions()), 2},
+        {"account file ending in a partial record", angerissen, with(output, transferOptions()), 1},
     };
     for (const Case &c : cases) {
         const auto run = RunCli(with({"sepa-transfer", c.account}, c.args));

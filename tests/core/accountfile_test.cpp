@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -213,18 +216,20 @@ TEST(AccountFile, SavingRemovesWhatACrashLeftAndRefusesALinkLoopByItsName) {
     penvaro::testing::TempDir dir;
     BookingTable table;
     penvaro::testing::Fill(table, manyRecords(2));
-    const auto left = dir.path(".giro.p11.a1b2c3");
-    const auto writing = dir.path(".giro.p11.x9y8z7");
+    const auto left = dir.path(".giro.p11.pv~a1b2c3");
+    const auto writing = dir.path(".giro.p11.pv~x9y8z7");
     const auto lock = dir.path(".giro.p11.lock");
     for (const auto &path : {left, writing, lock})
         WriteBytes(path, {1, 2, 3});
-    std::filesystem::last_write_time(left, std::filesystem::file_time_type::clock::now()
-                                               - std::chrono::hours(1));
+    // Another program's write in progress holds its temporary file's lock.
+    const int held = ::open(writing.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(0, ::flock(held, LOCK_EX));
 
     ASSERT_TRUE(core::SaveAccountFile(table, dir.path("giro.p11")));
     EXPECT_FALSE(std::filesystem::exists(left)) << "left by a crash";
-    EXPECT_TRUE(std::filesystem::exists(writing)) << "maybe another program's write";
+    EXPECT_TRUE(std::filesystem::exists(writing)) << "another program's write";
     EXPECT_TRUE(std::filesystem::exists(lock));
+    ::close(held);
 
     std::filesystem::create_symlink("zwei.p11", dir.path("eins.p11"));
     std::filesystem::create_symlink("eins.p11", dir.path("zwei.p11"));
