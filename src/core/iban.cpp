@@ -47,25 +47,10 @@ Error invalid(std::string message) {
     return {ErrorKind::Invalid, std::move(message)};
 }
 
-// The remainder modulo 97 of the number that the text spells when every letter stands for
-// 10 (A) to 35 (Z), taken digit by digit so that no length overflows.
-int remainder97(std::string_view text) {
-    int remainder = 0;
-    for (const char c : text) {
-        if (IsAsciiDigit(c)) {
-            remainder = (remainder * 10 + (c - '0')) % 97;
-        } else {
-            const int value = c - 'A' + 10;
-            remainder = (remainder * 100 + value) % 97;
-        }
-    }
-    return remainder;
-}
-
 // The IBAN's digits as ISO 7064 MOD 97-10 reads them: the first four characters moved to
 // the end.
 int ibanRemainder(std::string_view iban) {
-    return remainder97(std::string(iban.substr(4)) + std::string(iban.substr(0, 4)));
+    return Mod97Remainder(std::string(iban.substr(4)) + std::string(iban.substr(0, 4)));
 }
 
 std::string withoutLeadingZeros(std::string_view digits) {
@@ -87,6 +72,20 @@ Result<void> checkGermanAccount(std::string_view bankCode, std::string_view acco
 }
 
 } // namespace
+
+int Mod97Remainder(std::string_view text) {
+    // Digit by digit, so that no length overflows.
+    int remainder = 0;
+    for (const char c : text) {
+        if (IsAsciiDigit(c)) {
+            remainder = (remainder * 10 + (c - '0')) % 97;
+        } else {
+            const int value = c - 'A' + 10;
+            remainder = (remainder * 100 + value) % 97;
+        }
+    }
+    return remainder;
+}
 
 std::string ElectronicForm(std::string_view typed) {
     std::string electronic;
@@ -170,7 +169,7 @@ Result<std::string> IbanFromAccount(std::string_view accountNumber, std::string_
         !checked)
         return checked.error();
     const std::string bban = code + std::string(accountNumberWidth - account.size(), '0') + account;
-    const int checkDigits = 98 - remainder97(bban + "DE00");
+    const int checkDigits = 98 - Mod97Remainder(bban + "DE00");
     const std::string digits = (checkDigits < 10 ? "0" : "") + std::to_string(checkDigits);
     return "DE" + digits + bban;
 }

@@ -15,6 +15,11 @@ class BankCodeList;
 // for the check to name.
 std::string ElectronicForm(std::string_view typed);
 
+// ISO 7064 MOD 97-10 as IBANs and creditor identifiers use it: the remainder modulo 97 of the
+// number the text spells when each capital letter stands for 10 (A) to 35 (Z). The text holds
+// digits and capitals only.
+int Mod97Remainder(std::string_view text);
+
 // The paper form of an IBAN: groups of four separated by single blanks.
 std::string IbanInGroups(std::string_view electronic);
 

@@ -1,6 +1,7 @@
 #include "sepatransfer.h"
 
 #include "iban.h"
+#include "sepacountries.h"
 #include "utf8check.h"
 
 #include <algorithm>
@@ -64,12 +65,20 @@ Result<std::string> CheckSepaBic(std::string_view bic, const std::string &ibanCo
     if (ibanCountry == "DE" && !bicFromFile.empty())
         return bicFromFile;
     if (bic.find_first_not_of(' ') == std::string_view::npos) {
-        if (ibanCountry == "DE")
-            return bicFromFile;
-        return invalid("Für eine Überweisung ins Ausland geben Sie bitte den BIC der Bank des "
-                       "Empfängers ein.");
+        if (!SepaNeedsBic(ibanCountry))
+            return std::string();
+        return invalid("Für ein Konto in " + ibanCountry
+                       + " (außerhalb des EWR) geben Sie bitte den BIC seiner Bank ein.");
     }
-    return CheckBic(bic);
+    auto checked = CheckBic(bic);
+    if (!checked)
+        return checked;
+    const std::string bicCountry = checked->substr(4, 2);
+    if (!BicFitsIbanCountry(bicCountry, ibanCountry))
+        return invalid("Der BIC " + *checked + " gehört zu einer Bank in " + bicCountry
+                       + ", die IBAN zu einem Konto in " + ibanCountry
+                       + ": Bitte prüfen Sie den BIC.");
+    return checked;
 }
 
 Result<SepaTransfer> CheckSepaTransfer(const SepaTransfer &typed, const BankCodeList &banks,
@@ -81,6 +90,8 @@ Result<SepaTransfer> CheckSepaTransfer(const SepaTransfer &typed, const BankCode
     if (!iban)
         return iban.error();
     checked.iban = iban->iban;
+    if (auto country = CheckSepaIbanCountry(iban->iban); !country)
+        return country.error();
     const auto bic = CheckSepaBic(typed.bic, iban->iban.substr(0, 2), iban->bic);
     if (!bic)
         return bic.error();

@@ -46,13 +46,14 @@ Result<std::string> CheckSepaName(std::string_view name);
 Result<std::string> CheckSepaPurpose(std::string_view purpose);
 Result<std::int64_t> CheckSepaAmount(std::int64_t amount);
 // The BIC of the recipient's bank: for a German IBAN the bank code file's, which is not typed;
-// where the file has none, the one typed, which may then be empty. Any other IBAN needs a BIC
-// typed.
+// otherwise the one typed, of a bank in the IBAN's country. Within the EEA it may be empty; a
+// SEPA country outside it needs a BIC typed.
 Result<std::string> CheckSepaBic(std::string_view bic, const std::string &ibanCountry,
                                  const std::string &bicFromFile);
 
 // Checks a transfer as typed (IBAN and BIC in any form) field by field, in the order of the
-// form, and gives it back with IBAN and BIC in electronic form.
+// form, refusing an IBAN outside the SEPA countries, and gives it back with IBAN and BIC in
+// electronic form.
 Result<SepaTransfer> CheckSepaTransfer(const SepaTransfer &typed, const BankCodeList &banks,
                                        const AccountMethodCheck &methods);
 

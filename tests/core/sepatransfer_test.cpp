@@ -1,3 +1,7 @@
+#include "support/bankcodelines.h"
+
+#include "core/accountmethodcheck.h"
+#include "core/bankcodelist.h"
 #include "core/date.h"
 #include "core/epcqrpayload.h"
 #include "core/sepatransfer.h"
@@ -16,6 +20,13 @@ core::SepaTransfer invoice() {
             "Mitgliedsbeitrag 2027 Jörg Müller",
             0.0};
 }
+
+class PassingMethods : public core::AccountMethodCheck {
+public:
+    core::AccountMethodVerdict check(std::string_view, std::string_view) const override {
+        return core::AccountMethodVerdict::Passed;
+    }
+};
 
 } // namespace
 
@@ -105,11 +116,52 @@ TEST(SepaTransfer, ChecksEachField) {
 
     EXPECT_EQ("COBADEFFXXX", *core::CheckSepaBic("", "DE", "COBADEFFXXX"));
     EXPECT_EQ("COBADEFFXXX", *core::CheckSepaBic("NWBKGB2L", "DE", "COBADEFFXXX"));
-    EXPECT_EQ("NWBKGB2L", *core::CheckSepaBic("nwbkgb2l", "DE", ""));
+    EXPECT_EQ("MARKDEFFXXX", *core::CheckSepaBic("markdeffxxx", "DE", ""));
     EXPECT_EQ("", *core::CheckSepaBic(" ", "DE", ""));
     EXPECT_EQ("NWBKGB2L", *core::CheckSepaBic("nwbkgb2l", "GB", ""));
     EXPECT_FALSE(core::CheckSepaBic("", "GB", ""));
     EXPECT_FALSE(core::CheckSepaBic("NWBK", "GB", ""));
+}
+
+TEST(SepaTransfer, TakesOnlySepaIbansAndABicOfTheIbansCountry) {
+    using penvaro::testing::BankCodeLine;
+    const auto banks = core::BankCodeList::FromText(
+        BankCodeLine("37040044", "Commerzbank", "Commerzbank Köln", "50447", "Köln", "COBADEFFXXX")
+        + BankCodeLine("12030000", "Deutsche Kreditbank Berlin", "DKB Berlin", "10919", "Berlin"));
+    const PassingMethods methods;
+    struct Case {
+        const char *name;
+        const char *iban;
+        const char *bic;
+        const char *checkedBic; // nullptr: refused
+        const char *reason;     // part of the refusal
+    };
+    const Case cases[] = {
+        {"German bank: the file's BIC", "DE89370400440532013000", "", "COBADEFFXXX", ""},
+        {"EEA country without BIC", "AT611904300234573201", "", "", ""},
+        {"EEA country with its BIC", "AT611904300234573201", "bkauatww", "BKAUATWW", ""},
+        {"BIC of another country", "NL91ABNA0417164300", "COBADEFFXXX", nullptr,
+         "gehört zu einer Bank in DE, die IBAN zu einem Konto in NL"},
+        {"German IBAN, foreign BIC typed", "DE02120300000000202051", "NWBKGB2L", nullptr,
+         "Bank in GB"},
+        {"outside the EEA without BIC", "GB29NWBK60161331926819", "", nullptr, "BIC"},
+        {"Jersey bank, British IBAN", "GB29NWBK60161331926819", "HSBCJESHXXX", "HSBCJESHXXX", ""},
+        {"outside SEPA", "BR1800360305000010009795493C1", "", nullptr, "SEPA"},
+    };
+    for (const Case &c : cases) {
+        auto typed = invoice();
+        typed.iban = c.iban;
+        typed.bic = c.bic;
+        const auto checked = core::CheckSepaTransfer(typed, banks, methods);
+        if (!c.checkedBic) {
+            ASSERT_FALSE(checked) << c.name;
+            EXPECT_NE(std::string::npos, checked.error().message.find(c.reason))
+                << c.name << ": " << checked.error().message;
+            continue;
+        }
+        ASSERT_TRUE(checked) << c.name << ": " << checked.error().message;
+        EXPECT_EQ(c.checkedBic, checked->bic) << c.name;
+    }
 }
 
 TEST(SepaTransfer, BooksThePlannedDebitOnTheExecutionDate) {
