@@ -237,22 +237,32 @@ Columns columnsOf(const Layout &l, const std::vector<std::string> &header) {
 constexpr std::array<char, 3> separators = {';', ',', '\t'};
 constexpr int headerSearchLines = 40;
 
-struct Table {
+struct Header {
     const Layout *layout = nullptr;
-    std::vector<CsvRecord> records;
-    std::size_t header = 0; // index of the header record
+    char separator = ';';
+    std::size_t index = 0; // of the header among the text's records
 };
 
-std::optional<Table> findTable(const std::string &text, std::string_view layoutName) {
+// The beginning of the text that holds the lines the header is looked for in, so that a large
+// file is split into records once, not once per separator tried.
+std::string_view headerSearchText(std::string_view text) {
+    std::size_t end = 0;
+    for (int line = 0; line < headerSearchLines && end < text.size(); ++line) {
+        const std::size_t next = text.find('\n', end);
+        end = next == std::string_view::npos ? text.size() : next + 1;
+    }
+    return text.substr(0, end);
+}
+
+std::optional<Header> findHeader(std::string_view text, std::string_view layoutName) {
+    const std::string_view start = headerSearchText(text);
     for (const char separator : separators) {
-        std::vector<CsvRecord> records = SplitCsvRecords(text, separator);
-        const std::size_t searched =
-            std::min<std::size_t>(records.size(), static_cast<std::size_t>(headerSearchLines));
-        for (std::size_t i = 0; i < searched; ++i) {
+        const std::vector<CsvRecord> records = SplitCsvRecords(start, separator);
+        for (std::size_t i = 0; i < records.size(); ++i) {
             for (const Layout &layout : layouts()) {
                 if ((layoutName.empty() || layout.name == layoutName)
                     && matches(layout, records[i].fields))
-                    return Table{&layout, std::move(records), i};
+                    return Header{&layout, separator, i};
             }
         }
     }
@@ -418,9 +428,9 @@ bool isBlank(const CsvRecord &record) {
 
 // The account the lines before the table name: "IBAN;DE…", "\"Girokonto\";\"DE…\"",
 // "Kontonummer:;DE… / Girokonto".
-std::string accountBeforeTable(const Table &table) {
-    for (std::size_t i = 0; i < table.header; ++i) {
-        for (const std::string &field : table.records[i].fields) {
+std::string accountBeforeTable(const std::vector<CsvRecord> &records, std::size_t header) {
+    for (std::size_t i = 0; i < header; ++i) {
+        for (const std::string &field : records[i].fields) {
             const std::string_view text = trimmed(field);
             const std::string iban = PartyIban(text.substr(0, text.find(" /")));
             if (!iban.empty())
@@ -447,7 +457,7 @@ std::vector<std::string> BankCsvLayoutNames() {
 }
 
 bool IsBankCsv(std::string_view bytes) {
-    return findTable(decoded(bytes), {}).has_value();
+    return findHeader(decoded(bytes), {}).has_value();
 }
 
 Result<std::vector<Statement>> ParseBankCsv(std::string_view bytes, std::string_view layoutName) {
@@ -460,18 +470,19 @@ Result<std::vector<Statement>> ParseBankCsv(std::string_view bytes, std::string_
         return Error{ErrorKind::Invalid, "Das CSV-Format „" + std::string(layoutName)
                                              + "“ ist unbekannt; bekannt sind: " + list + "."};
     }
-    const auto table = findTable(text, layoutName);
-    if (!table)
+    const auto header = findHeader(text, layoutName);
+    if (!header)
         return Error{ErrorKind::Invalid,
                      "Die CSV-Datei hat keinen bekannten Aufbau einer Bank (erste Zeile: „"
                          + firstLine(text)
                          + "“). Bitte die Umsätze als CAMT.053 oder MT940 exportieren."};
-    const Layout &layout = *table->layout;
-    const Columns columns = columnsOf(layout, table->records[table->header].fields);
+    const Layout &layout = *header->layout;
+    const std::vector<CsvRecord> records = SplitCsvRecords(text, header->separator);
+    const Columns columns = columnsOf(layout, records[header->index].fields);
     Statement statement;
     std::optional<Error> unreadable;
-    for (std::size_t i = table->header + 1; i < table->records.size(); ++i) {
-        const CsvRecord &record = table->records[i];
+    for (std::size_t i = header->index + 1; i < records.size(); ++i) {
+        const CsvRecord &record = records[i];
         if (isBlank(record))
             continue;
         // comdirect puts the card's or the depot's turnovers in a section of their own after
@@ -498,7 +509,7 @@ Result<std::vector<Statement>> ParseBankCsv(std::string_view bytes, std::string_
         statement.entries.push_back(std::move(*entry));
     }
     if (statement.accountId.empty())
-        statement.accountId = accountBeforeTable(*table);
+        statement.accountId = accountBeforeTable(records, header->index);
     for (const StatementEntry &entry : statement.entries) {
         if (!entry.pending)
             statement.date = std::max(statement.date, entry.valueDate);

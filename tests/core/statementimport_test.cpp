@@ -313,9 +313,8 @@ TEST(PlanStatementImport, MatchesPlannedBookingsByPartyThenPurposeThenAmountAndD
 
 TEST(PlanStatementImport, AMatchKeepsWhatTheUserGaveThePlannedBookingAndNothingIsACategory) {
     BookingTable table;
-    penvaro::testing::Fill(table,
-                           {penvaro::testing::StartValue(0),
-                            plannedFor("17.12.2026", -3500000, "Turnhalle", "", "Halle")});
+    penvaro::testing::Fill(table, {penvaro::testing::StartValue(0),
+                                   plannedFor("17.12.2026", -3500000, "Turnhalle", "", "Halle")});
     const auto plan = core::PlanStatementImport(
         table, {statement(1, "18.12.2026",
                           {payment("17.12.2026", -3500000, "TURNHALLE GMBH", "Miete Dezember"),
