@@ -5,6 +5,7 @@
 
 #include "core/accountfile.h"
 #include "core/bookingchanges.h"
+#include "core/date.h"
 #include "core/fileio.h"
 #include "core/settings.h"
 #include "core/sortbookingtable.h"
@@ -35,6 +36,8 @@ std::string actionName(core::ImportAction action) {
         return "skipped";
     case core::ImportAction::LeftOut:
         return "left-out";
+    case core::ImportAction::Pending:
+        return "pending";
     case core::ImportAction::Added:
         break;
     }
@@ -60,7 +63,7 @@ void rememberImport(platform::RegistryStore &store, const std::string &accountFi
 std::string otherAccount(const std::vector<core::Statement> &statements,
                          const core::Settings &own) {
     for (const core::Statement &statement : statements) {
-        if (core::MatchStatementAccount(statement.accountId, own.bankCode, own.accountNumber)
+        if (core::MatchOwnAccount(statement.accountId, {own.bankCode, own.accountNumber, own.iban})
             == core::AccountMatch::Other)
             return statement.accountId;
     }
@@ -68,6 +71,8 @@ std::string otherAccount(const std::vector<core::Statement> &statements,
 }
 
 std::string ownAccount(const core::Settings &own) {
+    if (!own.iban.empty())
+        return "Konto IBAN " + own.iban;
     std::string text = "Konto " + own.accountNumber;
     if (!own.bankCode.empty())
         text += ", BLZ " + own.bankCode;
@@ -96,7 +101,8 @@ bool LockForWriting(const std::string &accountFile, platform::AccountFileLock &l
 } // namespace
 
 int RunImport(const std::vector<std::string> &args) {
-    const auto parsed = ParseArguments(args, {{}, {"dry-run", "other-account"}});
+    const auto parsed =
+        ParseArguments(args, {{"account", "csv-layout"}, {"dry-run", "other-account", "loose"}});
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 2) {
@@ -124,10 +130,11 @@ int RunImport(const std::vector<std::string> &args) {
     if (!MayWriteLocked(accountFile, dryRun))
         return ExitFileError;
     core::SortBookingTable(table, {});
-    const auto statements =
-        platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()));
-    if (!statements) {
-        PrintError(statements.error().message);
+    const auto read =
+        platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()),
+                                    QString::fromStdString(parsed->option("csv-layout", {})));
+    if (!read) {
+        PrintError(read.error().message);
         return ExitFileError;
     }
     auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
@@ -135,6 +142,15 @@ int RunImport(const std::vector<std::string> &args) {
         PrintError(opening.problem->message);
     platform::RegistryStore &store = *opening.store;
     const core::Settings own = platform::ReadAccountFileSettings(store, settingsName(accountFile));
+    const auto chosen = core::ChooseAccountStatements(
+        *read, {own.bankCode, own.accountNumber, own.iban}, parsed->option("account", {}));
+    if (!chosen) {
+        PrintError(chosen.error().message);
+        return ExitFileError;
+    }
+    for (const std::string &account : chosen->leftOutAccounts)
+        PrintError("Die Auszüge des Kontos " + account + " werden nicht importiert.");
+    const std::vector<core::Statement> *statements = &chosen->statements;
     if (const std::string other = otherAccount(*statements, own);
         !other.empty() && !parsed->flags.contains("other-account")) {
         PrintError("Der Kontoauszug gehört zum Konto " + other + ", die Kontodatei " + accountFile
@@ -145,8 +161,14 @@ int RunImport(const std::vector<std::string> &args) {
     // A store that cannot be read leaves the comparison of the texts, which finds most.
     const auto references =
         platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate());
-    const auto plan = core::PlanStatementImport(table, *statements, {},
-                                                references ? *references : std::set<std::string>{});
+    std::size_t entries = 0;
+    for (const core::Statement &statement : *statements)
+        entries += statement.entries.size();
+    // Without --loose an entry that shares only the amount or only the party with a planned
+    // booking is added beside it, as the import window does until the user ticks it.
+    const auto plan = core::PlanStatementImport(
+        table, *statements, {}, references ? *references : std::set<std::string>{},
+        std::vector<bool>(entries, parsed->flags.contains("loose")));
     if (!plan) {
         PrintError(plan.error().message);
         return ExitFileError;
@@ -168,8 +190,16 @@ int RunImport(const std::vector<std::string> &args) {
     }
 
     std::string out;
-    for (const core::ImportStep &step : plan->steps)
+    for (const core::ImportStep &step : plan->steps) {
         out += actionName(step.action) + '\t' + FormatRecordFields(step.booking) + '\n';
+        if (!step.entry.note.empty())
+            PrintError("Hinweis: " + step.entry.note);
+        if (step.uncertain && step.action == core::ImportAction::Added)
+            PrintError("Unsicher: die geplante Buchung vom "
+                       + core::FormatDate(step.planned.Wertdatum) + " ("
+                       + step.planned.Absender.toUtf8()
+                       + ") wurde nicht ersetzt; mit --loose wird sie ersetzt.");
+    }
     out += "closing\t"
            + (plan->closingBalance ? std::to_string(*plan->closingBalance) : std::string("-"))
            + '\t' + std::to_string(plan->bookBalanceAtClosing) + '\n';

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace penvaro::core {
 namespace {
@@ -41,9 +42,16 @@ std::size_t tagLength(std::string_view line) {
     return line.size() >= 5 && isUpper(line[3]) && line[4] == ':' ? 5 : 0;
 }
 
-// Lines that end a message or wrap it in a transmission header; they continue no field.
+// Lines that end a message or wrap it in a transmission header ("{1:...}{2:...}{4:" before,
+// "-}{5:...}" after); they continue no field.
 bool isMessageFrame(std::string_view line) {
-    return line == "-" || line == "-}" || line.starts_with('{');
+    return line == "-" || line.starts_with("-}") || line.starts_with('{');
+}
+
+// The part of an envelope's header line after "{4:", where the message itself may begin.
+std::string_view afterEnvelope(std::string_view line) {
+    const std::size_t body = line.find("{4:");
+    return body == std::string_view::npos ? std::string_view() : line.substr(body + 3);
 }
 
 // CR LF, LF and CR alike end a line.
@@ -142,7 +150,9 @@ std::vector<Field> splitFields(std::string_view text) {
         return fieldsOfOneLine(lines.front());
     std::vector<Field> fields;
     bool inField = false;
-    for (const Line &line : lines) {
+    for (Line line : lines) {
+        if (line.text.starts_with('{'))
+            line.text = afterEnvelope(line.text);
         if (const std::size_t length = tagLength(line.text)) {
             const std::string_view content = line.text.substr(length);
             fields.push_back({std::string(line.text.substr(1, length - 2)), std::string(content),
@@ -183,15 +193,41 @@ std::optional<int> digitsValue(std::string_view text) {
 }
 
 // YYMMDD; two-digit years from 80 on are read as 19YY, the others as 20YY.
-std::optional<double> shortDate(std::string_view text) {
+std::optional<CivilDate> shortCivilDate(std::string_view text) {
     if (text.size() != 6 || !digitsValue(text))
         return std::nullopt;
     const int yy = *digitsValue(text.substr(0, 2));
-    const CivilDate date{yy >= 80 ? 1900 + yy : 2000 + yy, *digitsValue(text.substr(2, 2)),
-                         *digitsValue(text.substr(4, 2))};
-    if (!IsValidCivilDate(date))
+    return CivilDate{yy >= 80 ? 1900 + yy : 2000 + yy, *digitsValue(text.substr(2, 2)),
+                     *digitsValue(text.substr(4, 2))};
+}
+
+std::optional<double> shortDate(std::string_view text) {
+    const auto date = shortCivilDate(text);
+    if (!date || !IsValidCivilDate(*date))
         return std::nullopt;
-    return DayCountFromCivil(date);
+    return DayCountFromCivil(*date);
+}
+
+// German banks value-date their quarterly closing entry on the 30th of every month, February
+// too: a day past the month's end stands for the month's last day.
+struct LenientDate {
+    double date = 0.0;
+    std::string note; // empty when the date was valid as written
+};
+
+std::optional<LenientDate> valueDateOf(std::string_view text) {
+    if (const auto exact = shortDate(text))
+        return LenientDate{*exact, {}};
+    auto date = shortCivilDate(text);
+    if (!date || date->month < 1 || date->month > 12 || date->day < 1 || date->day > 31)
+        return std::nullopt;
+    const int requested = date->day;
+    date->day = DaysInMonth(date->year, date->month);
+    const double last = DayCountFromCivil(*date);
+    char written[11];
+    std::snprintf(written, sizeof written, "%02d.%02d.%04d", requested, date->month, date->year);
+    return LenientDate{last, "Valutadatum " + std::string(written) + " gibt es nicht; gelesen als "
+                                 + FormatDate(last) + "."};
 }
 
 // The booking date carries no year: it takes the one of the years around the value date that
@@ -289,14 +325,15 @@ Result<StatementEntry> readEntry(const Field &field) {
     const auto fail = [&](const std::string &what) {
         return lineError(field.line, what + " in :61: " + quoted(text) + " ist ungültig.");
     };
-    const auto valueDate = shortDate(text.substr(0, 6));
+    const auto valueDate = valueDateOf(text.substr(0, 6));
     if (!valueDate)
         return fail("Das Valutadatum");
     StatementEntry entry;
-    entry.valueDate = *valueDate;
+    entry.valueDate = valueDate->date;
+    entry.note = valueDate->note;
     std::size_t pos = 6;
     if (text.size() >= pos + 4 && digitsValue(text.substr(pos, 4))) {
-        entry.bookingDate = bookingDateNear(*valueDate, *digitsValue(text.substr(pos, 2)),
+        entry.bookingDate = bookingDateNear(entry.valueDate, *digitsValue(text.substr(pos, 2)),
                                             *digitsValue(text.substr(pos + 2, 2)));
         if (!entry.bookingDate)
             return fail("Das Buchungsdatum");
@@ -317,9 +354,9 @@ Result<StatementEntry> readEntry(const Field &field) {
         ++pos;
     const std::size_t amountEnd = std::min(text.find_first_not_of("0123456789,", pos), text.size());
     const std::string_view amountText = text.substr(pos, amountEnd - pos);
+    // Some banks leave out the decimal comma of a whole amount ("C500NTRF").
     const auto amount = ParseStatementAmount(amountText, ',');
-    if (!amount || amountText.find(',') == std::string_view::npos
-        || (amountEnd < text.size() && !isUpper(text[amountEnd])))
+    if (!amount || (amountEnd < text.size() && !isUpper(text[amountEnd])))
         return fail("Der Betrag");
     entry.amount = *amount;
     if (auto key = EntryReferenceKey(ReferenceKind::Bank, bankReference(field, amountEnd),

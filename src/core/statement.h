@@ -26,6 +26,11 @@ struct StatementEntry {
     // What identifies the bank's entry in any format the bank sends it (EntryReferenceKey);
     // the bookings of a split entry share the entry's.
     std::vector<std::string> references = {};
+    // Not yet booked by the bank ("Umsatz vorgemerkt"): shown, never booked.
+    bool pending = false;
+    // What the reader had to make of the bank's text, for the preview ("Valutadatum 30.02.2016
+    // gibt es nicht; ..."); empty when it was read as written.
+    std::string note = {};
 
     friend bool operator==(const StatementEntry &, const StatementEntry &) = default;
 };

@@ -4,6 +4,7 @@
 #include "bankcodelist.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -79,6 +80,79 @@ AccountMatch MatchStatementAccount(std::string_view statementAccount, std::strin
         && statement->bankCode != own->bankCode)
         return AccountMatch::Other;
     return AccountMatch::Same;
+}
+
+AccountMatch MatchOwnAccount(std::string_view statementAccount, const OwnAccount &own) {
+    const std::string ownIban = PartyIban(own.iban);
+    if (ownIban.empty())
+        return MatchStatementAccount(statementAccount, own.bankCode, own.accountNumber);
+    const std::string statementIban = PartyIban(statementAccount);
+    if (!statementIban.empty())
+        return statementIban == ownIban ? AccountMatch::Same : AccountMatch::Other;
+    return MatchStatementAccount(statementAccount, {}, ownIban);
+}
+
+namespace {
+
+std::vector<std::string> accountsOf(const std::vector<Statement> &statements) {
+    std::vector<std::string> accounts;
+    for (const Statement &statement : statements) {
+        if (std::find(accounts.begin(), accounts.end(), statement.accountId) == accounts.end())
+            accounts.push_back(statement.accountId);
+    }
+    return accounts;
+}
+
+std::string listed(const std::vector<std::string> &accounts) {
+    std::string list;
+    for (const std::string &account : accounts)
+        list += (list.empty() ? "" : ", ") + (account.empty() ? "(ohne Kontonummer)" : account);
+    return list;
+}
+
+// The account as the user names it: as the file writes it, or by its IBAN.
+bool namedBy(std::string_view account, std::string_view chosen) {
+    if (WithoutBlanks(account) == WithoutBlanks(chosen))
+        return true;
+    return !PartyIban(chosen).empty()
+           && MatchOwnAccount(account, {{}, {}, std::string(chosen)}) == AccountMatch::Same;
+}
+
+} // namespace
+
+Result<AccountChoice> ChooseAccountStatements(const std::vector<Statement> &statements,
+                                              const OwnAccount &own, std::string_view chosen) {
+    const std::vector<std::string> accounts = accountsOf(statements);
+    std::vector<std::string> taken;
+    if (!chosen.empty()) {
+        std::copy_if(accounts.begin(), accounts.end(), std::back_inserter(taken),
+                     [&](const std::string &account) { return namedBy(account, chosen); });
+        if (taken.empty())
+            return Error{ErrorKind::Invalid, "Die Datei enthält kein Konto „" + std::string(chosen)
+                                                 + "“, nur: " + listed(accounts) + "."};
+    } else if (accounts.size() <= 1) {
+        taken = accounts;
+    } else {
+        std::copy_if(accounts.begin(), accounts.end(), std::back_inserter(taken),
+                     [&](const std::string &account) {
+                         return MatchOwnAccount(account, own) == AccountMatch::Same;
+                     });
+    }
+    if (taken.size() != 1 && accounts.size() > 1)
+        return Error{ErrorKind::Invalid,
+                     "Die Datei enthält Kontoauszüge mehrerer Konten (" + listed(accounts)
+                         + "). Bitte das Konto wählen (penvaro-cli import … --account KONTO) "
+                           "oder in den Kontodaten die IBAN dieses Kontos angeben."};
+    AccountChoice choice;
+    for (const Statement &statement : statements) {
+        if (taken.empty() || statement.accountId == taken.front())
+            choice.statements.push_back(statement);
+    }
+    for (const std::string &account : accounts) {
+        if (taken.empty() || account != taken.front())
+            choice.leftOutAccounts.push_back(account);
+    }
+    return choice;
 }
 
 } // namespace penvaro::core

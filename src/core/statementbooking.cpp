@@ -68,7 +68,8 @@ BookingRecord CompletedBookingFromEntry(const Statement &statement, const Statem
     record.Auszugsnr = statement.number;
     record.Auszugsdatum = statement.date;
     record.Wertdatum = entry.valueDate;
-    record.Buchungsart = fieldText<10>(entry.bookingType);
+    // The booking type ("SEPA-Gutschrift") is no category; each format of one bank also cuts
+    // it differently, which split one kind of booking into several rows of the year report.
     record.Absender = partyText(entry);
     record.Verwendungszweck = fieldText<50>(entry.purpose);
     record.Buchungsdatum = entry.bookingDate.value_or(entry.valueDate);

@@ -51,19 +51,37 @@ QString cellText(int column, const core::ImportStep &step) {
 
 } // namespace
 
-QString ImportActionText(const core::ImportStep &step) {
+namespace {
+
+QString actionText(const core::ImportStep &step) {
     switch (step.action) {
     case core::ImportAction::Matched:
-        return QStringLiteral("ersetzt geplante Buchung vom %1")
-            .arg(dateText(step.planned.Wertdatum));
+        return QStringLiteral("ersetzt geplante Buchung vom %1%2")
+            .arg(dateText(step.planned.Wertdatum),
+                 step.uncertain ? QStringLiteral(" (unsicher)") : QString());
     case core::ImportAction::Skipped:
         return QStringLiteral("schon vorhanden");
     case core::ImportAction::LeftOut:
         return QStringLiteral("ausgelassen");
+    case core::ImportAction::Pending:
+        return QStringLiteral("vorgemerkt, wird nicht gebucht");
     case core::ImportAction::Added:
         break;
     }
+    // The planned booking shares only the amount or only the party: the user decides.
+    if (step.uncertain)
+        return QStringLiteral("neu; unsicher: geplante Buchung vom %1 (%2)?")
+            .arg(dateText(step.planned.Wertdatum), text(step.planned.Absender));
     return QStringLiteral("neu");
+}
+
+} // namespace
+
+QString ImportActionText(const core::ImportStep &step) {
+    const QString action = actionText(step);
+    if (step.entry.note.empty())
+        return action;
+    return action + QStringLiteral(" – ") + QString::fromStdString(step.entry.note);
 }
 
 ImportPreviewModel::ImportPreviewModel(QObject *parent)
@@ -104,12 +122,17 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const {
         return cellText(index.column(), s);
     case Qt::CheckStateRole:
         if (index.column() == Take)
-            return s.action == core::ImportAction::LeftOut ? Qt::Unchecked : Qt::Checked;
+            return takesPart(s.action) || s.action == core::ImportAction::Skipped ? Qt::Checked
+                                                                                  : Qt::Unchecked;
+        if (index.column() == Action && s.uncertain)
+            return s.action == core::ImportAction::Matched ? Qt::Checked : Qt::Unchecked;
         break;
     case Qt::AccessibleTextRole:
         if (index.column() == Take)
-            return s.action == core::ImportAction::LeftOut ? QStringLiteral("nicht übernehmen")
-                                                           : QStringLiteral("übernehmen");
+            return s.action == core::ImportAction::LeftOut
+                           || s.action == core::ImportAction::Pending
+                       ? QStringLiteral("nicht übernehmen")
+                       : QStringLiteral("übernehmen");
         return cellText(index.column(), s);
     case Qt::TextAlignmentRole:
         if (index.column() == Amount)
@@ -146,16 +169,23 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
 
 Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex &index) const {
     Qt::ItemFlags result = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == Take)
+    if (!index.isValid())
+        return result;
+    const core::ImportStep &s = step(index.row());
+    if ((index.column() == Take && s.action != core::ImportAction::Pending)
+        || (index.column() == Action && s.uncertain))
         result |= Qt::ItemIsUserCheckable;
     return result;
 }
 
 bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value, int role) {
-    if (!index.isValid() || index.column() != Take || role != Qt::CheckStateRole)
+    if (!index.isValid() || role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
         return false;
-    Q_EMIT leaveOutRequested(index.row(),
-                             static_cast<Qt::CheckState>(value.toInt()) == Qt::Unchecked);
+    const bool ticked = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
+    if (index.column() == Take)
+        Q_EMIT leaveOutRequested(index.row(), !ticked);
+    else
+        Q_EMIT takeUncertainRequested(index.row(), ticked);
     return true;
 }
 

@@ -43,12 +43,16 @@ public:
 
 Q_SIGNALS:
     void leaveOutRequested(int row, bool leaveOut);
+    // The box of an uncertain match in the action column: the user says it is the one.
+    void takeUncertainRequested(int row, bool take);
 
 private:
     std::vector<core::ImportStep> m_steps;
 };
 
-// "neu", "ersetzt geplante Buchung vom 01.02.2026", "schon vorhanden", "ausgelassen".
+// "neu", "ersetzt geplante Buchung vom 01.02.2026", "schon vorhanden", "ausgelassen",
+// "vorgemerkt, wird nicht gebucht", an uncertain match marked as such, and what the reader
+// made of the bank's text.
 QString ImportActionText(const core::ImportStep &step);
 
 } // namespace penvaro::import

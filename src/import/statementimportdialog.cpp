@@ -122,6 +122,8 @@ StatementImportDialog::StatementImportDialog(platform::AppState &state, QWidget 
         this, "LBuchungen", QStringLiteral("&Buchungen (ohne Häkchen nicht übernehmen):"), m_grid);
     connect(m_model, &ImportPreviewModel::leaveOutRequested, this,
             &StatementImportDialog::leaveOut);
+    connect(m_model, &ImportPreviewModel::takeUncertainRequested, this,
+            &StatementImportDialog::takeUncertain);
 
     auto *balances = new QGridLayout;
     m_closing = valueLabel(this, "EEndsaldo");
@@ -167,7 +169,14 @@ int StatementImportDialog::importFile(const QString &path) {
         m_state.ui().showFailure(QString::fromStdString(statements.error().message));
         return QDialog::Rejected;
     }
-    m_statements = std::move(*statements);
+    const core::Settings &own = m_state.settings();
+    auto chosen =
+        core::ChooseAccountStatements(*statements, {own.bankCode, own.accountNumber, own.iban}, {});
+    if (!chosen) {
+        m_state.ui().showFailure(QString::fromStdString(chosen.error().message));
+        return QDialog::Rejected;
+    }
+    m_statements = std::move(chosen->statements);
     // A store that cannot be read leaves the comparison of the texts, which finds most.
     const auto references = platform::ImportReferences(m_state.store(), m_state.currentFile())
                                 .read(m_state.clock().today());
@@ -175,12 +184,20 @@ int StatementImportDialog::importFile(const QString &path) {
     std::size_t entries = 0;
     for (const core::Statement &statement : m_statements)
         entries += statement.entries.size();
-    if (!replan(std::vector<bool>(entries, false)))
+    if (!replan(std::vector<bool>(entries, false), std::vector<bool>(entries, false)))
         return QDialog::Rejected;
 
     m_file->setText(QFileInfo(path).fileName());
     m_file->setToolTip(QFileInfo(path).absoluteFilePath());
-    m_account->setText(accountsOf(m_statements));
+    QString accounts = accountsOf(m_statements);
+    if (!chosen->leftOutAccounts.empty()) {
+        QStringList others;
+        for (const std::string &account : chosen->leftOutAccounts)
+            others << QString::fromStdString(account);
+        accounts += QStringLiteral(" (nicht importiert: Auszüge der Konten %1)")
+                        .arg(others.join(QStringLiteral(", ")));
+    }
+    m_account->setText(accounts);
     compareAccounts();
     if (m_model->rowCount() > 0)
         m_grid->setCurrentIndex(m_model->index(0, ImportPreviewModel::Take));
@@ -207,13 +224,16 @@ void StatementImportDialog::fitToEntries() {
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-bool StatementImportDialog::replan(const std::vector<bool> &leftOut) {
-    auto plan = core::PlanStatementImport(m_state.table(), m_statements, leftOut, m_references);
+bool StatementImportDialog::replan(const std::vector<bool> &leftOut,
+                                   const std::vector<bool> &takeUncertain) {
+    auto plan = core::PlanStatementImport(m_state.table(), m_statements, leftOut, m_references,
+                                          takeUncertain);
     if (!plan) {
         m_state.ui().showFailure(QString::fromStdString(plan.error().message));
         return false;
     }
     m_leftOut = leftOut;
+    m_takeUncertain = takeUncertain;
     m_plan = std::move(*plan);
     m_model->setSteps(m_plan.steps);
     m_grid->resizeColumnToContents(ImportPreviewModel::Action);
@@ -225,7 +245,13 @@ bool StatementImportDialog::replan(const std::vector<bool> &leftOut) {
 void StatementImportDialog::leaveOut(int row, bool leaveOut) {
     std::vector<bool> leftOut = m_leftOut;
     leftOut.at(static_cast<std::size_t>(row)) = leaveOut;
-    replan(leftOut);
+    replan(leftOut, m_takeUncertain);
+}
+
+void StatementImportDialog::takeUncertain(int row, bool take) {
+    std::vector<bool> taken = m_takeUncertain;
+    taken.at(static_cast<std::size_t>(row)) = take;
+    replan(m_leftOut, taken);
 }
 
 void StatementImportDialog::showBalances() {
@@ -258,11 +284,14 @@ void StatementImportDialog::compareAccounts() {
     const core::Settings &own = m_state.settings();
     m_ofOtherAccount = std::any_of(
         m_statements.begin(), m_statements.end(), [&own](const core::Statement &statement) {
-            return core::MatchStatementAccount(statement.accountId, own.bankCode, own.accountNumber)
+            return core::MatchOwnAccount(statement.accountId,
+                                         {own.bankCode, own.accountNumber, own.iban})
                    == core::AccountMatch::Other;
         });
     QString ownAccount = QStringLiteral("Konto %1").arg(QString::fromStdString(own.accountNumber));
-    if (!own.bankCode.empty())
+    if (!own.iban.empty())
+        ownAccount = QStringLiteral("IBAN %1").arg(QString::fromStdString(own.iban));
+    else if (!own.bankCode.empty())
         ownAccount += QStringLiteral(", BLZ %1").arg(QString::fromStdString(own.bankCode));
     m_otherAccount->setText(
         QStringLiteral("Achtung: Der Kontoauszug gehört nicht zum Konto dieser Kontodatei (%1).")
@@ -276,7 +305,8 @@ bool StatementImportDialog::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_grid && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
         const QModelIndex current = m_grid->currentIndex();
-        if (current.isValid()) {
+        if (current.isValid()
+            && m_model->step(current.row()).action != core::ImportAction::Pending) {
             const bool left = m_leftOut.at(static_cast<std::size_t>(current.row()));
             leaveOut(current.row(), !left);
         }

@@ -43,8 +43,9 @@ protected:
 
 private:
     // Plans anew with the given entries left out; keeps the plan that stands when that fails.
-    bool replan(const std::vector<bool> &leftOut);
+    bool replan(const std::vector<bool> &leftOut, const std::vector<bool> &takeUncertain);
     void leaveOut(int row, bool leaveOut);
+    void takeUncertain(int row, bool take);
     void showBalances();
     // Warns when the statement names another account than the file's own account data.
     void compareAccounts();
@@ -56,6 +57,7 @@ private:
     std::vector<core::Statement> m_statements;
     std::set<std::string> m_references; // of the entries imported before
     std::vector<bool> m_leftOut;
+    std::vector<bool> m_takeUncertain;
     core::ImportPlan m_plan;
     ImportPreviewModel *m_model = nullptr;
     QTableView *m_grid = nullptr;

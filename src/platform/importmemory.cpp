@@ -29,10 +29,8 @@ void rememberAccount(RecipientMemory &recipients, const core::StatementEntry &en
         name, {QString::fromStdString(entry.partyIban), QString::fromStdString(entry.partyBic)}));
 }
 
-} // namespace
-
-core::Result<void> RememberImport(RegistryStore &store, const QString &accountFile,
-                                  const core::ImportPlan &plan, QDate today) {
+core::Result<void> rememberAll(RegistryStore &store, const QString &accountFile,
+                               const core::ImportPlan &plan, QDate today) {
     RecipientMemory recipients(store);
     for (const core::ImportStep &step : plan.steps) {
         if (step.action != core::ImportAction::Added && step.action != core::ImportAction::Matched)
@@ -56,6 +54,22 @@ core::Result<void> RememberImport(RegistryStore &store, const QString &accountFi
     if (plan.references.empty())
         return {};
     return ImportReferences(store, accountFile).remember(plan.references, today);
+}
+
+} // namespace
+
+core::Result<void> RememberImport(RegistryStore &store, const QString &accountFile,
+                                  const core::ImportPlan &plan, QDate today) {
+    // Thousands of new texts made as many transactions, each synced to disk on its own. What
+    // failed is undone alone, so the texts stay even when the dates cannot be written.
+    core::Result<void> remembered;
+    if (auto written = store.batch([&]() -> core::Result<void> {
+            remembered = rememberAll(store, accountFile, plan, today);
+            return {};
+        });
+        !written)
+        return written;
+    return remembered;
 }
 
 } // namespace penvaro::platform

@@ -52,17 +52,29 @@ core::Result<void> RegistryStore::ensureAvailable() const {
 core::Result<void> RegistryStore::inTransaction(const std::function<core::Result<void>()> &work) {
     if (auto available = ensureAvailable(); !available)
         return available;
+    const bool nested = m_transactionDepth > 0;
     // IMMEDIATE takes the write lock at once, so a second writer waits in the busy handler
     // instead of failing when it upgrades a read lock.
-    if (Execute(m_db, "BEGIN IMMEDIATE") != SQLITE_OK)
+    if (Execute(m_db, nested ? "SAVEPOINT nested" : "BEGIN IMMEDIATE") != SQLITE_OK)
         return databaseError();
+    ++m_transactionDepth;
     core::Result<void> result = work();
-    if (result && Execute(m_db, "COMMIT") == SQLITE_OK)
+    --m_transactionDepth;
+    if (result && Execute(m_db, nested ? "RELEASE nested" : "COMMIT") == SQLITE_OK)
         return result;
     if (result)
         result = databaseError();
-    Execute(m_db, "ROLLBACK");
+    if (nested) {
+        Execute(m_db, "ROLLBACK TO nested");
+        Execute(m_db, "RELEASE nested");
+    } else {
+        Execute(m_db, "ROLLBACK");
+    }
     return result;
+}
+
+core::Result<void> RegistryStore::batch(const std::function<core::Result<void>()> &work) {
+    return inTransaction(work);
 }
 
 core::Result<std::optional<std::int64_t>> RegistryStore::findKey(const QStringList &names) const {

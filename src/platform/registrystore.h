@@ -66,6 +66,11 @@ public:
     core::Result<void> setValues(const QString &keyPath, const std::vector<NamedValue> &values);
     core::Result<void> deleteValue(const QString &keyPath, const QString &name);
 
+    // Runs work as one transaction: its changes through this store are written together, with
+    // one sync instead of one per change, or, when work fails, not at all. A change inside it
+    // that fails is undone alone and leaves the others, as it would outside.
+    core::Result<void> batch(const std::function<core::Result<void>()> &work);
+
     // The key and every key below it, parents before children, with their values.
     core::Result<std::vector<KeyContents>> readTree(const QString &path) const;
     // Creates the keys and writes the values, all in one transaction.
@@ -91,6 +96,7 @@ private:
 
     sqlite3 *m_db = nullptr;
     QString m_unavailableReason;
+    int m_transactionDepth = 0; // > 0 while a transaction is open; nested ones are savepoints
 };
 
 struct RegistryStore::Opening {

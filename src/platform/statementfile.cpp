@@ -2,6 +2,7 @@
 
 #include "camtreader.h"
 
+#include "core/bankcsv.h"
 #include "core/fileio.h"
 #include "core/mt940parser.h"
 
@@ -72,16 +73,28 @@ bool isXml(const QByteArray &bytes) {
     return pos < bytes.size() && bytes[pos] == '<';
 }
 
+// A known bank layout, or a first line of separated columns in a file without MT940 fields,
+// which is then refused naming its header rather than as a broken MT940 file.
+bool isCsv(std::string_view text) {
+    if (core::IsBankCsv(text))
+        return true;
+    const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
+    return text.find(":20:") == std::string_view::npos
+           && first.find_first_of(";,\t") != std::string_view::npos;
+}
+
 } // namespace
 
-core::Result<std::vector<core::Statement>> ReadStatementFile(const QString &path) {
+core::Result<std::vector<core::Statement>> ReadStatementFile(const QString &path,
+                                                             const QString &csvLayout) {
     auto bytes = readBytes(path);
     if (!bytes)
         return bytes.error();
-    auto statements =
-        isXml(*bytes) ? ReadCamtStatements(*bytes)
-                      : core::ParseMt940(std::string_view(bytes->constData(),
-                                                          static_cast<std::size_t>(bytes->size())));
+    const std::string_view text(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+    auto statements = !csvLayout.isEmpty() ? core::ParseBankCsv(text, csvLayout.toStdString())
+                      : isXml(*bytes)      ? ReadCamtStatements(*bytes)
+                      : isCsv(text)        ? core::ParseBankCsv(text)
+                                           : core::ParseMt940(text);
     if (!statements)
         return core::Error{statements.error().kind,
                            "Kontoauszug " + path.toStdString() + ": " + statements.error().message};

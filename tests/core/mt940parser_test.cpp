@@ -114,6 +114,10 @@ TEST(ParseMt940, ReadsMarkFundsCodeAmountAndBookingDateOfAnEntry) {
         {"2701021231C1,NTRF", "02.01.2027", "31.12.2026", u'+', 10000},
         {"2402290229C1,NTRF", "29.02.2024", "29.02.2024", u'+', 10000},
         {"260115C7,5", "15.01.2026", std::nullopt, u'+', 75000},
+        {"1407290729C500NTRF", "29.07.2014", "29.07.2014", u'+', 5000000},
+        {"260115C1250NTRF", "15.01.2026", std::nullopt, u'+', 12500000},
+        {"1602300301DR6,00N024NONREF", "29.02.2016", "01.03.2016", u'-', 60000},
+        {"2604310430D1,NTRF", "30.04.2026", "30.04.2026", u'-', 10000},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line61);
@@ -228,6 +232,37 @@ TEST(ParseMt940, PagesOfOneStatementBecomeOneAndOtherStatementsStayApart) {
     EXPECT_EQ(Day("14.01.2026"), (*statements)[2].date);
 }
 
+TEST(ParseMt940, SaysWhatItMadeOfADayPastTheMonthsEnd) {
+    const auto statements = core::ParseMt940(oneEntry("1602300301DR6,00N024NONREF"));
+    ASSERT_TRUE(statements) << statements.error().message;
+    EXPECT_EQ("Valutadatum 30.02.2016 gibt es nicht; gelesen als 29.02.2016.",
+              statements->front().entries.at(0).note);
+    EXPECT_EQ("", core::ParseMt940(oneEntry("160229C1,NTRF"))->front().entries.at(0).note);
+}
+
+TEST(ParseMt940, ReadsPastTheSwiftEnvelope) {
+    const std::string body = ":20:X\r\n:25:12030000/202051\r\n:28C:1/1\r\n:61:260115C1,NTRF\r\n"
+                             ":86:166?00GUTSCHRIFT?20Miete\r\n:62F:C260131EUR1,00\r\n";
+    const std::string header = "{1:F01TESTDEFFAXXX0000000000}{2:I940TESTDEFFXXXXN}{3:{108:X}}{4:";
+    const struct {
+        const char *name;
+        std::string text;
+    } cases[] = {
+        {"header and trailer on lines of their own", header + "\r\n" + body + "-}{5:}\r\n"},
+        {"the message on the header's line", header + body + "-}{5:{CHK:1234}}\r\n"},
+        {"two messages", header + "\r\n" + body + "-}{5:}\r\n" + header + "\r\n" + body + "-}"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto statements = core::ParseMt940(c.text);
+        ASSERT_TRUE(statements) << statements.error().message;
+        ASSERT_FALSE(statements->empty());
+        EXPECT_EQ("12030000/202051", statements->front().accountId);
+        EXPECT_EQ(10000, statements->front().closingBalance);
+        EXPECT_EQ("Miete", statements->front().entries.at(0).purpose);
+    }
+}
+
 TEST(ParseMt940, RefusesBrokenStatementsNamingTheLine) {
     struct Case {
         const char *name;
@@ -236,11 +271,11 @@ TEST(ParseMt940, RefusesBrokenStatementsNamingTheLine) {
     };
     const Case cases[] = {
         {"decimal point", oneEntry("260115C12.50NTRF"), "Zeile 4: Der Betrag"},
-        {"amount without comma", oneEntry("260115C1250NTRF"), "Zeile 4: Der Betrag"},
         {"five decimals", oneEntry("260115C1,00001NTRF"), "Zeile 4: Der Betrag"},
         {"amount missing", oneEntry("260115CNTRF"), "Zeile 4: Der Betrag"},
         {"unknown mark", oneEntry("260115X1,NTRF"), "Zeile 4: Die Soll/Haben-Kennung"},
-        {"impossible value date", oneEntry("260230C1,NTRF"), "Zeile 4: Das Valutadatum"},
+        {"impossible value date", oneEntry("260132C1,NTRF"), "Zeile 4: Das Valutadatum"},
+        {"impossible value month", oneEntry("261301C1,NTRF"), "Zeile 4: Das Valutadatum"},
         {"impossible booking date", oneEntry("2601151301C1,NTRF"), "Zeile 4: Das Buchungsdatum"},
         {"number not a number", ":20:X\n:28C:ABC/1\n", "Zeile 2: Auszugsnummer „ABC/1“"},
         {"number too large", ":20:X\n:28C:70000/1\n", "Zeile 2: Auszugsnummer"},

@@ -35,8 +35,32 @@ Statement statement(std::uint16_t number, const std::string &date,
     return {std::move(account), number, Day(date), std::nullopt, std::move(entries)};
 }
 
+// A planned booking typed without a party: amount and date decide.
 BookingRecord planned(const std::string &valueDate, std::int64_t signedAmount) {
-    return penvaro::testing::Planned(valueDate, signedAmount);
+    BookingRecord r = penvaro::testing::Planned(valueDate, signedAmount);
+    r.Absender.setUtf8("");
+    return r;
+}
+
+BookingRecord plannedFor(const std::string &valueDate, std::int64_t signedAmount,
+                         const std::string &party, const std::string &purpose = {},
+                         const std::string &category = {}) {
+    BookingRecord r = planned(valueDate, signedAmount);
+    r.Absender.setUtf8(party);
+    r.Verwendungszweck.setUtf8(purpose);
+    r.Buchungsart.setUtf8(category);
+    return r;
+}
+
+StatementEntry payment(const std::string &valueDate, std::int64_t signedAmount,
+                       const std::string &party, const std::string &purpose = "Zahlung") {
+    return {Day(valueDate),
+            std::nullopt,
+            signedAmount < 0 ? u'-' : u'+',
+            signedAmount < 0 ? -signedAmount : signedAmount,
+            party,
+            purpose,
+            "SEPA-Gutsc"};
 }
 
 std::vector<ImportAction> actions(const core::ImportPlan &plan) {
@@ -85,7 +109,7 @@ TEST(CompletedBookingFromEntry, TakesTheStatementDataAndStoresTextsLikeTypedOnes
     EXPECT_EQ(8500000, r.Betrag);
     EXPECT_EQ("Hausverwaltung Größe", r.Absender.toUtf8());
     EXPECT_EQ("Miete – 850 € ? Whg. 3", r.Verwendungszweck.toUtf8()) << "no arrow in the code page";
-    EXPECT_EQ("Dauerauftr", r.Buchungsart.toUtf8());
+    EXPECT_EQ("", r.Buchungsart.toUtf8()) << "the booking type is no category";
 
     struct Case {
         const char *name;
@@ -192,6 +216,177 @@ TEST(PlanStatementImport, SettlesAPlannedBookingWithinFiveDaysNearestFirst) {
             }
         }
     }
+}
+
+TEST(PlanStatementImport, MatchesPlannedBookingsByPartyThenPurposeThenAmountAndDate) {
+    struct Case {
+        const char *name;
+        std::vector<BookingRecord> bookings; // slots 2.. after a start value
+        std::vector<StatementEntry> entries;
+        std::vector<ImportAction> actions;
+        std::vector<int> slots;      // the planned slot per entry, 0 for none
+        std::vector<bool> uncertain; // per entry
+        bool takeUncertain = false;  // the user's tick on every entry
+    };
+    const auto matched = ImportAction::Matched;
+    const auto added = ImportAction::Added;
+    const Case cases[] = {
+        {"the party decides between equal amounts",
+         {plannedFor("17.12.2026", -3500000, "Maria Lang"),
+          plannedFor("18.12.2026", -3500000, "Jörg Weiß")},
+         {payment("17.12.2026", -3500000, "JOERG WEISS")},
+         {matched},
+         {3},
+         {false}},
+        {"the right party further away before another party on the day",
+         {plannedFor("17.12.2026", -3500000, "Maria Lang"),
+          plannedFor("21.12.2026", -3500000, "Jörg Weiß")},
+         {payment("17.12.2026", -3500000, "Jörg Weiß")},
+         {matched},
+         {3},
+         {false}},
+        {"a short typed name is part of the bank's name with legal form",
+         {plannedFor("05.01.2027", -800000, "Stadtwerke")},
+         {payment("06.01.2027", -800000, "STADTWERKE LEIPZIG GMBH")},
+         {matched},
+         {2},
+         {false}},
+        {"the purpose where the planned booking names no party",
+         {plannedFor("17.12.2026", -3500000, "", "Hallenmiete"),
+          plannedFor("17.12.2026", -3500000, "", "")},
+         {payment("17.12.2026", -3500000, "Stadt Leipzig", "HALLENMIETE DEZEMBER")},
+         {matched},
+         {2},
+         {false}},
+        {"same amount and day, another party: uncertain and not taken",
+         {plannedFor("17.12.2026", -3500000, "Maria Lang")},
+         {payment("17.12.2026", -3500000, "Jörg Weiß")},
+         {added},
+         {2},
+         {true}},
+        {"the same with the user's tick",
+         {plannedFor("17.12.2026", -3500000, "Maria Lang")},
+         {payment("17.12.2026", -3500000, "Jörg Weiß")},
+         {matched},
+         {2},
+         {true},
+         true},
+        {"same party, another amount: uncertain",
+         {plannedFor("05.01.2027", -800000, "Stadtwerke")},
+         {payment("05.01.2027", -850000, "Stadtwerke Leipzig")},
+         {added},
+         {2},
+         {true}},
+        {"a name that only starts like the planned one is another party",
+         {plannedFor("05.01.2027", -800000, "Stadt")},
+         {payment("05.01.2027", -850000, "Stadtwerke Leipzig")},
+         {added},
+         {0},
+         {false}},
+        {"two equal candidates: equal distance goes by table order, then the other",
+         {plannedFor("03.01.2027", -800000, "Stadtwerke"),
+          plannedFor("07.01.2027", -800000, "Stadtwerke")},
+         {payment("05.01.2027", -800000, "Stadtwerke"),
+          payment("05.01.2027", -800000, "Stadtwerke")},
+         {matched, matched},
+         {2, 3},
+         {false, false}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BookingRecord> records = {penvaro::testing::StartValue(0)};
+        records.insert(records.end(), c.bookings.begin(), c.bookings.end());
+        BookingTable table;
+        penvaro::testing::Fill(table, records);
+        const auto plan =
+            core::PlanStatementImport(table, {statement(1, "20.01.2026", c.entries)}, {}, {},
+                                      std::vector<bool>(c.entries.size(), c.takeUncertain));
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(c.actions, actions(*plan));
+        for (std::size_t i = 0; i < c.slots.size(); ++i) {
+            SCOPED_TRACE("entry " + std::to_string(i + 1));
+            EXPECT_EQ(c.slots[i], plan->steps[i].plannedSlot);
+            EXPECT_EQ(c.uncertain[i], plan->steps[i].uncertain);
+        }
+    }
+}
+
+TEST(PlanStatementImport, AMatchKeepsWhatTheUserGaveThePlannedBookingAndNothingIsACategory) {
+    BookingTable table;
+    penvaro::testing::Fill(table, {penvaro::testing::StartValue(0),
+                                   plannedFor("17.12.2026", -3500000, "Turnhalle", "", "Halle")});
+    const auto plan = core::PlanStatementImport(
+        table, {statement(1, "18.12.2026",
+                          {payment("17.12.2026", -3500000, "TURNHALLE GMBH", "Miete Dezember"),
+                           payment("17.12.2026", 120000, "Erika Mustermann")})});
+    ASSERT_TRUE(plan) << plan.error().message;
+    ASSERT_EQ((std::vector{ImportAction::Matched, ImportAction::Added}), actions(*plan));
+    const BookingRecord &settled = plan->steps[0].booking;
+    EXPECT_EQ("Halle", settled.Buchungsart.toUtf8());
+    EXPECT_EQ("Turnhalle", settled.Absender.toUtf8());
+    EXPECT_EQ("Miete Dezember", settled.Verwendungszweck.toUtf8()) << "the purpose is the bank's";
+    EXPECT_EQ(3500000, settled.Betrag);
+    EXPECT_EQ("", plan->steps[1].booking.Buchungsart.toUtf8())
+        << "the bank's booking type never becomes the category";
+}
+
+TEST(PlanStatementImport, RecognisesWhatAnotherFormatBookedAlreadyWithoutReferences) {
+    // The CAMT file split a collective entry of four payments (statement 12); the account holds
+    // one more credit of that day.
+    const Statement camt = statement(12, "15.12.2026",
+                                     {payment("15.12.2026", 500000, "Anna Beck", "Beitrag"),
+                                      payment("15.12.2026", 600000, "Bernd Roth", "Beitrag"),
+                                      payment("15.12.2026", 400000, "Clara Pohl", "Beitrag"),
+                                      payment("15.12.2026", 600000, "Dora Kuhn", "Beitrag"),
+                                      payment("15.12.2026", 300000, "Emil Faust", "Spende")});
+    std::vector<BookingRecord> records = {penvaro::testing::StartValue(0)};
+    for (const StatementEntry &entry : camt.entries)
+        records.push_back(core::CompletedBookingFromEntry(camt, entry));
+    BookingTable table;
+    penvaro::testing::Fill(table, records);
+
+    StatementEntry withReference = payment("15.12.2026", 2100000, "TSV Musterstadt", "Sammler");
+    withReference.references = {"B 1 + 2100000 X"};
+    struct Case {
+        const char *name;
+        StatementEntry entry;
+        ImportAction action;
+    };
+    const Case cases[] = {
+        {"the batch's total", payment("15.12.2026", 2100000, "TSV Musterstadt", "Sammler"),
+         ImportAction::Skipped},
+        {"another total", payment("15.12.2026", 2150000, "TSV Musterstadt", "Sammler"),
+         ImportAction::Added},
+        {"another day", payment("16.12.2026", 2100000, "TSV Musterstadt", "Sammler"),
+         ImportAction::Added},
+        {"an entry with its own reference", withReference, ImportAction::Added},
+        {"one payment as the CSV writes its purpose longer",
+         payment("15.12.2026", 600000, "Dora Kuhn", "Beitrag 2027 Mitglied 17"),
+         ImportAction::Skipped},
+        {"the same party and amount for another purpose",
+         payment("15.12.2026", 600000, "Dora Kuhn", "Kursgebühr"), ImportAction::Added},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto plan = core::PlanStatementImport(table, {statement(0, "15.12.2026", {c.entry})});
+        ASSERT_TRUE(plan) << plan.error().message;
+        EXPECT_EQ(c.action, plan->steps[0].action);
+    }
+}
+
+TEST(PlanStatementImport, PendingEntriesAreShownAndNeverBooked) {
+    BookingTable table;
+    penvaro::testing::Fill(table, {penvaro::testing::StartValue(0), planned("05.03.2026", -41000)});
+    StatementEntry pending = payment("05.03.2026", -41000, "Bäckerei");
+    pending.pending = true;
+    pending.references = {"E 1 - 41000 P"};
+    const auto plan = core::PlanStatementImport(
+        table, {statement(0, "05.03.2026", {pending, payment("04.03.2026", 1000, "Erika")})});
+    ASSERT_TRUE(plan) << plan.error().message;
+    EXPECT_EQ((std::vector{ImportAction::Pending, ImportAction::Added}), actions(*plan));
+    EXPECT_EQ(0, plan->steps[0].plannedSlot) << "settles no planned booking";
+    EXPECT_EQ(1000, plan->bookBalanceAfter);
+    EXPECT_TRUE(plan->references.empty()) << "its reference is not remembered as imported";
 }
 
 TEST(PlanStatementImport, SkipsWhatTheAccountHoldsBeforeLookingForPlannedBookings) {

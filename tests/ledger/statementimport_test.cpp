@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -90,9 +91,10 @@ protected:
     void SetUp() override {
         core::BookingRecord card = penvaro::testing::Completed(2026, 7, "01.02.2026", -459900);
         card.Verwendungszweck.setUtf8("");
+        core::BookingRecord rent = penvaro::testing::Planned("30.01.2026", -8500000);
+        rent.Absender.setUtf8("Hausverwaltung Größe");
         m_file = writeAccount(QStringLiteral("giro.p11"),
-                              {penvaro::testing::StartValue(10000000), card,
-                               penvaro::testing::Planned("30.01.2026", -8500000)});
+                              {penvaro::testing::StartValue(10000000), card, rent});
         setLastFile(m_file);
         m_window = std::make_unique<MainWindow>(*state);
         m_window->startUp();
@@ -409,6 +411,40 @@ TEST_F(StatementImportTest, ACollectiveEntryShowsEachPaymentAndTheOtherFormatFin
     EXPECT_EQ(QStringList(3, QStringLiteral("schon vorhanden")), again.actions);
     EXPECT_FALSE(again.importEnabled);
     EXPECT_EQ(imported, fileBytes());
+}
+
+TEST_F(StatementImportTest, ACsvExportShowsItsPendingRowAndAnUncertainMatchWaitsForTheTick) {
+    const QString csv = dir.filePath(QStringLiteral("umsaetze.csv"));
+    QFile out(csv);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("\"Buchungsdatum\";\"Wertstellung\";\"Status\";\"Zahlungspflichtige*r\";"
+              "\"Zahlungsempf\xC3\xA4nger*in\";\"Verwendungszweck\";\"Umsatztyp\";\"IBAN\";"
+              "\"Betrag (\xE2\x82\xAC)\"\n"
+              "\"31.01.26\";\"31.01.26\";\"Gebucht\";\"Erika\";\"J\xC3\xB6rg Wei\xC3\x9F\";"
+              "\"Miete\";\"Ausgang\";\"\";\"-850\"\n"
+              "\"02.02.26\";\"02.02.26\";\"Vorgemerkt\";\"Erika\";\"B\xC3\xA4ckerei\";"
+              "\"Br\xC3\xB6tchen\";\"Ausgang\";\"\";\"-4,1\"\n");
+    out.close();
+    Preview shown, ticked;
+    Qt::ItemFlags pendingTake;
+    ui.setNextModal([&](QDialog &dialog) {
+        shown = look(dialog);
+        QAbstractItemModel *model = child<QTableView>(dialog, "SGImport")->model();
+        pendingTake = model->flags(model->index(1, 0));
+        model->setData(model->index(0, 1), Qt::Checked, Qt::CheckStateRole);
+        ticked = look(dialog);
+        return click(dialog, "BAbbrechen");
+    });
+    m_window->importStatementFile(csv);
+
+    EXPECT_EQ((QStringList{QStringLiteral("neu; unsicher: geplante Buchung vom 30.01.2026 "
+                                          "(Hausverwaltung Größe)?"),
+                           QStringLiteral("vorgemerkt, wird nicht gebucht")}),
+              shown.actions);
+    EXPECT_FALSE(pendingTake & Qt::ItemIsUserCheckable) << "a pending row is never booked";
+    EXPECT_EQ(QStringLiteral("ersetzt geplante Buchung vom 30.01.2026 (unsicher)"),
+              ticked.actions.front());
+    EXPECT_EQ(m_before, fileBytes());
 }
 
 TEST_F(StatementImportTest, ADroppedStatementFileOpensThePreview) {

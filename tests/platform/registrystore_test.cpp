@@ -139,6 +139,27 @@ TEST_F(RegistryStoreTest, ABatchOfValuesIsWrittenWholeOrNotAtAll) {
     EXPECT_TRUE(store->valueNames(QStringLiteral("K"))->isEmpty());
 }
 
+TEST_F(RegistryStoreTest, ABatchKeepsItsChangesTogetherAndUndoesAFailedOneAlone) {
+    const std::vector<NamedValue> failing{
+        {QStringLiteral("gut"), std::int32_t{1}},
+        {QString(16384, u'n'), std::int32_t{2}},
+    };
+    ASSERT_TRUE(store->batch([&]() -> core::Result<void> {
+        EXPECT_TRUE(store->createKey(QStringLiteral("K")));
+        EXPECT_TRUE(store->setValue(QStringLiteral("K"), QStringLiteral("a"), std::int32_t{1}));
+        EXPECT_FALSE(store->setValues(QStringLiteral("K"), failing));
+        return {};
+    }));
+    EXPECT_EQ((QStringList{QStringLiteral("a")}), store->valueNames(QStringLiteral("K")).value());
+
+    EXPECT_FALSE(store->batch([&]() -> core::Result<void> {
+        EXPECT_TRUE(store->createKey(QStringLiteral("L")));
+        return core::Error{core::ErrorKind::Io, "abgebrochen"};
+    }));
+    EXPECT_FALSE(*store->keyExists(QStringLiteral("L"))) << "a failed batch leaves nothing";
+    EXPECT_TRUE(store->createKey(QStringLiteral("M"))) << "and the store works on";
+}
+
 TEST_F(RegistryStoreTest, KeepsWhatWasWrittenAcrossReopening) {
     ASSERT_TRUE(store->createKey(QStringLiteral("K")));
     ASSERT_TRUE(store->setValue(QStringLiteral("K"), QStringLiteral("v"), QStringLiteral("ä")));

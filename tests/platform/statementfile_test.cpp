@@ -30,6 +30,8 @@ TEST(ReadStatementFile, TellsTheFormatByContentNotByName) {
         {"mt940-cp1252.sta", "auszug.xml", 2},
         {"camt053-001-02.xml", "auszug.sta", 1},
         {"camt053-001-08.xml", "auszug", 1},
+        {"csv/dkb.csv", "auszug.sta", 1},
+        {"csv/sparkasse-mt940.csv", "umsaetze.xml", 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.fixture);
@@ -63,6 +65,9 @@ TEST(ReadStatementFile, RefusesWhatIsNoStatementFileNamingIt) {
     const auto broken = dir.path("kaputt.sta");
     const std::string text = ":20:X\n:25:1\n:61:260115C12.50NTRF\n";
     penvaro::testing::WriteBytes(broken, {text.begin(), text.end()});
+    const auto unknownCsv = dir.path("umsaetze.csv");
+    const std::string header = "Datum,Empfänger,Betrag\n2026-03-01,X,1.00\n";
+    penvaro::testing::WriteBytes(unknownCsv, {header.begin(), header.end()});
 
     struct Case {
         std::filesystem::path path;
@@ -74,6 +79,7 @@ TEST(ReadStatementFile, RefusesWhatIsNoStatementFileNamingIt) {
         {pipe, pipe.string() + " ist keine gewöhnliche Datei."}, // and it does not wait
         {huge, "größer als 50 MB"},
         {broken, "Kontoauszug " + broken.string() + ": Zeile 3: Der Betrag"},
+        {unknownCsv, "keinen bekannten Aufbau einer Bank (erste Zeile: „Datum,Empfänger,Betrag“)"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path.string());
