@@ -8,7 +8,10 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
+    # The fonts a Debian desktop has, so that windows, tests and the manual's pictures are laid
+    # out alike everywhere: with the Liberation fonts alone, sans-serif is Liberation Mono.
+    fonts-dejavu-core fonts-liberation2
+    qt6-translations-l10n libktoblzcheck1v5 poppler-utils libsodium-dev
     libktoblzcheck1-dev libqrencode-dev libxml2-utils qt6-charts-dev
     # bench/compare-startup.sh: peak memory, and an X server of its own.
     time xvfb

@@ -12,6 +12,7 @@
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
+#include "widgets/wrappingrow.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,6 +20,8 @@
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace penvaro::app {
 namespace {
@@ -39,13 +42,13 @@ MainWindow::MainWindow(platform::AppState &state, QWidget *parent)
     setWindowTitle(QStringLiteral("Tarvel Software - Penvaro 2011"));
     // At a large scale on a small screen everything the window holds need not fit: the frame
     // then scrolls, so that the window itself still fits the screen with every command in reach.
-    auto *frame = new QScrollArea(this);
-    frame->setObjectName(QStringLiteral("PRahmen"));
-    frame->setFrameShape(QFrame::NoFrame);
-    frame->setWidgetResizable(true);
-    setCentralWidget(frame);
-    auto *central = new QWidget(frame);
-    frame->setWidget(central);
+    m_frame = new QScrollArea(this);
+    m_frame->setObjectName(QStringLiteral("PRahmen"));
+    m_frame->setFrameShape(QFrame::NoFrame);
+    m_frame->setWidgetResizable(true);
+    setCentralWidget(m_frame);
+    auto *central = new widgets::LeastHeightForWidth<QWidget>(m_frame);
+    m_frame->setWidget(central);
     auto *layout = new QVBoxLayout(central);
     m_view = new LedgerView(m_state, central);
     m_commands = new LedgerCommands(m_state, *m_view, this);
@@ -98,6 +101,7 @@ void MainWindow::showLedger() {
     m_view->show();
     m_todayPanel->show();
     layoutWindow();
+    widenForContent();
 }
 
 void MainWindow::layoutWindow() {
@@ -187,7 +191,25 @@ void MainWindow::restoreWindowSize() {
     }
     resize(placed.size());
     move(placed.topLeft());
+    widenForContent();
     showNormal();
+}
+
+void MainWindow::widenForContent() {
+    if (isMaximized() || isFullScreen())
+        return;
+    const int needed = m_frame->widget()->minimumSizeHint().width() + 2 * m_frame->frameWidth();
+    if (needed <= width())
+        return;
+    int widened = needed;
+    int left = pos().x();
+    if (const QScreen *shown = screen()) {
+        const QRect available = shown->availableGeometry();
+        widened = std::min(needed, available.width());
+        left = std::clamp(left, available.left(), available.right() - widened + 1);
+    }
+    resize(widened, height());
+    move(left, pos().y());
 }
 
 void MainWindow::storeWindowSize() {

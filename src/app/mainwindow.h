@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+class QScrollArea;
 class QToolButton;
 
 namespace penvaro::platform {
@@ -70,9 +71,13 @@ private:
     // Window size and the last account file, before the user sees the ledger.
     void prepareWindow();
     void restoreWindowSize();
+    // A font or scale too large for the window's width: it widens as far as its content needs
+    // and the screen allows, rather than hiding commands behind a scroll bar.
+    void widenForContent();
     void storeWindowSize();
 
     platform::AppState &m_state;
+    QScrollArea *m_frame = nullptr;
     ledger::LedgerView *m_view = nullptr;
     LedgerCommands *m_commands = nullptr;
     WelcomePanel *m_welcome = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/uiservice.h"
 #include "widgets/commandbutton.h"
 #include "widgets/manual.h"
+#include "widgets/wrappingrow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -112,7 +113,7 @@ void MainWindow::buildMenu() {
 QWidget *MainWindow::buildToolBar() {
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("Panel3"));
-    auto *layout = new QHBoxLayout(bar);
+    auto *layout = new widgets::WrappingRow(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     QToolButton *neu = widgets::CommandButton(bar, "SBNeu", QStringLiteral("Neu"));
     QToolButton *oeffnen = widgets::CommandButton(bar, "SBOeffnen", QStringLiteral("Öffnen"));
@@ -148,7 +149,6 @@ QWidget *MainWindow::buildToolBar() {
     });
     for (QToolButton *b : {neu, oeffnen, drucken, suchen, auswertung, zahlungsverkehr})
         layout->addWidget(b);
-    layout->addStretch();
 
     m_todayPanel = new QWidget(bar);
     m_todayPanel->setObjectName(QStringLiteral("PSummeH"));
@@ -165,7 +165,7 @@ QWidget *MainWindow::buildToolBar() {
     caption->setBuddy(balance);
     todayLayout->addWidget(caption);
     todayLayout->addWidget(balance);
-    layout->addWidget(m_todayPanel);
+    layout->addTrailing(m_todayPanel);
     connect(m_view, &ledger::LedgerView::todayBalanceChanged, balance,
             [balance](const QString &text) {
                 balance->setText(text);
@@ -180,7 +180,7 @@ QWidget *MainWindow::buildToolBar() {
         widgets::CommandButton(image, "SpeedButton1", QStringLiteral("Zinsberechnung"));
     connect(m_interestButton, &QToolButton::clicked, m_commands, &LedgerCommands::showInterest);
     imageLayout->addWidget(m_interestButton);
-    layout->addWidget(image);
+    layout->addTrailing(image);
     return bar;
 }
 

@@ -3,12 +3,14 @@
 #include "amountdisplay.h"
 #include "bookinglistview.h"
 #include "currencychoice.h"
+#include "heightshares.h"
 #include "sumspanel.h"
 
 #include "core/balances.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 #include "widgets/commandbutton.h"
+#include "widgets/wrappingrow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,7 +40,7 @@ BookingListView *bookingTable(platform::AppState &state, core::Listing listing, 
 LedgerView::LedgerView(platform::AppState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state) {
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new HeightShares(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildCompletedGroup(), completedShare);
     layout->addWidget(buildPlannedGroup(), plannedShare);
@@ -116,7 +118,7 @@ QWidget *LedgerView::buildCompletedGroup() {
     m_completedGroup->setObjectName(QStringLiteral("GroupBox1"));
     QGroupBox *box = m_completedGroup;
 
-    auto *strip = new QHBoxLayout;
+    auto *strip = new widgets::WrappingRow;
     QToolButton *neu = widgets::CommandButton(box, "SBDatenNeu", QStringLiteral("Eingeben"));
     QToolButton *aendern = widgets::CommandButton(box, "SBAendern", QStringLiteral("Bearbeiten"));
     QToolButton *loeschen = widgets::CommandButton(box, "SBLoeschen", QStringLiteral("Löschen"));
@@ -130,9 +132,8 @@ QWidget *LedgerView::buildCompletedGroup() {
         strip->addWidget(b);
         m_changeButtons.push_back(b);
     }
-    strip->addStretch();
     m_sums = new SumsPanel(box);
-    strip->addWidget(m_sums);
+    strip->addTrailing(m_sums);
     auto *marked = new QLabel(QStringLiteral("markierte Buchungen"), box);
     marked->setObjectName(QStringLiteral("LSumme1"));
     marked->hide();
@@ -182,7 +183,14 @@ QWidget *LedgerView::buildPlannedGroup() {
     QToolButton *summe2 = widgets::CommandButton(m_plannedSumPanel, "SBSumme2", QStringLiteral("Σ"),
                                                  QStringLiteral("Summe neu berechnen"));
     summe2->setAccessibleName(QStringLiteral("Summe neu berechnen"));
-    m_plannedSumPanel->layout()->addWidget(summe2);
+    // The button beside the sum rather than below it: the group's least height is the height
+    // of this column, and the completed bookings above should not give up theirs for it.
+    auto *sumColumn = static_cast<QBoxLayout *>(m_plannedSumPanel->layout());
+    sumColumn->removeWidget(m_plannedSum);
+    auto *sumRow = new QHBoxLayout;
+    sumRow->addWidget(m_plannedSum);
+    sumRow->addWidget(summe2);
+    sumColumn->addLayout(sumRow);
     connect(summe2, &QToolButton::clicked, this,
             [this] { platform::ReportFailure(m_state.ui(), showSums()); });
     buttons->addWidget(m_plannedSumPanel);

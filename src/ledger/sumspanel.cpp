@@ -3,6 +3,7 @@
 #include "amountdisplay.h"
 
 #include "core/date.h"
+#include "widgets/wrappingrow.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -44,10 +45,10 @@ SumsPanel::SumsPanel(QWidget *parent)
         captioned(this, "PSummeL", m_projectedCaption, m_projected, QBoxLayout::LeftToRight);
     // The captions stay beside their sums however wide the window is.
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    auto *layout = new QHBoxLayout(this);
+    auto *layout = new widgets::WrappingRow(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_bookPanel);
-    layout->addWidget(m_projectedPanel);
+    layout->addTrailing(m_bookPanel);
+    layout->addTrailing(m_projectedPanel);
 }
 
 void SumsPanel::applyOptions(const core::Settings &settings) {
