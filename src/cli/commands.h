@@ -22,6 +22,7 @@ int RunBlzSearch(const std::vector<std::string> &args);
 int RunWords(const std::vector<std::string> &args);
 int RunIbanCheck(const std::vector<std::string> &args);
 int RunIbanFrom(const std::vector<std::string> &args);
+int RunCreditorIdCheck(const std::vector<std::string> &args);
 int RunGiroCode(const std::vector<std::string> &args);
 int RunSepaTransfer(const std::vector<std::string> &args);
 

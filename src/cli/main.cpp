@@ -109,6 +109,12 @@ constexpr const char *usage =
     "  iban-from KONTONUMMER BANKLEITZAHL\n"
     "      Gibt die deutsche IBAN des Kontos aus; Rückgabewert 1 mit dem Grund, wenn die Bank\n"
     "      unbekannt ist oder die Kontonummer ihre Prüfung nicht besteht.\n"
+    "  creditor-id-check GLÄUBIGER-ID\n"
+    "      Prüft die Gläubiger-Identifikationsnummer für SEPA-Lastschriften (mit oder ohne\n"
+    "      Leerzeichen): Land, Prüfziffern, Geschäftsbereichskennung, nationale Kennung (in\n"
+    "      Deutschland 18 Stellen). Gibt valid und die Gläubiger-ID in Großbuchstaben ohne\n"
+    "      Leerzeichen aus, durch einen Tabulator getrennt, oder invalid und den Grund\n"
+    "      (Rückgabewert 1).\n"
     "  girocode --name NAME --iban IBAN [--bic BIC] --amount BETRAG --purpose TEXT\n"
     "       [--png BILD.png]\n"
     "      Gibt den Inhalt des GiroCodes (EPC-QR-Code) dieser Überweisung aus, mit --png auch\n"
@@ -197,6 +203,7 @@ int main(int argc, char **argv) {
         {"import", RunImport},
         {"iban-check", RunIbanCheck},
         {"iban-from", RunIbanFrom},
+        {"creditor-id-check", RunCreditorIdCheck},
         {"girocode", RunGiroCode},
         {"sepa-transfer", RunSepaTransfer},
     };

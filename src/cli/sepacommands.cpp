@@ -5,6 +5,7 @@
 
 #include "core/accountfile.h"
 #include "core/bankcodelist.h"
+#include "core/creditorid.h"
 #include "core/date.h"
 #include "core/epcqrpayload.h"
 #include "core/iban.h"
@@ -117,6 +118,23 @@ int RunIbanCheck(const std::vector<std::string> &args) {
         return ExitFileError;
     }
     std::cout << "valid\t" << iban->iban << '\t' << iban->bic << '\t' << iban->bankName << '\n';
+    return ExitOk;
+}
+
+int RunCreditorIdCheck(const std::vector<std::string> &args) {
+    const auto parsed = ParseArguments(args, {});
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->positional.size() != 1) {
+        PrintError("creditor-id-check erwartet genau eine Gläubiger-ID.");
+        return ExitUsage;
+    }
+    const auto id = core::CheckCreditorId(parsed->positional.front());
+    if (!id) {
+        std::cout << "invalid\t" << id.error().message << '\n';
+        return ExitFileError;
+    }
+    std::cout << "valid\t" << *id << '\n';
     return ExitOk;
 }
 

@@ -58,7 +58,7 @@ int monthIndex(const CivilDate &date) {
 std::string_view IntervalName(FeeInterval interval) {
     const auto row = std::find_if(intervals.begin(), intervals.end(),
                                   [&](const IntervalRow &r) { return r.interval == interval; });
-    return row->name;
+    return row == intervals.end() ? std::string_view() : row->name;
 }
 
 std::optional<FeeInterval> IntervalOfName(std::string_view name) {

@@ -12,15 +12,19 @@ constexpr int left = 150;
 constexpr int valueX = 700;
 constexpr int lineStep = 70;
 
-// Columns of the board's list.
+// Columns of the board's list, in a smaller font so that a mandate reference fits whole.
 constexpr int numberX = 150;
-constexpr int nameX = 300;
-constexpr int nameWidth = 620;
-constexpr int referenceX = 950;
-constexpr int referenceWidth = 480;
-constexpr int sequenceX = 1450;
-constexpr int ibanX = 1580;
+constexpr int nameX = 260;
+constexpr int nameWidth = 600;
+constexpr int referenceX = 880;
+constexpr int referenceWidth = 560;
+constexpr int sequenceX = 1460;
+constexpr int ibanX = 1600;
 constexpr int amountX = 1950;
+
+CanvasFont listFont(bool bold = false) {
+    return {"Arial", 38, bold};
+}
 
 std::string euro(std::int64_t amount) {
     return GermanAmountText(amount) + " EUR";
@@ -60,7 +64,7 @@ void listHeader(Canvas &canvas, const SepaCreditor &creditor, double dueDate) {
     canvas.setFont(ReceiptFont());
     canvas.text(left, -240, creditor.name + ", Gläubiger-ID " + creditor.creditorId,
                 TextAlign::Left);
-    canvas.setFont(ReceiptFont(true));
+    canvas.setFont(listFont(true));
     constexpr int y = -350;
     canvas.text(numberX, y, "Nr.", TextAlign::Left);
     canvas.text(nameX, y, "Name", TextAlign::Left);
@@ -70,7 +74,7 @@ void listHeader(Canvas &canvas, const SepaCreditor &creditor, double dueDate) {
     canvas.text(amountX, y, "Betrag", TextAlign::Right);
     canvas.setPenWidth(ThinPen);
     canvas.line(numberX, y - 60, amountX, y - 60);
-    canvas.setFont(ReceiptFont());
+    canvas.setFont(listFont());
 }
 
 void boardList(Canvas &canvas, const SepaCreditor &creditor, const std::vector<DirectDebit> &debits,
@@ -94,13 +98,13 @@ void boardList(Canvas &canvas, const SepaCreditor &creditor, const std::vector<D
         sum += debit.amount;
         y -= RowStep + 10;
     }
-    canvas.line(numberX, y + 20, amountX, y + 20);
-    canvas.setFont(ReceiptFont(true));
-    canvas.text(nameX, y - 20,
+    canvas.line(numberX, y + 5, amountX, y + 5);
+    canvas.setFont(listFont(true));
+    canvas.text(nameX, y - 30,
                 std::to_string(debits.size())
                     + (debits.size() == 1 ? " Lastschrift" : " Lastschriften"),
                 TextAlign::Left);
-    canvas.text(amountX, y - 20, euro(sum), TextAlign::Right);
+    canvas.text(amountX, y - 30, euro(sum), TextAlign::Right);
 }
 
 } // namespace

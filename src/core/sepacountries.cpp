@@ -79,10 +79,9 @@ Result<void> CheckSepaIbanCountry(std::string_view iban) {
     const std::string_view country = iban.substr(0, 2);
     if (IsSepaCountry(country))
         return {};
-    return Error{ErrorKind::Invalid,
-                 "Konten mit einer IBAN aus " + std::string(country)
-                     + " erreicht keine SEPA-Zahlung: Das Land gehört nicht zum "
-                       "SEPA-Raum."};
+    return Error{ErrorKind::Invalid, "Das Land " + std::string(country)
+                                         + " der IBAN gehört nicht zum SEPA-Raum: Dorthin geht "
+                                           "keine SEPA-Zahlung."};
 }
 
 } // namespace penvaro::core

@@ -3,6 +3,7 @@
 #include "bankcodes.h"
 #include "sepatransferpanel.h"
 
+#include "core/sepacountries.h"
 #include "core/sepatransfer.h"
 #include "core/typedamount.h"
 #include "platform/uiservice.h"
@@ -40,6 +41,8 @@ QString IbanCheckText(BankCodes &bankCodes, const QString &typed) {
     const auto checked = bankCodes.checkIban(typed);
     if (!checked)
         return QString::fromStdString(checked.error().message);
+    if (auto country = core::CheckSepaIbanCountry(checked->iban); !country)
+        return QString::fromStdString(country.error().message);
     const QString name = QString::fromStdString(checked->bankName);
     return name.isEmpty() ? QStringLiteral("IBAN gültig")
                           : QStringLiteral("IBAN gültig: %1").arg(name);
@@ -68,6 +71,8 @@ std::optional<CheckedSepaFields> CheckSepaFields(platform::UiService &ui, BankCo
     const auto iban = bankCodes.checkIban(typed.iban.text);
     if (!iban)
         return refuse(SepaTransferPanel::IbanMessage, iban.error().message, typed.iban);
+    if (auto country = core::CheckSepaIbanCountry(iban->iban); !country)
+        return refuse(SepaTransferPanel::IbanMessage, country.error().message, typed.iban);
     checked.iban = iban->iban;
     checked.bankName = QString::fromStdString(iban->bankName);
     const auto bic =

@@ -45,8 +45,7 @@ SepaTemplateDialog::SepaTemplateDialog(platform::UiService &ui, BankCodes &bankC
     m_iban = field("EIBAN", QStringLiteral("&IBAN"), 42,
                    QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
     form->addRow(QString(), m_ibanCheck);
-    m_bic = field("EBIC", QStringLiteral("&BIC"), 14,
-                  QStringLiteral("innerhalb Deutschlands nicht nötig"));
+    m_bic = field("EBIC", QStringLiteral("&BIC"), 14, QStringLiteral("im EWR nicht nötig"));
     m_amount = field("ESepaBetrag", QStringLiteral("Betrag in E&uro"), 20,
                      QStringLiteral("leer: beim Bezahlen eingeben; z. B. 1.234,56"));
     m_purpose = field("ESepaVerwendung", QStringLiteral("&Verwendungszweck"),

@@ -10,6 +10,7 @@
 #include "core/date.h"
 #include "core/epcqrpayload.h"
 #include "core/iban.h"
+#include "core/sepacountries.h"
 #include "core/sepaform.h"
 #include "platform/appstate.h"
 #include "platform/chosenfilename.h"
@@ -23,8 +24,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace penvaro::payments {
@@ -38,6 +39,9 @@ QString euro(std::int64_t amount) {
     return QString::fromStdString(core::GermanAmountText(amount));
 }
 
+// The columns of the collected transfers.
+constexpr int AmountColumn = 2;
+
 } // namespace
 
 SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankCodes,
@@ -49,7 +53,7 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     , m_name(new QComboBox(this))
     , m_ibanCheck(IbanCheckLabel(this))
     , m_keepTemplate(new QCheckBox(QStringLiteral("Als Überweisungsvorlage speichern"), this))
-    , m_collectedList(new QListWidget(this)) {
+    , m_collectedList(new QTreeWidget(this)) {
     m_keepTemplate->setObjectName(QStringLiteral("CBSepaVorlage"));
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -72,8 +76,7 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     m_iban = field("EIBAN", QStringLiteral("IBAN"), 42,
                    QStringLiteral("mit oder ohne Leerzeichen, z. B. DE89 3704 0044 0532 0130 00"));
     form->addRow(QString(), m_ibanCheck);
-    m_bic = field("EBIC", QStringLiteral("BIC"), 14,
-                  QStringLiteral("innerhalb Deutschlands nicht nötig"));
+    m_bic = field("EBIC", QStringLiteral("BIC"), 14, QStringLiteral("im EWR nicht nötig"));
     m_amount = field("ESepaBetrag", QStringLiteral("Betrag in Euro"), 20,
                      QStringLiteral("z. B. 1.234,56"));
     m_purpose = field("ESepaVerwendung", QStringLiteral("Verwendungszweck"),
@@ -96,7 +99,12 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
     connect(print, &QPushButton::clicked, this, &SepaTransferPanel::print);
 
     m_collectedList->setObjectName(QStringLiteral("LBSammelauftrag"));
-    m_collectedList->setMaximumHeight(m_collectedList->fontMetrics().height() * 5);
+    m_collectedList->setRootIsDecorated(false);
+    m_collectedList->setHeaderLabels({QStringLiteral("Empfänger"), QStringLiteral("IBAN"),
+                                      QStringLiteral("Betrag in Euro"),
+                                      QStringLiteral("Ausführung"), QStringLiteral("Stand")});
+    // The header and four transfers; more scroll.
+    m_collectedList->setMaximumHeight(m_collectedList->fontMetrics().height() * 7);
     auto *collectedLabel =
         new QLabel(QStringLiteral("Sammelauftrag: die nächste SEPA-Datei enthält alle noch nicht "
                                   "geschriebenen Überweisungen"),
@@ -194,6 +202,12 @@ void SepaTransferPanel::keepAsTemplate() {
 
 void SepaTransferPanel::showIbanCheck() {
     m_ibanCheck->setText(IbanCheckText(m_bankCodes, m_iban->text()));
+    // A BIC taken from the bank code file belongs to the IBAN it was found for; kept, it
+    // would send the money for another IBAN to that bank.
+    if (m_bic->isReadOnly()) {
+        m_bic->clear();
+        m_bic->setReadOnly(false);
+    }
 }
 
 void SepaTransferPanel::leaveIban() {
@@ -201,10 +215,15 @@ void SepaTransferPanel::leaveIban() {
     if (!checked)
         return;
     m_iban->setText(qt(core::IbanInGroups(checked->iban)));
-    // A German bank's BIC comes from the bank code file and is not typed.
+    // A German bank's BIC comes from the bank code file and is not typed; a BIC typed for a
+    // bank in another country than the IBAN's is no longer the recipient's.
     const bool fromFile = !checked->bic.empty();
+    const std::string typedBic = core::ElectronicForm(m_bic->text().toStdString());
     if (fromFile)
         m_bic->setText(qt(checked->bic));
+    else if (typedBic.size() >= 6
+             && !core::BicFitsIbanCountry(typedBic.substr(4, 2), checked->iban.substr(0, 2)))
+        m_bic->clear();
     m_bic->setReadOnly(fromFile);
 }
 
@@ -371,16 +390,19 @@ void SepaTransferPanel::printReceipt() {
 void SepaTransferPanel::showCollected() {
     m_collectedList->clear();
     for (const Collected &entry : m_collected) {
-        QString text =
-            QStringLiteral("%1 – %2 – %3 EUR")
-                .arg(qt(entry.transfer.name), qt(core::IbanInGroups(entry.transfer.iban)),
-                     euro(entry.transfer.amount));
-        if (entry.written)
-            text += QStringLiteral(" (geschrieben)");
-        auto *item = new QListWidgetItem(text, m_collectedList);
+        const QString execution = entry.transfer.execution > 0
+                                      ? qt(core::FormatDate(entry.transfer.execution))
+                                      : QStringLiteral("sofort");
+        auto *item = new QTreeWidgetItem(
+            m_collectedList, {qt(entry.transfer.name), qt(core::IbanInGroups(entry.transfer.iban)),
+                              euro(entry.transfer.amount), execution,
+                              entry.written ? QStringLiteral("geschrieben") : QString()});
+        item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
         if (entry.written)
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
+    for (int column = 0; column < m_collectedList->columnCount(); ++column)
+        m_collectedList->resizeColumnToContents(column);
 }
 
 } // namespace penvaro::payments

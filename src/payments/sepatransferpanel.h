@@ -13,7 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 namespace penvaro::platform {
@@ -95,7 +95,7 @@ private:
     QLineEdit *m_purpose;
     QLineEdit *m_execution;
     QCheckBox *m_keepTemplate;
-    QListWidget *m_collectedList;
+    QTreeWidget *m_collectedList;
     QString m_bankName; // of the IBAN as last checked
     std::vector<Collected> m_collected;
 };

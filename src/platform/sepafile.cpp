@@ -1,6 +1,7 @@
 #include "sepafile.h"
 
 #include "clock.h"
+#include "sepaxml.h"
 
 #include <QXmlStreamWriter>
 
@@ -15,44 +16,11 @@ QString qt(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-QString amountText(std::int64_t amount) {
-    return qt(core::SepaAmountText(amount));
-}
-
 std::int64_t sumOf(const std::vector<const core::SepaTransfer *> &transfers) {
     std::int64_t sum = 0;
     for (const auto *transfer : transfers)
         sum += transfer->amount;
     return sum;
-}
-
-// An agent by its BIC, or as not provided where the guideline allows that.
-void writeAgent(QXmlStreamWriter &xml, const QString &element, const std::string &bic) {
-    xml.writeStartElement(element);
-    xml.writeStartElement(QStringLiteral("FinInstnId"));
-    if (!bic.empty()) {
-        xml.writeTextElement(QStringLiteral("BICFI"), qt(bic));
-    } else {
-        xml.writeStartElement(QStringLiteral("Othr"));
-        xml.writeTextElement(QStringLiteral("Id"), notProvided);
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-    xml.writeEndElement();
-}
-
-void writeAccount(QXmlStreamWriter &xml, const QString &element, const std::string &iban) {
-    xml.writeStartElement(element);
-    xml.writeStartElement(QStringLiteral("Id"));
-    xml.writeTextElement(QStringLiteral("IBAN"), qt(iban));
-    xml.writeEndElement();
-    xml.writeEndElement();
-}
-
-void writeParty(QXmlStreamWriter &xml, const QString &element, const std::string &name) {
-    xml.writeStartElement(element);
-    xml.writeTextElement(QStringLiteral("Nm"), qt(name));
-    xml.writeEndElement();
 }
 
 void writeTransaction(QXmlStreamWriter &xml, const core::SepaTransfer &transfer) {
@@ -63,7 +31,7 @@ void writeTransaction(QXmlStreamWriter &xml, const core::SepaTransfer &transfer)
     xml.writeStartElement(QStringLiteral("Amt"));
     xml.writeStartElement(QStringLiteral("InstdAmt"));
     xml.writeAttribute(QStringLiteral("Ccy"), QStringLiteral("EUR"));
-    xml.writeCharacters(amountText(transfer.amount));
+    xml.writeCharacters(SepaXmlAmount(transfer.amount));
     xml.writeEndElement();
     xml.writeEndElement();
     // The creditor's agent is optional; a German bank finds itself by the IBAN.
@@ -74,8 +42,8 @@ void writeTransaction(QXmlStreamWriter &xml, const core::SepaTransfer &transfer)
         xml.writeEndElement();
         xml.writeEndElement();
     }
-    writeParty(xml, QStringLiteral("Cdtr"), transfer.name);
-    writeAccount(xml, QStringLiteral("CdtrAcct"), transfer.iban);
+    WriteSepaParty(xml, QStringLiteral("Cdtr"), transfer.name);
+    WriteSepaAccount(xml, QStringLiteral("CdtrAcct"), transfer.iban);
     if (!transfer.purpose.empty()) {
         xml.writeStartElement(QStringLiteral("RmtInf"));
         xml.writeTextElement(QStringLiteral("Ustrd"), qt(transfer.purpose));
@@ -90,7 +58,7 @@ void writePaymentBlock(QXmlStreamWriter &xml, const QString &id, const core::Sep
     xml.writeTextElement(QStringLiteral("PmtInfId"), id);
     xml.writeTextElement(QStringLiteral("PmtMtd"), QStringLiteral("TRF"));
     xml.writeTextElement(QStringLiteral("NbOfTxs"), QString::number(block.size()));
-    xml.writeTextElement(QStringLiteral("CtrlSum"), amountText(sumOf(block)));
+    xml.writeTextElement(QStringLiteral("CtrlSum"), SepaXmlAmount(sumOf(block)));
     xml.writeStartElement(QStringLiteral("PmtTpInf"));
     xml.writeStartElement(QStringLiteral("SvcLvl"));
     xml.writeTextElement(QStringLiteral("Cd"), QStringLiteral("SEPA"));
@@ -99,9 +67,9 @@ void writePaymentBlock(QXmlStreamWriter &xml, const QString &id, const core::Sep
     xml.writeStartElement(QStringLiteral("ReqdExctnDt"));
     xml.writeTextElement(QStringLiteral("Dt"), DateOfDayCount(execution).toString(Qt::ISODate));
     xml.writeEndElement();
-    writeParty(xml, QStringLiteral("Dbtr"), debtor.name);
-    writeAccount(xml, QStringLiteral("DbtrAcct"), debtor.iban);
-    writeAgent(xml, QStringLiteral("DbtrAgt"), debtor.bic);
+    WriteSepaParty(xml, QStringLiteral("Dbtr"), debtor.name);
+    WriteSepaAccount(xml, QStringLiteral("DbtrAcct"), debtor.iban);
+    WriteSepaAgent(xml, QStringLiteral("DbtrAgt"), debtor.bic);
     xml.writeTextElement(QStringLiteral("ChrgBr"), QStringLiteral("SLEV"));
     for (const auto *transfer : block)
         writeTransaction(xml, *transfer);
@@ -134,8 +102,8 @@ QByteArray SepaCreditTransferFile(const core::SepaDebtor &debtor,
     xml.writeTextElement(QStringLiteral("CreDtTm"),
                          created.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
     xml.writeTextElement(QStringLiteral("NbOfTxs"), QString::number(all.size()));
-    xml.writeTextElement(QStringLiteral("CtrlSum"), amountText(sumOf(all)));
-    writeParty(xml, QStringLiteral("InitgPty"), debtor.name);
+    xml.writeTextElement(QStringLiteral("CtrlSum"), SepaXmlAmount(sumOf(all)));
+    WriteSepaParty(xml, QStringLiteral("InitgPty"), debtor.name);
     xml.writeEndElement();
     int block = 0;
     for (const auto &[execution, members] : blocks)

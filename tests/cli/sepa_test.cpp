@@ -244,3 +244,66 @@ TEST_F(CliSepa, SepaTransferRefusalsWriteAndBookNothing) {
         EXPECT_EQ(1, table.count) << c.name;
     }
 }
+
+TEST_F(CliSepa, ChecksCreditorIds) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out; // for a refusal, the start of the output
+    };
+    const Case cases[] = {
+        {{"creditor-id-check", "DE98ZZZ09999999999"}, 0, "valid\tDE98ZZZ09999999999\n"},
+        {{"creditor-id-check", "de98 zzz 0999 9999 999"}, 0, "valid\tDE98ZZZ09999999999\n"},
+        {{"creditor-id-check", "DE97ZZZ09999999999"}, 1, "invalid\tDie Prüfziffern"},
+        {{"creditor-id-check", "DE98ZZZ0999999999"}, 1, "invalid\tEine deutsche Gläubiger-ID"},
+        {{"creditor-id-check"}, 2, ""},
+    };
+    for (const Case &c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(c.status, run.status) << c.args.back() << ": " << run.err;
+        EXPECT_EQ(0u, run.out.find(c.out)) << c.args.back() << ": " << run.out;
+    }
+}
+
+TEST_F(CliSepa, SepaTransferTakesSepaIbansWithABicOfTheirCountry) {
+    const std::string verein = account("verein.p11");
+    storeAccountData(verein, "\"Kontoinhaber\"=\"SV Grün-Weiß e.V.\"\r\n"
+                             "\"Kontonummer\"=\"532013000\"\r\n\"Bankleitzahl\"=\"37040044\"\r\n");
+    struct Case {
+        const char *name;
+        std::vector<std::string> recipient;
+        int status;
+        const char *reason; // part of the refusal
+    };
+    const Case cases[] = {
+        {"BIC of a bank in another country",
+         {"--iban", "NL91ABNA0417164300", "--bic", "COBADEFFXXX"},
+         1,
+         "Bank in DE"},
+        {"outside SEPA", {"--iban", "BR1800360305000010009795493C1"}, 1, "SEPA"},
+        {"EEA without BIC", {"--iban", "AT611904300234573201"}, 0, ""},
+    };
+    int written = 0;
+    for (const Case &c : cases) {
+        const std::string xml = file(std::string(c.name).substr(0, 8) + ".xml");
+        auto args = with({"sepa-transfer", verein, "--execution", "15.01.2027", "--xml", xml,
+                          "--name", "Grüne Wiese", "--amount", "50,00", "--purpose", "R 5"},
+                         c.recipient);
+        const auto run = RunCli(args);
+        EXPECT_EQ(c.status, run.status) << c.name << ": " << run.err;
+        if (c.status != 0) {
+            EXPECT_NE(std::string::npos, run.err.find(c.reason)) << c.name << ": " << run.err;
+            EXPECT_FALSE(std::filesystem::exists(xml)) << c.name;
+            continue;
+        }
+        ++written;
+        const std::string text = readText(xml);
+        EXPECT_EQ(std::string::npos, text.find("<CdtrAgt>")) << c.name;
+        const std::string lint =
+            "xmllint --noout --schema " PENVARO_SEPA_SCHEMA " '" + xml + "' 2>/dev/null";
+        EXPECT_EQ(0, std::system(lint.c_str())) << c.name;
+    }
+    core::BookingTable table;
+    ASSERT_TRUE(core::LoadAccountFile(verein, table));
+    EXPECT_EQ(1 + written, table.count) << "only the written transfer is booked";
+}

@@ -14,12 +14,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace penvaro::payments {
 namespace {
@@ -193,13 +193,13 @@ TEST_F(SepaTransferTest, SepaFileWritesTheCollectedTransfersOnce) {
         second.amount = QStringLiteral("12,30");
         Type(page, second);
         Press(page, "BSammelauftrag");
-        EXPECT_EQ(2, Child<QListWidget>(page, "LBSammelauftrag")->count());
+        EXPECT_EQ(2, Child<QTreeWidget>(page, "LBSammelauftrag")->topLevelItemCount());
 
         ui.setNextFileName(path);
         Press(page, "BSepaDatei");
-        const auto *list = Child<QListWidget>(page, "LBSammelauftrag");
-        ASSERT_EQ(2, list->count());
-        EXPECT_TRUE(list->item(1)->text().endsWith(QStringLiteral("(geschrieben)")));
+        const auto *list = Child<QTreeWidget>(page, "LBSammelauftrag");
+        ASSERT_EQ(2, list->topLevelItemCount());
+        EXPECT_EQ(QStringLiteral("geschrieben"), list->topLevelItem(1)->text(4));
 
         // Nothing is left to write, and the empty form is no transfer.
         ui.setNextFileName(again);
@@ -271,6 +271,70 @@ TEST_F(SepaTransferTest, ARememberedRecipientFillsIbanAndBic) {
         Child(page, "EIBAN")->setFocus();
         EXPECT_EQ(QStringLiteral("DE51 3705 0198 0001 9000 18"), testing::TextOf(page, "EIBAN"));
         EXPECT_EQ(QStringLiteral("COLSDE33XXX"), testing::TextOf(page, "EBIC"));
+    });
+}
+
+TEST_F(SepaTransferTest, AnotherIbanDropsABicThatBelongedToTheOldOne) {
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        auto *iban = Child<QLineEdit>(page, "EIBAN");
+        auto *bic = Child<QLineEdit>(page, "EBIC");
+        struct Step {
+            const char *name;
+            const char *typedIban;
+            const char *typedBic; // nullptr: left as it is
+            const char *bic;      // after leaving the IBAN
+            bool readOnly;
+        };
+        const Step steps[] = {
+            {"German bank: its BIC from the file", "DE51370501980001900018", nullptr, "COLSDE33XXX",
+             true},
+            {"Austrian IBAN: the German bank's BIC goes", "AT611904300234573201", nullptr, "",
+             false},
+            {"Austrian BIC typed", "AT611904300234573201", "BKAUATWW", "BKAUATWW", false},
+            {"Dutch IBAN: the Austrian BIC goes", "NL91ABNA0417164300", nullptr, "", false},
+        };
+        for (const Step &step : steps) {
+            testing::Retype(iban, QString::fromLatin1(step.typedIban));
+            if (step.typedBic)
+                testing::Retype(bic, QString::fromLatin1(step.typedBic));
+            iban->setFocus();
+            Child(page, "ESepaBetrag")->setFocus();
+            EXPECT_EQ(QString::fromLatin1(step.bic), bic->text()) << step.name;
+            EXPECT_EQ(step.readOnly, bic->isReadOnly()) << step.name;
+        }
+        // A transfer within the EEA goes without a BIC; one outside SEPA does not go at all.
+        Typed austria;
+        austria.iban = QStringLiteral("AT611904300234573201");
+        Type(page, austria);
+        Press(page, "BSammelauftrag");
+        EXPECT_TRUE(errors().empty());
+        EXPECT_EQ(1, Child<QTreeWidget>(page, "LBSammelauftrag")->topLevelItemCount());
+        Typed brazil;
+        brazil.iban = QStringLiteral("BR1800360305000010009795493C1");
+        Type(page, brazil);
+        EXPECT_TRUE(Child<QLabel>(page, "LIBANPruefung")->text().contains(u"SEPA"));
+        Press(page, "BSammelauftrag");
+        ASSERT_EQ(1u, errors().size());
+        EXPECT_EQ(SepaTransferPanel::IbanMessage, errors().front().code);
+    });
+}
+
+TEST_F(SepaTransferTest, TheCollectedListShowsEachExecutionDate) {
+    onWindow(Page::Transfers, [&](PaymentWindow &payment) {
+        QWidget &page = PageOf(payment, "TabSheet1");
+        Typed later;
+        later.execution = QStringLiteral("15.01.2027");
+        Type(page, later);
+        Press(page, "BSammelauftrag");
+        Type(page, {});
+        Press(page, "BSammelauftrag");
+        const auto *list = Child<QTreeWidget>(page, "LBSammelauftrag");
+        ASSERT_EQ(2, list->topLevelItemCount());
+        EXPECT_EQ(QStringLiteral("Ausführung"), list->headerItem()->text(3));
+        EXPECT_EQ(QStringLiteral("15.01.2027"), list->topLevelItem(0)->text(3));
+        EXPECT_EQ(QStringLiteral("sofort"), list->topLevelItem(1)->text(3));
+        EXPECT_EQ(QStringLiteral("1.234,50"), list->topLevelItem(1)->text(2));
     });
 }
 

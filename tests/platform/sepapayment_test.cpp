@@ -1,4 +1,5 @@
 #include "appfixture.h"
+#include "schemacheck.h"
 #include "support/bankcodelines.h"
 #include "support/records.h"
 
@@ -13,23 +14,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace penvaro::platform {
 namespace {
 
 const QString schema = QStringLiteral(PENVARO_SEPA_SCHEMA);
 
-// What xmllint says about the file against the schema: empty when the file is valid.
 QString schemaErrors(const QString &file) {
-    QProcess lint;
-    lint.setProcessChannelMode(QProcess::MergedChannels);
-    lint.start(QStringLiteral("xmllint"),
-               {QStringLiteral("--noout"), QStringLiteral("--schema"), schema, file});
-    if (!lint.waitForFinished(30000))
-        return QStringLiteral("xmllint did not finish");
-    const QString output = QString::fromUtf8(lint.readAll());
-    return lint.exitCode() == 0 ? QString() : output;
+    return testing::SchemaErrors(schema, file);
 }
 
 double day(const char *text) {
@@ -99,6 +91,22 @@ TEST(SepaCreditTransferFile, PassesTheSchemaWithOneAndWithSeveralTransfers) {
         for (const QString &part : c.expected)
             EXPECT_TRUE(text.contains(part)) << c.name << ": " << part.toStdString();
     }
+}
+
+TEST(SepaCreditTransferFile, NamesNoBankForAnIbanOfTheEeaWithoutBic) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eea.xml"));
+    const QByteArray document = SepaCreditTransferFile(
+        club, {transfer("Grüne Wiese GmbH", "AT611904300234573201", "", 5000000, "Rechnung 5")},
+        QDateTime(QDate(2026, 12, 11), QTime(9, 30)), day("11.12.2026"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(document);
+    file.close();
+    EXPECT_EQ(QString(), schemaErrors(path));
+    const QString text = QString::fromUtf8(document);
+    EXPECT_TRUE(text.contains(u"<IBAN>AT611904300234573201</IBAN>"));
+    EXPECT_FALSE(text.contains(u"<CdtrAgt>")) << text.toStdString();
 }
 
 TEST(SepaCreditTransferFile, KeepsOneBlockPerExecutionDateWithItsSum) {
