@@ -24,5 +24,6 @@ int RunIbanCheck(const std::vector<std::string> &args);
 int RunIbanFrom(const std::vector<std::string> &args);
 int RunGiroCode(const std::vector<std::string> &args);
 int RunSepaTransfer(const std::vector<std::string> &args);
+int RunAccount(const std::vector<std::string> &args);
 
 } // namespace penvaro::cli

@@ -8,6 +8,7 @@
 #include "core/sortbookingtable.h"
 #include "core/statementaccount.h"
 #include "core/statementimport.h"
+#include "platform/account.h"
 #include "platform/accountfilelock.h"
 #include "platform/importmemory.h"
 #include "platform/importreferences.h"
@@ -47,7 +48,7 @@ QString settingsName(const std::string &accountFile) {
 void rememberImport(platform::RegistryStore &store, const std::string &accountFile,
                     const core::ImportPlan &plan) {
     if (auto remembered =
-            platform::RememberImport(store, settingsName(accountFile), plan, QDate::currentDate());
+            platform::RememberImport(store, settingsName(accountFile), plan);
         !remembered)
         PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
 }
@@ -129,16 +130,18 @@ int RunImport(const std::vector<std::string> &args) {
         return ExitFileError;
     }
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(accountFile, table); !loaded) {
-        PrintError(loaded.error().message);
-        return ExitFileError;
-    }
     platform::AccountFileLock lock(platform::AccountFileLock::Holder::Cli);
     if (!dryRun && !LockForWriting(accountFile, lock))
         return ExitFileError;
     if (!dryRun && !MayWriteLocked(accountFile))
         return ExitFileError;
+    // Read under the lock, so that a change a killed write left half done is settled first.
+    platform::Account account;
+    if (auto loaded = account.load(accountFile, !dryRun); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
+    core::BookingTable &table = account.table();
     core::SortBookingTable(table, {});
     const auto statements =
         platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()));
@@ -159,16 +162,17 @@ int RunImport(const std::vector<std::string> &args) {
         return ExitFileError;
     }
     // A store that cannot be read leaves the comparison of the texts, which finds most.
-    const auto references =
-        platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate());
-    const auto plan = core::PlanStatementImport(table, *statements, {},
-                                                references ? *references : std::set<std::string>{});
+    std::set<std::string> references = account.importReferences(QDate::currentDate());
+    if (const auto earlier =
+            platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate()))
+        references.insert(earlier->begin(), earlier->end());
+    const auto plan = core::PlanStatementImport(table, *statements, {}, references);
     if (!plan) {
         PrintError(plan.error().message);
         return ExitFileError;
     }
     if (!dryRun) {
-        if (auto applied = core::ApplyImportPlan(table, *plan, accountFile); !applied) {
+        if (auto applied = account.applyImport(*plan, QDate::currentDate()); !applied) {
             PrintError(applied.error().message);
             return ExitFileError;
         }

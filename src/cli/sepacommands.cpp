@@ -9,6 +9,7 @@
 #include "core/iban.h"
 #include "core/sepatransfer.h"
 #include "core/typedamount.h"
+#include "platform/account.h"
 #include "platform/accountfilelock.h"
 #include "platform/bankmethodcheck.h"
 #include "platform/girocode.h"
@@ -215,21 +216,22 @@ int RunSepaTransfer(const std::vector<std::string> &args) {
         return ExitFileError;
     }
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(accountFile, table); !loaded) {
-        PrintError(loaded.error().message);
-        return ExitFileError;
-    }
     platform::AccountFileLock lock;
     if (!lockForWriting(accountFile, lock))
         return ExitFileError;
+    // Read under the lock, so that a change a killed write left half done is settled first.
+    platform::Account account;
+    if (auto loaded = account.load(accountFile, true); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
     const QDateTime now = QDateTime::currentDateTime();
     const double today =
         core::DayCountFromCivil({now.date().year(), now.date().month(), now.date().day()});
     const QByteArray document = platform::SepaCreditTransferFile(*debtor, {*transfer}, now, today);
     if (auto written =
             platform::WriteSepaFileAndBook(QFile::decodeName(parsed->option("xml", "").c_str()),
-                                           document, table, {*transfer}, today, accountFile);
+                                           document, account, {*transfer}, today);
         !written) {
         PrintError(written.error().message);
         return ExitFileError;

@@ -104,7 +104,7 @@ using PlannedByAmount = std::map<std::pair<char16_t, std::int64_t>, std::vector<
 
 PlannedByAmount plannedBookings(const BookingTable &table) {
     PlannedByAmount planned;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         const BookingRecord &r = table.slot(slot);
         if (r.Satzart == BookingKind::Planned)
             planned[{r.SollHaben, r.Betrag}].push_back(slot);
@@ -199,7 +199,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
     const std::set<HeldDay> held = heldDays(table);
     const PlannedByAmount planned = plannedBookings(table);
     std::set<std::string> references;
-    std::vector<bool> taken(static_cast<std::size_t>(table.count) + 1, false);
+    std::vector<bool> taken(static_cast<std::size_t>(table.count()) + 1, false);
     Int128 balance = *bookBalance;
     std::size_t entryIndex = 0;
     for (const Statement &statement : statements) {
@@ -267,7 +267,7 @@ Result<void> ApplyImportPlan(BookingTable &table, const ImportPlan &plan,
         if (step.action == ImportAction::Added) {
             added.push_back(step.booking);
         } else if (step.action == ImportAction::Matched) {
-            if (step.plannedSlot < 1 || step.plannedSlot > table.count
+            if (step.plannedSlot < 1 || step.plannedSlot > table.count()
                 || table.slot(step.plannedSlot) != step.planned)
                 return Error{ErrorKind::Invalid,
                              "Die Buchungen haben sich geändert, seit der Kontoauszug gelesen "

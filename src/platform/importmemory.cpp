@@ -1,11 +1,11 @@
 #include "importmemory.h"
 
-#include "importreferences.h"
 #include "recipientmemory.h"
 #include "registrystore.h"
 #include "settingsstore.h"
 #include "textkeys.h"
 
+#include "core/bookingtexts.h"
 #include <vector>
 
 namespace penvaro::platform {
@@ -32,14 +32,14 @@ void rememberAccount(RecipientMemory &recipients, const core::StatementEntry &en
 } // namespace
 
 core::Result<void> RememberImport(RegistryStore &store, const QString &accountFile,
-                                  const core::ImportPlan &plan, QDate today) {
+                                  const core::ImportPlan &plan) {
     RecipientMemory recipients(store);
     for (const core::ImportStep &step : plan.steps) {
         if (step.action != core::ImportAction::Added && step.action != core::ImportAction::Matched)
             continue;
-        rememberSuggestion(store, QStringLiteral("Verw"), step.booking.Verwendungszweck.toUtf8());
-        rememberSuggestion(store, QStringLiteral("AE"), step.booking.Absender.toUtf8());
-        rememberSuggestion(store, QStringLiteral("Art"), step.booking.Buchungsart.toUtf8());
+        rememberSuggestion(store, QStringLiteral("Verw"), core::PurposeText(step.booking));
+        rememberSuggestion(store, QStringLiteral("AE"), core::PartyText(step.booking));
+        rememberSuggestion(store, QStringLiteral("Art"), core::CategoryText(step.booking));
         rememberAccount(recipients, step.entry);
     }
     if (!plan.statementDates.empty()) {
@@ -53,9 +53,7 @@ core::Result<void> RememberImport(RegistryStore &store, const QString &accountFi
         if (auto written = store.setValues(key, dates); !written)
             return written;
     }
-    if (plan.references.empty())
-        return {};
-    return ImportReferences(store, accountFile).remember(plan.references, today);
+    return {};
 }
 
 } // namespace penvaro::platform

@@ -6,10 +6,10 @@
 
 #include "core/bankcodelist.h"
 #include "core/bookingchanges.h"
+#include "core/fileio.h"
 #include "core/iban.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 
 namespace penvaro::platform {
 namespace {
@@ -72,35 +72,45 @@ core::Result<core::SepaDebtor> AccountDebtor(const core::Settings &settings,
 }
 
 core::Result<void> WriteSepaFileAndBook(const QString &path, const QByteArray &document,
-                                        core::BookingTable &table,
+                                        Account &account,
                                         const std::vector<core::SepaTransfer> &transfers,
-                                        double today, const std::filesystem::path &accountFile) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size()
-        || !file.flush())
+                                        double today) {
+    const std::filesystem::path target = path.toStdString();
+    std::filesystem::path written = target;
+    written += ".pvneu";
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(document.constData());
+    if (auto stored = core::WriteFileAtomically(
+            written,
+            std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(document.size())));
+        !stored)
         return failed("Die SEPA-Datei " + path.toStdString()
-                      + " ließ sich nicht schreiben: " + file.errorString().toStdString());
+                      + " ließ sich nicht schreiben: " + stored.error().message);
     std::vector<core::BookingRecord> bookings;
     for (const auto &transfer : transfers)
         bookings.push_back(core::SepaBooking(transfer, today));
-    const int before = table.count;
-    if (auto booked = core::AddBookings(table, bookings, accountFile); !booked) {
-        file.cancelWriting();
+    core::BookingTable &table = account.table();
+    const int before = table.count();
+    // The file takes its place with the bookings' commit, so that a crash leaves both or
+    // neither.
+    if (auto booked = account.addWithFile(bookings, {written, target}); !booked) {
+        std::error_code ec;
+        std::filesystem::remove(written, ec);
         return core::Error{booked.error().kind,
                            "Die SEPA-Datei wurde nicht geschrieben, denn die Buchung ging nicht: "
                                + booked.error().message};
     }
-    if (file.commit())
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec) && !std::filesystem::exists(written, ec))
         return {};
-    const std::string reason = file.errorString().toStdString();
-    for (int slot = table.count; slot > before; --slot) {
-        if (auto undone = core::DeleteBooking(table, slot, accountFile); !undone)
-            return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen ("
-                          + reason
-                          + "), und die schon gemachten Buchungen ließen sich nicht zurücknehmen: "
+    std::filesystem::remove(written, ec);
+    for (int slot = table.count(); slot > before; --slot) {
+        if (auto undone = account.remove(slot); !undone)
+            return failed("Die SEPA-Datei " + path.toStdString()
+                          + " ließ sich nicht anlegen, und die schon gemachten Buchungen ließen "
+                            "sich nicht zurücknehmen: "
                           + undone.error().message);
     }
-    return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen: " + reason);
+    return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen.");
 }
 
 PaymentOutcome BookSepaTransfer(AppState &state, const core::SepaTransfer &transfer,
@@ -129,10 +139,9 @@ bool WriteSepaTransfers(AppState &state, const QString &path, const core::SepaDe
                         const std::vector<QString> &bankNames) {
     const QByteArray document =
         SepaCreditTransferFile(debtor, transfers, QDateTime::currentDateTime(), state.today());
-    if (!ReportFailure(state.ui(), WriteSepaFileAndBook(path, document, state.table(), transfers,
-                                                        state.today(), state.currentPath())))
+    if (!ReportFailure(state.ui(), WriteSepaFileAndBook(path, document, state.account(), transfers,
+                                                        state.today())))
         return false;
-    state.announceBookingChange();
     for (std::size_t i = 0; i < transfers.size(); ++i)
         remember(state, transfers[i], i < bankNames.size() ? bankNames[i] : QString());
     return true;
