@@ -30,7 +30,7 @@ void loadAccountFile(benchmark::State &state) {
     for (auto _ : state) {
         if (!core::LoadAccountFile(path, table))
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(table.count);
+        benchmark::DoNotOptimize(table.count());
     }
 }
 BENCHMARK(loadAccountFile)->Apply(sizes);
@@ -61,13 +61,13 @@ void bookingChange(benchmark::State &state) {
         core::Result<void> done;
         switch (step++ % 3) {
         case 0:
-            done = core::ReplaceBooking(table, table.count / 2, added, path);
+            done = core::ReplaceBooking(table, table.count() / 2, added, path);
             break;
         case 1:
             done = core::AddBooking(table, added, path);
             break;
         default:
-            done = core::DeleteBooking(table, table.count, path);
+            done = core::DeleteBooking(table, table.count(), path);
             break;
         }
         if (!done)

@@ -16,6 +16,7 @@ namespace {
 BookingTable accountTable(std::int64_t size) {
     std::mt19937 rng(5000);
     BookingTable table;
+    table.resize(static_cast<int>(size));
     for (int i = 1; i <= size; ++i) {
         BookingRecord &r = table.slot(i);
         const int kind = i == 1 ? 0 : i % 50 == 0 ? 4 : i % 4 == 0 ? 2 : 1;
@@ -27,7 +28,6 @@ BookingTable accountTable(std::int64_t size) {
         r.SollHaben = rng() % 3 == 0 ? u'+' : u'-';
         r.Betrag = static_cast<std::int64_t>(rng() % 100000000);
     }
-    table.count = static_cast<std::uint16_t>(size);
     SortBookingTable(table, {});
     return table;
 }

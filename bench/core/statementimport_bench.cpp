@@ -23,6 +23,7 @@ struct Account {
 Account account(int records, int entries) {
     std::mt19937 rng(17);
     Account a;
+    a.table.resize(static_cast<int>(records));
     for (int i = 1; i <= records; ++i) {
         BookingRecord &r = a.table.slot(i);
         r.Satzart = i == 1 ? BookingKind::StartValue
@@ -34,7 +35,6 @@ Account account(int records, int entries) {
         r.Betrag = static_cast<std::int64_t>(rng() % 1000) * 100;
         r.Verwendungszweck.setUtf8("Zweck " + std::to_string(i));
     }
-    a.table.count = static_cast<std::uint16_t>(records);
     SortBookingTable(a.table, {});
     Statement s{"DE02", 12, DayCountFromCivil({2025, 12, 31}), std::nullopt, {}};
     for (int i = 0; i < entries; ++i) {

@@ -60,7 +60,7 @@ void bookingChange(benchmark::State &bench) {
     window.show();
     core::BookingTable &table = account.appState().table();
     for (auto _ : bench) {
-        const int slot = table.count / 2;
+        const int slot = table.count() / 2;
         core::BookingRecord edited = table.slot(slot);
         edited.Betrag += 1;
         if (!core::ReplaceBooking(table, slot, edited, account.file()))

@@ -2,6 +2,7 @@
 
 #include "core/amounttext.h"
 #include "core/bookingchanges.h"
+#include "core/bookingtexts.h"
 #include "core/date.h"
 #include "core/interest.h"
 #include "entry/bookingeditdialog.h"
@@ -50,7 +51,7 @@ QString deleteQuestion(const core::BookingRecord &record,
     const std::int64_t signedAmount = record.SollHaben == u'-' ? -record.Betrag : record.Betrag;
     return question
            + QStringLiteral("\n\n%1   %2   %3")
-                 .arg(date, QString::fromStdString(record.Absender.toUtf8()),
+                 .arg(date, QString::fromStdString(core::PartyText(record)),
                       QString::fromStdString(core::FormatEuroText(signedAmount, separators)));
 }
 
@@ -229,7 +230,7 @@ void LedgerCommands::showYearReport() {
 }
 
 void LedgerCommands::showInterest() {
-    if (!ledgerVisible() || m_state.table().count == 0)
+    if (!ledgerVisible() || m_state.table().count() == 0)
         return;
     if (!core::FirstBookingDay(m_state.table())) {
         platform::ShowError(m_state.ui(), ErrorNoInterestData,

@@ -25,5 +25,6 @@ int RunIbanFrom(const std::vector<std::string> &args);
 int RunCreditorIdCheck(const std::vector<std::string> &args);
 int RunGiroCode(const std::vector<std::string> &args);
 int RunSepaTransfer(const std::vector<std::string> &args);
+int RunAccount(const std::vector<std::string> &args);
 
 } // namespace penvaro::cli

@@ -6,6 +6,7 @@
 #include "core/accountfile.h"
 #include "core/balances.h"
 #include "core/sortbookingtable.h"
+#include "platform/account.h"
 
 #include <iostream>
 
@@ -19,7 +20,7 @@ std::vector<std::string> balanceFields(const core::BookingTable &table,
     std::vector<std::string> fields;
     std::size_t doneRow = 0;
     std::size_t plannedRow = 0;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         switch (table.slot(slot).Satzart) {
         case core::BookingKind::StartValue:
         case core::BookingKind::Completed:
@@ -39,7 +40,7 @@ std::vector<std::string> balanceFields(const core::BookingTable &table,
 } // namespace
 
 int RunDump(const std::vector<std::string> &args) {
-    const auto parsed = ParseArguments(args, {OrderOptionNames, {"balances"}});
+    const auto parsed = ParseArguments(args, {OrderOptionNames, {"balances", "full"}});
     if (!parsed)
         return ExitUsage;
     if (parsed->positional.size() != 1) {
@@ -50,11 +51,15 @@ int RunDump(const std::vector<std::string> &args) {
     if (!order)
         return ExitUsage;
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(parsed->positional.front(), table); !loaded) {
+    // Read as another program reads a file it does not hold: a change a killed write left in
+    // the companion is settled by whoever writes the file next.
+    platform::Account account;
+    if (auto loaded = account.load(parsed->positional.front(), false); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    core::BookingTable &table = account.table();
+    const Texts texts = parsed->flags.contains("full") ? Texts::Full : Texts::Fields;
     core::SortBookingTable(table, *order);
 
     std::vector<std::string> balances;
@@ -68,8 +73,8 @@ int RunDump(const std::vector<std::string> &args) {
     }
 
     std::string out;
-    for (int slot = 1; slot <= table.count; ++slot) {
-        out += FormatDumpLine(slot, table.slot(slot));
+    for (int slot = 1; slot <= table.count(); ++slot) {
+        out += FormatDumpLine(slot, table.slot(slot), texts);
         if (!balances.empty())
             out += '\t' + balances[static_cast<std::size_t>(slot - 1)];
         out += '\n';

@@ -11,6 +11,7 @@
 #include "core/sortbookingtable.h"
 #include "core/statementaccount.h"
 #include "core/statementimport.h"
+#include "platform/account.h"
 #include "platform/accountfilelock.h"
 #include "platform/importmemory.h"
 #include "platform/importreferences.h"
@@ -53,7 +54,7 @@ QString settingsName(const std::string &accountFile) {
 void rememberImport(platform::RegistryStore &store, const std::string &accountFile,
                     const core::ImportPlan &plan) {
     if (auto remembered =
-            platform::RememberImport(store, settingsName(accountFile), plan, QDate::currentDate());
+            platform::RememberImport(store, settingsName(accountFile), plan);
         !remembered)
         PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
 }
@@ -119,16 +120,18 @@ int RunImport(const std::vector<std::string> &args) {
         return ExitFileError;
     }
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(accountFile, table); !loaded) {
-        PrintError(loaded.error().message);
-        return ExitFileError;
-    }
     platform::AccountFileLock lock(platform::AccountFileLock::Holder::Cli);
     if (!dryRun && !LockForWriting(accountFile, lock))
         return ExitFileError;
     if (!MayWriteLocked(accountFile, dryRun))
         return ExitFileError;
+    // Read under the lock, so that a change a killed write left half done is settled first.
+    platform::Account account;
+    if (auto loaded = account.load(accountFile, !dryRun); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
+    core::BookingTable &table = account.table();
     core::SortBookingTable(table, {});
     const auto read =
         platform::ReadStatementFile(QFile::decodeName(parsed->positional[1].c_str()),
@@ -148,8 +151,8 @@ int RunImport(const std::vector<std::string> &args) {
         PrintError(chosen.error().message);
         return ExitFileError;
     }
-    for (const std::string &account : chosen->leftOutAccounts)
-        PrintError("Die Auszüge des Kontos " + account + " werden nicht importiert.");
+    for (const std::string &leftOut : chosen->leftOutAccounts)
+        PrintError("Die Auszüge des Kontos " + leftOut + " werden nicht importiert.");
     const std::vector<core::Statement> *statements = &chosen->statements;
     if (const std::string other = otherAccount(*statements, own);
         !other.empty() && !parsed->flags.contains("other-account")) {
@@ -159,15 +162,17 @@ int RunImport(const std::vector<std::string> &args) {
         return ExitFileError;
     }
     // A store that cannot be read leaves the comparison of the texts, which finds most.
-    const auto references =
-        platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate());
+    std::set<std::string> references = account.importReferences(QDate::currentDate());
+    if (const auto earlier =
+            platform::ImportReferences(store, settingsName(accountFile)).read(QDate::currentDate()))
+        references.insert(earlier->begin(), earlier->end());
     std::size_t entries = 0;
     for (const core::Statement &statement : *statements)
         entries += statement.entries.size();
     // Without --loose an entry that shares only the amount or only the party with a planned
     // booking is added beside it, as the import window does until the user ticks it.
     const auto plan = core::PlanStatementImport(
-        table, *statements, {}, references ? *references : std::set<std::string>{},
+        table, *statements, {}, references,
         std::vector<bool>(entries, parsed->flags.contains("loose")));
     if (!plan) {
         PrintError(plan.error().message);
@@ -182,7 +187,7 @@ int RunImport(const std::vector<std::string> &args) {
         return ExitFileError;
     }
     if (!dryRun) {
-        if (auto applied = core::ApplyImportPlan(table, *plan, accountFile); !applied) {
+        if (auto applied = account.applyImport(*plan, QDate::currentDate()); !applied) {
             PrintError(applied.error().message);
             return ExitFileError;
         }

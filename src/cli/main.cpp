@@ -19,12 +19,14 @@ constexpr const char *usage =
     "\n"
     "Befehle:\n"
     "  dump DATEI [--sort-by normal|ad|wd] [--sort1 asc|desc] [--sort2 asc|desc]\n"
-    "       [--balances]\n"
+    "       [--balances] [--full]\n"
     "      Gibt die Buchungen der Kontodatei in Tabellenreihenfolge aus, eine Zeile je\n"
     "      Datensatz (Felder durch Tabulatoren getrennt), danach die Zeile \"runs\".\n"
     "      Eine Datei, deren Name auf 02 endet, wird im alten Format gelesen.\n"
     "      Mit --balances endet jede Zeile einer gebuchten oder geplanten Buchung mit ihrem\n"
     "      laufenden Kontostand in Zehntausendstel Euro; bei anderen Sätzen bleibt das Feld leer.\n"
+    "      Mit --full stehen Buchungsart, Absender und Verwendungszweck ungekürzt da, wie die\n"
+    "      Begleitdatei (DATEI.pvdb) sie hält.\n"
     "  balance DATEI [--today TT.MM.JJJJ] [--rate KURS] [--currency NAME]\n"
     "      Gibt die Zeilen book (Kontostand), planned (Summe der geplanten Buchungen),\n"
     "      projected (Kontostand am spätesten Wertdatum, mit diesem Datum) und today\n"
@@ -125,6 +127,12 @@ constexpr const char *usage =
     "      bucht sie als geplante Buchung zum Ausführungsdatum: beides oder nichts. Auftraggeber\n"
     "      ist der Kontoinhaber der Kontodaten mit deren IBAN (sonst aus Kontonummer und\n"
     "      Bankleitzahl).\n"
+    "  account DATEI [--holder NAME] [--iban IBAN] [--bic BIC]\n"
+    "       [--number KONTONUMMER --bank-code BANKLEITZAHL] [--creditor-id ID]\n"
+    "      Setzt die angegebenen Kontodaten der Datei, geprüft wie auf der Seite „Kontodaten“,\n"
+    "      und gibt die Kontodaten aus: je eine Zeile holder, iban, bic, number, bank-code,\n"
+    "      creditor-id, Tabulator, Wert (leer, wenn keiner). Ein ungültiger Wert: Rückgabewert\n"
+    "      2 mit dem Grund, nichts wird gespeichert.\n"
     "\n"
     "Rückgabewerte: 0 Erfolg, 1 Datei nicht lesbar oder nicht schreibbar oder eine Summe\n"
     "nicht darstellbar, 2 falscher Aufruf (auch ein ungültiges Datum oder ein Zeitraum,\n"
@@ -206,6 +214,7 @@ int main(int argc, char **argv) {
         {"creditor-id-check", RunCreditorIdCheck},
         {"girocode", RunGiroCode},
         {"sepa-transfer", RunSepaTransfer},
+        {"account", RunAccount},
     };
     const auto command = args.empty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {

@@ -35,7 +35,7 @@ int RunRecurring(const std::vector<std::string> &args) {
     }
 
     std::string out;
-    int slot = account->table.count;
+    int slot = account->table.count();
     for (const core::BookingRecord &planned : account->due.planned)
         out += FormatDumpLine(++slot, planned) + '\n';
     out += "LM\t" + core::FormatDate(account->due.nextCheckDay) + '\n';

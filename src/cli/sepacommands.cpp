@@ -11,6 +11,7 @@
 #include "core/iban.h"
 #include "core/sepatransfer.h"
 #include "core/typedamount.h"
+#include "platform/account.h"
 #include "platform/accountfilelock.h"
 #include "platform/bankmethodcheck.h"
 #include "platform/filewrite.h"
@@ -246,18 +247,19 @@ int RunSepaTransfer(const std::vector<std::string> &args) {
         return ExitFileError;
     }
 
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(accountFile, table); !loaded) {
-        PrintError(loaded.error().message);
-        return ExitFileError;
-    }
     platform::AccountFileLock lock;
     if (!lockForWriting(accountFile, lock) || !MayWriteLocked(accountFile))
         return ExitFileError;
+    // Read under the lock, so that a change a killed write left half done is settled first.
+    platform::Account account;
+    if (auto loaded = account.load(accountFile, true); !loaded) {
+        PrintError(loaded.error().message);
+        return ExitFileError;
+    }
     const QByteArray document = platform::SepaCreditTransferFile(*debtor, {*transfer}, now, today);
     if (auto written =
             platform::WriteSepaFileAndBook(QFile::decodeName(parsed->option("xml", "").c_str()),
-                                           document, table, {*transfer}, today, accountFile);
+                                           document, account, {*transfer}, today);
         !written) {
         PrintError(written.error().message);
         return ExitFileError;

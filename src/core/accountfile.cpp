@@ -14,33 +14,25 @@ namespace {
 template<std::size_t RecordSize, BookingRecord (*Decode)(std::span<const std::uint8_t, RecordSize>)>
 Result<void> loadInto(const std::filesystem::path &path, BookingTable &table) {
     auto bytes = ReadRecords(path, RecordSize, static_cast<std::size_t>(MaxBookings));
-    ClearBookingTable(table);
-    table.count = 0;
+    table.resize(0);
     table.stamp.reset();
     if (!bytes)
         return bytes.error();
     table.stamp = StampOfBytes(*bytes);
     const std::size_t records = bytes->size() / RecordSize;
+    table.reserve(static_cast<int>(records));
     for (std::size_t i = 0; i < records; ++i) {
-        BookingRecord &r = table.all()[i];
-        r = Decode(
+        BookingRecord r = Decode(
             std::span<const std::uint8_t, RecordSize>(bytes->data() + i * RecordSize, RecordSize));
         ScrambleTexts(r);
+        table.append(std::move(r));
     }
-    table.count = static_cast<std::uint16_t>(records);
     return {};
 }
 
 Result<FileStamp> writeTable(const BookingTable &table, const std::filesystem::path &path,
                              ExistingFile existing) {
-    std::vector<std::uint8_t> bytes(table.count * BookingRecordSize);
-    for (std::size_t i = 0; i < table.count; ++i) {
-        BookingRecord scrambled = table.all()[i];
-        ScrambleTexts(scrambled);
-        EncodeBookingRecord(scrambled,
-                            std::span<std::uint8_t, BookingRecordSize>(
-                                bytes.data() + i * BookingRecordSize, BookingRecordSize));
-    }
+    const std::vector<std::uint8_t> bytes = AccountFileBytes(table);
     WriteOptions options;
     options.existing = existing;
     options.replacesProtectedFile = true;
@@ -54,6 +46,19 @@ Result<void> loadLegacyAccountFile(const std::filesystem::path &path, BookingTab
 }
 
 } // namespace
+
+std::vector<std::uint8_t> AccountFileBytes(const BookingTable &table) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(table.count()) * BookingRecordSize);
+    std::size_t at = 0;
+    for (const BookingRecord &record : table.used()) {
+        BookingRecord scrambled = record;
+        ScrambleTexts(scrambled);
+        EncodeBookingRecord(scrambled, std::span<std::uint8_t, BookingRecordSize>(
+                                           bytes.data() + at, BookingRecordSize));
+        at += BookingRecordSize;
+    }
+    return bytes;
+}
 
 bool IsLegacyAccountFileName(const std::filesystem::path &path) {
     return path.native().ends_with("02");

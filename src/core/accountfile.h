@@ -18,8 +18,7 @@ bool IsLegacyAccountFileName(const std::filesystem::path &path);
 std::filesystem::path ConvertedAccountFileName(const std::filesystem::path &path);
 
 // Replaces the table's contents with the file's records (in the older layout when the name
-// says so) and sets the count and the stamp. A refused load leaves an empty table with count 0
-// and no stamp.
+// says so) and sets the stamp. A refused load leaves an empty table with no stamp.
 Result<void> LoadAccountFile(const std::filesystem::path &path, BookingTable &table);
 
 // The bytes after the last whole record of the file, which the next write drops: what an
@@ -29,7 +28,10 @@ std::size_t PartialRecordBytes(const std::filesystem::path &path);
 // The stamp of the file as it is now; none when there is no such file.
 Result<std::optional<FileStamp>> StampOnDisk(const std::filesystem::path &path);
 
-// Replaces the file with the table's first count records. The previous file stays whole until
+// The file's bytes for the table's records.
+std::vector<std::uint8_t> AccountFileBytes(const BookingTable &table);
+
+// Replaces the file with the table's records. The previous file stays whole until
 // the new one is completely on disk. Gives the stamp of what it wrote.
 Result<FileStamp> SaveAccountFile(const BookingTable &table, const std::filesystem::path &path);
 

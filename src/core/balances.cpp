@@ -26,7 +26,7 @@ Result<std::int64_t> narrow(Int128 sum, const char *what) {
 template<typename Counts>
 Int128 sumOf(const BookingTable &table, Counts counts) {
     Int128 sum = 0;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         if (counts(table.slot(slot)))
             sum += SignedAmount(table.slot(slot));
     }
@@ -39,7 +39,7 @@ template<typename IsKind>
 Result<void> fillRun(const BookingTable &table, IsKind isKind, bool ascending, Int128 &balance,
                      std::vector<std::int64_t> &rows) {
     std::vector<int> slots;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         if (isKind(table.slot(slot).Satzart))
             slots.push_back(slot);
     }
@@ -77,14 +77,14 @@ Result<ProjectedBalance> ComputeProjectedBalance(const BookingTable &table,
     projected.total = *total;
     // A recurring booking's Wertdatum is the first execution of a template, not a booking
     // date, so it never dates the projected balance, not even from slot 1.
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         const BookingRecord &r = table.slot(slot);
         if (r.Satzart == BookingKind::Recurring)
             continue;
         if (!projected.latestValueDate || r.Wertdatum > *projected.latestValueDate)
             projected.latestValueDate = r.Wertdatum;
     }
-    projected.shown = table.count > 1 && projected.latestValueDate.has_value();
+    projected.shown = table.count() > 1 && projected.latestValueDate.has_value();
     return projected;
 }
 

@@ -1,5 +1,8 @@
 #include "bookingchanges.h"
 
+#include "bookingtexts.h"
+#include <utility>
+
 namespace penvaro::core {
 namespace {
 
@@ -16,10 +19,10 @@ Result<void> mayWrite(BookingTable &table, const std::filesystem::path &accountF
     // A file removed since is written anew from the table, which loses nothing.
     if (!*now || **now == *table.stamp)
         return {};
-    BookingTable reloaded;
-    if (auto loaded = LoadAccountFile(accountFile, reloaded); !loaded)
+    if (auto loaded = LoadAccountFile(accountFile, table); !loaded)
         return loaded;
-    table = std::move(reloaded);
+    if (table.partner)
+        table.partner->reloaded(table);
     return ChangedFileError(accountFile);
 }
 
@@ -29,24 +32,56 @@ void restamp(BookingTable &table, const std::filesystem::path &accountFile) {
     table.stamp = now ? *now : std::nullopt;
 }
 
+// Writes the table as the whole file, the partner prepared before and told after.
+Result<void> saveWithPartner(BookingTable &table, const std::filesystem::path &accountFile) {
+    const std::vector<std::uint8_t> bytes = AccountFileBytes(table);
+    const FileStamp next = StampOfBytes(bytes);
+    if (table.partner) {
+        if (auto prepared = table.partner->prepare(table, next); !prepared)
+            return prepared;
+    }
+    auto written = WriteFileAtomically(accountFile, bytes);
+    if (table.partner)
+        table.partner->finish(written.hasValue());
+    if (!written)
+        return written;
+    table.stamp = next;
+    return {};
+}
+
+// The slots a change may overwrite, as they were, and the count: enough to put the table back
+// without a copy of all of it.
+class Undo {
+public:
+    Undo(const BookingTable &table, std::vector<int> slots)
+        : m_count(table.count()) {
+        for (const int slot : slots)
+            m_slots.emplace_back(slot, table.slot(slot));
+    }
+    void apply(BookingTable &table) const {
+        table.resize(m_count);
+        for (auto it = m_slots.rbegin(); it != m_slots.rend(); ++it)
+            table.slot(it->first) = it->second;
+    }
+
+private:
+    int m_count;
+    std::vector<std::pair<int, BookingRecord>> m_slots;
+};
+
 // Runs a change on the table and writes the file; a failed write puts the table back. The
-// change touches no slot after the reach, which is at most the table's size.
+// change overwrites no used slot but the named ones.
 template<typename Change>
-Result<void> changeAndSave(BookingTable &table, std::size_t reach,
+Result<void> changeAndSave(BookingTable &table, std::vector<int> touched,
                            const std::filesystem::path &accountFile, Change change) {
     if (auto allowed = mayWrite(table, accountFile); !allowed)
         return allowed;
-    const auto kept = table.all().first(reach);
-    const std::vector<BookingRecord> previousSlots(kept.begin(), kept.end());
-    const std::uint16_t previousCount = table.count;
+    const Undo undo(table, std::move(touched));
     change();
-    auto saved = SaveAccountFile(table, accountFile);
-    if (!saved) {
-        std::copy(previousSlots.begin(), previousSlots.end(), table.all().begin());
-        table.count = previousCount;
-        return saved.error();
+    if (auto saved = saveWithPartner(table, accountFile); !saved) {
+        undo.apply(table);
+        return saved;
     }
-    table.stamp = *saved;
     return {};
 }
 
@@ -74,35 +109,47 @@ Error TableFullError() {
 
 Result<void> AddBooking(BookingTable &table, const BookingRecord &record,
                         const std::filesystem::path &accountFile) {
-    if (table.count >= MaxBookings)
+    if (table.remaining() < 1)
         return TableFullError();
     if (auto allowed = mayWrite(table, accountFile); !allowed)
         return allowed;
-    if (auto appended = AppendBooking(record, accountFile); !appended)
+    table.append(record);
+    const auto takeBack = [&] { table.resize(table.count() - 1); };
+    if (table.partner) {
+        const FileStamp next = ExtendStamp(table.stamp.value_or(FileStamp{}), RecordDigest(record));
+        if (auto prepared = table.partner->prepare(table, next); !prepared) {
+            takeBack();
+            return prepared;
+        }
+    }
+    auto appended = AppendBooking(record, accountFile);
+    if (table.partner)
+        table.partner->finish(appended.hasValue());
+    if (!appended) {
+        takeBack();
         return appended;
-    table.slot(table.count + 1) = record;
-    ++table.count;
+    }
     restamp(table, accountFile);
     return {};
 }
 
 Result<void> AddBookings(BookingTable &table, const std::vector<BookingRecord> &records,
                          const std::filesystem::path &accountFile) {
-    if (records.size() > static_cast<std::size_t>(MaxBookings - table.count))
+    if (records.size() > static_cast<std::size_t>(table.remaining()))
         return TableFullError();
     if (records.empty())
         return {};
-    return changeAndSave(table, table.count + records.size(), accountFile, [&] {
+    return changeAndSave(table, {}, accountFile, [&] {
         for (const BookingRecord &record : records)
-            table.slot(++table.count) = record;
+            table.append(record);
     });
 }
 
 Result<void> ReplaceBooking(BookingTable &table, int slot, const BookingRecord &record,
                             const std::filesystem::path &accountFile) {
-    if (slot < 1 || slot > table.count)
+    if (slot < 1 || slot > table.count())
         return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
-    return changeAndSave(table, table.count, accountFile, [&] { table.slot(slot) = record; });
+    return changeAndSave(table, {slot}, accountFile, [&] { table.slot(slot) = record; });
 }
 
 Result<void> ReplaceAndAddBookings(BookingTable &table, int slot, const BookingRecord &record,
@@ -115,28 +162,29 @@ Result<void> ReplaceAndAddBookings(BookingTable &table,
                                    const std::vector<SlotReplacement> &replaced,
                                    const std::vector<BookingRecord> &added,
                                    const std::filesystem::path &accountFile) {
+    std::vector<int> touched;
     for (const SlotReplacement &replacement : replaced) {
-        if (replacement.slot < 1 || replacement.slot > table.count)
+        if (replacement.slot < 1 || replacement.slot > table.count())
             return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
+        touched.push_back(replacement.slot);
     }
-    if (added.size() > static_cast<std::size_t>(MaxBookings - table.count))
+    if (added.size() > static_cast<std::size_t>(table.remaining()))
         return TableFullError();
-    return changeAndSave(table, table.count + added.size(), accountFile, [&] {
+    return changeAndSave(table, std::move(touched), accountFile, [&] {
         for (const SlotReplacement &replacement : replaced)
             table.slot(replacement.slot) = replacement.record;
         for (const BookingRecord &r : added)
-            table.slot(++table.count) = r;
+            table.append(r);
     });
 }
 
 Result<void> DeleteBooking(BookingTable &table, int slot,
                            const std::filesystem::path &accountFile) {
-    if (slot < 1 || slot > table.count)
+    if (slot < 1 || slot > table.count())
         return Error{ErrorKind::Invalid, "Diese Buchung gibt es nicht mehr."};
-    return changeAndSave(table, table.count, accountFile, [&] {
-        table.slot(slot) = table.slot(table.count);
-        table.slot(table.count) = BookingRecord{};
-        --table.count;
+    return changeAndSave(table, {slot, table.count()}, accountFile, [&] {
+        table.slot(slot) = table.slot(table.count());
+        table.resize(table.count() - 1);
     });
 }
 

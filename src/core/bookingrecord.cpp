@@ -95,4 +95,14 @@ void ScrambleTexts(BookingRecord &record) {
         scramble(record.Verwendungszweck);
 }
 
+bool operator==(const BookingRecord &a, const BookingRecord &b) {
+    const bool sameDetails =
+        a.details == b.details || (a.details && b.details && *a.details == *b.details);
+    return sameDetails && a.Satzart == b.Satzart && a.SollHaben == b.SollHaben
+           && a.Auszugsjahr == b.Auszugsjahr && a.Auszugsnr == b.Auszugsnr && a.Betrag == b.Betrag
+           && a.Auszugsdatum == b.Auszugsdatum && a.Wertdatum == b.Wertdatum
+           && a.Buchungsdatum == b.Buchungsdatum && a.Buchungsart == b.Buchungsart
+           && a.Absender == b.Absender && a.Verwendungszweck == b.Verwendungszweck;
+}
+
 } // namespace penvaro::core

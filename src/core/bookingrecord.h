@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
+#include <string>
 
 namespace penvaro::core {
 
@@ -15,6 +17,20 @@ enum class BookingKind : std::uint8_t {
     Planned = 2,
     Recurring = 4,
     Empty = 6,
+};
+
+// What a booking holds beyond its record: the three texts at full length (the record keeps
+// them cut to its fields) and what a bank statement said of the other party. Kept in the
+// account's companion file; shared between copies of the record, never changed in place.
+struct BookingDetails {
+    std::string category;
+    std::string party;
+    std::string purpose;
+    std::string partyIban;
+    std::string partyBic;
+    std::string bankReference;
+
+    friend bool operator==(const BookingDetails &, const BookingDetails &) = default;
 };
 
 // The fields in memory need not follow the file's layout (the codecs below go field by
@@ -32,8 +48,10 @@ struct BookingRecord {
     ShortText<10> Buchungsart;
     ShortText<30> Absender;
     ShortText<50> Verwendungszweck;
+    // None when the fields hold the whole texts and nothing else is known.
+    std::shared_ptr<const BookingDetails> details;
 
-    friend bool operator==(const BookingRecord &, const BookingRecord &) = default;
+    friend bool operator==(const BookingRecord &a, const BookingRecord &b);
 };
 
 inline constexpr std::size_t BookingRecordSize = 132;

@@ -1,6 +1,7 @@
 #include "evaluationprintout.h"
 
 #include "balances.h"
+#include "bookingtexts.h"
 #include "cp1252.h"
 #include "date.h"
 #include "wideint.h"
@@ -122,11 +123,11 @@ private:
             m_page.text(*c.statementDate, y, FormatDate(r.Auszugsdatum), TextAlign::Centre);
         }
         m_page.text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
+        m_page.cell(c.bookingType, c.textEnd(c.bookingType), y, core::CategoryText(r));
         if (c.sender)
-            m_page.cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
+            m_page.cell(*c.sender, c.textEnd(*c.sender), y, core::PartyText(r));
         if (c.purpose)
-            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
+            m_page.cell(*c.purpose, c.textEnd(*c.purpose), y, core::PurposeText(r));
         if (m_options.bookingDates && c.bookingDate)
             m_page.text(*c.bookingDate, y, FormatDate(r.Buchungsdatum), TextAlign::Centre);
         m_page.text(c.mark, y, MarkText(r), TextAlign::Centre);

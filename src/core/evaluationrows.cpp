@@ -1,5 +1,6 @@
 #include "evaluationrows.h"
 
+#include "bookingtexts.h"
 #include "cp1252.h"
 #include "date.h"
 
@@ -45,9 +46,9 @@ std::vector<std::string> EvaluationRowCells(const BookingRecord &record,
         cells.push_back(completed ? FormatDate(record.Auszugsdatum) : std::string());
     }
     cells.push_back(FormatDate(record.Wertdatum));
-    cells.push_back(record.Buchungsart.toUtf8());
-    cells.push_back(record.Absender.toUtf8());
-    cells.push_back(record.Verwendungszweck.toUtf8());
+    cells.push_back(core::CategoryText(record));
+    cells.push_back(core::PartyText(record));
+    cells.push_back(core::PurposeText(record));
     if (layout.bookingDates)
         cells.push_back(completed ? FormatDate(record.Buchungsdatum) : std::string());
     std::string direction;

@@ -67,7 +67,7 @@ Error outsideCalendar(const std::string &what) {
 BalanceWalk::BalanceWalk(const BookingTable &table)
     : m_table(table) {
     m_first = 1;
-    while (m_first <= m_table.count && !countsInBalance(m_table.slot(m_first).Satzart))
+    while (m_first <= m_table.count() && !countsInBalance(m_table.slot(m_first).Satzart))
         ++m_first;
     m_next = m_first;
 }
@@ -79,7 +79,7 @@ Result<std::int64_t> BalanceWalk::BalanceAt(double day) {
         m_balance = 0;
     }
     m_lastDay = day;
-    for (; m_next <= m_table.count; ++m_next) {
+    for (; m_next <= m_table.count(); ++m_next) {
         const BookingRecord &r = m_table.slot(m_next);
         if (!(wholeDay(r.Wertdatum) <= day))
             break;

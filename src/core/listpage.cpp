@@ -1,5 +1,6 @@
 #include "listpage.h"
 
+#include "bookingtexts.h"
 #include "cp1252.h"
 #include "date.h"
 #include "wideint.h"
@@ -63,11 +64,11 @@ void ListPage::amount(int x, int y, std::int64_t value) {
 void ListPage::plannedRow(const BookingRecord &r, int y, std::optional<std::int64_t> balance) {
     const PlannedPrintColumns &c = m_columns.planned;
     text(c.valueDate, y, FormatDate(r.Wertdatum), TextAlign::Centre);
-    cell(c.bookingType, c.textEnd(c.bookingType), y, r.Buchungsart.toUtf8());
+    cell(c.bookingType, c.textEnd(c.bookingType), y, core::CategoryText(r));
     if (c.sender)
-        cell(*c.sender, c.textEnd(*c.sender), y, r.Absender.toUtf8());
+        cell(*c.sender, c.textEnd(*c.sender), y, core::PartyText(r));
     if (c.purpose)
-        cell(*c.purpose, c.textEnd(*c.purpose), y, r.Verwendungszweck.toUtf8());
+        cell(*c.purpose, c.textEnd(*c.purpose), y, core::PurposeText(r));
     text(c.mark, y, MarkText(r), TextAlign::Centre);
     amount(c.amount, y, r.Betrag);
     if (c.balance && balance)

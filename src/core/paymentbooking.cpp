@@ -1,6 +1,7 @@
 #include "paymentbooking.h"
 
 #include "bookingchanges.h"
+#include "bookingtexts.h"
 #include "date.h"
 #include "typedamount.h"
 #include "wideint.h"
@@ -98,7 +99,7 @@ Result<BookingRecord> PaymentBooking(const BookingTable &table,
     const auto euro = EuroFromTypedAmount(*typed, input.currency, euroRate);
     if (!euro)
         return euro.error();
-    if (table.count >= MaxBookings)
+    if (table.remaining() < 1)
         return TableFullError();
     if (table.readOnly)
         return ReadOnlyError(accountFile);
@@ -106,9 +107,8 @@ Result<BookingRecord> PaymentBooking(const BookingTable &table,
     BookingRecord record;
     record.Satzart = BookingKind::Planned;
     record.Wertdatum = input.Wertdatum;
-    record.Buchungsart.setUtf8(input.Buchungsart);
-    record.Absender.setUtf8(input.Absender);
-    record.Verwendungszweck.setUtf8(input.Verwendungszweck);
+    SetBookingTexts(record,
+                    {input.Buchungsart, input.Absender, input.Verwendungszweck, {}, {}, {}});
     record.SollHaben = u'-';
     record.Betrag = *euro;
     return record;

@@ -71,6 +71,7 @@ BookingRecord plannedFrom(const BookingRecord &recurring, const CivilDate &month
     planned.Buchungsart = recurring.Buchungsart;
     planned.Absender = recurring.Absender;
     planned.Verwendungszweck = recurring.Verwendungszweck;
+    planned.details = recurring.details;
     planned.SollHaben = recurring.SollHaben;
     planned.Betrag = recurring.Betrag;
     return planned;
@@ -87,9 +88,9 @@ Error tableFull(const CivilDate &check) {
 // Copies, so that they stay as they are while planned bookings are written into the table.
 std::vector<BookingRecord> recurringRecords(const BookingTable &table) {
     std::vector<BookingRecord> records;
-    for (int slot = 1; slot <= table.count; ++slot) {
-        if (table.slot(slot).Satzart == BookingKind::Recurring)
-            records.push_back(table.slot(slot));
+    for (const BookingRecord &r : table.used()) {
+        if (r.Satzart == BookingKind::Recurring)
+            records.push_back(r);
     }
     return records;
 }
@@ -106,19 +107,32 @@ std::vector<const BookingRecord *> dueOn(const std::vector<BookingRecord> &recor
     return due;
 }
 
-// The due records among the given ones, all created or none.
-Result<int> applyDay(BookingTable &table, const std::vector<BookingRecord> &records,
-                     const CivilDate &check) {
+// The planned bookings of the due records among the given ones, all or none: none when more
+// than room would be planned in all.
+Result<void> planDay(std::vector<BookingRecord> &planned, const std::vector<BookingRecord> &records,
+                     const CivilDate &check, int room) {
     const CivilDate target = nextMonth(check);
     const std::vector<const BookingRecord *> due = dueOn(records, check);
-    if (table.count + due.size() > static_cast<std::size_t>(MaxBookings))
+    if (due.empty())
+        return {};
+    if (planned.size() + due.size() > static_cast<std::size_t>(room))
         return tableFull(check);
-    for (const BookingRecord *r : due) {
-        if (auto created = CreatePlannedFromRecurring(table, *r, target.month, target.year);
-            !created)
-            return created.error();
-    }
-    return static_cast<int>(due.size());
+    if (!IsValidCivilDate({target.year, target.month, 1}))
+        return Error{ErrorKind::Invalid, "Der Monat " + std::to_string(target.month) + "/"
+                                             + std::to_string(target.year) + " ist ungültig."};
+    for (const BookingRecord *r : due)
+        planned.push_back(plannedFrom(*r, target));
+    return {};
+}
+
+Result<int> applyDay(BookingTable &table, const std::vector<BookingRecord> &records,
+                     const CivilDate &check) {
+    std::vector<BookingRecord> planned;
+    if (auto made = planDay(planned, records, check, table.remaining()); !made)
+        return made.error();
+    for (BookingRecord &r : planned)
+        table.append(std::move(r));
+    return static_cast<int>(planned.size());
 }
 
 Result<CivilDate> checkDate(double day) {
@@ -143,11 +157,10 @@ Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord
     if (!IsValidCivilDate({year, month, 1}))
         return Error{ErrorKind::Invalid, "Der Monat " + std::to_string(month) + "/"
                                              + std::to_string(year) + " ist ungültig."};
-    if (table.count >= MaxBookings)
+    if (table.remaining() < 1)
         return Error{ErrorKind::TooLarge, "Die Tabelle ist voll: Sie nimmt höchstens "
                                               + MaxBookingsText() + " Datensätze auf."};
-    ++table.count;
-    table.slot(table.count) = plannedFrom(recurring, {year, month, 1});
+    table.append(plannedFrom(recurring, {year, month, 1}));
     return {};
 }
 
@@ -175,11 +188,8 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
     if (neverChecked)
         day = oneMonthBefore(*todayDate);
 
-    // The recurring bookings are the same on every day; the planned ones go into a table of
-    // their own that counts the used slots, so that the room left is the real one.
     const std::vector<BookingRecord> records = recurringRecords(table);
-    BookingTable planned;
-    planned.count = table.count;
+    std::vector<BookingRecord> planned;
 
     DueBookings due;
     for (const double last = DayCountFromCivil(*todayDate); day <= last; day += 1.0) {
@@ -187,20 +197,34 @@ Result<DueBookings> PlanDueRecurringBookings(const BookingTable &table, double n
         const auto check = CivilFromDayCount(day);
         if (!check)
             continue;
-        if (auto created = applyDay(planned, records, *check); !created) {
+        if (auto created = planDay(planned, records, *check, table.remaining()); !created) {
             due.stopped = created.error();
             break;
         }
     }
     due.nextCheckDay = day;
-    for (int slot = table.count + 1; slot <= planned.count; ++slot) {
+    for (BookingRecord &r : planned) {
         // A file checked on another computer, or with its settings lost, comes without its
         // check day; the month checked again must not plan a booking the file already holds.
-        if (neverChecked && SlotOf(table, planned.slot(slot)) != 0)
+        if (neverChecked && SlotOf(table, r) != 0)
             continue;
-        due.planned.push_back(planned.slot(slot));
+        due.planned.push_back(std::move(r));
     }
     return due;
+}
+
+Result<std::vector<BookingRecord>> PlanRecurringDaysFor(const BookingRecord &record,
+                                                        double firstDay, double lastDay, int room) {
+    const std::vector<BookingRecord> records{record};
+    std::vector<BookingRecord> planned;
+    for (double day = firstDay; day <= lastDay; day += 1.0) {
+        const auto check = checkDate(day);
+        if (!check)
+            return check.error();
+        if (auto made = planDay(planned, records, *check, room); !made)
+            return made.error();
+    }
+    return planned;
 }
 
 std::vector<BookingRecord> ForecastRecurringBookings(const BookingTable &table, double firstDay,

@@ -12,7 +12,7 @@ namespace penvaro::core {
 // check day on which they fall due. Nothing here reads or writes a file or the clock: the
 // caller hands in the days, stores the bookings with the file and sorts the table.
 
-// Appends a planned booking made from the recurring booking in slot count + 1, dated on its
+// Appends a planned booking made from the recurring booking after the used slots, dated on its
 // execution day of the month, or on the 1st of the following month when the month has no such
 // day. Refuses with TooLarge when the table is full.
 Result<void> CreatePlannedFromRecurring(BookingTable &table, const BookingRecord &recurring,
@@ -25,6 +25,11 @@ Result<int> ApplyRecurringDay(BookingTable &table, double day);
 
 // The same check for one recurring booking; a record of any other kind yields nothing.
 Result<int> ApplyRecurringDayFor(BookingTable &table, const BookingRecord &record, double day);
+
+// The planned bookings one recurring booking makes on the check days firstDay through lastDay,
+// in the order the days make them; TooLarge when there would be more than room.
+Result<std::vector<BookingRecord>> PlanRecurringDaysFor(const BookingRecord &record,
+                                                        double firstDay, double lastDay, int room);
 
 struct DueBookings {
     std::vector<BookingRecord> planned; // in the order the check days made them

@@ -55,9 +55,19 @@ bool BookingMatcher::isCandidate(const BookingRecord &record) const {
 template<typename FieldMatches>
 bool BookingMatcher::anyTickedField(const BookingRecord &record, FieldMatches fieldMatches) const {
     const SearchFields &fields = m_criteria.fields;
-    return (fields.Buchungsart && fieldMatches(bytesOf(record.Buchungsart)))
-           || (fields.Absender && fieldMatches(bytesOf(record.Absender)))
-           || (fields.Verwendungszweck && fieldMatches(bytesOf(record.Verwendungszweck)));
+    // A booking is found by its whole texts, not by what its record's fields keep of them.
+    const BookingDetails *details = record.details.get();
+    const auto matches = [&](const auto &field, const std::string *whole) {
+        if (!whole)
+            return fieldMatches(bytesOf(field));
+        const std::string bytes = Utf8ToCp1252(*whole);
+        return fieldMatches(std::string_view(bytes));
+    };
+    return (fields.Buchungsart
+            && matches(record.Buchungsart, details ? &details->category : nullptr))
+           || (fields.Absender && matches(record.Absender, details ? &details->party : nullptr))
+           || (fields.Verwendungszweck
+               && matches(record.Verwendungszweck, details ? &details->purpose : nullptr));
 }
 
 bool BookingMatcher::MatchesExact(const BookingRecord &record) const {
@@ -94,7 +104,7 @@ Result<SearchResult> SearchBookings(const BookingTable &table, const SearchCrite
     SearchResult result;
     Int128 sum = 0;
     Int128 plannedSum = 0;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         const BookingRecord &r = table.slot(slot);
         if (!matcher.Matches(r))
             continue;

@@ -1,5 +1,6 @@
 #include "sepatransfer.h"
 
+#include "bookingtexts.h"
 #include "iban.h"
 #include "sepacountries.h"
 #include "utf8check.h"
@@ -125,9 +126,8 @@ BookingRecord SepaBooking(const SepaTransfer &transfer, double today) {
     BookingRecord record;
     record.Satzart = BookingKind::Planned;
     record.Wertdatum = transfer.execution > 0 ? transfer.execution : today;
-    record.Buchungsart.setUtf8("ÜB");
-    record.Absender.setUtf8(transfer.name);
-    record.Verwendungszweck.setUtf8(transfer.purpose);
+    SetBookingTexts(record,
+                    {"ÜB", transfer.name, transfer.purpose, transfer.iban, transfer.bic, {}});
     record.SollHaben = u'-';
     record.Betrag = transfer.amount;
     return record;

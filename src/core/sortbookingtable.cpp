@@ -190,9 +190,9 @@ struct Keys {
 
 Keys readKeys(const BookingTable &table, DoneOrder done) {
     Keys keys;
-    keys.kinds.reserve(table.count);
-    keys.kindValues.reserve(table.count);
-    keys.inRun.reserve(table.count);
+    keys.kinds.reserve(table.count());
+    keys.kindValues.reserve(table.count());
+    keys.inRun.reserve(table.count());
     for (const BookingRecord &r : table.used()) {
         keys.kinds.push_back(r.Satzart);
         keys.kindValues.push_back(static_cast<double>(r.Satzart));
@@ -246,10 +246,10 @@ DoneOrder DoneOrderFromSetting(std::string_view sortBy) {
 
 void SortBookingTable(BookingTable &table, const SortOrder &order) {
     const Keys keys = readKeys(table, order.done);
-    std::vector<std::uint32_t> positions(table.count);
+    std::vector<std::uint32_t> positions(table.count());
     std::iota(positions.begin(), positions.end(), 0U);
-    if (table.count > 1)
-        selectionSort(keys.kindValues, positions, 1, table.count, true);
+    if (table.count() > 1)
+        selectionSort(keys.kindValues, positions, 1, table.count(), true);
 
     const Run done = findRun(keys.kinds, positions, isDone, BookingKind::Completed);
     const Run planned = findRun(

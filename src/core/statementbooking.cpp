@@ -1,5 +1,6 @@
 #include "statementbooking.h"
 
+#include "bookingtexts.h"
 #include "date.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ constexpr std::array<std::string_view, 6> foreignDashes = {
     "\u2010", "\u2011", "\u2012", "\u2015", "\u2212", "\u2043",
 };
 
-template<std::size_t N>
-ShortText<N> fieldText(std::string_view utf8) {
+// The text as a booking keeps it, before it is cut to a field.
+std::string bookingText(std::string_view utf8) {
     std::string text(utf8);
     // A tab or line break from the bank would split the lines of every listing of the booking.
     std::replace_if(
@@ -27,8 +28,15 @@ ShortText<N> fieldText(std::string_view utf8) {
         for (std::size_t at = text.find(dash); at != std::string::npos; at = text.find(dash, at))
             text.replace(at, dash.size(), "-");
     }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+template<std::size_t N>
+ShortText<N> fieldText(std::string_view utf8) {
     ShortText<N> field;
-    field.setUtf8(text);
+    field.setUtf8(bookingText(utf8));
     while (field.length > 0 && field.chars[field.length - 1u] == ' ')
         field.chars[--field.length] = 0;
     return field;
@@ -75,6 +83,28 @@ BookingRecord CompletedBookingFromEntry(const Statement &statement, const Statem
     record.Buchungsdatum = entry.bookingDate.value_or(entry.valueDate);
     record.SollHaben = entry.sign;
     record.Betrag = entry.amount;
+
+    BookingDetails details{FirstCharacters(bookingText(entry.bookingType), CategoryLength),
+                           bookingText(entry.party),
+                           FirstCharacters(bookingText(entry.purpose), PurposeLength),
+                           entry.partyIban,
+                           entry.partyBic,
+                           {}};
+    if (entry.moreParties > 0)
+        details.party += (details.party.empty() ? "" : " ") + std::string("und ")
+                         + std::to_string(entry.moreParties) + " weitere";
+    details.party = FirstCharacters(details.party, PartyLength);
+    for (const std::string &reference : entry.references)
+        details.bankReference += (details.bankReference.empty() ? "" : " ") + reference;
+    // The fields' own texts need no second copy.
+    if (details
+        != BookingDetails{record.Buchungsart.toUtf8(),
+                          record.Absender.toUtf8(),
+                          record.Verwendungszweck.toUtf8(),
+                          {},
+                          {},
+                          {}})
+        record.details = std::make_shared<const BookingDetails>(std::move(details));
     return record;
 }
 

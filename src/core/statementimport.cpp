@@ -204,7 +204,7 @@ using PlannedByDay = std::map<std::pair<char16_t, std::int64_t>, std::vector<int
 
 PlannedByDay plannedBookings(const BookingTable &table) {
     PlannedByDay planned;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         const BookingRecord &r = table.slot(slot);
         const std::int64_t day = wholeDay(r.Wertdatum);
         if (r.Satzart == BookingKind::Planned && day != std::numeric_limits<std::int64_t>::min())
@@ -379,7 +379,7 @@ Result<ImportPlan> PlanStatementImport(const BookingTable &table,
         if (open(step) && step.entry.references.empty() && takeSplitBatch(existing, step.booking))
             step.action = ImportAction::Skipped;
     }
-    std::vector<bool> taken(static_cast<std::size_t>(table.count) + 1, false);
+    std::vector<bool> taken(static_cast<std::size_t>(table.count()) + 1, false);
     Int128 balance = *bookBalance;
     const Statement *lastBringing = nullptr;
     for (std::size_t index = 0; index < plan.steps.size(); ++index) {
@@ -442,7 +442,7 @@ Result<void> ApplyImportPlan(BookingTable &table, const ImportPlan &plan,
         if (step.action == ImportAction::Added) {
             added.push_back(step.booking);
         } else if (step.action == ImportAction::Matched) {
-            if (step.plannedSlot < 1 || step.plannedSlot > table.count
+            if (step.plannedSlot < 1 || step.plannedSlot > table.count()
                 || table.slot(step.plannedSlot) != step.planned)
                 return Error{ErrorKind::Invalid,
                              "Die Buchungen haben sich geändert, seit der Kontoauszug gelesen "

@@ -1,6 +1,7 @@
 #include "yearreport.h"
 
 #include "balances.h"
+#include "bookingtexts.h"
 #include "date.h"
 #include "wideint.h"
 
@@ -52,8 +53,8 @@ bool fillRow(YearReportRow &row, const MonthSums &sums) {
 // The group a booking is summed under: its field without surrounding blanks, so that "Miete"
 // typed once with a trailing blank is not a category of its own.
 std::string ReportGroupName(const BookingRecord &record, ReportGrouping grouping) {
-    const std::string text = grouping == ReportGrouping::Category ? record.Buchungsart.toUtf8()
-                                                                  : record.Absender.toUtf8();
+    const std::string text =
+        grouping == ReportGrouping::Category ? core::CategoryText(record) : core::PartyText(record);
     const std::string_view name = trimmed(text);
     return name.empty() ? std::string(UnnamedGroup) : std::string(name);
 }
@@ -96,7 +97,7 @@ std::vector<int> YearReportSlots(const BookingTable &table, int year, ReportGrou
                                  const std::optional<std::string> &group,
                                  std::optional<int> month) {
     std::vector<int> slots;
-    for (int slot = 1; slot <= table.count; ++slot) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
         const BookingRecord &record = table.slot(slot);
         const int booked = bookedMonth(record, year);
         if (booked == 0 || (month && *month != booked))

@@ -2,6 +2,7 @@
 
 #include "amountedittext.h"
 #include "bookingform.h"
+#include "core/bookingtexts.h"
 #include "dateedit.h"
 #include "intervals.h"
 #include "recurringcatchup.h"
@@ -87,7 +88,7 @@ BookingEditDialog::BookingEditDialog(platform::AppState &app, QWidget *parent)
 
 bool BookingEditDialog::fits(FormState state, int slot) const {
     const core::BookingTable &table = m_state.table();
-    if (slot < 1 || slot > table.count)
+    if (slot < 1 || slot > table.count())
         return false;
     const core::BookingKind kind = table.slot(slot).Satzart;
     // Saving the start value from here would turn it into a completed booking.
@@ -113,7 +114,7 @@ bool BookingEditDialog::edit(FormState state, int slot) {
 
 void BookingEditDialog::followBooking() {
     const core::BookingTable &table = m_state.table();
-    if (m_position <= table.count && table.slot(m_position) == m_original)
+    if (m_position <= table.count() && table.slot(m_position) == m_original)
         return;
     // The file was read again: the booking may stand in another slot now, or be gone.
     if (const int slot = core::SlotOf(table, m_original))
@@ -128,9 +129,9 @@ void BookingEditDialog::fill() {
     fillStatementFields();
     m_form->valueDate()->setDayCount(r.Wertdatum);
     LoadSuggestions(m_state.store(), {m_form->purpose(), m_form->bookingType(), m_form->party()});
-    m_form->bookingType()->setEditText(QString::fromStdString(r.Buchungsart.toUtf8()));
-    m_form->party()->setEditText(QString::fromStdString(r.Absender.toUtf8()));
-    m_form->purpose()->setEditText(QString::fromStdString(r.Verwendungszweck.toUtf8()));
+    m_form->bookingType()->setEditText(QString::fromStdString(core::CategoryText(r)));
+    m_form->party()->setEditText(QString::fromStdString(core::PartyText(r)));
+    m_form->purpose()->setEditText(QString::fromStdString(core::PurposeText(r)));
     m_form->direction()->setPlus(r.SollHaben == u'+');
     m_form->amount()->setText(AmountEditText(r.Betrag));
 

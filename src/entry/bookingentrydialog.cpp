@@ -1,6 +1,7 @@
 #include "bookingentrydialog.h"
 
 #include "bookingform.h"
+#include "core/bookingtexts.h"
 #include "dateedit.h"
 #include "intervals.h"
 #include "newbooking.h"
@@ -186,9 +187,9 @@ void BookingEntryDialog::add(bool close) {
         return;
     // The lists offer what the record keeps, so that a remembered word finds its bookings.
     const core::BookingRecord &stored = conversion.record;
-    RememberSuggestions(m_state.store(), QString::fromStdString(stored.Verwendungszweck.toUtf8()),
-                        QString::fromStdString(stored.Absender.toUtf8()),
-                        QString::fromStdString(stored.Buchungsart.toUtf8()));
+    RememberSuggestions(m_state.store(), QString::fromStdString(core::PurposeText(stored)),
+                        QString::fromStdString(core::PartyText(stored)),
+                        QString::fromStdString(core::CategoryText(stored)));
     m_state.announceBookingChange(stored);
     if (close)
         accept();

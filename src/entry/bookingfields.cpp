@@ -3,6 +3,7 @@
 #include "integerinput.h"
 #include "intervals.h"
 
+#include "core/bookingtexts.h"
 #include "core/date.h"
 #include "core/typedamount.h"
 
@@ -103,9 +104,19 @@ BookingConversion ConvertBookingFields(const core::BookingRecord &original,
     if (completed || (mode.state == FormState::Planned && mode.newBooking))
         r.Buchungsdatum = *valueDate;
 
-    r.Buchungsart.setUtf8(texts.bookingType.toStdString());
-    r.Absender.setUtf8(texts.party.toStdString());
-    r.Verwendungszweck.setUtf8(texts.purpose.toStdString());
+    // What a statement said of the other party stays with the booking whose texts change.
+    core::BookingDetails whole{texts.bookingType.toStdString(),
+                               texts.party.toStdString(),
+                               texts.purpose.toStdString(),
+                               {},
+                               {},
+                               {}};
+    if (r.details) {
+        whole.partyIban = r.details->partyIban;
+        whole.partyBic = r.details->partyBic;
+        whole.bankReference = r.details->bankReference;
+    }
+    core::SetBookingTexts(r, std::move(whole));
 
     if (completed && mode.bookingDates) {
         const auto bookingDate = DateOf(texts.bookingDate);

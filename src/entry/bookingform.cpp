@@ -4,6 +4,7 @@
 #include "signlist.h"
 #include "statementdates.h"
 
+#include "core/bookingtexts.h"
 #include "platform/appstate.h"
 #include "platform/uiservice.h"
 
@@ -83,16 +84,13 @@ void BookingForm::buildFields(Purpose purpose) {
     m_year = TextBox(this, "EAuszugsjahr", NarrowYearBox);
     m_statementDate = Named(new DateEdit(m_state.clock(), this), "EAuszugsdatum");
     m_valueDate = Named(new DateEdit(m_state.clock(), this), "EWertdatum");
-    using Record = core::BookingRecord;
-    m_bookingType =
-        RecordTextBox(this, "EBuchungsart", decltype(Record::Buchungsart)::capacity, 10);
+    m_bookingType = RecordTextBox(this, "EBuchungsart", core::CategoryLength, 10);
     // Only while the suggestion lists cannot be read; they replace these items otherwise.
     m_bookingType->addItems({QStringLiteral("BAR"), QStringLiteral("EC"), QStringLiteral("LAS"),
                              QStringLiteral("Sonstiges"), QStringLiteral("ÜB"),
                              QStringLiteral("Zinsen")});
-    m_party = RecordTextBox(this, "EAbsender", decltype(Record::Absender)::capacity, 30);
-    m_purpose =
-        RecordTextBox(this, "EVerwendungszweck", decltype(Record::Verwendungszweck)::capacity, 40);
+    m_party = RecordTextBox(this, "EAbsender", core::PartyLength, 30);
+    m_purpose = RecordTextBox(this, "EVerwendungszweck", core::PurposeLength, 40);
     m_bookingDate = Named(new DateEdit(m_state.clock(), this), "EBuchungsdatum");
     m_direction = new SignList(this);
     m_amount = Named(new QLineEdit(this), "EBetrag");

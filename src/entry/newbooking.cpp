@@ -23,7 +23,7 @@ CatchUpDays EditCatchUpDays(double today, double nextCheckDay) {
 
 core::Result<int> AddNewBooking(core::BookingTable &table, const core::BookingRecord &record,
                                 const std::filesystem::path &accountFile, const CatchUpDays &days) {
-    if (table.count >= core::MaxBookings)
+    if (table.remaining() < 1)
         return core::TableFullError();
     if (record.Satzart != core::BookingKind::Recurring) {
         if (auto added = core::AddBooking(table, record, accountFile); !added)
@@ -31,21 +31,15 @@ core::Result<int> AddNewBooking(core::BookingTable &table, const core::BookingRe
         return 0;
     }
 
-    // The planned bookings are made in a table of their own, which counts the used slots and
-    // the new record, so that the real one changes only together with the file.
-    core::BookingTable planned;
-    planned.count = static_cast<std::uint16_t>(table.count + 1);
-    for (double day = days.first; day <= days.last; day += 1.0) {
-        auto created = core::ApplyRecurringDayFor(planned, record, day);
-        if (!created) {
-            if (created.error().kind == core::ErrorKind::TooLarge)
-                return core::TableFullError();
-            return created.error();
-        }
+    // The room left after the new record bounds the planned ones.
+    auto planned = core::PlanRecurringDaysFor(record, days.first, days.last, table.remaining() - 1);
+    if (!planned) {
+        if (planned.error().kind == core::ErrorKind::TooLarge)
+            return core::TableFullError();
+        return planned.error();
     }
     std::vector<core::BookingRecord> added{record};
-    for (int slot = table.count + 2; slot <= planned.count; ++slot)
-        added.push_back(planned.slot(slot));
+    added.insert(added.end(), planned->begin(), planned->end());
     const int plannedCount = static_cast<int>(added.size()) - 1;
     // One record is appended; with planned ones the whole file is written in one go.
     auto stored = plannedCount == 0 ? core::AddBooking(table, record, accountFile)

@@ -1,6 +1,7 @@
 #include "recurringbookingsmodel.h"
 
 #include "core/amounttext.h"
+#include "core/bookingtexts.h"
 #include "core/date.h"
 #include "widgets/localeseparators.h"
 
@@ -65,11 +66,11 @@ QString RecurringBookingsModel::text(const core::BookingRecord &r, int column) c
         return core::CivilFromDayCount(r.Wertdatum) ? Text(core::FormatDate(r.Wertdatum))
                                                     : QString();
     case 3:
-        return Text(r.Buchungsart.toUtf8());
+        return Text(core::CategoryText(r));
     case 4:
-        return Text(r.Absender.toUtf8());
+        return Text(core::PartyText(r));
     case 5:
-        return Text(r.Verwendungszweck.toUtf8());
+        return Text(core::PurposeText(r));
     case DirectionColumn:
         return QString(QChar(r.SollHaben));
     default:

@@ -1,6 +1,7 @@
 #include "importpreviewmodel.h"
 
 #include "core/amounttext.h"
+#include "core/bookingtexts.h"
 #include "core/date.h"
 #include "widgets/localeseparators.h"
 
@@ -14,10 +15,6 @@ QString dateText(double dayCount) {
     if (!core::CivilFromDayCount(dayCount))
         return {};
     return QString::fromStdString(core::FormatDate(dayCount));
-}
-
-QString text(const auto &shortText) {
-    return QString::fromStdString(shortText.toUtf8());
 }
 
 bool takesPart(core::ImportAction action) {
@@ -34,11 +31,11 @@ QString cellText(int column, const core::ImportStep &step) {
     case ImportPreviewModel::ValueDate:
         return dateText(b.Wertdatum);
     case ImportPreviewModel::BookingType:
-        return text(b.Buchungsart);
+        return QString::fromStdString(core::CategoryText(b));
     case ImportPreviewModel::Party:
-        return text(b.Absender);
+        return QString::fromStdString(core::PartyText(b));
     case ImportPreviewModel::Purpose:
-        return text(b.Verwendungszweck);
+        return QString::fromStdString(core::PurposeText(b));
     case ImportPreviewModel::Direction:
         return QString(QChar(b.SollHaben));
     case ImportPreviewModel::Amount:

@@ -178,9 +178,10 @@ int StatementImportDialog::importFile(const QString &path) {
     }
     m_statements = std::move(chosen->statements);
     // A store that cannot be read leaves the comparison of the texts, which finds most.
-    const auto references = platform::ImportReferences(m_state.store(), m_state.currentFile())
-                                .read(m_state.clock().today());
-    m_references = references ? *references : std::set<std::string>{};
+    m_references = m_state.account().importReferences(m_state.clock().today());
+    if (const auto earlier = platform::ImportReferences(m_state.store(), m_state.currentFile())
+                                 .read(m_state.clock().today()))
+        m_references.insert(earlier->begin(), earlier->end());
     std::size_t entries = 0;
     for (const core::Statement &statement : m_statements)
         entries += statement.entries.size();
@@ -326,14 +327,12 @@ void StatementImportDialog::book() {
     // A full table or a file that cannot be written refuses all of it; the preview stays, so
     // that the user can try again or cancel.
     if (!widgets::RunCommand(m_state.ui(), [this] {
-            return core::ApplyImportPlan(m_state.table(), m_plan, m_state.currentPath());
+            return m_state.account().applyImport(m_plan, m_state.clock().today());
         }))
         return;
-    if (!platform::RememberImport(m_state.store(), m_state.currentFile(), m_plan,
-                                  m_state.clock().today()))
+    if (!platform::RememberImport(m_state.store(), m_state.currentFile(), m_plan))
         platform::ShowError(m_state.ui(), ErrorRememberStatementDate,
                             QStringLiteral("Registry Fehler"));
-    m_state.announceBookingChange();
     accept();
 }
 

@@ -3,6 +3,8 @@
 #include "accountregistermodel.h"
 #include "amountdisplay.h"
 
+#include "core/accountfile.h"
+#include "core/balances.h"
 #include "core/overviewprintout.h"
 #include "core/wideint.h"
 #include "platform/accountsession.h"
@@ -115,10 +117,42 @@ const core::AccountRegister &AccountsOverviewDialog::accounts() const {
     return m_model->accounts();
 }
 
+void AccountsOverviewDialog::readChangedBalances(core::AccountRegister &accounts) {
+    for (core::RegisterEntry &entry : accounts.entries) {
+        const std::string file = entry.Dateiname.toUtf8();
+        // The open file's balance is kept up to date by every change.
+        if (file == m_state.settings().accountFile)
+            continue;
+        std::error_code ec;
+        const auto changed = std::filesystem::last_write_time(file, ec);
+        const auto size = ec ? 0 : std::filesystem::file_size(file, ec);
+        if (ec)
+            continue;
+        const auto seen = std::make_pair(changed, size);
+        if (const auto read = m_read.find(file); read != m_read.end() && read->second == seen)
+            continue;
+        core::BookingTable table;
+        if (!core::LoadAccountFile(file, table))
+            continue;
+        const auto balance = core::ComputeBookBalance(table);
+        if (!balance)
+            continue;
+        m_read[file] = seen;
+        if (*balance == entry.Kontostand)
+            continue;
+        entry.Kontostand = *balance;
+        // The register is a convenience: the balance shown is right even when it cannot be
+        // written.
+        (void)core::UpdateRegisterBalance(m_state.registerPath(), file, *balance);
+    }
+}
+
 void AccountsOverviewDialog::refill() {
     auto loaded = core::LoadAccountRegister(m_state.registerPath());
     if (!loaded)
         m_state.ui().showFailure(QString::fromStdString(loaded.error().message));
+    else
+        readChangedBalances(*loaded);
     m_model->setRegister(loaded ? std::move(*loaded) : core::AccountRegister{});
     m_saldo->setText(overviewAmount(core::AccountsTotal(accounts())));
 }

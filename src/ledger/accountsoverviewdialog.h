@@ -4,6 +4,12 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
+
 class QLabel;
 class QTableView;
 
@@ -23,7 +29,8 @@ class AccountsOverviewDialog : public QDialog {
 public:
     AccountsOverviewDialog(platform::AppState &state, QWidget *parent = nullptr);
 
-    // Reads the register and shows it with the total.
+    // Reads the register and shows it with the total; a closed file changed since its balance
+    // was read here (by penvaro-cli import, say) is read again for its balance.
     void refill();
     void openCurrentRow();
     void deleteCurrentRow();
@@ -38,7 +45,11 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    void readChangedBalances(core::AccountRegister &accounts);
+
     platform::AppState &m_state;
+    // Each closed file as its balance was last read: its time of change and size.
+    std::map<std::string, std::pair<std::filesystem::file_time_type, std::uintmax_t>> m_read;
     AccountRegisterModel *m_model;
     QTableView *m_table;
     QLabel *m_saldo;

@@ -1,5 +1,7 @@
 #include "bookinglistmodel.h"
 
+#include "core/bookingtexts.h"
+#include "core/cp1252.h"
 #include "core/date.h"
 #include "widgets/widesttext.h"
 
@@ -25,11 +27,11 @@ QString cellText(LedgerColumn column, const core::BookingRecord &r, const Amount
     case LedgerColumn::Wertdatum:
         return dateText(r.Wertdatum);
     case LedgerColumn::Art:
-        return QString::fromStdString(r.Buchungsart.toUtf8());
+        return QString::fromStdString(core::CategoryText(r));
     case LedgerColumn::Absender:
-        return QString::fromStdString(r.Absender.toUtf8());
+        return QString::fromStdString(core::PartyText(r));
     case LedgerColumn::Verwendungszweck:
-        return QString::fromStdString(r.Verwendungszweck.toUtf8());
+        return QString::fromStdString(core::PurposeText(r));
     case LedgerColumn::Buchungsdatum:
         return dateText(r.Buchungsdatum);
     case LedgerColumn::SollHaben:
@@ -49,12 +51,10 @@ int digitCount(unsigned value) {
     return digits;
 }
 
-template<std::size_t Capacity>
-std::int64_t widthOf(const core::ShortText<Capacity> &text,
-                     const BookingListModel::CharWidths &widths) {
+std::int64_t widthOf(std::string_view cp1252, const BookingListModel::CharWidths &widths) {
     std::int64_t width = 0;
-    for (std::size_t i = 0; i < text.usedLength(); ++i)
-        width += widths[text.chars[i]];
+    for (const char c : cp1252)
+        width += widths[static_cast<unsigned char>(c)];
     return width;
 }
 
@@ -72,7 +72,11 @@ std::int64_t widthOf(LedgerColumn column, const core::BookingRecord &r,
     case LedgerColumn::Buchungsdatum:
         return core::CivilFromDayCount(r.Buchungsdatum) ? 1 : 0;
     case LedgerColumn::Art:
-        return widthOf(r.Buchungsart, widths);
+        return r.details ? widthOf(core::Utf8ToCp1252(core::CategoryText(r)), widths)
+                         : widthOf(std::string_view(
+                                       reinterpret_cast<const char *>(r.Buchungsart.chars.data()),
+                                       r.Buchungsart.usedLength()),
+                                   widths);
     // Free text and the direction may be cut, so none of them is measured; amounts and
     // balances are found by their extremes.
     case LedgerColumn::Absender:

@@ -87,9 +87,9 @@ core::Result<void> WriteExampleAccount(const std::filesystem::path &file, double
     records.push_back(start);
     for (const Row &row : Rows)
         records.push_back(record(row, *day));
-    for (std::size_t i = 0; i < records.size(); ++i)
-        table.all()[i] = records[i];
-    table.count = static_cast<std::uint16_t>(records.size());
+    for (const BookingRecord &r : records)
+        table.append(r);
+
     if (auto saved = core::SaveAccountFile(table, file); !saved)
         return saved.error();
     return {};

@@ -1,6 +1,7 @@
 #include "accountfilecopy.h"
 
 #include "core/savedtransferfile.h"
+#include "platform/companion.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,12 @@ QString savedTransfersOf(const QString &accountFile) {
     return QFileInfo::exists(path) && path != accountFile ? path : QString();
 }
 
+QString companionOf(const QString &accountFile) {
+    const auto name = platform::Companion::PathOf(QFile::encodeName(accountFile).toStdString());
+    const QString path = QFile::decodeName(QByteArray::fromStdString(name.native()));
+    return QFileInfo::exists(path) ? path : QString();
+}
+
 } // namespace
 
 QString FolderWithSeparator(const QString &folder) {
@@ -61,6 +68,10 @@ BackupReport CopyAccountFiles(const QStringList &files, const QString &folder) {
         copyInto(target, path, report);
         if (const QString templates = savedTransfersOf(path); !templates.isEmpty())
             copyInto(target, templates, report);
+        // The whole texts and import references belong to the bookings: a copy without them
+        // would import the same statements again.
+        if (const QString companion = companionOf(path); !companion.isEmpty())
+            copyInto(target, companion, report);
     }
     return report;
 }

@@ -30,7 +30,8 @@ QString FolderWithSeparator(const QString &folder);
 QString DefaultBackupFolder();
 
 // Copies each account file into the folder under its own name, in the order given, and with it
-// the file of its saved transfers (giro.pv beside giro.p11) when there is one. The folder is
+// the file of its saved transfers (giro.pv beside giro.p11) and its companion (giro.p11.pvdb)
+// when it has them. The folder is
 // created when it is missing. A file of that name already in the folder is never replaced: an
 // earlier backup stays as it was.
 BackupReport CopyAccountFiles(const QStringList &files, const QString &folder);

@@ -12,6 +12,7 @@
 #include "core/iban.h"
 #include "core/sepacountries.h"
 #include "core/sepaform.h"
+#include "platform/accountsession.h"
 #include "platform/appstate.h"
 #include "platform/chosenfilename.h"
 #include "platform/girocode.h"
@@ -125,6 +126,9 @@ SepaTransferPanel::SepaTransferPanel(platform::AppState &state, BankCodes &bankC
         PageButtonRow(this, state.ui(), {giroCode, collect, file, receipt, printerSetUp, print}));
 
     connect(m_iban, &QLineEdit::textChanged, this, &SepaTransferPanel::showIbanCheck);
+    m_collectedFor = m_state.settings().accountFile;
+    connect(&m_state.session(), &platform::AccountSession::accountOpened, this,
+            &SepaTransferPanel::followAccount);
     auto *navigation = new FieldNavigation(this);
     navigation->onEnter(m_name, m_iban);
     navigation->onEnter(m_iban, m_bic);
@@ -304,6 +308,21 @@ void SepaTransferPanel::showGiroCode() {
     GiroCodeDialog dialog(m_state.ui(), *modules, lines, m_printer, this);
     m_state.ui().runModal(dialog);
     clearTransfer();
+}
+
+void SepaTransferPanel::followAccount() {
+    const std::string &file = m_state.settings().accountFile;
+    if (file == m_collectedFor)
+        return;
+    if (!m_collected.empty())
+        m_collectedElsewhere[m_collectedFor] = std::move(m_collected);
+    m_collected.clear();
+    if (const auto own = m_collectedElsewhere.find(file); own != m_collectedElsewhere.end()) {
+        m_collected = std::move(own->second);
+        m_collectedElsewhere.erase(own);
+    }
+    m_collectedFor = file;
+    showCollected();
 }
 
 void SepaTransferPanel::collect() {

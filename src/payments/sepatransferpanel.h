@@ -6,7 +6,9 @@
 
 #include <QWidget>
 
+#include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -83,6 +85,8 @@ private:
     void showCollected();
     void clearTransfer();
     void keepAsTemplate();
+    // Another account file is open: its own collection is shown.
+    void followAccount();
 
     platform::AppState &m_state;
     BankCodes &m_bankCodes;
@@ -98,6 +102,10 @@ private:
     QTreeWidget *m_collectedList;
     QString m_bankName; // of the IBAN as last checked
     std::vector<Collected> m_collected;
+    // The collections belong to the account file they were made in: its IBAN pays them and its
+    // bookings record them. Those of the files not open wait here for their file.
+    std::string m_collectedFor;
+    std::map<std::string, std::vector<Collected>> m_collectedElsewhere;
 };
 
 } // namespace penvaro::payments

@@ -1,6 +1,7 @@
 #include "accountsession.h"
 
 #include "appstate.h"
+#include "companion.h"
 #include "pendingcheckday.h"
 #include "registrystore.h"
 #include "runshowingprogress.h"
@@ -105,9 +106,7 @@ AccountSession::Opening AccountSession::openFile(const std::filesystem::path &fi
     m_readOnly = !*writable;
     m_state.settingsStore().setFileSettingsWritable(*writable);
     makeCurrent(file);
-    if (settled)
-        storeDueBookings(*account);
-    adopt(std::move(*account));
+    adopt(std::move(*account), settled);
     return Opening::Opened;
 }
 
@@ -249,6 +248,10 @@ bool AccountSession::create(const std::filesystem::path &file) {
         report(m_state.ui(), created.error());
         return false;
     }
+    // What the replaced file kept beside it belongs to its bookings, which are gone: its import
+    // references above all would keep the same entries from being imported into the new file.
+    std::error_code removed;
+    std::filesystem::remove(Companion::PathOf(file), removed);
     if (!reopening)
         m_lock = std::move(lock);
     m_readOnly = false;
@@ -259,18 +262,25 @@ bool AccountSession::create(const std::filesystem::path &file) {
     settings.balancesInEuro = true;
     settings.amountsInNational = false;
     settings.balancesInNational = false;
-    // The new file starts with a copy of the settings of the file that was open.
+    // The account data name the other file's account: a new file has its own, none yet.
+    settings.accountHolder.clear();
+    settings.accountName.clear();
+    settings.accountNumber.clear();
+    settings.bankCode.clear();
+    settings.bankName.clear();
+    settings.iban.clear();
+    settings.bic.clear();
+    // The new file starts with a copy of the other settings of the file that was open.
     store.save();
     store.saveLastFileName();
     store.load();
     // Nothing is due in an empty file, but its days up to today count as checked.
     auto due =
         core::PlanDueRecurringBookings(account.table, settings.nextCheckDay, m_state.today());
-    if (due) {
+    const bool catchUp = due.hasValue();
+    if (due)
         account.due = std::move(*due);
-        storeDueBookings(account);
-    }
-    adopt(std::move(account));
+    adopt(std::move(account), catchUp);
     return true;
 }
 
@@ -300,9 +310,7 @@ bool AccountSession::reopenLast() {
     }
     m_readOnly = !*writable;
     m_state.settingsStore().setFileSettingsWritable(*writable);
-    if (settled)
-        storeDueBookings(*account);
-    adopt(std::move(*account));
+    adopt(std::move(*account), settled);
     return true;
 }
 
@@ -342,17 +350,17 @@ void AccountSession::makeCurrent(const std::filesystem::path &file) {
     m_state.settingsStore().load();
 }
 
-void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
+void AccountSession::storeDueBookings(const core::DueBookings &due) {
     // The program that writes the file plans them; "LM" stays for it.
     if (m_readOnly)
         return;
     core::Settings &settings = m_state.settings();
-    if (!account.due.planned.empty()) {
+    if (!due.planned.empty()) {
         // Without a place for "LM" the same bookings would be planned again at every opening.
         const QString file = m_state.currentFile();
         if (!m_state.store().usable()
-            || !RecordPendingCheckDay(m_state.store(), file, account.due.nextCheckDay,
-                                      account.table, account.due.planned)) {
+            || !RecordPendingCheckDay(m_state.store(), file, due.nextCheckDay, m_state.table(),
+                                      due.planned)) {
             tellNoCatchUp();
             return;
         }
@@ -360,8 +368,7 @@ void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
             return;
         // All of the catch-up reaches the file or none of it; then "LM" stays, and the same
         // days are checked again at the next opening.
-        if (auto stored =
-                core::AddBookings(account.table, account.due.planned, m_state.currentPath());
+        if (auto stored = core::AddBookings(m_state.table(), due.planned, m_state.currentPath());
             !stored) {
             ForgetPendingCheckDay(m_state.store(), file);
             report(m_state.ui(), stored.error());
@@ -369,15 +376,15 @@ void AccountSession::storeDueBookings(AccountWithDueBookings &account) {
         }
         if (!goOn(CatchUpStep::FileSaved))
             return;
-        settings.nextCheckDay = account.due.nextCheckDay;
+        settings.nextCheckDay = due.nextCheckDay;
         m_state.settingsStore().save();
         ForgetPendingCheckDay(m_state.store(), file);
     } else {
-        settings.nextCheckDay = account.due.nextCheckDay;
+        settings.nextCheckDay = due.nextCheckDay;
         m_state.settingsStore().save();
     }
-    if (account.due.stopped)
-        m_state.ui().information(QString::fromStdString(account.due.stopped->message));
+    if (due.stopped)
+        m_state.ui().information(QString::fromStdString(due.stopped->message));
 }
 
 void AccountSession::tellNoCatchUp() {
@@ -390,10 +397,13 @@ void AccountSession::tellNoCatchUp() {
                        "jedem Öffnen der Kontodatei noch einmal eingeplant."));
 }
 
-void AccountSession::adopt(AccountWithDueBookings account) {
-    m_state.table() = std::move(account.table);
-    // Core refuses every write of a file opened read-only, whichever window asks.
-    m_state.table().readOnly = m_readOnly;
+void AccountSession::adopt(AccountWithDueBookings account, bool catchUp) {
+    // Core refuses every write of a file opened read-only, whichever window asks. A companion
+    // that cannot be read leaves the bookings with their short texts.
+    ReportFailure(m_state.ui(), m_state.account().adopt(m_state.currentPath(),
+                                                        std::move(account.table), !m_readOnly));
+    if (catchUp)
+        storeDueBookings(account.due);
     // The register learns the file before the ledger shows it, so that showing it writes
     // nothing more.
     ReportFailure(m_state.ui(), recordInRegister());

@@ -84,8 +84,9 @@ private:
     bool mayWriteLocked(const std::filesystem::path &file);
     core::Result<AccountWithDueBookings> readWithDueBookings(const std::filesystem::path &file);
     void makeCurrent(const std::filesystem::path &file);
-    void adopt(AccountWithDueBookings account);
-    void storeDueBookings(AccountWithDueBookings &account);
+    // Makes the read file the open account; catchUp: its due bookings are stored first.
+    void adopt(AccountWithDueBookings account, bool catchUp);
+    void storeDueBookings(const core::DueBookings &due);
     void tellNoCatchUp();
     // Settles what a crash in the middle of a catch-up left; false when that cannot be done.
     bool settleCatchUp(const std::filesystem::path &file);

@@ -21,7 +21,9 @@ AppState::AppState(RegistryStore &store, UiService &ui, const Clock &clock)
     , m_ui(ui)
     , m_clock(clock)
     , m_settingsStore(store, ui)
-    , m_session(std::make_unique<AccountSession>(*this)) {}
+    , m_session(std::make_unique<AccountSession>(*this)) {
+    connect(&m_account, &Account::changed, this, qOverload<>(&AppState::announceBookingChange));
+}
 
 AppState::~AppState() = default;
 
@@ -38,14 +40,14 @@ std::filesystem::path AppState::registerPath() const {
 }
 
 void AppState::announceBookingChange() {
-    core::SortBookingTable(m_table, core::SortOrderFromSettings(settings()));
+    core::SortBookingTable(m_account.table(), core::SortOrderFromSettings(settings()));
     Q_EMIT bookingsChanged();
 }
 
 void AppState::announceBookingChange(const core::BookingRecord &touched) {
     announceBookingChange();
     // Equal records are one booking to the eye, so the first of them serves.
-    if (const int slot = core::SlotOf(m_table, touched))
+    if (const int slot = core::SlotOf(m_account.table(), touched))
         Q_EMIT bookingTouched(slot);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "account.h"
 #include "clock.h"
 #include "settingsstore.h"
 
@@ -17,7 +18,7 @@ class AccountSession;
 class RegistryStore;
 class UiService;
 
-// The objects that live as long as the program: the booking table of the open account file,
+// The objects that live as long as the program: the open account file,
 // the settings record with its store, and the services every window reaches the user and the
 // system through. Handed to the windows, so that each test builds its own.
 class AppState : public QObject {
@@ -35,8 +36,11 @@ public:
     SettingsStore &settingsStore() { return m_settingsStore; }
     core::Settings &settings() { return m_settingsStore.settings(); }
     const core::Settings &settings() const { return m_settingsStore.settings(); }
-    core::BookingTable &table() { return m_table; }
-    const core::BookingTable &table() const { return m_table; }
+    // The open account file with its bookings and companion.
+    Account &account() { return m_account; }
+    const Account &account() const { return m_account; }
+    core::BookingTable &table() { return m_account.table(); }
+    const core::BookingTable &table() const { return m_account.table(); }
     // Opens, creates and switches account files.
     AccountSession &session() { return *m_session; }
 
@@ -65,7 +69,7 @@ private:
     UiService &m_ui;
     const Clock &m_clock;
     SettingsStore m_settingsStore;
-    core::BookingTable m_table;
+    Account m_account;
     std::unique_ptr<AccountSession> m_session;
 };
 

@@ -1,11 +1,11 @@
 #include "importmemory.h"
 
-#include "importreferences.h"
 #include "recipientmemory.h"
 #include "registrystore.h"
 #include "settingsstore.h"
 #include "textkeys.h"
 
+#include "core/bookingtexts.h"
 #include <vector>
 
 namespace penvaro::platform {
@@ -30,14 +30,14 @@ void rememberAccount(RecipientMemory &recipients, const core::StatementEntry &en
 }
 
 core::Result<void> rememberAll(RegistryStore &store, const QString &accountFile,
-                               const core::ImportPlan &plan, QDate today) {
+                               const core::ImportPlan &plan) {
     RecipientMemory recipients(store);
     for (const core::ImportStep &step : plan.steps) {
         if (step.action != core::ImportAction::Added && step.action != core::ImportAction::Matched)
             continue;
-        rememberSuggestion(store, QStringLiteral("Verw"), step.booking.Verwendungszweck.toUtf8());
-        rememberSuggestion(store, QStringLiteral("AE"), step.booking.Absender.toUtf8());
-        rememberSuggestion(store, QStringLiteral("Art"), step.booking.Buchungsart.toUtf8());
+        rememberSuggestion(store, QStringLiteral("Verw"), core::PurposeText(step.booking));
+        rememberSuggestion(store, QStringLiteral("AE"), core::PartyText(step.booking));
+        rememberSuggestion(store, QStringLiteral("Art"), core::CategoryText(step.booking));
         rememberAccount(recipients, step.entry);
     }
     if (!plan.statementDates.empty()) {
@@ -51,20 +51,18 @@ core::Result<void> rememberAll(RegistryStore &store, const QString &accountFile,
         if (auto written = store.setValues(key, dates); !written)
             return written;
     }
-    if (plan.references.empty())
-        return {};
-    return ImportReferences(store, accountFile).remember(plan.references, today);
+    return {};
 }
 
 } // namespace
 
 core::Result<void> RememberImport(RegistryStore &store, const QString &accountFile,
-                                  const core::ImportPlan &plan, QDate today) {
+                                  const core::ImportPlan &plan) {
     // Thousands of new texts made as many transactions, each synced to disk on its own. What
     // failed is undone alone, so the texts stay even when the dates cannot be written.
     core::Result<void> remembered;
     if (auto written = store.batch([&]() -> core::Result<void> {
-            remembered = rememberAll(store, accountFile, plan, today);
+            remembered = rememberAll(store, accountFile, plan);
             return {};
         });
         !written)

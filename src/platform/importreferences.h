@@ -13,12 +13,11 @@ namespace penvaro::platform {
 
 class RegistryStore;
 
-// The reference keys (core::EntryReferenceKey) of the entries imported into an account file,
-// so that an entry is recognised when the bank sends it again in its other format. They live
-// in the file's settings key, where everything else the program keeps per file lives and
-// follows the file when it is converted: the subkey "Importreferenzen" holds one number per
-// key, the day count of the day it was last imported. Two years after that day it is dropped,
-// so the list never grows beyond two years of statements.
+// The reference keys (core::EntryReferenceKey) of the entries imported into an account file
+// by earlier versions, in the file's settings key: the subkey "Importreferenzen" holds one
+// number per key, the day count of the day it was last imported. Two years after that day it
+// is dropped. They are still read, so that an entry imported then is not imported again; new
+// ones go into the account's companion file, which is written together with the bookings.
 class ImportReferences {
 public:
     static constexpr int KeptYears = 2;

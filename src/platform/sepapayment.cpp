@@ -7,6 +7,7 @@
 #include "core/atomicfile.h"
 #include "core/bankcodelist.h"
 #include "core/bookingchanges.h"
+#include "core/fileio.h"
 #include "core/iban.h"
 
 #include <QDateTime>
@@ -73,41 +74,51 @@ core::Result<core::SepaDebtor> AccountDebtor(const core::Settings &settings,
 }
 
 core::Result<void> WriteSepaFileAndBook(const QString &path, const QByteArray &document,
-                                        core::BookingTable &table,
+                                        Account &account,
                                         const std::vector<core::SepaTransfer> &transfers,
-                                        double today, const std::filesystem::path &accountFile) {
-    auto file = core::AtomicFile::begin(QFile::encodeName(path).toStdString());
-    if (!file)
+                                        double today) {
+    const std::filesystem::path named = QFile::encodeName(path).toStdString();
+    // The file is renamed into place with the bookings' commit, past the writer's own checks:
+    // the target is checked here, and a link keeps leading to the file it names.
+    if (auto allowed = core::CheckWriteTarget(named); !allowed)
+        return failed("Die SEPA-Datei ließ sich nicht schreiben: " + allowed.error().message);
+    std::error_code ec;
+    std::filesystem::path target = std::filesystem::weakly_canonical(named, ec);
+    if (ec)
+        target = named;
+    std::filesystem::path written = target;
+    written += ".pvneu";
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(document.constData());
+    if (auto stored = core::WriteFileAtomically(
+            written,
+            std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(document.size())));
+        !stored)
         return failed("Die SEPA-Datei " + path.toStdString()
-                      + " ließ sich nicht schreiben: " + file.error().message);
-    if (auto written =
-            file->write(std::span(reinterpret_cast<const std::uint8_t *>(document.constData()),
-                                  static_cast<std::size_t>(document.size())));
-        !written)
-        return failed("Die SEPA-Datei " + path.toStdString()
-                      + " ließ sich nicht schreiben: " + written.error().message);
+                      + " ließ sich nicht schreiben: " + stored.error().message);
     std::vector<core::BookingRecord> bookings;
     for (const auto &transfer : transfers)
         bookings.push_back(core::SepaBooking(transfer, today));
-    const int before = table.count;
-    if (auto booked = core::AddBookings(table, bookings, accountFile); !booked) {
-        file->discard();
+    core::BookingTable &table = account.table();
+    const int before = table.count();
+    // The file takes its place with the bookings' commit, so that a crash leaves both or
+    // neither.
+    if (auto booked = account.addWithFile(bookings, {written, target}); !booked) {
+        std::filesystem::remove(written, ec);
         return core::Error{booked.error().kind,
                            "Die SEPA-Datei wurde nicht geschrieben, denn die Buchung ging nicht: "
                                + booked.error().message};
     }
-    const auto committed = file->commit();
-    if (committed)
+    if (std::filesystem::exists(target, ec) && !std::filesystem::exists(written, ec))
         return {};
-    const std::string reason = committed.error().message;
-    for (int slot = table.count; slot > before; --slot) {
-        if (auto undone = core::DeleteBooking(table, slot, accountFile); !undone)
-            return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen ("
-                          + reason
-                          + "), und die schon gemachten Buchungen ließen sich nicht zurücknehmen: "
+    std::filesystem::remove(written, ec);
+    for (int slot = table.count(); slot > before; --slot) {
+        if (auto undone = account.remove(slot); !undone)
+            return failed("Die SEPA-Datei " + path.toStdString()
+                          + " ließ sich nicht anlegen, und die schon gemachten Buchungen ließen "
+                            "sich nicht zurücknehmen: "
                           + undone.error().message);
     }
-    return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen: " + reason);
+    return failed("Die SEPA-Datei " + path.toStdString() + " ließ sich nicht anlegen.");
 }
 
 PaymentOutcome BookSepaTransfer(AppState &state, const core::SepaTransfer &transfer,
@@ -136,10 +147,9 @@ bool WriteSepaTransfers(AppState &state, const QString &path, const core::SepaDe
                         const std::vector<QString> &bankNames) {
     const QByteArray document =
         SepaCreditTransferFile(debtor, transfers, QDateTime::currentDateTime(), state.today());
-    if (!ReportFailure(state.ui(), WriteSepaFileAndBook(path, document, state.table(), transfers,
-                                                        state.today(), state.currentPath())))
+    if (!ReportFailure(state.ui(), WriteSepaFileAndBook(path, document, state.account(), transfers,
+                                                        state.today())))
         return false;
-    state.announceBookingChange();
     for (std::size_t i = 0; i < transfers.size(); ++i)
         remember(state, transfers[i], i < bankNames.size() ? bankNames[i] : QString());
     return true;

@@ -21,6 +21,7 @@ class BankCodeList;
 
 namespace penvaro::platform {
 
+class Account;
 class AppState;
 
 // The ordering party of the open account: "Kontoinhaber" with the stored IBAN and BIC, or,
@@ -30,13 +31,13 @@ core::Result<core::SepaDebtor> AccountDebtor(const core::Settings &settings,
                                              const core::BankCodeList &banks,
                                              const core::AccountMethodCheck &methods);
 
-// Writes the transfer file and books one planned debit per transfer in the account file:
-// both or neither. The file is written beside its target and only put in place once the
-// bookings stand; a file that cannot be put in place takes the bookings back.
+// Writes the transfer file and books one planned debit per transfer in the account: both or
+// neither, also when the program is stopped in between. The file is written beside its target
+// and put in place with the bookings' commit.
 core::Result<void> WriteSepaFileAndBook(const QString &path, const QByteArray &document,
-                                        core::BookingTable &table,
+                                        Account &account,
                                         const std::vector<core::SepaTransfer> &transfers,
-                                        double today, const std::filesystem::path &accountFile);
+                                        double today);
 
 // The GiroCode shown, or the form printed: books the planned debit and remembers the
 // recipient with IBAN and BIC (a German IBAN also gives the old forms' account number and bank

@@ -264,14 +264,14 @@ TEST_F(CliImport, AProgramThatReadTheFileBeforeTheImportDoesNotWriteOverIt) {
     const auto refused = core::AddBooking(stale, mine, file);
     ASSERT_FALSE(refused);
     EXPECT_EQ(core::ErrorKind::Changed, refused.error().kind);
-    ASSERT_EQ(imported.count, stale.count) << "read again as the import left it";
-    for (int slot = 1; slot <= stale.count; ++slot)
+    ASSERT_EQ(imported.count(), stale.count()) << "read again as the import left it";
+    for (int slot = 1; slot <= stale.count(); ++slot)
         EXPECT_EQ(imported.slot(slot), stale.slot(slot)) << slot;
 
     ASSERT_TRUE(core::AddBooking(stale, mine, file)) << "made again, the change is stored";
     core::BookingTable both;
     ASSERT_TRUE(core::LoadAccountFile(file, both));
-    EXPECT_EQ(imported.count + 1, both.count);
+    EXPECT_EQ(imported.count() + 1, both.count());
 }
 
 TEST_F(CliImport, ReadsCamtStatementsAndComparesTheClosingBalance) {

@@ -190,7 +190,7 @@ TEST_F(CliSepa, SepaTransferWritesTheFileAndBooksThePlannedDebit) {
 
     core::BookingTable table;
     ASSERT_TRUE(core::LoadAccountFile(verein, table));
-    ASSERT_EQ(2, table.count);
+    ASSERT_EQ(2, table.count());
     const core::BookingRecord &booked = table.slot(2);
     EXPECT_EQ(core::BookingKind::Planned, booked.Satzart);
     EXPECT_EQ(*core::ParseDate("15.01.2027"), booked.Wertdatum);
@@ -241,7 +241,7 @@ TEST_F(CliSepa, SepaTransferRefusalsWriteAndBookNothing) {
         EXPECT_FALSE(std::filesystem::exists(xml)) << c.name;
         core::BookingTable table;
         ASSERT_TRUE(core::LoadAccountFile(c.account, table));
-        EXPECT_EQ(1, table.count) << c.name;
+        EXPECT_EQ(1, table.count()) << c.name;
     }
 }
 

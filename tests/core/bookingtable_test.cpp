@@ -15,7 +15,7 @@ TEST(BookingTable, EachListShowsItsKindsInTableOrder) {
     EXPECT_EQ((std::vector<int>{2, 3}), ListedSlots(table, Listing::Completed));
     EXPECT_EQ((std::vector<int>{1, 5}), ListedSlots(table, Listing::Planned));
     EXPECT_EQ((std::vector<int>{4}), ListedSlots(table, Listing::Recurring));
-    table.count = 0;
+    table.resize(0);
     EXPECT_TRUE(ListedSlots(table, Listing::Planned).empty());
 }
 

@@ -39,7 +39,7 @@ constexpr std::int64_t dailyAtTwoPercent = 5479; // 5479,45… rounded
 // The written rules, day by day and record by record, to check the single pass against.
 std::int64_t plainBalanceAt(const BookingTable &table, double whole) {
     int slot = 1;
-    while (slot <= table.count) {
+    while (slot <= table.count()) {
         const auto kind = table.slot(slot).Satzart;
         if (kind == core::BookingKind::StartValue || kind == core::BookingKind::Completed
             || kind == core::BookingKind::Planned)
@@ -47,7 +47,7 @@ std::int64_t plainBalanceAt(const BookingTable &table, double whole) {
         ++slot;
     }
     std::int64_t balance = 0;
-    for (; slot <= table.count && std::trunc(table.slot(slot).Wertdatum) <= whole; ++slot) {
+    for (; slot <= table.count() && std::trunc(table.slot(slot).Wertdatum) <= whole; ++slot) {
         const BookingRecord &r = table.slot(slot);
         if (r.Satzart != core::BookingKind::Recurring)
             balance += r.SollHaben == u'+' ? r.Betrag : -r.Betrag;

@@ -136,7 +136,7 @@ TEST(PaymentBooking, WhatStandsAgainstTheBookingIsKnownBeforePrinting) {
     cheque.Betrag = "75";
     const auto input = core::EuroChequeBookingInput(cheque, printingDay);
     core::BookingTable full;
-    full.count = core::MaxBookings;
+    full.resize(core::MaxBookings);
     EXPECT_EQ(core::ErrorKind::TooLarge,
               core::PaymentBooking(full, accountFile, input, Rate()).error().kind);
     core::BookingTable readOnly;
@@ -161,7 +161,7 @@ TEST(AddPaymentBooking, AddsToTableAndFileOrNeither) {
     ASSERT_TRUE(core::AddPaymentBooking(table, *record, file));
     core::BookingTable loaded;
     ASSERT_TRUE(core::LoadAccountFile(file, loaded));
-    ASSERT_EQ(2, loaded.count);
+    ASSERT_EQ(2, loaded.count());
     EXPECT_EQ(table.slot(2), loaded.slot(2));
     EXPECT_EQ(1255000, loaded.slot(2).Betrag);
 
@@ -170,5 +170,5 @@ TEST(AddPaymentBooking, AddsToTableAndFileOrNeither) {
     EXPECT_TRUE(missing.error().message.starts_with("Das Formular wurde gedruckt, aber nicht "
                                                     "gebucht. "))
         << missing.error().message;
-    EXPECT_EQ(2, table.count);
+    EXPECT_EQ(2, table.count());
 }

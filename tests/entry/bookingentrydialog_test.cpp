@@ -3,6 +3,7 @@
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
 
+#include "core/bookingtexts.h"
 #include "platform/registryvalue.h"
 #include "platform/settingsstore.h"
 
@@ -265,45 +266,51 @@ TEST_F(TdatenEingebenFTest, AmountsAreReadAsShownOrRefusedWith164) {
     }
 }
 
-TEST_F(TdatenEingebenFTest, TextFieldsTakeWhatTheRecordKeepsAndTheListsOfferTheStoredText) {
+TEST_F(TdatenEingebenFTest, TextFieldsTakeTheWholeTextsAndTheRecordWhatItsFieldsHold) {
     const QString sixty = QStringLiteral("Vertragsnummer 4711-0815 Abschlag für Strom und Gas Jun"
                                          "i 11.");
     ASSERT_EQ(sixty.size(), 60);
     struct Case {
         const char *field;
         QString typed;
-        QString kept;
+        QString inRecord;
+        std::string (*whole)(const BookingRecord &);
     };
     const Case cases[] = {
-        {"EBuchungsart", QStringLiteral("Lastschrift"), QStringLiteral("Lastschrif")},
-        {"EAbsender", sixty, sixty.left(30)},
-        {"EVerwendungszweck", sixty, sixty.left(50)},
+        {"EBuchungsart", QStringLiteral("Lebensmittel"), QStringLiteral("Lebensmitt"),
+         core::CategoryText},
+        {"EAbsender", sixty, sixty.left(30), core::PartyText},
+        {"EVerwendungszweck", sixty, sixty.left(50), core::PurposeText},
     };
     account.state->settings().keepStatementData = false;
     open(BookingKind::Planned);
     for (const Case &c : cases) {
         type(c.field, c.typed);
-        EXPECT_EQ(text(c.field), c.kept) << c.field << ": the field stops where the record does";
+        EXPECT_EQ(text(c.field), c.typed) << c.field << ": typing is not cut off";
     }
     type("EBetrag", "1");
     click("BDatenHinzufuegenNotClose");
 
     ASSERT_EQ(account.onDisk().size(), 1u);
     const BookingRecord stored = account.onDisk().front();
-    EXPECT_EQ(QString::fromStdString(stored.Buchungsart.toUtf8()), cases[0].kept);
-    EXPECT_EQ(QString::fromStdString(stored.Absender.toUtf8()), cases[1].kept);
-    EXPECT_EQ(QString::fromStdString(stored.Verwendungszweck.toUtf8()), cases[2].kept);
-    for (const Case &c : cases)
-        EXPECT_EQ(ItemsOf(dialog, c.field), QStringList{c.kept}) << c.field;
+    EXPECT_EQ(QString::fromStdString(stored.Buchungsart.toUtf8()), cases[0].inRecord);
+    EXPECT_EQ(QString::fromStdString(stored.Absender.toUtf8()), cases[1].inRecord);
+    EXPECT_EQ(QString::fromStdString(stored.Verwendungszweck.toUtf8()), cases[2].inRecord);
+    ASSERT_EQ(account.state->table().count(), 1);
+    for (const Case &c : cases) {
+        EXPECT_EQ(QString::fromStdString(c.whole(account.state->table().slot(1))), c.typed)
+            << c.field;
+        EXPECT_EQ(ItemsOf(dialog, c.field), QStringList{c.typed}) << c.field;
+    }
 }
 
 TEST_F(TdatenEingebenFTest, ALongerSuggestionFromAnOlderListIsCutWhenChosen) {
-    const QString sixty(60, u'V');
-    RememberSuggestions(*account.store, sixty, QString(), QString());
+    const QString tooLong(150, u'V');
+    RememberSuggestions(*account.store, tooLong, QString(), QString());
     open(BookingKind::Planned);
     auto *purpose = control<QComboBox>("EVerwendungszweck");
-    purpose->setCurrentIndex(purpose->findText(sixty));
-    EXPECT_EQ(purpose->currentText(), sixty.left(50));
+    purpose->setCurrentIndex(purpose->findText(tooLong));
+    EXPECT_EQ(purpose->currentText(), tooLong.left(140));
 }
 
 TEST_F(TdatenEingebenFTest, DatesTypedWithATwoDigitYearAreReadAroundThisYear) {

@@ -111,7 +111,7 @@ TEST_F(AccountFiles, AnExistingConvertedFileIsReplacedOnlyWhenTheUserSaysSo) {
     window->openAccountFileByPath(old);
     EXPECT_EQ(existing, recordsOnDisk(target));
     EXPECT_EQ(target.string(), state->settings().accountFile);
-    EXPECT_EQ(2, state->table().count);
+    EXPECT_EQ(2, state->table().count());
 
     ui.setNextAnswer(platform::Answer::Yes);
     window->openAccountFileByPath(old);
@@ -266,7 +266,7 @@ TEST_F(AccountFiles, AMissingFileFromTheOverviewChangesNothing) {
     EXPECT_EQ(ScriptedUiService::Kind::Failure, shown[0].kind);
     EXPECT_TRUE(shown[0].text.contains(QStringLiteral("weg.p11")));
     EXPECT_EQ(giro.string(), state->settings().accountFile);
-    EXPECT_EQ(1, state->table().count);
+    EXPECT_EQ(1, state->table().count());
     EXPECT_EQ(2u, registerEntries().size());
 }
 

@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, ABookingJustAddedIsCurrentSelectedAndWhollyInSight) {
         // The newest booking: last in ascending order, first in descending order.
         const core::BookingRecord added = penvaro::testing::Completed(2011, 3, "01.03.2011");
         core::BookingTable &table = state->table();
-        table.slot(++table.count) = added;
+        table.append(added);
         state->announceBookingChange(added);
         QTest::qWait(0);
         const int row = ascending ? 58 : 1;
@@ -393,7 +393,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
 
     ui.setNextAnswer(platform::Answer::No);
     window->commands().deleteCompleted();
-    EXPECT_EQ(5, state->table().count);
+    EXPECT_EQ(5, state->table().count());
     ASSERT_FALSE(ui.shown().empty());
     const QString question = ui.shown().back().text;
     EXPECT_TRUE(question.startsWith(
@@ -405,7 +405,7 @@ TEST_F(MainWindowTest, DeleteAsksAndRemovesTheRowFromTableAndFile) {
 
     ui.setNextAnswer(platform::Answer::Yes);
     window->commands().deleteCompleted();
-    EXPECT_EQ(4, state->table().count);
+    EXPECT_EQ(4, state->table().count());
     EXPECT_EQ((QStringList{QStringLiteral("Startwert"), QStringLiteral("2 / 2011")}),
               column(completed, 0));
     EXPECT_EQ(4u, recordsOnDisk(file).size());
@@ -435,7 +435,7 @@ TEST_F(MainWindowTest, OnlyTheStartValueCanBeDeletedToo) {
     EXPECT_EQ(QStringList{QStringLiteral("Startwert")}, column(grid(*window, "Stringgrid1"), 0));
     ui.setNextAnswer(platform::Answer::Yes);
     window->commands().deleteCompleted();
-    EXPECT_EQ(0, state->table().count);
+    EXPECT_EQ(0, state->table().count());
     EXPECT_TRUE(recordsOnDisk(file).empty());
 
     ui.clear();

@@ -166,7 +166,7 @@ TEST_F(StatementImportTest, PreviewShowsWhatEachEntryDoesAndCancelWritesNothing)
     EXPECT_EQ(m_before, fileBytes());
     EXPECT_EQ(std::nullopt, rememberedDate());
     EXPECT_FALSE(parties().contains(QStringLiteral("Hausverwaltung Größe")));
-    EXPECT_EQ(3, state->table().count);
+    EXPECT_EQ(3, state->table().count());
     EXPECT_EQ(std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Modal}, kindsShown());
 }
 
@@ -304,7 +304,7 @@ TEST_F(StatementImportTest, AnImportTakesAnAccountPastFiveThousandBookings) {
     ASSERT_EQ(5001u, stored.size());
     EXPECT_EQ(25000000, stored.back().Betrag);
     EXPECT_EQ(core::BookingKind::Completed, stored[2].Satzart);
-    EXPECT_EQ(5001, state->table().count);
+    EXPECT_EQ(5001, state->table().count());
     EXPECT_EQ(std::vector<ScriptedUiService::Kind>{ScriptedUiService::Kind::Modal}, kindsShown());
 }
 
@@ -332,7 +332,7 @@ TEST_F(StatementImportTest, AFullTableRefusesTheWholeImportAndKeepsThePreviewOpe
     EXPECT_TRUE(ui.shown()[1].text.contains(QStringLiteral("Buchungstabelle ist voll")))
         << ui.shown()[1].text.toStdString();
     EXPECT_EQ(full, fileBytes());
-    EXPECT_EQ(core::MaxBookings, state->table().count);
+    EXPECT_EQ(core::MaxBookings, state->table().count());
     EXPECT_EQ(std::nullopt, rememberedDate());
 }
 
@@ -380,7 +380,7 @@ TEST_F(StatementImportTest, RefusedFilesNameTheirFaultAndChangeNothing) {
             EXPECT_TRUE(ui.shown().front().text.contains(part))
                 << ui.shown().front().text.toStdString();
         EXPECT_EQ(m_before, fileBytes());
-        EXPECT_EQ(3, state->table().count);
+        EXPECT_EQ(3, state->table().count());
     }
 }
 

@@ -76,7 +76,7 @@ TEST_F(TUeberwFPrintTest, APrintedTransferIsBookedRememberedAndKeptAsTemplate) {
 
         EXPECT_EQ(canvas.steps().front().text, "Tarvel Software - Überweisungsdrucker");
         EXPECT_EQ((PrintedText{90, -111, "Stadtwerke"}), testing::PrintedTexts(canvas)[0]);
-        EXPECT_EQ(state->table().count, 1);
+        EXPECT_EQ(state->table().count(), 1);
         EXPECT_EQ(testing::TableCells(*Child<QTableView>(PageOf(payment, "TabSheet5"), "SUeberw"))
                       .cell(0, 1),
                   QStringLiteral("Stadtwerke"));
@@ -142,7 +142,7 @@ TEST_F(TUeberwFPrintTest, APrinterFailureLeavesAccountMemoryAndTemplatesAlone) {
                 QString());
         });
         EXPECT_TRUE(planned().empty());
-        EXPECT_EQ(state->table().count, 0);
+        EXPECT_EQ(state->table().count(), 0);
         EXPECT_TRUE(store->subkeyNames(platform::RecipientMemory::key())->isEmpty());
         EXPECT_TRUE(store->subkeyNames(platform::PayeeMemory::key())->isEmpty());
         EXPECT_EQ(messages(),
@@ -277,7 +277,7 @@ TEST_F(TUeberwFPrintTest, AnAmountThatCannotBePaidPrintsAndBooksNothing) {
             });
             EXPECT_EQ(canvas.jobs(), 0);
             EXPECT_TRUE(planned().empty());
-            EXPECT_EQ(state->table().count, 0);
+            EXPECT_EQ(state->table().count(), 0);
             EXPECT_TRUE(store->subkeyNames(platform::RecipientMemory::key())->isEmpty());
             EXPECT_TRUE(store->subkeyNames(platform::PayeeMemory::key())->isEmpty());
             EXPECT_EQ(messages(),

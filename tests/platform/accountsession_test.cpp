@@ -92,7 +92,7 @@ TEST_F(AccountSessionTest, DueBookingsReachTheFileTogetherWithTheNextCheckDayOrN
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(ScriptedUiService::Kind::Failure, shown[0].kind);
     EXPECT_EQ(records, recordsOnDisk(file));
-    EXPECT_EQ(records.size(), state->table().count);
+    EXPECT_EQ(records.size(), state->table().count());
     EXPECT_EQ(checkedUpTo, fileValue(file, QStringLiteral("LM")));
     EXPECT_EQ(Day("10.06.2011"), state->settings().nextCheckDay);
 
@@ -104,7 +104,7 @@ TEST_F(AccountSessionTest, DueBookingsReachTheFileTogetherWithTheNextCheckDayOrN
         const auto onDisk = recordsOnDisk(file);
         ASSERT_EQ(records.size() + 1, onDisk.size());
         EXPECT_EQ(Day("15.07.2011"), onDisk.back().Wertdatum);
-        EXPECT_EQ(onDisk.size(), state->table().count);
+        EXPECT_EQ(onDisk.size(), state->table().count());
         EXPECT_EQ(BinaryFromDouble(Day("21.06.2011")), fileValue(file, QStringLiteral("LM")));
     }
     EXPECT_EQ(std::vector<ScriptedUiService::Shown>{}, messages());

@@ -84,7 +84,7 @@ TEST_F(ImportMemoryTest, ThePartysAccountGoesToTheRecipientMemoryBesideTheFormsB
         step(core::ImportAction::Added, "Ohne Konto", "", ""),
         step(core::ImportAction::Added, std::string(80, 'L'), "DE89370400440532013000", ""),
     };
-    ASSERT_TRUE(RememberImport(*store, account, plan, QDate(2026, 3, 2)));
+    ASSERT_TRUE(RememberImport(*store, account, plan));
 
     struct Case {
         QString name;

@@ -75,7 +75,7 @@ TEST(PaymentPrinting, APrintedTransferIsCorrectedBookedAndItsRecipientRemembered
     ASSERT_EQ(1u, planned.size());
     EXPECT_EQ(641671, planned[0].Betrag);
     EXPECT_EQ(testing::Day("20.06.2011"), planned[0].Wertdatum);
-    EXPECT_EQ(2, app.state->table().count);
+    EXPECT_EQ(2, app.state->table().count());
     EXPECT_EQ(1, changed.count());
     EXPECT_EQ((RememberedRecipient{QStringLiteral("1234567"), QStringLiteral("20050550"),
                                    QStringLiteral("Haspa")}),
@@ -114,7 +114,7 @@ TEST(PaymentPrinting, APrinterFailureBooksAndRemembersNothing) {
             EXPECT_EQ(PaymentOutcome::NotPrinted, c.print(app));
 
             EXPECT_TRUE(app.planned().empty());
-            EXPECT_EQ(1, app.state->table().count);
+            EXPECT_EQ(1, app.state->table().count());
             EXPECT_TRUE(RecipientNames(*app.state).isEmpty());
             EXPECT_TRUE(PayeeNames(*app.state).isEmpty());
             EXPECT_EQ(
@@ -153,7 +153,7 @@ TEST(PaymentPrinting, WhatStandsAgainstTheBookingStopsThePrintBeforeItBegins) {
         {"DM without a rate", [](OpenAccount &app) { app.state->settings().nationalPerEuro = 0.0; },
          "10", "DM",
          QStringLiteral("Ein DM-Betrag lässt sich nur mit einem Eurokurs über null umrechnen.")},
-        {"full table", [](OpenAccount &app) { app.state->table().count = core::MaxBookings; }, "10",
+        {"full table", [](OpenAccount &app) { app.state->table().resize(core::MaxBookings); }, "10",
          "EUR", QString::fromStdString(core::TableFullError().message)},
         {"read-only file", [](OpenAccount &app) { app.state->table().readOnly = true; }, "10",
          "EUR", QStringLiteral("ist schreibgeschützt geöffnet")},
@@ -163,14 +163,14 @@ TEST(PaymentPrinting, WhatStandsAgainstTheBookingStopsThePrintBeforeItBegins) {
         OpenAccount app;
         if (c.spoil)
             c.spoil(app);
-        const std::uint16_t count = app.state->table().count;
+        const std::uint16_t count = app.state->table().count();
         EXPECT_EQ(PaymentOutcome::NotPrinted,
                   PrintTransfer(*app.state, app.canvas, Transfer(c.amount, c.currency)));
         core::CrossedCheque crossed = Crossed(c.amount);
         crossed.DMEUR = c.currency;
         EXPECT_EQ(PaymentOutcome::NotPrinted, PrintCrossedCheque(*app.state, app.canvas, crossed));
         EXPECT_EQ(0, app.canvas.jobs());
-        EXPECT_EQ(count, app.state->table().count);
+        EXPECT_EQ(count, app.state->table().count());
         EXPECT_TRUE(app.planned().empty());
         EXPECT_TRUE(RecipientNames(*app.state).isEmpty());
         EXPECT_TRUE(PayeeNames(*app.state).isEmpty());
@@ -187,7 +187,7 @@ TEST(PaymentPrinting, OnlyAFailedWriteSaysPrintedButNotBooked) {
     EXPECT_EQ(PaymentOutcome::PrintedNotBooked,
               PrintTransfer(*fileGone.state, fileGone.canvas, Transfer("1.000,00")));
     EXPECT_EQ(1, fileGone.canvas.jobs());
-    EXPECT_EQ(1, fileGone.state->table().count);
+    EXPECT_EQ(1, fileGone.state->table().count());
     EXPECT_TRUE(RecipientNames(*fileGone.state).isEmpty()) << "nothing booked, nothing remembered";
     ASSERT_EQ(1u, fileGone.messages().size());
     EXPECT_EQ(Kind::Failure, fileGone.messages()[0].kind);

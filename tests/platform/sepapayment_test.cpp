@@ -6,13 +6,13 @@
 #include "core/accountfile.h"
 #include "core/bankcodelist.h"
 #include "core/date.h"
+#include "platform/account.h"
 #include "platform/bankmethodcheck.h"
 #include "platform/girocode.h"
 #include "platform/paymentrecall.h"
 #include "platform/sepafile.h"
 #include "platform/sepapayment.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace penvaro::platform {
@@ -130,8 +130,8 @@ TEST(SepaCreditTransferFile, KeepsOneBlockPerExecutionDateWithItsSum) {
 TEST(SepaPayment, WritesTheFileAndBooksBothOrNeither) {
     testing::TestApp app;
     const auto account = app.writeAccount(QStringLiteral("verein.p11"), {testing::StartValue(0)});
-    core::BookingTable table;
-    ASSERT_TRUE(core::LoadAccountFile(account, table));
+    Account opened;
+    ASSERT_TRUE(opened.load(account, true));
     const std::vector<core::SepaTransfer> transfers{
         transfer("Stadtwerke Köln", "DE02120300000000202051", "", 1255000, "Kunde 4711",
                  day("15.01.2027")),
@@ -141,18 +141,19 @@ TEST(SepaPayment, WritesTheFileAndBooksBothOrNeither) {
 
     // A file that cannot be written books nothing.
     const QString unwritable = app.dir.filePath(QStringLiteral("fehlt/auftrag.xml"));
-    EXPECT_FALSE(WriteSepaFileAndBook(unwritable, document, table, transfers, today, account));
-    EXPECT_EQ(1, table.count);
+    EXPECT_FALSE(WriteSepaFileAndBook(unwritable, document, opened, transfers, today));
+    EXPECT_EQ(1, opened.table().count());
     EXPECT_EQ(1u, app.recordsOnDisk(account).size());
 
     // A booking that cannot be made leaves no file behind.
     const QString path = app.dir.filePath(QStringLiteral("auftrag.xml"));
-    EXPECT_FALSE(
-        WriteSepaFileAndBook(path, document, table, transfers, today,
-                             app.dir.filePath(QStringLiteral("fehlt/x.p11")).toStdString()));
+    opened.table().readOnly = true;
+    EXPECT_FALSE(WriteSepaFileAndBook(path, document, opened, transfers, today));
     EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".pvneu")));
+    opened.table().readOnly = false;
 
-    ASSERT_TRUE(WriteSepaFileAndBook(path, document, table, transfers, today, account));
+    ASSERT_TRUE(WriteSepaFileAndBook(path, document, opened, transfers, today));
     EXPECT_TRUE(QFile::exists(path));
     const auto records = app.recordsOnDisk(account);
     ASSERT_EQ(3u, records.size());

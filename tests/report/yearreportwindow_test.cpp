@@ -101,7 +101,7 @@ TEST_F(YearReportWindowTest, ShowsTheYearByCategoryOrPartyAndFollowsChanges) {
         Child<QSpinBox>(window, "EJahr")->setValue(2011);
         Child<QRadioButton>(window, "RBKategorie")->click();
         core::BookingTable &table = state->table();
-        table.slot(++table.count) = booked("05.03.2011", -10000, "Kino", "Kino");
+        table.append(booked("05.03.2011", -10000, "Kino", "Kino"));
         state->announceBookingChange();
         EXPECT_EQ((QStringList{u"Miete"_qs, u"Essen"_qs, u"Kino"_qs, u"Gehalt"_qs, u"Summe"_qs}),
                   Grid().column(0));

@@ -57,7 +57,7 @@ TEST(RunBookingChangeTest, AFileAnotherProgramChangedIsShownAgainInsteadOfWritte
         return core::DeleteBooking(app.state->table(), 1, app.state->currentPath());
     }));
     EXPECT_EQ(2u, app.recordsOnDisk(file).size()) << "nothing written";
-    EXPECT_EQ(2, app.state->table().count) << "the file as it is now";
+    EXPECT_EQ(2, app.state->table().count()) << "the file as it is now";
     EXPECT_EQ(1, shows);
     ASSERT_EQ(1u, app.ui.shown().size());
     EXPECT_EQ(Kind::Failure, app.ui.shown()[0].kind);

@@ -71,10 +71,9 @@ core::BookingRecord StartValue(std::int64_t amount) {
 }
 
 void Fill(core::BookingTable &table, const std::vector<core::BookingRecord> &records) {
-    core::ClearBookingTable(table);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        table.all()[i] = records[i];
-    table.count = static_cast<std::uint16_t>(records.size());
+    table.resize(0);
+    for (const core::BookingRecord &r : records)
+        table.append(r);
 }
 
 std::vector<std::uint8_t> FileBytes(const std::vector<core::BookingRecord> &records) {

@@ -36,7 +36,7 @@ void selectionSort(core::BookingTable &t, int from, int to, bool ascending,
 }
 
 int firstOfKind(const core::BookingTable &t, const std::function<bool(BookingKind)> &is) {
-    for (int s = 1; s <= core::MaxBookings; ++s) {
+    for (int s = 1; s <= t.count(); ++s) {
         if (is(t.slot(s).Satzart))
             return s;
     }
@@ -44,18 +44,18 @@ int firstOfKind(const core::BookingTable &t, const std::function<bool(BookingKin
 }
 
 int lastOfRun(const core::BookingTable &t, int first, BookingKind upTo) {
-    for (int s = first + 1; s <= core::MaxBookings; ++s) {
+    for (int s = first + 1; s <= t.count(); ++s) {
         if (t.slot(s).Satzart > upTo)
             return s - 1;
     }
-    return t.count;
+    return t.count();
 }
 
 } // namespace
 
 void ReferenceSortBookingTable(core::BookingTable &t, const core::SortOrder &order) {
-    if (t.count > 1)
-        selectionSort(t, 1, t.count, true,
+    if (t.count() > 1)
+        selectionSort(t, 1, t.count(), true,
                       [](const BookingRecord &r) { return static_cast<double>(r.Satzart); });
     t.FirstDone = firstOfKind(t, [](BookingKind k) {
         return k == BookingKind::StartValue || k == BookingKind::Completed;
