@@ -182,7 +182,7 @@ int RunImport(const std::vector<std::string> &args) {
     const auto added = std::count_if(plan->steps.begin(), plan->steps.end(), [](const auto &step) {
         return step.action == core::ImportAction::Added;
     });
-    if (dryRun && added > core::MaxBookings - table.count) {
+    if (dryRun && added > table.remaining()) {
         PrintError(core::TableFullError().message);
         return ExitFileError;
     }

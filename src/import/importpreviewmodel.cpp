@@ -68,7 +68,8 @@ QString actionText(const core::ImportStep &step) {
     // The planned booking shares only the amount or only the party: the user decides.
     if (step.uncertain)
         return QStringLiteral("neu; unsicher: geplante Buchung vom %1 (%2)?")
-            .arg(dateText(step.planned.Wertdatum), text(step.planned.Absender));
+            .arg(dateText(step.planned.Wertdatum),
+                 QString::fromStdString(core::PartyText(step.planned)));
     return QStringLiteral("neu");
 }
 
