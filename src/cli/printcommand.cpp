@@ -8,6 +8,7 @@
 #include "core/evaluationprintout.h"
 #include "core/joinedjobscanvas.h"
 #include "core/sortbookingtable.h"
+#include "platform/account.h"
 #include "platform/qtprintcanvas.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
@@ -66,11 +67,13 @@ int RunPrint(const std::vector<std::string> &args) {
         return ExitUsage;
 
     const std::filesystem::path path = std::filesystem::absolute(parsed->positional.front());
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+    // With the whole texts its companion keeps, as the program searches, reports and prints.
+    platform::Account account;
+    if (auto loaded = account.load(path, false); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    core::BookingTable &table = account.table();
     auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
     const QString file = QString::fromStdString(path.string());
     const core::Settings settings = platform::ReadAccountFileSettings(*opening.store, file);
