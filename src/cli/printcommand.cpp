@@ -9,6 +9,7 @@
 #include "core/joinedjobscanvas.h"
 #include "core/protectedfiles.h"
 #include "core/sortbookingtable.h"
+#include "platform/account.h"
 #include "platform/accountfilelock.h"
 #include "platform/qtprintcanvas.h"
 #include "platform/registrystore.h"
@@ -84,11 +85,13 @@ int RunPrint(const std::vector<std::string> &args) {
     // it would take it for a lock a crashed program left.
     const core::ProtectedFile source(path);
     const core::ProtectedFile sourceLock(platform::AccountFileLock::lockFileOf(path));
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+    // With the whole texts its companion keeps, as the program searches, reports and prints.
+    platform::Account account;
+    if (auto loaded = account.load(path, false); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    core::BookingTable &table = account.table();
     auto opening = platform::RegistryStore::Open(platform::RegistryStore::DefaultDatabasePath());
     const QString file = QString::fromStdString(path.string());
     const core::Settings settings = platform::ReadAccountFileSettings(*opening.store, file);

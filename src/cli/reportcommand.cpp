@@ -4,6 +4,7 @@
 
 #include "core/accountfile.h"
 #include "core/yearreport.h"
+#include "platform/account.h"
 
 #include <iostream>
 
@@ -46,11 +47,13 @@ int RunReport(const std::vector<std::string> &args) {
     }
 
     const std::string &path = parsed->positional.front();
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+    // With the whole texts its companion keeps, as the program searches, reports and prints.
+    platform::Account account;
+    if (auto loaded = account.load(path, false); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    core::BookingTable &table = account.table();
     const auto report = core::BuildYearReport(
         table, *year, by == "art" ? core::ReportGrouping::Category : core::ReportGrouping::Party);
     if (!report) {

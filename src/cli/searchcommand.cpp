@@ -9,6 +9,7 @@
 #include "core/amounttext.h"
 #include "core/search.h"
 #include "core/sortbookingtable.h"
+#include "platform/account.h"
 
 #include <iostream>
 
@@ -33,11 +34,13 @@ int RunSearch(const std::vector<std::string> &args) {
         return ExitUsage;
 
     const std::string &path = parsed->positional.front();
-    core::BookingTable table;
-    if (auto loaded = core::LoadAccountFile(path, table); !loaded) {
+    // With the whole texts its companion keeps, as the program searches, reports and prints.
+    platform::Account account;
+    if (auto loaded = account.load(path, false); !loaded) {
         PrintError(loaded.error().message);
         return ExitFileError;
     }
+    core::BookingTable &table = account.table();
     core::SortBookingTable(table, *order);
 
     const core::ValueDateRange range =

@@ -135,6 +135,11 @@ TEST_F(CliAccount, DumpFullPrintsTheSameLinesWithTheTextsWhole) {
     EXPECT_EQ(50u, cutFields[8].size());
     EXPECT_TRUE(wholeFields[8].starts_with(cutFields[8])) << wholeFields[8];
     EXPECT_GT(wholeFields[8].size(), 60u) << wholeFields[8];
+
+    // Searched by its whole texts, as the program searches.
+    const auto found = RunCli({"search", account(), "--exact", "LASTSCHRIFT", "--fields", "art"});
+    ASSERT_EQ(0, found.status) << found.err;
+    EXPECT_NE(std::string::npos, found.out.find(cut[1].substr(cut[1].find('\t')))) << found.out;
 }
 
 } // namespace

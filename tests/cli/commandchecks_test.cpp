@@ -118,7 +118,7 @@ TEST_F(CliChecks, ArgumentsThatAreNotUtf8AreRefused) {
     EXPECT_FALSE(std::filesystem::exists(png));
     penvaro::core::BookingTable table;
     ASSERT_TRUE(penvaro::core::LoadAccountFile(account, table));
-    EXPECT_EQ(1, table.count);
+    EXPECT_EQ(1, table.count());
 }
 
 // A damaged own blz.asc would make every German IBAN an unknown bank: it is named and passed

@@ -305,5 +305,5 @@ TEST_F(CliSepa, SepaTransferTakesSepaIbansWithABicOfTheirCountry) {
     }
     core::BookingTable table;
     ASSERT_TRUE(core::LoadAccountFile(verein, table));
-    EXPECT_EQ(1 + written, table.count) << "only the written transfer is booked";
+    EXPECT_EQ(1 + written, table.count()) << "only the written transfer is booked";
 }

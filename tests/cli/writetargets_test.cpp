@@ -216,7 +216,7 @@ TEST_F(CliWriteTargets, EveryWriterRefusesWhatItMustNotReplaceAndWritesWholeFile
             if (writer.holdsAccount && mustRefuse) {
                 penvaro::core::BookingTable table;
                 ASSERT_TRUE(penvaro::core::LoadAccountFile(account, table));
-                EXPECT_EQ(1, table.count) << "neither booked nor overwritten";
+                EXPECT_EQ(1, table.count()) << "neither booked nor overwritten";
             }
             for (const auto &folder :
                  {std::filesystem::path(account).parent_path(), dir.path("")}) {

@@ -23,7 +23,7 @@ void Account::open(const std::vector<core::BookingRecord> &records) {
     core::BookingTable table;
     penvaro::testing::Fill(table, records);
     ASSERT_TRUE(core::SaveAccountFile(table, path));
-    ASSERT_TRUE(core::LoadAccountFile(path, state->table()));
+    ASSERT_TRUE(state->account().load(path, true));
     core::SortBookingTable(state->table(), core::SortOrderFromSettings(state->settings()));
 }
 

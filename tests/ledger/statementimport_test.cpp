@@ -5,10 +5,10 @@
 #include "tablecells.h"
 
 #include "app/mainwindow.h"
-#include "core/accountfile.h"
 #include "entry/statementdates.h"
 #include "entry/suggestions.h"
 #include "import/statementimportdialog.h"
+#include "platform/account.h"
 #include "platform/accountsession.h"
 #include "platform/appstate.h"
 
@@ -510,7 +510,7 @@ TEST(StatementImportRegistry, ASettingsStoreThatFailsKeepsTheBookingsAndSaysSo) 
     const auto file =
         app.writeAccount(QStringLiteral("giro.p11"), {penvaro::testing::StartValue(10000000)});
     app.state->settings().accountFile = file.string();
-    ASSERT_TRUE(core::LoadAccountFile(file, app.state->table()));
+    ASSERT_TRUE(app.state->account().load(file, true));
     import::StatementImportDialog dialog(*app.state);
 
     app.ui.setNextModal([](QDialog &shown) { return click(shown, "BImportieren"); });

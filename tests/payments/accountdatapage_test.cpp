@@ -29,7 +29,7 @@ protected:
         start.SollHaben = u'+';
         start.Betrag = 1255000;
         account = writeAccount(QStringLiteral("giro.p11"), {start});
-        EXPECT_TRUE(core::LoadAccountFile(account, state->table()));
+        EXPECT_TRUE(state->account().load(account, true));
         core::Settings &own = state->settings();
         own.accountHolder = "Erika Muster";
         own.accountNumber = "1234567";

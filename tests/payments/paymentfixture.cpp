@@ -62,6 +62,7 @@ std::vector<std::string> KnownBankCodeLines() {
 PaymentFixture::PaymentFixture()
     : account(writeAccount(QStringLiteral("giro.p11"), {})) {
     state->settings().accountFile = account.string();
+    EXPECT_TRUE(state->account().load(account, true));
     writeBankCodes(KnownBankCodeLines());
 }
 

@@ -2,8 +2,8 @@
 #include "support/printedtexts.h"
 #include "support/records.h"
 
-#include "core/accountfile.h"
 #include "core/bookingchanges.h"
+#include "platform/account.h"
 #include "platform/paymentprinting.h"
 #include "platform/paymentrecall.h"
 
@@ -25,7 +25,7 @@ struct OpenAccount : testing::TestApp {
         : TestApp(kind) {
         file = writeAccount(QStringLiteral("giro.p11"), {testing::StartValue(100000)});
         state->settings().accountFile = file.string();
-        EXPECT_TRUE(core::LoadAccountFile(file, state->table()));
+        EXPECT_TRUE(state->account().load(file, true));
     }
 
     std::vector<core::BookingRecord> planned() const {

@@ -3,7 +3,6 @@
 #include "support/bankcodelines.h"
 #include "support/records.h"
 
-#include "core/accountfile.h"
 #include "core/bankcodelist.h"
 #include "core/date.h"
 #include "platform/account.h"
@@ -169,7 +168,7 @@ TEST(SepaPayment, BooksOnceAndRemembersTheRecipientWithIbanAndBic) {
     testing::TestApp app;
     const auto account = app.writeAccount(QStringLiteral("verein.p11"), {testing::StartValue(0)});
     app.state->settings().accountFile = account.string();
-    ASSERT_TRUE(core::LoadAccountFile(account, app.state->table()));
+    ASSERT_TRUE(app.state->account().load(account, true));
 
     const auto shown =
         transfer("Stadtwerke Köln", "DE02120300000000202051", "BYLADEM1001", 1255000, "Kunde 4711");
