@@ -115,7 +115,7 @@ int main(int argc, char **argv) {
         window.setStartFile(QFile::encodeName(file.absoluteFilePath()).toStdString());
     }
     window.startUp();
-    if (window.startRefused())
+    if (window.startRefused() || quitOnSignal.arrived())
         return 0;
     window.show();
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -52,8 +53,15 @@ void QuitOnSignal::signalArrived() {
     char bytes[16];
     while (::read(signalPair[1], bytes, sizeof bytes) > 0) {
     }
-    // Leaves every event loop, a modal dialog's too; main() then ends as usual.
+    if (m_arrived)
+        return;
+    m_arrived = true;
+    // Leaves every event loop, a modal dialog's too; main() then ends as usual. A dialog that
+    // the code after a left loop opens next is left the same way, until main() returns.
     QCoreApplication::quit();
+    auto *again = new QTimer(this);
+    connect(again, &QTimer::timeout, this, [] { QCoreApplication::quit(); });
+    again->start(50);
 }
 
 } // namespace penvaro::app

@@ -16,10 +16,15 @@ public:
     explicit QuitOnSignal(QObject *parent = nullptr);
     ~QuitOnSignal() override;
 
+    // Whether a signal came; one that came while a dialog ran before the main event loop
+    // started ends that dialog only, and the program must not start the main loop then.
+    bool arrived() const { return m_arrived; }
+
 private:
     void signalArrived();
 
     QSocketNotifier *m_notifier = nullptr;
+    bool m_arrived = false;
 };
 
 } // namespace penvaro::app
