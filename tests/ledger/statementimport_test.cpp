@@ -418,12 +418,12 @@ TEST_F(StatementImportTest, ACsvExportShowsItsPendingRowAndAnUncertainMatchWaits
     QFile out(csv);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("\"Buchungsdatum\";\"Wertstellung\";\"Status\";\"Zahlungspflichtige*r\";"
-              "\"Zahlungsempf\xC3\xA4nger*in\";\"Verwendungszweck\";\"Umsatztyp\";\"IBAN\";"
-              "\"Betrag (\xE2\x82\xAC)\"\n"
-              "\"31.01.26\";\"31.01.26\";\"Gebucht\";\"Erika\";\"J\xC3\xB6rg Wei\xC3\x9F\";"
+              "\"Zahlungsempfänger*in\";\"Verwendungszweck\";\"Umsatztyp\";\"IBAN\";"
+              "\"Betrag (€)\"\n"
+              "\"31.01.26\";\"31.01.26\";\"Gebucht\";\"Erika\";\"Jörg Weiß\";"
               "\"Miete\";\"Ausgang\";\"\";\"-850\"\n"
-              "\"02.02.26\";\"02.02.26\";\"Vorgemerkt\";\"Erika\";\"B\xC3\xA4ckerei\";"
-              "\"Br\xC3\xB6tchen\";\"Ausgang\";\"\";\"-4,1\"\n");
+              "\"02.02.26\";\"02.02.26\";\"Vorgemerkt\";\"Erika\";\"Bäckerei\";"
+              "\"Brötchen\";\"Ausgang\";\"\";\"-4,1\"\n");
     out.close();
     Preview shown, ticked;
     Qt::ItemFlags pendingTake;
