@@ -53,8 +53,7 @@ void BM_RememberImportNewTexts(benchmark::State &state) {
         state.PauseTiming();
         const core::ImportPlan plan = planOfNewTexts(std::to_string(round++) + "-");
         state.ResumeTiming();
-        benchmark::DoNotOptimize(
-            platform::RememberImport(*store, account, plan, QDate(2026, 3, 2)));
+        benchmark::DoNotOptimize(platform::RememberImport(*store, account, plan));
     }
     state.SetItemsProcessed(state.iterations() * Entries);
 }
@@ -64,10 +63,9 @@ void BM_RememberImportKnownTexts(benchmark::State &state) {
     QTemporaryDir dir;
     auto store = openStore(dir);
     const core::ImportPlan plan = planOfNewTexts("0-");
-    static_cast<void>(platform::RememberImport(*store, account, plan, QDate(2026, 3, 2)));
+    static_cast<void>(platform::RememberImport(*store, account, plan));
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            platform::RememberImport(*store, account, plan, QDate(2026, 3, 2)));
+        benchmark::DoNotOptimize(platform::RememberImport(*store, account, plan));
     state.SetItemsProcessed(state.iterations() * Entries);
 }
 BENCHMARK(BM_RememberImportKnownTexts)->Unit(benchmark::kMillisecond)->Iterations(3);

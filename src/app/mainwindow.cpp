@@ -12,7 +12,7 @@
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
 #include "platform/uiservice.h"
-#include "widgets/wrappingrow.h"
+#include "widgets/leastheightforwidth.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -53,8 +53,7 @@ QString settingsName(const std::string &accountFile) {
 // The statement dates and texts go where the entry dialog keeps them.
 void rememberImport(platform::RegistryStore &store, const std::string &accountFile,
                     const core::ImportPlan &plan) {
-    if (auto remembered =
-            platform::RememberImport(store, settingsName(accountFile), plan);
+    if (auto remembered = platform::RememberImport(store, settingsName(accountFile), plan);
         !remembered)
         PrintError("Die Auszugsdaten wurden nicht gespeichert: " + remembered.error().message);
 }
@@ -171,9 +170,9 @@ int RunImport(const std::vector<std::string> &args) {
         entries += statement.entries.size();
     // Without --loose an entry that shares only the amount or only the party with a planned
     // booking is added beside it, as the import window does until the user ticks it.
-    const auto plan = core::PlanStatementImport(
-        table, *statements, {}, references,
-        std::vector<bool>(entries, parsed->flags.contains("loose")));
+    const auto plan =
+        core::PlanStatementImport(table, *statements, {}, references,
+                                  std::vector<bool>(entries, parsed->flags.contains("loose")));
     if (!plan) {
         PrintError(plan.error().message);
         return ExitFileError;

@@ -11,6 +11,7 @@
 #include "core/sortbookingtable.h"
 #include "platform/account.h"
 #include "platform/accountfilelock.h"
+#include "platform/companion.h"
 #include "platform/qtprintcanvas.h"
 #include "platform/registrystore.h"
 #include "platform/settingsstore.h"
@@ -85,6 +86,7 @@ int RunPrint(const std::vector<std::string> &args) {
     // it would take it for a lock a crashed program left.
     const core::ProtectedFile source(path);
     const core::ProtectedFile sourceLock(platform::AccountFileLock::lockFileOf(path));
+    const core::ProtectedFile sourceCompanion(platform::Companion::PathOf(path));
     // With the whole texts its companion keeps, as the program searches, reports and prints.
     platform::Account account;
     if (auto loaded = account.load(path, false); !loaded) {

@@ -40,7 +40,9 @@ Result<void> saveWithPartner(BookingTable &table, const std::filesystem::path &a
         if (auto prepared = table.partner->prepare(table, next); !prepared)
             return prepared;
     }
-    auto written = WriteFileAtomically(accountFile, bytes);
+    WriteOptions options;
+    options.replacesProtectedFile = true;
+    auto written = WriteFileAtomically(accountFile, bytes, options);
     if (table.partner)
         table.partner->finish(written.hasValue());
     if (!written)

@@ -1,5 +1,7 @@
 #include "accountfilelock.h"
 
+#include "companion.h"
+
 #include "core/fileio.h"
 
 #include <cerrno>
@@ -73,6 +75,8 @@ AccountFileLock::AccountFileLock(AccountFileLock &&other) noexcept
     , m_identityFd(std::exchange(other.m_identityFd, -1))
     , m_protectedFile(std::move(other.m_protectedFile))
     , m_protectedLock(std::move(other.m_protectedLock))
+    , m_protectedCompanion(std::move(other.m_protectedCompanion))
+    , m_protectedJournal(std::move(other.m_protectedJournal))
     , m_lockFile(std::move(other.m_lockFile))
     , m_failure(std::move(other.m_failure))
     , m_heldBy(std::move(other.m_heldBy)) {}
@@ -85,6 +89,8 @@ AccountFileLock &AccountFileLock::operator=(AccountFileLock &&other) noexcept {
         m_identityFd = std::exchange(other.m_identityFd, -1);
         m_protectedFile = std::move(other.m_protectedFile);
         m_protectedLock = std::move(other.m_protectedLock);
+        m_protectedCompanion = std::move(other.m_protectedCompanion);
+        m_protectedJournal = std::move(other.m_protectedJournal);
         m_lockFile = std::move(other.m_lockFile);
         m_failure = std::move(other.m_failure);
         m_heldBy = std::move(other.m_heldBy);
@@ -171,6 +177,10 @@ AccountFileLock::Outcome AccountFileLock::lock(const std::filesystem::path &acco
         m_lockFile = lockFile;
         m_protectedFile = core::ProtectedFile(accountFile);
         m_protectedLock = core::ProtectedFile(lockFile);
+        const std::filesystem::path companion = Companion::PathOf(accountFile);
+        m_protectedCompanion = core::ProtectedFile(companion);
+        // SQLite rolls an interrupted change of the companion back from this file.
+        m_protectedJournal = core::ProtectedFile(companion.string() + "-journal");
         return Outcome::Locked;
     }
     inUse(lockFile);
@@ -196,6 +206,8 @@ void AccountFileLock::unlock() {
     m_identityFd = -1;
     m_protectedFile = {};
     m_protectedLock = {};
+    m_protectedCompanion = {};
+    m_protectedJournal = {};
     if (m_fd < 0)
         return;
     // Removed while still held, so that nobody finds a lock file without its lock.

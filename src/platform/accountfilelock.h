@@ -65,6 +65,8 @@ private:
     int m_identityFd = -1;
     core::ProtectedFile m_protectedFile;
     core::ProtectedFile m_protectedLock;
+    core::ProtectedFile m_protectedCompanion;
+    core::ProtectedFile m_protectedJournal;
     std::filesystem::path m_lockFile;
     std::string m_failure;
     std::string m_heldBy;

@@ -129,6 +129,8 @@ TEST_F(CliWriteTargets, EveryWriterRefusesWhatItMustNotReplaceAndWritesWholeFile
              return (std::filesystem::path(a).parent_path() / lockName).string();
          },
          Target::WhenAccountHeld},
+        {"its companion", [](const std::string &a, const auto &) { return a + ".pvdb"; },
+         Target::WhenAccountHeld},
         {"a symbolic link to it",
          [](const std::string &a, const penvaro::testing::TempDir &dir) {
              std::filesystem::create_symlink(a, dir.path("link.out"));
@@ -227,6 +229,7 @@ TEST_F(CliWriteTargets, EveryWriterRefusesWhatItMustNotReplaceAndWritesWholeFile
             }
             ::chmod(dir.path("nurlesen").c_str(), 0755);
             std::filesystem::remove(std::filesystem::path(account).parent_path() / lockName);
+            std::filesystem::remove(account + ".pvdb");
         }
     }
 }
