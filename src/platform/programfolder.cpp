@@ -21,9 +21,9 @@ QString ProgramFilePath(const QString &name, const QString &dataFolder,
     const QString own = QDir(dataFolder).filePath(name);
     if (QFileInfo::exists(own))
         return own;
-    // Missing in both places, the installation lost it: a message names where it belongs.
-    return QDir::cleanPath(
-        QDir(applicationDir).filePath(QStringLiteral("../share/penvaro/") + name));
+    const QString shipped =
+        QDir::cleanPath(QDir(applicationDir).filePath(QStringLiteral("../share/penvaro/") + name));
+    return QFileInfo::exists(shipped) ? shipped : own;
 }
 
 QString ProgramFilePath(const QString &name) {

@@ -12,8 +12,8 @@ QString ProgramFolder();
 // A file the program ships (the bank code file, the manual): the one in the data folder when the
 // user keeps one there, else the one shipped with the program in ../share/penvaro/ beside the
 // executable's folder, which holds in the build tree (src/app, src/cli and src/share) as when
-// installed (bin and share). When neither exists, the shipped file's path: the installation
-// lost it, and a message names where it belongs.
+// installed (bin and share). When neither exists, the data folder's path, so that a message
+// names where the file is looked for.
 QString ProgramFilePath(const QString &name, const QString &dataFolder,
                         const QString &applicationDir);
 

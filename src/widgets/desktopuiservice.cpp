@@ -1,14 +1,15 @@
 #include "desktopuiservice.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace penvaro::widgets {
 
@@ -74,29 +75,7 @@ int DesktopUiService::runModal(QDialog &dialog) {
 }
 
 bool DesktopUiService::openDocument(const QString &path) {
-    // QDesktopServices only says whether xdg-open started, not whether it found a program:
-    // its exit status tells, once it ends. It is not waited for, since without a desktop
-    // environment it runs the viewer itself until that is closed.
-    auto *opener = new QProcess(QApplication::instance());
-    opener->setProgram(QStringLiteral("xdg-open"));
-    opener->setArguments({path});
-    opener->setStandardOutputFile(QProcess::nullDevice());
-    QObject::connect(opener, &QProcess::finished, opener,
-                     [this, opener, path](int exitCode, QProcess::ExitStatus status) {
-                         opener->deleteLater();
-                         if (status == QProcess::NormalExit && exitCode == 0)
-                             return;
-                         showFailure(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden: "
-                                                    "xdg-open fand kein Programm dafür oder "
-                                                    "meldete einen Fehler (Rückgabewert %2).")
-                                         .arg(QDir::toNativeSeparators(path))
-                                         .arg(exitCode));
-                     });
-    opener->start();
-    if (opener->waitForStarted())
-        return true;
-    delete opener;
-    return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString DesktopUiService::startFolder() const {

@@ -3,6 +3,7 @@
 #include "platform/programfolder.h"
 #include "platform/uiservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,9 +16,13 @@ QString ManualPath() {
 void OpenManual(platform::UiService &ui) {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path)) {
-        ui.information(
-            QStringLiteral("Das Handbuch wurde nicht gefunden. Es wird hier erwartet:\n%1")
-                .arg(QDir::toNativeSeparators(path)));
+        // It ships with the program; the data folder only holds a copy a user put there.
+        const QString shipped =
+            QDir::cleanPath(QCoreApplication::applicationDirPath()
+                            + QStringLiteral("/../share/penvaro/") + QFileInfo(path).fileName());
+        ui.information(QStringLiteral("Das Handbuch wurde nicht gefunden. Es wird hier "
+                                      "erwartet:\n%1\noder im Datenordner:\n%2")
+                           .arg(QDir::toNativeSeparators(shipped), QDir::toNativeSeparators(path)));
         return;
     }
     if (!ui.openDocument(path))

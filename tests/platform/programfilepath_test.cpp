@@ -41,7 +41,7 @@ TEST_F(ProgramFilePathTest, TheDataFoldersFileComesBeforeTheShippedOne) {
         };
         const QString own = QStringLiteral("data/penvaro/") + name;
         const QString shipped = QStringLiteral("share/penvaro/") + name;
-        EXPECT_EQ(path(shipped), chosen()) << "neither exists: where the installation lost it";
+        EXPECT_EQ(path(own), chosen()) << "neither exists";
         create(shipped);
         EXPECT_EQ(path(shipped), chosen()) << "only the shipped one";
         create(own);
