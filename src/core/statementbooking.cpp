@@ -84,7 +84,7 @@ BookingRecord CompletedBookingFromEntry(const Statement &statement, const Statem
     record.SollHaben = entry.sign;
     record.Betrag = entry.amount;
 
-    BookingDetails details{FirstCharacters(bookingText(entry.bookingType), CategoryLength),
+    BookingDetails details{{},
                            bookingText(entry.party),
                            FirstCharacters(bookingText(entry.purpose), PurposeLength),
                            entry.partyIban,

@@ -2,6 +2,7 @@
 
 #include "balances.h"
 #include "bookingchanges.h"
+#include "bookingtexts.h"
 #include "foldedtext.h"
 #include "partymatch.h"
 #include "statementbooking.h"
@@ -272,9 +273,16 @@ PlannedMatch plannedMatch(const BookingTable &table, const PlannedByDay &planned
 // party left empty. The purpose is the bank's: it is what recognises the entry when the bank
 // sends it again, in this format or another, without a reference.
 BookingRecord settledBooking(BookingRecord fromBank, const BookingRecord &planned) {
-    fromBank.Buchungsart = planned.Buchungsart;
-    if (planned.Absender.usedLength() > 0)
-        fromBank.Absender = planned.Absender;
+    // The whole texts, not only the record's fields: the bank's details would otherwise
+    // speak for the category and party the user gave.
+    BookingDetails texts = fromBank.details ? *fromBank.details : BookingDetails{};
+    texts.category = CategoryText(planned);
+    if (std::string party = PartyText(planned); !party.empty())
+        texts.party = std::move(party);
+    else
+        texts.party = PartyText(fromBank);
+    texts.purpose = PurposeText(fromBank);
+    SetBookingTexts(fromBank, std::move(texts));
     return fromBank;
 }
 

@@ -44,7 +44,7 @@ TEST_F(CliChecks, OutputThatCannotBeWrittenIsAFailure) {
         {"search", account, "--range"},
         {"iban-check", "DE89370400440532013000"},
         with({"girocode"}, transfer),
-        {"import", "--dry-run", account, statement},
+        {"import", "--dry-run", "--other-account", account, statement},
         {"words", "12,00"},
         {"--help"},
         {"dump", "--help"},
