@@ -109,24 +109,12 @@ QByteArray SepaDirectDebitFile(const core::SepaCreditor &creditor,
         blocks[debit.sequence].push_back(&debit);
         all.push_back(&debit);
     }
-    const QString messageId =
-        QStringLiteral("PENVARO-") + created.toString(QStringLiteral("yyyyMMddHHmmsszzz"));
-
+    const QString messageId = SepaMessageId(created);
     QByteArray document;
     QXmlStreamWriter xml(&document);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(QStringLiteral("urn:iso:std:iso:20022:tech:xsd:pain.008.001.08"));
-    xml.writeStartElement(QStringLiteral("Document"));
-    xml.writeStartElement(QStringLiteral("CstmrDrctDbtInitn"));
-    xml.writeStartElement(QStringLiteral("GrpHdr"));
-    xml.writeTextElement(QStringLiteral("MsgId"), messageId);
-    xml.writeTextElement(QStringLiteral("CreDtTm"),
-                         created.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    xml.writeTextElement(QStringLiteral("NbOfTxs"), QString::number(all.size()));
-    xml.writeTextElement(QStringLiteral("CtrlSum"), SepaXmlAmount(sumOf(all)));
-    WriteSepaParty(xml, QStringLiteral("InitgPty"), creditor.name);
-    xml.writeEndElement();
+    WriteSepaDocumentStart(xml, QStringLiteral("pain.008.001.08"),
+                           QStringLiteral("CstmrDrctDbtInitn"), messageId, created, all.size(),
+                           sumOf(all), creditor.name);
     for (const auto &[sequence, block] : blocks)
         writePaymentBlock(xml, messageId + QStringLiteral("-") + qt(core::SequenceCode(sequence)),
                           creditor, sequence, dueDate, block);

@@ -87,24 +87,12 @@ QByteArray SepaCreditTransferFile(const core::SepaDebtor &debtor,
         blocks[transfer.execution > 0 ? transfer.execution : today].push_back(&transfer);
         all.push_back(&transfer);
     }
-    const QString messageId =
-        QStringLiteral("PENVARO-") + created.toString(QStringLiteral("yyyyMMddHHmmsszzz"));
-
+    const QString messageId = SepaMessageId(created);
     QByteArray document;
     QXmlStreamWriter xml(&document);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(QStringLiteral("urn:iso:std:iso:20022:tech:xsd:pain.001.001.09"));
-    xml.writeStartElement(QStringLiteral("Document"));
-    xml.writeStartElement(QStringLiteral("CstmrCdtTrfInitn"));
-    xml.writeStartElement(QStringLiteral("GrpHdr"));
-    xml.writeTextElement(QStringLiteral("MsgId"), messageId);
-    xml.writeTextElement(QStringLiteral("CreDtTm"),
-                         created.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    xml.writeTextElement(QStringLiteral("NbOfTxs"), QString::number(all.size()));
-    xml.writeTextElement(QStringLiteral("CtrlSum"), SepaXmlAmount(sumOf(all)));
-    WriteSepaParty(xml, QStringLiteral("InitgPty"), debtor.name);
-    xml.writeEndElement();
+    WriteSepaDocumentStart(xml, QStringLiteral("pain.001.001.09"),
+                           QStringLiteral("CstmrCdtTrfInitn"), messageId, created, all.size(),
+                           sumOf(all), debtor.name);
     int block = 0;
     for (const auto &[execution, members] : blocks)
         writePaymentBlock(xml, messageId + QStringLiteral("-") + QString::number(++block), debtor,

@@ -2,6 +2,7 @@
 
 #include "core/sepatransfer.h"
 
+#include <QDateTime>
 #include <QXmlStreamWriter>
 
 namespace penvaro::platform {
@@ -42,6 +43,28 @@ void WriteSepaAccount(QXmlStreamWriter &xml, const QString &element, const std::
 void WriteSepaParty(QXmlStreamWriter &xml, const QString &element, const std::string &name) {
     xml.writeStartElement(element);
     xml.writeTextElement(QStringLiteral("Nm"), qt(name));
+    xml.writeEndElement();
+}
+
+QString SepaMessageId(const QDateTime &created) {
+    return QStringLiteral("PENVARO-") + created.toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+}
+
+void WriteSepaDocumentStart(QXmlStreamWriter &xml, const QString &schema, const QString &initiation,
+                            const QString &messageId, const QDateTime &created, std::size_t count,
+                            std::int64_t sum, const std::string &initiator) {
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(QStringLiteral("urn:iso:std:iso:20022:tech:xsd:") + schema);
+    xml.writeStartElement(QStringLiteral("Document"));
+    xml.writeStartElement(initiation);
+    xml.writeStartElement(QStringLiteral("GrpHdr"));
+    xml.writeTextElement(QStringLiteral("MsgId"), messageId);
+    xml.writeTextElement(QStringLiteral("CreDtTm"),
+                         created.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    xml.writeTextElement(QStringLiteral("NbOfTxs"), QString::number(count));
+    xml.writeTextElement(QStringLiteral("CtrlSum"), SepaXmlAmount(sum));
+    WriteSepaParty(xml, QStringLiteral("InitgPty"), initiator);
     xml.writeEndElement();
 }
 
