@@ -3,7 +3,7 @@
 #include "standardoutput.h"
 
 #include "core/fileio.h"
-#include "core/utf8check.h"
+#include "core/textencoding.h"
 
 #include <functional>
 #include <iostream>

@@ -3,7 +3,7 @@
 #include "bookingtexts.h"
 #include "iban.h"
 #include "sepacountries.h"
-#include "utf8check.h"
+#include "textencoding.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 namespace penvaro::core {
 namespace {
@@ -67,6 +68,17 @@ std::string DecodeBankText(std::string_view bytes) {
         pos = special == bytes.end() ? special : special + 1;
     }
     return text;
+}
+
+std::optional<std::string> InvalidUtf8Message(std::string_view text, std::string_view what) {
+    const std::size_t offset = FirstMalformedUtf8(text);
+    if (offset == std::string_view::npos)
+        return std::nullopt;
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X",
+                  static_cast<unsigned>(static_cast<std::uint8_t>(text[offset])));
+    return std::string(what) + " enthält ein Byte, das nicht zu einem UTF-8-Zeichen gehört (" + byte
+           + " an Stelle " + std::to_string(offset + 1) + ").";
 }
 
 } // namespace penvaro::core

@@ -1,7 +1,7 @@
 #include "core/atomicfile.h"
 #include "core/fileio.h"
 #include "core/protectedfiles.h"
-#include "core/utf8check.h"
+#include "core/textencoding.h"
 
 #include "support/filesizelimit.h"
 #include "support/tempdir.h"
@@ -148,7 +148,7 @@ TEST(Utf8Check, FindsTheFirstByteThatIsNoCharacter) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(c.offset, core::InvalidUtf8Offset(c.text));
+        EXPECT_EQ(c.offset.value_or(std::string_view::npos), core::FirstMalformedUtf8(c.text));
     }
     EXPECT_EQ("Der Name enthält ein Byte, das nicht zu einem UTF-8-Zeichen gehört (0xFC an "
               "Stelle 2).",
